@@ -1,0 +1,3 @@
+#include "app/uProgram.h"
+
+int main(int argc, char** argv) { return UruchomProgram(argc, argv); }

@@ -1,0 +1,127 @@
+#include "store/Baza.h"
+
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <memory>
+
+#include "store/Tlumacz.h"
+
+namespace {
+
+std::unique_ptr<TBaza> aktywna;
+
+// Upper and Lower for every letter, Polish ones included.
+void zmienWielkosc(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool wielkie) {
+    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* tekst = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const QString s = QString::fromUtf8(tekst, sqlite3_value_bytes(argv[0]));
+    const QByteArray w = (wielkie ? s.toUpper() : s.toLower()).toUtf8();
+    sqlite3_result_text(ctx, w.constData(), static_cast<int>(w.size()), SQLITE_TRANSIENT);
+}
+void upper(sqlite3_context* c, int n, sqlite3_value** v) { zmienWielkosc(c, n, v, true); }
+void lower(sqlite3_context* c, int n, sqlite3_value** v) { zmienWielkosc(c, n, v, false); }
+
+const char* const Tabele[] = {
+    "create table klient ("
+    " ID integer primary key autoincrement, Numer_klienta INTEGER, Imie CHAR(30),"
+    " Nazwisko CHAR(50), Firma CHAR(80), Kod CHAR(10), Miejscowosc CHAR(30), Ulica CHAR(30),"
+    " Nr_Posesji CHAR(10), Nr_lokalu CHAR(10), Telefon CHAR(50), NIP CHAR(20),"
+    " Ostatnie_wypozyczenie DATE, Saldo MONEY, Abonament BOOLEAN, Abonament_OD DATE,"
+    " Abonament_DO DATE, Licznik INTEGER, Upowazniony CHAR(80), LicznikAb INTEGER,"
+    " Aktualny BOOLEAN, Rabat INTEGER)",
+    "create table film ("
+    " ID integer primary key autoincrement, Numer_filmu INTEGER, Tytul_oryginalny CHAR(50),"
+    " Tytul_polski CHAR(50), Produkcja CHAR(25), Rola_glowna_1 CHAR(25),"
+    " Rola_glowna_2 CHAR(25), Rola_glowna_3 CHAR(25), Rola_glowna_4 CHAR(25),"
+    " Rola_glowna_5 CHAR(25), Gatunek CHAR(25), Nosnik CHAR(15), Czas_trwania CHAR(15),"
+    " Rezyseria_1 CHAR(25), Rezyseria_2 CHAR(25), Stawka MONEY, Wplywy MONEY,"
+    " Ilosc_wypozyczen INTEGER, Cena_zakupu MONEY, Opis VARCHAR(255), Status BOOLEAN,"
+    " Aktualny BOOLEAN)",
+    "create table rental ("
+    " id_filmu INTEGER, id_klienta INTEGER, dataOD DATE, dataDO DATE, zwrocono BOOLEAN,"
+    " platnosc MONEY, Platnosc1 MONEY, Z_abonamentu MONEY, Naleznosc MONEY, Stawka MONEY,"
+    " DataZwrotu DATE)",
+    "create table dictionary (Nazwa CHAR(20), Wartosc CHAR(30), Opis CHAR(60))",
+    "create index klient_numer on klient(Numer_klienta)",
+    "create index klient_nazwisko on klient(Nazwisko, Imie)",
+    "create index film_numer on film(Numer_filmu)",
+    "create index film_tytul on film(Tytul_oryginalny)",
+    "create index rental_klient on rental(id_klienta, zwrocono)",
+    "create index rental_film on rental(id_filmu, zwrocono)",
+    "create index dictionary_nazwa on dictionary(Nazwa)",
+};
+
+}  // namespace
+
+TBaza* TBaza::Aktywna() { return aktywna.get(); }
+
+void TBaza::Polacz(const QString& katalog) {
+    Rozlacz();
+    if (!QDir().mkpath(katalog))
+        throw TBladBazy(QStringLiteral("Nie można utworzyć katalogu bazy danych: %1").arg(katalog));
+    const QString plik = QDir(katalog).filePath(PlikBazy);
+    const bool nowa = !QFileInfo::exists(plik);
+    sqlite3* uchwyt = nullptr;
+    const int rc = sqlite3_open_v2(plik.toUtf8().constData(), &uchwyt,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString blad = QString::fromUtf8(sqlite3_errmsg(uchwyt));
+        sqlite3_close(uchwyt);
+        throw TBladBazy(blad);
+    }
+    std::unique_ptr<TBaza> baza(new TBaza(uchwyt, katalog));
+    baza->RejestrujFunkcje();
+    baza->Wykonaj(QStringLiteral(
+        "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA case_sensitive_like=ON;"));
+    if (nowa) baza->UtworzTabele();
+    aktywna = std::move(baza);
+}
+
+void TBaza::Rozlacz() { aktywna.reset(); }
+
+TBaza::~TBaza() { sqlite3_close_v2(uchwyt); }
+
+void TBaza::Wykonaj(const QString& sql) {
+    char* blad = nullptr;
+    if (sqlite3_exec(uchwyt, sql.toUtf8().constData(), nullptr, nullptr, &blad) != SQLITE_OK) {
+        const QString tekst = QString::fromUtf8(blad ? blad : sqlite3_errmsg(uchwyt));
+        sqlite3_free(blad);
+        throw TBladBazy(tekst);
+    }
+}
+
+void TBaza::UtworzTabele() {
+    Wykonaj(QStringLiteral("begin"));
+    try {
+        for (const char* polecenie : Tabele) Wykonaj(QString::fromLatin1(polecenie));
+        Wykonaj(QStringLiteral("commit"));
+    } catch (...) {
+        sqlite3_exec(uchwyt, "rollback", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+void TBaza::RejestrujFunkcje() {
+    const int flagi = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function(uchwyt, "upper", 1, flagi, nullptr, upper, nullptr, nullptr);
+    sqlite3_create_function(uchwyt, "lower", 1, flagi, nullptr, lower, nullptr, nullptr);
+}
+
+bool SilnikDziala() {
+    sqlite3* baza = nullptr;
+    if (sqlite3_open_v2(":memory:", &baza, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close(baza);
+        return false;
+    }
+    sqlite3_stmt* st = nullptr;
+    bool ok = sqlite3_prepare_v2(baza, "select sqlite_version()", -1, &st, nullptr) == SQLITE_OK &&
+              sqlite3_step(st) == SQLITE_ROW;
+    sqlite3_finalize(st);
+    sqlite3_close(baza);
+    return ok;
+}

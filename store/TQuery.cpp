@@ -1,0 +1,261 @@
+#include "store/TQuery.h"
+
+#include <sqlite3.h>
+
+#include "store/Baza.h"
+#include "store/Tlumacz.h"
+#include "store/uWspolne.h"
+
+namespace {
+
+TField::TTyp typZDeklaracji(const char* deklaracja) {
+    if (!deklaracja) return TField::TTyp::Inny;
+    const QByteArray d = QByteArray(deklaracja).toUpper();
+    if (d.startsWith("BOOL")) return TField::TTyp::Logiczny;
+    if (d.startsWith("DATE")) return TField::TTyp::Data;
+    if (d.startsWith("MONEY")) return TField::TTyp::Kwota;
+    return TField::TTyp::Inny;
+}
+
+QString bladBazy(sqlite3* uchwyt) { return QString::fromUtf8(sqlite3_errmsg(uchwyt)); }
+
+}  // namespace
+
+int TField::AsInteger() const { return static_cast<int>(AsLargeInt()); }
+
+qint64 TField::AsLargeInt() const {
+    if (wartosc.isNull()) return 0;
+    if (wartosc.typeId() == QMetaType::Double) return static_cast<qint64>(wartosc.toDouble());
+    if (wartosc.typeId() == QMetaType::QString) {
+        bool ok = false;
+        const qint64 v = wartosc.toString().trimmed().toLongLong(&ok);
+        return ok ? v : 0;
+    }
+    return wartosc.toLongLong();
+}
+
+double TField::AsFloat() const {
+    if (wartosc.isNull()) return 0.0;
+    if (wartosc.typeId() == QMetaType::QString) {
+        const QString t = wartosc.toString().trimmed();
+        bool ok = false;
+        double v = t.toDouble(&ok);
+        if (ok) return v;
+        const auto zEkranu = LiczbaZEkranu(t);
+        return zEkranu ? *zEkranu : 0.0;
+    }
+    return wartosc.toDouble();
+}
+
+bool TField::AsBoolean() const {
+    if (wartosc.isNull()) return false;
+    if (wartosc.typeId() == QMetaType::QString) {
+        const QString t = wartosc.toString();
+        return t.startsWith('T', Qt::CaseInsensitive) || t.startsWith('Y', Qt::CaseInsensitive) ||
+               t == QLatin1String("1");
+    }
+    return wartosc.toLongLong() != 0;
+}
+
+QDate TField::AsDate() const {
+    if (wartosc.isNull()) return {};
+    const QString t = wartosc.toString();
+    QDate d = QDate::fromString(t.left(10), Qt::ISODate);
+    if (!d.isValid()) d = DataZTekstu(t);
+    return d;
+}
+
+QString TField::AsString() const {
+    if (wartosc.isNull()) return {};
+    switch (typ) {
+        case TTyp::Logiczny: return AsBoolean() ? QStringLiteral("True") : QStringLiteral("False");
+        case TTyp::Data: {
+            const QDate d = AsDate();
+            return d.isValid() ? DataDluga(d) : wartosc.toString();
+        }
+        default: break;
+    }
+    if (wartosc.typeId() == QMetaType::Double) return LiczbaOgolna(wartosc.toDouble());
+    return wartosc.toString();
+}
+
+TQuery::TQuery(TBaza* baza) : baza(baza) {}
+
+TQuery::~TQuery() { Close(); }
+
+void TQuery::UstawSQL(const QString& sql) {
+    Close();
+    tekst = sql;
+}
+
+void TQuery::UstawParametr(const QString& nazwa, const QVariant& wartosc) {
+    parametry[nazwa.startsWith(':') ? nazwa : ':' + nazwa] = wartosc;
+}
+
+sqlite3_stmt* TQuery::Przygotuj() {
+    TBaza* b = baza ? baza : TBaza::Aktywna();
+    if (!b) throw TBladBazy(QStringLiteral("Brak połączenia z bazą danych."));
+    const QByteArray sql = PrzetlumaczSQL(tekst).toUtf8();
+    sqlite3_stmt* s = nullptr;
+    const char* reszta = nullptr;
+    if (sqlite3_prepare_v2(b->Uchwyt(), sql.constData(), static_cast<int>(sql.size()), &s,
+                           &reszta) != SQLITE_OK) {
+        const QString blad = bladBazy(b->Uchwyt());
+        sqlite3_finalize(s);
+        throw TBladBazy(blad);
+    }
+    if (!s) throw TBladBazy(QStringLiteral("Puste polecenie SQL."));
+    for (int i = 1; i <= sqlite3_bind_parameter_count(s); ++i) {
+        const char* nazwa = sqlite3_bind_parameter_name(s, i);
+        const auto it = nazwa ? parametry.constFind(QString::fromUtf8(nazwa)) : parametry.cend();
+        if (it == parametry.cend() || it->isNull()) {
+            sqlite3_bind_null(s, i);
+            continue;
+        }
+        const QVariant& v = *it;
+        switch (v.typeId()) {
+            case QMetaType::Bool: sqlite3_bind_int(s, i, v.toBool() ? 1 : 0); break;
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+            case QMetaType::UInt:
+            case QMetaType::ULongLong: sqlite3_bind_int64(s, i, v.toLongLong()); break;
+            case QMetaType::Double: sqlite3_bind_double(s, i, v.toDouble()); break;
+            case QMetaType::QDate: {
+                const QByteArray d = v.toDate().toString(Qt::ISODate).toUtf8();
+                sqlite3_bind_text(s, i, d.constData(), static_cast<int>(d.size()),
+                                  SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                const QByteArray t = v.toString().toUtf8();
+                sqlite3_bind_text(s, i, t.constData(), static_cast<int>(t.size()),
+                                  SQLITE_TRANSIENT);
+            }
+        }
+    }
+    return s;
+}
+
+void TQuery::Open() {
+    Close();
+    stmt = Przygotuj();
+    const int n = sqlite3_column_count(stmt);
+    nazwyKolumn.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const QString nazwa = QString::fromUtf8(sqlite3_column_name(stmt, i));
+        nazwyKolumn.push_back(nazwa);
+        typyKolumn.push_back(typZDeklaracji(sqlite3_column_decltype(stmt, i)));
+        if (!indeksKolumn.contains(nazwa.toUpper()))  // the first of equal names wins
+            indeksKolumn.insert(nazwa.toUpper(), i);
+    }
+    pozycja = 0;
+    Krok();
+}
+
+void TQuery::Krok() {
+    TBaza* b = baza ? baza : TBaza::Aktywna();
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        koniec = false;
+        WczytajWiersz();
+    } else if (rc == SQLITE_DONE) {
+        koniec = true;
+        wiersz.assign(nazwyKolumn.size(), TField());
+        for (size_t i = 0; i < wiersz.size(); ++i)
+            wiersz[i] = TField(nazwyKolumn[i], typyKolumn[i], QVariant());
+    } else {
+        const QString blad = bladBazy(b->Uchwyt());
+        Close();
+        throw TBladBazy(blad);
+    }
+}
+
+void TQuery::WczytajWiersz() {
+    wiersz.resize(nazwyKolumn.size());
+    for (size_t i = 0; i < nazwyKolumn.size(); ++i) {
+        const int k = static_cast<int>(i);
+        QVariant v;
+        switch (sqlite3_column_type(stmt, k)) {
+            case SQLITE_INTEGER: v = static_cast<qlonglong>(sqlite3_column_int64(stmt, k)); break;
+            case SQLITE_FLOAT: v = sqlite3_column_double(stmt, k); break;
+            case SQLITE_TEXT:
+                v = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, k)),
+                                      sqlite3_column_bytes(stmt, k));
+                break;
+            case SQLITE_BLOB:
+                v = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, k)),
+                               sqlite3_column_bytes(stmt, k));
+                break;
+            default: break;
+        }
+        wiersz[i] = TField(nazwyKolumn[i], typyKolumn[i], std::move(v));
+    }
+}
+
+void TQuery::ExecSQL() {
+    Close();
+    sqlite3_stmt* s = Przygotuj();
+    TBaza* b = baza ? baza : TBaza::Aktywna();
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+    }
+    zmienione = sqlite3_changes(b->Uchwyt());
+    sqlite3_finalize(s);
+    if (rc != SQLITE_DONE) throw TBladBazy(bladBazy(b->Uchwyt()));
+}
+
+void TQuery::Close() {
+    if (stmt) sqlite3_finalize(stmt);
+    stmt = nullptr;
+    koniec = true;
+    pozycja = 0;
+    nazwyKolumn.clear();
+    typyKolumn.clear();
+    indeksKolumn.clear();
+    wiersz.clear();
+}
+
+void TQuery::Next() {
+    if (!stmt || koniec) return;
+    ++pozycja;
+    Krok();
+}
+
+void TQuery::First() {
+    if (!stmt) return;
+    sqlite3_reset(stmt);
+    pozycja = 0;
+    Krok();
+}
+
+int TQuery::RecordCount() {
+    if (!stmt) return 0;
+    const int zachowana = pozycja;
+    const bool bylKoniec = koniec;
+    sqlite3_reset(stmt);
+    int n = 0;
+    while (sqlite3_step(stmt) == SQLITE_ROW) ++n;
+    sqlite3_reset(stmt);
+    pozycja = 0;
+    Krok();
+    while (pozycja < zachowana && !koniec) {
+        ++pozycja;
+        Krok();
+    }
+    if (bylKoniec && !koniec) {
+        while (!koniec) Next();
+    }
+    return n;
+}
+
+const TField* TQuery::FindField(const QString& nazwa) const {
+    const auto it = indeksKolumn.constFind(nazwa.toUpper());
+    if (it == indeksKolumn.cend()) return nullptr;
+    return &wiersz.at(static_cast<size_t>(*it));
+}
+
+const TField& TQuery::FieldByName(const QString& nazwa) const {
+    const TField* pole = FindField(nazwa);
+    if (!pole) throw TBladBazy(QStringLiteral("Nie znaleziono pola '%1'.").arg(nazwa));
+    return *pole;
+}

@@ -1,0 +1,94 @@
+// The query object: holds one statement at a time, runs it or opens it, and exposes
+// the open result's current row by column name (letter case ignored).
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QMap>
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+class TBaza;
+struct sqlite3_stmt;
+
+// One column of the current row. A null value reads as 0, the empty text, False or
+// no date.
+class TField {
+public:
+    enum class TTyp { Inny, Logiczny, Data, Kwota };
+
+    TField() = default;
+    TField(QString nazwa, TTyp typ, QVariant wartosc)
+        : nazwa(std::move(nazwa)), typ(typ), wartosc(std::move(wartosc)) {}
+
+    const QString& FieldName() const { return nazwa; }
+    bool IsNull() const { return wartosc.isNull(); }
+    const QVariant& Value() const { return wartosc; }
+    int AsInteger() const;
+    qint64 AsLargeInt() const;
+    double AsFloat() const;
+    bool AsBoolean() const;
+    QDate AsDate() const;
+    // Text as the program shows it: dates "dd.mm.yyyy", booleans True/False, reals in
+    // general format with the decimal comma.
+    QString AsString() const;
+
+private:
+    QString nazwa;
+    TTyp typ = TTyp::Inny;
+    QVariant wartosc;
+};
+
+class TQuery {
+public:
+    // nullptr: the active connection at the time the statement runs.
+    explicit TQuery(TBaza* baza = nullptr);
+    ~TQuery();
+    TQuery(const TQuery&) = delete;
+    TQuery& operator=(const TQuery&) = delete;
+
+    const QString& SQL() const { return tekst; }
+    void UstawSQL(const QString& sql);
+
+    // A value for a :name parameter of the statement (the name with or without ':').
+    void UstawParametr(const QString& nazwa, const QVariant& wartosc);
+
+    // Opens the statement positioned on the first row (at end when empty). Throws TBladBazy.
+    void Open();
+    // Runs a statement that returns no rows. Throws TBladBazy.
+    void ExecSQL();
+    void Close();
+
+    bool Active() const { return stmt != nullptr; }
+    bool Eof() const { return koniec; }
+    void Next();
+    void First();
+    // Counts the result's rows (reads the result once more; the position stays).
+    int RecordCount();
+
+    int FieldCount() const { return static_cast<int>(nazwyKolumn.size()); }
+    QString FieldName(int i) const { return nazwyKolumn.at(static_cast<size_t>(i)); }
+    // Throws TBladBazy when the result has no such column.
+    const TField& FieldByName(const QString& nazwa) const;
+    const TField* FindField(const QString& nazwa) const;
+
+    int RowsAffected() const { return zmienione; }
+
+private:
+    sqlite3_stmt* Przygotuj();
+    void WczytajWiersz();
+    void Krok();
+
+    TBaza* baza;
+    QString tekst;
+    QMap<QString, QVariant> parametry;
+    sqlite3_stmt* stmt = nullptr;
+    bool koniec = true;
+    int pozycja = 0;
+    int zmienione = 0;
+    std::vector<QString> nazwyKolumn;
+    std::vector<TField::TTyp> typyKolumn;
+    QHash<QString, int> indeksKolumn;
+    std::vector<TField> wiersz;
+};

@@ -1,0 +1,22 @@
+// Translation of the program's local-SQL statements into the embedded store's SQL.
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// A statement the store cannot accept; the text is shown to the operator as it stands.
+class TBladBazy : public std::runtime_error {
+public:
+    explicit TBladBazy(const QString& tekst) : std::runtime_error(tekst.toStdString()) {}
+    QString Tekst() const { return QString::fromStdString(what()); }
+};
+
+// Works on tokens (identifiers, quoted tokens, numbers, :name parameters, operators):
+// - a table named by its file ("klient.db") or by the file's full path, in double or
+//   single quotes, becomes the bare table name; "klient.db"."Col" becomes Col;
+// - a double-quoted date ("05.03.24", "05.03.2024") becomes an ISO date literal;
+// - any other double-quoted text becomes a string literal;
+// - True and False in any letter case become 1 and 0.
+// Everything else passes unchanged. Throws TBladBazy on an unterminated literal or an
+// impossible date.
+QString PrzetlumaczSQL(const QString& lokalny);

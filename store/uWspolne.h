@@ -1,0 +1,109 @@
+// Common helpers of the whole program: the interaction layer through which every
+// message box and modal showing passes, the clock, and the screen/SQL formats of
+// amounts, dates and numbers.
+#pragma once
+
+#include <QDate>
+#include <QMessageBox>
+#include <QString>
+#include <optional>
+
+class QDialog;
+
+inline const QString TytulAplikacji = QStringLiteral("Wirdolan");
+
+// ---------------------------------------------------------------- interaction layer
+
+enum class TIkona { Brak, Informacja, Ostrzezenie, Pytanie, Stop };
+
+struct TKomunikat {
+    QString tekst;
+    QString tytul;
+    TIkona ikona = TIkona::Brak;
+    QMessageBox::StandardButtons przyciski = QMessageBox::Ok;
+    QMessageBox::StandardButton domyslny = QMessageBox::NoButton;
+};
+
+// Every message box and every modal showing goes through the installed interaction.
+// The program uses the real boxes; tests install a scripted one.
+class TInterakcja {
+public:
+    virtual ~TInterakcja() = default;
+    virtual QMessageBox::StandardButton Pokaz(const TKomunikat& komunikat) = 0;
+    virtual int PokazModalnie(QDialog& okno) = 0;
+};
+
+// The interaction in force (the real one unless a test installed another).
+TInterakcja& Interakcja();
+// Installs an interaction; nullptr restores the real one. The caller keeps ownership.
+void UstawInterakcje(TInterakcja* interakcja);
+
+QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat);
+int PokazModalnie(QDialog& okno);
+
+// Input warning: caption "Ostrzeżenie", exclamation icon, OK.
+void Ostrzezenie(const QString& tekst);
+// Notice: application title, information icon, OK.
+void Informacja(const QString& tekst);
+// Notice with the exclamation icon and the application title as caption.
+void Uwaga(const QString& tekst);
+// Question: application title, question icon, Yes and No; true on Yes.
+bool Pytanie(const QString& tekst, bool takDomyslnie);
+// A store's error text in a plain box (application title, no icon).
+void KomunikatBledu(const QString& tekst);
+// The program's general error box (application title, stop icon).
+void BladOgolny(const QString& tekst);
+
+// ---------------------------------------------------------------- clock
+
+// "Today" for the whole program; tests fix it with UstawDzisiaj.
+QDate Dzisiaj();
+// Fixes today's date; an invalid date returns to the system clock.
+void UstawDzisiaj(const QDate& dzien);
+
+// ---------------------------------------------------------------- amounts
+
+// Amount rounded to whole grosze (half away from zero).
+double ZaokraglijDoGroszy(double kwota);
+qint64 Grosze(double kwota);
+// Equal, zero, below zero at cent precision: a residue below half a grosz never counts.
+bool KwotyRowne(double a, double b);
+bool KwotaZerowa(double kwota);
+bool KwotaUjemna(double kwota);
+bool KwotaDodatnia(double kwota);
+
+// Screen form: decimal comma and two decimals ("1234,50", "-0,50").
+QString KwotaNaEkran(double kwota);
+// SQL form: decimal point and two decimals ("1234.50").
+QString KwotaSQL(double kwota);
+// Reads a number typed on screen with a decimal comma ("12,5", "5," reads as 5).
+// The empty text and anything that is not a number give no value.
+std::optional<double> LiczbaZEkranu(const QString& tekst);
+std::optional<int> CalkowitaZEkranu(const QString& tekst);
+// The check run on every change of a numeric edit: the empty text and every text
+// met while typing a non-negative number pass; anything else is refused.
+bool TekstLiczbyPoprawny(const QString& tekst);
+bool TekstCalkowitejPoprawny(const QString& tekst);
+// Real number in general format with the decimal comma and up to 15 significant
+// digits ("100", "-0,5", "12,75").
+QString LiczbaOgolna(double liczba);
+
+// ---------------------------------------------------------------- dates and numbers
+
+// "dd.mm.yy" as in the desk's edit boxes.
+QString DataKrotka(const QDate& data);
+// "dd.mm.yyyy" as in lists and printed reports.
+QString DataDluga(const QDate& data);
+// Reads "dd.mm.yy" or "dd.mm.yyyy"; a two-digit year falls in the window of 50 years
+// before to 49 years after the current year. Invalid text gives an invalid date.
+QDate DataZTekstu(const QString& tekst);
+// A date for statement text: between double quotes, four-digit year ("\"05.03.2024\"").
+QString DataSQL(const QDate& data);
+// A client or film number with at least four digits ("0007").
+QString Numer4(qint64 numer);
+// A typed text as a single-quoted statement literal; a single quote is doubled so that
+// the stored value equals the typed one.
+QString TekstSQL(const QString& tekst);
+// The path with one directory separator appended when it does not end in one;
+// the empty path stays empty.
+QString DodajUkosnik(const QString& sciezka);

@@ -1,0 +1,188 @@
+#include "store/uWspolneDB.h"
+
+#include <sqlite3.h>
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "store/Baza.h"
+#include "store/TQuery.h"
+#include "store/Tlumacz.h"
+#include "store/uWspolne.h"
+
+namespace {
+
+int glebokosc = 0;         // nesting of transaction guards
+bool przerwana = false;    // a statement of the operation in force failed
+
+bool wykonajWBazie(const char* sql) {
+    TBaza* b = TBaza::Aktywna();
+    return b && sqlite3_exec(b->Uchwyt(), sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+template <typename Krok>
+void wykonajPolecenie(TQuery& query, const QString& tekst, Krok krok) {
+    query.Close();
+    if (przerwana) return;  // the operation already failed: skip the rest of it
+    query.UstawSQL(tekst);
+    try {
+        krok();
+    } catch (const TBladBazy& e) {
+        query.Close();
+        if (glebokosc > 0) przerwana = true;
+        KomunikatBledu(e.Tekst());
+    }
+}
+
+const QString AliasFilm = QStringLiteral("Film");
+
+}  // namespace
+
+void UruchomSQL(TQuery& query, const QString& tekst) {
+    wykonajPolecenie(query, tekst, [&] {
+        query.ExecSQL();
+        query.Close();
+    });
+}
+
+void OtworzSQL(TQuery& query, const QString& tekst) {
+    wykonajPolecenie(query, tekst, [&] { query.Open(); });
+}
+
+TTransakcja::TTransakcja() : zewnetrzna(glebokosc == 0) {
+    if (zewnetrzna) {
+        przerwana = false;
+        if (!wykonajWBazie("begin immediate")) {
+            przerwana = true;
+            if (TBaza* b = TBaza::Aktywna())
+                KomunikatBledu(QString::fromUtf8(sqlite3_errmsg(b->Uchwyt())));
+        }
+    }
+    ++glebokosc;
+}
+
+TTransakcja::~TTransakcja() {
+    --glebokosc;
+    if (zewnetrzna && !zakonczona) {
+        wykonajWBazie("rollback");
+        przerwana = false;
+    }
+}
+
+bool TTransakcja::Zatwierdz() {
+    if (!zewnetrzna) return !przerwana;
+    zakonczona = true;
+    if (przerwana || !wykonajWBazie("commit")) {
+        if (!przerwana)
+            if (TBaza* b = TBaza::Aktywna())
+                KomunikatBledu(QString::fromUtf8(sqlite3_errmsg(b->Uchwyt())));
+        wykonajWBazie("rollback");
+        przerwana = false;
+        return false;
+    }
+    return true;
+}
+
+bool TTransakcja::Przerwana() { return przerwana; }
+
+// ---------------------------------------------------------------- engine configuration
+
+TSesjaBDE::TSesjaBDE(QString plikKonfiguracji) : plik(std::move(plikKonfiguracji)) {}
+
+bool TSesjaBDE::JestAlias(const QString& nazwa) const {
+    QSettings ini(plik, QSettings::IniFormat);
+    return ini.childGroups().contains(nazwa, Qt::CaseInsensitive);
+}
+
+void TSesjaBDE::DodajAlias(const QString& nazwa, const QString& typ, const QString& sciezka,
+                           const QString& sterownik) {
+    QDir().mkpath(QFileInfo(plik).absolutePath());
+    QSettings ini(plik, QSettings::IniFormat);
+    ini.beginGroup(nazwa);
+    ini.setValue(QStringLiteral("TYPE"), typ);
+    ini.setValue(QStringLiteral("PATH"), sciezka);
+    ini.setValue(QStringLiteral("DEFAULT DRIVER"), sterownik);
+    ini.endGroup();
+    ini.sync();
+}
+
+void TSesjaBDE::UsunAlias(const QString& nazwa) {
+    QSettings ini(plik, QSettings::IniFormat);
+    for (const QString& grupa : ini.childGroups())
+        if (grupa.compare(nazwa, Qt::CaseInsensitive) == 0) ini.remove(grupa);
+    ini.sync();
+}
+
+QString TSesjaBDE::Polacz(const QString& nazwa) const {
+    QSettings ini(plik, QSettings::IniFormat);
+    for (const QString& grupa : ini.childGroups()) {
+        if (grupa.compare(nazwa, Qt::CaseInsensitive) != 0) continue;
+        const QString sciezka = ini.value(grupa + QStringLiteral("/PATH")).toString();
+        if (sciezka.isEmpty() || !QFileInfo(sciezka).isDir()) return {};
+        return DodajUkosnik(sciezka);
+    }
+    return {};
+}
+
+QString DomyslnyPlikKonfiguracjiBDE() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Wirdolan/silnik.ini");
+}
+
+// ---------------------------------------------------------------- start-up checks
+
+TSrodowiskoStartu TSrodowiskoStartu::Systemowe() {
+    return {
+        [] { return SilnikDziala(); },
+        [](const QString& p) { return QFileInfo::exists(p); },
+        [](const QString& p) { QProcess::startDetached(p, {}); },
+        [](const QUrl& u) { QDesktopServices::openUrl(u); },
+    };
+}
+
+bool SprawdzBDE(const TSrodowiskoStartu& srodowisko) {
+    if (srodowisko.silnikDziala()) return true;
+    PokazKomunikat({QStringLiteral("Za chwilę zostanie uruchomiona instalacja BDE koniecznego do "
+                                   "uruchomienia programu. Po włożeniu do napędu CD-ROM płyty z "
+                                   "instalatorem aplikacji proszę nacisnąć OK."),
+                    TytulAplikacji, TIkona::Ostrzezenie, QMessageBox::Ok, QMessageBox::Ok});
+    for (char dysk = 'C'; dysk <= 'Z'; ++dysk) {
+        const QString instalator = QStringLiteral("%1:\\BDE\\setup.exe").arg(QChar(dysk));
+        if (srodowisko.plikIstnieje(instalator)) {
+            srodowisko.uruchomMaksymalnie(instalator);
+            return false;
+        }
+    }
+    if (Pytanie(QStringLiteral("Brak instalatora BDE na dysku CD-ROM. Odpowiedni plik można pobrać "
+                               "ze strony internetowej producenta oprogramowania. Całkowity "
+                               "rozmiar instalatora wynosi: 5.7 MB.\n"
+                               "Czy połączyć się ze stroną producenta w celu pobrania BDE?"),
+                true))
+        srodowisko.otworzStrone(StronaPobierania);
+    return false;
+}
+
+bool SprawdzAlias(TSesjaBDE& sesja, const QString& katalogProgramu, QString& katalogBazy) {
+    const QString wlasciwy = DodajUkosnik(katalogProgramu) + QStringLiteral("Bazy/");
+    if (!sesja.JestAlias(AliasFilm))
+        sesja.DodajAlias(AliasFilm, QStringLiteral("STANDARD"), wlasciwy, QStringLiteral("PARADOX"));
+    const QString znaleziony = sesja.Polacz(AliasFilm);
+    if (znaleziony.compare(wlasciwy, Qt::CaseInsensitive) == 0) {
+        katalogBazy = znaleziony;
+        return true;
+    }
+    if (!Pytanie(QStringLiteral("Brak aliasu (\"Film\") w BDE lub niepoprawne określenie ścieżki "
+                                "dostępu do Bazy danych. Czy chcesz zmienić to ustawienie? \n"
+                                "Jeśli nie jesteś pewny swej decyzji - naciśnij NIE i skontaktuj "
+                                "się z administratorem systemu."),
+                 false))
+        return false;
+    sesja.UsunAlias(AliasFilm);
+    sesja.DodajAlias(AliasFilm, QStringLiteral("STANDARD"), wlasciwy, QStringLiteral("PARADOX"));
+    katalogBazy = wlasciwy;
+    return true;
+}

@@ -1,0 +1,74 @@
+// The statement routines, the transaction guard, the engine and alias checks.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class TQuery;
+
+// Runs a statement without a result; the query is closed afterwards. A failing
+// statement shows its error text in a plain box and the caller goes on.
+void UruchomSQL(TQuery& query, const QString& tekst);
+// Opens a query positioned on its first row; on failure the query is left closed.
+void OtworzSQL(TQuery& query, const QString& tekst);
+
+// Runs a multi-statement operation as one: from construction every statement through
+// UruchomSQL/OtworzSQL belongs to it. The first failing statement shows its error text
+// once; the remaining statements of the operation are skipped, and the whole operation
+// is rolled back unless Zatwierdz succeeds. Guards nest: only the outermost one commits.
+class TTransakcja {
+public:
+    TTransakcja();
+    ~TTransakcja();
+    TTransakcja(const TTransakcja&) = delete;
+    TTransakcja& operator=(const TTransakcja&) = delete;
+
+    // Commits when no statement failed; returns whether the operation is stored.
+    bool Zatwierdz();
+    // A statement of the operation in force has failed.
+    static bool Przerwana();
+
+private:
+    bool zewnetrzna;
+    bool zakonczona = false;
+};
+
+// The engine's persistent configuration: named aliases with a type and parameters,
+// kept in an INI file of our own.
+class TSesjaBDE {
+public:
+    explicit TSesjaBDE(QString plikKonfiguracji);
+    bool JestAlias(const QString& nazwa) const;
+    void DodajAlias(const QString& nazwa, const QString& typ, const QString& sciezka,
+                    const QString& sterownik);
+    void UsunAlias(const QString& nazwa);
+    // The folder of the alias, or the empty text when it cannot be connected.
+    QString Polacz(const QString& nazwa) const;
+    QString Plik() const { return plik; }
+
+private:
+    QString plik;
+};
+
+// Where the engine's configuration lives for the program: under the user's
+// configuration folder.
+QString DomyslnyPlikKonfiguracjiBDE();
+
+// What the start-up checks need from the system; tests replace each piece.
+struct TSrodowiskoStartu {
+    std::function<bool()> silnikDziala;
+    std::function<bool(const QString&)> plikIstnieje;
+    std::function<void(const QString&)> uruchomMaksymalnie;
+    std::function<void(const QUrl&)> otworzStrone;
+    static TSrodowiskoStartu Systemowe();
+};
+
+inline const QUrl StronaPobierania = QUrl(QStringLiteral("https://www.sqlite.org/download.html"));
+
+// True when the engine works; otherwise offers its installer and returns false (the
+// program ends).
+bool SprawdzBDE(const TSrodowiskoStartu& srodowisko);
+// Makes sure the alias "Film" points at the program's "Bazy" folder. Returns false when
+// the program must end; otherwise sets katalogBazy.
+bool SprawdzAlias(TSesjaBDE& sesja, const QString& katalogProgramu, QString& katalogBazy);

@@ -1,0 +1,55 @@
+#include "support/FakeInterakcja.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+
+FakeInterakcja::FakeInterakcja() { UstawInterakcje(this); }
+
+FakeInterakcja::~FakeInterakcja() {
+    UstawInterakcje(nullptr);
+    EXPECT_TRUE(odpowiedzi.empty()) << "scripted answers left unused: " << odpowiedzi.size();
+    EXPECT_TRUE(okna.empty()) << "scripted dialogs left unused: " << okna.size();
+}
+
+QMessageBox::StandardButton FakeInterakcja::Pokaz(const TKomunikat& komunikat) {
+    komunikaty.push_back(komunikat);
+    const bool wybor = (komunikat.przyciski & ~QMessageBox::StandardButtons(QMessageBox::Ok)) !=
+                       QMessageBox::StandardButtons();
+    if (!odpowiedzi.empty()) {
+        const auto o = odpowiedzi.front();
+        odpowiedzi.pop_front();
+        return o;
+    }
+    if (wybor) {
+        ADD_FAILURE() << "unexpected question: " << komunikat.tekst.toStdString();
+        return komunikat.domyslny;
+    }
+    return QMessageBox::Ok;
+}
+
+int FakeInterakcja::PokazModalnie(QDialog& okno) {
+    pokazaneOkna.push_back(okno.objectName());
+    if (okna.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << okno.objectName().toStdString();
+        return QDialog::Rejected;
+    }
+    auto obsluga = std::move(okna.front());
+    okna.pop_front();
+    return obsluga(okno);
+}
+
+std::vector<QString> FakeInterakcja::Teksty() const {
+    std::vector<QString> t;
+    for (const auto& k : komunikaty) t.push_back(k.tekst);
+    return t;
+}
+
+std::function<int(QDialog&)> Kliknij(const QString& nazwaPrzycisku) {
+    return [nazwaPrzycisku](QDialog& okno) {
+        auto* przycisk = okno.findChild<QAbstractButton*>(nazwaPrzycisku);
+        EXPECT_NE(przycisk, nullptr) << "no button " << nazwaPrzycisku.toStdString();
+        if (przycisk) przycisk->click();
+        return okno.result();
+    };
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program with its tests and runs the whole suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/zaleznosci.sh
+cmake -S . -B build -G Ninja
+cmake --build build -j2
+ctest --test-dir build --output-on-failure -j2
