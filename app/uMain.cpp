@@ -10,6 +10,9 @@
 
 QString KatalogProgramu;
 QString KatalogBazy;
+int IdFilmu = 0;
+bool FilmNaPolce = false;
+TfMain* fMain = nullptr;
 
 TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TfMain"));
@@ -33,3 +36,6 @@ bool TfMain::Start() {
 }
 
 void TfMain::AktualizujStrukture() { ::AktualizujStrukture(Query1); }
+
+void TfMain::WczytajKLIENTA() {}
+void TfMain::WczytajFILM() {}
