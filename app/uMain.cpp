@@ -228,8 +228,9 @@ bool TfMain::Start() {
     // 11. Nothing chosen.
     UstawTrybPusty();
 
-    // 12. The window.
+    // 12. The window; the splash stays in front of it while it lasts.
     showMaximized();
+    if (fWitamy && fWitamy->isVisible()) fWitamy->raise();
 
     // 13. The towns of the client dialog.
     if (fKlient && fKlient->cbMiejscowosc)

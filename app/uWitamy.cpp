@@ -1,8 +1,10 @@
 #include "app/uWitamy.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QTimer>
 
 #include "store/uWspolne.h"
@@ -14,6 +16,8 @@ TfWitamy::TfWitamy(QWidget* parent)
     setObjectName(QStringLiteral("TfWitamy"));
     setFixedSize(420, 260);
     setCursor(Qt::PointingHandCursor);
+    if (const QScreen* ekran = QGuiApplication::primaryScreen())
+        move(ekran->availableGeometry().center() - rect().center());
     QTimer::singleShot(CzasPokazu, this, &QWidget::close);
 }
 
