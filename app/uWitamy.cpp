@@ -18,7 +18,12 @@ TfWitamy::TfWitamy(QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     if (const QScreen* ekran = QGuiApplication::primaryScreen())
         move(ekran->availableGeometry().center() - rect().center());
-    QTimer::singleShot(CzasPokazu, this, &QWidget::close);
+    tZamknij = new QTimer(this);
+    tZamknij->setObjectName(QStringLiteral("tZamknij"));
+    tZamknij->setSingleShot(true);
+    tZamknij->setInterval(CzasPokazu);
+    connect(tZamknij, &QTimer::timeout, this, &QWidget::close);
+    tZamknij->start();
 }
 
 void TfWitamy::mousePressEvent(QMouseEvent*) {

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QTimer;
+
 class TfWitamy : public QWidget {
     Q_OBJECT
 public:
@@ -13,6 +15,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* zdarzenie) override;
     void mousePressEvent(QMouseEvent* zdarzenie) override;
+
+private:
+    QTimer* tZamknij;  // runs from the creation of the window
 };
 
 // The window created once at program entry.
