@@ -36,6 +36,7 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfA
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfAbout"));
     setWindowTitle(QStringLiteral("O programie ..."));
+    setMinimumWidth(340);
     ui->lTytul->setText(TytulAplikacji);
     ui->lUzytkownik->setText(NazwaUzytkownika());
     ui->lKomputer->setText(NazwaKomputera());
