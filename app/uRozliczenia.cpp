@@ -115,7 +115,7 @@ TWynikWypozyczenia RozliczWypozyczenie(const TDaneWypozyczenia& dane,
     }
     pieniadze = ZaokraglijDoGroszy(pieniadze + wczesniej);
 
-    for (const TWierszKoszyka& r : dane.Wiersze) {
+    for (const TWierszListy& r : dane.Wiersze) {
         TWierszWypozyczenia wiersz;
         wiersz.IdFilmu = r.IdFilmu;
         wiersz.Naleznosc = ZaokraglijDoGroszy(r.Naleznosc);

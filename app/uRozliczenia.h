@@ -89,8 +89,9 @@ TWykazOtwartych PodsumujOtwarte(const std::vector<TOtwarteWypozyczenie>& wiersze
 
 // ---------------------------------------------------------------- rental commit
 
-// A film row of the list (basket rows and, in mode Zwrot, the listed open rentals).
-struct TWierszKoszyka {
+// A film row of the desk's list: basket rows and, in mode Zwrot, the listed open
+// rentals (the commit), or the listed open rentals (undo, extension).
+struct TWierszListy {
     int IdFilmu = 0;       // column 3
     double Naleznosc = 0;  // column 2: the charge as shown
     int IloscDni = 0;      // column 4
@@ -98,9 +99,9 @@ struct TWierszKoszyka {
 };
 
 struct TDaneWypozyczenia {
-    std::vector<TWierszKoszyka> Wiersze;  // film rows in list order
-    double Razem = 0;                     // the total cell
-    double Saldo = 0;                     // eSaldo
+    std::vector<TWierszListy> Wiersze;  // film rows in list order
+    double Razem = 0;                   // the total cell
+    double Saldo = 0;                   // eSaldo
     double Wplata = 0;         // eWplata before the commit (mode Zwrot: paid on the listing)
     bool TrybZwrot = false;    // eWplata disabled: the list began with open rentals
     double SumaPlatnosci = 0;  // desk fields of the listing (0 in Wypozyczanie)
