@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "FakeDrukarka.h"
+#include "Pomocnicze.h"
 #include "reports/Raport.h"
 #include "reports/uPodglad.h"
 #include "store/uWspolneDB.h"
@@ -47,12 +48,6 @@ void DodajKlientow(const TestowaBaza& baza, int ile) {
         baza.Wykonaj(QStringLiteral("insert into klient (Numer_klienta, Nazwisko, Saldo) "
                                     "values (%1, 'Klient %1', %1.5)")
                          .arg(i));
-}
-
-std::vector<QString> Teksty(const TStrona& s, TRodzajPasma pasmo) {
-    std::vector<QString> t;
-    for (const auto& u : s.TekstyPasma(pasmo)) t.push_back(u.tekst);
-    return t;
 }
 
 QString PdfNaTekst(const QString& plik) {
