@@ -1,6 +1,7 @@
 #include "reports/uAbonenci.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QShowEvent>
 #include <array>
 
@@ -31,6 +32,7 @@ TfAbonenci::TfAbonenci(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     addAction(ui->miZamknij);
     ui->sgAbonenci->setColumnHidden(KolId, true);
     ui->sgAbonenci->installEventFilter(this);
+    ui->sgAbonenci->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(ui->bRaport, &QPushButton::clicked, this, &TfAbonenci::bRaportClick);
     connect(ui->miRaport, &QAction::triggered, this, &TfAbonenci::bRaportClick);
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #include "reports/uArchiwum.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QShowEvent>
 
 #include "reports/uRapArchiwum.h"
@@ -28,6 +29,7 @@ TfArchiwum::TfArchiwum(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     addAction(ui->miZamknij);
     ui->sgArchiwum->setColumnHidden(KolId, true);
     ui->sgArchiwum->installEventFilter(this);
+    ui->sgArchiwum->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(ui->bRaport, &QPushButton::clicked, this, &TfArchiwum::bRaportClick);
     connect(ui->miRaport, &QAction::triggered, this, &TfArchiwum::bRaportClick);
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);
