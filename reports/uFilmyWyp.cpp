@@ -7,4 +7,6 @@ TfFilmyWyp::TfFilmyWyp(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Filmy wypożyczone"));
 }
 
-void TfFilmyWyp::WczytajWypozyczone(int rodzaj) { Rodzaj = rodzaj; }
+void TfFilmyWyp::WczytajWypozyczone(int rodzaj) {
+    Rodzaj = rodzaj;
+}
