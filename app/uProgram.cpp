@@ -20,40 +20,51 @@
 #include "store/Baza.h"
 #include "store/uWspolne.h"
 
+// The windows belong to the program, not to the desk, so that each window's controls
+// are found by name in that window alone.
 void UtworzOkna() {
     fMain = new TfMain;
-    fWplata = new TfWplata(fMain);
-    fKlient = new TfKlient(fMain);
-    fFilm = new TfFilm(fMain);
-    fConfig = new TfConfig(fMain);
-    fKlienci = new TfKlienci(fMain);
-    fSzukaj = new TfSzukaj(fMain);
-    fWitamy = new TfWitamy;  // its own top-level window: shown before the desk
-    fZaleglosci = new TfZaleglosci(fMain);
-    fArchiwum = new TfArchiwum(fMain);
-    fFilmyWyp = new TfFilmyWyp(fMain);
-    fAbonenci = new TfAbonenci(fMain);
-    fIloscDni = new TfIloscDni(fMain);
-    fAbout = new TfAbout(fMain);
+    fWplata = new TfWplata;
+    fKlient = new TfKlient;
+    fFilm = new TfFilm;
+    fConfig = new TfConfig;
+    fKlienci = new TfKlienci;
+    fSzukaj = new TfSzukaj;
+    fWitamy = new TfWitamy;
+    fZaleglosci = new TfZaleglosci;
+    fArchiwum = new TfArchiwum;
+    fFilmyWyp = new TfFilmyWyp;
+    fAbonenci = new TfAbonenci;
+    fIloscDni = new TfIloscDni;
+    fAbout = new TfAbout;
 }
 
+namespace {
+
+template <typename T>
+void zniszcz(T*& okno) {
+    delete okno;
+    okno = nullptr;
+}
+
+}  // namespace
+
 void ZniszczOkna() {
-    delete fWitamy;
-    delete fMain;  // and the dialogs it owns
-    fMain = nullptr;
-    fWplata = nullptr;
-    fKlient = nullptr;
-    fFilm = nullptr;
-    fConfig = nullptr;
-    fKlienci = nullptr;
-    fSzukaj = nullptr;
-    fWitamy = nullptr;
-    fZaleglosci = nullptr;
-    fArchiwum = nullptr;
-    fFilmyWyp = nullptr;
-    fAbonenci = nullptr;
-    fIloscDni = nullptr;
-    fAbout = nullptr;
+    // In the reverse order of creation; the desk last.
+    zniszcz(fAbout);
+    zniszcz(fIloscDni);
+    zniszcz(fAbonenci);
+    zniszcz(fFilmyWyp);
+    zniszcz(fArchiwum);
+    zniszcz(fZaleglosci);
+    zniszcz(fWitamy);
+    zniszcz(fSzukaj);
+    zniszcz(fKlienci);
+    zniszcz(fConfig);
+    zniszcz(fFilm);
+    zniszcz(fKlient);
+    zniszcz(fWplata);
+    zniszcz(fMain);
 }
 
 int UruchomProgram(int argc, char** argv) {

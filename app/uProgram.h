@@ -3,7 +3,7 @@
 
 int UruchomProgram(int argc, char** argv);
 
-// Creates the long-lived windows in their fixed order and sets their globals; the desk
-// owns the dialogs. ZniszczOkna destroys them and clears the globals.
+// Creates the long-lived windows in their fixed order and sets their globals;
+// ZniszczOkna destroys them and clears the globals.
 void UtworzOkna();
 void ZniszczOkna();
