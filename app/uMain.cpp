@@ -317,9 +317,7 @@ void TfMain::WczytajTytuly() {
 
 // ---------------------------------------------------------------- client panel
 
-void TfMain::WczytajKLIENTA() {}
 
-void TfMain::cbKlientChange() {}
 
 void TfMain::WlaczKlienta(bool wlacz) {
     ui->bKlientDane->setEnabled(wlacz);
@@ -334,9 +332,7 @@ void TfMain::UstawWlaczWYlaczKLIENTA() {
 
 // ---------------------------------------------------------------- film panel
 
-void TfMain::WczytajFILM() {}
 
-void TfMain::cbTytulOrgChange(QComboBox*) {}
 
 int TfMain::IdFilmuONumerze(const QString& numer) {
     // Only a whole number reaches the statement.
@@ -352,12 +348,6 @@ int TfMain::IdFilmuONumerze(const QString& numer) {
 
 // ---------------------------------------------------------------- list and operations
 
-void TfMain::bNastepnyClick() {}
-void TfMain::miDeleteClick() {}
-void TfMain::bWypozyczClick() {}
-void TfMain::bZwrotClick() {}
-void TfMain::bCofnijClick() {}
-void TfMain::bPrzedluzenieClick() {}
 
 void TfMain::sgWypozyczenieContextPopup(const QPoint& punkt) {
     ui->pmWypozyczenie->popup(ui->sgWypozyczenie->viewport()->mapToGlobal(punkt));

@@ -86,6 +86,8 @@ private:
     void UstawWlaczWYlaczKLIENTA();
     void bNastepnyClick();
     void miDeleteClick();
+    // Lists the chosen client's open rentals and sets the mode (Wypozyczanie or Zwrot).
+    void WczytajWypozyczenia();
     void bWypozyczClick();
     void bZwrotClick();
     void bCofnijClick();
