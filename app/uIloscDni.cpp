@@ -1,6 +1,7 @@
 #include "app/uIloscDni.h"
 
 #include <QShowEvent>
+#include <QTimer>
 #include <cmath>
 
 #include "store/uWspolne.h"
@@ -44,8 +45,10 @@ TfIloscDni::~TfIloscDni() = default;
 void TfIloscDni::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);
     if (zdarzenie->spontaneous()) return;
+    // The last text is offered selected, so that typing replaces it; the selection is
+    // made once the window has taken the focus, which would clear an earlier one.
     ui->eIleDni->setFocus();
-    ui->eIleDni->selectAll();
+    QTimer::singleShot(0, ui->eIleDni, &QLineEdit::selectAll);
 }
 
 void TfIloscDni::eIleDniChange(const QString& tekst) {
