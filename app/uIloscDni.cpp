@@ -1,5 +1,6 @@
 #include "app/uIloscDni.h"
 
+#include <QLayout>
 #include <QShowEvent>
 #include <QTimer>
 #include <cmath>
@@ -29,6 +30,7 @@ std::optional<int> OdczytajDni(const QString& tekst) {
 
 TfIloscDni::TfIloscDni(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfIloscDni>()) {
     ui->setupUi(this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     setObjectName(QStringLiteral("TfIloscDni"));
     setWindowTitle(QStringLiteral("Przedłużenie"));
     addAction(ui->miOK);

@@ -57,6 +57,8 @@ TfZaleglosci::TfZaleglosci(QWidget* parent)
                                    QString(), QString()});
     sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     sg->horizontalHeaderItem(KolNaleznosc)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sg->setTextElideMode(Qt::ElideNone);  // the separator row is clipped, not shortened
+    sg->setWordWrap(false);
     sg->installEventFilter(this);
     UstawSzerokosciKolumn();
     connect(ui->bWplata, &QPushButton::clicked, this, &TfZaleglosci::bWplataClick);
@@ -197,9 +199,17 @@ bool TfZaleglosci::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 }
 
 void TfZaleglosci::UstawSzerokosciKolumn() {
+    // 100 pixels each for the dates and the amount, unless a header needs more in the
+    // font in force; the title takes the rest less a 10-pixel margin.
     QTableWidget* sg = ui->sgZaleglosci;
-    sg->setColumnWidth(KolTytul, std::max(0, sg->width() - 310));
-    for (int k = KolDataOD; k <= KolNaleznosc; ++k) sg->setColumnWidth(k, 100);
+    const QHeaderView* naglowek = sg->horizontalHeader();
+    int reszta = sg->width() - 10;
+    for (int k = KolDataOD; k <= KolNaleznosc; ++k) {
+        const int szerokosc = std::max(100, naglowek->sectionSizeHint(k));
+        sg->setColumnWidth(k, szerokosc);
+        reszta -= szerokosc;
+    }
+    sg->setColumnWidth(KolTytul, std::max(0, reszta));
     sg->setColumnHidden(KolIdFilmu, true);
     sg->setColumnHidden(KolZwrocono, true);
 }
