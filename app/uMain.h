@@ -7,7 +7,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
+#include "app/uRozliczenia.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 
@@ -101,6 +105,19 @@ private:
     int IdFilmuONumerze(const QString& numer);
     void WlaczKlienta(bool wlacz);
     void UlozPanel(QWidget* panel);
+
+    // ---- Operations on the list: rental commit, open rentals, return, undo, extension.
+    // The rows an operation applies to, first..last, or nothing (cancelled).
+    std::optional<std::pair<int, int>> WybierzWiersze();
+    // Writes the commit inside the guard opened by bWypozyczClick and commits it; true
+    // when it is stored.
+    bool ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
+                            double pobrano, TTransakcja& transakcja);
+    void ZapiszZwrot();
+    // The open rentals listed in rows 0..k-1, as the store gave them.
+    std::vector<TWierszListy> WypozyczeniaNaLiscie;
+    friend struct TDostepOperacji;  // tests only: reach the operations' private routines
+    // ---- end of the operations' block
 
     std::unique_ptr<Ui::TfMain> ui;
     std::unique_ptr<QLockFile> blokada;

@@ -1,13 +1,324 @@
-// The operations on the desk's list: rental commit, open rentals, return, undo and
-// extension.
+// The operations on the desk's list: the client's open rentals, the row choice, and the
+// rental commit. The return, the undo and the extension are in uMainZwrot.cpp.
+//
+// Each operation runs from its first statement to its last inside one TTransakcja, opened
+// before any dialog is shown: a failing statement or an end of the program while the
+// payment dialog is open leaves the store as it was before the operation.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include "app/uCennik.h"
 #include "app/uMain.h"
+#include "app/uMainLista.h"
+#include "clients/uWplata.h"
+#include "store/uWspolne.h"
+#include "ui_uMain.h"
 
-void TfMain::WczytajWypozyczenia() {}
+// ---------------------------------------------------------------- list cells
 
-void TfMain::bWypozyczClick() {}
+QString TekstKomorki(const QTableWidget* sg, int wiersz, int kolumna) {
+    const QTableWidgetItem* k = sg->item(wiersz, kolumna);
+    return k ? k->text() : QString();
+}
 
-void TfMain::bZwrotClick() {}
+void UstawKomorke(QTableWidget* sg, int wiersz, int kolumna, const QString& tekst) {
+    if (QTableWidgetItem* k = sg->item(wiersz, kolumna))
+        k->setText(tekst);
+    else
+        sg->setItem(wiersz, kolumna, new QTableWidgetItem(tekst));
+}
 
-void TfMain::bCofnijClick() {}
+std::optional<double> KwotaKomorki(const QString& tekst) {
+    // The list shows amounts with the decimal comma; a point is read the same way.
+    return LiczbaZEkranu(QString(tekst).replace('.', ','));
+}
 
-void TfMain::bPrzedluzenieClick() {}
+void UstawTloListy(QTableWidget* sg, bool poTerminie) {
+    const QPalette systemowa = QApplication::palette();
+    QPalette p = sg->palette();
+    p.setColor(QPalette::Base, systemowa.color(poTerminie ? QPalette::Dark : QPalette::Button));
+    sg->setPalette(p);
+}
+
+void DopiszPodsumowanie(QTableWidget* sg, int wiersz, double razem) {
+    UstawKomorke(sg, wiersz, 0, QString(80, '='));
+    UstawKomorke(sg, wiersz, 1, QString(21, '='));
+    UstawKomorke(sg, wiersz, 2, QString(21, '='));
+    UstawKomorke(sg, wiersz + 1, 0, QStringLiteral("RAZEM DO ZAPŁATY"));
+    UstawKomorke(sg, wiersz + 1, 1, QString());
+    UstawKomorke(sg, wiersz + 1, 2, KwotaNaEkran(razem));
+}
+
+double PokazWplate(const TPropozycjaWplaty& propozycja) {
+    if (!propozycja.Pokaz || !fWplata) return 0;
+    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
+    PokazModalnie(*fWplata);
+    // The amount is read whatever the result: declining gives 0.
+    return fWplata->Kwota();
+}
+
+// ---------------------------------------------------------------- open rentals
+
+void TfMain::WczytajWypozyczenia() {
+    QTableWidget* sg = ui->sgWypozyczenie;
+
+    // 1. Nothing listed.
+    SumaPlatnosci = 0;
+    WplaconoWczesniej = 0;
+    WypozyczeniaNaLiscie.clear();
+    UstawTloListy(sg, false);
+    {
+        const QSignalBlocker b1(ui->cbTytulOrg), b2(ui->cbTytulPol);
+        ui->cbTytulOrg->setCurrentIndex(-1);
+        ui->cbTytulPol->setCurrentIndex(-1);
+    }
+    ui->eFilmNr->clear();
+    ui->eCena->clear();
+    sg->clearContents();
+    sg->clearSelection();
+    ui->bUsun->setEnabled(false);
+    ui->miDelete->setEnabled(false);
+    sg->setRowCount(1);
+    ui->eWplata->clear();
+
+    // 2. The client's open rentals.
+    OtworzSQL(Query1,
+              QStringLiteral(" select f.tytul_oryginalny tytul, f.numer_filmu nr, f.id id,  "
+                             "f.stawka stawka1, r.naleznosc, r.dataOD dataOD,  r.dataDO dataDO, "
+                             "r.platnosc platnosc, r.stawka stawka  from '") +
+                  KatalogBazy + QStringLiteral("rental.db' r, ") + QStringLiteral(" '") +
+                  KatalogBazy + QStringLiteral("film.db' f ") +
+                  QStringLiteral(" where f.id = r.id_filmu ") +
+                  QStringLiteral(" and r.id_klienta = ") + QString::number(IdKlienta) +
+                  QStringLiteral(" and r.zwrocono = False"));
+    std::vector<TOtwarteWypozyczenie> otwarte;
+    QStringList tytuly, numery;
+    while (Query1.Active() && !Query1.Eof()) {
+        TOtwarteWypozyczenie r;
+        r.Naleznosc = Query1.FieldByName(QStringLiteral("naleznosc")).AsFloat();
+        r.Platnosc = Query1.FieldByName(QStringLiteral("platnosc")).AsFloat();
+        r.DataOD = Query1.FieldByName(QStringLiteral("dataOD")).AsDate();
+        r.DataDO = Query1.FieldByName(QStringLiteral("dataDO")).AsDate();
+        const TField& stawka = Query1.FieldByName(QStringLiteral("stawka"));
+        if (!stawka.IsNull()) r.Stawka = stawka.AsFloat();
+        r.StawkaFilmu = Query1.FieldByName(QStringLiteral("stawka1")).AsFloat();
+        otwarte.push_back(r);
+        tytuly << Query1.FieldByName(QStringLiteral("tytul")).AsString();
+        numery << Numer4(Query1.FieldByName(QStringLiteral("nr")).AsLargeInt());
+        WypozyczeniaNaLiscie.push_back(
+            {Query1.FieldByName(QStringLiteral("id")).AsInteger(), 0, 0, 0});
+        Query1.Next();
+    }
+    Query1.Close();
+
+    // 3. None: the list is a basket.
+    if (otwarte.empty()) {
+        for (QWidget* w :
+             {static_cast<QWidget*>(ui->bWypozycz), static_cast<QWidget*>(ui->bNastepny),
+              static_cast<QWidget*>(ui->eWplata)})
+            w->setEnabled(true);
+        ui->miWypozycz->setEnabled(true);
+        ui->miNastepny->setEnabled(true);
+        for (QWidget* w : {ui->bZwrot, ui->bCofnij, ui->bPrzedluzenie}) w->setEnabled(false);
+        for (QAction* a : {ui->miZwrot, ui->miCofnij, ui->miPrzedluzenie}) a->setEnabled(false);
+        return;
+    }
+
+    // 4.-5. One row per rental, the separator and the total.
+    const TWykazOtwartych wykaz = PodsumujOtwarte(otwarte, Dzisiaj());
+    const int k = static_cast<int>(otwarte.size());
+    sg->setRowCount(k + 2);
+    for (int i = 0; i < k; ++i) {
+        const TWierszOtwarty& w = wykaz.Wiersze[static_cast<size_t>(i)];
+        TWierszListy& lista = WypozyczeniaNaLiscie[static_cast<size_t>(i)];
+        lista.Naleznosc = w.Naleznosc;
+        lista.IloscDni = w.IloscDni;
+        lista.Stawka = w.Stawka;
+        UstawKomorke(sg, i, 0, tytuly[i]);
+        UstawKomorke(sg, i, 1, numery[i]);
+        UstawKomorke(sg, i, 2, KwotaNaEkran(w.Naleznosc));
+        UstawKomorke(sg, i, 3, QString::number(lista.IdFilmu));
+        UstawKomorke(sg, i, 4, QString::number(w.IloscDni));
+        UstawKomorke(sg, i, 5, KwotaNaEkran(w.Stawka));
+    }
+    DopiszPodsumowanie(sg, k, wykaz.Razem);
+    UstawTloListy(sg, wykaz.PoTerminie);
+    ui->eWplata->setText(KwotaNaEkran(wykaz.Wplacono));
+    SumaPlatnosci = wykaz.SumaPlatnosci;
+    WplaconoWczesniej = wykaz.WplaconoWczesniej;
+
+    // 6. Mode Zwrot; the rent controls stay as they were.
+    for (QWidget* w : {static_cast<QWidget*>(ui->bUsun), static_cast<QWidget*>(ui->bNastepny),
+                       static_cast<QWidget*>(ui->eWplata)})
+        w->setEnabled(false);
+    ui->miDelete->setEnabled(false);
+    ui->miNastepny->setEnabled(false);
+    for (QWidget* w : {ui->bZwrot, ui->bCofnij, ui->bPrzedluzenie}) w->setEnabled(true);
+    for (QAction* a : {ui->miZwrot, ui->miCofnij, ui->miPrzedluzenie}) a->setEnabled(true);
+}
+
+std::optional<std::pair<int, int>> TfMain::WybierzWiersze() {
+    QTableWidget* sg = ui->sgWypozyczenie;
+    const int k = static_cast<int>(WypozyczeniaNaLiscie.size());
+    if (k == 0) return std::nullopt;
+
+    int gora = -1, dol = -1;
+    for (const QTableWidgetSelectionRange& z : sg->selectedRanges()) {
+        gora = gora < 0 ? z.topRow() : std::min(gora, z.topRow());
+        dol = std::max(dol, z.bottomRow());
+    }
+    if (gora >= 0) {
+        // A marking that starts on the separator, the total or a film added below the
+        // rentals applies to nothing.
+        if (gora >= k) return std::nullopt;
+        if (dol >= k) {
+            dol = k - 1;
+            sg->clearSelection();
+            sg->setRangeSelected(QTableWidgetSelectionRange(gora, 0, dol, sg->columnCount() - 1),
+                                 true);
+        }
+        const auto odpowiedz = PokazKomunikat(
+            {QStringLiteral("Czy wykonać operację tylko dla zaznaczonych wierszy?"), TytulAplikacji,
+             TIkona::Pytanie, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+             QMessageBox::Yes});
+        if (odpowiedz == QMessageBox::Yes) return std::make_pair(gora, dol);
+        if (odpowiedz == QMessageBox::No) return std::make_pair(0, k - 1);
+        return std::nullopt;
+    }
+    if (Pytanie(QStringLiteral("Nie zaznaczono żadnego wiersza.\nCzy wykonać operację dla całej "
+                               "listy?"),
+                true))
+        return std::make_pair(0, k - 1);
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------- rental commit
+
+void TfMain::bWypozyczClick() {
+    QTableWidget* sg = ui->sgWypozyczenie;
+    // 1. A basket with at least one film, for a chosen client.
+    if (!KoszykZmieniony || sg->rowCount() < 3 || ui->cbKlient->currentIndex() < 0) return;
+
+    // 2. The paid amount must be a number.
+    const QString wplataTekst = ui->eWplata->text().trimmed();
+    const std::optional<double> wplata = LiczbaZEkranu(wplataTekst);
+    if (!wplataTekst.isEmpty() && !wplata) {
+        Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+        return;
+    }
+
+    TDaneWypozyczenia dane;
+    const int filmy = sg->rowCount() - 2;
+    for (int i = 0; i < filmy; ++i) {
+        const auto id = CalkowitaZEkranu(TekstKomorki(sg, i, 3));
+        const auto naleznosc = KwotaKomorki(TekstKomorki(sg, i, 2));
+        const auto dni = CalkowitaZEkranu(TekstKomorki(sg, i, 4));
+        const auto stawka = KwotaKomorki(TekstKomorki(sg, i, 5));
+        // Only film rows are written: a row without a film ID is no film.
+        if (!id || !naleznosc) return;
+        dane.Wiersze.push_back({*id, *naleznosc, dni.value_or(0), stawka.value_or(0)});
+    }
+    dane.Razem = KwotaKomorki(TekstKomorki(sg, sg->rowCount() - 1, 2)).value_or(0);
+    dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+    dane.Wplata = wplata.value_or(0);
+    dane.TrybZwrot = !ui->eWplata->isEnabled();
+    dane.SumaPlatnosci = SumaPlatnosci;
+    dane.WplaconoWczesniej = WplaconoWczesniej;
+    dane.Abonament = ui->cbAbonament->isChecked();
+    dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
+    dane.LicznikAb = LicznikAbKlienta;
+    dane.Dzien = Dzisiaj();
+
+    bool zapisano = false;
+    {
+        TTransakcja transakcja;
+        // 3.-4. A regular client's credit is spent first.
+        const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(dane);
+        if (przed.ZapiszSaldo)
+            UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") +
+                                   KwotaSQL(przed.Saldo) + QStringLiteral(" where id = ") +
+                                   QString::number(IdKlienta));
+        // 5. The money taken.
+        const double pobrano = PokazWplate(przed.Wplata);
+        // 6.-8.
+        zapisano = ZapiszWypozyczenie(dane, przed, pobrano, transakcja);
+    }
+    if (!zapisano) return;
+    // 9.
+    KoszykZmieniony = false;
+    ui->eIleDni->setText(QStringLiteral("1"));
+    Informacja(QStringLiteral("Wypożyczenie zostało zapisane."));
+    WczytajKLIENTA();
+}
+
+bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
+                                double pobrano, TTransakcja& transakcja) {
+    const QString klient = QString::number(IdKlienta);
+    const TWynikWypozyczenia wynik = RozliczWypozyczenie(dane, przed, pobrano);
+    const QString wplataPrzed = ui->eWplata->text();
+    const bool abonamentPrzed = ui->cbAbonament->isChecked();
+    const double sumaPrzed = SumaPlatnosci;
+    ui->eWplata->setText(KwotaNaEkran(wynik.Wplata));
+
+    // 2. An expired subscription ends here; the films keep their basket prices.
+    if (wynik.KoniecAbonamentu) {
+        PokazKomunikatRozliczenia(*wynik.KoniecAbonamentu);
+        UruchomSQL(
+            Query1,
+            QStringLiteral("update klient set Abonament = False, Saldo = 0 where ID = ") + klient);
+        ui->cbAbonament->setChecked(false);
+    }
+    // 4. Overpayment: the excess is handed back.
+    if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+
+    // 6. One rental per film, the film out.
+    for (const TWierszWypozyczenia& r : wynik.Wiersze) {
+        const QString film = QString::number(r.IdFilmu);
+        UruchomSQL(Query1, QStringLiteral("update film set status = False where ID = ") + film);
+        OtworzSQL(Query1, QStringLiteral("select * from rental where id_klienta = ") + klient +
+                              QStringLiteral(" and id_filmu = ") + film +
+                              QStringLiteral(" and zwrocono = false"));
+        const bool otwarte = Query1.Active() && !Query1.Eof();
+        Query1.Close();
+        if (!otwarte)
+            UruchomSQL(Query1,
+                       QStringLiteral("insert into rental( id_filmu, id_klienta, dataOD, dataDO, "
+                                      "zwrocono, platnosc, platnosc1, z_abonamentu, naleznosc, "
+                                      "stawka ) values ( ") +
+                           film + QStringLiteral(", ") + klient + QStringLiteral(", ") +
+                           DataSQL(r.DataOD) + QStringLiteral(", ") + DataSQL(r.DataDO) +
+                           QStringLiteral(", False, ") + KwotaSQL(r.Platnosc) +
+                           QStringLiteral(", 0, 0, ") + KwotaSQL(r.Naleznosc) +
+                           QStringLiteral(", ") + KwotaSQL(r.Stawka) + QStringLiteral(" )"));
+        else
+            UruchomSQL(Query1, QStringLiteral("update rental set platnosc = ") +
+                                   KwotaSQL(r.Platnosc) + QStringLiteral(" where id_filmu = ") +
+                                   film + QStringLiteral(" and id_klienta = ") + klient +
+                                   QStringLiteral(" and zwrocono = False"));
+    }
+
+    // 7.-8. The balance, the last rental and the subscriber counter.
+    SumaPlatnosci = wynik.ZmianaSalda;
+    UruchomSQL(Query1, QStringLiteral("update klient set Saldo = Saldo + ") +
+                           KwotaSQL(wynik.ZmianaSalda) +
+                           QStringLiteral(", Ostatnie_wypozyczenie = ") + DataSQL(dane.Dzien) +
+                           QStringLiteral(", LicznikAb = ") + QString::number(wynik.LicznikAb) +
+                           QStringLiteral(" where id = ") + klient);
+
+    if (!transakcja.Zatwierdz()) {
+        // Nothing is stored (the store's error has been shown): the basket stays for
+        // another try.
+        ui->eWplata->setText(wplataPrzed);
+        ui->cbAbonament->setChecked(abonamentPrzed);
+        SumaPlatnosci = sumaPrzed;
+        return false;
+    }
+    return true;
+}

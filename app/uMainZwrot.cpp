@@ -1,0 +1,282 @@
+// The operations on the listed open rentals: the return, the undo and the extension.
+//
+// They work on the rentals as listed from the store (WypozyczeniaNaLiscie, SumaPlatnosci,
+// WplaconoWczesniej), not on column 2 and the total row as the days box may have
+// re-priced them, and on nothing added below the rentals. Each runs in one TTransakcja,
+// opened before its payment dialog.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include "app/uIloscDni.h"
+#include "app/uMain.h"
+#include "app/uMainLista.h"
+#include "app/uRozliczeniePrzedluzenia.h"
+#include "app/uRozliczenieWycofania.h"
+#include "app/uRozliczenieZwrotu.h"
+#include "settings/uConfig.h"
+#include "store/uWspolne.h"
+#include "ui_uMain.h"
+
+namespace {
+
+TUstawienia Taryfa() {
+    return fConfig ? fConfig->Ustawienia : TUstawienia{};
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- return
+
+void TfMain::bZwrotClick() {
+    ZapiszZwrot();
+}
+
+void TfMain::ZapiszZwrot() {
+    // 1. The returned rows.
+    const auto zakres = WybierzWiersze();
+    if (!zakres) return;
+    QTableWidget* sg = ui->sgWypozyczenie;
+    const QString klient = QString::number(IdKlienta);
+    const int k = static_cast<int>(WypozyczeniaNaLiscie.size());
+
+    // The reload runs after the guard has ended.
+    const bool zapisano = [&] {
+        TTransakcja transakcja;
+        TDaneZwrotu dane;
+        dane.Pierwszy = zakres->first;
+        dane.Ostatni = zakres->second;
+        dane.Ustawienia = Taryfa();
+        dane.RabatKlienta = RabatKlienta;
+        dane.Abonament = ui->cbAbonament->isChecked();
+        dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
+        dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+        dane.Wplacono = WplaconoWczesniej;
+        dane.Dzisiaj = Dzisiaj();
+
+        // 2. What the balance was charged for all open rentals.
+        OtworzSQL(Query1,
+                  QStringLiteral("select sum( platnosc ) p, sum( naleznosc ) n from rental where "
+                                 "id_klienta = ") +
+                      klient + QStringLiteral(" and zwrocono = False"));
+        if (Query1.Active() && !Query1.Eof())
+            dane.SumaPlatnosci = Query1.FieldByName(QStringLiteral("P")).AsFloat();
+        Query1.Close();
+
+        // 3. The term of every listed rental.
+        for (const TWierszListy& r : WypozyczeniaNaLiscie) {
+            OtworzSQL(Query1,
+                      QStringLiteral("select r.dataOD, r.dataDO, r.stawka from rental r where "
+                                     "r.Id_filmu = ") +
+                          QString::number(r.IdFilmu) + QStringLiteral(" and r.Id_klienta = ") +
+                          klient + QStringLiteral(" and r.Zwrocono = False"));
+            const bool jest = Query1.Active() && !Query1.Eof();
+            TWierszZwrotu w;
+            w.IdFilmu = r.IdFilmu;
+            w.Naleznosc = r.Naleznosc;
+            if (jest) {
+                w.Stawka = Query1.FieldByName(QStringLiteral("STAWKA")).AsFloat();
+                w.DataDO = Query1.FieldByName(QStringLiteral("DATADO")).AsDate();
+                w.DataOD = Query1.FieldByName(QStringLiteral("DATAOD")).AsDate();
+            }
+            Query1.Close();
+            // A rental no longer open (the list is out of date) or a failed query: nothing
+            // is written; the list is loaded again.
+            if (!jest) return false;
+            dane.Wiersze.push_back(w);
+        }
+
+        // 3.6-6. The new charges on screen.
+        const TPrzedZwrotem przed = PrzygotujZwrot(dane);
+        for (int i = 0; i < k; ++i) UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
+        UstawKomorke(sg, k + 1, 2, KwotaNaEkran(przed.Razem));
+        ui->eWplata->setText(KwotaNaEkran(przed.Wplacono));
+        if (przed.Nadplata) PokazKomunikatRozliczenia(*przed.Nadplata);
+
+        // 10.-13. The payment.
+        const double wplata = PokazWplate(przed.Wplata);
+        const TWynikZwrotu wynik = RozliczZwrot(dane, przed, wplata);
+        if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+        ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
+
+        // 15. The client.
+        UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
+                               QStringLiteral(", Licznik = Licznik + ") +
+                               QString::number(wynik.Zwrocone) + QStringLiteral(" where id = ") +
+                               klient);
+        // 16. The returned rentals closed, their films on the shelf; the kept ones re-priced.
+        for (const TWierszPoZwrocie& r : wynik.Wiersze) {
+            const QString film = QString::number(r.IdFilmu);
+            if (r.Zwrocony) {
+                UruchomSQL(Query1,
+                           QStringLiteral("update rental set zwrocono = True, dataZwrotu = ") +
+                               DataSQL(dane.Dzisiaj) + QStringLiteral(", platnosc1 = ") +
+                               KwotaSQL(r.Platnosc1) + QStringLiteral(", z_abonamentu = ") +
+                               KwotaSQL(r.ZAbonamentu) + QStringLiteral(", naleznosc = ") +
+                               KwotaSQL(r.Naleznosc) + QStringLiteral(" where id_filmu = ") + film +
+                               QStringLiteral(" and id_klienta = ") + klient +
+                               QStringLiteral(" and Zwrocono = False"));
+                UruchomSQL(Query1,
+                           QStringLiteral("update film set status = True, Ilosc_wypozyczen = "
+                                          "Ilosc_wypozyczen + 1, wplywy = wplywy + ") +
+                               KwotaSQL(r.Wplywy) + QStringLiteral(" where id = ") + film);
+            } else {
+                UruchomSQL(Query1, QStringLiteral("update rental set platnosc = ") +
+                                       KwotaSQL(r.Platnosc) + QStringLiteral(", naleznosc = ") +
+                                       KwotaSQL(r.Naleznosc) +
+                                       QStringLiteral(" where id_filmu = ") + film +
+                                       QStringLiteral(" and id_klienta = ") + klient +
+                                       QStringLiteral(" and zwrocono = False"));
+            }
+        }
+
+        return transakcja.Zatwierdz();
+    }();
+    // 17.
+    if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
+    WczytajKLIENTA();
+}
+
+// ---------------------------------------------------------------- undo
+
+void TfMain::bCofnijClick() {
+    // 1. The withdrawn rows.
+    const auto zakres = WybierzWiersze();
+    if (!zakres) return;
+    QTableWidget* sg = ui->sgWypozyczenie;
+    const QString klient = QString::number(IdKlienta);
+    const int k = static_cast<int>(WypozyczeniaNaLiscie.size());
+
+    TDaneWycofania dane;
+    dane.Wiersze = WypozyczeniaNaLiscie;
+    dane.Pierwszy = zakres->first;
+    dane.Ostatni = zakres->second;
+    dane.Razem = SumaPlatnosci;
+    dane.Wplacono = WplaconoWczesniej;
+    dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+    dane.LicznikAb = LicznikAbKlienta;
+    const TWynikWycofania wynik = RozliczWycofanie(dane);
+
+    bool zapisano = false;
+    {
+        TTransakcja transakcja;
+        // 2. The rentals deleted, their films on the shelf.
+        for (int id : wynik.Wycofane) {
+            const QString film = QString::number(id);
+            UruchomSQL(Query1, QStringLiteral("delete from rental where id_filmu = ") + film +
+                                   QStringLiteral(" and id_klienta = ") + klient +
+                                   QStringLiteral(" and zwrocono = False"));
+            UruchomSQL(Query1, QStringLiteral("update film set Status = True where id = ") + film);
+        }
+        // 3.-6. What stays paid; a surplus is handed back.
+        if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+        ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
+        UstawKomorke(sg, k + 1, 2, KwotaNaEkran(wynik.Razem));
+        // 7. The client.
+        UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
+                               QStringLiteral(", licznikAb = ") + QString::number(wynik.LicznikAb) +
+                               QStringLiteral(" where id = ") + klient);
+        // 8. The money spread again over the remaining rentals.
+        for (const TWierszPoWycofaniu& r : wynik.Pozostale)
+            UruchomSQL(Query1, QStringLiteral("update rental set platnosc = ") +
+                                   KwotaSQL(r.Platnosc) + QStringLiteral(" where id_filmu = ") +
+                                   QString::number(r.IdFilmu) +
+                                   QStringLiteral(" and id_klienta = ") + klient +
+                                   QStringLiteral(" and zwrocono = False"));
+
+        zapisano = transakcja.Zatwierdz();
+    }
+    // 9.
+    if (zapisano) {
+        LicznikAbKlienta = wynik.LicznikAb;
+        Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
+    }
+    WczytajKLIENTA();
+}
+
+// ---------------------------------------------------------------- extension
+
+void TfMain::bPrzedluzenieClick() {
+    // 1. The days.
+    if (!fIloscDni || PokazModalnie(*fIloscDni) != QDialog::Accepted) return;
+    const int n = fIloscDni->IloscDni();
+    // 2. The desk's days box shows them; a listed rental is not re-priced as a basket row.
+    {
+        const QSignalBlocker blokada(ui->eIleDni);
+        ui->eIleDni->setText(QString::number(n));
+    }
+    // 3. The extended rows.
+    const auto zakres = WybierzWiersze();
+    if (!zakres) return;
+    QTableWidget* sg = ui->sgWypozyczenie;
+    const QString klient = QString::number(IdKlienta);
+
+    int licznik = LicznikAbKlienta;
+    // The reload runs after the guard has ended.
+    const bool zapisano = [&] {
+        TTransakcja transakcja;
+        TDanePrzedluzenia dane;
+        dane.Wiersze = WypozyczeniaNaLiscie;
+        dane.Pierwszy = zakres->first;
+        dane.Ostatni = zakres->second;
+        dane.IloscDni = n;
+        dane.Dzisiaj = Dzisiaj();
+        dane.Razem = SumaPlatnosci;
+        dane.Wplacono = WplaconoWczesniej;
+        dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+        dane.Abonament = ui->cbAbonament->isChecked();
+        dane.LicznikAb = LicznikAbKlienta;
+        dane.Ustawienia = Taryfa();
+        dane.RabatKlienta = RabatKlienta;
+
+        // 5. One start date prices every extended row: that of the first open rental.
+        OtworzSQL(Query1, QStringLiteral("select dataOD from rental where Id_klienta = ") + klient +
+                              QStringLiteral(" and zwrocono = False"));
+        const bool jest = Query1.Active() && !Query1.Eof();
+        if (jest) dane.DataOD = Query1.FieldByName(QStringLiteral("DATAOD")).AsDate();
+        Query1.Close();
+        if (!jest) return false;
+
+        // 6.-7. The new due date and charges.
+        const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(dane);
+        for (int i = 0; i < static_cast<int>(dane.Wiersze.size()); ++i) {
+            UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
+            if (i < dane.Pierwszy || i > dane.Ostatni) continue;
+            UruchomSQL(Query1, QStringLiteral("update rental set dataDO = ") +
+                                   DataSQL(przed.DataDO) + QStringLiteral(", naleznosc = ") +
+                                   KwotaSQL(przed.Naleznosci[i]) +
+                                   QStringLiteral(" where id_klienta = ") + klient +
+                                   QStringLiteral(" and id_filmu = ") +
+                                   QString::number(dane.Wiersze[i].IdFilmu) +
+                                   QStringLiteral(" and zwrocono = False"));
+        }
+
+        // 8.-9. The payment; a surplus is handed back.
+        const double wplata = PokazWplate(przed.Wplata);
+        const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(dane, przed, wplata);
+        if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+
+        // 10. The client.
+        UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
+                               QStringLiteral(", licznikAb = ") + QString::number(wynik.LicznikAb) +
+                               QStringLiteral(" where id = ") + klient);
+        // 11. What was paid, spread over every listed rental.
+        for (const TWierszPoPrzedluzeniu& r : wynik.Wiersze)
+            UruchomSQL(Query1, QStringLiteral("update rental set platnosc = ") +
+                                   KwotaSQL(r.Platnosc) + QStringLiteral(" where id_filmu = ") +
+                                   QString::number(r.IdFilmu) +
+                                   QStringLiteral(" and id_klienta = ") + klient +
+                                   QStringLiteral(" and zwrocono = False"));
+
+        licznik = wynik.LicznikAb;
+        return transakcja.Zatwierdz();
+    }();
+    // 12.
+    if (zapisano) {
+        LicznikAbKlienta = licznik;
+        Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
+    }
+    WczytajKLIENTA();
+}

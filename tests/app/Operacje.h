@@ -1,0 +1,295 @@
+// The desk on a test store for the operations on its list: a client shown as a client
+// load shows it, films in the store, the basket filled as the film panel fills it, the
+// payment and days dialogs answered from a script, and the stored rows read back.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <ostream>
+
+#include "app/uIloscDni.h"
+#include "app/uMain.h"
+#include "app/uProgram.h"
+#include "clients/uWplata.h"
+#include "settings/uConfig.h"
+#include "store/uWspolne.h"
+#include "support/FakeInterakcja.h"
+#include "support/TestowaBaza.h"
+
+inline void PrintTo(const QString& tekst, std::ostream* os) {
+    *os << '"' << tekst.toStdString() << '"';
+}
+
+// Tests only: the desk's routines that no control runs directly.
+struct TDostepOperacji {
+    static void WczytajWypozyczenia(TfMain& m) { m.WczytajWypozyczenia(); }
+};
+
+namespace operacje {
+
+// A rental row of the store, read back.
+struct TZapisany {
+    bool jest = false;
+    bool zwrocono = false;
+    double platnosc = 0, platnosc1 = 0, zAbonamentu = 0, naleznosc = 0, stawka = 0;
+    QString dataOD, dataDO, dataZwrotu;
+};
+
+// What the payment dialog proposed.
+struct TPropozycja {
+    QString etykieta;
+    double kwota = -1;
+};
+
+// A film row for the list: the film's ID, number, price of the row, days and rate.
+struct TPozycja {
+    int id;
+    int numer;
+    double cena;
+    int dni;
+    double stawka;
+};
+
+class Operacje : public ::testing::Test {
+protected:
+    // Monday 4 March 2024 unless a test moves the clock.
+    Operacje() : baza(QDate(2024, 3, 4)) {
+        UtworzOkna();
+        KatalogBazy = baza.Katalog();
+        TUstawienia u;
+        u.KolejnaDoba = 50;
+        u.PoTerminie = 100;
+        u.PrzedTerminem = false;
+        u.Weekend = 0;
+        u.TypAb = 1;
+        u.AbGratis = 3;
+        fConfig->Ustawienia = u;
+    }
+    ~Operacje() override {
+        ZniszczOkna();
+        KatalogBazy.clear();
+    }
+
+    template <typename T>
+    T* k(const char* nazwa) {
+        T* w = fMain->findChild<T*>(nazwa);
+        EXPECT_NE(w, nullptr) << nazwa;
+        return w;
+    }
+    QTableWidget* sg() { return k<QTableWidget>("sgWypozyczenie"); }
+    QString Komorka(int w, int kol) {
+        const QTableWidgetItem* i = sg()->item(w, kol);
+        return i ? i->text() : QString();
+    }
+    std::vector<QString> Kolumna(int kol) {
+        std::vector<QString> t;
+        for (int w = 0; w < sg()->rowCount(); ++w) t.push_back(Komorka(w, kol));
+        return t;
+    }
+
+    // ---------------------------------------------------------------- the store
+
+    void Film(int id, int numer, const QString& tytul, double stawka) {
+        baza.Wykonaj(QStringLiteral("insert into film (ID, Numer_filmu, Tytul_oryginalny, "
+                                    "Tytul_polski, Stawka, Wplywy, Ilosc_wypozyczen, Status, "
+                                    "Aktualny) values (%1, %2, '%3', '%3', %4, 0, 0, 1, 1)")
+                         .arg(id)
+                         .arg(numer)
+                         .arg(tytul)
+                         .arg(KwotaSQL(stawka)));
+    }
+    // Client 1 (number 7, "Nowak Anna") with a balance, shown on the desk.
+    void Klient(double saldo, bool abonament = false, const QDate& abonamentDo = QDate(),
+                int licznikAb = 0, int rabat = 0) {
+        baza.Wykonaj(QStringLiteral("insert into klient (ID, Numer_klienta, Imie, Nazwisko, "
+                                    "Saldo, Abonament, Abonament_OD, Abonament_DO, Licznik, "
+                                    "LicznikAb, Aktualny, Rabat) values (1, 7, 'Anna', 'Nowak', "
+                                    "%1, %2, %3, %4, 0, %5, 1, %6)")
+                         .arg(KwotaSQL(saldo))
+                         .arg(abonament ? 1 : 0)
+                         .arg(abonamentDo.isValid()
+                                  ? "'" + abonamentDo.addDays(-30).toString(Qt::ISODate) + "'"
+                                  : QStringLiteral("null"))
+                         .arg(abonamentDo.isValid() ? "'" + abonamentDo.toString(Qt::ISODate) + "'"
+                                                    : QStringLiteral("null"))
+                         .arg(licznikAb)
+                         .arg(rabat));
+        Przeladuj();
+    }
+    // An open rental put straight into the store.
+    void Otwarte(int film, const QDate& od, const QDate& do_, double naleznosc, double platnosc,
+                 double stawka) {
+        baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
+                                    "zwrocono, platnosc, Platnosc1, Z_abonamentu, Naleznosc, "
+                                    "Stawka) values (%1, 1, '%2', '%3', 0, %4, 0, 0, %5, %6)")
+                         .arg(film)
+                         .arg(od.toString(Qt::ISODate), do_.toString(Qt::ISODate),
+                              KwotaSQL(platnosc), KwotaSQL(naleznosc), KwotaSQL(stawka)));
+        baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(film));
+    }
+
+    // The client as a client load shows it: the panel from the store, then the list.
+    void Przeladuj() {
+        auto* cb = k<QComboBox>("cbKlient");
+        if (cb->findText("Nowak Anna") < 0) cb->addItem("Nowak Anna");
+        cb->setCurrentIndex(cb->findText("Nowak Anna"));
+        k<QLineEdit>("eKlientNr")->setText("0007");
+        k<QLineEdit>("eSaldo")->setText(KwotaNaEkran(Saldo()));
+        k<QCheckBox>("cbAbonament")
+            ->setChecked(baza.Ile("select Abonament from klient where ID = 1") != 0);
+        const QString doDnia =
+            baza.Wartosc("select Abonament_DO from klient where ID = 1").toString();
+        k<QLineEdit>("eAbonamentDO")
+            ->setText(doDnia.isEmpty() ? QString()
+                                       : DataKrotka(QDate::fromString(doDnia, Qt::ISODate)));
+        fMain->IdKlienta = 1;
+        fMain->RabatKlienta = baza.Ile("select Rabat from klient where ID = 1");
+        fMain->LicznikAbKlienta = baza.Ile("select LicznikAb from klient where ID = 1");
+        TDostepOperacji::WczytajWypozyczenia(*fMain);
+    }
+
+    double Saldo() { return baza.Wartosc("select Saldo from klient where ID = 1").toDouble(); }
+    bool NaPolce(int film) {
+        return baza.Ile(QStringLiteral("select Status from film where ID = %1").arg(film)) != 0;
+    }
+    // The client's rental of the film: the open one, else the last returned one.
+    TZapisany Zapisany(int film) {
+        TZapisany z;
+        const QString gdzie = QStringLiteral(
+                                  " from rental where id_klienta = 1 and id_filmu = %1 "
+                                  "order by zwrocono, rowid desc limit 1")
+                                  .arg(film);
+        const auto w = [&](const char* kolumna) {
+            return baza.Wartosc(QStringLiteral("select ") + kolumna + gdzie);
+        };
+        z.jest = baza.Ile(QStringLiteral("select count(*) from rental where id_klienta = 1 and "
+                                         "id_filmu = %1")
+                              .arg(film)) > 0;
+        z.zwrocono = w("zwrocono").toInt() != 0;
+        z.platnosc = w("platnosc").toDouble();
+        z.platnosc1 = w("Platnosc1").toDouble();
+        z.zAbonamentu = w("Z_abonamentu").toDouble();
+        z.naleznosc = w("Naleznosc").toDouble();
+        z.stawka = w("Stawka").toDouble();
+        z.dataOD = w("dataOD").toString();
+        z.dataDO = w("dataDO").toString();
+        z.dataZwrotu = w("DataZwrotu").toString();
+        return z;
+    }
+    // Another connection to the same store: what a program started anew would read.
+    double SaldoZInnegoPolaczenia() {
+        sqlite3* h = nullptr;
+        double saldo = -12345;
+        if (sqlite3_open_v2((baza.Katalog() + "wirdolan.sqlite").toUtf8().constData(), &h,
+                            SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            sqlite3_stmt* st = nullptr;
+            if (sqlite3_prepare_v2(h, "select Saldo from klient where ID = 1", -1, &st, nullptr) ==
+                    SQLITE_OK &&
+                sqlite3_step(st) == SQLITE_ROW)
+                saldo = sqlite3_column_double(st, 0);
+            sqlite3_finalize(st);
+        }
+        sqlite3_close(h);
+        return saldo;
+    }
+
+    // ---------------------------------------------------------------- the desk
+
+    // Films added to the list as the film panel adds them: below the listed rentals, the
+    // total row re-summed, the paid field proposed (the total for a regular client,
+    // 0,00 for a subscriber) while it is enabled.
+    void DoKoszyka(const std::vector<TPozycja>& pozycje) {
+        QTableWidget* s = sg();
+        const bool wplataWlaczona = k<QLineEdit>("eWplata")->isEnabled();
+        int r = s->rowCount() == 1 ? 0 : s->rowCount() - 2;
+        for (const TPozycja& p : pozycje) {
+            s->setRowCount(r + 3);
+            const QString wiersz[6] = {QStringLiteral("Film %1").arg(p.numer),
+                                       Numer4(p.numer),
+                                       KwotaNaEkran(p.cena),
+                                       QString::number(p.id),
+                                       QString::number(p.dni),
+                                       KwotaNaEkran(p.stawka)};
+            for (int kol = 0; kol < 6; ++kol) s->setItem(r, kol, new QTableWidgetItem(wiersz[kol]));
+            ++r;
+        }
+        double razem = 0;
+        for (int i = 0; i < r; ++i) razem += *LiczbaZEkranu(Komorka(i, 2));
+        s->setItem(r, 0, new QTableWidgetItem(QString(80, '=')));
+        s->setItem(r, 1, new QTableWidgetItem(QString(21, '=')));
+        s->setItem(r, 2, new QTableWidgetItem(QString(21, '=')));
+        s->setItem(r + 1, 0, new QTableWidgetItem("RAZEM DO ZAPŁATY"));
+        s->setItem(r + 1, 1, new QTableWidgetItem(""));
+        const bool abonent = k<QCheckBox>("cbAbonament")->isChecked();
+        auto* wplata = k<QLineEdit>("eWplata");
+        if (wplataWlaczona) wplata->setText(abonent ? "0,00" : KwotaNaEkran(razem));
+        const double wyswietlone =
+            (abonent || !wplataWlaczona) ? razem - *LiczbaZEkranu(wplata->text()) : razem;
+        s->setItem(r + 1, 2, new QTableWidgetItem(KwotaNaEkran(wyswietlone)));
+        fMain->KoszykZmieniony = true;
+    }
+    void Wypozycz() { k<QPushButton>("bWypozycz")->click(); }
+
+    void Zaznacz(int od, int do_) {
+        sg()->clearSelection();
+        sg()->setRangeSelected(QTableWidgetSelectionRange(od, 0, do_, 5), true);
+    }
+
+    // The payment dialog answered: the amount typed and confirmed, or declined (< 0).
+    void Zaplac(double kwota, TPropozycja* zapis = nullptr) {
+        fake.PrzyOknie([kwota, zapis](QDialog& okno) {
+            auto& wplata = static_cast<TfWplata&>(okno);
+            if (zapis) {
+                zapis->kwota = wplata.Kwota();
+                if (auto* l = okno.findChild<QLabel*>("Label1")) zapis->etykieta = l->text();
+            }
+            if (kwota < 0) {
+                okno.findChild<QAbstractButton*>("bAnuluj")->click();
+            } else {
+                okno.findChild<QLineEdit*>("eKwota")->setText(KwotaNaEkran(kwota));
+                okno.findChild<QAbstractButton*>("bZapisz")->click();
+            }
+            return okno.result();
+        });
+    }
+    // The days dialog answered with a number of days, or cancelled (< 0).
+    void Dni(int dni) {
+        fake.PrzyOknie([dni](QDialog& okno) {
+            if (dni < 0) {
+                okno.findChild<QAbstractButton*>("bAnuluj")->click();
+            } else {
+                okno.findChild<QLineEdit*>("eIleDni")->setText(QString::number(dni));
+                okno.findChild<QAbstractButton*>("bOK")->click();
+            }
+            return okno.result();
+        });
+    }
+    // The row question answered.
+    void Odpowiedz(QMessageBox::StandardButton o) { fake.Odpowiedz(o); }
+
+    std::vector<QString> Teksty() const { return fake.Teksty(); }
+
+    TestowaBaza baza;
+    FakeInterakcja fake;
+};
+
+const QString Zapisane = QStringLiteral("Wypożyczenie zostało zapisane.");
+const QString Zwrocone = QStringLiteral("Zwrot został zapisany.");
+const QString Wycofane = QStringLiteral("Wypożyczenie zostało wycofane.");
+const QString Przedluzone = QStringLiteral("Przedłużenie zostało zapisane.");
+const QString TylkoZaznaczone =
+    QStringLiteral("Czy wykonać operację tylko dla zaznaczonych wierszy?");
+const QString CalaLista =
+    QStringLiteral("Nie zaznaczono żadnego wiersza.\nCzy wykonać operację dla całej listy?");
+
+}  // namespace operacje
