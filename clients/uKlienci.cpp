@@ -34,26 +34,31 @@ bool UsunKlienta(int idKlienta, bool listaZFilmami) {
     if (idKlienta <= 0) return false;
     if (!Pytanie(QStringLiteral("Czy na pewno usunąć wskazanego klienta?"), false)) return false;
     const QString id = QString::number(idKlienta);
-    TQuery query;
-    // The checks and the change form one operation, so nothing comes between them.
-    TTransakcja transakcja;
-    if (listaZFilmami ||
-        Znaleziono(query, QStringLiteral("select * from rental where ID_Klienta = ") + id +
-                              QStringLiteral(" and Zwrocono = false"))) {
+    QString odmowa;
+    bool zarchiwizowany = false;
+    {
+        TQuery query;
+        // The checks and the change form one operation, so nothing comes between them.
+        TTransakcja transakcja;
+        if (listaZFilmami ||
+            Znaleziono(query, QStringLiteral("select * from rental where ID_Klienta = ") + id +
+                                  QStringLiteral(" and Zwrocono = false")))
+            odmowa = QStringLiteral("Klient musi najpier dokonać zwrotu wypożyczenia.");
+        else if (Znaleziono(query,
+                            QStringLiteral("select * from rental where ID_Klienta = ") + id +
+                                QStringLiteral(" and ( ( Zwrocono = False and Platnosc <> 0 ) or "
+                                               "( Zwrocono = True and Platnosc1 <> 0 ) )")))
+            odmowa = QStringLiteral("Klient musi najpier uregulować zaległe należności.");
+        // A check that failed has shown the store's error: no refusal is reported for it.
         if (TTransakcja::Przerwana()) return false;
-        Uwaga(NieMoznaUsunac + QStringLiteral("Klient musi najpier dokonać zwrotu wypożyczenia."));
-        return false;
+        if (odmowa.isEmpty()) {
+            UruchomSQL(query,
+                       QStringLiteral("update klient set Aktualny = False where ID = ") + id);
+            zarchiwizowany = transakcja.Zatwierdz();
+        }
     }
-    if (Znaleziono(query, QStringLiteral("select * from rental where ID_Klienta = ") + id +
-                              QStringLiteral(" and ( ( Zwrocono = False and Platnosc <> 0 ) or "
-                                             "( Zwrocono = True and Platnosc1 <> 0 ) )"))) {
-        if (TTransakcja::Przerwana()) return false;
-        Uwaga(NieMoznaUsunac +
-              QStringLiteral("Klient musi najpier uregulować zaległe należności."));
-        return false;
-    }
-    UruchomSQL(query, QStringLiteral("update klient set Aktualny = False where ID = ") + id);
-    return transakcja.Zatwierdz();
+    if (!odmowa.isEmpty()) Uwaga(NieMoznaUsunac + odmowa);
+    return zarchiwizowany;
 }
 
 TfKlienci::TfKlienci(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlienci) {
