@@ -344,8 +344,9 @@ int TfMain::IdFilmuONumerze(const QString& numer) {
     // Only a whole number reaches the statement.
     const auto n = CalkowitaZEkranu(numer);
     if (!n) return 0;
-    OtworzSQL(Query1,
-              QStringLiteral("select ID from film where Numer_filmu = ") + QString::number(*n));
+    // A withdrawn film's number may be reused: the current film comes first.
+    OtworzSQL(Query1, QStringLiteral("select ID from film where Numer_filmu = ") +
+                          QString::number(*n) + QStringLiteral(" order by Aktualny desc"));
     int id = 0;
     if (Query1.Active() && !Query1.Eof()) id = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
     Query1.Close();

@@ -9,6 +9,7 @@
 #include "reports/uRapArchiwum.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
+#include "reports/uEksport.h"
 #include "ui_uKlienci.h"
 
 TfKlienci* fKlienci = nullptr;
@@ -63,6 +64,7 @@ bool UsunKlienta(int idKlienta, bool listaZFilmami) {
 
 TfKlienci::TfKlienci(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlienci) {
     ui->setupUi(this);
+    DodajMenuEksportu(ui->sgKlienci, {KolId});
     setObjectName(QStringLiteral("TfKlienci"));
     setWindowTitle(QStringLiteral("Klienci"));
 

@@ -6,6 +6,7 @@
 
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
+#include "reports/uEksport.h"
 #include "ui_uKlienciArchiwum.h"
 
 namespace {
@@ -22,6 +23,7 @@ void PokazArchiwumKlientow() {
 TfKlienciArchiwum::TfKlienciArchiwum(QWidget* parent)
     : QDialog(parent), ui(new Ui::TfKlienciArchiwum) {
     ui->setupUi(this);
+    DodajMenuEksportu(ui->sgKlienci, {KolId});
     setObjectName(QStringLiteral("TfKlienciArchiwum"));
     setWindowTitle(QStringLiteral("Usunięci klienci"));
     addAction(ui->miPrzywroc);

@@ -8,6 +8,7 @@
 #include "reports/uRapArchiwum.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
+#include "reports/uEksport.h"
 #include "ui_uFilmy.h"
 
 namespace {
@@ -43,6 +44,7 @@ void PokazFilmy() {
 
 TfFilmy::TfFilmy(QWidget* parent) : QDialog(parent), ui(new Ui::TfFilmy), zapytanie(ListaFilmow) {
     ui->setupUi(this);
+    DodajMenuEksportu(ui->sgFilmy, {KolId});
     setObjectName(QStringLiteral("TfFilmy"));
     setWindowTitle(QStringLiteral("Filmy"));
 
