@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <ostream>
 
 #include "app/uIloscDni.h"
@@ -156,6 +157,18 @@ protected:
         fMain->RabatKlienta = baza.Ile("select Rabat from klient where ID = 1");
         fMain->LicznikAbKlienta = baza.Ile("select LicznikAb from klient where ID = 1");
         TDostepOperacji::WczytajWypozyczenia(*fMain);
+    }
+
+    // Every later update of the table fails with the store's error "Zapis zablokowany".
+    void Zablokuj(const QString& tabela) {
+        baza.Wykonaj(QStringLiteral("create trigger blokada_%1 before update on %1 begin "
+                                    "select raise(abort, 'Zapis zablokowany'); end")
+                         .arg(tabela));
+    }
+    // How many times the message was shown.
+    int Ile(const QString& tekst) const {
+        const std::vector<QString> t = fake.Teksty();
+        return static_cast<int>(std::count(t.begin(), t.end(), tekst));
     }
 
     double Saldo() { return baza.Wartosc("select Saldo from klient where ID = 1").toDouble(); }
