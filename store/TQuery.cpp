@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
+
 #include "store/Baza.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolne.h"
@@ -89,7 +91,7 @@ void TQuery::UstawSQL(const QString& sql) {
 }
 
 void TQuery::UstawParametr(const QString& nazwa, const QVariant& wartosc) {
-    parametry[nazwa.startsWith(':') ? nazwa : ':' + nazwa] = wartosc;
+    parametry[(nazwa.startsWith(':') ? nazwa : ':' + nazwa).toUpper()] = wartosc;
 }
 
 sqlite3_stmt* TQuery::Przygotuj() {
@@ -105,9 +107,17 @@ sqlite3_stmt* TQuery::Przygotuj() {
         throw TBladBazy(blad);
     }
     if (!s) throw TBladBazy(QStringLiteral("Puste polecenie SQL."));
+    // One statement at a time: anything after it other than blanks and semicolons is
+    // refused rather than silently left out.
+    for (const char* r = reszta; r && *r; ++r) {
+        if (*r != ';' && !isspace(static_cast<unsigned char>(*r))) {
+            sqlite3_finalize(s);
+            throw TBladBazy(QStringLiteral("Polecenie SQL może zawierać tylko jedno polecenie."));
+        }
+    }
     for (int i = 1; i <= sqlite3_bind_parameter_count(s); ++i) {
         const char* nazwa = sqlite3_bind_parameter_name(s, i);
-        const auto it = nazwa ? parametry.constFind(QString::fromUtf8(nazwa)) : parametry.cend();
+        const auto it = nazwa ? parametry.constFind(QString::fromUtf8(nazwa).toUpper()) : parametry.cend();
         if (it == parametry.cend() || it->isNull()) {
             sqlite3_bind_null(s, i);
             continue;
@@ -218,14 +228,24 @@ void TQuery::Close() {
 void TQuery::Next() {
     if (!stmt || koniec) return;
     ++pozycja;
-    Krok();
+    KrokBezWyjatku();
 }
 
 void TQuery::First() {
     if (!stmt) return;
     sqlite3_reset(stmt);
     pozycja = 0;
-    Krok();
+    KrokBezWyjatku();
+}
+
+// Moving through an open result never throws: a failing read shows the store's error
+// text, and the query ends closed, so that reading loops stop.
+void TQuery::KrokBezWyjatku() {
+    try {
+        Krok();
+    } catch (const TBladBazy& e) {
+        KomunikatBledu(e.Tekst());
+    }
 }
 
 int TQuery::RecordCount() {

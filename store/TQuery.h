@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QHash>
-#include <QMap>
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -51,7 +50,8 @@ public:
     const QString& SQL() const { return tekst; }
     void UstawSQL(const QString& sql);
 
-    // A value for a :name parameter of the statement (the name with or without ':').
+    // A value for a :name parameter of the statement (the name with or without ':', letter
+    // case ignored). A parameter without a value is null.
     void UstawParametr(const QString& nazwa, const QVariant& wartosc);
 
     // Opens the statement positioned on the first row (at end when empty). Throws TBladBazy.
@@ -62,6 +62,8 @@ public:
 
     bool Active() const { return stmt != nullptr; }
     bool Eof() const { return koniec; }
+    // Move through the open result; a failing read shows its error text and closes the
+    // query (so Eof turns true).
     void Next();
     void First();
     // Counts the result's rows (reads the result once more; the position stays).
@@ -79,10 +81,11 @@ private:
     sqlite3_stmt* Przygotuj();
     void WczytajWiersz();
     void Krok();
+    void KrokBezWyjatku();
 
     TBaza* baza;
     QString tekst;
-    QMap<QString, QVariant> parametry;
+    QHash<QString, QVariant> parametry;  // by upper-case name with ':'
     sqlite3_stmt* stmt = nullptr;
     bool koniec = true;
     int pozycja = 0;

@@ -168,13 +168,15 @@ QDate DataZTekstu(const QString& tekst) {
     const auto m = wzor.match(tekst);
     if (!m.hasMatch()) return {};
     int rok = m.captured(3).toInt();
-    if (m.captured(3).size() == 2) {
-        const int biezacy = Dzisiaj().year();
-        const int poczatekOkna = biezacy - 50;
-        rok += (poczatekOkna / 100) * 100;
-        if (rok < poczatekOkna) rok += 100;
-    }
+    if (m.captured(3).size() == 2) rok = RokZOkna(rok);
     return QDate(rok, m.captured(2).toInt(), m.captured(1).toInt());
+}
+
+int RokZOkna(int rokDwucyfrowy) {
+    const int poczatekOkna = Dzisiaj().year() - 50;
+    int rok = (poczatekOkna / 100) * 100 + rokDwucyfrowy;
+    if (rok < poczatekOkna) rok += 100;
+    return rok;
 }
 
 QString DataSQL(const QDate& data) { return '"' + DataDluga(data) + '"'; }
@@ -188,6 +190,12 @@ QString TekstSQL(const QString& tekst) {
     QString t = tekst;
     t.replace('\'', QStringLiteral("''"));
     return '\'' + t + '\'';
+}
+
+QString TekstSQLCudzyslow(const QString& tekst) {
+    QString t = tekst;
+    t.replace('"', QStringLiteral("\"\""));
+    return '"' + t + '"';
 }
 
 QString DodajUkosnik(const QString& sciezka) {
