@@ -251,11 +251,29 @@ const TOdczyt Odczyty[] = {
 
 void PrintTo(const TOdczyt& p, std::ostream* os) { *os << p.sql; }
 
-class Odczyt : public Wypozyczalnia, public ::testing::WithParamInterface<TOdczyt> {};
+// The reads share one seeded store: none of them writes.
+class Odczyt : public ::testing::TestWithParam<TOdczyt> {
+protected:
+    static void SetUpTestSuite() {
+        baza = new TestowaBaza();
+        TQuery q;
+        FakeInterakcja f;
+        ZapiszWypozyczalnie(q);
+        ASSERT_TRUE(f.komunikaty.empty());
+    }
+    static void TearDownTestSuite() {
+        delete baza;
+        baza = nullptr;
+    }
+    static TestowaBaza* baza;
+    FakeInterakcja fake;
+    TQuery query;
+};
+TestowaBaza* Odczyt::baza = nullptr;
 
 TEST_P(Odczyt, ZwracaWierszeTakJakCzytaJeProgram) {
     const TOdczyt& p = GetParam();
-    OtworzSQL(query, Z(QString::fromUtf8(p.sql)));
+    OtworzSQL(query, QString::fromUtf8(p.sql).replace(QStringLiteral("{B}"), baza->Katalog()));
     ASSERT_TRUE(fake.komunikaty.empty()) << fake.komunikaty.front().tekst.toStdString();
     ASSERT_TRUE(query.Active());
     auto wiersze = Wiersze(query, p.kolumny);
