@@ -23,8 +23,12 @@ void zmienWielkosc(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool wi
     const QByteArray w = (wielkie ? s.toUpper() : s.toLower()).toUtf8();
     sqlite3_result_text(ctx, w.constData(), static_cast<int>(w.size()), SQLITE_TRANSIENT);
 }
-void upper(sqlite3_context* c, int n, sqlite3_value** v) { zmienWielkosc(c, n, v, true); }
-void lower(sqlite3_context* c, int n, sqlite3_value** v) { zmienWielkosc(c, n, v, false); }
+void upper(sqlite3_context* c, int n, sqlite3_value** v) {
+    zmienWielkosc(c, n, v, true);
+}
+void lower(sqlite3_context* c, int n, sqlite3_value** v) {
+    zmienWielkosc(c, n, v, false);
+}
 
 // Money columns are declared "MONEY REAL": the type reads as money and the REAL affinity
 // keeps whole amounts as reals.
@@ -46,7 +50,8 @@ const char* const Tabele[] = {
     " Aktualny BOOLEAN)",
     "create table rental ("
     " id_filmu INTEGER, id_klienta INTEGER, dataOD DATE, dataDO DATE, zwrocono BOOLEAN,"
-    " platnosc MONEY REAL, Platnosc1 MONEY REAL, Z_abonamentu MONEY REAL, Naleznosc MONEY REAL, Stawka MONEY REAL,"
+    " platnosc MONEY REAL, Platnosc1 MONEY REAL, Z_abonamentu MONEY REAL, Naleznosc MONEY REAL, "
+    "Stawka MONEY REAL,"
     " DataZwrotu DATE)",
     "create table dictionary (Nazwa CHAR(20), Wartosc CHAR(30), Opis CHAR(60))",
     "create index klient_numer on klient(Numer_klienta)",
@@ -60,7 +65,9 @@ const char* const Tabele[] = {
 
 }  // namespace
 
-TBaza* TBaza::Aktywna() { return aktywna.get(); }
+TBaza* TBaza::Aktywna() {
+    return aktywna.get();
+}
 
 void TBaza::Polacz(const QString& katalog) {
     Rozlacz();
@@ -84,9 +91,13 @@ void TBaza::Polacz(const QString& katalog) {
     aktywna = std::move(baza);
 }
 
-void TBaza::Rozlacz() { aktywna.reset(); }
+void TBaza::Rozlacz() {
+    aktywna.reset();
+}
 
-TBaza::~TBaza() { sqlite3_close_v2(uchwyt); }
+TBaza::~TBaza() {
+    sqlite3_close_v2(uchwyt);
+}
 
 void TBaza::Wykonaj(const QString& sql) {
     char* blad = nullptr;

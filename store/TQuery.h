@@ -69,8 +69,8 @@ public:
     // Counts the result's rows (reads the result once more; the position stays).
     int RecordCount();
 
-    int FieldCount() const { return static_cast<int>(nazwyKolumn.size()); }
-    QString FieldName(int i) const { return nazwyKolumn.at(static_cast<size_t>(i)); }
+    int FieldCount() const { return liczbaKolumn; }
+    QString FieldName(int i) const;
     // Throws TBladBazy when the result has no such column.
     const TField& FieldByName(const QString& nazwa) const;
     const TField* FindField(const QString& nazwa) const;
@@ -79,9 +79,10 @@ public:
 
 private:
     sqlite3_stmt* Przygotuj();
-    void WczytajWiersz();
     void Krok();
     void KrokBezWyjatku();
+    int IndeksKolumny(const QString& nazwa) const;
+    const TField& Pole(int i) const;
 
     TBaza* baza;
     QString tekst;
@@ -90,8 +91,8 @@ private:
     bool koniec = true;
     int pozycja = 0;
     int zmienione = 0;
-    std::vector<QString> nazwyKolumn;
-    std::vector<TField::TTyp> typyKolumn;
-    QHash<QString, int> indeksKolumn;
-    std::vector<TField> wiersz;
+    int liczbaKolumn = 0;
+    // The current row's fields, read from the statement when first asked for.
+    mutable std::vector<TField> wiersz;
+    mutable std::vector<char> wczytane;
 };

@@ -27,10 +27,18 @@ enum class TSlowo {
     Money,
 };
 
-bool poczatekNazwy(QChar c) { return c.isLetter() || c == u'_'; }
-bool ciagNazwy(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'$'; }
-bool cyfra(QChar c) { return c >= u'0' && c <= u'9'; }
-bool odstep(QChar c) { return c.isSpace(); }
+bool poczatekNazwy(QChar c) {
+    return c.isLetter() || c == u'_';
+}
+bool ciagNazwy(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c == u'$';
+}
+bool cyfra(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool odstep(QChar c) {
+    return c.isSpace();
+}
 
 bool rowne(QStringView a, const char* b) {
     return a.compare(QLatin1StringView(b), Qt::CaseInsensitive) == 0;
@@ -51,8 +59,8 @@ TSlowo rozpoznaj(QStringView s) {
         case 5:
             if (rowne(s, "false")) return TSlowo::Falsz;
             if (rowne(s, "table")) return TSlowo::PrzedTabela;
-            if (rowne(s, "where") || rowne(s, "group") || rowne(s, "order") ||
-                rowne(s, "union") || rowne(s, "limit"))
+            if (rowne(s, "where") || rowne(s, "group") || rowne(s, "order") || rowne(s, "union") ||
+                rowne(s, "limit"))
                 return TSlowo::KoniecListy;
             if (rowne(s, "alter")) return TSlowo::Ddl;
             if (rowne(s, "money")) return TSlowo::Money;
@@ -66,7 +74,8 @@ TSlowo rozpoznaj(QStringView s) {
         case 3:
             if (rowne(s, "set")) return TSlowo::KoniecListy;
             break;
-        default: break;
+        default:
+            break;
     }
     return TSlowo::Zwykle;
 }
@@ -136,35 +145,31 @@ void dopiszTekst(QString& wynik, QStringView tresc) {
 
 class TTlumacz {
 public:
-    explicit TTlumacz(const QString& zrodlo) : s(zrodlo), n(zrodlo.size()) {
-        wynik.reserve(n + 16);
-    }
+    explicit TTlumacz(const QString& zrodlo) : s(zrodlo), n(zrodlo.size()) {}
 
     QString Tlumacz() {
         while (i < n) {
             const QChar c = s[i];
             if (odstep(c)) {
-                const qsizetype start = i;
                 while (i < n && odstep(s[i])) ++i;
-                wynik += QStringView(s).sliced(start, i - start);
             } else if (poczatekNazwy(c)) {
                 nazwa();
             } else if (cyfra(c) || (c == u'.' && i + 1 < n && cyfra(s[i + 1]))) {
-                const qsizetype start = i;
                 while (i < n && (cyfra(s[i]) || s[i] == u'.')) ++i;
-                wynik += QStringView(s).sliced(start, i - start);
                 poprzedni = TPoprzedni::Inny;
             } else if (c == u'\'' || c == u'"') {
                 cytowany(c);
             } else if (c == u':' && i + 1 < n && poczatekNazwy(s[i + 1])) {
-                const qsizetype start = i++;
+                ++i;
                 while (i < n && ciagNazwy(s[i])) ++i;
-                wynik += QStringView(s).sliced(start, i - start);
                 poprzedni = TPoprzedni::Inny;
             } else {
+                ++i;
                 znak(c);
             }
         }
+        if (!zmieniony) return s;  // nothing to change: the text itself, not a copy
+        wynik += QStringView(s).sliced(kopiuj);
         return std::move(wynik);
     }
 
@@ -180,27 +185,39 @@ private:
         }
         poprzedni = TPoprzedni::Inny;
         switch (rodzaj) {
-            case TSlowo::Prawda: wynik += u'1'; return;
-            case TSlowo::Falsz: wynik += u'0'; return;
+            case TSlowo::Prawda:
+                zamien(start, i);
+                wynik += u'1';
+                return;
+            case TSlowo::Falsz:
+                zamien(start, i);
+                wynik += u'0';
+                return;
             case TSlowo::Od:
                 ustawListe(true);
                 poprzedni = TPoprzedni::Tabela;
                 break;
-            case TSlowo::PrzedTabela: poprzedni = TPoprzedni::Tabela; break;
-            case TSlowo::Like: poprzedni = TPoprzedni::Like; break;
-            case TSlowo::KoniecListy: ustawListe(false); break;
+            case TSlowo::PrzedTabela:
+                poprzedni = TPoprzedni::Tabela;
+                break;
+            case TSlowo::Like:
+                poprzedni = TPoprzedni::Like;
+                break;
+            case TSlowo::KoniecListy:
+                ustawListe(false);
+                break;
             case TSlowo::Money:
                 if (ddl) {
                     // A money column gets REAL affinity, so that whole amounts stay reals;
                     // the declared type still begins with MONEY.
-                    wynik += slowo;
+                    zamien(i, i);
                     wynik += QLatin1StringView(" REAL");
                     return;
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
-        wynik += slowo;
     }
 
     void znak(QChar c) {
@@ -211,7 +228,6 @@ private:
             ustawListe(false);
             if (glebokosc > 0) --glebokosc;
         }
-        wynik += c;
         poprzedni = c == u',' ? TPoprzedni::Przecinek : TPoprzedni::Inny;
     }
 
@@ -263,6 +279,7 @@ private:
             if (kropka < n && s[kropka] == u'.') {
                 const qsizetype k = pominOdstep(kropka + 1);
                 if (k < n && (s[k] == u'"' || poczatekNazwy(s[k]))) {
+                    zamien(start, k);
                     i = k;
                     if (s[k] == u'"') {
                         QString b;
@@ -272,31 +289,59 @@ private:
                         while (i < n && ciagNazwy(s[i])) ++i;
                         dopiszIdentyfikator(wynik, QStringView(s).sliced(p, i - p));
                     }
+                    kopiuj = i;
                     return;
                 }
             }
             if (przed == TPoprzedni::Tabela || (przed == TPoprzedni::Przecinek && wLiscie())) {
+                zamien(start, i);
                 wynik += tabela;
                 return;
             }
         }
         if (cudzyslow == u'\'') {
-            // Already a literal of the store's SQL: copied as written.
-            wynik += QStringView(s).sliced(start, i - start);
-            return;
+            return;  // already a literal of the store's SQL
         }
         int d, m, r, cyfryRoku;
         if (przed != TPoprzedni::Like && czytajDate(t, d, m, r, cyfryRoku)) {
-            const QDate data(cyfryRoku == 2 ? RokZOkna(r) : r, m, d);
-            if (!data.isValid())
-                throw TBladBazy(
-                    QStringLiteral("Niepoprawna data w poleceniu SQL: \"%1\"").arg(t));
-            wynik += u'\'';
-            wynik += data.toString(Qt::ISODate);
-            wynik += u'\'';
+            if (cyfryRoku == 2) {
+                if (!biezacyRok) biezacyRok = Dzisiaj().year();  // once per statement
+                r = RokZOkna(r, biezacyRok);
+            }
+            if (!QDate::isValid(r, m, d))
+                throw TBladBazy(QStringLiteral("Niepoprawna data w poleceniu SQL: \"%1\"").arg(t));
+            zamien(start, i);
+            dopiszDate(r, m, d);
             return;
         }
+        zamien(start, i);
         dopiszTekst(wynik, t);
+    }
+
+    // 'YYYY-MM-DD'
+    void dopiszDate(int r, int m, int d) {
+        char16_t z[12] = {u'\'',
+                          char16_t(u'0' + r / 1000 % 10),
+                          char16_t(u'0' + r / 100 % 10),
+                          char16_t(u'0' + r / 10 % 10),
+                          char16_t(u'0' + r % 10),
+                          u'-',
+                          char16_t(u'0' + m / 10),
+                          char16_t(u'0' + m % 10),
+                          u'-',
+                          char16_t(u'0' + d / 10),
+                          char16_t(u'0' + d % 10),
+                          u'\''};
+        wynik += QStringView(z, 12);
+    }
+
+    // The source from kopiuj up to od stays as written; od..do_ is replaced by what the
+    // caller appends next.
+    void zamien(qsizetype od, qsizetype do_) {
+        if (!zmieniony) wynik.reserve(n + 16);
+        zmieniony = true;
+        wynik += QStringView(s).sliced(kopiuj, od - kopiuj);
+        kopiuj = do_;
     }
 
     // The FROM list of the current parenthesis level.
@@ -312,6 +357,9 @@ private:
     const QString& s;
     const qsizetype n;
     qsizetype i = 0;
+    qsizetype kopiuj = 0;  // the source before this is already in wynik
+    bool zmieniony = false;
+    int biezacyRok = 0;
     QString wynik;
     TPoprzedni poprzedni = TPoprzedni::Inny;
     int glebokosc = 0;
@@ -322,4 +370,6 @@ private:
 
 }  // namespace
 
-QString PrzetlumaczSQL(const QString& lokalny) { return TTlumacz(lokalny).Tlumacz(); }
+QString PrzetlumaczSQL(const QString& lokalny) {
+    return TTlumacz(lokalny).Tlumacz();
+}

@@ -99,6 +99,7 @@ QString DataDluga(const QDate& data);
 QDate DataZTekstu(const QString& tekst);
 // A two-digit year (0..99) placed in that window, from the program's clock.
 int RokZOkna(int rokDwucyfrowy);
+int RokZOkna(int rokDwucyfrowy, int biezacyRok);
 // A date for statement text: between double quotes, four-digit year ("\"05.03.2024\"").
 QString DataSQL(const QDate& data);
 // A client or film number with at least four digits ("0007").

@@ -16,8 +16,8 @@
 
 namespace {
 
-int glebokosc = 0;         // nesting of transaction guards
-bool przerwana = false;    // a statement of the operation in force failed
+int glebokosc = 0;       // nesting of transaction guards
+bool przerwana = false;  // a statement of the operation in force failed
 
 bool wykonajWBazie(const QByteArray& sql) {
     TBaza* b = TBaza::Aktywna();
@@ -104,7 +104,9 @@ bool TTransakcja::Zatwierdz() {
     return true;
 }
 
-bool TTransakcja::Przerwana() { return przerwana; }
+bool TTransakcja::Przerwana() {
+    return przerwana;
+}
 
 // ---------------------------------------------------------------- engine configuration
 
@@ -186,7 +188,8 @@ bool SprawdzBDE(const TSrodowiskoStartu& srodowisko) {
 bool SprawdzAlias(TSesjaBDE& sesja, const QString& katalogProgramu, QString& katalogBazy) {
     const QString wlasciwy = DodajUkosnik(katalogProgramu) + QStringLiteral("Bazy/");
     if (!sesja.JestAlias(AliasFilm))
-        sesja.DodajAlias(AliasFilm, QStringLiteral("STANDARD"), wlasciwy, QStringLiteral("PARADOX"));
+        sesja.DodajAlias(AliasFilm, QStringLiteral("STANDARD"), wlasciwy,
+                         QStringLiteral("PARADOX"));
     const QString znaleziony = sesja.Polacz(AliasFilm);
     if (znaleziony.compare(wlasciwy, Qt::CaseInsensitive) == 0) {
         katalogBazy = znaleziony;

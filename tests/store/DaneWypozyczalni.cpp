@@ -6,8 +6,8 @@
 
 namespace {
 
-QString klient(const char* numer, const QString& imie, const QString& nazwisko,
-               const char* miasto, const char* reszta) {
+QString klient(const char* numer, const QString& imie, const QString& nazwisko, const char* miasto,
+               const char* reszta) {
     return QStringLiteral(
                "insert into klient( Numer_klienta, Imie, Nazwisko, Firma, Kod, Miejscowosc, "
                "Ulica, Nr_Posesji, Nr_lokalu, Telefon, NIP, Ostatnie_wypozyczenie, Saldo, "
@@ -19,8 +19,7 @@ QString klient(const char* numer, const QString& imie, const QString& nazwisko,
 }
 
 QString film(const char* numer, const QString& org, const QString& pol, const char* role,
-             const char* gatunek, const char* nosnik, const char* rezyser1,
-             const char* kwoty) {
+             const char* gatunek, const char* nosnik, const char* rezyser1, const char* kwoty) {
     return QStringLiteral(
                "insert into film( Numer_filmu, Tytul_oryginalny, Tytul_polski, Produkcja, "
                "Rola_glowna_1 , Rola_glowna_2, Rola_glowna_3, Rola_glowna_4, Rola_glowna_5, "
@@ -54,10 +53,11 @@ void ZapiszWypozyczalnie(TQuery& q) {
         klient("15", "Seán", "O'Brien", "Gdańsk",
                "\"10.12.23\", 0.00, False, \"10.12.23\", \"09.01.24\", 0, '', 0, True, 0 "),
         "update klient set Aktualny = False where ID = 3",
-        film("1", "Matrix", "Matrix", "'Keanu Reeves', 'Laurence Fishburne', '', '', ''",
-             "Sci-Fi", "DVD", "Lana Wachowski", "5.00, 30.00, 6, 49.99, 'Neo'"),
-        film("2", "Schindler's List", "Lista Schindlera", "'Liam Neeson', 'Ben Kingsley', '', '', ''",
-             "Dramat", "VHS", "Steven Spielberg", "4.50, 12.00, 2, 39.00, ''"),
+        film("1", "Matrix", "Matrix", "'Keanu Reeves', 'Laurence Fishburne', '', '', ''", "Sci-Fi",
+             "DVD", "Lana Wachowski", "5.00, 30.00, 6, 49.99, 'Neo'"),
+        film("2", "Schindler's List", "Lista Schindlera",
+             "'Liam Neeson', 'Ben Kingsley', '', '', ''", "Dramat", "VHS", "Steven Spielberg",
+             "4.50, 12.00, 2, 39.00, ''"),
         film("3", "Łódź Story", "Łódzka opowieść", "'Bogusław Linda', '', '', '', ''", "dramat",
              "VHS", "żuławski", "3.00, 0.00, 0, 20.00, ''"),
         "update film set Aktualny = False where ID = 3",

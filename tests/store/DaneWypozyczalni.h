@@ -13,7 +13,9 @@
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 // Writes the shop through UruchomSQL; every statement must pass without a message.
 void ZapiszWypozyczalnie(TQuery& query);

@@ -249,7 +249,9 @@ const TOdczyt Odczyty[] = {
 };
 // clang-format on
 
-void PrintTo(const TOdczyt& p, std::ostream* os) { *os << p.sql; }
+void PrintTo(const TOdczyt& p, std::ostream* os) {
+    *os << p.sql;
+}
 
 // The reads share one seeded store: none of them writes.
 class Odczyt : public ::testing::TestWithParam<TOdczyt> {
@@ -298,8 +300,9 @@ INSTANTIATE_TEST_SUITE_P(Polecenia, Odczyt, ::testing::ValuesIn(Odczyty), nazwaP
 
 // Parameters bound by name; the name's letter case and the leading colon do not matter.
 TEST_F(Wypozyczalnia, ParametryPoNazwie) {
-    query.UstawSQL("select ID, Stawka, Numer_filmu, Status from film where Tytul_oryginalny = "
-                   ":tytul_oryginalny ");
+    query.UstawSQL(
+        "select ID, Stawka, Numer_filmu, Status from film where Tytul_oryginalny = "
+        ":tytul_oryginalny ");
     query.UstawParametr("tytul_oryginalny", QStringLiteral("Schindler's List"));
     query.Open();
     EXPECT_EQ(Wiersze(query, {"ID", "STAWKA", "STATUS"}),

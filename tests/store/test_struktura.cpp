@@ -15,9 +15,7 @@ namespace {
 // Records every statement the store runs.
 class Slad {
 public:
-    Slad() {
-        sqlite3_trace_v2(TBaza::Aktywna()->Uchwyt(), SQLITE_TRACE_STMT, &Slad::zapisz, this);
-    }
+    Slad() { sqlite3_trace_v2(TBaza::Aktywna()->Uchwyt(), SQLITE_TRACE_STMT, &Slad::zapisz, this); }
     ~Slad() { sqlite3_trace_v2(TBaza::Aktywna()->Uchwyt(), 0, nullptr, nullptr); }
     QStringList polecenia;
     QStringList Zmiany() const {
@@ -107,15 +105,17 @@ TEST_F(Aktualizacja, NajstarszyKsztaltDostajeWszystkieKolumnyIWypelnienia) {
 TEST_F(Aktualizacja, KlientZLicznikiemAbBezRabatuDostajeTylkoRabat) {
     Zastap("klient", QString::fromLatin1(StaryKlient) +
                          ", Upowazniony CHAR(80), LicznikAb INTEGER, Aktualny BOOLEAN)");
-    baza.Wykonaj("insert into klient (Numer_klienta, LicznikAb, Aktualny) values (1, 7, 1), "
-                 "(2, 3, 0)");
+    baza.Wykonaj(
+        "insert into klient (Numer_klienta, LicznikAb, Aktualny) values (1, 7, 1), "
+        "(2, 3, 0)");
     Slad slad;
     AktualizujStrukture(query);
     EXPECT_TRUE(fake.komunikaty.empty());
     EXPECT_EQ(slad.Zmiany(), (QStringList{"alter table klient add \"Rabat\" INTEGER",
                                           "update klient set Rabat = 0"}));
     EXPECT_EQ(baza.Wartosc("select group_concat(LicznikAb || ':' || Rabat || ':' || Aktualny) "
-                           "from klient").toString(),
+                           "from klient")
+                  .toString(),
               "7:0:1,3:0:0");
 }
 
@@ -158,7 +158,8 @@ TEST_F(Aktualizacja, DrugiStartNieZmieniaNiczego) {
     Zastap("klient", QString::fromLatin1(StaryKlient) + ")");
     Zastap("rental", QString::fromLatin1(StaryRental) + ")");
     AktualizujStrukture(query);
-    const QString schemat = baza.Wartosc("select group_concat(sql, ';') from sqlite_master").toString();
+    const QString schemat =
+        baza.Wartosc("select group_concat(sql, ';') from sqlite_master").toString();
     Slad slad;
     AktualizujStrukture(query);
     EXPECT_EQ(slad.polecenia,

@@ -11,11 +11,13 @@ class Transakcja : public Wypozyczalnia {
 protected:
     // Every row of the three tables, as the store holds them.
     QString Stan() const {
-        return baza.Wartosc("select (select group_concat(ID || Numer_klienta || Saldo || Licznik || "
-                            "Aktualny) from klient) || '|' || (select group_concat(ID || Status || "
-                            "Wplywy) from film) || '|' || (select group_concat(id_filmu || "
-                            "id_klienta || zwrocono || platnosc || coalesce(DataZwrotu, '-')) "
-                            "from rental)")
+        return baza
+            .Wartosc(
+                "select (select group_concat(ID || Numer_klienta || Saldo || Licznik || "
+                "Aktualny) from klient) || '|' || (select group_concat(ID || Status || "
+                "Wplywy) from film) || '|' || (select group_concat(id_filmu || "
+                "id_klienta || zwrocono || platnosc || coalesce(DataZwrotu, '-')) "
+                "from rental)")
             .toString();
     }
     double Saldo(int id) const {
@@ -26,11 +28,13 @@ protected:
 
 // A return as the desk writes it, with one faulty statement in the middle.
 void zwrotZBledem(TQuery& q) {
-    UruchomSQL(q, "update rental set zwrocono = True, dataZwrotu = \"05.03.24\", platnosc1 = 0, "
-                  "z_abonamentu = 0.00, naleznosc = 7.50 where id_filmu = 1 and id_klienta = 1 "
-                  "and Zwrocono = False");
-    UruchomSQL(q, "update film set status = True, Ilosc_wypozyczen = Ilosc_wypozyczen + 1, "
-                  "wplywy = wplywy + 7.50 where id = 1");
+    UruchomSQL(q,
+               "update rental set zwrocono = True, dataZwrotu = \"05.03.24\", platnosc1 = 0, "
+               "z_abonamentu = 0.00, naleznosc = 7.50 where id_filmu = 1 and id_klienta = 1 "
+               "and Zwrocono = False");
+    UruchomSQL(q,
+               "update film set status = True, Ilosc_wypozyczen = Ilosc_wypozyczen + 1, "
+               "wplywy = wplywy + 7.50 where id = 1");
     UruchomSQL(q, "update klient set Saldo = 15.00, Licznik = Licznik + 1 wher id = 1");
     UruchomSQL(q, "update klient set Nieznana = 0 where id = 1");  // would show a second box
     OtworzSQL(q, "select * from klient");

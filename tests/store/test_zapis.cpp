@@ -96,7 +96,9 @@ TEST_P(Zapis, ZmieniaBazeTakJakChceProgram) {
         EXPECT_EQ(v.toString(), p.oczekiwane.toString());
 }
 
-void PrintTo(const TZapis& p, std::ostream* os) { *os << p.sql; }
+void PrintTo(const TZapis& p, std::ostream* os) {
+    *os << p.sql;
+}
 
 INSTANTIATE_TEST_SUITE_P(Polecenia, Zapis, ::testing::ValuesIn(Zapisy));
 
@@ -105,17 +107,30 @@ INSTANTIATE_TEST_SUITE_P(Polecenia, Zapis, ::testing::ValuesIn(Zapisy));
 // Typed text goes in through TekstSQL and comes back exactly as typed.
 TEST_F(Wypozyczalnia, TekstWracaTakJakWpisany) {
     const QString teksty[] = {
-        "O'Brien",           "Schindler's List", "Kino \"Muza\"",   "C:\\filmy\\nowe",
-        "100% zabawy",       "a_b%c",            "Zażółć gęślą jaźń", "''",
-        "'",                 "\"",               "' or 1=1 --",     "x'); delete from film; --",
-        "Ąę ŁÓDŹ ß",         "",                 "tab\tnowa\nlinia", "klient.db",
-        "05.03.24",          "True",
+        "O'Brien",
+        "Schindler's List",
+        "Kino \"Muza\"",
+        "C:\\filmy\\nowe",
+        "100% zabawy",
+        "a_b%c",
+        "Zażółć gęślą jaźń",
+        "''",
+        "'",
+        "\"",
+        "' or 1=1 --",
+        "x'); delete from film; --",
+        "Ąę ŁÓDŹ ß",
+        "",
+        "tab\tnowa\nlinia",
+        "klient.db",
+        "05.03.24",
+        "True",
     };
     for (const QString& t : teksty) {
-        UruchomSQL(query, "update film set Tytul_polski = " + TekstSQL(t) + ", Opis = " +
-                              TekstSQL(t) + " where ID = 2");
-        OtworzSQL(query, "select Tytul_polski, Opis from film where Tytul_polski = " +
-                             TekstSQL(t) + " and ID = 2");
+        UruchomSQL(query, "update film set Tytul_polski = " + TekstSQL(t) +
+                              ", Opis = " + TekstSQL(t) + " where ID = 2");
+        OtworzSQL(query, "select Tytul_polski, Opis from film where Tytul_polski = " + TekstSQL(t) +
+                             " and ID = 2");
         ASSERT_TRUE(query.Active()) << t.toStdString();
         ASSERT_FALSE(query.Eof()) << t.toStdString();
         EXPECT_EQ(query.FieldByName("TYTUL_POLSKI").AsString(), t);
@@ -141,8 +156,9 @@ TEST_F(Wypozyczalnia, CudzyslowWTekscieWCudzyslowach) {
 // Empty values read as 0, the empty text, False and no date, whatever the reader.
 TEST_F(Wypozyczalnia, PustePolaCzytajaSieJakoZeraIPusteTeksty) {
     baza.Wykonaj("insert into rental (id_filmu, id_klienta) values (3, 3)");
-    baza.Wykonaj("update klient set Upowazniony = null, Rabat = null, Aktualny = null, Saldo = "
-                 "null, Abonament_DO = null where ID = 3");
+    baza.Wykonaj(
+        "update klient set Upowazniony = null, Rabat = null, Aktualny = null, Saldo = "
+        "null, Abonament_DO = null where ID = 3");
     OtworzSQL(query, "select * from rental where id_filmu = 3");
     ASSERT_FALSE(query.Eof());
     for (const char* k : {"PLATNOSC", "Platnosc1", "Z_ABONAMENTU", "NALEZNOSC", "STAWKA"}) {
@@ -172,13 +188,15 @@ TEST_F(Wypozyczalnia, TypyPrzechowywania) {
     EXPECT_EQ(baza.Wartosc("select typeof(Saldo) from klient where ID = 3").toString(), "real");
     EXPECT_EQ(baza.Wartosc("select typeof(Wplywy) from film where ID = 3").toString(), "real");
     EXPECT_EQ(baza.Wartosc("select typeof(platnosc1) from rental where id_filmu = 1 and "
-                           "id_klienta = 1").toString(),
+                           "id_klienta = 1")
+                  .toString(),
               "real");
     EXPECT_EQ(baza.Wartosc("select Ostatnie_wypozyczenie from klient where ID = 3").toString(),
               "2023-12-10");
     EXPECT_EQ(baza.Wartosc("select group_concat(Abonament) from klient").toString(), "0,1,0");
-    OtworzSQL(query, "select Numer_klienta from klient where Ostatnie_wypozyczenie >= "
-                     "\"31.12.23\" order by Ostatnie_wypozyczenie");
+    OtworzSQL(query,
+              "select Numer_klienta from klient where Ostatnie_wypozyczenie >= "
+              "\"31.12.23\" order by Ostatnie_wypozyczenie");
     EXPECT_EQ(Wiersze(query, {"NUMER_KLIENTA"}), (std::vector<QStringList>{{"12"}, {"7"}}));
     OtworzSQL(query, "select * from klient where ID = 1");
     EXPECT_EQ(query.FieldByName("OSTATNIE_WYPOZYCZENIE").AsDate(), QDate(2024, 3, 5));
@@ -192,8 +210,8 @@ TEST_F(Wypozyczalnia, TypyPrzechowywania) {
 TEST(Tlumacz, DwucyfrowyRokWOknieWokolDzisiaj) {
     UstawDzisiaj(QDate(2024, 3, 5));
     const std::pair<const char*, const char*> daty[] = {
-        {"\"05.03.24\"", "'2024-03-05'"}, {"\"01.01.74\"", "'1974-01-01'"},
-        {"\"31.12.73\"", "'2073-12-31'"}, {"\"1.2.00\"", "'2000-02-01'"},
+        {"\"05.03.24\"", "'2024-03-05'"},   {"\"01.01.74\"", "'1974-01-01'"},
+        {"\"31.12.73\"", "'2073-12-31'"},   {"\"1.2.00\"", "'2000-02-01'"},
         {"\"29.02.2024\"", "'2024-02-29'"}, {"\"05.03.1999\"", "'1999-03-05'"},
     };
     for (const auto& [lokalny, iso] : daty)
@@ -214,8 +232,7 @@ TEST(Tlumacz, PostacieTabelIWartosci) {
          "alter table klient add \"Upowazniony\" CHAR(80)"},
         {"alter table \"rental.db\" add \"rental.db\".\"Stawka\" MONEY",
          "alter table rental add \"Stawka\" MONEY REAL"},
-        {"select * from 'C:\\Wirdolan\\Bazy\\klient.db' k",
-         "select * from klient k"},
+        {"select * from 'C:\\Wirdolan\\Bazy\\klient.db' k", "select * from klient k"},
         {"select * from \"/srv/wirdolan/Bazy/rental.db\" r, \"/srv/x/film.db\" f",
          "select * from rental r, film f"},
         {"select \"klient.db\".Imie from klient", "select \"Imie\" from klient"},
@@ -257,7 +274,8 @@ TEST_F(Wypozyczalnia, BladPoleceniaPokazanyRaz) {
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_EQ(fake.komunikaty[0].tytul, TytulAplikacji);
     EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Brak);
-    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("syntax error")) << fake.komunikaty[0].tekst.toStdString();
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("syntax error"))
+        << fake.komunikaty[0].tekst.toStdString();
     EXPECT_FALSE(query.Active());
     UruchomSQL(query, "update klient set Saldo = 1 where ID = 1; delete from klient");
     EXPECT_EQ(fake.komunikaty.size(), 2u);
