@@ -1,3 +1,5 @@
 #include "app/uProgram.h"
 
-int main(int argc, char** argv) { return UruchomProgram(argc, argv); }
+int main(int argc, char** argv) {
+    return UruchomProgram(argc, argv);
+}

@@ -1,14 +1,32 @@
 // The rental desk.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <memory>
 
 #include "store/TQuery.h"
+#include "store/uWspolneDB.h"
+
+class QComboBox;
+class QLockFile;
+namespace Ui {
+class TfMain;
+}
+
+// Widths of the list's six columns for a list width: the title, the number and the
+// price share it, the other three are hidden.
+std::array<int, 6> SzerokosciKolumn(int szerokoscListy);
 
 class TfMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfMain(QWidget* parent = nullptr);
+    ~TfMain() override;
+
     // The start-up sequence; false when the program must end.
     bool Start();
     void AktualizujStrukture();
@@ -16,9 +34,78 @@ public:
     void WczytajKLIENTA();
     // Loads the film whose number is in eFilmNr.
     void WczytajFILM();
+    // Fill the client pick list and both title pick lists (callers empty them first).
+    void WczytajKlientow();
+    void WczytajTytuly();
+
+    // What the start-up uses from its surroundings; tests replace each piece.
+    QString PlikBlokady;           // the single-copy lock
+    QString PlikKonfiguracjiBDE;   // the engine's alias configuration
+    QString KatalogStartowy;       // the program's folder (empty: the executable's)
+    TSrodowiskoStartu Srodowisko;  // engine check and installer offer
+    std::function<void(const QUrl&)> OtworzDokument;  // the shell's "open"
+
+    // Desk fields shared by the panels, the list and the operations.
+    int IdKlienta = 0;
+    int RabatKlienta = 0;
+    int LicznikAbKlienta = 0;
+    double SumaPlatnosci = 0;
+    double WplaconoWczesniej = 0;
+    bool KoszykZmieniony = false;
+
+protected:
+    void closeEvent(QCloseEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    // Menu and button handlers.
+    void miKlientNowyClick();
+    void bKlientDaneClick();
+    void miKlientUsunClick();
+    void miZaleglosciClick();
+    void miKlienciClick();
+    void miArchiwumKClick();
+    void miFilmNowyClick();
+    void bFilmDaneClick();
+    void miFilmUsunClick();
+    void miFilmSzukajClick();
+    void miFilmyClick();
+    void miRaportKlientClick();
+    void miRaportFilmClick();
+    void miRapFilmyWypClick();
+    void miRapFilmyWyp2Click();
+    void miRapAbonenciClick();
+    void miUstawieniaClick();
+    void miPomocClick();
+    void Ofirmie1Click();
+    void sgWypozyczenieContextPopup(const QPoint& punkt);
+
+    // The client panel, the film panel, the basket and the operations on the list.
+    void cbKlientChange();
+    void cbTytulOrgChange(QComboBox* Sender);
+    void UstawWlaczWYlaczKLIENTA();
+    void bNastepnyClick();
+    void miDeleteClick();
+    // Lists the chosen client's open rentals and sets the mode (Wypozyczanie or Zwrot).
+    void WczytajWypozyczenia();
+    void bWypozyczClick();
+    void bZwrotClick();
+    void bCofnijClick();
+    void bPrzedluzenieClick();
+
+    // The rate box follows ZmianaStawki.
+    void UstawCene();
+    // Mode Pusty: nothing chosen.
+    void UstawTrybPusty();
+    // The film's ID by its number typed on the desk, 0 when none.
+    int IdFilmuONumerze(const QString& numer);
+    void WlaczKlienta(bool wlacz);
+    void UlozPanel(QWidget* panel);
+
+    std::unique_ptr<Ui::TfMain> ui;
+    std::unique_ptr<QLockFile> blokada;
     TQuery Query1;
+    QHash<QWidget*, int> kotwice;  // distance from the right edge
 };
 
 // The program's own folder and the tables' folder, each ending in a separator.

@@ -3,15 +3,77 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "app/uAbout.h"
+#include "app/uIloscDni.h"
 #include "app/uMain.h"
+#include "app/uWitamy.h"
+#include "clients/uKlienci.h"
+#include "clients/uKlient.h"
+#include "clients/uWplata.h"
+#include "clients/uZaleglosci.h"
+#include "films/uFilm.h"
+#include "films/uSzukaj.h"
+#include "reports/uAbonenci.h"
+#include "reports/uArchiwum.h"
+#include "reports/uFilmyWyp.h"
+#include "settings/uConfig.h"
+#include "store/Baza.h"
 #include "store/uWspolne.h"
+
+// The windows belong to the program, not to the desk, so that each window's controls
+// are found by name in that window alone.
+void UtworzOkna() {
+    fMain = new TfMain;
+    fWplata = new TfWplata;
+    fKlient = new TfKlient;
+    fFilm = new TfFilm;
+    fConfig = new TfConfig;
+    fKlienci = new TfKlienci;
+    fSzukaj = new TfSzukaj;
+    fWitamy = new TfWitamy;
+    fZaleglosci = new TfZaleglosci;
+    fArchiwum = new TfArchiwum;
+    fFilmyWyp = new TfFilmyWyp;
+    fAbonenci = new TfAbonenci;
+    fIloscDni = new TfIloscDni;
+    fAbout = new TfAbout;
+}
+
+namespace {
+
+template <typename T>
+void zniszcz(T*& okno) {
+    delete okno;
+    okno = nullptr;
+}
+
+}  // namespace
+
+void ZniszczOkna() {
+    // In the reverse order of creation; the desk last.
+    zniszcz(fAbout);
+    zniszcz(fIloscDni);
+    zniszcz(fAbonenci);
+    zniszcz(fFilmyWyp);
+    zniszcz(fArchiwum);
+    zniszcz(fZaleglosci);
+    zniszcz(fWitamy);
+    zniszcz(fSzukaj);
+    zniszcz(fKlienci);
+    zniszcz(fConfig);
+    zniszcz(fFilm);
+    zniszcz(fKlient);
+    zniszcz(fWplata);
+    zniszcz(fMain);
+}
 
 int UruchomProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(TytulAplikacji);
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    TfMain fMain;
-    if (!fMain.Start()) return 0;
-    fMain.show();
-    return QApplication::exec();
+    UtworzOkna();
+    const int wynik = fMain->Start() ? QApplication::exec() : 0;
+    ZniszczOkna();
+    TBaza::Rozlacz();
+    return wynik;
 }

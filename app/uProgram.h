@@ -2,3 +2,8 @@
 #pragma once
 
 int UruchomProgram(int argc, char** argv);
+
+// Creates the long-lived windows in their fixed order and sets their globals;
+// ZniszczOkna destroys them and clears the globals.
+void UtworzOkna();
+void ZniszczOkna();

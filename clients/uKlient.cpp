@@ -1,10 +1,427 @@
 #include "clients/uKlient.h"
 
+#include <QKeyEvent>
+#include <limits>
+
+#include "app/uMain.h"
+#include "clients/uWplata.h"
+#include "clients/uZaleglosci.h"
+#include "films/uDialog.h"
+#include "settings/uConfig.h"
+#include "store/uWspolne.h"
+#include "store/uWspolneDB.h"
+#include "ui_uKlient.h"
+
 TfKlient* fKlient = nullptr;
 
-TfKlient::TfKlient(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TfKlient"));
-    setWindowTitle(QStringLiteral("Klient"));
+namespace {
+
+const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.");
+
+// A date box with no date shows its special (blank) text at its minimum.
+const QDate BrakDaty(1899, 12, 31);
+
+void UstawDate(QDateEdit* pole, const QDate& data) {
+    pole->setDate(data.isValid() ? data : BrakDaty);
 }
 
-void TfKlient::UstawKlienta(int id) { Id = id; }
+QDate Data(const QDateEdit* pole) {
+    return pole->date() == BrakDaty ? QDate() : pole->date();
+}
+
+// A date for the statement; an empty date box writes no date.
+QString DataDoSQL(const QDateEdit* pole) {
+    const QDate d = Data(pole);
+    return d.isValid() ? DataSQL(d) : QStringLiteral("null");
+}
+
+double OplataAbonamentu() {
+    return fConfig ? fConfig->Ustawienia.AbOplata : TUstawienia{}.AbOplata;
+}
+
+}  // namespace
+
+TfKlient::TfKlient(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlient) {
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("TfKlient"));
+    // Fixed size, no title-bar buttons: the dialog closes by Save or Cancel.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    cbMiejscowosc = ui->cbMiejscowosc;
+
+    for (QDateEdit* d : {ui->dAbonamentOD, ui->dAbonamentDO}) {
+        d->setMinimumDate(BrakDaty);
+        d->setSpecialValueText(QStringLiteral(" "));
+        UstawDate(d, QDate());
+    }
+    QStringList rabaty;
+    for (int r = 0; r <= 10; ++r) rabaty << QString::number(r);
+    for (int r = 15; r <= 50; r += 5) rabaty << QString::number(r);
+    ui->cbRabat->addItems(rabaty);
+
+    // The hidden menu: its items act through their keys only.
+    for (QAction* a : {ui->miZapisz, ui->miAnuluj, ui->miWplata, ui->miZaleglosci}) addAction(a);
+    connect(ui->miZapisz, &QAction::triggered, this, &TfKlient::bZapiszClick);
+    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
+    connect(ui->miWplata, &QAction::triggered, this, &TfKlient::bWplataClick);
+    connect(ui->miZaleglosci, &QAction::triggered, this, &TfKlient::bZaleglosciClick);
+    connect(ui->bZapisz, &QPushButton::clicked, this, &TfKlient::bZapiszClick);
+    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->bWplata, &QPushButton::clicked, this, &TfKlient::bWplataClick);
+    connect(ui->bZaleglosci, &QPushButton::clicked, this, &TfKlient::bZaleglosciClick);
+    connect(ui->Button1, &QPushButton::clicked, this, &TfKlient::Button1Click);
+    connect(ui->cbAbonament, &QCheckBox::clicked, this, &TfKlient::cbAbonamentClick);
+    connect(ui->eNr, &QLineEdit::textChanged, this, &TfKlient::eNrChange);
+    connect(ui->eLicznik, &QLineEdit::textChanged, this, &TfKlient::eLicznikChange);
+    connect(ui->eSaldo, &QLineEdit::textChanged, this, &TfKlient::eSaldoChange);
+
+    // Enter moves along a fixed chain; the subscription box leads on by its state.
+    const QList<QWidget*> lancuch1 = {ui->eNr,    ui->eImie,      ui->eNazwisko, ui->eFirma,
+                                      ui->eUlica, ui->eNrPosesji, ui->eNrLokalu, ui->cbMiejscowosc};
+    const QList<QWidget*> lancuch2 = {ui->eKod,         ui->eTelefon,         ui->eNIP,
+                                      ui->eUpowazniony, ui->eOstWypozyczenie, ui->eLicznik,
+                                      ui->cbAbonament};
+    for (const auto* l : {&lancuch1, &lancuch2})
+        for (qsizetype i = 0; i + 1 < l->size(); ++i) lancuchEnter.insert(l->at(i), l->at(i + 1));
+    lancuchEnter.insert(ui->eSaldo, ui->eNr);
+    for (QWidget* w : lancuchEnter.keys()) w->installEventFilter(this);
+    ui->cbAbonament->installEventFilter(this);
+    ui->eImie->installEventFilter(this);
+    ui->eNazwisko->installEventFilter(this);
+
+    const QList<QWidget*> tab = {
+        ui->eNr,         ui->eImie,        ui->eNazwisko,    ui->eFirma,           ui->eUlica,
+        ui->eNrPosesji,  ui->eNrLokalu,    ui->Button1,      ui->cbMiejscowosc,    ui->eKod,
+        ui->eTelefon,    ui->eNIP,         ui->eUpowazniony, ui->eOstWypozyczenie, ui->eLicznik,
+        ui->cbAbonament, ui->dAbonamentOD, ui->dAbonamentDO, ui->eSaldo,           ui->cbRabat,
+        ui->bWplata,     ui->bZaleglosci,  ui->bZapisz,      ui->bAnuluj};
+    for (qsizetype i = 0; i + 1 < tab.size(); ++i) setTabOrder(tab[i], tab[i + 1]);
+}
+
+TfKlient::~TfKlient() {
+    delete ui;
+}
+
+void TfKlient::UstawKlienta(int id) {
+    Id = id;
+    FormShow();
+    wypelniony = true;
+}
+
+QString TfKlient::NazwaKlienta() const {
+    if (!NazwaEdytowana) return QString();
+    return ui->eNazwisko->text() + ' ' + ui->eImie->text();
+}
+
+void TfKlient::showEvent(QShowEvent* zdarzenie) {
+    // A showing without UstawKlienta still starts from the opening steps.
+    if (!wypelniony) FormShow();
+    wypelniony = true;
+    QDialog::showEvent(zdarzenie);
+    ui->eNr->setFocus();
+}
+
+void TfKlient::done(int r) {
+    wypelniony = false;
+    QDialog::done(r);
+}
+
+void TfKlient::UstawAbonament(bool zaznaczony) {
+    ui->dAbonamentOD->setEnabled(zaznaczony);
+    ui->dAbonamentDO->setEnabled(zaznaczony);
+    ui->cbRabat->setEnabled(!zaznaczony);
+}
+
+void TfKlient::FormShow() {
+    UstawDate(ui->dAbonamentDO, Dzisiaj().addDays(30));
+    NazwaEdytowana = false;
+
+    if (Id != 0) {
+        ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
+        OtworzSQL(Query1, QStringLiteral("select * from klient where id = %1").arg(Id));
+        if (Query1.Active() && !Query1.Eof()) {
+            auto pole = [&](const char* nazwa) { return Query1.FieldByName(nazwa).AsString(); };
+            ui->eNr->setText(Numer4(Query1.FieldByName("Numer_klienta").AsLargeInt()));
+            ui->eImie->setText(pole("Imie"));
+            ui->eNazwisko->setText(pole("Nazwisko"));
+            ui->eFirma->setText(pole("Firma"));
+            ui->eUlica->setText(pole("Ulica"));
+            ui->eNrPosesji->setText(pole("Nr_Posesji"));
+            ui->eNrLokalu->setText(pole("Nr_lokalu"));
+            ui->cbMiejscowosc->setEditText(pole("Miejscowosc"));
+            ui->eKod->setText(pole("Kod"));
+            ui->eTelefon->setText(pole("Telefon"));
+            ui->eNIP->setText(pole("NIP"));
+            ui->eUpowazniony->setText(pole("Upowazniony"));
+            ui->eOstWypozyczenie->setText(
+                DataKrotka(Query1.FieldByName("Ostatnie_wypozyczenie").AsDate()));
+            ui->eLicznik->setText(QString::number(Query1.FieldByName("Licznik").AsInteger()));
+            ui->eSaldo->setText(KwotaNaEkran(Query1.FieldByName("Saldo").AsFloat()));
+            const int rabat = Query1.FieldByName("Rabat").AsInteger();
+            RabatZapisany = rabat < 0 ? 0 : rabat;
+            ui->cbRabat->setCurrentIndex(ui->cbRabat->findText(QString::number(RabatZapisany)));
+            const bool abonament = Query1.FieldByName("Abonament").AsBoolean();
+            ui->cbAbonament->setChecked(abonament);
+            UstawAbonament(abonament);
+            // The client's own start date is kept, never another client's.
+            UstawDate(ui->dAbonamentOD, Query1.FieldByName("Abonament_OD").AsDate());
+            if (abonament) UstawDate(ui->dAbonamentDO, Query1.FieldByName("Abonament_DO").AsDate());
+            NowyAbonament = false;
+            LicznikAb = Query1.FieldByName("LicznikAb").AsInteger();
+        }
+        Query1.Close();
+        ui->bZaleglosci->setEnabled(true);
+        ui->miZaleglosci->setEnabled(true);
+    } else {
+        ui->bZapisz->setText(QStringLiteral("Zapisz <F2>"));
+        OtworzSQL(Query1, QStringLiteral("select Max( Numer_klienta ) m from klient"));
+        ui->eNr->clear();
+        if (Query1.Active() && !Query1.Eof()) {
+            const qint64 nastepny = Query1.FieldByName("m").AsLargeInt() + 1;
+            if (nastepny <= std::numeric_limits<int>::max()) ui->eNr->setText(Numer4(nastepny));
+        }
+        Query1.Close();
+        for (QLineEdit* e :
+             {ui->eImie, ui->eNazwisko, ui->eFirma, ui->eUlica, ui->eNrPosesji, ui->eNrLokalu,
+              ui->eKod, ui->eTelefon, ui->eNIP, ui->eUpowazniony, ui->eLicznik})
+            e->clear();
+        if (ui->cbMiejscowosc->count() > 0) {
+            ui->cbMiejscowosc->setCurrentIndex(0);
+            ui->cbMiejscowosc->setEditText(ui->cbMiejscowosc->itemText(0));
+        } else {
+            ui->cbMiejscowosc->setEditText(QString());
+        }
+        ui->eOstWypozyczenie->setText(DataKrotka(Dzisiaj()));
+        ui->eSaldo->setText(QStringLiteral("0,00"));
+        ui->cbRabat->setCurrentIndex(0);
+        RabatZapisany = 0;
+        ui->cbAbonament->setChecked(false);
+        NowyAbonament = false;
+        UstawAbonament(false);
+        UstawDate(ui->dAbonamentOD, QDate());
+        LicznikAb = 0;
+        ui->bZaleglosci->setEnabled(false);
+        ui->miZaleglosci->setEnabled(false);
+    }
+
+    numer = CalkowitaZEkranu(ui->eNr->text()).value_or(0);
+    ui->eNr->setFocus();
+}
+
+void TfKlient::cbAbonamentClick(bool zaznaczony) {
+    UstawAbonament(zaznaczony);
+    NowyAbonament = zaznaczony;
+    // A new subscription starts today unless the operator says otherwise.
+    if (zaznaczony) UstawDate(ui->dAbonamentOD, Dzisiaj());
+}
+
+void TfKlient::eNrChange() {
+    if (TekstCalkowitejPoprawny(ui->eNr->text())) return;
+    Ostrzezenie(NiepoprawnaWartosc);
+    ui->eNr->clear();
+}
+
+void TfKlient::eLicznikChange() {
+    if (TekstCalkowitejPoprawny(ui->eLicznik->text())) return;
+    Ostrzezenie(NiepoprawnaWartosc);
+    ui->eLicznik->clear();
+}
+
+void TfKlient::eSaldoChange() {
+    const QString tekst = ui->eSaldo->text();
+    // A lone minus is the start of a debt being typed.
+    if (LiczbaZEkranu(tekst) || tekst.trimmed() == QLatin1String("-")) return;
+    Ostrzezenie(NiepoprawnaWartosc);
+    ui->eSaldo->setText(QStringLiteral("0,00"));
+    ui->eSaldo->setFocus();
+}
+
+void TfKlient::bZapiszClick() {
+    if (ui->eImie->text().trimmed().isEmpty() || ui->eNazwisko->text().trimmed().isEmpty() ||
+        ui->eNr->text().trimmed().isEmpty()) {
+        Ostrzezenie(
+            QStringLiteral("Dane nie są kompletne. \nImię, nazwisko i numer klienta są "
+                           "danymi wymaganymi."));
+        return;
+    }
+
+    const auto nr = CalkowitaZEkranu(ui->eNr->text());
+    if (!nr || *nr < 0) {
+        Ostrzezenie(NiepoprawnaWartosc);
+        ui->eNr->clear();
+        return;
+    }
+    if (*nr != numer) {
+        // Every client counts, archived ones included.
+        OtworzSQL(Query1, QStringLiteral("select * from klient where Numer_klienta = %1").arg(*nr));
+        const bool sprawdzony = Query1.Active();
+        const bool zajety = sprawdzony && !Query1.Eof();
+        Query1.Close();
+        if (!sprawdzony) return;  // the store's error has been shown
+        if (zajety) {
+            Ostrzezenie(QStringLiteral("Podany numer już występuje w bazie."));
+            ui->eNr->clear();
+            return;
+        }
+    }
+
+    if (ui->eLicznik->text().isEmpty()) ui->eLicznik->setText(QStringLiteral("0"));
+    const auto licznik = CalkowitaZEkranu(ui->eLicznik->text());
+    if (!licznik || *licznik < 0) {
+        Ostrzezenie(QStringLiteral("Wprowadź liczbę."));
+        ui->eLicznik->setText(QStringLiteral("0"));
+        return;
+    }
+
+    QDate ostatnie;
+    if (ui->eOstWypozyczenie->text().isEmpty()) {
+        ostatnie = Dzisiaj();
+        ui->eOstWypozyczenie->setText(DataKrotka(ostatnie));
+    } else {
+        ostatnie = DataZTekstu(ui->eOstWypozyczenie->text());
+        if (!ostatnie.isValid()) {
+            Ostrzezenie(
+                QStringLiteral("Niewłaściwy format daty.\nWprowadź datę w postaci "
+                               "dd.mm.rr, gdzie dd - dzień, mm - miesiąc, rr - rok."));
+            ui->eOstWypozyczenie->setText(DataKrotka(Dzisiaj()));
+            return;
+        }
+    }
+
+    const auto saldo = LiczbaZEkranu(ui->eSaldo->text());
+    if (!saldo) {
+        Ostrzezenie(NiepoprawnaWartosc);
+        ui->eSaldo->setText(QStringLiteral("0,00"));
+        ui->eSaldo->setFocus();
+        return;
+    }
+    const int rabat =
+        ui->cbRabat->currentIndex() >= 0 ? ui->cbRabat->currentText().toInt() : RabatZapisany;
+
+    const QString t = QStringLiteral(", ");
+    QString sql;
+    if (Id == 0) {
+        sql = QStringLiteral(
+                  "insert into klient( Numer_klienta, Imie, Nazwisko, Firma, Kod, Miejscowosc, "
+                  "Ulica, Nr_Posesji, Nr_lokalu, Telefon, NIP, Ostatnie_wypozyczenie, Saldo, "
+                  "Abonament, Abonament_OD, Abonament_DO, Licznik, Upowazniony, LicznikAb, "
+                  "Aktualny, Rabat ) values ( ") +
+              QString::number(*nr) + t + TekstSQL(ui->eImie->text()) + t +
+              TekstSQL(ui->eNazwisko->text()) + t + TekstSQL(ui->eFirma->text()) + t +
+              TekstSQL(ui->eKod->text()) + t + TekstSQL(ui->cbMiejscowosc->currentText()) + t +
+              TekstSQL(ui->eUlica->text()) + t + TekstSQL(ui->eNrPosesji->text()) + t +
+              TekstSQL(ui->eNrLokalu->text()) + t + TekstSQL(ui->eTelefon->text()) + t +
+              TekstSQL(ui->eNIP->text()) + t + DataSQL(ostatnie) + t + KwotaSQL(*saldo) + t +
+              (ui->cbAbonament->isChecked() ? "True" : "False") + t + DataDoSQL(ui->dAbonamentOD) +
+              t + DataDoSQL(ui->dAbonamentDO) + t + QString::number(*licznik) + t +
+              TekstSQL(ui->eUpowazniony->text()) + t + QString::number(LicznikAb) + t + "True" + t +
+              QString::number(rabat) + ")";
+    } else {
+        sql = QStringLiteral("update klient set Numer_klienta = ") + QString::number(*nr) +
+              ", Imie = " + TekstSQL(ui->eImie->text()) +
+              ", Nazwisko = " + TekstSQL(ui->eNazwisko->text()) +
+              ", Firma = " + TekstSQL(ui->eFirma->text()) +
+              ", Kod = " + TekstSQL(ui->eKod->text()) +
+              ", Miejscowosc = " + TekstSQL(ui->cbMiejscowosc->currentText()) +
+              ", Ulica = " + TekstSQL(ui->eUlica->text()) +
+              ", Nr_posesji = " + TekstSQL(ui->eNrPosesji->text()) +
+              ", Nr_lokalu = " + TekstSQL(ui->eNrLokalu->text()) +
+              ", Telefon = " + TekstSQL(ui->eTelefon->text()) +
+              ", NIP = " + TekstSQL(ui->eNIP->text()) +
+              ", Ostatnie_wypozyczenie = " + DataSQL(ostatnie) + ", Saldo = " + KwotaSQL(*saldo) +
+              ", Abonament = " + (ui->cbAbonament->isChecked() ? "True" : "False") +
+              ", Abonament_OD = " + DataDoSQL(ui->dAbonamentOD) +
+              ", Abonament_DO = " + DataDoSQL(ui->dAbonamentDO) +
+              ", Licznik = " + QString::number(*licznik) +
+              ", Upowazniony = " + TekstSQL(ui->eUpowazniony->text()) +
+              ", LicznikAb = " + QString::number(LicznikAb) +
+              ", Rabat = " + QString::number(rabat) + " where ID = " + QString::number(Id);
+    }
+
+    TTransakcja transakcja;
+    UruchomSQL(Query1, sql);
+    // A failure has shown the store's error text; the number read by the caller stays
+    // the one stored.
+    if (transakcja.Zatwierdz()) numer = *nr;
+    accept();
+}
+
+void TfKlient::bWplataClick() {
+    TfWplata lokalna;
+    TfWplata& wplata = fWplata ? *fWplata : lokalna;
+    const double oplata = OplataAbonamentu();
+    const double saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+    if (NowyAbonament)
+        wplata.UstawKwote(QStringLiteral("Do zapłaty:"), oplata);
+    else
+        wplata.UstawKwote(QStringLiteral("Pobrano:"), KwotaUjemna(saldo) ? -saldo : 0);
+    PokazModalnie(wplata);
+
+    const double kwota = wplata.Kwota();
+    if (KwotaZerowa(kwota)) return;
+    if (NowyAbonament) {
+        if (!KwotyRowne(kwota, oplata) &&
+            PokazKomunikat({QStringLiteral("Wpłacono kwotę niższą niż wysokość abonamentu. Czy "
+                                           "zaksięgować wpłatę?"),
+                            QStringLiteral("Ostrzeżenie"), TIkona::Pytanie,
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) !=
+                QMessageBox::Yes)
+            return;
+        LicznikAb = 0;
+    }
+    ui->eSaldo->setText(KwotaNaEkran(saldo + kwota));
+}
+
+void TfKlient::bZaleglosciClick() {
+    if (Id == 0 || !ui->bZaleglosci->isEnabled()) return;
+    OtworzSQL(Query1, QStringLiteral("select * from rental where ID_Klienta = %1 and ( ( "
+                                     "Zwrocono = False and Platnosc <> 0 ) or ( Zwrocono = True "
+                                     "and Platnosc1 <> 0 ) )")
+                          .arg(Id));
+    const bool sprawdzony = Query1.Active();
+    const bool sa = sprawdzony && !Query1.Eof();
+    Query1.Close();
+    if (!sprawdzony) return;
+    if (!sa) {
+        Informacja(QStringLiteral("Wszystkie należności zostały uregulowane."));
+        return;
+    }
+    if (!fZaleglosci) return;
+    fZaleglosci->UstawKlienta(Id);
+    if (PokazModalnie(*fZaleglosci) != QDialog::Accepted) return;
+    OtworzSQL(Query1, QStringLiteral("select Saldo from klient where ID = %1").arg(Id));
+    if (Query1.Active() && !Query1.Eof())
+        ui->eSaldo->setText(KwotaNaEkran(Query1.FieldByName("Saldo").AsFloat()));
+    Query1.Close();
+}
+
+void TfKlient::Button1Click() {
+    const QString plik = KatalogProgramu + QStringLiteral("Config/miasta.wdn");
+    bool zapisany = false;
+    {
+        TfDialog edytor(this);
+        zapisany = edytor.ZmienZawartoscPliku(plik, 30);
+    }
+    if (!zapisany) return;
+    WczytajComboBox(plik, ui->cbMiejscowosc);
+}
+
+QWidget* TfKlient::NastepnyPoEnter(QWidget* pole) const {
+    if (pole == ui->cbAbonament)
+        return ui->dAbonamentOD->isEnabled() ? static_cast<QWidget*>(ui->dAbonamentOD) : ui->eSaldo;
+    return lancuchEnter.value(pole, nullptr);
+}
+
+bool TfKlient::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (zdarzenie->type() == QEvent::FocusIn && (obiekt == ui->eImie || obiekt == ui->eNazwisko))
+        NazwaEdytowana = true;
+    if (zdarzenie->type() == QEvent::KeyPress) {
+        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+        if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
+            if (QWidget* nastepny = NastepnyPoEnter(static_cast<QWidget*>(obiekt))) {
+                nastepny->setFocus();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}

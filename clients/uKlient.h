@@ -1,26 +1,64 @@
+// The client record: creates a new client or edits a stored one, takes payments into
+// the client's balance, opens the client's arrears and the town list editor.
 #pragma once
 
 #include <QDialog>
+#include <QHash>
+
+#include "store/TQuery.h"
 
 class QComboBox;
+
+namespace Ui {
+class TfKlient;
+}
 
 class TfKlient : public QDialog {
     Q_OBJECT
 public:
     explicit TfKlient(QWidget* parent = nullptr);
-    // Sets the client to edit (0 = a new client) before the dialog is shown.
+    ~TfKlient() override;
+    // Sets the client to edit (0 = a new client) and fills the dialog from it; the
+    // caller then shows the dialog modally (OK after a save, Cancel otherwise).
     void UstawKlienta(int id);
-    // The display name saved (surname, a blank, first name), empty when none.
-    QString NazwaKlienta() const { return nazwaKlienta; }
-    // The client number saved.
+    // When the first-name or surname box was entered during this showing: the surname,
+    // a blank and the first name; otherwise the empty text.
+    QString NazwaKlienta() const;
+    // The number as loaded or proposed at opening; after a save, the saved number.
     int Numer() const { return numer; }
     // The town pick list (filled from the town word list).
     QComboBox* cbMiejscowosc = nullptr;
 
+    void bZapiszClick();
+    void bWplataClick();
+    void bZaleglosciClick();
+    void Button1Click();
+
+    void done(int r) override;
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
 private:
+    void FormShow();
+    void cbAbonamentClick(bool zaznaczony);
+    void UstawAbonament(bool zaznaczony);
+    void eNrChange();
+    void eLicznikChange();
+    void eSaldoChange();
+    QWidget* NastepnyPoEnter(QWidget* pole) const;
+
+    Ui::TfKlient* ui;
+    TQuery Query1;
     int Id = 0;
     int numer = 0;
-    QString nazwaKlienta;
+    bool NowyAbonament = false;
+    bool NazwaEdytowana = false;
+    int LicznikAb = 0;        // the stored counter, carried through
+    int RabatZapisany = 0;    // the stored discount, kept when the list has no such entry
+    bool wypelniony = false;  // filled for the coming showing
+    QHash<QWidget*, QWidget*> lancuchEnter;
 };
 
 // The window created once at program entry.

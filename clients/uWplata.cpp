@@ -1,10 +1,58 @@
 #include "clients/uWplata.h"
 
+#include "store/uWspolne.h"
+#include "ui_uWplata.h"
+
 TfWplata* fWplata = nullptr;
 
-TfWplata::TfWplata(QWidget* parent) : QDialog(parent) {
+TfWplata::TfWplata(QWidget* parent) : QDialog(parent), ui(new Ui::TfWplata) {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("TfWplata"));
-    setWindowTitle(QStringLiteral("Wpłata"));
+    // The hidden menu "Wpłata": its items act through their keys only.
+    addAction(ui->miWplacono);
+    addAction(ui->miAnuluj);
+    connect(ui->miWplacono, &QAction::triggered, this, &TfWplata::bZapiszClick);
+    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
+    connect(ui->bZapisz, &QPushButton::clicked, this, &TfWplata::bZapiszClick);
+    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->eKwota, &QLineEdit::textChanged, this, &TfWplata::eKwotaChange);
 }
 
-void TfWplata::UstawKwote(const QString&, double k) { kwota = k; }
+TfWplata::~TfWplata() {
+    delete ui;
+}
+
+void TfWplata::UstawKwote(const QString& tytul, double k) {
+    kwota = k;
+    ui->eKwota->setText(KwotaNaEkran(k));
+    ui->Label1->setText(tytul);
+}
+
+void TfWplata::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    ui->eKwota->setFocus();
+    ui->eKwota->selectAll();
+}
+
+void TfWplata::eKwotaChange() {
+    if (TekstLiczbyPoprawny(ui->eKwota->text())) return;
+    Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+    ui->eKwota->setText(QStringLiteral("0,00"));
+}
+
+void TfWplata::bZapiszClick() {
+    const auto wplacono = LiczbaZEkranu(ui->eKwota->text());
+    if (!wplacono) {
+        // An amount the operator did not type is never taken.
+        Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+        ui->eKwota->setFocus();
+        return;
+    }
+    kwota = ZaokraglijDoGroszy(*wplacono);
+    QDialog::done(Accepted);
+}
+
+void TfWplata::done(int r) {
+    if (r != Accepted) kwota = 0;
+    QDialog::done(r);
+}

@@ -1,17 +1,34 @@
+// The payment dialog: the operator confirms the proposed amount, types what the client
+// actually paid, or declines.
 #pragma once
 
 #include <QDialog>
+
+namespace Ui {
+class TfWplata;
+}
 
 class TfWplata : public QDialog {
     Q_OBJECT
 public:
     explicit TfWplata(QWidget* parent = nullptr);
+    ~TfWplata() override;
     // Proposes the amount and its caption before the dialog is shown.
     void UstawKwote(const QString& tytul, double kwota);
     // The amount paid (0 when declined).
     double Kwota() const { return kwota; }
 
+    // Any closing but "Zapłacono" gives the amount 0.
+    void done(int r) override;
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+
 private:
+    void eKwotaChange();
+    void bZapiszClick();
+
+    Ui::TfWplata* ui;
     double kwota = 0;
 };
 

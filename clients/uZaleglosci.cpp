@@ -1,10 +1,234 @@
 #include "clients/uZaleglosci.h"
 
+#include <QEvent>
+#include <QHeaderView>
+#include <QShowEvent>
+#include <vector>
+
+#include "app/uCennik.h"
+#include "app/uRozliczenieZaleglosci.h"
+#include "clients/uWplata.h"
+#include "store/uWspolne.h"
+#include "store/uWspolneDB.h"
+#include "reports/uEksport.h"
+#include "ui_uZaleglosci.h"
+
 TfZaleglosci* fZaleglosci = nullptr;
 
-TfZaleglosci::TfZaleglosci(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TfZaleglosci"));
-    setWindowTitle(QStringLiteral("Zaległe należności"));
+namespace {
+
+enum Kolumna { KolTytul, KolDataOD, KolDataZwrotu, KolNaleznosc, KolIdFilmu, KolZwrocono };
+constexpr int IloscKolumn = 6;
+
+struct TLinia {
+    QString Tytul, DataOD, DataZwrotu;
+    double Naleznosc = 0;
+    qint64 IdFilmu = 0;
+};
+
+QString Data(const TField& pole) {
+    const QDate d = pole.AsDate();
+    return d.isValid() ? DataDluga(d) : QString();
 }
 
-void TfZaleglosci::UstawKlienta(int id) { IdKlienta = id; }
+// " = "dd.mm.yyyy"" for a date of the list, " is null" for an empty one.
+QString WarunekDaty(const QString& tekst) {
+    if (tekst.isEmpty()) return QStringLiteral(" is null");
+    return QStringLiteral(" = ") + DataSQL(DataZTekstu(tekst));
+}
+
+void UstawKomorke(QTableWidget* sg, int w, int k, const QString& tekst) {
+    auto* komorka = new QTableWidgetItem(tekst);
+    if (k == KolNaleznosc) komorka->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sg->setItem(w, k, komorka);
+}
+
+}  // namespace
+
+TfZaleglosci::TfZaleglosci(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfZaleglosci>()) {
+    ui->setupUi(this);
+    DodajMenuEksportu(ui->sgZaleglosci, {KolIdFilmu, KolZwrocono});
+    setObjectName(QStringLiteral("TfZaleglosci"));
+    setWindowTitle(QStringLiteral("Zaległe należności"));
+    addAction(ui->miWplata);
+    addAction(ui->miZamknij);
+    QTableWidget* sg = ui->sgZaleglosci;
+    sg->setHorizontalHeaderLabels({QStringLiteral("Tytuł"), QStringLiteral("Data wypożyczenia"),
+                                   QStringLiteral("Data zwrotu"), QStringLiteral("Należność"),
+                                   QString(), QString()});
+    sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    sg->horizontalHeaderItem(KolNaleznosc)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sg->setTextElideMode(Qt::ElideNone);  // the separator row is clipped, not shortened
+    sg->setWordWrap(false);
+    sg->installEventFilter(this);
+    UstawSzerokosciKolumn();
+    connect(ui->bWplata, &QPushButton::clicked, this, &TfZaleglosci::bWplataClick);
+    connect(ui->miWplata, &QAction::triggered, this, &TfZaleglosci::bWplataClick);
+    connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->miZamknij, &QAction::triggered, this, &QDialog::accept);
+}
+
+TfZaleglosci::~TfZaleglosci() = default;
+
+void TfZaleglosci::UstawKlienta(int id) {
+    IdKlienta = id;
+}
+
+void TfZaleglosci::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    if (!zdarzenie->spontaneous()) FormShow();
+}
+
+void TfZaleglosci::reject() {
+    if (Zaksiegowano)
+        accept();
+    else
+        QDialog::reject();
+}
+
+void TfZaleglosci::FormShow() {
+    Zaksiegowano = false;
+    std::vector<TLinia> linie;
+    OtworzSQL(Query1,
+              QStringLiteral("select f.id, f.Tytul_oryginalny || ' (' || f.Tytul_polski || ')' "
+                             "tytul, r.dataOD, r.dataZwrotu, r.Zwrocono, r.platnosc, r.platnosc1 "
+                             "from rental r left outer join film f on r.id_filmu = f.id "
+                             "where r.id_klienta = ") +
+                  QString::number(IdKlienta) +
+                  QStringLiteral(" and r.zwrocono = True and r.platnosc1 <> 0"));
+    if (Query1.Active()) {
+        for (; !Query1.Eof(); Query1.Next()) {
+            TLinia l;
+            l.Tytul = Query1.FieldByName(QStringLiteral("TYTUL")).AsString();
+            l.DataOD = Data(Query1.FieldByName(QStringLiteral("DATAOD")));
+            l.DataZwrotu = Data(Query1.FieldByName(QStringLiteral("DATAZWROTU")));
+            l.Naleznosc =
+                ZaokraglijDoGroszy(Query1.FieldByName(QStringLiteral("PLATNOSC1")).AsFloat());
+            l.IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsLargeInt();
+            linie.push_back(l);
+        }
+        Query1.Close();
+    }
+
+    QTableWidget* sg = ui->sgZaleglosci;
+    const int n = static_cast<int>(linie.size());
+    sg->clearContents();
+    sg->setRowCount(n + 2);
+    std::vector<double> kwoty;
+    for (int w = 0; w < n; ++w) {
+        const TLinia& l = linie[static_cast<size_t>(w)];
+        UstawKomorke(sg, w, KolTytul, l.Tytul);
+        UstawKomorke(sg, w, KolDataOD, l.DataOD);
+        UstawKomorke(sg, w, KolDataZwrotu, l.DataZwrotu);
+        UstawKomorke(sg, w, KolNaleznosc, KwotaNaEkran(l.Naleznosc));
+        UstawKomorke(sg, w, KolIdFilmu, QString::number(l.IdFilmu));
+        UstawKomorke(sg, w, KolZwrocono, QStringLiteral("1"));
+        kwoty.push_back(l.Naleznosc);
+    }
+    UstawKomorke(sg, n, KolTytul, QString(47, '='));
+    for (int k = KolDataOD; k <= KolNaleznosc; ++k) UstawKomorke(sg, n, k, QString(16, '='));
+    UstawKomorke(sg, n + 1, KolTytul, QStringLiteral("Razem do zapłaty"));
+    UstawKomorke(sg, n + 1, KolNaleznosc, KwotaNaEkran(SumaKwot(kwoty)));
+    for (int k = KolDataOD; k < KolNaleznosc; ++k) UstawKomorke(sg, n + 1, k, QString());
+    for (int k = KolIdFilmu; k < IloscKolumn; ++k) {
+        UstawKomorke(sg, n, k, QString());
+        UstawKomorke(sg, n + 1, k, QString());
+    }
+    sg->setCurrentCell(0, KolTytul);
+    UstawSzerokosciKolumn();
+    sg->setFocus();
+}
+
+int TfZaleglosci::IloscWierszy() const {
+    return std::max(0, ui->sgZaleglosci->rowCount() - 2);
+}
+
+double TfZaleglosci::KwotaKomorki(int wiersz) const {
+    const QTableWidgetItem* komorka = ui->sgZaleglosci->item(wiersz, KolNaleznosc);
+    return komorka ? LiczbaZEkranu(komorka->text()).value_or(0) : 0;
+}
+
+void TfZaleglosci::bWplataClick() {
+    if (!fWplata) return;
+    QTableWidget* sg = ui->sgZaleglosci;
+    const int n = IloscWierszy();
+    const double naleznosc = KwotaKomorki(n + 1);
+
+    const TPropozycjaWplaty propozycja = WplataZaleglosci(naleznosc);
+    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
+    if (PokazModalnie(*fWplata) != QDialog::Accepted) return;
+
+    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(naleznosc, fWplata->Kwota());
+    if (ocena.Nadplata) PokazKomunikatRozliczenia(*ocena.Nadplata);
+    if (ocena.Pytaj && !Pytanie(ocena.Pytanie, false)) return;
+
+    std::vector<double> zaleglosci;
+    for (int w = 0; w < n; ++w) zaleglosci.push_back(KwotaKomorki(w));
+    const TWynikZaleglosci wynik = RozliczZaleglosci(zaleglosci, ocena.Wplata);
+
+    // The balance and every row change together or not at all.
+    TTransakcja transakcja;
+    UruchomSQL(Query1, QStringLiteral("update klient set Saldo = Saldo + ") +
+                           KwotaSQL(wynik.ZmianaSalda) + QStringLiteral(" where ID = ") +
+                           QString::number(IdKlienta));
+    for (int w = 0; w < n; ++w) {
+        const double x = wynik.Zaleglosci[static_cast<size_t>(w)];
+        UruchomSQL(Query1, QStringLiteral("update rental set platnosc1 = ") + KwotaSQL(x) +
+                               QStringLiteral(" where id_klienta = ") + QString::number(IdKlienta) +
+                               QStringLiteral(" and id_filmu = ") +
+                               sg->item(w, KolIdFilmu)->text() + QStringLiteral(" and dataOD") +
+                               WarunekDaty(sg->item(w, KolDataOD)->text()) +
+                               QStringLiteral(" and dataZwrotu") +
+                               WarunekDaty(sg->item(w, KolDataZwrotu)->text()));
+    }
+    if (!transakcja.Zatwierdz()) {
+        // Nothing was stored (the error has been shown): show the store's amounts again.
+        const bool wczesniej = Zaksiegowano;
+        FormShow();
+        Zaksiegowano = wczesniej;
+        return;
+    }
+    Zaksiegowano = true;
+    for (int w = 0; w < n; ++w)
+        sg->item(w, KolNaleznosc)->setText(KwotaNaEkran(wynik.Zaleglosci[static_cast<size_t>(w)]));
+    sg->item(n + 1, KolNaleznosc)->setText(KwotaNaEkran(wynik.Razem));
+}
+
+bool TfZaleglosci::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == ui->sgZaleglosci && zdarzenie->type() == QEvent::Resize) UstawSzerokosciKolumn();
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}
+
+void TfZaleglosci::UstawSzerokosciKolumn() {
+    // 100 pixels each for the dates and the amount, unless a header needs more in the
+    // font in force; the title takes the rest less a 10-pixel margin.
+    QTableWidget* sg = ui->sgZaleglosci;
+    const QHeaderView* naglowek = sg->horizontalHeader();
+    int reszta = sg->width() - 10;
+    for (int k = KolDataOD; k <= KolNaleznosc; ++k) {
+        const int szerokosc = std::max(100, naglowek->sectionSizeHint(k));
+        sg->setColumnWidth(k, szerokosc);
+        reszta -= szerokosc;
+    }
+    sg->setColumnWidth(KolTytul, std::max(0, reszta));
+    sg->setColumnHidden(KolIdFilmu, true);
+    sg->setColumnHidden(KolZwrocono, true);
+}
+
+bool PokazZaleglosci(int idKlienta) {
+    TQuery zapytanie;
+    OtworzSQL(zapytanie, QStringLiteral("select * from rental where ID_Klienta = ") +
+                             QString::number(idKlienta) +
+                             QStringLiteral(" and Zwrocono = True and Platnosc1 <> 0"));
+    if (!zapytanie.Active()) return false;  // the error has been shown
+    const bool sa = !zapytanie.Eof();
+    zapytanie.Close();
+    if (!sa) {
+        Informacja(QStringLiteral("Wszystkie należności zostały uregulowane."));
+        return false;
+    }
+    if (!fZaleglosci) return false;
+    fZaleglosci->UstawKlienta(idKlienta);
+    return PokazModalnie(*fZaleglosci) == QDialog::Accepted;
+}

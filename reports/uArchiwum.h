@@ -1,17 +1,41 @@
+// The rental history of one client or one film.
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+#include "store/TQuery.h"
+
+namespace Ui {
+class TfArchiwum;
+}
 
 class TfArchiwum : public QDialog {
     Q_OBJECT
 public:
     explicit TfArchiwum(QWidget* parent = nullptr);
+    ~TfArchiwum() override;
     // Kind 1: the history of client id; kind 2: the history of film id.
     void UstawArchiwum(int rodzaj, int id);
+    int RodzajArchiwum() const { return Rodzaj; }
+    int IdArchiwum() const { return Id; }
+
+    // Fills the window from the store for the kind and subject set (at every showing).
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    void sgArchiwumDblClick(int wiersz);
+    void bRaportClick();
+    void UstawSzerokosciKolumn();
+
+    std::unique_ptr<Ui::TfArchiwum> ui;
     int Rodzaj = 1;
     int Id = 0;
+    TQuery Query1;
 };
 
 // The window created once at program entry.

@@ -1,20 +1,58 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "settings/Ustawienia.h"
+#include "store/TQuery.h"
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+namespace Ui {
+class TfConfig;
+}
 
 // The settings dialog; holds the settings record for the whole run.
 class TfConfig : public QDialog {
     Q_OBJECT
 public:
     explicit TfConfig(QWidget* parent = nullptr);
-    // Loads the record from the store.
+    ~TfConfig() override;
+
+    // Loads the record from the store: defaults for missing rows, then normalised.
     void WczytajUstawienia();
-    // Writes the whole record to the store.
-    void ZapiszUstawienia();
+    // Writes the whole record to the store as one operation; false when nothing was stored.
+    bool ZapiszUstawienia();
+    // Fills the controls from the store; run before every showing.
+    void FormShow();
 
     TUstawienia Ustawienia;
+
+    // The hidden menu "Zapis" with F2 (save) and F10 (cancel).
+    QMenu* menuZapis = nullptr;
+    QAction* miZapisz = nullptr;
+    QAction* miAnuluj = nullptr;
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void bZapiszClick();
+    void bAnulujClick();
+    void cbKolejnaDobaChange();
+    void cbPoTerminieChange();
+    void cbPrzedTerminemChange();
+    void cbWeekendChange();
+    void cbStawkaClick();
+    void SprawdzPole(QLineEdit* pole, bool calkowita);
+    void UmiescWLuce(QRadioButton* przycisk, QLineEdit* pole, const QString& przed,
+                     const QString& luka);
+
+    std::unique_ptr<Ui::TfConfig> ui;
+    QList<QWidget*> pierscien;  // the Enter focus ring
+    TQuery Query1;
 };
 
 // The window created once at program entry.

@@ -1,0 +1,105 @@
+#include "app/uCennik.h"
+
+#include <cfenv>
+#include <cmath>
+
+#include "store/uWspolne.h"
+
+double ZaokraglijDoParzystej(double liczba) {
+    const int tryb = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double wynik = std::nearbyint(liczba);
+    std::fesetround(tryb);
+    return wynik;
+}
+
+double ZaokraglijDoGroszyParzyscie(double kwota) {
+    return ZaokraglijDoParzystej(kwota * 100) / 100;
+}
+
+int LiczbaDni(const QDate& od, const QDate& do_) {
+    return static_cast<int>(ZaokraglijDoParzystej(static_cast<double>(od.daysTo(do_))));
+}
+
+int DzienTygodnia(const QDate& data) {
+    return data.dayOfWeek() % 7 + 1;
+}
+
+double WspolczynnikRabatu(int rabatKlienta) {
+    return ZaokraglijDoGroszy((100.0 - rabatKlienta) / 100.0);
+}
+
+namespace {
+
+const int Sobota = 7;
+
+// Every day of a stretch of dni days at the further-day rate, before the discount.
+double KolejneDni(const TUstawienia& u, double stawka, int dni) {
+    if (u.KolejnaDoba > 0) return stawka * dni * u.KolejnaDoba / 100.0;
+    return dni * (stawka + u.KolejnaDoba);
+}
+
+}  // namespace
+
+double CenaWypozyczenia(const TUstawienia& u, int rabatKlienta, int rodzaj, double stawka,
+                        const QDate& od, const QDate& do_) {
+    const int dni = LiczbaDni(od, do_);
+    const double wsp = WspolczynnikRabatu(rabatKlienta);
+    switch (rodzaj) {
+        case CenaNajmu:
+            if (DzienTygodnia(od) == Sobota && dni == 2 && u.Weekend == 1) return stawka * wsp;
+            if (dni <= 0) return 0;
+            return wsp * (stawka + KolejneDni(u, stawka, dni - 1));
+        case CenaZwloki:
+            if (u.PoTerminie != 0) return wsp * stawka * dni * u.PoTerminie / 100.0;
+            return wsp * dni * u.Kara;
+        case CenaZwrotuWczesniej:
+            if (!u.PrzedTerminem) return 0;
+            return wsp * KolejneDni(u, stawka, dni);
+        case CenaKolejnychDni:
+            return wsp * KolejneDni(u, stawka, dni);
+        default:
+            return 0;
+    }
+}
+
+double CenaAbonenta(const TUstawienia& u, int rabatKlienta, int licznik, double stawka,
+                    const QDate& od, const QDate& do_) {
+    const int dni = LiczbaDni(od, do_);
+    switch (u.TypAb) {
+        case 0:
+            return dni * stawka * (1 - u.AbRabat / 100.0);
+        case 1: {
+            // The settings guarantee AbGratis >= 1 for this kind; without it only the
+            // counter 0 would be free.
+            const bool gratis = licznik == 0 || (u.AbGratis > 0 && licznik % u.AbGratis == 0);
+            if (gratis) return 0;
+            return CenaWypozyczenia(u, rabatKlienta, CenaNajmu, stawka, od, do_);
+        }
+        case 2:
+            return dni * u.AbStawka;
+        default:
+            return 0;
+    }
+}
+
+bool JestAbonentem(bool abonament, const QDate& abonamentDo, const QDate& dzisiaj) {
+    return abonament && abonamentDo.isValid() && dzisiaj <= abonamentDo;
+}
+
+double CenaWKoszyku(const TUstawienia& u, int rabatKlienta, bool abonent, int licznik,
+                    double stawka, const QDate& dzisiaj, int dni) {
+    const QDate koniec = dzisiaj.addDays(dni);
+    if (abonent) return CenaAbonenta(u, rabatKlienta, licznik, stawka, dzisiaj, koniec);
+    return CenaWypozyczenia(u, rabatKlienta, CenaNajmu, stawka, dzisiaj, koniec);
+}
+
+int LicznikWierszaKoszyka(int licznik, int liczbaWierszy, int indeks) {
+    return licznik - (liczbaWierszy - 1 - indeks);
+}
+
+double SumaKwot(const std::vector<double>& kwoty) {
+    qint64 grosze = 0;
+    for (double k : kwoty) grosze += Grosze(k);
+    return static_cast<double>(grosze) / 100.0;
+}

@@ -1,0 +1,67 @@
+// The money of an extension (bPrzedluzenieClick).
+//
+// After the days dialog and WybierzWiersze the desk passes the listed rental rows (film
+// ID, charge and rate from columns 3, 2 and 5), the extended range, the days N, the start
+// date of the first open rental the store returns, the total row's amount, eWplata,
+// eSaldo, cbAbonament, LicznikAbKlienta, the settings and today.
+//
+//   PrzygotujPrzedluzenie  the new due date and charges (the desk writes Naleznosci into
+//                          column 2 and runs the dataDO/naleznosc update of every
+//                          extended row); for a regular client the payment dialog
+//                          "Dopłacono:" with the proposed amount, none for a subscriber
+//   RozliczPrzedluzenie    given the dialog's Kwota: the message to show, the client's
+//                          new Saldo and LicznikAb, and the new platnosc of every row
+//
+// The proposed amount is what the new charges leave unpaid, never below 0,00 (a
+// shorter term than paid for is refunded by the overpayment message instead).
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "app/uRozliczenia.h"
+#include "settings/Ustawienia.h"
+
+struct TDanePrzedluzenia {
+    std::vector<TWierszListy> Wiersze;  // every listed rental row, in list order
+    int Pierwszy = 0;                   // the extended rows Pierwszy..Ostatni
+    int Ostatni = -1;
+    int IloscDni = 0;  // N from the days dialog
+    QDate DataOD;      // the start date every extended row is priced from
+    QDate Dzisiaj;
+    double Razem = 0;        // the total row: unpaid on the listed rentals
+    double Wplacono = 0;     // eWplata: paid on the listed rentals
+    double Saldo = 0;        // eSaldo
+    bool Abonament = false;  // cbAbonament
+    int LicznikAb = 0;       // LicznikAbKlienta
+    TUstawienia Ustawienia;
+    int RabatKlienta = 0;
+};
+
+struct TPrzedPrzedluzeniem {
+    QDate DataDO;                    // the new due date of the extended rows
+    std::vector<double> Naleznosci;  // column 2 of every listed row
+    double Naleznosc = 0;            // the charges of all listed rows
+    double Saldo = 0;                // the balance with the unpaid parts taken back
+    int LicznikAb = 0;               // the counter, back at its old value
+    TPropozycjaWplaty Wplata;        // "Dopłacono:"
+};
+TPrzedPrzedluzeniem PrzygotujPrzedluzenie(const TDanePrzedluzenia& dane);
+
+struct TWierszPoPrzedluzeniu {
+    int IdFilmu = 0;
+    bool Przedluzony = false;  // gets DataDO and Naleznosc
+    double Naleznosc = 0;
+    double Platnosc = 0;  // its new unpaid part
+};
+
+struct TWynikPrzedluzenia {
+    std::optional<TKomunikatRozliczenia> Nadplata;  // "Pobrano za wysoką kwotę." ...
+    double Zaplacono = 0;                           // paid on the listed rows in all
+    double Saldo = 0;                               // the client's new balance
+    int LicznikAb = 0;
+    std::vector<TWierszPoPrzedluzeniu> Wiersze;  // every listed row, in list order
+};
+// wplata: the dialog's Kwota (0 when declined; ignored for a subscriber).
+TWynikPrzedluzenia RozliczPrzedluzenie(const TDanePrzedluzenia& dane,
+                                       const TPrzedPrzedluzeniem& przed, double wplata);

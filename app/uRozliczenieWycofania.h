@@ -1,0 +1,41 @@
+// The money of an undo (bCofnijClick).
+//
+// The desk asks WybierzWiersze, then passes the listed rental rows (film ID and charge
+// from columns 3 and 2), the withdrawn range, the total row's amount (the unpaid parts),
+// eWplata, eSaldo and LicznikAbKlienta. RozliczWycofanie says which rentals to delete
+// and which films to put back on the shelf (Wycofane), the message to show, the values
+// for eWplata and the total row, the client's new Saldo and LicznikAb, and the new
+// platnosc of every remaining row. Nothing is priced again.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "app/uRozliczenia.h"
+
+struct TDaneWycofania {
+    std::vector<TWierszListy> Wiersze;  // every listed rental row, in list order
+    int Pierwszy = 0;                   // the withdrawn rows Pierwszy..Ostatni
+    int Ostatni = -1;
+    double Razem = 0;     // the total row: unpaid on the listed rentals
+    double Wplacono = 0;  // eWplata: paid on the listed rentals
+    double Saldo = 0;     // eSaldo
+    int LicznikAb = 0;    // LicznikAbKlienta
+};
+
+struct TWierszPoWycofaniu {
+    int IdFilmu = 0;
+    double Platnosc = 0;  // its new unpaid part
+};
+
+struct TWynikWycofania {
+    std::vector<int> Wycofane;                      // film IDs of the withdrawn rows, in order
+    std::optional<TKomunikatRozliczenia> Nadplata;  // "Pobrano za wysoką kwotę." ...
+    double Wplacono = 0;                        // eWplata: what stays paid on the remaining rows
+    double Razem = 0;                           // the total row: unpaid on the remaining rows
+    double Saldo = 0;                           // the client's new balance
+    int LicznikAb = 0;                          // one less for every withdrawn film
+    std::vector<TWierszPoWycofaniu> Pozostale;  // the remaining rows, in list order
+};
+
+TWynikWycofania RozliczWycofanie(const TDaneWycofania& dane);

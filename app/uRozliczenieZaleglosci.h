@@ -1,0 +1,32 @@
+// The money of an arrears payment (TfZaleglosci::bWplataClick).
+//
+// The arrears window shows the payment dialog as WplataZaleglosci proposes ("Do
+// zapłaty:" with the total row's amount). Only on OK it passes that amount and the
+// dialog's Kwota to OcenWplateZaleglosci, shows Nadplata if set, asks Pytanie (default
+// No) when Pytaj is set and stops on No; otherwise it passes the rows' platnosc1
+// (column 3, in list order) and Wplata to RozliczZaleglosci and writes the results:
+// Saldo + ZmianaSalda, each row's new platnosc1, the total row.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "app/uRozliczenia.h"
+
+// The payment dialog's label and amount: what the listed rows owe.
+TPropozycjaWplaty WplataZaleglosci(double naleznosc);
+
+struct TOcenaWplatyZaleglosci {
+    std::optional<TKomunikatRozliczenia> Nadplata;  // "Pobrano za wysoką kwotę."
+    bool Pytaj = false;                             // less than owed: ask before booking it
+    QString Pytanie;
+    double Wplata = 0;  // the amount to book (never above what is owed)
+};
+TOcenaWplatyZaleglosci OcenWplateZaleglosci(double naleznosc, double wplata);
+
+struct TWynikZaleglosci {
+    double ZmianaSalda = 0;          // "Saldo = Saldo + " the amount booked
+    double Razem = 0;                // the total row: still owed
+    std::vector<double> Zaleglosci;  // every row's new platnosc1, in list order
+};
+TWynikZaleglosci RozliczZaleglosci(const std::vector<double>& zaleglosci, double wplata);

@@ -1,0 +1,169 @@
+#include "reports/Druk.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "reports/uPodglad.h"
+#include "store/uWspolne.h"
+
+namespace {
+
+QFont Czcionka(const TCzcionka& c) {
+    QFont f(c.rodzina);
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(c.punkty);
+    f.setBold(c.pogrubiona);
+    f.setItalic(c.kursywa);
+    return f;
+}
+
+Qt::Alignment Wyrownanie(TWyrownanie w) {
+    switch (w) {
+        case TWyrownanie::DoPrawej:
+            return Qt::AlignRight;
+        case TWyrownanie::DoSrodka:
+            return Qt::AlignHCenter;
+        case TWyrownanie::DoLewej:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+QRectF NaUrzadzenie(const QRectF& mm, double skala) {
+    return {mm.x() * skala, mm.y() * skala, mm.width() * skala, mm.height() * skala};
+}
+
+// The machine's own printer.
+class TDrukarkaSystemowa : public TDrukarka {
+public:
+    bool JestDrukarka() override { return !QPrinterInfo::defaultPrinter().isNull(); }
+    bool Drukuj(TRaport& raport) override {
+        QPrinter drukarka(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        if (!drukarka.isValid()) return false;
+        UstawStroneRaportu(drukarka);
+        drukarka.setDocName(raport.TytulZadania);
+        return RysujRaport(drukarka, raport.Strony());
+    }
+};
+
+TDrukarkaSystemowa drukarkaSystemowa;
+TDrukarka* drukarkaWToku = nullptr;
+
+}  // namespace
+
+void UstawStroneRaportu(QPagedPaintDevice& urzadzenie) {
+    urzadzenie.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(TRaport::Margines, TRaport::Margines, TRaport::Margines, TRaport::Margines),
+        QPageLayout::Millimeter));
+}
+
+void RysujStrone(QPainter& painter, const TStrona& strona, double pikseliNaMm) {
+    painter.save();
+    QPen pioro(Qt::black);
+    pioro.setWidthF(0.25 * pikseliNaMm);
+    painter.setPen(pioro);
+    painter.setBrush(Qt::NoBrush);
+    for (const QRectF& r : strona.ramki) painter.drawRect(NaUrzadzenie(r, pikseliNaMm));
+    for (const QLineF& l : strona.linie)
+        painter.drawLine(QLineF(l.p1() * pikseliNaMm, l.p2() * pikseliNaMm));
+    for (const TUlozonyTekst& t : strona.teksty) {
+        const QFont f = Czcionka(t.czcionka);
+        painter.setFont(f);
+        const QRectF r = NaUrzadzenie(t.prostokat, pikseliNaMm);
+        // A text longer than its place is cut short with an ellipsis rather than
+        // running into the next column.
+        const QFontMetricsF miara(painter.font(), painter.device());
+        const QString tekst = miara.elidedText(t.tekst, Qt::ElideRight, r.width());
+        painter.drawText(r, Wyrownanie(t.wyrownanie) | Qt::AlignVCenter | Qt::TextSingleLine,
+                         tekst);
+    }
+    painter.restore();
+}
+
+bool RysujRaport(QPagedPaintDevice& urzadzenie, const std::vector<TStrona>& strony) {
+    QPainter painter;
+    if (!painter.begin(&urzadzenie)) return false;
+    const double pikseliNaMm = urzadzenie.logicalDpiX() / 25.4;
+    for (size_t i = 0; i < strony.size(); ++i) {
+        if (i > 0 && !urzadzenie.newPage()) return false;
+        RysujStrone(painter, strony[i], pikseliNaMm);
+    }
+    return painter.end();
+}
+
+TDrukarka& Drukarka() {
+    return drukarkaWToku ? *drukarkaWToku : drukarkaSystemowa;
+}
+
+void UstawDrukarke(TDrukarka* drukarka) {
+    drukarkaWToku = drukarka;
+}
+
+void TRaport::Pokaz() {
+    Strony();
+    {
+        TfPodglad podglad(*this);
+        PokazModalnie(podglad);
+    }
+    if (Pytanie(QStringLiteral("Czy rozpocząć drukowanie?"), true)) Drukuj();
+}
+
+void TRaport::Drukuj() {
+    TDrukarka& drukarka = Drukarka();
+    if (!drukarka.JestDrukarka()) {
+        if (Pytanie(QStringLiteral("Na tym komputerze nie ma zainstalowanej drukarki, więc "
+                                   "raportu nie można wydrukować.\n"
+                                   "Czy zapisać raport w pliku PDF?"),
+                    true))
+            ZapiszJakoPDF();
+        return;
+    }
+    if (!drukarka.Drukuj(*this))
+        Uwaga(
+            QStringLiteral("Nie udało się wydrukować raportu.\n"
+                           "Sprawdź, czy drukarka jest włączona i gotowa do pracy."));
+}
+
+bool TRaport::ZapiszJakoPDF() {
+    QString nazwa = TytulZadania.isEmpty() ? QStringLiteral("Raport") : TytulZadania;
+    nazwa.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    const QString katalog = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog okno(nullptr, QStringLiteral("Zapisz raport jako PDF"),
+                     QDir(katalog).filePath(nazwa + QStringLiteral(".pdf")),
+                     QStringLiteral("Dokumenty PDF (*.pdf)"));
+    okno.setObjectName(QStringLiteral("dZapiszPDF"));
+    okno.setAcceptMode(QFileDialog::AcceptSave);
+    okno.setFileMode(QFileDialog::AnyFile);
+    okno.setDefaultSuffix(QStringLiteral("pdf"));
+    okno.setOption(QFileDialog::DontUseNativeDialog);
+    if (PokazModalnie(okno) != QDialog::Accepted || okno.selectedFiles().isEmpty()) return false;
+    const QString plik = okno.selectedFiles().constFirst();
+    if (!ZapiszPDF(plik)) {
+        Uwaga(QStringLiteral("Nie udało się zapisać raportu w pliku \"%1\".\n"
+                             "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
+                  .arg(QDir::toNativeSeparators(plik)));
+        return false;
+    }
+    return true;
+}
+
+bool TRaport::ZapiszPDF(const QString& plik) {
+    const QFileInfo info(plik);
+    if (!info.absoluteDir().exists()) return false;
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    drukarka.setOutputFileName(plik);
+    drukarka.setCreator(TytulAplikacji);
+    drukarka.setDocName(TytulZadania);
+    UstawStroneRaportu(drukarka);
+    return RysujRaport(drukarka, Strony()) && QFileInfo(plik).size() > 0;
+}

@@ -1,0 +1,19 @@
+// The printed history of one client (kind 1) or one film (kind 2).
+#pragma once
+
+#include "reports/Raport.h"
+
+class TfRapArchiwum : public TRaport {
+public:
+    TfRapArchiwum();
+    // Opens the header query (the subject) and the line query (its rentals, newest first)
+    // and sets the texts of the kind.
+    void Przygotuj(int rodzaj, int id);
+
+    int Rodzaj = 1;
+    // The subject of the title band; Dane holds the lines.
+    TQuery QueryNaglowek;
+
+private:
+    TElement* Tekst(TRodzajPasma pasmo, const QString& nazwa);
+};

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include "app/uRozliczenia.h"
+#include "support/FakeInterakcja.h"
+
+namespace {
+
+const QDate Dzis(2024, 4, 10);
+
+TDaneWypozyczenia Koszyk(double saldo, std::vector<double> ceny) {
+    TDaneWypozyczenia d;
+    int id = 1;
+    double razem = 0;
+    for (double c : ceny) {
+        d.Wiersze.push_back({id++, c, 2, 5.00});
+        razem += c;
+    }
+    d.Razem = razem;
+    d.Saldo = saldo;
+    d.Dzien = Dzis;
+    return d;
+}
+
+std::vector<double> Platnosci(const TWynikWypozyczenia& w) {
+    std::vector<double> p;
+    for (const auto& r : w.Wiersze) p.push_back(r.Platnosc);
+    return p;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- open rentals
+
+TEST(Otwarte, SumyWplaconoINaleznosci) {
+    const QDate pon(2024, 4, 1), czw(2024, 4, 4);
+    std::vector<TOtwarteWypozyczenie> r = {{12.00, 5.00, pon, czw, 4.00, 9.00},
+                                           {8.00, 0.00, pon, czw, std::nullopt, 3.50}};
+    const TWykazOtwartych w = PodsumujOtwarte(r, Dzis);
+    ASSERT_EQ(w.Wiersze.size(), 2u);
+    EXPECT_DOUBLE_EQ(w.Wiersze[0].Naleznosc, 12.00);
+    EXPECT_EQ(w.Wiersze[0].IloscDni, 3);
+    EXPECT_DOUBLE_EQ(w.Wiersze[0].Stawka, 4.00);
+    EXPECT_DOUBLE_EQ(w.Wiersze[1].Stawka, 3.50);  // no stored rate: the film's
+    EXPECT_DOUBLE_EQ(w.Razem, 5.00);
+    EXPECT_DOUBLE_EQ(w.Wplacono, 15.00);
+    EXPECT_DOUBLE_EQ(w.SumaPlatnosci, 5.00);
+    EXPECT_DOUBLE_EQ(w.WplaconoWczesniej, 15.00);
+}
+
+TEST(Otwarte, PoTerminieDecydujeOstatniWiersz) {
+    const QDate od(2024, 4, 1);
+    const TOtwarteWypozyczenie wczoraj{5, 0, od, Dzis.addDays(-1), 5, 5};
+    const TOtwarteWypozyczenie jutro{5, 0, od, Dzis.addDays(1), 5, 5};
+    const TOtwarteWypozyczenie dzis{5, 0, od, Dzis, 5, 5};
+    EXPECT_TRUE(PodsumujOtwarte({jutro, wczoraj}, Dzis).PoTerminie);
+    EXPECT_FALSE(PodsumujOtwarte({wczoraj, jutro}, Dzis).PoTerminie);
+    EXPECT_FALSE(PodsumujOtwarte({dzis}, Dzis).PoTerminie);
+    const TWykazOtwartych pusty = PodsumujOtwarte({}, Dzis);
+    EXPECT_FALSE(pusty.PoTerminie);
+    EXPECT_EQ(pusty.Wplacono, 0);
+}
+
+TEST(Otwarte, WplaconoZSumyPokazanychNaleznosci) {
+    const QDate od(2024, 4, 1);
+    // Charges stored with a residue below a grosz are summed as shown.
+    const TWykazOtwartych w =
+        PodsumujOtwarte({{3.333, 0, od, Dzis, 5, 5}, {3.333, 0, od, Dzis, 5, 5}}, Dzis);
+    EXPECT_DOUBLE_EQ(w.Wplacono, 6.66);
+}
+
+// ---------------------------------------------------------------- rental commit
+
+TEST(Wypozyczenie, KredytCzesciowyIZaplataCalosci) {
+    TDaneWypozyczenia d = Koszyk(4.00, {6.00, 5.00});
+    const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
+    EXPECT_TRUE(p.ZapiszSaldo);
+    EXPECT_DOUBLE_EQ(p.Saldo, 0.00);
+    EXPECT_DOUBLE_EQ(p.DoZaplaty, 7.00);
+    EXPECT_TRUE(p.Wplata.Pokaz);
+    EXPECT_EQ(p.Wplata.Etykieta, "Pobrano:");
+    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 7.00);
+
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 7.00);
+    EXPECT_DOUBLE_EQ(w.Wplata, 11.00);
+    EXPECT_FALSE(w.Nadplata);
+    EXPECT_FALSE(w.KoniecAbonamentu);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
+    EXPECT_DOUBLE_EQ(w.NoweSaldo, 0);
+    EXPECT_EQ(w.Wiersze[1].IdFilmu, 2);
+    EXPECT_DOUBLE_EQ(w.Wiersze[1].Naleznosc, 5.00);
+    EXPECT_EQ(w.Wiersze[1].DataOD, Dzis);
+    EXPECT_EQ(w.Wiersze[1].DataDO, Dzis.addDays(2));
+}
+
+TEST(Wypozyczenie, KredytCzesciowyIZaplataCzesci) {
+    TDaneWypozyczenia d = Koszyk(4.00, {6.00, 5.00});
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, PrzygotujWypozyczenie(d), 5.00);
+    EXPECT_DOUBLE_EQ(w.Wplata, 9.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 2.00}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, -2.00);
+    EXPECT_DOUBLE_EQ(w.NoweSaldo, -2.00);
+}
+
+TEST(Wypozyczenie, SaldoUjemneBezKredytu) {
+    TDaneWypozyczenia d = Koszyk(-3.00, {6.00, 5.00});
+    const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
+    EXPECT_FALSE(p.ZapiszSaldo);
+    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 11.00);
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 0);  // "Nie wpłacono"
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{6.00, 5.00}));
+    EXPECT_DOUBLE_EQ(w.NoweSaldo, -14.00);
+}
+
+TEST(Wypozyczenie, KredytPokrywaCalosc) {
+    TDaneWypozyczenia d = Koszyk(20.00, {6.00, 5.00});
+    const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
+    EXPECT_TRUE(p.ZapiszSaldo);
+    EXPECT_DOUBLE_EQ(p.Saldo, 9.00);
+    EXPECT_FALSE(p.Wplata.Pokaz);
+    // Whatever the caller passes, no dialog means nothing was taken.
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 99);
+    EXPECT_FALSE(w.Nadplata);
+    EXPECT_DOUBLE_EQ(w.Wplata, 11.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
+    EXPECT_DOUBLE_EQ(w.NoweSaldo, 9.00);
+}
+
+TEST(Wypozyczenie, NadplataDoZwrotu) {
+    TDaneWypozyczenia d = Koszyk(0, {6.00, 5.00});
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, PrzygotujWypozyczenie(d), 20.00);
+    ASSERT_TRUE(w.Nadplata);
+    EXPECT_EQ(w.Nadplata->Tekst, QStringLiteral("Pobrano za wysoką kwotę.\nDo zwrotu 9,00zł."));
+    EXPECT_EQ(w.Nadplata->Rodzaj, TRodzajKomunikatu::Ostrzezenie);
+    EXPECT_DOUBLE_EQ(w.Nadplata->Kwota, 9.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
+}
+
+TEST(Wypozyczenie, ResztaPonizejPolGroszaNieJestNadplata) {
+    TDaneWypozyczenia d = Koszyk(0, {0.1, 0.2});
+    d.Razem = 0.1 + 0.2;  // 0.30000000000000004
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, PrzygotujWypozyczenie(d), 0.3);
+    EXPECT_FALSE(w.Nadplata);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
+}
+
+TEST(Wypozyczenie, PieniadzeNaPierwszyZDwochFilmow) {
+    TDaneWypozyczenia d = Koszyk(0, {6.00, 5.00});
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, PrzygotujWypozyczenie(d), 6.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 5.00}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, -5.00);
+}
+
+TEST(Wypozyczenie, AbonentBezKredytuPropozycjaZero) {
+    TDaneWypozyczenia d = Koszyk(30.00, {6.00, 5.00});
+    d.Abonament = true;
+    d.AbonamentDo = Dzis.addDays(10);
+    d.LicznikAb = 7;
+    const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
+    EXPECT_FALSE(p.ZapiszSaldo);
+    EXPECT_TRUE(p.Wplata.Pokaz);
+    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 0);
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 0);
+    EXPECT_FALSE(w.KoniecAbonamentu);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{6.00, 5.00}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, -11.00);
+    EXPECT_DOUBLE_EQ(w.NoweSaldo, 19.00);
+    EXPECT_EQ(w.LicznikAb, 7);
+}
+
+TEST(Wypozyczenie, AbonamentWygaslWczoraj) {
+    TDaneWypozyczenia d = Koszyk(15.00, {6.00, 5.00});
+    d.Abonament = true;
+    d.AbonamentDo = Dzis.addDays(-1);
+    const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
+    EXPECT_FALSE(p.ZapiszSaldo);
+    const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 0);
+    ASSERT_TRUE(w.KoniecAbonamentu);
+    EXPECT_EQ(
+        w.KoniecAbonamentu->Tekst,
+        QStringLiteral("Upłynął termin ważności abonamentu.\nSaldo klienta zostanie wyzerowane."));
+    EXPECT_EQ(w.KoniecAbonamentu->Rodzaj, TRodzajKomunikatu::Informacja);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{6.00, 5.00}));
+    EXPECT_DOUBLE_EQ(w.NoweSaldo, -11.00);  // charged to the zeroed balance
+
+    d.AbonamentDo = Dzis;  // the last day still counts
+    EXPECT_FALSE(RozliczWypozyczenie(d, p, 0).KoniecAbonamentu);
+}
+
+// Mode Zwrot: A 12.00 (5.00 unpaid) and B 8.00 paid are listed, a film at 6.00 added.
+TEST(Wypozyczenie, DodanyFilmDoOtwartychWypozyczen) {
+    TDaneWypozyczenia d;
+    d.Wiersze = {{1, 12.00, 3, 4.00}, {2, 8.00, 2, 4.00}, {3, 6.00, 1, 6.00}};
+    d.TrybZwrot = true;
+    d.Wplata = 15.00;
+    d.WplaconoWczesniej = 15.00;
+    d.SumaPlatnosci = 5.00;
+    d.Razem = 12 + 8 + 6 - 15.00;
+    d.Saldo = -5.00;
+    d.Dzien = Dzis;
+    const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
+    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 11.00);
+
+    TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 11.00);
+    EXPECT_DOUBLE_EQ(w.Wplata, 26.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0, 0}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 5.00);
+    EXPECT_DOUBLE_EQ(w.NoweSaldo, 0);
+
+    w = RozliczWypozyczenie(d, p, 6.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0, 5.00}));
+    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
+    EXPECT_DOUBLE_EQ(w.NoweSaldo, -5.00);
+}
+
+TEST(Wypozyczenie, KomunikatPrzezWarstweInterakcji) {
+    FakeInterakcja fake;
+    PokazKomunikatRozliczenia({QStringLiteral("Do zwrotu"), TRodzajKomunikatu::Ostrzezenie, 9});
+    PokazKomunikatRozliczenia({QStringLiteral("Zwrot"), TRodzajKomunikatu::Informacja, 0});
+    PokazKomunikatRozliczenia({QStringLiteral("Uwaga"), TRodzajKomunikatu::Uwaga, 0});
+    ASSERT_EQ(fake.komunikaty.size(), 3u);
+    EXPECT_EQ(fake.komunikaty[0].tytul, QStringLiteral("Ostrzeżenie"));
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Ostrzezenie);
+    EXPECT_EQ(fake.komunikaty[1].tytul, TytulAplikacji);
+    EXPECT_EQ(fake.komunikaty[1].ikona, TIkona::Informacja);
+    EXPECT_EQ(fake.komunikaty[2].tytul, TytulAplikacji);
+    EXPECT_EQ(fake.komunikaty[2].ikona, TIkona::Ostrzezenie);
+}
