@@ -165,6 +165,8 @@ TfMain::TfMain(QWidget* parent)
             [this] { cbTytulOrgChange(ui->cbTytulOrg); });
     connect(ui->cbTytulPol, &QComboBox::activated, this,
             [this] { cbTytulOrgChange(ui->cbTytulPol); });
+
+    PolaczPanele();
 }
 
 TfMain::~TfMain() = default;
