@@ -275,7 +275,10 @@ void TfMain::WczytajFILM() {
             Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString(), dokladnie));
         ui->eCena->setText(KwotaNaEkran(Query1.FieldByName(QStringLiteral("Stawka")).AsFloat()));
         IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
-        UstawStatus(Query1.FieldByName(QStringLiteral("Status")).AsBoolean());
+        // The add controls follow the film found, as when it is chosen by title.
+        const bool naPolce = Query1.FieldByName(QStringLiteral("Status")).AsBoolean();
+        UstawStatus(naPolce);
+        WlaczDodawanie(naPolce && ui->bWypozycz->isEnabled());
     }
     Query1.Close();
     ui->sgWypozyczenie->clearSelection();
