@@ -79,6 +79,8 @@ void TfMain::PolaczPanele() {
              [this] { sgWypozyczenieMouseUp(); });
     Obserwuj(ui->sgWypozyczenie, QEvent::KeyRelease, [this] { sgWypozyczenieKeyUp(); });
     ui->pKlient->setAutoFillBackground(true);
+    // The separator rows are cut at the column's edge, as the titles are.
+    ui->sgWypozyczenie->setTextElideMode(Qt::ElideNone);
 }
 
 // ---------------------------------------------------------------- client panel
