@@ -23,6 +23,7 @@
 #include "reports/uAbonenci.h"
 #include "reports/uArchiwum.h"
 #include "reports/uFilmyWyp.h"
+#include "reports/uRaporty.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
 #include "store/Tlumacz.h"
@@ -142,6 +143,11 @@ TfMain::TfMain(QWidget* parent)
     connect(ui->miRapFilmyWyp, &QAction::triggered, this, &TfMain::miRapFilmyWypClick);
     connect(ui->miRapFilmyWyp2, &QAction::triggered, this, &TfMain::miRapFilmyWyp2Click);
     connect(ui->miRapAbonenci, &QAction::triggered, this, &TfMain::miRapAbonenciClick);
+    connect(ui->miRaportOkresowy, &QAction::triggered, this, [] { RaportOkresowy(); });
+    // Both rankings share one handler, which tells them apart by the item's name.
+    for (QAction* pozycja : {ui->miRapRentownoscF, ui->miRapRentownoscK})
+        connect(pozycja, &QAction::triggered, this,
+                [pozycja] { RaportRentownosci(pozycja->objectName()); });
     connect(ui->miUstawienia, &QAction::triggered, this, &TfMain::miUstawieniaClick);
     connect(ui->miPomoc, &QAction::triggered, this, &TfMain::miPomocClick);
     connect(ui->Ofirmie1, &QAction::triggered, this, &TfMain::Ofirmie1Click);
@@ -347,8 +353,9 @@ int TfMain::IdFilmuONumerze(const QString& numer) {
     // Only a whole number reaches the statement.
     const auto n = CalkowitaZEkranu(numer);
     if (!n) return 0;
-    OtworzSQL(Query1,
-              QStringLiteral("select ID from film where Numer_filmu = ") + QString::number(*n));
+    // A withdrawn film's number may be reused: the current film comes first.
+    OtworzSQL(Query1, QStringLiteral("select ID from film where Numer_filmu = ") +
+                          QString::number(*n) + QStringLiteral(" order by Aktualny desc"));
     int id = 0;
     if (Query1.Active() && !Query1.Eof()) id = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
     Query1.Close();

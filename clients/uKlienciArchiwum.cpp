@@ -1,6 +1,116 @@
 #include "clients/uKlienciArchiwum.h"
 
-TfKlienciArchiwum::TfKlienciArchiwum(QWidget* parent) : QDialog(parent) {
+#include <QEvent>
+#include <QHeaderView>
+#include <QShowEvent>
+
+#include "store/uWspolne.h"
+#include "store/uWspolneDB.h"
+#include "reports/uEksport.h"
+#include "ui_uKlienciArchiwum.h"
+
+namespace {
+
+enum Kolumna { KolId, KolNazwisko, KolImie, KolFirma };
+
+}  // namespace
+
+void PokazArchiwumKlientow() {
+    TfKlienciArchiwum okno;
+    PokazModalnie(okno);
+}
+
+TfKlienciArchiwum::TfKlienciArchiwum(QWidget* parent)
+    : QDialog(parent), ui(new Ui::TfKlienciArchiwum) {
+    ui->setupUi(this);
+    DodajMenuEksportu(ui->sgKlienci, {KolId});
     setObjectName(QStringLiteral("TfKlienciArchiwum"));
-    setWindowTitle(QStringLiteral("Archiwum klientów"));
+    setWindowTitle(QStringLiteral("Usunięci klienci"));
+    addAction(ui->miPrzywroc);
+    addAction(ui->miZamknij);
+    connect(ui->bPrzywroc, &QPushButton::clicked, this, &TfKlienciArchiwum::bPrzywrocClick);
+    connect(ui->miPrzywroc, &QAction::triggered, this, &TfKlienciArchiwum::bPrzywrocClick);
+    connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->miZamknij, &QAction::triggered, this, &QDialog::reject);
+
+    QTableWidget* sg = ui->sgKlienci;
+    sg->setHorizontalHeaderLabels({QStringLiteral("ID"), QStringLiteral("Nazwisko"),
+                                   QStringLiteral("Imię"), QStringLiteral("Firma")});
+    sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    sg->setColumnHidden(KolId, true);
+    sg->installEventFilter(this);
+    UstawSzerokosciKolumn();
+}
+
+TfKlienciArchiwum::~TfKlienciArchiwum() {
+    delete ui;
+}
+
+void TfKlienciArchiwum::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    if (!zdarzenie->spontaneous()) Otworz();
+}
+
+void TfKlienciArchiwum::done(int r) {
+    Query1.Close();
+    QDialog::done(r);
+}
+
+void TfKlienciArchiwum::Otworz() {
+    QTableWidget* sg = ui->sgKlienci;
+    sg->clearContents();
+    sg->setRowCount(0);
+    OtworzSQL(Query1, QStringLiteral("select ID, Imie, Nazwisko, Firma\n"
+                                     "from klient\n"
+                                     "where Aktualny = False\n"
+                                     "order by Nazwisko"));
+    if (!Query1.Active()) return;  // the store's error has been shown
+    for (int w = 0; !Query1.Eof(); Query1.Next(), ++w) {
+        sg->setRowCount(w + 1);
+        sg->setItem(w, KolId,
+                    new QTableWidgetItem(
+                        QString::number(Query1.FieldByName(QStringLiteral("ID")).AsLargeInt())));
+        sg->setItem(
+            w, KolNazwisko,
+            new QTableWidgetItem(Query1.FieldByName(QStringLiteral("Nazwisko")).AsString()));
+        sg->setItem(w, KolImie,
+                    new QTableWidgetItem(Query1.FieldByName(QStringLiteral("Imie")).AsString()));
+        sg->setItem(w, KolFirma,
+                    new QTableWidgetItem(Query1.FieldByName(QStringLiteral("Firma")).AsString()));
+    }
+    // The rows are all read: the query lets go of the store.
+    Query1.Close();
+    if (sg->rowCount() > 0) sg->setCurrentCell(0, KolNazwisko);
+    ui->bPrzywroc->setEnabled(sg->rowCount() > 0);
+    ui->miPrzywroc->setEnabled(sg->rowCount() > 0);
+}
+
+void TfKlienciArchiwum::bPrzywrocClick() {
+    QTableWidget* sg = ui->sgKlienci;
+    const QTableWidgetItem* komorka =
+        sg->currentRow() >= 0 ? sg->item(sg->currentRow(), KolId) : nullptr;
+    if (!komorka) return;
+    if (!Pytanie(QStringLiteral("Czy na pewno chcesz przywrócić klienta do bazy?"), true)) return;
+    {
+        TTransakcja transakcja;
+        UruchomSQL(Query2, QStringLiteral("update klient set Aktualny = True where ID = ") +
+                               komorka->text());
+        transakcja.Zatwierdz();
+    }
+    // Restored or not, the grid shows the stored state.
+    Otworz();
+}
+
+bool TfKlienciArchiwum::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == ui->sgKlienci && zdarzenie->type() == QEvent::Resize) UstawSzerokosciKolumn();
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}
+
+// The visible columns take a third of the grid each, the last one 20 pixels less.
+void TfKlienciArchiwum::UstawSzerokosciKolumn() {
+    QTableWidget* sg = ui->sgKlienci;
+    const int trzecia = sg->width() / 3;
+    sg->setColumnWidth(KolNazwisko, trzecia);
+    sg->setColumnWidth(KolImie, trzecia);
+    sg->setColumnWidth(KolFirma, std::max(0, trzecia - 20));
 }

@@ -10,6 +10,7 @@
 #include "clients/uWplata.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
+#include "reports/uEksport.h"
 #include "ui_uZaleglosci.h"
 
 TfZaleglosci* fZaleglosci = nullptr;
@@ -47,6 +48,7 @@ void UstawKomorke(QTableWidget* sg, int w, int k, const QString& tekst) {
 TfZaleglosci::TfZaleglosci(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TfZaleglosci>()) {
     ui->setupUi(this);
+    DodajMenuEksportu(ui->sgZaleglosci, {KolIdFilmu, KolZwrocono});
     setObjectName(QStringLiteral("TfZaleglosci"));
     setWindowTitle(QStringLiteral("Zaległe należności"));
     addAction(ui->miWplata);

@@ -1,8 +1,245 @@
 #include "films/uFilmy.h"
 
-TfFilmy::TfFilmy(QWidget* parent) : QDialog(parent) {
+#include <QEvent>
+#include <QHeaderView>
+#include <QShowEvent>
+
+#include "films/uFilm.h"
+#include "reports/uRapArchiwum.h"
+#include "store/uWspolne.h"
+#include "store/uWspolneDB.h"
+#include "reports/uEksport.h"
+#include "ui_uFilmy.h"
+
+namespace {
+
+enum Kolumna { KolNr, KolTytul, KolId };
+
+const QString ListaFilmow = QStringLiteral(
+    "select ID, Numer_filmu, Tytul_oryginalny || ' (' || Tytul_polski || ')' tytul\n"
+    "from film \n"
+    "where aktualny = true\n"
+    "order by Numer_filmu");
+
+QString TytulWiersza(const QString& org, const QString& pol) {
+    return org + QStringLiteral(" (") + pol + QStringLiteral(")");
+}
+
+}  // namespace
+
+bool WycofajFilm(int idFilmu) {
+    if (idFilmu <= 0) return false;
+    if (!Pytanie(QStringLiteral("Czy na pewno usunąć wskazany film?"), false)) return false;
+    TQuery query;
+    TTransakcja transakcja;
+    UruchomSQL(query, QStringLiteral("update film set Aktualny = False where ID = ") +
+                          QString::number(idFilmu));
+    return transakcja.Zatwierdz();
+}
+
+void PokazFilmy() {
+    TfFilmy okno;
+    PokazModalnie(okno);
+}
+
+TfFilmy::TfFilmy(QWidget* parent) : QDialog(parent), ui(new Ui::TfFilmy), zapytanie(ListaFilmow) {
+    ui->setupUi(this);
+    DodajMenuEksportu(ui->sgFilmy, {KolId});
     setObjectName(QStringLiteral("TfFilmy"));
+    setWindowTitle(QStringLiteral("Filmy"));
+
+    // The hidden menu "Film": its items act through their keys only.
+    for (QAction* a : {ui->miNowy, ui->miEdycja, ui->miUsun, ui->miArchiwum, ui->miKoniec})
+        addAction(a);
+    connect(ui->bNowy, &QPushButton::clicked, this, &TfFilmy::bNowyClick);
+    connect(ui->miNowy, &QAction::triggered, this, &TfFilmy::bNowyClick);
+    connect(ui->bEdycja, &QPushButton::clicked, this, &TfFilmy::bEdycjaClick);
+    connect(ui->miEdycja, &QAction::triggered, this, &TfFilmy::bEdycjaClick);
+    connect(ui->bUsun, &QPushButton::clicked, this, &TfFilmy::bUsunClick);
+    connect(ui->miUsun, &QAction::triggered, this, &TfFilmy::bUsunClick);
+    connect(ui->bArchiwum, &QPushButton::clicked, this, &TfFilmy::bArchiwumClick);
+    connect(ui->miArchiwum, &QAction::triggered, this, &TfFilmy::bArchiwumClick);
+    connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->miKoniec, &QAction::triggered, this, &QDialog::accept);
+
+    QTableWidget* sg = ui->sgFilmy;
+    sg->setHorizontalHeaderLabels({QStringLiteral("Nr kat."), QStringLiteral("Tytuł"), QString()});
+    sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    sg->setColumnHidden(KolId, true);
+    sg->installEventFilter(this);
+    connect(sg, &QTableWidget::currentCellChanged, this,
+            [this](int wiersz, int, int, int) { WybierzWiersz(wiersz); });
+    connect(sg, &QTableWidget::cellDoubleClicked, this, [this](int, int) { bEdycjaClick(); });
+    UstawSzerokosciKolumn();
+    UstawPolecenia();
+}
+
+TfFilmy::~TfFilmy() {
+    delete ui;
+}
+
+void TfFilmy::UstawZapytanie(const QString& sql) {
+    zapytanie = sql;
+    trybSzukania = true;
+    UstawPolecenia();
+}
+
+void TfFilmy::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    if (zdarzenie->spontaneous()) return;
+    WczytajFilmy();
+    PokazSzczegoly();
+    ui->sgFilmy->setFocus();
+}
+
+void TfFilmy::WczytajFilmy() {
+    OtworzSQL(Query1, zapytanie);
+    if (!Query1.Active()) return;  // the store's error has been shown; the list stays
+    struct TWiersz {
+        QString nr, tytul, id;
+    };
+    std::vector<TWiersz> wiersze;
+    for (; !Query1.Eof(); Query1.Next())
+        wiersze.push_back({Numer4(Query1.FieldByName(QStringLiteral("Numer_filmu")).AsLargeInt()),
+                           Query1.FieldByName(QStringLiteral("tytul")).AsString(),
+                           QString::number(Query1.FieldByName(QStringLiteral("ID")).AsLargeInt())});
+    Query1.Close();
+
+    QTableWidget* sg = ui->sgFilmy;
+    const int biezacy = std::max(0, sg->currentRow());
+    wypelnianie = true;
+    sg->clearContents();
+    sg->setRowCount(static_cast<int>(wiersze.size()));
+    for (int w = 0; w < static_cast<int>(wiersze.size()); ++w) {
+        const TWiersz& r = wiersze[static_cast<size_t>(w)];
+        sg->setItem(w, KolNr, new QTableWidgetItem(r.nr));
+        sg->setItem(w, KolTytul, new QTableWidgetItem(r.tytul));
+        sg->setItem(w, KolId, new QTableWidgetItem(r.id));
+    }
+    sg->setColumnHidden(KolId, true);
+    if (!wiersze.empty())
+        sg->setCurrentCell(std::min(biezacy, static_cast<int>(wiersze.size()) - 1), KolNr);
+    wypelnianie = false;
+    const QTableWidgetItem* komorka =
+        sg->currentRow() >= 0 ? sg->item(sg->currentRow(), KolId) : nullptr;
+    IdWybranego = komorka ? komorka->text().toInt() : 0;
+    UstawPolecenia();
+}
+
+void TfFilmy::PokazSzczegoly() {
+    if (IdWybranego == 0) {
+        WyczyscSzczegoly();
+        return;
+    }
+    Query2.UstawParametr(QStringLiteral("ID"), IdWybranego);
+    OtworzSQL(Query2, QStringLiteral("select * \n"
+                                     "from film\n"
+                                     "where ID = :ID"));
+    if (!Query2.Active() || Query2.Eof()) {
+        Query2.Close();
+        WyczyscSzczegoly();
+        return;
+    }
+    auto tekst = [&](const char* nazwa) { return Query2.FieldByName(nazwa).AsString(); };
+    auto kwota = [&](const char* nazwa) {
+        return KwotaNaEkran(Query2.FieldByName(nazwa).AsFloat());
+    };
+    ui->eRezyser1->setText(tekst("Rezyseria_1"));
+    ui->eRezyser2->setText(tekst("Rezyseria_2"));
+    ui->eRola1->setText(tekst("Rola_glowna_1"));
+    ui->eRola2->setText(tekst("Rola_glowna_2"));
+    ui->eRola3->setText(tekst("Rola_glowna_3"));
+    ui->eRola4->setText(tekst("Rola_glowna_4"));
+    ui->eRola5->setText(tekst("Rola_glowna_5"));
+    ui->eGatunek->setText(tekst("Gatunek"));
+    ui->eNosnik->setText(tekst("Nosnik"));
+    ui->eProdukcja->setText(tekst("Produkcja"));
+    ui->eCzas->setText(tekst("Czas_trwania"));
+    ui->eStawka->setText(kwota("Stawka"));
+    ui->eIloscWyp->setText(QString::number(Query2.FieldByName("Ilosc_wypozyczen").AsLargeInt()));
+    ui->eWplywy->setText(kwota("Wplywy"));
+    ui->eCena->setText(kwota("Cena_zakupu"));
+    const bool naPolce = Query2.FieldByName("Status").AsBoolean();
+    Query2.Close();
+
+    const QTableWidget* sg = ui->sgFilmy;
+    const QTableWidgetItem* tytul =
+        sg->currentRow() >= 0 ? sg->item(sg->currentRow(), KolTytul) : nullptr;
+    setWindowTitle((tytul ? tytul->text() : QString()) +
+                   (naPolce ? QStringLiteral("  - NA PÓŁCE") : QStringLiteral("  - WYPOŻYCZONY")));
+}
+
+void TfFilmy::WyczyscSzczegoly() {
+    for (QLineEdit* e : {ui->eRezyser1, ui->eRezyser2, ui->eRola1, ui->eRola2, ui->eRola3,
+                         ui->eRola4, ui->eRola5, ui->eGatunek, ui->eNosnik, ui->eProdukcja,
+                         ui->eCzas, ui->eStawka, ui->eIloscWyp, ui->eWplywy, ui->eCena})
+        e->clear();
     setWindowTitle(QStringLiteral("Filmy"));
 }
 
-void TfFilmy::UstawZapytanie(const QString& sql) { zapytanie = sql; }
+void TfFilmy::WybierzWiersz(int wiersz) {
+    if (wypelnianie) return;
+    const QTableWidgetItem* komorka = wiersz >= 0 ? ui->sgFilmy->item(wiersz, KolId) : nullptr;
+    if (!komorka) return;
+    IdWybranego = komorka->text().toInt();
+    PokazSzczegoly();
+}
+
+// "Nowy" is off in search mode; edit, withdraw and report need a selected film.
+void TfFilmy::UstawPolecenia() {
+    ui->bNowy->setEnabled(!trybSzukania);
+    ui->miNowy->setEnabled(!trybSzukania);
+    const bool jest = IdWybranego != 0;
+    for (QPushButton* b : {ui->bEdycja, ui->bUsun, ui->bArchiwum}) b->setEnabled(jest);
+    for (QAction* a : {ui->miEdycja, ui->miUsun, ui->miArchiwum}) a->setEnabled(jest);
+}
+
+void TfFilmy::bNowyClick() {
+    if (trybSzukania || !fFilm) return;
+    fFilm->UstawFilm(0);
+    if (PokazModalnie(*fFilm) == QDialog::Accepted && !fFilm->NowyTytulOrg().isEmpty())
+        WczytajFilmy();
+}
+
+void TfFilmy::bEdycjaClick() {
+    if (!fFilm || IdWybranego == 0) return;
+    const int wiersz = ui->sgFilmy->currentRow();
+    fFilm->UstawFilm(IdWybranego);
+    if (PokazModalnie(*fFilm) != QDialog::Accepted) return;
+    // The row keeps its place until the next refill, even when its number moved.
+    if (wiersz >= 0) {
+        QTableWidget* sg = ui->sgFilmy;
+        const QString numer = Numer4(fFilm->Numer());
+        if (sg->item(wiersz, KolNr)->text() != numer) sg->item(wiersz, KolNr)->setText(numer);
+        if (!fFilm->NowyTytulOrg().isEmpty())
+            sg->item(wiersz, KolTytul)
+                ->setText(TytulWiersza(fFilm->NowyTytulOrg(), fFilm->NowyTytulPol()));
+    }
+    PokazSzczegoly();
+}
+
+void TfFilmy::bUsunClick() {
+    if (IdWybranego == 0) return;
+    // Withdrawn, declined or failed: the list shows the stored state.
+    WycofajFilm(IdWybranego);
+    WczytajFilmy();
+    PokazSzczegoly();
+}
+
+void TfFilmy::bArchiwumClick() {
+    if (IdWybranego == 0) return;
+    TfRapArchiwum raport;
+    raport.Przygotuj(2, IdWybranego);
+    raport.Pokaz();
+}
+
+bool TfFilmy::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == ui->sgFilmy && zdarzenie->type() == QEvent::Resize) UstawSzerokosciKolumn();
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}
+
+void TfFilmy::UstawSzerokosciKolumn() {
+    QTableWidget* sg = ui->sgFilmy;
+    sg->setColumnWidth(KolNr, 64);
+    sg->setColumnWidth(KolTytul, std::max(0, sg->width() - 64 - 19));
+}

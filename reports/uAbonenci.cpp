@@ -6,6 +6,7 @@
 #include <array>
 
 #include "clients/uKlient.h"
+#include "reports/uEksport.h"
 #include "reports/uRapAbonenci.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
@@ -33,6 +34,7 @@ TfAbonenci::TfAbonenci(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     ui->sgAbonenci->setColumnHidden(KolId, true);
     ui->sgAbonenci->installEventFilter(this);
     ui->sgAbonenci->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    DodajMenuEksportu(ui->sgAbonenci, {KolId});
     connect(ui->bRaport, &QPushButton::clicked, this, &TfAbonenci::bRaportClick);
     connect(ui->miRaport, &QAction::triggered, this, &TfAbonenci::bRaportClick);
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QShowEvent>
 
+#include "reports/uEksport.h"
 #include "reports/uRapArchiwum.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
@@ -30,6 +31,7 @@ TfArchiwum::TfArchiwum(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     ui->sgArchiwum->setColumnHidden(KolId, true);
     ui->sgArchiwum->installEventFilter(this);
     ui->sgArchiwum->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    DodajMenuEksportu(ui->sgArchiwum, {KolId});
     connect(ui->bRaport, &QPushButton::clicked, this, &TfArchiwum::bRaportClick);
     connect(ui->miRaport, &QAction::triggered, this, &TfArchiwum::bRaportClick);
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);

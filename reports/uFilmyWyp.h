@@ -1,16 +1,36 @@
+// The films out: every open rental (kind 0) or only the overdue ones (kind 1).
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+#include "store/TQuery.h"
+
+namespace Ui {
+class TfFilmyWyp;
+}
 
 class TfFilmyWyp : public QDialog {
     Q_OBJECT
 public:
     explicit TfFilmyWyp(QWidget* parent = nullptr);
-    // Kind 0: films out; kind 1: overdue films. Refills the list.
+    ~TfFilmyWyp() override;
+    // Kind 0: films out; kind 1: overdue films. Refills the list; the caller then shows
+    // the window modally.
     void WczytajWypozyczone(int rodzaj);
+    int RodzajListy() const { return Rodzaj; }
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    void sgFilmyDblClick(int wiersz);
+    void bRaportClick();
+    void UstawSzerokosciKolumn();
+
+    std::unique_ptr<Ui::TfFilmyWyp> ui;
     int Rodzaj = 0;
+    TQuery Query1;
 };
 
 // The window created once at program entry.

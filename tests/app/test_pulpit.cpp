@@ -37,6 +37,7 @@
 #include "reports/uFilmyWyp.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
+#include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
 
 namespace {
@@ -518,6 +519,61 @@ TEST(Witamy, ZamykaSiePoCzasieLubKliknieciu) {
     okno.show();
     QTest::mouseClick(&okno, Qt::LeftButton);
     EXPECT_FALSE(okno.isVisible());
+}
+
+TEST_F(Pulpit, UsuniecieFilmuWybieraAktualnyFilmOPowtorzonymNumerze) {
+    PrzedStartem({"insert into film (ID, Numer_filmu, Tytul_oryginalny, Status, Aktualny) values "
+                  "(1, 5, 'Stary', 1, 0)",
+                  "insert into film (ID, Numer_filmu, Tytul_oryginalny, Status, Aktualny) values "
+                  "(2, 5, 'Nowy', 1, 1)"});
+    Uruchom();
+    k<QLineEdit>("eFilmNr")->setText("0005");
+    auto* usun = k<QAction>("miFilmUsun");
+    usun->setEnabled(true);
+    fake.Odpowiedz(QMessageBox::Yes);
+    usun->trigger();
+    TQuery q;
+    q.UstawSQL("select ID, Aktualny from film order by ID");
+    q.Open();
+    EXPECT_FALSE(q.FieldByName("Aktualny").AsBoolean());  // ID 1 was already withdrawn
+    q.Next();
+    EXPECT_FALSE(q.FieldByName("Aktualny").AsBoolean());  // ID 2 is withdrawn now
+    EXPECT_TRUE(k<QLineEdit>("eFilmNr")->text().isEmpty());
+}
+
+TEST_F(Pulpit, NieWPytaniuOUsuniecieFilmuTakzeCzysciWyborFilmu) {
+    PrzedStartem({"insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski, Status, "
+                  "Aktualny) values (1, 5, 'Matrix', 'Matrix', 1, 1)"});
+    Uruchom();
+    k<QLineEdit>("eFilmNr")->setText("0005");
+    k<QLineEdit>("eCena")->setText("5,00");
+    auto* usun = k<QAction>("miFilmUsun");
+    usun->setEnabled(true);
+    fake.Odpowiedz(QMessageBox::No);
+    usun->trigger();
+    EXPECT_TRUE(k<QLineEdit>("eFilmNr")->text().isEmpty());
+    EXPECT_TRUE(k<QLineEdit>("eCena")->text().isEmpty());
+    EXPECT_EQ(Wpisy("cbTytulOrg"), QStringList{"Matrix"});  // reloaded, the film still current
+    TQuery q;
+    q.UstawSQL("select Aktualny from film where ID = 1");
+    q.Open();
+    EXPECT_TRUE(q.FieldByName("Aktualny").AsBoolean());
+}
+
+TEST_F(Pulpit, RaportyOkresowyIRankingiSaPodpietePodMenu) {
+    Uruchom();
+    fake.PrzyOknie([](QDialog& okno) { return okno.result(); });  // date range: cancelled
+    k<QAction>("miRaportOkresowy")->trigger();
+    EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{"TfRapDaty"});
+    EXPECT_TRUE(fake.komunikaty.empty());
+    for (const char* pozycja : {"miRapRentownoscF", "miRapRentownoscK"}) {
+        fake.Wyczysc();
+        fake.PrzyOknie([](QDialog&) { return 0; });  // the preview, closed
+        fake.Odpowiedz(QMessageBox::No);             // not printed
+        k<QAction>(pozycja)->trigger();
+        EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{"TfPodglad"}) << pozycja;
+        EXPECT_EQ(fake.Teksty(), std::vector<QString>{"Czy rozpocząć drukowanie?"}) << pozycja;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,171 @@
+#include "reports/uEksport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <algorithm>
+#include <set>
+
+#include "store/uWspolne.h"
+
+namespace {
+
+QString KomorkaSchowka(const QString& komorka) {
+    QString tekst = komorka;
+    tekst.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar znak : {QChar('\t'), QChar('\n'), QChar('\r')}) tekst.replace(znak, QChar(' '));
+    return tekst;
+}
+
+QString KomorkaCSV(const QString& tekst) {
+    const bool cytat = tekst.contains(';') || tekst.contains('"') || tekst.contains('\n') ||
+                       tekst.contains('\r') ||
+                       (!tekst.isEmpty() && (tekst.front().isSpace() || tekst.back().isSpace()));
+    if (!cytat) return tekst;
+    QString t = tekst;
+    t.replace('"', QLatin1String("\"\""));
+    return '"' + t + '"';
+}
+
+QString Zlacz(const TWierszeTekstu& wiersze, QString (*komorka)(const QString&),
+              const QString& separator, const QString& koniecWiersza) {
+    QString wynik;
+    for (const auto& wiersz : wiersze) {
+        for (size_t k = 0; k < wiersz.size(); ++k) {
+            if (k > 0) wynik += separator;
+            wynik += komorka(wiersz[k]);
+        }
+        wynik += koniecWiersza;
+    }
+    return wynik;
+}
+
+// The proposed file name: the window's caption, without the characters a file name
+// cannot hold.
+QString NazwaPliku(const QTableWidget& siatka) {
+    QString nazwa = siatka.window() ? siatka.window()->windowTitle() : QString();
+    nazwa.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    nazwa = nazwa.trimmed();
+    return nazwa.isEmpty() ? QStringLiteral("Lista") : nazwa;
+}
+
+}  // namespace
+
+QString TekstSchowka(const TWierszeTekstu& wiersze) {
+    return Zlacz(wiersze, &KomorkaSchowka, QStringLiteral("\t"), QStringLiteral("\n"));
+}
+
+QString TekstCSV(const TWierszeTekstu& wiersze) {
+    return Zlacz(wiersze, &KomorkaCSV, QStringLiteral(";"), QStringLiteral("\r\n"));
+}
+
+std::vector<int> KolumnyEksportu(const QTableWidget& siatka, const std::vector<int>& pomin) {
+    std::vector<int> kolumny;
+    for (int k = 0; k < siatka.columnCount(); ++k) {
+        if (siatka.isColumnHidden(k) || siatka.columnWidth(k) <= 0) continue;
+        if (std::find(pomin.begin(), pomin.end(), k) != pomin.end()) continue;
+        kolumny.push_back(k);
+    }
+    return kolumny;
+}
+
+std::vector<QString> NaglowekSiatki(const QTableWidget& siatka, const std::vector<int>& kolumny) {
+    std::vector<QString> naglowek;
+    for (int k : kolumny) {
+        const QTableWidgetItem* e = siatka.horizontalHeaderItem(k);
+        naglowek.push_back(e ? e->text() : QString());
+    }
+    return naglowek;
+}
+
+TWierszeTekstu WierszeSiatki(const QTableWidget& siatka, const std::vector<int>& wiersze,
+                             const std::vector<int>& kolumny) {
+    TWierszeTekstu wynik;
+    for (int w : wiersze) {
+        std::vector<QString> komorki;
+        bool pusty = true;
+        for (int k : kolumny) {
+            const QTableWidgetItem* e = siatka.item(w, k);
+            komorki.push_back(e ? e->text() : QString());
+            if (!komorki.back().trimmed().isEmpty()) pusty = false;
+        }
+        if (!pusty) wynik.push_back(std::move(komorki));
+    }
+    return wynik;
+}
+
+std::vector<int> ZaznaczoneWiersze(const QTableWidget& siatka) {
+    std::set<int> wiersze;
+    for (const QTableWidgetItem* e : siatka.selectedItems()) wiersze.insert(e->row());
+    if (wiersze.empty() && siatka.currentRow() >= 0) wiersze.insert(siatka.currentRow());
+    return {wiersze.begin(), wiersze.end()};
+}
+
+void KopiujWiersze(const QTableWidget& siatka, const std::vector<int>& pomin) {
+    const auto kolumny = KolumnyEksportu(siatka, pomin);
+    const auto wiersze = WierszeSiatki(siatka, ZaznaczoneWiersze(siatka), kolumny);
+    if (wiersze.empty()) return;
+    QApplication::clipboard()->setText(TekstSchowka(wiersze));
+}
+
+bool ZapiszPlikCSV(const QString& plik, const QString& tekst) {
+    QSaveFile zapis(plik);
+    if (!zapis.open(QIODevice::WriteOnly)) return false;
+    const QByteArray dane = QByteArrayLiteral("\xEF\xBB\xBF") + tekst.toUtf8();
+    if (zapis.write(dane) != dane.size()) {
+        zapis.cancelWriting();
+        return false;
+    }
+    return zapis.commit();
+}
+
+bool ZapiszCSV(const QTableWidget& siatka, const std::vector<int>& pomin) {
+    const auto kolumny = KolumnyEksportu(siatka, pomin);
+    std::vector<int> wszystkie(static_cast<size_t>(siatka.rowCount()));
+    for (int w = 0; w < siatka.rowCount(); ++w) wszystkie[static_cast<size_t>(w)] = w;
+    TWierszeTekstu wiersze{NaglowekSiatki(siatka, kolumny)};
+    for (auto& w : WierszeSiatki(siatka, wszystkie, kolumny)) wiersze.push_back(std::move(w));
+
+    const QString katalog = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog okno(nullptr, QStringLiteral("Zapisz listę jako CSV"),
+                     QDir(katalog).filePath(NazwaPliku(siatka) + QStringLiteral(".csv")),
+                     QStringLiteral("Pliki CSV (*.csv)"));
+    okno.setObjectName(QStringLiteral("dZapiszCSV"));
+    okno.setAcceptMode(QFileDialog::AcceptSave);
+    okno.setFileMode(QFileDialog::AnyFile);
+    okno.setDefaultSuffix(QStringLiteral("csv"));
+    okno.setOption(QFileDialog::DontUseNativeDialog);
+    if (PokazModalnie(okno) != QDialog::Accepted || okno.selectedFiles().isEmpty()) return false;
+    const QString plik = okno.selectedFiles().constFirst();
+    if (!ZapiszPlikCSV(plik, TekstCSV(wiersze))) {
+        Uwaga(QStringLiteral("Nie udało się zapisać listy w pliku \"%1\".\n"
+                             "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
+                  .arg(QDir::toNativeSeparators(plik)));
+        return false;
+    }
+    return true;
+}
+
+void DodajMenuEksportu(QTableWidget* siatka, std::vector<int> pomin) {
+    auto* kopiuj = new QAction(QStringLiteral("Kopiuj"), siatka);
+    kopiuj->setObjectName(QStringLiteral("miKopiuj"));
+    kopiuj->setShortcut(QKeySequence::Copy);
+    kopiuj->setShortcutContext(Qt::WidgetShortcut);
+    auto* zapisz = new QAction(QStringLiteral("Zapisz jako CSV…"), siatka);
+    zapisz->setObjectName(QStringLiteral("miZapiszCSV"));
+    QObject::connect(kopiuj, &QAction::triggered, siatka,
+                     [siatka, pomin] { KopiujWiersze(*siatka, pomin); });
+    QObject::connect(zapisz, &QAction::triggered, siatka,
+                     [siatka, pomin] { ZapiszCSV(*siatka, pomin); });
+    siatka->addAction(kopiuj);
+    siatka->addAction(zapisz);
+    siatka->setContextMenuPolicy(Qt::ActionsContextMenu);
+}

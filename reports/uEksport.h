@@ -1,0 +1,45 @@
+// Copying and saving the contents of a list: a pop-up menu for any grid of the program
+// with "Kopiuj" (the marked lines to the clipboard, tab-separated) and "Zapisz jako CSV…"
+// (every line, UTF-8, semicolon-separated). Cells go out as the grid shows them (amounts
+// with the decimal comma, dates "dd.mm.yyyy"); hidden working columns are left out.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class QTableWidget;
+
+using TWierszeTekstu = std::vector<std::vector<QString>>;
+
+// Lines for the clipboard: cells joined by tabs, lines ended by a line feed. A tab or a
+// line break inside a cell becomes a blank, so every cell stays in its column.
+QString TekstSchowka(const TWierszeTekstu& wiersze);
+// Lines of a CSV file: cells joined by semicolons, lines ended by CR LF. A cell holding a
+// semicolon, a double quote, a line break or a leading or trailing blank is put between
+// double quotes, with each double quote doubled.
+QString TekstCSV(const TWierszeTekstu& wiersze);
+
+// The columns that go out: neither hidden nor of width 0, nor named in pomin.
+std::vector<int> KolumnyEksportu(const QTableWidget& siatka, const std::vector<int>& pomin);
+// The header line of the given columns.
+std::vector<QString> NaglowekSiatki(const QTableWidget& siatka, const std::vector<int>& kolumny);
+// The given lines of the grid over the given columns; a line whose cells are all empty (the
+// empty line of an empty list) is left out.
+TWierszeTekstu WierszeSiatki(const QTableWidget& siatka, const std::vector<int>& wiersze,
+                             const std::vector<int>& kolumny);
+// The lines marked by the operator in grid order; the current line when none is marked.
+std::vector<int> ZaznaczoneWiersze(const QTableWidget& siatka);
+
+// Gives the grid the pop-up menu "Kopiuj" (also Ctrl+C; objectName miKopiuj) and
+// "Zapisz jako CSV…" (objectName miZapiszCSV). Columns in pomin are never exported; hidden
+// columns and columns of width 0 are left out as they stand at the time of the export.
+void DodajMenuEksportu(QTableWidget* siatka, std::vector<int> pomin = {});
+
+// Copies the marked lines of the grid to the clipboard.
+void KopiujWiersze(const QTableWidget& siatka, const std::vector<int>& pomin = {});
+// Asks for a file name (the dialog dZapiszCSV) and saves the header and every line of the
+// grid there; a failure is reported to the operator. True when the file was written.
+bool ZapiszCSV(const QTableWidget& siatka, const std::vector<int>& pomin = {});
+// Writes the text into the file as UTF-8 with a byte-order mark (so spreadsheets read the
+// Polish letters right); the old file is replaced only once the new one is complete.
+bool ZapiszPlikCSV(const QString& plik, const QString& tekst);

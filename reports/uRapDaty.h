@@ -1,0 +1,53 @@
+// The date range of the periodic report, and the calendar its date fields open.
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <memory>
+
+class QCalendarWidget;
+class QDateEdit;
+class QLabel;
+namespace Ui {
+class TfRapDaty;
+}
+
+// A calendar to pick one day from ("Wybierz datę"): a year and a month back or forward,
+// OK or a double click takes the day shown as chosen.
+class TKalendarz : public QDialog {
+    Q_OBJECT
+public:
+    explicit TKalendarz(const QDate& data, QWidget* parent = nullptr);
+    QDate Data() const;
+    // Moves the calendar by whole years or months, keeping the chosen day where it can.
+    void Przesun(int lata, int miesiace);
+
+private:
+    void PokazMiesiac();
+
+    QCalendarWidget* kalendarz = nullptr;
+    QLabel* lMiesiac = nullptr;
+};
+
+class TfRapDaty : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfRapDaty(QWidget* parent = nullptr);
+    ~TfRapDaty() override;
+
+    // The first and the last day of the range.
+    QDateEdit* DataOD = nullptr;
+    QDateEdit* DataDO = nullptr;
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void DataODChange();
+    void DataDOChange();
+    // Opens the calendar for the field; the day picked goes into it.
+    void PokazKalendarz(QDateEdit* pole);
+
+    std::unique_ptr<Ui::TfRapDaty> ui;
+};

@@ -1,0 +1,59 @@
+#include "reports/uRapFilmyWyp.h"
+
+#include "store/uWspolne.h"
+#include "store/uWspolneDB.h"
+
+namespace {
+
+// Left edges of the columns: the headers and the lines are set slightly apart.
+constexpr double NaglowekFilm = 2.1, NaglowekKlient = 69.9, NaglowekDataOd = 128.1,
+                 NaglowekDataDo = 163.0;
+constexpr double PoleFilm = 3.2, PoleKlient = 69.9, PoleDataOd = 128.6, PoleDataDo = 164.0;
+constexpr double Odstep = 2;
+
+}  // namespace
+
+TfRapFilmyWyp::TfRapFilmyWyp() {
+    TytulZadania = QStringLiteral("Wirdolan - filmy wypożyczone");
+    const TCzcionka p12 = TCzcionka::Pogrubiona(12);
+    const TCzcionka pogrubiona = TCzcionka::Pogrubiona();
+
+    auto& tytul = Pasmo(TRodzajPasma::Tytul, 9);
+    tytul.odstepPo = 1;
+    tytul.Etykieta(QStringLiteral("Filmy wypożyczone"), 3.2, p12)
+        .Nazwa(QStringLiteral("lTytul"))
+        .Szerokosc(130.2 - 3.2 - Odstep);
+    tytul.Etykieta(QStringLiteral("Stan na dzień"), 130.2, p12);
+    tytul.DataWydruku(159.8, p12);
+
+    auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
+    kolumny.ramka = true;
+    kolumny.Etykieta(QStringLiteral("Film"), NaglowekFilm, pogrubiona).Y(0.5);
+    kolumny.Etykieta(QStringLiteral("Klient"), NaglowekKlient, pogrubiona).Y(0.5);
+    kolumny.Etykieta(QStringLiteral("Data wypożyczenia"), NaglowekDataOd, pogrubiona).Y(0.5);
+    kolumny.Etykieta(QStringLiteral("Termin zwrotu"), NaglowekDataDo, pogrubiona).Y(0.5);
+
+    auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
+    wiersz.Pole(QStringLiteral("tytul"), PoleFilm).Y(0.4).Szerokosc(PoleKlient - PoleFilm - Odstep);
+    wiersz.Pole(QStringLiteral("klient"), PoleKlient)
+        .Y(0.4)
+        .Szerokosc(PoleDataOd - PoleKlient - Odstep);
+    wiersz.Pole(QStringLiteral("dataOD"), PoleDataOd, TFormat::Data).Y(0.4);
+    wiersz.Pole(QStringLiteral("dataDO"), PoleDataDo, TFormat::Data).Y(0.4);
+
+    ZnajdzPasmo(TRodzajPasma::StopkaStrony)->liniaNad = true;
+}
+
+void TfRapFilmyWyp::Przygotuj(int rodzaj) {
+    Rodzaj = rodzaj;
+    const bool przeterminowane = rodzaj == 1;
+    ZnajdzPasmo(TRodzajPasma::Tytul)->Element(QStringLiteral("lTytul"))->tekst =
+        przeterminowane ? QStringLiteral("Wypożyczenia przeterminowane")
+                        : QStringLiteral("Filmy wypożyczone");
+    QString sql = QStringLiteral(
+        " SELECT f.Tytul_oryginalny || ' (' || f.Tytul_polski || ')' tytul,  k.nazwisko || ' ' "
+        "|| k.imie klient,  r.dataOD, r.dataDO, k.id  FROM  rental r, klient k, film f  WHERE "
+        "r.id_filmu   = f.id  AND   r.id_klienta = k.id  AND   r.zwrocono   = False");
+    if (przeterminowane) sql += QStringLiteral("  AND   r.dataDO < ") + DataSQL(Dzisiaj());
+    OtworzSQL(Dane, sql);
+}

@@ -1,0 +1,27 @@
+#include "reports/uRaporty.h"
+
+#include <QDateEdit>
+
+#include "reports/uRapDaty.h"
+#include "reports/uRapOkresowy.h"
+#include "reports/uRapRentownosc.h"
+#include "store/uWspolne.h"
+
+void RaportOkresowy() {
+    TfRapDaty daty;
+    TfRapOkresowy raport;
+    if (PokazModalnie(daty) != QDialog::Accepted) return;
+    // A failed statement has shown its error text; nothing is printed.
+    if (!raport.Init(daty.DataOD->date(), daty.DataDO->date())) return;
+    raport.Pokaz();
+}
+
+int RodzajRentownosci(const QString& nazwaPozycji) {
+    return nazwaPozycji == QLatin1String("miRapRentownoscF") ? 1 : 2;
+}
+
+void RaportRentownosci(const QString& nazwaPozycji) {
+    TfRapRentownosc raport;
+    raport.Przygotuj(RodzajRentownosci(nazwaPozycji));
+    raport.Pokaz();
+}
