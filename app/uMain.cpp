@@ -43,19 +43,26 @@ namespace {
 // their distance from the right edge.
 constexpr int SzerokoscProjektu = 820;
 
-// Sorts a pick list by the user's language, keeping the selected entry selected.
+// Sorts a pick list by the user's language, keeping the selected entry selected. The
+// entries are compared by their collation keys and put back in one call.
 void PosortujListe(QComboBox* lista) {
     const QString wybrany = lista->currentIndex() >= 0 ? lista->currentText() : QString();
     const bool bylWybrany = lista->currentIndex() >= 0;
-    QStringList wpisy;
-    for (int i = 0; i < lista->count(); ++i) wpisy << lista->itemText(i);
-    QCollator porzadek{QLocale(QLocale::Polish, QLocale::Poland)};
-    std::stable_sort(wpisy.begin(), wpisy.end(), [&](const QString& a, const QString& b) {
-        return porzadek.compare(a, b) < 0;
-    });
+    const QCollator porzadek{QLocale(QLocale::Polish, QLocale::Poland)};
+    std::vector<std::pair<QCollatorSortKey, QString>> wpisy;
+    wpisy.reserve(static_cast<size_t>(lista->count()));
+    for (int i = 0; i < lista->count(); ++i) {
+        const QString tekst = lista->itemText(i);
+        wpisy.emplace_back(porzadek.sortKey(tekst), tekst);
+    }
+    std::stable_sort(wpisy.begin(), wpisy.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    QStringList posortowane;
+    posortowane.reserve(static_cast<qsizetype>(wpisy.size()));
+    for (auto& w : wpisy) posortowane << std::move(w.second);
     const QSignalBlocker blokada(lista);
     lista->clear();
-    lista->addItems(wpisy);
+    lista->addItems(posortowane);
     lista->setCurrentIndex(bylWybrany ? lista->findText(wybrany) : -1);
 }
 
@@ -171,6 +178,8 @@ TfMain::TfMain(QWidget* parent)
             [this] { cbTytulOrgChange(ui->cbTytulOrg); });
     connect(ui->cbTytulPol, &QComboBox::activated, this,
             [this] { cbTytulOrgChange(ui->cbTytulPol); });
+
+    PolaczPanele();
 }
 
 TfMain::~TfMain() = default;
@@ -281,12 +290,14 @@ void TfMain::WczytajKlientow() {
     {
         const QSignalBlocker blokadaListy(ui->cbKlient);
         OtworzSQL(Query1, QStringLiteral("select * from klient where aktualny = True"));
+        QStringList wpisy;
         while (Query1.Active() && !Query1.Eof()) {
-            ui->cbKlient->addItem(Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
-                                  Query1.FieldByName(QStringLiteral("Imie")).AsString());
+            wpisy << Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
+                         Query1.FieldByName(QStringLiteral("Imie")).AsString();
             Query1.Next();
         }
         Query1.Close();
+        ui->cbKlient->addItems(wpisy);
         if (!bylWybrany) ui->cbKlient->setCurrentIndex(-1);
     }
     PosortujListe(ui->cbKlient);
@@ -302,13 +313,15 @@ void TfMain::WczytajTytuly() {
         const QSignalBlocker b1(ui->cbTytulOrg), b2(ui->cbTytulPol);
         OtworzSQL(Query1, QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where "
                                          "aktualny = True order by Tytul_oryginalny"));
+        QStringList oryginalne, polskie;
         while (Query1.Active() && !Query1.Eof()) {
-            ui->cbTytulOrg->addItem(
-                Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString());
-            ui->cbTytulPol->addItem(Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString());
+            oryginalne << Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString();
+            polskie << Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString();
             Query1.Next();
         }
         Query1.Close();
+        ui->cbTytulOrg->addItems(oryginalne);
+        ui->cbTytulPol->addItems(polskie);
         if (!bylWybrany) {
             ui->cbTytulOrg->setCurrentIndex(-1);
             ui->cbTytulPol->setCurrentIndex(-1);
@@ -323,8 +336,6 @@ void TfMain::WczytajTytuly() {
 
 // ---------------------------------------------------------------- client panel
 
-
-
 void TfMain::WlaczKlienta(bool wlacz) {
     ui->bKlientDane->setEnabled(wlacz);
     ui->bKlientKonto->setEnabled(wlacz);
@@ -337,8 +348,6 @@ void TfMain::UstawWlaczWYlaczKLIENTA() {
 }
 
 // ---------------------------------------------------------------- film panel
-
-
 
 int TfMain::IdFilmuONumerze(const QString& numer) {
     // Only a whole number reaches the statement.
@@ -354,7 +363,6 @@ int TfMain::IdFilmuONumerze(const QString& numer) {
 }
 
 // ---------------------------------------------------------------- list and operations
-
 
 void TfMain::sgWypozyczenieContextPopup(const QPoint& punkt) {
     ui->pmWypozyczenie->popup(ui->sgWypozyczenie->viewport()->mapToGlobal(punkt));

@@ -97,6 +97,27 @@ private:
     void bCofnijClick();
     void bPrzedluzenieClick();
 
+    // ---- Client panel, film panel and basket (uMainPanele.cpp).
+    // Connects the panels' and the basket's field handlers (called by the constructor).
+    void PolaczPanele();
+    // Shows the client of the query's current row in the panel and the desk fields.
+    void PokazKlienta(const TQuery& wynik);
+    void UstawWlaczWYlaczFILM();
+    void WlaczFilm(bool wlacz);
+    void WlaczDodawanie(bool wlacz);
+    void UstawStatus(bool naPolce);
+    void eCenaExit();
+    void eIleDniChange();
+    void eIleDniExit();
+    void eWplataExit();
+    void sgWypozyczenieMouseUp();
+    void sgWypozyczenieKeyUp();
+    // The list's selected row (-1 when none) and the subscriber test of the pricing.
+    int WybranyWiersz() const;
+    bool KlientAbonent() const;
+    double KwotaWplaty() const;
+    // ---- end of the panels' block.
+
     // The rate box follows ZmianaStawki.
     void UstawCene();
     // Mode Pusty: nothing chosen.

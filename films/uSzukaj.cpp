@@ -37,6 +37,8 @@ QString ZapytanieSzukania(const TKryteriaSzukania& k) {
         sql += (pierwsze ? QStringLiteral("where ") : QStringLiteral(" and ")) + tekst;
         pierwsze = false;
     };
+    // Every typed or chosen value goes between single quotes with its quote doubled: a
+    // value between double quotes could end the statement or be read as a date.
     if (!k.tytul.isEmpty()) {
         const QString t = TekstSQL(MaleLitery(k.tytul));
         warunek(QStringLiteral("( Lower( Tytul_oryginalny ) like ") + t +

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <array>
 
 #include "clients/uKlient.h"
@@ -30,6 +31,11 @@ TfFilmyWyp::TfFilmyWyp(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     setWindowTitle(QStringLiteral("Filmy wypożyczone"));
     addAction(ui->miRaport);
     addAction(ui->miZamknij);
+    // The hidden menu "Menu" holds the keys of the buttons.
+    auto* menu = new QMenu(QStringLiteral("Menu"), this);
+    menu->setObjectName(QStringLiteral("menuMenu"));
+    menu->addAction(ui->miRaport);
+    menu->addAction(ui->miZamknij);
     ui->sgFilmy->setColumnHidden(KolId, true);
     ui->sgFilmy->installEventFilter(this);
     ui->sgFilmy->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
@@ -117,6 +118,11 @@ TfRapDaty::TfRapDaty(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     DataDO = ui->DataDO;
     addAction(ui->miGeneruj);
     addAction(ui->miAnuluj);
+    // The hidden menu "Zapis" holds the keys of the buttons.
+    auto* menu = new QMenu(QStringLiteral("Zapis"), this);
+    menu->setObjectName(QStringLiteral("menuZapis"));
+    menu->addAction(ui->miGeneruj);
+    menu->addAction(ui->miAnuluj);
     // Both days start as the last week; the range is kept valid from here on.
     DataOD->setDate(Dzisiaj().addDays(-7));
     DataDO->setDate(Dzisiaj());

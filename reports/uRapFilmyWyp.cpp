@@ -40,8 +40,6 @@ TfRapFilmyWyp::TfRapFilmyWyp() {
         .Szerokosc(PoleDataOd - PoleKlient - Odstep);
     wiersz.Pole(QStringLiteral("dataOD"), PoleDataOd, TFormat::Data).Y(0.4);
     wiersz.Pole(QStringLiteral("dataDO"), PoleDataDo, TFormat::Data).Y(0.4);
-
-    ZnajdzPasmo(TRodzajPasma::StopkaStrony)->liniaNad = true;
 }
 
 void TfRapFilmyWyp::Przygotuj(int rodzaj) {

@@ -84,8 +84,6 @@ TfRapOkresowy::TfRapOkresowy() {
         .Nazwa(QStringLiteral("lFilm"));
     wiersz.Etykieta(QString(), KolPlatnosc).Y(0.4).Nazwa(QStringLiteral("lPlatnosc"));
 
-    ZnajdzPasmo(TRodzajPasma::StopkaStrony)->liniaNad = true;
-
     PrzedSzczegolem = [](TPasmo& p, const TQuery& q) {
         const TField& nr = q.FieldByName(QStringLiteral("nr"));
         p.Element(QStringLiteral("lNr"))->tekst = nr.IsNull() ? QString() : Numer4(nr.AsLargeInt());

@@ -40,8 +40,6 @@ TfRapRentownosc::TfRapRentownosc() {
     wiersz.Etykieta(QString(), 24.9).Y(0.4).Szerokosc(120).Nazwa(QStringLiteral("lNazwa"));
     wiersz.Etykieta(QString(), 130).Y(0.4).KonczySieNa(162.9).Nazwa(QStringLiteral("lKwota"));
 
-    ZnajdzPasmo(TRodzajPasma::StopkaStrony)->liniaNad = true;
-
     PrzedSzczegolem = [this](TPasmo& p, const TQuery& q) {
         if (Rodzaj == 1) {
             p.Element(QStringLiteral("lNazwa"))->tekst =

@@ -23,15 +23,21 @@ void zmienWielkosc(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool wi
     const QByteArray w = (wielkie ? s.toUpper() : s.toLower()).toUtf8();
     sqlite3_result_text(ctx, w.constData(), static_cast<int>(w.size()), SQLITE_TRANSIENT);
 }
-void upper(sqlite3_context* c, int n, sqlite3_value** v) { zmienWielkosc(c, n, v, true); }
-void lower(sqlite3_context* c, int n, sqlite3_value** v) { zmienWielkosc(c, n, v, false); }
+void upper(sqlite3_context* c, int n, sqlite3_value** v) {
+    zmienWielkosc(c, n, v, true);
+}
+void lower(sqlite3_context* c, int n, sqlite3_value** v) {
+    zmienWielkosc(c, n, v, false);
+}
 
+// Money columns are declared "MONEY REAL": the type reads as money and the REAL affinity
+// keeps whole amounts as reals.
 const char* const Tabele[] = {
     "create table klient ("
     " ID integer primary key autoincrement, Numer_klienta INTEGER, Imie CHAR(30),"
     " Nazwisko CHAR(50), Firma CHAR(80), Kod CHAR(10), Miejscowosc CHAR(30), Ulica CHAR(30),"
     " Nr_Posesji CHAR(10), Nr_lokalu CHAR(10), Telefon CHAR(50), NIP CHAR(20),"
-    " Ostatnie_wypozyczenie DATE, Saldo MONEY, Abonament BOOLEAN, Abonament_OD DATE,"
+    " Ostatnie_wypozyczenie DATE, Saldo MONEY REAL, Abonament BOOLEAN, Abonament_OD DATE,"
     " Abonament_DO DATE, Licznik INTEGER, Upowazniony CHAR(80), LicznikAb INTEGER,"
     " Aktualny BOOLEAN, Rabat INTEGER)",
     "create table film ("
@@ -39,12 +45,13 @@ const char* const Tabele[] = {
     " Tytul_polski CHAR(50), Produkcja CHAR(25), Rola_glowna_1 CHAR(25),"
     " Rola_glowna_2 CHAR(25), Rola_glowna_3 CHAR(25), Rola_glowna_4 CHAR(25),"
     " Rola_glowna_5 CHAR(25), Gatunek CHAR(25), Nosnik CHAR(15), Czas_trwania CHAR(15),"
-    " Rezyseria_1 CHAR(25), Rezyseria_2 CHAR(25), Stawka MONEY, Wplywy MONEY,"
-    " Ilosc_wypozyczen INTEGER, Cena_zakupu MONEY, Opis VARCHAR(255), Status BOOLEAN,"
+    " Rezyseria_1 CHAR(25), Rezyseria_2 CHAR(25), Stawka MONEY REAL, Wplywy MONEY REAL,"
+    " Ilosc_wypozyczen INTEGER, Cena_zakupu MONEY REAL, Opis VARCHAR(255), Status BOOLEAN,"
     " Aktualny BOOLEAN)",
     "create table rental ("
     " id_filmu INTEGER, id_klienta INTEGER, dataOD DATE, dataDO DATE, zwrocono BOOLEAN,"
-    " platnosc MONEY, Platnosc1 MONEY, Z_abonamentu MONEY, Naleznosc MONEY, Stawka MONEY,"
+    " platnosc MONEY REAL, Platnosc1 MONEY REAL, Z_abonamentu MONEY REAL, Naleznosc MONEY REAL, "
+    "Stawka MONEY REAL,"
     " DataZwrotu DATE)",
     "create table dictionary (Nazwa CHAR(20), Wartosc CHAR(30), Opis CHAR(60))",
     "create index klient_numer on klient(Numer_klienta)",
@@ -58,7 +65,9 @@ const char* const Tabele[] = {
 
 }  // namespace
 
-TBaza* TBaza::Aktywna() { return aktywna.get(); }
+TBaza* TBaza::Aktywna() {
+    return aktywna.get();
+}
 
 void TBaza::Polacz(const QString& katalog) {
     Rozlacz();
@@ -82,9 +91,13 @@ void TBaza::Polacz(const QString& katalog) {
     aktywna = std::move(baza);
 }
 
-void TBaza::Rozlacz() { aktywna.reset(); }
+void TBaza::Rozlacz() {
+    aktywna.reset();
+}
 
-TBaza::~TBaza() { sqlite3_close_v2(uchwyt); }
+TBaza::~TBaza() {
+    sqlite3_close_v2(uchwyt);
+}
 
 void TBaza::Wykonaj(const QString& sql) {
     char* blad = nullptr;

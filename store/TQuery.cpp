@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
+
 #include "store/Baza.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolne.h"
@@ -10,18 +12,21 @@ namespace {
 
 TField::TTyp typZDeklaracji(const char* deklaracja) {
     if (!deklaracja) return TField::TTyp::Inny;
-    const QByteArray d = QByteArray(deklaracja).toUpper();
-    if (d.startsWith("BOOL")) return TField::TTyp::Logiczny;
-    if (d.startsWith("DATE")) return TField::TTyp::Data;
-    if (d.startsWith("MONEY")) return TField::TTyp::Kwota;
+    if (qstrnicmp(deklaracja, "BOOL", 4) == 0) return TField::TTyp::Logiczny;
+    if (qstrnicmp(deklaracja, "DATE", 4) == 0) return TField::TTyp::Data;
+    if (qstrnicmp(deklaracja, "MONEY", 5) == 0) return TField::TTyp::Kwota;
     return TField::TTyp::Inny;
 }
 
-QString bladBazy(sqlite3* uchwyt) { return QString::fromUtf8(sqlite3_errmsg(uchwyt)); }
+QString bladBazy(sqlite3* uchwyt) {
+    return QString::fromUtf8(sqlite3_errmsg(uchwyt));
+}
 
 }  // namespace
 
-int TField::AsInteger() const { return static_cast<int>(AsLargeInt()); }
+int TField::AsInteger() const {
+    return static_cast<int>(AsLargeInt());
+}
 
 qint64 TField::AsLargeInt() const {
     if (wartosc.isNull()) return 0;
@@ -68,12 +73,14 @@ QDate TField::AsDate() const {
 QString TField::AsString() const {
     if (wartosc.isNull()) return {};
     switch (typ) {
-        case TTyp::Logiczny: return AsBoolean() ? QStringLiteral("True") : QStringLiteral("False");
+        case TTyp::Logiczny:
+            return AsBoolean() ? QStringLiteral("True") : QStringLiteral("False");
         case TTyp::Data: {
             const QDate d = AsDate();
             return d.isValid() ? DataDluga(d) : wartosc.toString();
         }
-        default: break;
+        default:
+            break;
     }
     if (wartosc.typeId() == QMetaType::Double) return LiczbaOgolna(wartosc.toDouble());
     return wartosc.toString();
@@ -81,7 +88,9 @@ QString TField::AsString() const {
 
 TQuery::TQuery(TBaza* baza) : baza(baza) {}
 
-TQuery::~TQuery() { Close(); }
+TQuery::~TQuery() {
+    Close();
+}
 
 void TQuery::UstawSQL(const QString& sql) {
     Close();
@@ -89,7 +98,7 @@ void TQuery::UstawSQL(const QString& sql) {
 }
 
 void TQuery::UstawParametr(const QString& nazwa, const QVariant& wartosc) {
-    parametry[nazwa.startsWith(':') ? nazwa : ':' + nazwa] = wartosc;
+    parametry[(nazwa.startsWith(':') ? nazwa : ':' + nazwa).toUpper()] = wartosc;
 }
 
 sqlite3_stmt* TQuery::Przygotuj() {
@@ -105,21 +114,36 @@ sqlite3_stmt* TQuery::Przygotuj() {
         throw TBladBazy(blad);
     }
     if (!s) throw TBladBazy(QStringLiteral("Puste polecenie SQL."));
+    // One statement at a time: anything after it other than blanks and semicolons is
+    // refused rather than silently left out.
+    for (const char* r = reszta; r && *r; ++r) {
+        if (*r != ';' && !isspace(static_cast<unsigned char>(*r))) {
+            sqlite3_finalize(s);
+            throw TBladBazy(QStringLiteral("Polecenie SQL może zawierać tylko jedno polecenie."));
+        }
+    }
     for (int i = 1; i <= sqlite3_bind_parameter_count(s); ++i) {
         const char* nazwa = sqlite3_bind_parameter_name(s, i);
-        const auto it = nazwa ? parametry.constFind(QString::fromUtf8(nazwa)) : parametry.cend();
+        const auto it =
+            nazwa ? parametry.constFind(QString::fromUtf8(nazwa).toUpper()) : parametry.cend();
         if (it == parametry.cend() || it->isNull()) {
             sqlite3_bind_null(s, i);
             continue;
         }
         const QVariant& v = *it;
         switch (v.typeId()) {
-            case QMetaType::Bool: sqlite3_bind_int(s, i, v.toBool() ? 1 : 0); break;
+            case QMetaType::Bool:
+                sqlite3_bind_int(s, i, v.toBool() ? 1 : 0);
+                break;
             case QMetaType::Int:
             case QMetaType::LongLong:
             case QMetaType::UInt:
-            case QMetaType::ULongLong: sqlite3_bind_int64(s, i, v.toLongLong()); break;
-            case QMetaType::Double: sqlite3_bind_double(s, i, v.toDouble()); break;
+            case QMetaType::ULongLong:
+                sqlite3_bind_int64(s, i, v.toLongLong());
+                break;
+            case QMetaType::Double:
+                sqlite3_bind_double(s, i, v.toDouble());
+                break;
             case QMetaType::QDate: {
                 const QByteArray d = v.toDate().toString(Qt::ISODate).toUtf8();
                 sqlite3_bind_text(s, i, d.constData(), static_cast<int>(d.size()),
@@ -139,57 +163,62 @@ sqlite3_stmt* TQuery::Przygotuj() {
 void TQuery::Open() {
     Close();
     stmt = Przygotuj();
-    const int n = sqlite3_column_count(stmt);
-    nazwyKolumn.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const QString nazwa = QString::fromUtf8(sqlite3_column_name(stmt, i));
-        nazwyKolumn.push_back(nazwa);
-        typyKolumn.push_back(typZDeklaracji(sqlite3_column_decltype(stmt, i)));
-        if (!indeksKolumn.contains(nazwa.toUpper()))  // the first of equal names wins
-            indeksKolumn.insert(nazwa.toUpper(), i);
-    }
+    liczbaKolumn = sqlite3_column_count(stmt);
+    wiersz.resize(static_cast<size_t>(liczbaKolumn));
+    wczytane.assign(static_cast<size_t>(liczbaKolumn), 0);
     pozycja = 0;
     Krok();
 }
 
 void TQuery::Krok() {
-    TBaza* b = baza ? baza : TBaza::Aktywna();
     const int rc = sqlite3_step(stmt);
+    std::fill(wczytane.begin(), wczytane.end(), 0);
     if (rc == SQLITE_ROW) {
         koniec = false;
-        WczytajWiersz();
     } else if (rc == SQLITE_DONE) {
         koniec = true;
-        wiersz.assign(nazwyKolumn.size(), TField());
-        for (size_t i = 0; i < wiersz.size(); ++i)
-            wiersz[i] = TField(nazwyKolumn[i], typyKolumn[i], QVariant());
     } else {
-        const QString blad = bladBazy(b->Uchwyt());
+        TBaza* b = baza ? baza : TBaza::Aktywna();
+        const QString blad = b ? bladBazy(b->Uchwyt()) : QString();
         Close();
         throw TBladBazy(blad);
     }
 }
 
-void TQuery::WczytajWiersz() {
-    wiersz.resize(nazwyKolumn.size());
-    for (size_t i = 0; i < nazwyKolumn.size(); ++i) {
-        const int k = static_cast<int>(i);
-        QVariant v;
-        switch (sqlite3_column_type(stmt, k)) {
-            case SQLITE_INTEGER: v = static_cast<qlonglong>(sqlite3_column_int64(stmt, k)); break;
-            case SQLITE_FLOAT: v = sqlite3_column_double(stmt, k); break;
+QString TQuery::FieldName(int i) const {
+    if (!stmt || i < 0 || i >= liczbaKolumn) return {};
+    return QString::fromUtf8(sqlite3_column_name(stmt, i));
+}
+
+// Column i of the current row (null at the end of the result).
+const TField& TQuery::Pole(int i) const {
+    const auto k = static_cast<size_t>(i);
+    if (wczytane[k]) return wiersz[k];
+    QVariant v;
+    if (!koniec) {
+        switch (sqlite3_column_type(stmt, i)) {
+            case SQLITE_INTEGER:
+                v = static_cast<qlonglong>(sqlite3_column_int64(stmt, i));
+                break;
+            case SQLITE_FLOAT:
+                v = sqlite3_column_double(stmt, i);
+                break;
             case SQLITE_TEXT:
-                v = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, k)),
-                                      sqlite3_column_bytes(stmt, k));
+                v = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                                      sqlite3_column_bytes(stmt, i));
                 break;
             case SQLITE_BLOB:
-                v = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, k)),
-                               sqlite3_column_bytes(stmt, k));
+                v = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                               sqlite3_column_bytes(stmt, i));
                 break;
-            default: break;
+            default:
+                break;
         }
-        wiersz[i] = TField(nazwyKolumn[i], typyKolumn[i], std::move(v));
     }
+    wiersz[k] =
+        TField(FieldName(i), typZDeklaracji(sqlite3_column_decltype(stmt, i)), std::move(v));
+    wczytane[k] = 1;
+    return wiersz[k];
 }
 
 void TQuery::ExecSQL() {
@@ -209,23 +238,32 @@ void TQuery::Close() {
     stmt = nullptr;
     koniec = true;
     pozycja = 0;
-    nazwyKolumn.clear();
-    typyKolumn.clear();
-    indeksKolumn.clear();
+    liczbaKolumn = 0;
     wiersz.clear();
+    wczytane.clear();
 }
 
 void TQuery::Next() {
     if (!stmt || koniec) return;
     ++pozycja;
-    Krok();
+    KrokBezWyjatku();
 }
 
 void TQuery::First() {
     if (!stmt) return;
     sqlite3_reset(stmt);
     pozycja = 0;
-    Krok();
+    KrokBezWyjatku();
+}
+
+// Moving through an open result never throws: a failing read shows the store's error
+// text, and the query ends closed, so that reading loops stop.
+void TQuery::KrokBezWyjatku() {
+    try {
+        Krok();
+    } catch (const TBladBazy& e) {
+        KomunikatBledu(e.Tekst());
+    }
 }
 
 int TQuery::RecordCount() {
@@ -248,10 +286,37 @@ int TQuery::RecordCount() {
     return n;
 }
 
+namespace {
+
+// A result column's name (UTF-8 from the store) equals the asked name, letter case
+// ignored; plain ASCII names are compared without converting anything.
+bool rowneNazwy(const char* kolumna, const QString& nazwa) {
+    const auto n = nazwa.size();
+    qsizetype k = 0;
+    for (; k < n; ++k) {
+        const char16_t z = nazwa[k].unicode();
+        const auto c = static_cast<unsigned char>(kolumna[k]);
+        if (c == 0) return false;
+        if (z >= 0x80 || c >= 0x80)
+            return QString::fromUtf8(kolumna).compare(nazwa, Qt::CaseInsensitive) == 0;
+        const auto male = [](unsigned x) { return x >= 'A' && x <= 'Z' ? x + ('a' - 'A') : x; };
+        if (male(z) != male(c)) return false;
+    }
+    return kolumna[k] == 0;
+}
+
+}  // namespace
+
+int TQuery::IndeksKolumny(const QString& nazwa) const {
+    for (int i = 0; i < liczbaKolumn; ++i)  // the first of equal names wins
+        if (rowneNazwy(sqlite3_column_name(stmt, i), nazwa)) return i;
+    return -1;
+}
+
 const TField* TQuery::FindField(const QString& nazwa) const {
-    const auto it = indeksKolumn.constFind(nazwa.toUpper());
-    if (it == indeksKolumn.cend()) return nullptr;
-    return &wiersz.at(static_cast<size_t>(*it));
+    if (!stmt) return nullptr;
+    const int i = IndeksKolumny(nazwa);
+    return i < 0 ? nullptr : &Pole(i);
 }
 
 const TField& TQuery::FieldByName(const QString& nazwa) const {

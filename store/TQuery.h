@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QHash>
-#include <QMap>
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -51,7 +50,8 @@ public:
     const QString& SQL() const { return tekst; }
     void UstawSQL(const QString& sql);
 
-    // A value for a :name parameter of the statement (the name with or without ':').
+    // A value for a :name parameter of the statement (the name with or without ':', letter
+    // case ignored). A parameter without a value is null.
     void UstawParametr(const QString& nazwa, const QVariant& wartosc);
 
     // Opens the statement positioned on the first row (at end when empty). Throws TBladBazy.
@@ -62,13 +62,15 @@ public:
 
     bool Active() const { return stmt != nullptr; }
     bool Eof() const { return koniec; }
+    // Move through the open result; a failing read shows its error text and closes the
+    // query (so Eof turns true).
     void Next();
     void First();
     // Counts the result's rows (reads the result once more; the position stays).
     int RecordCount();
 
-    int FieldCount() const { return static_cast<int>(nazwyKolumn.size()); }
-    QString FieldName(int i) const { return nazwyKolumn.at(static_cast<size_t>(i)); }
+    int FieldCount() const { return liczbaKolumn; }
+    QString FieldName(int i) const;
     // Throws TBladBazy when the result has no such column.
     const TField& FieldByName(const QString& nazwa) const;
     const TField* FindField(const QString& nazwa) const;
@@ -77,18 +79,20 @@ public:
 
 private:
     sqlite3_stmt* Przygotuj();
-    void WczytajWiersz();
     void Krok();
+    void KrokBezWyjatku();
+    int IndeksKolumny(const QString& nazwa) const;
+    const TField& Pole(int i) const;
 
     TBaza* baza;
     QString tekst;
-    QMap<QString, QVariant> parametry;
+    QHash<QString, QVariant> parametry;  // by upper-case name with ':'
     sqlite3_stmt* stmt = nullptr;
     bool koniec = true;
     int pozycja = 0;
     int zmienione = 0;
-    std::vector<QString> nazwyKolumn;
-    std::vector<TField::TTyp> typyKolumn;
-    QHash<QString, int> indeksKolumn;
-    std::vector<TField> wiersz;
+    int liczbaKolumn = 0;
+    // The current row's fields, read from the statement when first asked for.
+    mutable std::vector<TField> wiersz;
+    mutable std::vector<char> wczytane;
 };

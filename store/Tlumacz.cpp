@@ -1,160 +1,375 @@
 #include "store/Tlumacz.h"
 
 #include <QDate>
+#include <cstdint>
 
 #include "store/uWspolne.h"
 
 namespace {
 
-enum class TRodzaj { Odstep, Nazwa, Liczba, Apostrof, Cudzyslow, Parametr, Znak };
-
-struct TToken {
-    TRodzaj rodzaj;
-    QString tekst;  // the raw text; for quoted tokens the unquoted content
+// What the last significant token was, as far as the meaning of a quoted token depends on it.
+enum class TPoprzedni {
+    Inny,
+    Tabela,     // FROM, JOIN, TABLE, UPDATE, INTO: a table reference follows
+    Przecinek,  // a comma (inside a FROM list: another table follows)
+    Like,       // LIKE: a pattern follows, never a date
 };
 
-bool poczatekNazwy(QChar c) { return c.isLetter() || c == '_'; }
-bool ciagNazwy(QChar c) { return c.isLetterOrNumber() || c == '_' || c == '$'; }
+enum class TSlowo {
+    Zwykle,
+    Prawda,
+    Falsz,
+    Od,           // FROM
+    PrzedTabela,  // JOIN, TABLE, UPDATE, INTO
+    Like,
+    KoniecListy,  // ends a FROM list: WHERE, GROUP, ORDER, ON, UNION ...
+    Ddl,          // ALTER, CREATE
+    Money,
+};
 
-QString cytowana(const QString& s, int& i, QChar cudzyslow) {
-    QString tresc;
-    ++i;
-    while (i < s.size()) {
-        if (s[i] == cudzyslow) {
-            if (i + 1 < s.size() && s[i + 1] == cudzyslow) {
-                tresc += cudzyslow;
-                i += 2;
-                continue;
-            }
-            ++i;
-            return tresc;
-        }
-        tresc += s[i++];
-    }
-    throw TBladBazy(QStringLiteral("Niezakończony tekst w poleceniu SQL: %1%2")
-                        .arg(cudzyslow)
-                        .arg(tresc));
+bool poczatekNazwy(QChar c) {
+    return c.isLetter() || c == u'_';
+}
+bool ciagNazwy(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c == u'$';
+}
+bool cyfra(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool odstep(QChar c) {
+    return c.isSpace();
 }
 
-std::vector<TToken> tokeny(const QString& s) {
-    std::vector<TToken> wynik;
-    int i = 0;
-    while (i < s.size()) {
-        const QChar c = s[i];
-        const int start = i;
-        if (c.isSpace()) {
-            while (i < s.size() && s[i].isSpace()) ++i;
-            wynik.push_back({TRodzaj::Odstep, s.mid(start, i - start)});
-        } else if (poczatekNazwy(c)) {
-            while (i < s.size() && ciagNazwy(s[i])) ++i;
-            wynik.push_back({TRodzaj::Nazwa, s.mid(start, i - start)});
-        } else if (c.isDigit() || (c == '.' && i + 1 < s.size() && s[i + 1].isDigit())) {
-            while (i < s.size() && (s[i].isDigit() || s[i] == '.')) ++i;
-            wynik.push_back({TRodzaj::Liczba, s.mid(start, i - start)});
-        } else if (c == '\'') {
-            wynik.push_back({TRodzaj::Apostrof, cytowana(s, i, '\'')});
-        } else if (c == '"') {
-            wynik.push_back({TRodzaj::Cudzyslow, cytowana(s, i, '"')});
-        } else if (c == ':' && i + 1 < s.size() && poczatekNazwy(s[i + 1])) {
-            ++i;
-            while (i < s.size() && ciagNazwy(s[i])) ++i;
-            wynik.push_back({TRodzaj::Parametr, s.mid(start, i - start)});
-        } else {
-            static const QString dwuznaki[] = {"||", "<>", "<=", ">=", "!="};
-            QString znak(c);
-            for (const auto& d : dwuznaki)
-                if (s.mid(i, 2) == d) znak = d;
-            i += static_cast<int>(znak.size());
-            wynik.push_back({TRodzaj::Znak, znak});
-        }
-    }
-    return wynik;
+bool rowne(QStringView a, const char* b) {
+    return a.compare(QLatin1StringView(b), Qt::CaseInsensitive) == 0;
 }
 
-// The table named by a quoted file name or path, or the empty text.
-QString tabelaPliku(const QString& tresc) {
-    if (!tresc.endsWith(QLatin1String(".db"), Qt::CaseInsensitive)) return {};
-    QString nazwa = tresc.left(tresc.size() - 3);
-    const auto ukosnik = std::max(nazwa.lastIndexOf('/'), nazwa.lastIndexOf('\\'));
-    nazwa = nazwa.mid(ukosnik + 1);
+TSlowo rozpoznaj(QStringView s) {
+    // Only words of keyword length are compared at all.
+    switch (s.size()) {
+        case 2:
+            if (rowne(s, "on")) return TSlowo::KoniecListy;
+            break;
+        case 4:
+            if (rowne(s, "true")) return TSlowo::Prawda;
+            if (rowne(s, "from")) return TSlowo::Od;
+            if (rowne(s, "join") || rowne(s, "into")) return TSlowo::PrzedTabela;
+            if (rowne(s, "like")) return TSlowo::Like;
+            break;
+        case 5:
+            if (rowne(s, "false")) return TSlowo::Falsz;
+            if (rowne(s, "table")) return TSlowo::PrzedTabela;
+            if (rowne(s, "where") || rowne(s, "group") || rowne(s, "order") || rowne(s, "union") ||
+                rowne(s, "limit"))
+                return TSlowo::KoniecListy;
+            if (rowne(s, "alter")) return TSlowo::Ddl;
+            if (rowne(s, "money")) return TSlowo::Money;
+            break;
+        case 6:
+            if (rowne(s, "update")) return TSlowo::PrzedTabela;
+            if (rowne(s, "having") || rowne(s, "select") || rowne(s, "values"))
+                return TSlowo::KoniecListy;
+            if (rowne(s, "create")) return TSlowo::Ddl;
+            break;
+        case 3:
+            if (rowne(s, "set")) return TSlowo::KoniecListy;
+            break;
+        default:
+            break;
+    }
+    return TSlowo::Zwykle;
+}
+
+// The table named by a file name or a full path ("klient.db", "C:\...\klient.db"), or an
+// empty view.
+QStringView tabelaPliku(QStringView tresc) {
+    if (tresc.size() < 4 || !tresc.endsWith(QLatin1StringView(".db"), Qt::CaseInsensitive))
+        return {};
+    QStringView nazwa = tresc.first(tresc.size() - 3);
+    for (qsizetype i = nazwa.size() - 1; i >= 0; --i) {
+        if (nazwa[i] == u'/' || nazwa[i] == u'\\') {
+            nazwa = nazwa.sliced(i + 1);
+            break;
+        }
+    }
     if (nazwa.isEmpty() || !poczatekNazwy(nazwa[0])) return {};
     for (QChar c : nazwa)
         if (!ciagNazwy(c)) return {};
     return nazwa;
 }
 
-bool wygladaNaDate(const QString& t) {
-    // dd.mm.yy or dd.mm.yyyy
-    const auto czesci = t.split('.');
-    if (czesci.size() != 3) return false;
-    for (const auto& c : czesci) {
-        if (c.isEmpty()) return false;
-        for (QChar z : c)
-            if (!z.isDigit()) return false;
+// Reads dd.mm.yy or dd.mm.yyyy (one- or two-digit day and month). False when the text
+// has another shape; the date itself may still be impossible.
+bool czytajDate(QStringView t, int& dzien, int& miesiac, int& rok, int& cyfrRoku) {
+    int czesci[3] = {0, 0, 0};
+    int cyfry[3] = {0, 0, 0};
+    int k = 0;
+    for (QChar c : t) {
+        if (c == u'.') {
+            if (++k > 2) return false;
+        } else if (cyfra(c)) {
+            czesci[k] = czesci[k] * 10 + (c.unicode() - u'0');
+            if (++cyfry[k] > 4) return false;
+        } else {
+            return false;
+        }
     }
-    return czesci[0].size() <= 2 && czesci[1].size() <= 2 &&
-           (czesci[2].size() == 2 || czesci[2].size() == 4);
+    if (k != 2 || cyfry[0] < 1 || cyfry[0] > 2 || cyfry[1] < 1 || cyfry[1] > 2 ||
+        (cyfry[2] != 2 && cyfry[2] != 4))
+        return false;
+    dzien = czesci[0];
+    miesiac = czesci[1];
+    rok = czesci[2];
+    cyfrRoku = cyfry[2];
+    return true;
 }
 
-QString literal(const QString& tresc) {
-    QString t = tresc;
-    t.replace('\'', QStringLiteral("''"));
-    return '\'' + t + '\'';
+void dopiszIdentyfikator(QString& wynik, QStringView nazwa) {
+    wynik += u'"';
+    for (QChar c : nazwa) {
+        if (c == u'"') wynik += u'"';
+        wynik += c;
+    }
+    wynik += u'"';
 }
 
-QString identyfikator(const QString& nazwa) {
-    QString t = nazwa;
-    t.replace('"', QStringLiteral("\"\""));
-    return '"' + t + '"';
+// The content of a double-quoted token as a single-quoted literal.
+void dopiszTekst(QString& wynik, QStringView tresc) {
+    wynik += u'\'';
+    for (QChar c : tresc) {
+        if (c == u'\'') wynik += u'\'';
+        wynik += c;
+    }
+    wynik += u'\'';
 }
+
+class TTlumacz {
+public:
+    explicit TTlumacz(const QString& zrodlo) : s(zrodlo), n(zrodlo.size()) {}
+
+    QString Tlumacz() {
+        while (i < n) {
+            const QChar c = s[i];
+            if (odstep(c)) {
+                while (i < n && odstep(s[i])) ++i;
+            } else if (poczatekNazwy(c)) {
+                nazwa();
+            } else if (cyfra(c) || (c == u'.' && i + 1 < n && cyfra(s[i + 1]))) {
+                while (i < n && (cyfra(s[i]) || s[i] == u'.')) ++i;
+                poprzedni = TPoprzedni::Inny;
+            } else if (c == u'\'' || c == u'"') {
+                cytowany(c);
+            } else if (c == u':' && i + 1 < n && poczatekNazwy(s[i + 1])) {
+                ++i;
+                while (i < n && ciagNazwy(s[i])) ++i;
+                poprzedni = TPoprzedni::Inny;
+            } else {
+                ++i;
+                znak(c);
+            }
+        }
+        if (!zmieniony) return s;  // nothing to change: the text itself, not a copy
+        wynik += QStringView(s).sliced(kopiuj);
+        return std::move(wynik);
+    }
+
+private:
+    void nazwa() {
+        const qsizetype start = i;
+        while (i < n && ciagNazwy(s[i])) ++i;
+        const QStringView slowo = QStringView(s).sliced(start, i - start);
+        const TSlowo rodzaj = rozpoznaj(slowo);
+        if (pierwszeSlowo) {
+            ddl = rodzaj == TSlowo::Ddl;
+            pierwszeSlowo = false;
+        }
+        poprzedni = TPoprzedni::Inny;
+        switch (rodzaj) {
+            case TSlowo::Prawda:
+                zamien(start, i);
+                wynik += u'1';
+                return;
+            case TSlowo::Falsz:
+                zamien(start, i);
+                wynik += u'0';
+                return;
+            case TSlowo::Od:
+                ustawListe(true);
+                poprzedni = TPoprzedni::Tabela;
+                break;
+            case TSlowo::PrzedTabela:
+                poprzedni = TPoprzedni::Tabela;
+                break;
+            case TSlowo::Like:
+                poprzedni = TPoprzedni::Like;
+                break;
+            case TSlowo::KoniecListy:
+                ustawListe(false);
+                break;
+            case TSlowo::Money:
+                if (ddl) {
+                    // A money column gets REAL affinity, so that whole amounts stay reals;
+                    // the declared type still begins with MONEY.
+                    zamien(i, i);
+                    wynik += QLatin1StringView(" REAL");
+                    return;
+                }
+                break;
+            default:
+                break;
+        }
+    }
+
+    void znak(QChar c) {
+        if (c == u'(') {
+            ++glebokosc;
+            ustawListe(false);
+        } else if (c == u')') {
+            ustawListe(false);
+            if (glebokosc > 0) --glebokosc;
+        }
+        poprzedni = c == u',' ? TPoprzedni::Przecinek : TPoprzedni::Inny;
+    }
+
+    // Reads a quoted token at i; returns its content (doubled quotes made single) and moves
+    // past the closing quote.
+    QStringView tresc(QChar cudzyslow, QString& bufor) {
+        const qsizetype start = ++i;
+        bool podwojone = false;
+        while (i < n) {
+            if (s[i] == cudzyslow) {
+                if (i + 1 < n && s[i + 1] == cudzyslow) {
+                    podwojone = true;
+                    i += 2;
+                    continue;
+                }
+                const QStringView t = QStringView(s).sliced(start, i - start);
+                ++i;
+                if (!podwojone) return t;
+                bufor.reserve(t.size());
+                for (qsizetype k = 0; k < t.size(); ++k) {
+                    bufor += t[k];
+                    if (t[k] == cudzyslow) ++k;
+                }
+                return bufor;
+            }
+            ++i;
+        }
+        throw TBladBazy(QStringLiteral("Niezakończony tekst w poleceniu SQL: %1%2")
+                            .arg(cudzyslow)
+                            .arg(QStringView(s).sliced(start)));
+    }
+
+    qsizetype pominOdstep(qsizetype k) const {
+        while (k < n && odstep(s[k])) ++k;
+        return k;
+    }
+
+    void cytowany(QChar cudzyslow) {
+        const qsizetype start = i;
+        QString bufor;
+        const QStringView t = tresc(cudzyslow, bufor);
+        const TPoprzedni przed = poprzedni;
+        poprzedni = TPoprzedni::Inny;
+
+        const QStringView tabela = tabelaPliku(t);
+        if (!tabela.isEmpty()) {
+            // "klient.db"."Col" names the column alone.
+            const qsizetype kropka = pominOdstep(i);
+            if (kropka < n && s[kropka] == u'.') {
+                const qsizetype k = pominOdstep(kropka + 1);
+                if (k < n && (s[k] == u'"' || poczatekNazwy(s[k]))) {
+                    zamien(start, k);
+                    i = k;
+                    if (s[k] == u'"') {
+                        QString b;
+                        dopiszIdentyfikator(wynik, tresc(u'"', b));
+                    } else {
+                        const qsizetype p = i;
+                        while (i < n && ciagNazwy(s[i])) ++i;
+                        dopiszIdentyfikator(wynik, QStringView(s).sliced(p, i - p));
+                    }
+                    kopiuj = i;
+                    return;
+                }
+            }
+            if (przed == TPoprzedni::Tabela || (przed == TPoprzedni::Przecinek && wLiscie())) {
+                zamien(start, i);
+                wynik += tabela;
+                return;
+            }
+        }
+        if (cudzyslow == u'\'') {
+            return;  // already a literal of the store's SQL
+        }
+        int d, m, r, cyfryRoku;
+        if (przed != TPoprzedni::Like && czytajDate(t, d, m, r, cyfryRoku)) {
+            if (cyfryRoku == 2) {
+                if (!biezacyRok) biezacyRok = Dzisiaj().year();  // once per statement
+                r = RokZOkna(r, biezacyRok);
+            }
+            if (!QDate::isValid(r, m, d))
+                throw TBladBazy(QStringLiteral("Niepoprawna data w poleceniu SQL: \"%1\"").arg(t));
+            zamien(start, i);
+            dopiszDate(r, m, d);
+            return;
+        }
+        zamien(start, i);
+        dopiszTekst(wynik, t);
+    }
+
+    // 'YYYY-MM-DD'
+    void dopiszDate(int r, int m, int d) {
+        char16_t z[12] = {u'\'',
+                          char16_t(u'0' + r / 1000 % 10),
+                          char16_t(u'0' + r / 100 % 10),
+                          char16_t(u'0' + r / 10 % 10),
+                          char16_t(u'0' + r % 10),
+                          u'-',
+                          char16_t(u'0' + m / 10),
+                          char16_t(u'0' + m % 10),
+                          u'-',
+                          char16_t(u'0' + d / 10),
+                          char16_t(u'0' + d % 10),
+                          u'\''};
+        wynik += QStringView(z, 12);
+    }
+
+    // The source from kopiuj up to od stays as written; od..do_ is replaced by what the
+    // caller appends next.
+    void zamien(qsizetype od, qsizetype do_) {
+        if (!zmieniony) wynik.reserve(n + 16);
+        zmieniony = true;
+        wynik += QStringView(s).sliced(kopiuj, od - kopiuj);
+        kopiuj = do_;
+    }
+
+    // The FROM list of the current parenthesis level.
+    void ustawListe(bool w) {
+        if (glebokosc >= 64) return;
+        const std::uint64_t bit = std::uint64_t{1} << glebokosc;
+        listy = w ? (listy | bit) : (listy & ~bit);
+    }
+    bool wLiscie() const {
+        return glebokosc < 64 && (listy & (std::uint64_t{1} << glebokosc)) != 0;
+    }
+
+    const QString& s;
+    const qsizetype n;
+    qsizetype i = 0;
+    qsizetype kopiuj = 0;  // the source before this is already in wynik
+    bool zmieniony = false;
+    int biezacyRok = 0;
+    QString wynik;
+    TPoprzedni poprzedni = TPoprzedni::Inny;
+    int glebokosc = 0;
+    std::uint64_t listy = 0;
+    bool pierwszeSlowo = true;
+    bool ddl = false;
+};
 
 }  // namespace
 
 QString PrzetlumaczSQL(const QString& lokalny) {
-    const auto t = tokeny(lokalny);
-    QString wynik;
-    wynik.reserve(lokalny.size() + 16);
-    const auto n = t.size();
-    for (size_t i = 0; i < n; ++i) {
-        const TToken& tok = t[i];
-        switch (tok.rodzaj) {
-            case TRodzaj::Apostrof:
-            case TRodzaj::Cudzyslow: {
-                const QString tabela = tabelaPliku(tok.tekst);
-                if (!tabela.isEmpty()) {
-                    // "klient.db"."Col" names the column alone.
-                    if (i + 2 < n && t[i + 1].rodzaj == TRodzaj::Znak && t[i + 1].tekst == "." &&
-                        (t[i + 2].rodzaj == TRodzaj::Cudzyslow ||
-                         t[i + 2].rodzaj == TRodzaj::Nazwa)) {
-                        wynik += identyfikator(t[i + 2].tekst);
-                        i += 2;
-                    } else {
-                        wynik += tabela;
-                    }
-                } else if (tok.rodzaj == TRodzaj::Apostrof) {
-                    wynik += literal(tok.tekst);
-                } else if (wygladaNaDate(tok.tekst)) {
-                    const QDate d = DataZTekstu(tok.tekst);
-                    if (!d.isValid())
-                        throw TBladBazy(
-                            QStringLiteral("Niepoprawna data w poleceniu SQL: \"%1\"").arg(tok.tekst));
-                    wynik += '\'' + d.toString(Qt::ISODate) + '\'';
-                } else {
-                    wynik += literal(tok.tekst);
-                }
-                break;
-            }
-            case TRodzaj::Nazwa:
-                if (tok.tekst.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-                    wynik += '1';
-                else if (tok.tekst.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-                    wynik += '0';
-                else
-                    wynik += tok.tekst;
-                break;
-            default:
-                wynik += tok.tekst;
-        }
-    }
-    return wynik;
+    return TTlumacz(lokalny).Tlumacz();
 }

@@ -13,10 +13,14 @@ public:
 
 // Works on tokens (identifiers, quoted tokens, numbers, :name parameters, operators):
 // - a table named by its file ("klient.db") or by the file's full path, in double or
-//   single quotes, becomes the bare table name; "klient.db"."Col" becomes Col;
-// - a double-quoted date ("05.03.24", "05.03.2024") becomes an ISO date literal;
-// - any other double-quoted text becomes a string literal;
-// - True and False in any letter case become 1 and 0.
+//   single quotes, where a table reference stands (after FROM, JOIN, TABLE, UPDATE, INTO
+//   or a comma of a FROM list), becomes the bare table name; "klient.db"."Col" becomes
+//   Col; the same texts elsewhere stay values;
+// - a double-quoted date ("05.03.24", "05.03.2024") becomes an ISO date literal, except
+//   as a LIKE pattern;
+// - any other double-quoted text becomes a string literal ("" inside stands for ");
+// - True and False in any letter case become 1 and 0;
+// - in ALTER and CREATE statements a MONEY column gets REAL affinity.
 // Everything else passes unchanged. Throws TBladBazy on an unterminated literal or an
 // impossible date.
 QString PrzetlumaczSQL(const QString& lokalny);

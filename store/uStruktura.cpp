@@ -16,7 +16,8 @@ struct TKolumna {
 };
 
 const TKolumna KolumnyKlienta[] = {
-    {"Upowazniony", "alter table \"klient.db\" add \"klient.db\".\"Upowazniony\" CHAR(80)", nullptr},
+    {"Upowazniony", "alter table \"klient.db\" add \"klient.db\".\"Upowazniony\" CHAR(80)",
+     nullptr},
     {"LicznikAb", "alter table \"klient.db\" add \"klient.db\".\"LicznikAb\" INTEGER",
      "update klient set LicznikAb = 0"},
     {"Aktualny", "alter table \"klient.db\" add \"klient.db\".\"Aktualny\" BOOLEAN",

@@ -15,11 +15,21 @@ public:
         box.setWindowTitle(k.tytul);
         box.setText(k.tekst);
         switch (k.ikona) {
-            case TIkona::Brak: box.setIcon(QMessageBox::NoIcon); break;
-            case TIkona::Informacja: box.setIcon(QMessageBox::Information); break;
-            case TIkona::Ostrzezenie: box.setIcon(QMessageBox::Warning); break;
-            case TIkona::Pytanie: box.setIcon(QMessageBox::Question); break;
-            case TIkona::Stop: box.setIcon(QMessageBox::Critical); break;
+            case TIkona::Brak:
+                box.setIcon(QMessageBox::NoIcon);
+                break;
+            case TIkona::Informacja:
+                box.setIcon(QMessageBox::Information);
+                break;
+            case TIkona::Ostrzezenie:
+                box.setIcon(QMessageBox::Warning);
+                break;
+            case TIkona::Pytanie:
+                box.setIcon(QMessageBox::Question);
+                break;
+            case TIkona::Stop:
+                box.setIcon(QMessageBox::Critical);
+                break;
         }
         box.setStandardButtons(k.przyciski);
         if (k.domyslny != QMessageBox::NoButton) box.setDefaultButton(k.domyslny);
@@ -31,8 +41,10 @@ public:
 private:
     static void polskiePrzyciski(QMessageBox& box) {
         const std::pair<QMessageBox::StandardButton, const char*> napisy[] = {
-            {QMessageBox::Yes, "&Tak"},   {QMessageBox::No, "&Nie"},
-            {QMessageBox::Ok, "OK"},      {QMessageBox::Cancel, "Anuluj"},
+            {QMessageBox::Yes, "&Tak"},
+            {QMessageBox::No, "&Nie"},
+            {QMessageBox::Ok, "OK"},
+            {QMessageBox::Cancel, "Anuluj"},
         };
         for (const auto& [przycisk, napis] : napisy)
             if (auto* b = box.button(przycisk)) b->setText(QString::fromUtf8(napis));
@@ -54,13 +66,19 @@ const QLocale& wzorzecC() {
 
 }  // namespace
 
-TInterakcja& Interakcja() { return zainstalowana ? *zainstalowana : prawdziwa(); }
-void UstawInterakcje(TInterakcja* interakcja) { zainstalowana = interakcja; }
+TInterakcja& Interakcja() {
+    return zainstalowana ? *zainstalowana : prawdziwa();
+}
+void UstawInterakcje(TInterakcja* interakcja) {
+    zainstalowana = interakcja;
+}
 
 QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat) {
     return Interakcja().Pokaz(komunikat);
 }
-int PokazModalnie(QDialog& okno) { return Interakcja().PokazModalnie(okno); }
+int PokazModalnie(QDialog& okno) {
+    return Interakcja().PokazModalnie(okno);
+}
 
 void Ostrzezenie(const QString& tekst) {
     PokazKomunikat({tekst, QStringLiteral("Ostrzeżenie"), TIkona::Ostrzezenie, QMessageBox::Ok,
@@ -75,8 +93,7 @@ void Uwaga(const QString& tekst) {
 bool Pytanie(const QString& tekst, bool takDomyslnie) {
     return PokazKomunikat({tekst, TytulAplikacji, TIkona::Pytanie,
                            QMessageBox::Yes | QMessageBox::No,
-                           takDomyslnie ? QMessageBox::Yes : QMessageBox::No}) ==
-           QMessageBox::Yes;
+                           takDomyslnie ? QMessageBox::Yes : QMessageBox::No}) == QMessageBox::Yes;
 }
 void KomunikatBledu(const QString& tekst) {
     PokazKomunikat({tekst, TytulAplikacji, TIkona::Brak, QMessageBox::Ok, QMessageBox::Ok});
@@ -85,19 +102,33 @@ void BladOgolny(const QString& tekst) {
     PokazKomunikat({tekst, TytulAplikacji, TIkona::Stop, QMessageBox::Ok, QMessageBox::Ok});
 }
 
-QDate Dzisiaj() { return ustalonyDzien.isValid() ? ustalonyDzien : QDate::currentDate(); }
-void UstawDzisiaj(const QDate& dzien) { ustalonyDzien = dzien; }
+QDate Dzisiaj() {
+    return ustalonyDzien.isValid() ? ustalonyDzien : QDate::currentDate();
+}
+void UstawDzisiaj(const QDate& dzien) {
+    ustalonyDzien = dzien;
+}
 
-double ZaokraglijDoGroszy(double kwota) { return static_cast<double>(Grosze(kwota)) / 100.0; }
+double ZaokraglijDoGroszy(double kwota) {
+    return static_cast<double>(Grosze(kwota)) / 100.0;
+}
 qint64 Grosze(double kwota) {
     // The small bias absorbs binary residues such as 2.675 held as 2.67499999...
     const double g = kwota * 100.0;
     return static_cast<qint64>(g < 0 ? std::ceil(g - 0.5 - 1e-7) : std::floor(g + 0.5 + 1e-7));
 }
-bool KwotyRowne(double a, double b) { return Grosze(a - b) == 0; }
-bool KwotaZerowa(double kwota) { return Grosze(kwota) == 0; }
-bool KwotaUjemna(double kwota) { return Grosze(kwota) < 0; }
-bool KwotaDodatnia(double kwota) { return Grosze(kwota) > 0; }
+bool KwotyRowne(double a, double b) {
+    return Grosze(a - b) == 0;
+}
+bool KwotaZerowa(double kwota) {
+    return Grosze(kwota) == 0;
+}
+bool KwotaUjemna(double kwota) {
+    return Grosze(kwota) < 0;
+}
+bool KwotaDodatnia(double kwota) {
+    return Grosze(kwota) > 0;
+}
 
 QString KwotaSQL(double kwota) {
     const qint64 g = Grosze(kwota);
@@ -107,7 +138,9 @@ QString KwotaSQL(double kwota) {
         .arg(a / 100)
         .arg(a % 100, 2, 10, QLatin1Char('0'));
 }
-QString KwotaNaEkran(double kwota) { return KwotaSQL(kwota).replace('.', ','); }
+QString KwotaNaEkran(double kwota) {
+    return KwotaSQL(kwota).replace('.', ',');
+}
 
 std::optional<double> LiczbaZEkranu(const QString& tekst) {
     QString t = tekst.trimmed();
@@ -168,16 +201,24 @@ QDate DataZTekstu(const QString& tekst) {
     const auto m = wzor.match(tekst);
     if (!m.hasMatch()) return {};
     int rok = m.captured(3).toInt();
-    if (m.captured(3).size() == 2) {
-        const int biezacy = Dzisiaj().year();
-        const int poczatekOkna = biezacy - 50;
-        rok += (poczatekOkna / 100) * 100;
-        if (rok < poczatekOkna) rok += 100;
-    }
+    if (m.captured(3).size() == 2) rok = RokZOkna(rok);
     return QDate(rok, m.captured(2).toInt(), m.captured(1).toInt());
 }
 
-QString DataSQL(const QDate& data) { return '"' + DataDluga(data) + '"'; }
+int RokZOkna(int rokDwucyfrowy) {
+    return RokZOkna(rokDwucyfrowy, Dzisiaj().year());
+}
+
+int RokZOkna(int rokDwucyfrowy, int biezacyRok) {
+    const int poczatekOkna = biezacyRok - 50;
+    int rok = (poczatekOkna / 100) * 100 + rokDwucyfrowy;
+    if (rok < poczatekOkna) rok += 100;
+    return rok;
+}
+
+QString DataSQL(const QDate& data) {
+    return '"' + DataDluga(data) + '"';
+}
 
 QString Numer4(qint64 numer) {
     return numer < 0 ? '-' + QStringLiteral("%1").arg(-numer, 4, 10, QLatin1Char('0'))
@@ -188,6 +229,12 @@ QString TekstSQL(const QString& tekst) {
     QString t = tekst;
     t.replace('\'', QStringLiteral("''"));
     return '\'' + t + '\'';
+}
+
+QString TekstSQLCudzyslow(const QString& tekst) {
+    QString t = tekst;
+    t.replace('"', QStringLiteral("\"\""));
+    return '"' + t + '"';
 }
 
 QString DodajUkosnik(const QString& sciezka) {

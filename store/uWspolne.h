@@ -97,6 +97,9 @@ QString DataDluga(const QDate& data);
 // Reads "dd.mm.yy" or "dd.mm.yyyy"; a two-digit year falls in the window of 50 years
 // before to 49 years after the current year. Invalid text gives an invalid date.
 QDate DataZTekstu(const QString& tekst);
+// A two-digit year (0..99) placed in that window, from the program's clock.
+int RokZOkna(int rokDwucyfrowy);
+int RokZOkna(int rokDwucyfrowy, int biezacyRok);
 // A date for statement text: between double quotes, four-digit year ("\"05.03.2024\"").
 QString DataSQL(const QDate& data);
 // A client or film number with at least four digits ("0007").
@@ -104,6 +107,9 @@ QString Numer4(qint64 numer);
 // A typed text as a single-quoted statement literal; a single quote is doubled so that
 // the stored value equals the typed one.
 QString TekstSQL(const QString& tekst);
+// A typed text as a double-quoted statement literal (the film search's patterns); a
+// double quote is doubled. The store reads it as text, never as a date, after LIKE.
+QString TekstSQLCudzyslow(const QString& tekst);
 // The path with one directory separator appended when it does not end in one;
 // the empty path stays empty.
 QString DodajUkosnik(const QString& sciezka);

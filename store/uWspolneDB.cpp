@@ -16,12 +16,12 @@
 
 namespace {
 
-int glebokosc = 0;         // nesting of transaction guards
-bool przerwana = false;    // a statement of the operation in force failed
+int glebokosc = 0;       // nesting of transaction guards
+bool przerwana = false;  // a statement of the operation in force failed
 
-bool wykonajWBazie(const char* sql) {
+bool wykonajWBazie(const QByteArray& sql) {
     TBaza* b = TBaza::Aktywna();
-    return b && sqlite3_exec(b->Uchwyt(), sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    return b && sqlite3_exec(b->Uchwyt(), sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 template <typename Krok>
@@ -53,41 +53,60 @@ void OtworzSQL(TQuery& query, const QString& tekst) {
     wykonajPolecenie(query, tekst, [&] { query.Open(); });
 }
 
+// The outermost guard is a transaction, every inner one a savepoint in it: an inner guard
+// that ends without Zatwierdz takes back only its own statements.
 TTransakcja::TTransakcja() : zewnetrzna(glebokosc == 0) {
+    poziom = ++glebokosc;
     if (zewnetrzna) {
         przerwana = false;
         if (!wykonajWBazie("begin immediate")) {
             przerwana = true;
-            if (TBaza* b = TBaza::Aktywna())
-                KomunikatBledu(QString::fromUtf8(sqlite3_errmsg(b->Uchwyt())));
+            TBaza* b = TBaza::Aktywna();
+            KomunikatBledu(b ? QString::fromUtf8(sqlite3_errmsg(b->Uchwyt()))
+                             : QStringLiteral("Brak połączenia z bazą danych."));
         }
+    } else if (!przerwana) {
+        wykonajWBazie(QStringLiteral("savepoint t%1").arg(poziom).toUtf8().constData());
     }
-    ++glebokosc;
 }
 
 TTransakcja::~TTransakcja() {
-    --glebokosc;
-    if (zewnetrzna && !zakonczona) {
-        wykonajWBazie("rollback");
+    if (!zakonczona) Zakoncz(false);
+}
+
+void TTransakcja::Zakoncz(bool zatwierdz) {
+    zakonczona = true;
+    glebokosc = poziom - 1;
+    if (zewnetrzna) {
+        if (!zatwierdz) wykonajWBazie("rollback");
         przerwana = false;
+        return;
     }
+    if (przerwana) return;  // the outermost guard takes everything back
+    const QByteArray punkt = QStringLiteral("t%1").arg(poziom).toUtf8();
+    if (!zatwierdz) wykonajWBazie("rollback to " + punkt);
+    wykonajWBazie("release " + punkt);
 }
 
 bool TTransakcja::Zatwierdz() {
-    if (!zewnetrzna) return !przerwana;
-    zakonczona = true;
-    if (przerwana || !wykonajWBazie("commit")) {
-        if (!przerwana)
-            if (TBaza* b = TBaza::Aktywna())
-                KomunikatBledu(QString::fromUtf8(sqlite3_errmsg(b->Uchwyt())));
-        wykonajWBazie("rollback");
-        przerwana = false;
+    if (zakonczona) return false;
+    if (przerwana) {
+        if (zewnetrzna) Zakoncz(false);
         return false;
     }
+    if (zewnetrzna && !wykonajWBazie("commit")) {
+        if (TBaza* b = TBaza::Aktywna())
+            KomunikatBledu(QString::fromUtf8(sqlite3_errmsg(b->Uchwyt())));
+        Zakoncz(false);
+        return false;
+    }
+    Zakoncz(true);
     return true;
 }
 
-bool TTransakcja::Przerwana() { return przerwana; }
+bool TTransakcja::Przerwana() {
+    return przerwana;
+}
 
 // ---------------------------------------------------------------- engine configuration
 
@@ -169,7 +188,8 @@ bool SprawdzBDE(const TSrodowiskoStartu& srodowisko) {
 bool SprawdzAlias(TSesjaBDE& sesja, const QString& katalogProgramu, QString& katalogBazy) {
     const QString wlasciwy = DodajUkosnik(katalogProgramu) + QStringLiteral("Bazy/");
     if (!sesja.JestAlias(AliasFilm))
-        sesja.DodajAlias(AliasFilm, QStringLiteral("STANDARD"), wlasciwy, QStringLiteral("PARADOX"));
+        sesja.DodajAlias(AliasFilm, QStringLiteral("STANDARD"), wlasciwy,
+                         QStringLiteral("PARADOX"));
     const QString znaleziony = sesja.Polacz(AliasFilm);
     if (znaleziony.compare(wlasciwy, Qt::CaseInsensitive) == 0) {
         katalogBazy = znaleziony;

@@ -16,7 +16,10 @@ void OtworzSQL(TQuery& query, const QString& tekst);
 // Runs a multi-statement operation as one: from construction every statement through
 // UruchomSQL/OtworzSQL belongs to it. The first failing statement shows its error text
 // once; the remaining statements of the operation are skipped, and the whole operation
-// is rolled back unless Zatwierdz succeeds. Guards nest: only the outermost one commits.
+// is rolled back unless Zatwierdz succeeds. Guards nest: only the outermost one commits;
+// an inner guard that ends without Zatwierdz takes back its own statements only, while a
+// failing statement anywhere takes back the whole operation. Statements after Zatwierdz
+// are outside the guard.
 class TTransakcja {
 public:
     TTransakcja();
@@ -30,8 +33,11 @@ public:
     static bool Przerwana();
 
 private:
+    void Zakoncz(bool zatwierdz);
+
     bool zewnetrzna;
     bool zakonczona = false;
+    int poziom = 0;
 };
 
 // The engine's persistent configuration: named aliases with a type and parameters,

@@ -541,6 +541,25 @@ TEST_F(Pulpit, UsuniecieFilmuWybieraAktualnyFilmOPowtorzonymNumerze) {
     EXPECT_TRUE(k<QLineEdit>("eFilmNr")->text().isEmpty());
 }
 
+TEST_F(Pulpit, NieWPytaniuOUsuniecieFilmuTakzeCzysciWyborFilmu) {
+    PrzedStartem({"insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski, Status, "
+                  "Aktualny) values (1, 5, 'Matrix', 'Matrix', 1, 1)"});
+    Uruchom();
+    k<QLineEdit>("eFilmNr")->setText("0005");
+    k<QLineEdit>("eCena")->setText("5,00");
+    auto* usun = k<QAction>("miFilmUsun");
+    usun->setEnabled(true);
+    fake.Odpowiedz(QMessageBox::No);
+    usun->trigger();
+    EXPECT_TRUE(k<QLineEdit>("eFilmNr")->text().isEmpty());
+    EXPECT_TRUE(k<QLineEdit>("eCena")->text().isEmpty());
+    EXPECT_EQ(Wpisy("cbTytulOrg"), QStringList{"Matrix"});  // reloaded, the film still current
+    TQuery q;
+    q.UstawSQL("select Aktualny from film where ID = 1");
+    q.Open();
+    EXPECT_TRUE(q.FieldByName("Aktualny").AsBoolean());
+}
+
 TEST_F(Pulpit, RaportyOkresowyIRankingiSaPodpietePodMenu) {
     Uruchom();
     fake.PrzyOknie([](QDialog& okno) { return okno.result(); });  // date range: cancelled

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -360,6 +361,30 @@ TEST_F(Klient, ZaleglosciOtwierajaOknoIWczytujaSaldo) {
     B("bZaleglosci")->click();
     EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{"TfZaleglosci"});
     EXPECT_EQ(E("eSaldo")->text(), "0,00");
+}
+
+TEST_F(Klient, ZaleglosciTylkoNaWypozyczeniuWTrakcieDajaPustaListe) {
+    // The client record counts a film still out that carries an unpaid part; the arrears
+    // window lists returned rentals only, so it opens empty with a total of 0,00.
+    const int id = Dodaj(3, "Saldo = -3");
+    baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
+                                "zwrocono, platnosc, platnosc1) values (1, %1, '2024-03-01', "
+                                "'2024-03-08', 0, 3, 0)")
+                     .arg(id));
+    okno.UstawKlienta(id);
+    std::vector<QString> kolumnaKwot;
+    fake.PrzyOknie([&](QDialog& o) {
+        o.show();
+        auto* sg = o.findChild<QTableWidget*>("sgZaleglosci");
+        for (int w = 0; w < sg->rowCount(); ++w) kolumnaKwot.push_back(sg->item(w, 3)->text());
+        o.findChild<QPushButton*>("bZamknij")->click();
+        return o.result();
+    });
+    B("bZaleglosci")->click();
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{"TfZaleglosci"});
+    EXPECT_EQ(kolumnaKwot, (std::vector<QString>{QString(16, '='), "0,00"}));
+    EXPECT_EQ(E("eSaldo")->text(), "-3,00");
 }
 
 TEST_F(Klient, KlawiszEnterIAbonament) {

@@ -93,10 +93,12 @@ TEST(Wplata, PustaKwotaNieJestPrzyjeta) {
     EXPECT_TRUE(okno.isVisible());
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_EQ(fake.komunikaty[0].tekst, QString::fromUtf8("Niepoprawna wartość."));
-    // Enter does nothing; the dialog waits for F2 or a button.
-    QTest::keyClick(Kwota(okno), Qt::Key_Return);
-    EXPECT_TRUE(okno.isVisible());
+    // Enter does nothing, even with a valid amount; the dialog waits for F2 or a button.
     Kwota(okno)->setText("3");
+    QTest::keyClick(Kwota(okno), Qt::Key_Return);
+    QTest::keyClick(Kwota(okno), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(okno.isVisible());
+    EXPECT_EQ(fake.komunikaty.size(), 1u);
     Przycisk(okno, "bZapisz")->click();
     EXPECT_FALSE(okno.isVisible());
     EXPECT_DOUBLE_EQ(okno.Kwota(), 3);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -112,13 +115,31 @@ TEST(Abonenci, DwuklikOtwieraKartotekeIPoprawiaLinie) {
     EXPECT_EQ(f.pokazaneOkna, (std::vector<QString>{"TfKlient"}));
     EXPECT_EQ(Wiersz(sg, w)[0], "0015") << "a cancelled dialog changes nothing";
 
-    // After OK the line takes the number the dialog saved; an empty name keeps the old.
-    f.PrzyOknie([](QDialog&) { return QDialog::Accepted; });
+    // The number changed in the dialog and saved: the line shows it at once; the name
+    // boxes were not entered, so the name stays; the dates wait for the next opening.
+    baza.Wykonaj("update klient set Abonament_OD = '2024-01-05' where ID = 3");
+    f.PrzyOknie([](QDialog& o) {
+        o.findChild<QLineEdit*>("eNr")->setText("20");
+        return Kliknij("bZapisz")(o);
+    });
     DwuklikWiersza(sg, w);
-    EXPECT_EQ(Wiersz(sg, w)[0], Numer4(klient.Numer()));
-    EXPECT_EQ(Wiersz(sg, w)[1],
-              klient.NazwaKlienta().isEmpty() ? "Kowalski Jan" : klient.NazwaKlienta());
-    EXPECT_EQ(Wiersz(sg, w)[2], "01.01.2024");
+    EXPECT_EQ(f.pokazaneOkna, (std::vector<QString>{"TfKlient", "TfKlient"}));
+    EXPECT_EQ(baza.Ile("select Numer_klienta from klient where ID = 3"), 20);
+    EXPECT_EQ(Wiersz(sg, w),
+              (std::vector<QString>{"0020", "Kowalski Jan", "01.01.2024", "31.01.2024", "3"}));
+
+    // A name box entered and changed: the line takes the new name too.
+    f.PrzyOknie([](QDialog& o) {
+        auto* nazwisko = o.findChild<QLineEdit*>("eNazwisko");
+        QFocusEvent wejscie(QEvent::FocusIn);
+        QApplication::sendEvent(nazwisko, &wejscie);
+        nazwisko->setText("Kowalski-Nowak");
+        o.findChild<QLineEdit*>("eNr")->setText("21");
+        return Kliknij("bZapisz")(o);
+    });
+    DwuklikWiersza(sg, w);
+    EXPECT_EQ(Wiersz(sg, w)[0], "0021");
+    EXPECT_EQ(Wiersz(sg, w)[1], "Kowalski-Nowak Jan");
     fKlient = nullptr;
 }
 

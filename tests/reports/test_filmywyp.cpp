@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -99,6 +100,12 @@ TEST(FilmyWyp, WszystkieOtwarteTakzeZarchiwizowanegoKlientaIWycofanegoFilmu) {
     EXPECT_EQ(sg->columnWidth(1), sg->columnWidth(0));
     EXPECT_EQ(okno.findChild<QAction*>("miRaport")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(okno.findChild<QAction*>("miZamknij")->shortcut(), QKeySequence(Qt::Key_F10));
+    auto* menu = okno.findChild<QMenu*>("menuMenu");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "Menu");
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Raport");
+    EXPECT_EQ(menu->actions()[1]->text(), "Zamknij");
 }
 
 TEST(FilmyWyp, PrzeterminowaneToTerminPrzedDzisiaj) {
@@ -278,6 +285,7 @@ TEST(RapFilmyWyp, UkladPasm) {
                    "04.03.2024", "12.03.2024"}}));
     EXPECT_EQ(Teksty(s, TRodzajPasma::StopkaStrony),
               (std::vector<QString>{"Wydruk z programu Wirdolan"}));
+    EXPECT_TRUE(s.linie.empty()) << "the footer has no rule above it";
     EXPECT_EQ(r.TytulZadania, QString::fromUtf8("Wirdolan - filmy wypożyczone"));
 }
 

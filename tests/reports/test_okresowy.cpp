@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -174,6 +175,7 @@ TEST_F(Okresowy, UkladPasm) {
     EXPECT_DOUBLE_EQ(s.TekstyPasma(TRodzajPasma::Tytul)[2].prostokat.y(), wplywy->prostokat.y());
     EXPECT_EQ(Teksty(s, TRodzajPasma::StopkaStrony),
               (std::vector<QString>{"Wydruk z programu Wirdolan"}));
+    EXPECT_TRUE(s.linie.empty()) << "the footer has no rule above it";
 }
 
 TEST_F(Okresowy, BezWypozyczenNaglowkiWplywyZeroIStopka) {
@@ -203,6 +205,12 @@ TEST(RapDaty, PoczatkoweDatyPrzyciskiIKlawisze) {
     EXPECT_EQ(okno.findChild<QPushButton*>("bAnuluj")->text(), "Anuluj <F10>");
     EXPECT_EQ(okno.findChild<QAction*>("miGeneruj")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(okno.findChild<QAction*>("miAnuluj")->shortcut(), QKeySequence(Qt::Key_F10));
+    auto* menu = okno.findChild<QMenu*>("menuZapis");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "Zapis");
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Generuj");
+    EXPECT_EQ(menu->actions()[1]->text(), "Anuluj");
     for (const char* b : {"bbKalendarzOD", "bbKalendarzDO"})
         EXPECT_EQ(okno.findChild<QToolButton*>(b)->toolTip(), QString::fromUtf8("Pokaż kalendarz"));
 

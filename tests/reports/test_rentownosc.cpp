@@ -157,6 +157,7 @@ TEST_F(Rentownosc, UkladPasm) {
     EXPECT_TRUE(s.TekstyPasma(TRodzajPasma::Tytul).empty());
     EXPECT_EQ(Teksty(s, TRodzajPasma::StopkaStrony),
               (std::vector<QString>{"Wydruk z programu Wirdolan"}));
+    EXPECT_TRUE(s.linie.empty()) << "the footer has no rule above it";
 }
 
 TEST_F(Rentownosc, BezWierszyTylkoNaglowkiIStopka) {

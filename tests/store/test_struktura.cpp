@@ -1,0 +1,189 @@
+// The start-up upgrade on stores of every older shape.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QStringList>
+
+#include "store/Baza.h"
+#include "store/TQuery.h"
+#include "store/uStruktura.h"
+#include "support/FakeInterakcja.h"
+#include "support/TestowaBaza.h"
+
+namespace {
+
+// Records every statement the store runs.
+class Slad {
+public:
+    Slad() { sqlite3_trace_v2(TBaza::Aktywna()->Uchwyt(), SQLITE_TRACE_STMT, &Slad::zapisz, this); }
+    ~Slad() { sqlite3_trace_v2(TBaza::Aktywna()->Uchwyt(), 0, nullptr, nullptr); }
+    QStringList polecenia;
+    QStringList Zmiany() const {
+        QStringList z;
+        for (const QString& p : polecenia)
+            if (!p.startsWith(QLatin1String("select"))) z << p;
+        return z;
+    }
+
+private:
+    static int zapisz(unsigned, void* slad, void*, void* sql) {
+        static_cast<Slad*>(slad)->polecenia << QString::fromUtf8(static_cast<const char*>(sql));
+        return 0;
+    }
+};
+
+QStringList kolumny(const TestowaBaza& baza, const QString& tabela) {
+    return baza.Wartosc("select group_concat(name, ',') from pragma_table_info('" + tabela + "')")
+        .toString()
+        .split(',');
+}
+
+const char* const StaryKlient =
+    "create table klient (ID integer primary key autoincrement, Numer_klienta INTEGER, Imie "
+    "CHAR(30), Nazwisko CHAR(50), Firma CHAR(80), Kod CHAR(10), Miejscowosc CHAR(30), Ulica "
+    "CHAR(30), Nr_Posesji CHAR(10), Nr_lokalu CHAR(10), Telefon CHAR(50), NIP CHAR(20), "
+    "Ostatnie_wypozyczenie DATE, Saldo MONEY, Abonament BOOLEAN, Abonament_OD DATE, Abonament_DO "
+    "DATE, Licznik INTEGER";
+const char* const StaryFilm =
+    "create table film (ID integer primary key autoincrement, Numer_filmu INTEGER, "
+    "Tytul_oryginalny CHAR(50), Tytul_polski CHAR(50), Status BOOLEAN, Stawka MONEY";
+const char* const StaryRental =
+    "create table rental (id_filmu INTEGER, id_klienta INTEGER, dataOD DATE, dataDO DATE, "
+    "zwrocono BOOLEAN, platnosc MONEY";
+
+class Aktualizacja : public ::testing::Test {
+protected:
+    void Zastap(const char* tabela, const QString& tworzenie) {
+        baza.Wykonaj(QStringLiteral("drop table %1").arg(QLatin1String(tabela)));
+        baza.Wykonaj(tworzenie);
+    }
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    TQuery query;
+};
+
+}  // namespace
+
+TEST_F(Aktualizacja, NajstarszyKsztaltDostajeWszystkieKolumnyIWypelnienia) {
+    Zastap("klient", QString::fromLatin1(StaryKlient) + ")");
+    Zastap("film", QString::fromLatin1(StaryFilm) + ")");
+    Zastap("rental", QString::fromLatin1(StaryRental) + ")");
+    baza.Wykonaj("insert into klient (Numer_klienta, Nazwisko, Saldo) values (1, 'Nowak', 5)");
+    baza.Wykonaj("insert into film (Numer_filmu, Tytul_oryginalny, Status) values (1, 'Alien', 1)");
+    baza.Wykonaj("insert into rental values (1, 1, '2024-03-01', '2024-03-03', 0, 2.5)");
+    Slad slad;
+    AktualizujStrukture(query);
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(slad.Zmiany(),
+              (QStringList{
+                  "alter table klient add \"Upowazniony\" CHAR(80)",
+                  "alter table klient add \"LicznikAb\" INTEGER", "update klient set LicznikAb = 0",
+                  "alter table klient add \"Aktualny\" BOOLEAN", "update klient set Aktualny = 1",
+                  "alter table klient add \"Rabat\" INTEGER", "update klient set Rabat = 0",
+                  "alter table rental add \"Z_abonamentu\" MONEY REAL",
+                  "alter table rental add \"DataZwrotu\" DATE",
+                  "alter table rental add \"Platnosc1\" MONEY REAL",
+                  "alter table rental add \"Naleznosc\" MONEY REAL",
+                  "alter table rental add \"Stawka\" MONEY REAL",
+                  "alter table film add \"Aktualny\" BOOLEAN", "update film set Aktualny = 1"}));
+    EXPECT_FALSE(query.Active());
+
+    // Old rows stay visible in the lists and read as the new columns say.
+    query.UstawSQL("select * from klient where aktualny = True");
+    query.Open();
+    ASSERT_FALSE(query.Eof());
+    EXPECT_EQ(query.FieldByName("NAZWISKO").AsString(), "Nowak");
+    EXPECT_EQ(query.FieldByName("LICZNIKAB").AsInteger(), 0);
+    EXPECT_EQ(query.FieldByName("RABAT").AsInteger(), 0);
+    EXPECT_EQ(query.FieldByName("UPOWAZNIONY").AsString(), "");
+    EXPECT_TRUE(query.FieldByName("UPOWAZNIONY").IsNull());
+    query.UstawSQL("select * from film where aktualny = True");
+    query.Open();
+    EXPECT_FALSE(query.Eof());
+}
+
+TEST_F(Aktualizacja, KlientZLicznikiemAbBezRabatuDostajeTylkoRabat) {
+    Zastap("klient", QString::fromLatin1(StaryKlient) +
+                         ", Upowazniony CHAR(80), LicznikAb INTEGER, Aktualny BOOLEAN)");
+    baza.Wykonaj(
+        "insert into klient (Numer_klienta, LicznikAb, Aktualny) values (1, 7, 1), "
+        "(2, 3, 0)");
+    Slad slad;
+    AktualizujStrukture(query);
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(slad.Zmiany(), (QStringList{"alter table klient add \"Rabat\" INTEGER",
+                                          "update klient set Rabat = 0"}));
+    EXPECT_EQ(baza.Wartosc("select group_concat(LicznikAb || ':' || Rabat || ':' || Aktualny) "
+                           "from klient")
+                  .toString(),
+              "7:0:1,3:0:0");
+}
+
+TEST_F(Aktualizacja, WypozyczeniaBezPieciuKolumnDostajaJeWKolejnosci) {
+    Zastap("rental", QString::fromLatin1(StaryRental) + ")");
+    baza.Wykonaj("insert into rental values (1, 1, '2023-11-02', '2023-11-04', 1, 0)");
+    Slad slad;
+    AktualizujStrukture(query);
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(slad.Zmiany().size(), 5);
+    EXPECT_EQ(kolumny(baza, "rental"),
+              (QStringList{"id_filmu", "id_klienta", "dataOD", "dataDO", "zwrocono", "platnosc",
+                           "Z_abonamentu", "DataZwrotu", "Platnosc1", "Naleznosc", "Stawka"}));
+    query.UstawSQL("select * from rental");
+    query.Open();
+    ASSERT_FALSE(query.Eof());
+    EXPECT_FALSE(query.FieldByName("DATAZWROTU").AsDate().isValid());
+    for (const char* k : {"Z_ABONAMENTU", "PLATNOSC1", "NALEZNOSC", "STAWKA"}) {
+        EXPECT_EQ(query.FieldByName(k).AsFloat(), 0.0) << k;
+        EXPECT_EQ(query.FieldByName(k).AsString(), "") << k;
+    }
+    query.Close();
+    // The added money columns keep whole amounts as reals.
+    baza.Wykonaj("update rental set Naleznosc = 12");
+    EXPECT_EQ(baza.Wartosc("select typeof(Naleznosc) from rental").toString(), "real");
+}
+
+TEST_F(Aktualizacja, KolumnaWInnejWielkosciLiterJestObecna) {
+    Zastap("klient", QString::fromLatin1(StaryKlient) +
+                         ", UPOWAZNIONY CHAR(80), licznikab INTEGER, AKTUALNY BOOLEAN, RABAT "
+                         "INTEGER)");
+    Zastap("film", QString::fromLatin1(StaryFilm) + ", aktualny BOOLEAN)");
+    Slad slad;
+    AktualizujStrukture(query);
+    EXPECT_TRUE(slad.Zmiany().isEmpty()) << slad.Zmiany().join('\n').toStdString();
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
+TEST_F(Aktualizacja, DrugiStartNieZmieniaNiczego) {
+    Zastap("klient", QString::fromLatin1(StaryKlient) + ")");
+    Zastap("rental", QString::fromLatin1(StaryRental) + ")");
+    AktualizujStrukture(query);
+    const QString schemat =
+        baza.Wartosc("select group_concat(sql, ';') from sqlite_master").toString();
+    Slad slad;
+    AktualizujStrukture(query);
+    EXPECT_EQ(slad.polecenia,
+              (QStringList{"select * from klient", "select * from rental", "select * from film"}));
+    EXPECT_EQ(baza.Wartosc("select group_concat(sql, ';') from sqlite_master").toString(), schemat);
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
+TEST_F(Aktualizacja, NowaInstalacjaMaWszystkieKolumny) {
+    Slad slad;
+    AktualizujStrukture(query);
+    EXPECT_TRUE(slad.Zmiany().isEmpty());
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
+TEST_F(Aktualizacja, BrakTabeliKlientowDajeOsiemKomunikatow) {
+    baza.Wykonaj("drop table klient");
+    AktualizujStrukture(query);
+    ASSERT_EQ(fake.komunikaty.size(), 8u);
+    for (const auto& k : fake.komunikaty) {
+        EXPECT_TRUE(k.tekst.contains("klient")) << k.tekst.toStdString();
+        EXPECT_EQ(k.ikona, TIkona::Brak);
+    }
+    // The other tables are still examined.
+    EXPECT_EQ(kolumny(baza, "rental").size(), 11);
+    EXPECT_FALSE(query.Active());
+}

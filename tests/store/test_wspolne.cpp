@@ -1,0 +1,123 @@
+// Screen and statement forms of amounts, numbers and dates.
+#include <gtest/gtest.h>
+
+#include "store/uWspolne.h"
+
+TEST(Kwoty, NaEkranIWSQL) {
+    const struct {
+        double kwota;
+        const char* ekran;
+        const char* sql;
+    } przypadki[] = {
+        {0, "0,00", "0.00"},
+        {12.5, "12,50", "12.50"},
+        {-3, "-3,00", "-3.00"},
+        {1234.5, "1234,50", "1234.50"},
+        {2.675, "2,68", "2.68"},
+        {-2.675, "-2,68", "-2.68"},
+        {0.005, "0,01", "0.01"},
+        {-0.004, "0,00", "0.00"},
+        {0.004, "0,00", "0.00"},
+        {7.499999, "7,50", "7.50"},
+        {0.1 + 0.2, "0,30", "0.30"},
+        {-0.5, "-0,50", "-0.50"},
+        {1e6, "1000000,00", "1000000.00"},
+    };
+    for (const auto& p : przypadki) {
+        EXPECT_EQ(KwotaNaEkran(p.kwota), QString::fromLatin1(p.ekran)) << p.kwota;
+        EXPECT_EQ(KwotaSQL(p.kwota), QString::fromLatin1(p.sql)) << p.kwota;
+    }
+}
+
+TEST(Kwoty, PorownaniaDoGrosza) {
+    EXPECT_TRUE(KwotaZerowa(0.004));
+    EXPECT_TRUE(KwotaZerowa(-0.004));
+    EXPECT_FALSE(KwotaZerowa(0.005));
+    EXPECT_TRUE(KwotyRowne(0.1 + 0.2, 0.3));
+    EXPECT_FALSE(KwotaUjemna(-0.001));
+    EXPECT_TRUE(KwotaUjemna(-0.01));
+    EXPECT_DOUBLE_EQ(ZaokraglijDoGroszy(1.005), 1.01);
+}
+
+TEST(Liczby, ZEkranu) {
+    const struct {
+        const char* tekst;
+        std::optional<double> wartosc;
+    } przypadki[] = {
+        {"12,5", 12.5}, {"5,", 5.0},      {"5,00", 5.0}, {",5", 0.5}, {"0", 0.0},
+        {" 7 ", 7.0},   {"-3,25", -3.25}, {"", {}},      {"a", {}},   {"1,2,3", {}},
+        {"1.5", {}},    {"12 5", {}},     {",", {}},     {"-", {}},   {"1e3", {}},
+    };
+    for (const auto& p : przypadki) EXPECT_EQ(LiczbaZEkranu(p.tekst), p.wartosc) << p.tekst;
+}
+
+TEST(Liczby, KazdyPrefiksPoprawnejLiczbyPrzechodziPodczasPisania) {
+    for (const char* liczba : {"5,00", "12,5", "0,99", "100"}) {
+        const QString t = QString::fromLatin1(liczba);
+        for (int n = 0; n <= t.size(); ++n)
+            EXPECT_TRUE(TekstLiczbyPoprawny(t.left(n))) << t.left(n).toStdString();
+    }
+    for (const char* zly : {"-", "-5", "a", "1,2,3", "5a", "1.5", ",,"})
+        EXPECT_FALSE(TekstLiczbyPoprawny(QString::fromLatin1(zly))) << zly;
+}
+
+TEST(Liczby, FormatOgolny) {
+    const std::pair<double, const char*> przypadki[] = {
+        {100, "100"},
+        {-0.5, "-0,5"},
+        {12.75, "12,75"},
+        {0, "0"},
+        {2.5, "2,5"},
+        {-0.0, "0"},
+        {1.0 / 3, "0,333333333333333"},
+        {1234567.5, "1234567,5"},
+    };
+    for (const auto& [liczba, tekst] : przypadki)
+        EXPECT_EQ(LiczbaOgolna(liczba), QString::fromLatin1(tekst)) << liczba;
+}
+
+TEST(Daty, ZTekstuWOknieLat) {
+    UstawDzisiaj(QDate(2024, 3, 5));
+    const std::pair<const char*, QDate> przypadki[] = {
+        {"05.03.24", {2024, 3, 5}},
+        {"5.3.24", {2024, 3, 5}},
+        {"01.01.74", {1974, 1, 1}},
+        {"31.12.73", {2073, 12, 31}},
+        {"05.03.1924", {1924, 3, 5}},
+        {"29.02.2023", {}},
+        {"32.01.24", {}},
+        {"05-03-24", {}},
+        {"05.03.124", {}},
+        {"", {}},
+        {" 05.03.24 ", {2024, 3, 5}},
+    };
+    for (const auto& [tekst, data] : przypadki) EXPECT_EQ(DataZTekstu(tekst), data) << tekst;
+    UstawDzisiaj(QDate(2000, 6, 1));
+    EXPECT_EQ(DataZTekstu("01.01.50"), QDate(1950, 1, 1));
+    EXPECT_EQ(DataZTekstu("01.01.49"), QDate(2049, 1, 1));
+    EXPECT_EQ(RokZOkna(99), 1999);
+    UstawDzisiaj(QDate());
+}
+
+TEST(Daty, PostaciTekstowe) {
+    const QDate d(2024, 3, 5);
+    EXPECT_EQ(DataSQL(d), "\"05.03.2024\"");
+    EXPECT_EQ(DataKrotka(d), "05.03.24");
+    EXPECT_EQ(DataDluga(d), "05.03.2024");
+    EXPECT_EQ(DataKrotka(QDate()), "");
+    EXPECT_EQ(DataSQL(QDate(1999, 12, 31)), "\"31.12.1999\"");
+}
+
+TEST(Numery, CzteryCyfry) {
+    EXPECT_EQ(Numer4(7), "0007");
+    EXPECT_EQ(Numer4(0), "0000");
+    EXPECT_EQ(Numer4(1234), "1234");
+    EXPECT_EQ(Numer4(12345), "12345");
+}
+
+TEST(Teksty, CytowanieDlaPolecen) {
+    EXPECT_EQ(TekstSQL("O'Brien"), "'O''Brien'");
+    EXPECT_EQ(TekstSQL(""), "''");
+    EXPECT_EQ(TekstSQL("a\"b"), "'a\"b'");
+    EXPECT_EQ(TekstSQLCudzyslow("a\"b'c"), "\"a\"\"b'c\"");
+}

@@ -1,0 +1,289 @@
+// The program's writing statements, quoting of typed text, and how values are stored
+// and read back.
+#include <gtest/gtest.h>
+
+#include "DaneWypozyczalni.h"
+#include "store/Tlumacz.h"
+#include "store/uWspolneDB.h"
+
+namespace {
+
+struct TZapis {
+    const char* opis;
+    const char* sql;
+    const char* sprawdzenie;  // a store-SQL query of one value
+    QVariant oczekiwane;
+};
+
+// clang-format off
+const TZapis Zapisy[] = {
+    {"expired subscription", "update klient set Abonament = False, Saldo = 0 where ID = 2",
+     "select Abonament || '/' || Saldo from klient where ID = 2", "0/0.0"},
+    {"rental commit, negative change",
+     "update klient set Saldo = Saldo + -2.50, Ostatnie_wypozyczenie = \"06.03.24\", LicznikAb = 3 "
+     "where id = 1",
+     "select Saldo || '/' || Ostatnie_wypozyczenie || '/' || LicznikAb from klient where ID = 1",
+     "10.0/2024-03-06/3"},
+    {"balance set", "update klient set Saldo = -3.00 where id = 1",
+     "select typeof(Saldo) || Saldo from klient where ID = 1", "real-3.0"},
+    {"open row paid part", "update rental set platnosc = 1.25 where id_filmu = 1 and id_klienta = 1 "
+     "and zwrocono = False",
+     "select platnosc from rental where id_filmu = 1 and id_klienta = 1 and zwrocono = 0", 1.25},
+    {"return closes the row",
+     "update rental set zwrocono = True, dataZwrotu = \"05.03.24\", platnosc1 = 2.5, z_abonamentu = "
+     "0.00, naleznosc = 7.50 where id_filmu = 1 and id_klienta = 1 and Zwrocono = False",
+     "select zwrocono || '/' || dataZwrotu || '/' || platnosc1 from rental where id_filmu = 1 and "
+     "id_klienta = 1 and dataOD = '2024-03-01'",
+     "1/2024-03-05/2.5"},
+    {"return puts the film back",
+     "update film set status = True, Ilosc_wypozyczen = Ilosc_wypozyczen + 1, wplywy = wplywy + "
+     "7.50 where id = 1",
+     "select Status || '/' || Ilosc_wypozyczen || '/' || Wplywy from film where ID = 1",
+     "1/7/37.5"},
+    {"return balance and counter", "update klient set Saldo = 12.50, Licznik = Licznik + 2 where "
+     "id = 1",
+     "select Licznik from klient where ID = 1", 6},
+    {"undo deletes the open row",
+     "delete from rental where id_filmu = 2 and id_klienta = 2 and zwrocono = False",
+     "select count(*) from rental where id_klienta = 2", 1},
+    {"undo balance", "update klient set Saldo = -3.00, licznikAb = 0 where id = 2",
+     "select LicznikAb from klient where ID = 2", 0},
+    {"extension", "update rental set dataDO = \"12.03.24\", naleznosc = 12.50 where id_klienta = 1 "
+     "and id_filmu = 1 and zwrocono = False",
+     "select dataDO || '/' || naleznosc from rental where id_filmu = 1 and zwrocono = 0",
+     "2024-03-12/12.5"},
+    {"film status by hand, quoted ID", " UPDATE film SET Status = TRUE WHERE ID = '1' ",
+     "select Status from film where ID = 1", 1},
+    {"film status by hand, off", " UPDATE film SET Status = FALSE WHERE ID = '2' ",
+     "select Status from film where ID = 2", 0},
+    {"film withdrawn", "update film set Aktualny = False where ID = 1",
+     "select Aktualny from film where ID = 1", 0},
+    {"client restored", "update klient set Aktualny = True where ID = 3",
+     "select Aktualny from klient where ID = 3", 1},
+    {"arrears payment", "update klient set Saldo = Saldo + 2.5 where ID = 1",
+     "select Saldo from klient where ID = 1", 15.0},
+    {"arrears row by its dates",
+     "update rental set platnosc1 = 0 where id_klienta = 1 and id_filmu = 2 and dataOD = "
+     "\"01.02.2024\" and dataZwrotu = \"05.02.2024\"",
+     "select platnosc1 from rental where id_klienta = 1 and id_filmu = 2", 0.0},
+    {"arrears row without a return date",
+     "update rental set platnosc1 = 1 where id_klienta = 1 and id_filmu = 2 and dataOD = "
+     "\"01.02.2024\" and dataZwrotu is null",
+     "select platnosc1 from rental where id_klienta = 1 and id_filmu = 2", 2.5},
+    {"client record saved",
+     "update klient set Numer_klienta = 0008, Imie = 'Jan', Nazwisko = 'Kowalski', Firma = "
+     "'Kino \"Muza\"', Kod = '90-001', Miejscowosc = 'Łódź', Ulica = 'Piotrkowska', Nr_posesji = "
+     "'12a', Nr_lokalu = '3', Telefon = '', NIP = '', Ostatnie_wypozyczenie = \"05.03.24\", Saldo "
+     "= 12.50, Abonament = True, Abonament_OD = \"05.03.24\", Abonament_DO = \"04.04.24\", "
+     "Licznik = 4, Upowazniony = '', LicznikAb = 0, Rabat = 10 where ID = 1",
+     "select Numer_klienta || '/' || Firma || '/' || Nr_Posesji || '/' || Abonament_DO || '/' || "
+     "Rabat from klient where ID = 1",
+     "8/Kino \"Muza\"/12a/2024-04-04/10"},
+};
+// clang-format on
+
+class Zapis : public Wypozyczalnia, public ::testing::WithParamInterface<TZapis> {};
+
+TEST_P(Zapis, ZmieniaBazeTakJakChceProgram) {
+    const TZapis& p = GetParam();
+    UruchomSQL(query, QString::fromUtf8(p.sql));
+    ASSERT_TRUE(fake.komunikaty.empty()) << fake.komunikaty.front().tekst.toStdString();
+    EXPECT_FALSE(query.Active());
+    const QVariant v = baza.Wartosc(QString::fromUtf8(p.sprawdzenie));
+    if (p.oczekiwane.typeId() == QMetaType::Double)
+        EXPECT_DOUBLE_EQ(v.toDouble(), p.oczekiwane.toDouble());
+    else
+        EXPECT_EQ(v.toString(), p.oczekiwane.toString());
+}
+
+void PrintTo(const TZapis& p, std::ostream* os) {
+    *os << p.sql;
+}
+
+INSTANTIATE_TEST_SUITE_P(Polecenia, Zapis, ::testing::ValuesIn(Zapisy));
+
+}  // namespace
+
+// Typed text goes in through TekstSQL and comes back exactly as typed.
+TEST_F(Wypozyczalnia, TekstWracaTakJakWpisany) {
+    const QString teksty[] = {
+        "O'Brien",
+        "Schindler's List",
+        "Kino \"Muza\"",
+        "C:\\filmy\\nowe",
+        "100% zabawy",
+        "a_b%c",
+        "Zażółć gęślą jaźń",
+        "''",
+        "'",
+        "\"",
+        "' or 1=1 --",
+        "x'); delete from film; --",
+        "Ąę ŁÓDŹ ß",
+        "",
+        "tab\tnowa\nlinia",
+        "klient.db",
+        "05.03.24",
+        "True",
+    };
+    for (const QString& t : teksty) {
+        UruchomSQL(query, "update film set Tytul_polski = " + TekstSQL(t) +
+                              ", Opis = " + TekstSQL(t) + " where ID = 2");
+        OtworzSQL(query, "select Tytul_polski, Opis from film where Tytul_polski = " + TekstSQL(t) +
+                             " and ID = 2");
+        ASSERT_TRUE(query.Active()) << t.toStdString();
+        ASSERT_FALSE(query.Eof()) << t.toStdString();
+        EXPECT_EQ(query.FieldByName("TYTUL_POLSKI").AsString(), t);
+        EXPECT_EQ(query.FieldByName("opis").AsString(), t);
+        query.Close();
+    }
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(baza.Ile("select count(*) from film"), 3);
+}
+
+// A double-quoted literal, as the film search writes its patterns, with a doubled
+// double quote inside.
+TEST_F(Wypozyczalnia, CudzyslowWTekscieWCudzyslowach) {
+    UruchomSQL(query, "update film set Tytul_oryginalny = 'the \"best\" film' where ID = 1");
+    OtworzSQL(query, "select ID from film where ( Lower( Tytul_oryginalny ) like " +
+                         TekstSQLCudzyslow("the \"best\" film") + " )");
+    EXPECT_EQ(Wiersze(query, {"ID"}), (std::vector<QStringList>{{"1"}}));
+    OtworzSQL(query, "select ID from film where Tytul_oryginalny = \"the \"\"best\"\" film\"");
+    EXPECT_EQ(Wiersze(query, {"ID"}), (std::vector<QStringList>{{"1"}}));
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
+// Empty values read as 0, the empty text, False and no date, whatever the reader.
+TEST_F(Wypozyczalnia, PustePolaCzytajaSieJakoZeraIPusteTeksty) {
+    baza.Wykonaj("insert into rental (id_filmu, id_klienta) values (3, 3)");
+    baza.Wykonaj(
+        "update klient set Upowazniony = null, Rabat = null, Aktualny = null, Saldo = "
+        "null, Abonament_DO = null where ID = 3");
+    OtworzSQL(query, "select * from rental where id_filmu = 3");
+    ASSERT_FALSE(query.Eof());
+    for (const char* k : {"PLATNOSC", "Platnosc1", "Z_ABONAMENTU", "NALEZNOSC", "STAWKA"}) {
+        EXPECT_EQ(query.FieldByName(k).AsFloat(), 0.0) << k;
+        EXPECT_EQ(query.FieldByName(k).AsInteger(), 0) << k;
+        EXPECT_EQ(query.FieldByName(k).AsString(), "") << k;
+    }
+    EXPECT_FALSE(query.FieldByName("ZWROCONO").AsBoolean());
+    EXPECT_FALSE(query.FieldByName("DATAZWROTU").AsDate().isValid());
+    EXPECT_EQ(query.FieldByName("DATAZWROTU").AsString(), "");
+    OtworzSQL(query, "select * from klient where ID = 3");
+    EXPECT_EQ(query.FieldByName("UPOWAZNIONY").AsString(), "");
+    EXPECT_EQ(query.FieldByName("RABAT").AsInteger(), 0);
+    EXPECT_FALSE(query.FieldByName("AKTUALNY").AsBoolean());
+    EXPECT_EQ(query.FieldByName("SALDO").AsFloat(), 0.0);
+    EXPECT_FALSE(query.FieldByName("ABONAMENT_DO").AsDate().isValid());
+    // An empty result reads the same way.
+    OtworzSQL(query, "select * from klient where ID = 99");
+    EXPECT_TRUE(query.Eof());
+    EXPECT_EQ(query.FieldByName("SALDO").AsFloat(), 0.0);
+    EXPECT_EQ(query.FieldByName("NAZWISKO").AsString(), "");
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
+// Money is stored as reals, dates as ISO text that sorts, booleans as 0/1.
+TEST_F(Wypozyczalnia, TypyPrzechowywania) {
+    EXPECT_EQ(baza.Wartosc("select typeof(Saldo) from klient where ID = 3").toString(), "real");
+    EXPECT_EQ(baza.Wartosc("select typeof(Wplywy) from film where ID = 3").toString(), "real");
+    EXPECT_EQ(baza.Wartosc("select typeof(platnosc1) from rental where id_filmu = 1 and "
+                           "id_klienta = 1")
+                  .toString(),
+              "real");
+    EXPECT_EQ(baza.Wartosc("select Ostatnie_wypozyczenie from klient where ID = 3").toString(),
+              "2023-12-10");
+    EXPECT_EQ(baza.Wartosc("select group_concat(Abonament) from klient").toString(), "0,1,0");
+    OtworzSQL(query,
+              "select Numer_klienta from klient where Ostatnie_wypozyczenie >= "
+              "\"31.12.23\" order by Ostatnie_wypozyczenie");
+    EXPECT_EQ(Wiersze(query, {"NUMER_KLIENTA"}), (std::vector<QStringList>{{"12"}, {"7"}}));
+    OtworzSQL(query, "select * from klient where ID = 1");
+    EXPECT_EQ(query.FieldByName("OSTATNIE_WYPOZYCZENIE").AsDate(), QDate(2024, 3, 5));
+    EXPECT_DOUBLE_EQ(query.FieldByName("SALDO").AsFloat(), 12.5);
+    EXPECT_TRUE(query.FieldByName("AKTUALNY").AsBoolean());
+    EXPECT_EQ(query.FieldByName("Aktualny").AsString(), "True");
+    EXPECT_EQ(query.FieldByName("NUMER_KLIENTA").AsInteger(), 7);
+}
+
+// Two-digit years in statements fall in the window around the program's today.
+TEST(Tlumacz, DwucyfrowyRokWOknieWokolDzisiaj) {
+    UstawDzisiaj(QDate(2024, 3, 5));
+    const std::pair<const char*, const char*> daty[] = {
+        {"\"05.03.24\"", "'2024-03-05'"},   {"\"01.01.74\"", "'1974-01-01'"},
+        {"\"31.12.73\"", "'2073-12-31'"},   {"\"1.2.00\"", "'2000-02-01'"},
+        {"\"29.02.2024\"", "'2024-02-29'"}, {"\"05.03.1999\"", "'1999-03-05'"},
+    };
+    for (const auto& [lokalny, iso] : daty)
+        EXPECT_EQ(PrzetlumaczSQL(QStringLiteral("select %1").arg(lokalny)),
+                  QStringLiteral("select %1").arg(iso))
+            << lokalny;
+    UstawDzisiaj(QDate(2060, 1, 1));
+    EXPECT_EQ(PrzetlumaczSQL("x = \"01.01.10\""), "x = '2010-01-01'");
+    EXPECT_EQ(PrzetlumaczSQL("x = \"01.01.09\""), "x = '2109-01-01'");
+    EXPECT_EQ(PrzetlumaczSQL("x = \"01.01.11\""), "x = '2011-01-01'");
+    UstawDzisiaj(QDate());
+}
+
+TEST(Tlumacz, PostacieTabelIWartosci) {
+    UstawDzisiaj(QDate(2024, 3, 5));
+    const std::pair<const char*, const char*> przypadki[] = {
+        {"alter table \"klient.db\" add \"klient.db\".\"Upowazniony\" CHAR(80)",
+         "alter table klient add \"Upowazniony\" CHAR(80)"},
+        {"alter table \"rental.db\" add \"rental.db\".\"Stawka\" MONEY",
+         "alter table rental add \"Stawka\" MONEY REAL"},
+        {"select * from 'C:\\Wirdolan\\Bazy\\klient.db' k", "select * from klient k"},
+        {"select * from \"/srv/wirdolan/Bazy/rental.db\" r, \"/srv/x/film.db\" f",
+         "select * from rental r, film f"},
+        {"select \"klient.db\".Imie from klient", "select \"Imie\" from klient"},
+        {"update 'D:\\Bazy\\film.db' set status = TRUE", "update film set status = 1"},
+        {"insert into \"dictionary.db\"( Nazwa ) values ( 'a' )",
+         "insert into dictionary( Nazwa ) values ( 'a' )"},
+        // the same texts as values stay values
+        {"select ID from film where Tytul_polski = 'klient.db'",
+         "select ID from film where Tytul_polski = 'klient.db'"},
+        {"update film set Opis = 'a', Tytul_polski = \"film.db\"",
+         "update film set Opis = 'a', Tytul_polski = 'film.db'"},
+        {"select a from t where x in ('film.db', 'b')",
+         "select a from t where x in ('film.db', 'b')"},
+        // a pattern that looks like a date is a pattern
+        {"where t like \"12.05.99\"", "where t like '12.05.99'"},
+        {"where t = \"12.05.99\"", "where t = '1999-05-12'"},
+        {"where t = \"O'Brien\"", "where t = 'O''Brien'"},
+        {"where a = tRuE or b = FaLsE", "where a = 1 or b = 0"},
+        {"where a <> 0 and b = :ID and c = 'x''y'", "where a <> 0 and b = :ID and c = 'x''y'"},
+        {"select \"5.3.24\", \"05.03\", \"1.2.3.4\"", "select '2024-03-05', '05.03', '1.2.3.4'"},
+        {"select money from t", "select money from t"},
+    };
+    for (const auto& [lokalny, wynik] : przypadki)
+        EXPECT_EQ(PrzetlumaczSQL(QString::fromUtf8(lokalny)), QString::fromUtf8(wynik)) << lokalny;
+    UstawDzisiaj(QDate());
+}
+
+TEST(Tlumacz, BledneTekstyOdrzucone) {
+    EXPECT_THROW(PrzetlumaczSQL("select * from film where a = 'abc"), TBladBazy);
+    EXPECT_THROW(PrzetlumaczSQL("select * from film where a = \"abc"), TBladBazy);
+    EXPECT_THROW(PrzetlumaczSQL("select * from film where d = \"31.02.24\""), TBladBazy);
+    EXPECT_THROW(PrzetlumaczSQL("select * from film where d = \"05.13.2024\""), TBladBazy);
+}
+
+// A statement that cannot be run shows the store's text once; the query object stays
+// usable.
+TEST_F(Wypozyczalnia, BladPoleceniaPokazanyRaz) {
+    OtworzSQL(query, "select * form klient");
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].tytul, TytulAplikacji);
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Brak);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("syntax error"))
+        << fake.komunikaty[0].tekst.toStdString();
+    EXPECT_FALSE(query.Active());
+    UruchomSQL(query, "update klient set Saldo = 1 where ID = 1; delete from klient");
+    EXPECT_EQ(fake.komunikaty.size(), 2u);
+    EXPECT_EQ(baza.Ile("select count(*) from klient"), 3);
+    UruchomSQL(query, "update klient set Nieznana = 1");
+    EXPECT_EQ(fake.komunikaty.size(), 3u);
+    OtworzSQL(query, "select Saldo from klient where ID = 1");
+    EXPECT_EQ(fake.komunikaty.size(), 3u);
+    EXPECT_EQ(query.FieldByName("SALDO").AsString(), "12,5");
+    EXPECT_THROW(query.FieldByName("NIEMA"), TBladBazy);
+}
