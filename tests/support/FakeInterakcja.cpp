@@ -16,16 +16,14 @@ QMessageBox::StandardButton FakeInterakcja::Pokaz(const TKomunikat& komunikat) {
     komunikaty.push_back(komunikat);
     const bool wybor = (komunikat.przyciski & ~QMessageBox::StandardButtons(QMessageBox::Ok)) !=
                        QMessageBox::StandardButtons();
-    if (!odpowiedzi.empty()) {
-        const auto o = odpowiedzi.front();
-        odpowiedzi.pop_front();
-        return o;
-    }
-    if (wybor) {
+    if (!wybor) return QMessageBox::Ok;  // a notice has nothing to answer
+    if (odpowiedzi.empty()) {
         ADD_FAILURE() << "unexpected question: " << komunikat.tekst.toStdString();
         return komunikat.domyslny;
     }
-    return QMessageBox::Ok;
+    const auto o = odpowiedzi.front();
+    odpowiedzi.pop_front();
+    return o;
 }
 
 int FakeInterakcja::PokazModalnie(QDialog& okno) {
