@@ -8,9 +8,9 @@
 #include "app/uCennik.h"
 #include "app/uRozliczenieZaleglosci.h"
 #include "clients/uWplata.h"
+#include "reports/uEksport.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
-#include "reports/uEksport.h"
 #include "ui_uZaleglosci.h"
 
 TfZaleglosci* fZaleglosci = nullptr;
@@ -25,11 +25,6 @@ struct TLinia {
     double Naleznosc = 0;
     qint64 IdFilmu = 0;
 };
-
-QString Data(const TField& pole) {
-    const QDate d = pole.AsDate();
-    return d.isValid() ? DataDluga(d) : QString();
-}
 
 // " = "dd.mm.yyyy"" for a date of the list, " is null" for an empty one.
 QString WarunekDaty(const QString& tekst) {
@@ -101,8 +96,8 @@ void TfZaleglosci::FormShow() {
         for (; !Query1.Eof(); Query1.Next()) {
             TLinia l;
             l.Tytul = Query1.FieldByName(QStringLiteral("TYTUL")).AsString();
-            l.DataOD = Data(Query1.FieldByName(QStringLiteral("DATAOD")));
-            l.DataZwrotu = Data(Query1.FieldByName(QStringLiteral("DATAZWROTU")));
+            l.DataOD = DataDluga(Query1.FieldByName(QStringLiteral("DATAOD")).AsDate());
+            l.DataZwrotu = DataDluga(Query1.FieldByName(QStringLiteral("DATAZWROTU")).AsDate());
             l.Naleznosc =
                 ZaokraglijDoGroszy(Query1.FieldByName(QStringLiteral("PLATNOSC1")).AsFloat());
             l.IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsLargeInt();

@@ -14,13 +14,9 @@ TfSzukaj* fSzukaj = nullptr;
 
 namespace {
 
-// Only the letters A to Z are lowered; every other character goes as typed.
-QString MaleLitery(const QString& tekst) {
-    QString wynik = tekst;
-    for (QChar& c : wynik)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
-    return wynik;
-}
+// The typed title is lowered the way the store's Lower lowers the titles, Polish letters
+// included, so that "ŻÓŁW" finds "Żółw".
+QString MaleLitery(const QString& tekst) { return tekst.toLower(); }
 
 // The chosen entry of a pick list, the empty text when none is chosen.
 QString Wybor(const QComboBox* combo) {

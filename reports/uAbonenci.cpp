@@ -18,11 +18,6 @@ namespace {
 
 enum Kolumna { KolNumer, KolKlient, KolOd, KolDo, KolId };
 
-QString Data(const TField& pole) {
-    const QDate d = pole.AsDate();
-    return d.isValid() ? DataDluga(d) : QString();
-}
-
 }  // namespace
 
 TfAbonenci::TfAbonenci(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfAbonenci>()) {
@@ -62,8 +57,8 @@ void TfAbonenci::FormShow() {
         const TField& nr = Query1.FieldByName(QStringLiteral("NR"));
         linie.push_back({nr.IsNull() ? QString() : Numer4(nr.AsLargeInt()),
                          Query1.FieldByName(QStringLiteral("KLIENT")).AsString(),
-                         Data(Query1.FieldByName(QStringLiteral("ABONAMENT_OD"))),
-                         Data(Query1.FieldByName(QStringLiteral("ABONAMENT_DO"))),
+                         DataDluga(Query1.FieldByName(QStringLiteral("ABONAMENT_OD")).AsDate()),
+                         DataDluga(Query1.FieldByName(QStringLiteral("ABONAMENT_DO")).AsDate()),
                          QString::number(Query1.FieldByName(QStringLiteral("ID")).AsLargeInt())});
     }
     Query1.Close();

@@ -18,11 +18,6 @@ namespace {
 
 enum Kolumna { KolFilm, KolKlient, KolDataOd, KolDataDo, KolId };
 
-QString Data(const TField& pole) {
-    const QDate d = pole.AsDate();
-    return d.isValid() ? DataDluga(d) : QString();
-}
-
 }  // namespace
 
 TfFilmyWyp::TfFilmyWyp(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfFilmyWyp>()) {
@@ -73,8 +68,8 @@ void TfFilmyWyp::WczytajWypozyczone(int rodzaj) {
     for (; Query1.Active() && !Query1.Eof(); Query1.Next())
         linie.push_back({Query1.FieldByName(QStringLiteral("tytul")).AsString(),
                          Query1.FieldByName(QStringLiteral("klient")).AsString(),
-                         Data(Query1.FieldByName(QStringLiteral("dataOD"))),
-                         Data(Query1.FieldByName(QStringLiteral("dataDO"))),
+                         DataDluga(Query1.FieldByName(QStringLiteral("dataOD")).AsDate()),
+                         DataDluga(Query1.FieldByName(QStringLiteral("dataDO")).AsDate()),
                          QString::number(Query1.FieldByName(QStringLiteral("id")).AsLargeInt())});
     Query1.Close();
 

@@ -32,8 +32,8 @@ TEST(ZapytanieSzukania, KolejnoscKryteriowIWhereAnd) {
               Poczatek + "where Gatunek like 'dramat' order by Numer_filmu");
     EXPECT_EQ(ZapytanieSzukania({"Matrix ŻÓŁW", "JAN NOWAK", "ANNA LIS", "dramat", "DVD"}),
               Poczatek +
-                  "where ( Lower( Tytul_oryginalny ) like 'matrix ŻÓŁw' or Lower( Tytul_polski ) "
-                  "like 'matrix ŻÓŁw' ) and ( Upper( Rezyseria_1 ) like 'JAN NOWAK' or Upper( "
+                  "where ( Lower( Tytul_oryginalny ) like 'matrix żółw' or Lower( Tytul_polski ) "
+                  "like 'matrix żółw' ) and ( Upper( Rezyseria_1 ) like 'JAN NOWAK' or Upper( "
                   "Rezyseria_2 ) like 'JAN NOWAK' ) and ( Upper( Rola_glowna_1 ) like 'ANNA LIS' "
                   "or Upper( Rola_glowna_2 ) like 'ANNA LIS' or Upper( Rola_glowna_3 ) like 'ANNA "
                   "LIS' or Upper( Rola_glowna_4 ) like 'ANNA LIS' or Upper( Rola_glowna_5 ) like "
@@ -146,6 +146,18 @@ TEST_F(Szukaj, TytulJakoWzorzec) {
     fake.Wyczysc();
     Tytul()->setText("MATR%");
     EXPECT_EQ(Znajdz(), (std::vector<QString>{"0001", "0002"}));
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
+TEST_F(Szukaj, TytulZWielkimiPolskimiLiterami) {
+    Dodaj(1, "Żółw", "Żółw");
+    Dodaj(2, "Łódź", "Miasto");
+    Otworz();
+    Tytul()->setText("ŻÓŁW");
+    EXPECT_EQ(Znajdz(), (std::vector<QString>{"0001"}));
+    Otworz();
+    Tytul()->setText("ŁÓ%");
+    EXPECT_EQ(Znajdz(), (std::vector<QString>{"0002"}));
     EXPECT_TRUE(fake.komunikaty.empty());
 }
 
