@@ -26,6 +26,12 @@ TUstawienia Taryfa() {
     return fConfig ? fConfig->Ustawienia : TUstawienia{};
 }
 
+// A number in general format with a decimal point, as the return writes a returned
+// rental's unpaid part ("2.5", "0").
+QString LiczbaOgolnaSQL(double liczba) {
+    return LiczbaOgolna(liczba).replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- return
@@ -113,7 +119,7 @@ void TfMain::ZapiszZwrot() {
                 UruchomSQL(Query1,
                            QStringLiteral("update rental set zwrocono = True, dataZwrotu = ") +
                                DataSQL(dane.Dzisiaj) + QStringLiteral(", platnosc1 = ") +
-                               KwotaSQL(r.Platnosc1) + QStringLiteral(", z_abonamentu = ") +
+                               LiczbaOgolnaSQL(r.Platnosc1) + QStringLiteral(", z_abonamentu = ") +
                                KwotaSQL(r.ZAbonamentu) + QStringLiteral(", naleznosc = ") +
                                KwotaSQL(r.Naleznosc) + QStringLiteral(" where id_filmu = ") + film +
                                QStringLiteral(" and id_klienta = ") + klient +

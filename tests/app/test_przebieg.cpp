@@ -360,6 +360,10 @@ TEST_F(Przebieg, KlientStalyWypozyczaDwaFilmyIOddajeJedenNaCzasDrugiPoTerminie) 
     SprawdzZwrot({{"Matrix", "0001", "7,50"}, {"Alien", "0002", "6,00"}}, "0,00", "13,50");
     EXPECT_EQ(Tekst("eSaldo"), "0,00");
     EXPECT_EQ(Tekst("eIleDni"), "1");
+    // A rented film chosen again shows it is out.
+    Wpisz(pole("eFilmNr"), "1");
+    Enter("eFilmNr");
+    EXPECT_EQ(k<QLabel>("lStatus")->text(), "WYPOŻYCZONY");
 
     // Wednesday, the due day: Alien comes back.
     UstawDzisiaj(QDate(2024, 3, 6));
