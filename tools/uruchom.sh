@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/zaleznosci.sh
-cmake -S . -B build -G Ninja -DWIRDOLAN_TESTS=OFF -DWIRDOLAN_BENCH=OFF
+cmake -S . -B build -G Ninja
 cmake --build build -j2 --target wirdolan
 exec build/wirdolan
