@@ -66,7 +66,3 @@ TWplataKoszyka WplataPoDodaniu(bool abonent, bool wplataWlaczona, double suma, d
 double RazemPoZmianie(bool wplataWlaczona, double suma, double wplacono) {
     return wplataWlaczona ? suma : ZaokraglijDoGroszy(suma - wplacono);
 }
-
-double WplataPoUsunieciu(bool abonent, double suma) {
-    return abonent ? 0.0 : suma;
-}

@@ -59,5 +59,3 @@ struct TWplataKoszyka {
 TWplataKoszyka WplataPoDodaniu(bool abonent, bool wplataWlaczona, double suma, double wplacono);
 // The total cell after a row was re-priced; the paid field is left as it is.
 double RazemPoZmianie(bool wplataWlaczona, double suma, double wplacono);
-// The paid field proposed after rows were removed from a basket of total suma.
-double WplataPoUsunieciu(bool abonent, double suma);

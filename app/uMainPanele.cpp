@@ -6,6 +6,7 @@
 #include "app/uCennik.h"
 #include "app/uKoszyk.h"
 #include "app/uMain.h"
+#include "app/uMainLista.h"
 #include "settings/uConfig.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolne.h"
@@ -42,30 +43,11 @@ const TUstawienia& Ustawienia() {
     return fConfig ? fConfig->Ustawienia : domyslne;
 }
 
-QString Komorka(const QTableWidget* lista, int wiersz, int kolumna) {
-    const QTableWidgetItem* k = lista->item(wiersz, kolumna);
-    return k ? k->text() : QString();
-}
-
-void UstawKomorke(QTableWidget* lista, int wiersz, int kolumna, const QString& tekst) {
-    if (QTableWidgetItem* k = lista->item(wiersz, kolumna))
-        k->setText(tekst);
-    else
-        lista->setItem(wiersz, kolumna, new QTableWidgetItem(tekst));
-}
-
 // The prices of rows 0 ... ostatni.
 QStringList CenyWierszy(const QTableWidget* lista, int ostatni) {
     QStringList ceny;
-    for (int w = 0; w <= ostatni; ++w) ceny << Komorka(lista, w, 2);
+    for (int w = 0; w <= ostatni; ++w) ceny << TekstKomorki(lista, w, 2);
     return ceny;
-}
-
-// The list's background: the face colour, or the shadow colour.
-void UstawTloListy(QTableWidget* lista, bool ciemne) {
-    QPalette p = lista->palette();
-    p.setColor(QPalette::Base, lista->palette().color(ciemne ? QPalette::Dark : QPalette::Button));
-    lista->setPalette(p);
 }
 
 }  // namespace
@@ -347,7 +329,7 @@ void TfMain::bNastepnyClick() {
         return;
 
     // A first row without a film number holds no film.
-    const QString pierwszy = Komorka(lista, 0, 1);
+    const QString pierwszy = TekstKomorki(lista, 0, 1);
     if (!pierwszy.isEmpty() && !CalkowitaZEkranu(pierwszy)) {
         for (int k = 0; k <= 3; ++k) UstawKomorke(lista, 0, k, QString());
         lista->setRowCount(1);
@@ -376,7 +358,7 @@ void TfMain::bNastepnyClick() {
     const QString numer = ui->eFilmNr->text();
     const auto numerFilmu = CalkowitaZEkranu(numer);
     for (int w = 0; w <= lista->rowCount() - 2; ++w) {
-        const QString tekst = Komorka(lista, w, 1);
+        const QString tekst = TekstKomorki(lista, w, 1);
         if (tekst == numer || (numerFilmu && CalkowitaZEkranu(tekst) == numerFilmu)) return;
     }
 
@@ -459,7 +441,7 @@ void TfMain::eIleDniChange() {
     const int filmy = LiczbaWierszyFilmow(lista->rowCount());
     if (lista->rowCount() < 2 || wiersz >= filmy) return;
     UstawKomorke(lista, wiersz, 4, tekst);
-    const double stawka = LiczbaZEkranu(Komorka(lista, wiersz, 5)).value_or(0);
+    const double stawka = LiczbaZEkranu(TekstKomorki(lista, wiersz, 5)).value_or(0);
     const bool abonent = KlientAbonent();
     const int licznik = abonent ? LicznikWierszaKoszyka(LicznikAbKlienta, filmy, wiersz) : 0;
     const double cena =
@@ -479,7 +461,7 @@ void TfMain::sgWypozyczenieMouseUp() {
     const QTableWidget* lista = ui->sgWypozyczenie;
     const int wiersz = WybranyWiersz();
     if (wiersz < 0 || wiersz >= LiczbaWierszyFilmow(lista->rowCount())) return;
-    const QString dni = Komorka(lista, wiersz, 4);
+    const QString dni = TekstKomorki(lista, wiersz, 4);
     if (dni != ui->eIleDni->text()) ui->eIleDni->setText(dni);
 }
 
@@ -505,10 +487,10 @@ void TfMain::miDeleteClick() {
                 break;
             }
 
-    qint64 razem = Grosze(LiczbaZEkranu(Komorka(lista, filmy + 1, 2)).value_or(0));
+    qint64 razem = Grosze(LiczbaZEkranu(TekstKomorki(lista, filmy + 1, 2)).value_or(0));
     lista->clearSelection();
     for (int w : usuwane) {  // from the bottom up
-        razem -= Grosze(LiczbaZEkranu(Komorka(lista, w, 2)).value_or(0));
+        razem -= Grosze(LiczbaZEkranu(TekstKomorki(lista, w, 2)).value_or(0));
         lista->removeRow(w);
     }
     const double suma = static_cast<double>(razem) / 100.0;
@@ -518,8 +500,7 @@ void TfMain::miDeleteClick() {
     UstawKomorke(lista, ostatni, 2, KwotaNaEkran(suma));
 
     const bool pusty = lista->rowCount() <= 2;
-    if (ui->eWplata->isEnabled())
-        ui->eWplata->setText(KwotaNaEkran(pusty ? 0.0 : WplataPoUsunieciu(KlientAbonent(), suma)));
+    if (ui->eWplata->isEnabled()) ui->eWplata->setText(KwotaNaEkran(pusty ? 0.0 : suma));
     if (pusty) {
         for (int w = 0; w < lista->rowCount(); ++w)
             for (int k = 0; k < lista->columnCount(); ++k) UstawKomorke(lista, w, k, QString());
@@ -528,7 +509,7 @@ void TfMain::miDeleteClick() {
 }
 
 void TfMain::eWplataExit() {
-    if (Komorka(ui->sgWypozyczenie, 0, 0).isEmpty()) return;
+    if (TekstKomorki(ui->sgWypozyczenie, 0, 0).isEmpty()) return;
     const QString tekst = ui->eWplata->text();
     if (tekst.isEmpty()) return;
     if (!StawkaZEkranu(tekst)) {

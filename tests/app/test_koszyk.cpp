@@ -2,6 +2,7 @@
 // paid field and total, re-pricing by days, row selection and removal.
 #include "app/uCennik.h"
 #include "app/uKoszyk.h"
+#include "app/uMainLista.h"
 #include "test_panele_pulpit.h"
 
 namespace {
@@ -348,12 +349,13 @@ TEST_F(Koszyk_, AbonentCoTrzeciFilmGratis) {
     EXPECT_EQ(Komorka(1, 2), "10,00");
     EXPECT_EQ(Wiersz(4), Razem("20,00"));
 
-    // A removal keeps the counter and the subscriber's proposed payment.
+    // A removal keeps the counter; the paid field proposes the total left, for a
+    // subscriber as for anyone.
     ZaznaczWiersze(0, 0);
     k<QPushButton>("bUsun")->click();
     EXPECT_EQ(fMain->LicznikAbKlienta, 3);
     EXPECT_EQ(Wiersz(3), Razem("10,00"));
-    EXPECT_EQ(pole("eWplata")->text(), "0,00");
+    EXPECT_EQ(pole("eWplata")->text(), "10,00");
 }
 
 TEST_F(Koszyk_, AbonamentKonczacySieDzisiajJeszczeLiczy) {
@@ -388,9 +390,13 @@ TEST_F(Koszyk_, FilmDodanyPodOtwartymiWypozyczeniami) {
     pole("eWplata")->setEnabled(false);
     k<QWidget>("bUsun")->setEnabled(false);
     k<QAction>("miDelete")->setEnabled(false);
+    UstawTloListy(lista(), true);  // the last rental is overdue
 
     Dodaj(7, "2");
     ASSERT_EQ(lista()->rowCount(), 5);
+    EXPECT_EQ(lista()->palette().color(QPalette::Base),
+              QApplication::palette().color(QPalette::Button))
+        << "an added film gives the list its normal colour";
     EXPECT_EQ(Wiersz(2), QStringList({"Alien", "7", "10,00", "1", "2", "5,00"}));
     EXPECT_EQ(Wiersz(3), Separator());
     EXPECT_EQ(Wiersz(4), Razem("15,00")) << "what is owed on the rentals plus the new film";

@@ -560,6 +560,24 @@ TEST_F(Pulpit, NieWPytaniuOUsuniecieFilmuTakzeCzysciWyborFilmu) {
     EXPECT_TRUE(q.FieldByName("Aktualny").AsBoolean());
 }
 
+TEST_F(Pulpit, DaneFilmuONieznanymNumerzeDajaKomunikat) {
+    PrzedStartem(
+        {"insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski, Status, "
+         "Aktualny) values (1, 5, 'Matrix', 'Matrix', 1, 1)"});
+    Uruchom();
+    auto* numer = k<QLineEdit>("eFilmNr");
+    numer->setText("5");
+    QTest::keyClick(numer, Qt::Key_Return);
+    ASSERT_TRUE(k<QPushButton>("bFilmDane")->isEnabled());
+    numer->setText("555");  // typed over the film shown, without Enter
+    k<QPushButton>("bFilmDane")->click();
+    ASSERT_EQ(fake.Teksty(), std::vector<QString>{"Nie znaleziono filmu o podanym numerze."});
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Ostrzezenie);
+    EXPECT_EQ(fake.komunikaty[0].tytul, "Wirdolan");
+    EXPECT_TRUE(fake.pokazaneOkna.empty()) << "no film dialog";
+    EXPECT_EQ(numer->text(), "555");
+}
+
 TEST_F(Pulpit, RaportyOkresowyIRankingiSaPodpietePodMenu) {
     Uruchom();
     fake.PrzyOknie([](QDialog& okno) { return okno.result(); });  // date range: cancelled
