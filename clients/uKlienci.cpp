@@ -161,10 +161,7 @@ void TfKlienci::WczytajSzczegoly() {
         return;
     }
     auto tekst = [&](const char* nazwa) { return Query2.FieldByName(nazwa).AsString(); };
-    auto data = [&](const char* nazwa) {
-        const QDate d = Query2.FieldByName(nazwa).AsDate();
-        return d.isValid() ? DataDluga(d) : QString();
-    };
+    auto data = [&](const char* nazwa) { return DataDluga(Query2.FieldByName(nazwa).AsDate()); };
     ui->eFirma->setText(tekst("Firma"));
     ui->eUpowazniony->setText(tekst("Upowazniony"));
     ui->eMiejscowosc->setText(tekst("Miejscowosc"));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/uMain.h"
 #include "store/uWspolne.h"
 
 namespace {
@@ -26,10 +27,8 @@ QString Wartosc(const TElement& e, const TQuery* zrodlo) {
             return brak ? QString() : Numer4(pole->AsLargeInt());
         case TFormat::Kwota:
             return KwotaNaEkran(brak ? 0.0 : pole->AsFloat());
-        case TFormat::Data: {
-            const QDate d = brak ? QDate() : pole->AsDate();
-            return d.isValid() ? DataDluga(d) : QString();
-        }
+        case TFormat::Data:
+            return DataDluga(brak ? QDate() : pole->AsDate());
     }
     return {};
 }
@@ -186,4 +185,8 @@ const std::vector<TStrona>& TRaport::Strony() {
             if (p.zrodlo) p.zrodlo->Close();
     }
     return strony;
+}
+
+QString TabelaBazy(const QString& plik) {
+    return '"' + KatalogBazy + plik + '"';
 }

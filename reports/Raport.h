@@ -211,3 +211,7 @@ private:
     std::vector<TStrona> strony;
     bool wyprodukowany = false;
 };
+
+// A table of the store named by its file in the tables' folder, quoted for statement text
+// ("\"<folder>rental.db\"").
+QString TabelaBazy(const QString& plik);

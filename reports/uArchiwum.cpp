@@ -102,13 +102,12 @@ void TfArchiwum::FormShow() {
     for (; !Query1.Eof(); Query1.Next()) {
         const TField& nr = Query1.FieldByName(QStringLiteral("nr"));
         const TField& idDrugiej = Query1.FieldByName(QStringLiteral("id"));
-        const QDate zwrot = Query1.FieldByName(QStringLiteral("dataZwrotu")).AsDate();
         linie.push_back(
             {nr.IsNull() ? QString() : Numer4(nr.AsLargeInt()),
              Query1.FieldByName(klient ? QStringLiteral("tytul") : QStringLiteral("klient"))
                  .AsString(),
              DataDluga(Query1.FieldByName(QStringLiteral("dataod")).AsDate()),
-             zwrot.isValid() ? DataDluga(zwrot) : QString(),
+             DataDluga(Query1.FieldByName(QStringLiteral("dataZwrotu")).AsDate()),
              idDrugiej.IsNull() ? QString() : QString::number(idDrugiej.AsLargeInt())});
     }
     Query1.Close();

@@ -1,6 +1,5 @@
 #include "reports/uRapOkresowy.h"
 
-#include "app/uMain.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
 
@@ -8,11 +7,6 @@ namespace {
 
 constexpr double KolNr = 2.1, KolKlient = 24.3, KolFilm = 95.3, KolPlatnosc = 172.5;
 constexpr double Odstep = 2;
-
-// A table of the store named by its file in the tables' folder.
-QString Tabela(const QString& plik) {
-    return '"' + KatalogBazy + plik + '"';
-}
 
 double Wartosc(const TQuery& q, const char* kolumna) {
     const TField* pole = q.FindField(QString::fromLatin1(kolumna));
@@ -105,9 +99,9 @@ bool TfRapOkresowy::Init(const QDate& od, const QDate& do_) {
                             "select k.numer_klienta nr, k.nazwisko || ' ' || k.imie klient, "
                             "f.tytul_oryginalny tytul, r.platnosc, r.platnosc1, r.z_abonamentu, "
                             "r.zwrocono, r.naleznosc from ") +
-                        Tabela(QStringLiteral("rental.db")) + QStringLiteral(" r, ") +
-                        Tabela(QStringLiteral("klient.db")) + QStringLiteral(" k, ") +
-                        Tabela(QStringLiteral("film.db")) +
+                        TabelaBazy(QStringLiteral("rental.db")) + QStringLiteral(" r, ") +
+                        TabelaBazy(QStringLiteral("klient.db")) + QStringLiteral(" k, ") +
+                        TabelaBazy(QStringLiteral("film.db")) +
                         QStringLiteral(" f where r.dataOD >= ") + DataSQL(od) +
                         QStringLiteral(" and ( ( r.dataZwrotu <= ") + DataSQL(do_) +
                         QStringLiteral(

@@ -1,16 +1,7 @@
 #include "reports/uRapRentownosc.h"
 
-#include "app/uMain.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
-
-namespace {
-
-QString Tabela(const QString& plik) {
-    return '"' + KatalogBazy + plik + '"';
-}
-
-}  // namespace
 
 QString KwotaRankingu(const TField& pole) {
     return KwotaNaEkran(pole.IsNull() ? 0.0 : pole.AsFloat()) + QStringLiteral(" zł");
@@ -75,14 +66,14 @@ void TfRapRentownosc::Przygotuj(int rodzaj) {
         // Withdrawn films are never ranked.
         OtworzSQL(Dane, QStringLiteral("select Numer_filmu nr, Tytul_oryginalny || ' (' || "
                                        "Tytul_polski || ')' tytul, wplywy from ") +
-                            Tabela(QStringLiteral("film.db")) +
+                            TabelaBazy(QStringLiteral("film.db")) +
                             QStringLiteral(" where aktualny = true order by wplywy desc"));
     else
         // Only returned rentals count; archived clients are ranked too.
         OtworzSQL(Dane, QStringLiteral("select k.id, k.numer_klienta nr, k.nazwisko, k.imie, "
                                        "sum( r.naleznosc ) kwota from ") +
-                            Tabela(QStringLiteral("klient.db")) + QStringLiteral(" k, ") +
-                            Tabela(QStringLiteral("rental.db")) +
+                            TabelaBazy(QStringLiteral("klient.db")) + QStringLiteral(" k, ") +
+                            TabelaBazy(QStringLiteral("rental.db")) +
                             QStringLiteral(" r where k.id = r.id_klienta and zwrocono = true "
                                            "group by k.id, k.nazwisko, k.imie, k.numer_klienta "
                                            "order by kwota desc"));
