@@ -1,16 +1,14 @@
 #include "reports/Druk.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
-#include <QStandardPaths>
 
+#include "reports/uEksport.h"
 #include "reports/uPodglad.h"
 #include "store/uWspolne.h"
 
@@ -134,19 +132,12 @@ void TRaport::Drukuj() {
 }
 
 bool TRaport::ZapiszJakoPDF() {
-    QString nazwa = TytulZadania.isEmpty() ? QStringLiteral("Raport") : TytulZadania;
-    nazwa.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
-    const QString katalog = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog okno(nullptr, QStringLiteral("Zapisz raport jako PDF"),
-                     QDir(katalog).filePath(nazwa + QStringLiteral(".pdf")),
-                     QStringLiteral("Dokumenty PDF (*.pdf)"));
-    okno.setObjectName(QStringLiteral("dZapiszPDF"));
-    okno.setAcceptMode(QFileDialog::AcceptSave);
-    okno.setFileMode(QFileDialog::AnyFile);
-    okno.setDefaultSuffix(QStringLiteral("pdf"));
-    okno.setOption(QFileDialog::DontUseNativeDialog);
-    if (PokazModalnie(okno) != QDialog::Accepted || okno.selectedFiles().isEmpty()) return false;
-    const QString plik = okno.selectedFiles().constFirst();
+    const QString nazwa =
+        NazwaDoPliku(TytulZadania.isEmpty() ? QStringLiteral("Raport") : TytulZadania);
+    const QString plik =
+        WybierzPlikZapisu(QStringLiteral("Zapisz raport jako PDF"), QStringLiteral("dZapiszPDF"),
+                          nazwa, QStringLiteral("pdf"), QStringLiteral("Dokumenty PDF (*.pdf)"));
+    if (plik.isEmpty()) return false;
     if (!ZapiszPDF(plik)) {
         Uwaga(QStringLiteral("Nie udało się zapisać raportu w pliku \"%1\".\n"
                              "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")

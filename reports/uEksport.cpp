@@ -52,12 +52,32 @@ QString Zlacz(const TWierszeTekstu& wiersze, QString (*komorka)(const QString&),
 // cannot hold.
 QString NazwaPliku(const QTableWidget& siatka) {
     QString nazwa = siatka.window() ? siatka.window()->windowTitle() : QString();
-    nazwa.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
-    nazwa = nazwa.trimmed();
+    nazwa = NazwaDoPliku(nazwa).trimmed();
     return nazwa.isEmpty() ? QStringLiteral("Lista") : nazwa;
 }
 
 }  // namespace
+
+QString NazwaDoPliku(const QString& tekst) {
+    static const QRegularExpression niedozwolone(QStringLiteral("[\\\\/:*?\"<>|]"));
+    return QString(tekst).replace(niedozwolone, QStringLiteral("_"));
+}
+
+QString WybierzPlikZapisu(const QString& tytul, const QString& nazwaOkna,
+                          const QString& proponowana, const QString& rozszerzenie,
+                          const QString& filtr) {
+    const QString katalog = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog okno(nullptr, tytul, QDir(katalog).filePath(proponowana + '.' + rozszerzenie),
+                     filtr);
+    okno.setObjectName(nazwaOkna);
+    okno.setAcceptMode(QFileDialog::AcceptSave);
+    okno.setFileMode(QFileDialog::AnyFile);
+    okno.setDefaultSuffix(rozszerzenie);
+    okno.setOption(QFileDialog::DontUseNativeDialog);
+    if (PokazModalnie(okno) != QDialog::Accepted || okno.selectedFiles().isEmpty())
+        return QString();
+    return okno.selectedFiles().constFirst();
+}
 
 QString TekstSchowka(const TWierszeTekstu& wiersze) {
     return Zlacz(wiersze, &KomorkaSchowka, QStringLiteral("\t"), QStringLiteral("\n"));
@@ -134,17 +154,10 @@ bool ZapiszCSV(const QTableWidget& siatka, const std::vector<int>& pomin) {
     TWierszeTekstu wiersze{NaglowekSiatki(siatka, kolumny)};
     for (auto& w : WierszeSiatki(siatka, wszystkie, kolumny)) wiersze.push_back(std::move(w));
 
-    const QString katalog = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog okno(nullptr, QStringLiteral("Zapisz listę jako CSV"),
-                     QDir(katalog).filePath(NazwaPliku(siatka) + QStringLiteral(".csv")),
-                     QStringLiteral("Pliki CSV (*.csv)"));
-    okno.setObjectName(QStringLiteral("dZapiszCSV"));
-    okno.setAcceptMode(QFileDialog::AcceptSave);
-    okno.setFileMode(QFileDialog::AnyFile);
-    okno.setDefaultSuffix(QStringLiteral("csv"));
-    okno.setOption(QFileDialog::DontUseNativeDialog);
-    if (PokazModalnie(okno) != QDialog::Accepted || okno.selectedFiles().isEmpty()) return false;
-    const QString plik = okno.selectedFiles().constFirst();
+    const QString plik = WybierzPlikZapisu(
+        QStringLiteral("Zapisz listę jako CSV"), QStringLiteral("dZapiszCSV"), NazwaPliku(siatka),
+        QStringLiteral("csv"), QStringLiteral("Pliki CSV (*.csv)"));
+    if (plik.isEmpty()) return false;
     if (!ZapiszPlikCSV(plik, TekstCSV(wiersze))) {
         Uwaga(QStringLiteral("Nie udało się zapisać listy w pliku \"%1\".\n"
                              "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")

@@ -40,6 +40,17 @@ void KopiujWiersze(const QTableWidget& siatka, const std::vector<int>& pomin = {
 // Asks for a file name (the dialog dZapiszCSV) and saves the header and every line of the
 // grid there; a failure is reported to the operator. True when the file was written.
 bool ZapiszCSV(const QTableWidget& siatka, const std::vector<int>& pomin = {});
+// The text with every character a file name cannot hold (\ / : * ? " < > |) made "_".
+QString NazwaDoPliku(const QString& tekst);
+
+// Asks where to save a file: the program's save dialog (objectName nazwaOkna) with the
+// caption, the filter, and the proposed name in the user's documents folder; the default
+// suffix is added to a name typed without one. The chosen file, or the empty text when
+// the operator cancelled.
+QString WybierzPlikZapisu(const QString& tytul, const QString& nazwaOkna,
+                          const QString& proponowana, const QString& rozszerzenie,
+                          const QString& filtr);
+
 // Writes the text into the file as UTF-8 with a byte-order mark (so spreadsheets read the
 // Polish letters right); the old file is replaced only once the new one is complete.
 bool ZapiszPlikCSV(const QString& plik, const QString& tekst);

@@ -77,6 +77,13 @@ TEST(Eksport, UkryteKolumnyIPustaLiniaPominiete) {
               (TWierszeTekstu{{"0003", "Nowak Anna", "12,50"}}));
 }
 
+TEST(Eksport, NazwaDoPlikuBezZnakowNiedozwolonych) {
+    EXPECT_EQ(NazwaDoPliku(QStringLiteral("a\\b/c:d*e?f\"g<h>i|j")),
+              QStringLiteral("a_b_c_d_e_f_g_h_i_j"));
+    EXPECT_EQ(NazwaDoPliku(QString::fromUtf8("Żak - saldo (12,50)")),
+              QString::fromUtf8("Żak - saldo (12,50)"));
+}
+
 TEST(Eksport, KopiujZaznaczoneWierszeWKolejnosciListy) {
     QTableWidget sg;
     Wypelnij(sg);

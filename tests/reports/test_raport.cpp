@@ -245,3 +245,24 @@ TEST(Raport, NieudanyDrukINieudanyZapisSaZgloszone) {
     ASSERT_EQ(f.komunikaty.size(), 1u);
     EXPECT_TRUE(f.komunikaty[0].tekst.startsWith("Nie udało się zapisać raportu w pliku"));
 }
+
+TEST(Raport, ZapisPDFProponujeTytulZadaniaJakoNazwePliku) {
+    TestowaBaza baza;
+    TRaportProbny r;
+    r.TytulZadania = QStringLiteral("Wirdolan - raport: A/B");
+    FakeInterakcja f;
+    QString proponowany;
+    f.PrzyOknie([&](QDialog& okno) {
+        auto& dialog = dynamic_cast<QFileDialog&>(okno);
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("pdf"));
+        proponowany = dialog.selectedFiles().value(0);
+        return QDialog::Rejected;
+    });
+    // Cancelled: nothing is written and nothing is reported.
+    EXPECT_FALSE(r.ZapiszJakoPDF());
+    EXPECT_EQ(f.pokazaneOkna, (std::vector<QString>{"dZapiszPDF"}));
+    EXPECT_TRUE(f.komunikaty.empty());
+    EXPECT_TRUE(proponowany.endsWith(QStringLiteral("/Wirdolan - raport_ A_B.pdf")))
+        << proponowany.toStdString();
+}
