@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QShowEvent>
+#include <array>
+#include <vector>
 
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
@@ -65,21 +67,19 @@ void TfKlienciArchiwum::Otworz() {
                                      "where Aktualny = False\n"
                                      "order by Nazwisko"));
     if (!Query1.Active()) return;  // the store's error has been shown
-    for (int w = 0; !Query1.Eof(); Query1.Next(), ++w) {
-        sg->setRowCount(w + 1);
-        sg->setItem(w, KolId,
-                    new QTableWidgetItem(
-                        QString::number(Query1.FieldByName(QStringLiteral("ID")).AsLargeInt())));
-        sg->setItem(
-            w, KolNazwisko,
-            new QTableWidgetItem(Query1.FieldByName(QStringLiteral("Nazwisko")).AsString()));
-        sg->setItem(w, KolImie,
-                    new QTableWidgetItem(Query1.FieldByName(QStringLiteral("Imie")).AsString()));
-        sg->setItem(w, KolFirma,
-                    new QTableWidgetItem(Query1.FieldByName(QStringLiteral("Firma")).AsString()));
-    }
+    std::vector<std::array<QString, 4>> linie;
+    for (; !Query1.Eof(); Query1.Next())
+        linie.push_back({QString::number(Query1.FieldByName(QStringLiteral("ID")).AsLargeInt()),
+                         Query1.FieldByName(QStringLiteral("Nazwisko")).AsString(),
+                         Query1.FieldByName(QStringLiteral("Imie")).AsString(),
+                         Query1.FieldByName(QStringLiteral("Firma")).AsString()});
     // The rows are all read: the query lets go of the store.
     Query1.Close();
+    // The grid grows once, not a row at a time.
+    sg->setRowCount(static_cast<int>(linie.size()));
+    for (int w = 0; w < static_cast<int>(linie.size()); ++w)
+        for (int k = KolId; k <= KolFirma; ++k)
+            sg->setItem(w, k, new QTableWidgetItem(linie[static_cast<size_t>(w)][k]));
     if (sg->rowCount() > 0) sg->setCurrentCell(0, KolNazwisko);
     ui->bPrzywroc->setEnabled(sg->rowCount() > 0);
     ui->miPrzywroc->setEnabled(sg->rowCount() > 0);

@@ -14,10 +14,6 @@ TfSzukaj* fSzukaj = nullptr;
 
 namespace {
 
-// The typed title is lowered the way the store's Lower lowers the titles, Polish letters
-// included, so that "ŻÓŁW" finds "Żółw".
-QString MaleLitery(const QString& tekst) { return tekst.toLower(); }
-
 // The chosen entry of a pick list, the empty text when none is chosen.
 QString Wybor(const QComboBox* combo) {
     return combo->currentIndex() >= 0 ? combo->currentText() : QString();
@@ -36,7 +32,9 @@ QString ZapytanieSzukania(const TKryteriaSzukania& k) {
     // Every typed or chosen value goes between single quotes with its quote doubled: a
     // value between double quotes could end the statement or be read as a date.
     if (!k.tytul.isEmpty()) {
-        const QString t = TekstSQL(MaleLitery(k.tytul));
+        // Lowered as the store's Lower lowers the titles, Polish letters included, so that
+        // "ŻÓŁW" finds "Żółw".
+        const QString t = TekstSQL(k.tytul.toLower());
         warunek(QStringLiteral("( Lower( Tytul_oryginalny ) like ") + t +
                 QStringLiteral(" or Lower( Tytul_polski ) like ") + t + QStringLiteral(" )"));
     }
