@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
@@ -98,15 +99,16 @@ QStringList WczytajPlikListy(const QString& sciezka) {
 }
 
 bool ZapiszPlikListy(const QString& sciezka, const QStringList& wpisy, QString* blad) {
-    QFile plik(sciezka);
+    // The old list is replaced only once the new one is complete: a failed or interrupted
+    // write leaves it as it was.
+    QSaveFile plik(sciezka);
     const QByteArray bajty = ZakodujListeSlow(wpisy);
-    if (!plik.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        plik.write(bajty) != bajty.size() || !plik.flush()) {
+    if (!plik.open(QIODevice::WriteOnly) || plik.write(bajty) != bajty.size()) {
         if (blad) *blad = plik.errorString();
+        plik.cancelWriting();
         return false;
     }
-    plik.close();
-    if (plik.error() != QFileDevice::NoError) {
+    if (!plik.commit()) {
         if (blad) *blad = plik.errorString();
         return false;
     }

@@ -29,8 +29,9 @@ QString ZnakiSpozaStronyKodowej(const QString& tekst);
 
 // The entries of the file; a missing or unreadable file is an empty list.
 QStringList WczytajPlikListy(const QString& sciezka);
-// Creates or truncates the file and writes the entries. On failure returns false with
-// the platform's error text in blad.
+// Writes the entries into the file; an old file is replaced only once the new one is
+// complete, so a failed write leaves it as it was. On failure returns false with the
+// platform's error text in blad.
 bool ZapiszPlikListy(const QString& sciezka, const QStringList& wpisy, QString* blad = nullptr);
 
 // Empties the combo's list and fills it with the lines of the word-list file, selecting
