@@ -6,6 +6,7 @@
 #include <QShowEvent>
 
 #include "clients/uKlient.h"
+#include "films/ListaNumerowana.h"
 #include "reports/uRapArchiwum.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
@@ -115,34 +116,10 @@ void TfKlienci::WczytajKlientow() {
                                      "from klient\n"
                                      "where aktualny = True"));
     if (!Query1.Active()) return;  // the store's error has been shown; the list stays
-    struct TWiersz {
-        QString nr, klient, id;
-    };
-    std::vector<TWiersz> wiersze;
-    for (; !Query1.Eof(); Query1.Next())
-        wiersze.push_back({Numer4(Query1.FieldByName(QStringLiteral("Numer_klienta")).AsLargeInt()),
-                           Query1.FieldByName(QStringLiteral("klient")).AsString(),
-                           QString::number(Query1.FieldByName(QStringLiteral("ID")).AsLargeInt())});
-    Query1.Close();
-
-    QTableWidget* sg = ui->sgKlienci;
-    const int biezacy = std::max(0, sg->currentRow());
     wypelnianie = true;
-    sg->clearContents();
-    sg->setRowCount(static_cast<int>(wiersze.size()));
-    for (int w = 0; w < static_cast<int>(wiersze.size()); ++w) {
-        const TWiersz& r = wiersze[static_cast<size_t>(w)];
-        sg->setItem(w, KolNr, new QTableWidgetItem(r.nr));
-        sg->setItem(w, KolKlient, new QTableWidgetItem(r.klient));
-        sg->setItem(w, KolId, new QTableWidgetItem(r.id));
-    }
-    sg->setColumnHidden(KolId, true);
-    if (!wiersze.empty())
-        sg->setCurrentCell(std::min(biezacy, static_cast<int>(wiersze.size()) - 1), KolNr);
+    Id = WypelnijListeNumerowana(ui->sgKlienci, Query1, QStringLiteral("Numer_klienta"),
+                                 QStringLiteral("klient"));
     wypelnianie = false;
-    const QTableWidgetItem* komorka =
-        sg->currentRow() >= 0 ? sg->item(sg->currentRow(), KolId) : nullptr;
-    Id = komorka ? komorka->text().toInt() : 0;
     UstawPolecenia();
 }
 

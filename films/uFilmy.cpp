@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QShowEvent>
 
+#include "films/ListaNumerowana.h"
 #include "films/uFilm.h"
 #include "reports/uRapArchiwum.h"
 #include "store/uWspolne.h"
@@ -95,34 +96,10 @@ void TfFilmy::showEvent(QShowEvent* zdarzenie) {
 void TfFilmy::WczytajFilmy() {
     OtworzSQL(Query1, zapytanie);
     if (!Query1.Active()) return;  // the store's error has been shown; the list stays
-    struct TWiersz {
-        QString nr, tytul, id;
-    };
-    std::vector<TWiersz> wiersze;
-    for (; !Query1.Eof(); Query1.Next())
-        wiersze.push_back({Numer4(Query1.FieldByName(QStringLiteral("Numer_filmu")).AsLargeInt()),
-                           Query1.FieldByName(QStringLiteral("tytul")).AsString(),
-                           QString::number(Query1.FieldByName(QStringLiteral("ID")).AsLargeInt())});
-    Query1.Close();
-
-    QTableWidget* sg = ui->sgFilmy;
-    const int biezacy = std::max(0, sg->currentRow());
     wypelnianie = true;
-    sg->clearContents();
-    sg->setRowCount(static_cast<int>(wiersze.size()));
-    for (int w = 0; w < static_cast<int>(wiersze.size()); ++w) {
-        const TWiersz& r = wiersze[static_cast<size_t>(w)];
-        sg->setItem(w, KolNr, new QTableWidgetItem(r.nr));
-        sg->setItem(w, KolTytul, new QTableWidgetItem(r.tytul));
-        sg->setItem(w, KolId, new QTableWidgetItem(r.id));
-    }
-    sg->setColumnHidden(KolId, true);
-    if (!wiersze.empty())
-        sg->setCurrentCell(std::min(biezacy, static_cast<int>(wiersze.size()) - 1), KolNr);
+    IdWybranego = WypelnijListeNumerowana(ui->sgFilmy, Query1, QStringLiteral("Numer_filmu"),
+                                          QStringLiteral("tytul"));
     wypelnianie = false;
-    const QTableWidgetItem* komorka =
-        sg->currentRow() >= 0 ? sg->item(sg->currentRow(), KolId) : nullptr;
-    IdWybranego = komorka ? komorka->text().toInt() : 0;
     UstawPolecenia();
 }
 
