@@ -7,7 +7,6 @@
 #include "app/uKoszyk.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
-#include "settings/uConfig.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolne.h"
 #include "ui_uMain.h"
@@ -36,11 +35,6 @@ private:
 
 void Obserwuj(QObject* obiekt, QEvent::Type typ, std::function<void()> obsluga) {
     obiekt->installEventFilter(new TObserwator(obiekt, typ, std::move(obsluga)));
-}
-
-const TUstawienia& Ustawienia() {
-    static const TUstawienia domyslne;
-    return fConfig ? fConfig->Ustawienia : domyslne;
 }
 
 // The prices of rows 0 ... ostatni.
@@ -335,7 +329,7 @@ void TfMain::bNastepnyClick() {
         lista->setRowCount(1);
     }
 
-    const TUstawienia& u = Ustawienia();
+    const TUstawienia& u = UstawieniaProgramu();
     if (LimitFilmowOsiagniety(u.FilmMax, lista->rowCount())) {
         Ostrzezenie(QStringLiteral("Nie można wypożyczyć większej liczby filmów."));
         return;
@@ -445,7 +439,7 @@ void TfMain::eIleDniChange() {
     const bool abonent = KlientAbonent();
     const int licznik = abonent ? LicznikWierszaKoszyka(LicznikAbKlienta, filmy, wiersz) : 0;
     const double cena =
-        CenaWKoszyku(Ustawienia(), RabatKlienta, abonent, licznik, stawka, Dzisiaj(), *dni);
+        CenaWKoszyku(UstawieniaProgramu(), RabatKlienta, abonent, licznik, stawka, Dzisiaj(), *dni);
     UstawKomorke(lista, wiersz, 2, KwotaNaEkran(cena));
     const double suma = SumaCenZEkranu(CenyWierszy(lista, filmy - 1));
     UstawKomorke(lista, filmy + 1, 2,
