@@ -388,18 +388,12 @@ void TfMain::bNastepnyClick() {
     UstawKomorke(lista, r, 5, ui->eCena->text());
 
     const double suma = SumaCenZEkranu(CenyWierszy(lista, r));
-    UstawKomorke(lista, r + 1, 0, SeparatorTytulu());
-    UstawKomorke(lista, r + 1, 1, SeparatorKwoty());
-    UstawKomorke(lista, r + 1, 2, SeparatorKwoty());
-    for (int k = 3; k <= 5; ++k) UstawKomorke(lista, r + 1, k, QString());
-
     const bool wlaczona = ui->eWplata->isEnabled();
     const TWplataKoszyka kwoty = WplataPoDodaniu(abonent, wlaczona, suma, KwotaWplaty());
     if (kwoty.wplata) ui->eWplata->setText(KwotaNaEkran(*kwoty.wplata));
-    UstawKomorke(lista, r + 2, 0, RazemDoZaplaty);
-    UstawKomorke(lista, r + 2, 1, QString());
-    UstawKomorke(lista, r + 2, 2, KwotaNaEkran(kwoty.razem));
-    for (int k = 3; k <= 5; ++k) UstawKomorke(lista, r + 2, k, QString());
+    DopiszPodsumowanie(lista, r + 1, kwoty.razem);
+    for (int w = r + 1; w <= r + 2; ++w)
+        for (int k = 3; k <= 5; ++k) UstawKomorke(lista, w, k, QString());
 
     if (wlaczona) {
         ui->bUsun->setEnabled(true);
