@@ -11,6 +11,7 @@
 #include <QLockFile>
 
 #include "app/uAbout.h"
+#include "app/uMainLista.h"
 #include "app/uWitamy.h"
 #include "clients/uKlienci.h"
 #include "clients/uKlienciArchiwum.h"
@@ -262,7 +263,7 @@ void TfMain::AktualizujStrukture() {
 }
 
 void TfMain::UstawCene() {
-    const bool zmiana = fConfig && fConfig->Ustawienia.ZmianaStawki;
+    const bool zmiana = UstawieniaProgramu().ZmianaStawki;
     ui->eCena->setEnabled(zmiana);
     ui->eCena->setFocusPolicy(zmiana ? Qt::StrongFocus : Qt::NoFocus);
 }

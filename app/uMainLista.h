@@ -1,10 +1,12 @@
-// Cells of the desk's list and the payment dialog, shared by the desk's operations.
+// Cells of the desk's list, the payment dialog and the settings in force, shared by the
+// desk's panels and operations.
 #pragma once
 
 #include <QString>
 #include <optional>
 
 #include "app/uRozliczenia.h"
+#include "settings/Ustawienia.h"
 
 class QTableWidget;
 
@@ -17,5 +19,11 @@ std::optional<double> KwotaKomorki(const QString& tekst);
 void UstawTloListy(QTableWidget* sg, bool poTerminie);
 // The separator row at wiersz and the total row below it.
 void DopiszPodsumowanie(QTableWidget* sg, int wiersz, double razem);
+// The settings record of the run (fConfig's), or the defaults when there is none.
+const TUstawienia& UstawieniaProgramu();
+
+// The statement that sets the unpaid part of a client's open rental of a film.
+QString PlatnoscSQL(int idFilmu, const QString& klient, double platnosc);
+
 // Shows the payment dialog when proposed; the amount paid (0 when declined or not shown).
 double PokazWplate(const TPropozycjaWplaty& propozycja);

@@ -15,9 +15,11 @@
 #include <QTableWidget>
 
 #include "app/uCennik.h"
+#include "app/uKoszyk.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
 #include "clients/uWplata.h"
+#include "settings/uConfig.h"
 #include "store/uWspolne.h"
 #include "ui_uMain.h"
 
@@ -48,12 +50,23 @@ void UstawTloListy(QTableWidget* sg, bool poTerminie) {
 }
 
 void DopiszPodsumowanie(QTableWidget* sg, int wiersz, double razem) {
-    UstawKomorke(sg, wiersz, 0, QString(80, '='));
-    UstawKomorke(sg, wiersz, 1, QString(21, '='));
-    UstawKomorke(sg, wiersz, 2, QString(21, '='));
-    UstawKomorke(sg, wiersz + 1, 0, QStringLiteral("RAZEM DO ZAPŁATY"));
+    UstawKomorke(sg, wiersz, 0, SeparatorTytulu());
+    UstawKomorke(sg, wiersz, 1, SeparatorKwoty());
+    UstawKomorke(sg, wiersz, 2, SeparatorKwoty());
+    UstawKomorke(sg, wiersz + 1, 0, RazemDoZaplaty);
     UstawKomorke(sg, wiersz + 1, 1, QString());
     UstawKomorke(sg, wiersz + 1, 2, KwotaNaEkran(razem));
+}
+
+const TUstawienia& UstawieniaProgramu() {
+    static const TUstawienia domyslne;
+    return fConfig ? fConfig->Ustawienia : domyslne;
+}
+
+QString PlatnoscSQL(int idFilmu, const QString& klient, double platnosc) {
+    return QStringLiteral("update rental set platnosc = ") + KwotaSQL(platnosc) +
+           QStringLiteral(" where id_filmu = ") + QString::number(idFilmu) +
+           QStringLiteral(" and id_klienta = ") + klient + QStringLiteral(" and zwrocono = False");
 }
 
 double PokazWplate(const TPropozycjaWplaty& propozycja) {
@@ -298,10 +311,7 @@ bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypoz
                            QStringLiteral(", 0, 0, ") + KwotaSQL(r.Naleznosc) +
                            QStringLiteral(", ") + KwotaSQL(r.Stawka) + QStringLiteral(" )"));
         else
-            UruchomSQL(Query1, QStringLiteral("update rental set platnosc = ") +
-                                   KwotaSQL(r.Platnosc) + QStringLiteral(" where id_filmu = ") +
-                                   film + QStringLiteral(" and id_klienta = ") + klient +
-                                   QStringLiteral(" and zwrocono = False"));
+            UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
     }
 
     // 7.-8. The balance, the last rental and the subscriber counter.

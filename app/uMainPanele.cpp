@@ -7,7 +7,6 @@
 #include "app/uKoszyk.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
-#include "settings/uConfig.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolne.h"
 #include "ui_uMain.h"
@@ -36,11 +35,6 @@ private:
 
 void Obserwuj(QObject* obiekt, QEvent::Type typ, std::function<void()> obsluga) {
     obiekt->installEventFilter(new TObserwator(obiekt, typ, std::move(obsluga)));
-}
-
-const TUstawienia& Ustawienia() {
-    static const TUstawienia domyslne;
-    return fConfig ? fConfig->Ustawienia : domyslne;
 }
 
 // The prices of rows 0 ... ostatni.
@@ -335,7 +329,7 @@ void TfMain::bNastepnyClick() {
         lista->setRowCount(1);
     }
 
-    const TUstawienia& u = Ustawienia();
+    const TUstawienia& u = UstawieniaProgramu();
     if (LimitFilmowOsiagniety(u.FilmMax, lista->rowCount())) {
         Ostrzezenie(QStringLiteral("Nie można wypożyczyć większej liczby filmów."));
         return;
@@ -394,18 +388,12 @@ void TfMain::bNastepnyClick() {
     UstawKomorke(lista, r, 5, ui->eCena->text());
 
     const double suma = SumaCenZEkranu(CenyWierszy(lista, r));
-    UstawKomorke(lista, r + 1, 0, SeparatorTytulu());
-    UstawKomorke(lista, r + 1, 1, SeparatorKwoty());
-    UstawKomorke(lista, r + 1, 2, SeparatorKwoty());
-    for (int k = 3; k <= 5; ++k) UstawKomorke(lista, r + 1, k, QString());
-
     const bool wlaczona = ui->eWplata->isEnabled();
     const TWplataKoszyka kwoty = WplataPoDodaniu(abonent, wlaczona, suma, KwotaWplaty());
     if (kwoty.wplata) ui->eWplata->setText(KwotaNaEkran(*kwoty.wplata));
-    UstawKomorke(lista, r + 2, 0, RazemDoZaplaty);
-    UstawKomorke(lista, r + 2, 1, QString());
-    UstawKomorke(lista, r + 2, 2, KwotaNaEkran(kwoty.razem));
-    for (int k = 3; k <= 5; ++k) UstawKomorke(lista, r + 2, k, QString());
+    DopiszPodsumowanie(lista, r + 1, kwoty.razem);
+    for (int w = r + 1; w <= r + 2; ++w)
+        for (int k = 3; k <= 5; ++k) UstawKomorke(lista, w, k, QString());
 
     if (wlaczona) {
         ui->bUsun->setEnabled(true);
@@ -445,7 +433,7 @@ void TfMain::eIleDniChange() {
     const bool abonent = KlientAbonent();
     const int licznik = abonent ? LicznikWierszaKoszyka(LicznikAbKlienta, filmy, wiersz) : 0;
     const double cena =
-        CenaWKoszyku(Ustawienia(), RabatKlienta, abonent, licznik, stawka, Dzisiaj(), *dni);
+        CenaWKoszyku(UstawieniaProgramu(), RabatKlienta, abonent, licznik, stawka, Dzisiaj(), *dni);
     UstawKomorke(lista, wiersz, 2, KwotaNaEkran(cena));
     const double suma = SumaCenZEkranu(CenyWierszy(lista, filmy - 1));
     UstawKomorke(lista, filmy + 1, 2,

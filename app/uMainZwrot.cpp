@@ -16,14 +16,16 @@
 #include "app/uRozliczeniePrzedluzenia.h"
 #include "app/uRozliczenieWycofania.h"
 #include "app/uRozliczenieZwrotu.h"
-#include "settings/uConfig.h"
 #include "store/uWspolne.h"
 #include "ui_uMain.h"
 
 namespace {
 
-TUstawienia Taryfa() {
-    return fConfig ? fConfig->Ustawienia : TUstawienia{};
+// The client's balance and subscriber counter after the undo or the extension.
+QString SaldoILicznikSQL(double saldo, int licznikAb, const QString& klient) {
+    return QStringLiteral("update klient set Saldo = ") + KwotaSQL(saldo) +
+           QStringLiteral(", licznikAb = ") + QString::number(licznikAb) +
+           QStringLiteral(" where id = ") + klient;
 }
 
 // A number in general format with a decimal point, as the return writes a returned
@@ -54,7 +56,7 @@ void TfMain::ZapiszZwrot() {
         TDaneZwrotu dane;
         dane.Pierwszy = zakres->first;
         dane.Ostatni = zakres->second;
-        dane.Ustawienia = Taryfa();
+        dane.Ustawienia = UstawieniaProgramu();
         dane.RabatKlienta = RabatKlienta;
         dane.Abonament = ui->cbAbonament->isChecked();
         dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
@@ -181,16 +183,10 @@ void TfMain::bCofnijClick() {
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
         UstawKomorke(sg, k + 1, 2, KwotaNaEkran(wynik.Razem));
         // 7. The client.
-        UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
-                               QStringLiteral(", licznikAb = ") + QString::number(wynik.LicznikAb) +
-                               QStringLiteral(" where id = ") + klient);
+        UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
         // 8. The money spread again over the remaining rentals.
         for (const TWierszPoWycofaniu& r : wynik.Pozostale)
-            UruchomSQL(Query1, QStringLiteral("update rental set platnosc = ") +
-                                   KwotaSQL(r.Platnosc) + QStringLiteral(" where id_filmu = ") +
-                                   QString::number(r.IdFilmu) +
-                                   QStringLiteral(" and id_klienta = ") + klient +
-                                   QStringLiteral(" and zwrocono = False"));
+            UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
 
         zapisano = transakcja.Zatwierdz();
     }
@@ -234,7 +230,7 @@ void TfMain::bPrzedluzenieClick() {
         dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
         dane.Abonament = ui->cbAbonament->isChecked();
         dane.LicznikAb = LicznikAbKlienta;
-        dane.Ustawienia = Taryfa();
+        dane.Ustawienia = UstawieniaProgramu();
         dane.RabatKlienta = RabatKlienta;
 
         // 5. One start date prices every extended row: that of the first open rental.
@@ -265,16 +261,10 @@ void TfMain::bPrzedluzenieClick() {
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
 
         // 10. The client.
-        UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
-                               QStringLiteral(", licznikAb = ") + QString::number(wynik.LicznikAb) +
-                               QStringLiteral(" where id = ") + klient);
+        UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
         // 11. What was paid, spread over every listed rental.
         for (const TWierszPoPrzedluzeniu& r : wynik.Wiersze)
-            UruchomSQL(Query1, QStringLiteral("update rental set platnosc = ") +
-                                   KwotaSQL(r.Platnosc) + QStringLiteral(" where id_filmu = ") +
-                                   QString::number(r.IdFilmu) +
-                                   QStringLiteral(" and id_klienta = ") + klient +
-                                   QStringLiteral(" and zwrocono = False"));
+            UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
 
         licznik = wynik.LicznikAb;
         return transakcja.Zatwierdz();

@@ -1,9 +1,10 @@
 // The money of an extension (bPrzedluzenieClick).
 //
-// After the days dialog and WybierzWiersze the desk passes the listed rental rows (film
-// ID, charge and rate from columns 3, 2 and 5), the extended range, the days N, the start
-// date of the first open rental the store returns, the total row's amount, eWplata,
-// eSaldo, cbAbonament, LicznikAbKlienta, the settings and today.
+// After the days dialog and WybierzWiersze the desk passes the rental rows as listed from
+// the store (WypozyczeniaNaLiscie: film ID, charge and rate), the extended range, the
+// days N, the start date of the first open rental the store returns, the listing's
+// unpaid parts (SumaPlatnosci) and what it says was paid (WplaconoWczesniej), eSaldo,
+// cbAbonament, LicznikAbKlienta, the settings and today.
 //
 //   PrzygotujPrzedluzenie  the new due date and charges (the desk writes Naleznosci into
 //                          column 2 and runs the dataDO/naleznosc update of every
@@ -29,8 +30,8 @@ struct TDanePrzedluzenia {
     int IloscDni = 0;  // N from the days dialog
     QDate DataOD;      // the start date every extended row is priced from
     QDate Dzisiaj;
-    double Razem = 0;        // the total row: unpaid on the listed rentals
-    double Wplacono = 0;     // eWplata: paid on the listed rentals
+    double Razem = 0;        // SumaPlatnosci: unpaid on the listed rentals
+    double Wplacono = 0;     // WplaconoWczesniej: paid on the listed rentals
     double Saldo = 0;        // eSaldo
     bool Abonament = false;  // cbAbonament
     int LicznikAb = 0;       // LicznikAbKlienta

@@ -1,8 +1,9 @@
 // The money of an undo (bCofnijClick).
 //
-// The desk asks WybierzWiersze, then passes the listed rental rows (film ID and charge
-// from columns 3 and 2), the withdrawn range, the total row's amount (the unpaid parts),
-// eWplata, eSaldo and LicznikAbKlienta. RozliczWycofanie says which rentals to delete
+// The desk asks WybierzWiersze, then passes the rental rows as listed from the store
+// (WypozyczeniaNaLiscie: film ID and charge), the withdrawn range, the listing's unpaid
+// parts (SumaPlatnosci) and what it says was paid (WplaconoWczesniej), eSaldo and
+// LicznikAbKlienta. RozliczWycofanie says which rentals to delete
 // and which films to put back on the shelf (Wycofane), the message to show, the values
 // for eWplata and the total row, the client's new Saldo and LicznikAb, and the new
 // platnosc of every remaining row. Nothing is priced again.
@@ -17,8 +18,8 @@ struct TDaneWycofania {
     std::vector<TWierszListy> Wiersze;  // every listed rental row, in list order
     int Pierwszy = 0;                   // the withdrawn rows Pierwszy..Ostatni
     int Ostatni = -1;
-    double Razem = 0;     // the total row: unpaid on the listed rentals
-    double Wplacono = 0;  // eWplata: paid on the listed rentals
+    double Razem = 0;     // SumaPlatnosci: unpaid on the listed rentals
+    double Wplacono = 0;  // WplaconoWczesniej: paid on the listed rentals
     double Saldo = 0;     // eSaldo
     int LicznikAb = 0;    // LicznikAbKlienta
 };

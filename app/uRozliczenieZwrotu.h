@@ -1,10 +1,11 @@
 // The money of a return (ZapiszZwrot).
 //
 // The desk asks WybierzWiersze, then gathers TDaneZwrotu: every listed rental row with
-// its charge as shown (column 2) and its rate and dates read from the store (a rate that
-// is empty in the store counts as 0), the returned range, the client's balance (eSaldo),
-// what the listing says was paid (eWplata), the sum of platnosc of all open rentals (P0,
-// from the store), the subscription box and last day, the settings and today.
+// its charge as listed (WypozyczeniaNaLiscie) and its rate and dates read from the store
+// (a rate that is empty in the store counts as 0), the returned range, the client's
+// balance (eSaldo), what the listing says was paid (WplaconoWczesniej), the sum of
+// platnosc of all open rentals (P0, from the store), the subscription box and last day,
+// the settings and today.
 //
 //   PrzygotujZwrot   prices every listed row again; the desk writes Naleznosci into
 //                    column 2, Razem into the total row and Wplacono into eWplata, shows
@@ -41,7 +42,7 @@
 
 struct TWierszZwrotu {
     int IdFilmu = 0;
-    double Naleznosc = 0;  // column 2: the charge as listed
+    double Naleznosc = 0;  // the charge as listed
     double Stawka = 0;     // the rental's stawka
     QDate DataOD, DataDO;
 };
@@ -55,7 +56,7 @@ struct TDaneZwrotu {
     bool Abonament = false;    // cbAbonament
     QDate AbonamentDo;         // eAbonamentDO
     double Saldo = 0;          // eSaldo
-    double Wplacono = 0;       // eWplata: paid on the listed rentals
+    double Wplacono = 0;       // WplaconoWczesniej: paid on the listed rentals
     double SumaPlatnosci = 0;  // sum of platnosc of all open rentals in the store
     QDate Dzisiaj;
 };

@@ -5,7 +5,7 @@
 #include <QDateEdit>
 #include <QRadioButton>
 
-#include "Operacje.h"  // PrintTo for QString
+#include "Operacje.h"  // PrintTo for QString; the desk's message texts
 #include "app/uIloscDni.h"
 #include "clients/uKlient.h"
 #include "clients/uWplata.h"
@@ -19,14 +19,12 @@ namespace {
 // Monday.
 const QDate Poniedzialek(2024, 3, 4);
 
-const QString Zapisane = QStringLiteral("Wypożyczenie zostało zapisane.");
-const QString Zwrocone = QStringLiteral("Zwrot został zapisany.");
-const QString Wycofane = QStringLiteral("Wypożyczenie zostało wycofane.");
-const QString Przedluzone = QStringLiteral("Przedłużenie zostało zapisane.");
-const QString TylkoZaznaczone =
-    QStringLiteral("Czy wykonać operację tylko dla zaznaczonych wierszy?");
-const QString CalaLista =
-    QStringLiteral("Nie zaznaczono żadnego wiersza.\nCzy wykonać operację dla całej listy?");
+using operacje::CalaLista;
+using operacje::Przedluzone;
+using operacje::TylkoZaznaczone;
+using operacje::Wycofane;
+using operacje::Zapisane;
+using operacje::Zwrocone;
 
 // A stored rental, read back.
 struct TRental {

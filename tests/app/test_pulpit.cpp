@@ -39,48 +39,20 @@
 #include "store/Baza.h"
 #include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
+#include "test_panele_pulpit.h"
 
 namespace {
 
-class Pulpit : public ::testing::Test {
+// The panels' started desk, with the shell's "open" recorded.
+class Pulpit : public PulpitPaneli {
 protected:
     Pulpit() {
-        UstawDzisiaj(QDate(2024, 3, 5));
-        folder = katalog.path() + '/';
-        UtworzOkna();
-        fMain->KatalogStartowy = folder;
-        fMain->PlikKonfiguracjiBDE = folder + "silnik.ini";
-        fMain->PlikBlokady = folder + "Wirdolan2";
         fMain->OtworzDokument = [this](const QUrl& u) { otwarte.push_back(u); };
     }
-    ~Pulpit() override {
-        ZniszczOkna();
-        TBaza::Rozlacz();
-        KatalogProgramu.clear();
-        KatalogBazy.clear();
-        UstawDzisiaj(QDate());
-    }
 
-    // Rows put into the store before the program starts.
-    void PrzedStartem(const QStringList& polecenia) {
-        TBaza::Polacz(folder + "Bazy/");
-        for (const QString& p : polecenia) TBaza::Aktywna()->Wykonaj(p);
-        TBaza::Rozlacz();
-    }
-    void Uruchom() {
-        ASSERT_TRUE(fMain->Start());
-        ASSERT_TRUE(fake.komunikaty.empty()) << fake.komunikaty[0].tekst.toStdString();
-    }
     void Aktywuj() {
         fMain->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(fMain));
-    }
-
-    template <typename T>
-    T* k(const char* nazwa) {
-        T* w = fMain->findChild<T*>(nazwa);
-        EXPECT_NE(w, nullptr) << nazwa;
-        return w;
     }
     QStringList Wpisy(const char* lista) {
         QStringList w;
@@ -89,9 +61,6 @@ protected:
         return w;
     }
 
-    QTemporaryDir katalog;
-    QString folder;
-    FakeInterakcja fake;
     std::vector<QUrl> otwarte;
 };
 
