@@ -13,7 +13,6 @@ TfIloscDni* fIloscDni = nullptr;
 namespace {
 
 const QString DomyslnaIlosc = QStringLiteral("1");
-const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.");
 
 // The number of days in the box: empty means 1; a fraction, or a count whose due date
 // would fall beyond the dates the store keeps, gives no value.

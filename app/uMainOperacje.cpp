@@ -223,7 +223,7 @@ void TfMain::bWypozyczClick() {
     const QString wplataTekst = ui->eWplata->text().trimmed();
     const std::optional<double> wplata = LiczbaZEkranu(wplataTekst);
     if (!wplataTekst.isEmpty() && !wplata) {
-        Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+        Ostrzezenie(NiepoprawnaWartosc);
         return;
     }
 

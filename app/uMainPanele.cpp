@@ -287,7 +287,7 @@ void TfMain::eCenaExit() {
     }
     const QString tekst = ui->eCena->text();
     if (!tekst.isEmpty() && !StawkaZEkranu(tekst)) {
-        Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+        Ostrzezenie(NiepoprawnaWartosc);
         ui->eCena->setText(KwotaNaEkran(0));
         return;
     }
@@ -409,14 +409,14 @@ void TfMain::eIleDniChange() {
     const auto dni = CalkowitaZEkranu(tekst);
     if (wiersz < 0 || !ui->bWypozycz->isEnabled()) {
         if (!tekst.isEmpty() && (!dni || *dni < 0 || tekst.trimmed().startsWith('-'))) {
-            Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+            Ostrzezenie(NiepoprawnaWartosc);
             pole->clear();
         }
         return;
     }
     if (tekst.isEmpty()) return;
     if (!dni) {
-        Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+        Ostrzezenie(NiepoprawnaWartosc);
         pole->clear();
         return;
     }
@@ -501,7 +501,7 @@ void TfMain::eWplataExit() {
     const QString tekst = ui->eWplata->text();
     if (tekst.isEmpty()) return;
     if (!StawkaZEkranu(tekst)) {
-        Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+        Ostrzezenie(NiepoprawnaWartosc);
         ui->eWplata->clear();
         return;
     }

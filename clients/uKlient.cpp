@@ -16,7 +16,6 @@ TfKlient* fKlient = nullptr;
 
 namespace {
 
-const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.");
 
 // A date box with no date shows its special (blank) text at its minimum.
 const QDate BrakDaty(1899, 12, 31);

@@ -36,7 +36,7 @@ void TfWplata::showEvent(QShowEvent* zdarzenie) {
 
 void TfWplata::eKwotaChange() {
     if (TekstLiczbyPoprawny(ui->eKwota->text())) return;
-    Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+    Ostrzezenie(NiepoprawnaWartosc);
     ui->eKwota->setText(QStringLiteral("0,00"));
 }
 
@@ -44,7 +44,7 @@ void TfWplata::bZapiszClick() {
     const auto wplacono = LiczbaZEkranu(ui->eKwota->text());
     if (!wplacono) {
         // An amount the operator did not type is never taken.
-        Ostrzezenie(QStringLiteral("Niepoprawna wartość."));
+        Ostrzezenie(NiepoprawnaWartosc);
         ui->eKwota->setFocus();
         return;
     }

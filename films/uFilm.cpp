@@ -14,7 +14,6 @@ TfFilm* fFilm = nullptr;
 
 namespace {
 
-const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.");
 constexpr int DlugoscOpisu = 255;
 
 QString PlikGatunkow() {

@@ -15,7 +15,6 @@ TfConfig* fConfig = nullptr;
 
 namespace {
 
-const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.");
 const QString OplataKarna = QStringLiteral("opłata karna");
 
 // The value of cbKolejnaDoba's entry: 100 … 10 percent, then the rate less 0.50 … 3.00.

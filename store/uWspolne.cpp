@@ -231,12 +231,6 @@ QString TekstSQL(const QString& tekst) {
     return '\'' + t + '\'';
 }
 
-QString TekstSQLCudzyslow(const QString& tekst) {
-    QString t = tekst;
-    t.replace('"', QStringLiteral("\"\""));
-    return '"' + t + '"';
-}
-
 QString DodajUkosnik(const QString& sciezka) {
     if (sciezka.isEmpty() || sciezka.endsWith('/') || sciezka.endsWith('\\')) return sciezka;
     return sciezka + '/';

@@ -11,6 +11,8 @@
 class QDialog;
 
 inline const QString TytulAplikacji = QStringLiteral("Wirdolan");
+// The warning of every numeric field that refuses its text.
+inline const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.");
 
 // ---------------------------------------------------------------- interaction layer
 
@@ -107,9 +109,6 @@ QString Numer4(qint64 numer);
 // A typed text as a single-quoted statement literal; a single quote is doubled so that
 // the stored value equals the typed one.
 QString TekstSQL(const QString& tekst);
-// A typed text as a double-quoted statement literal (the film search's patterns); a
-// double quote is doubled. The store reads it as text, never as a date, after LIKE.
-QString TekstSQLCudzyslow(const QString& tekst);
 // The path with one directory separator appended when it does not end in one;
 // the empty path stays empty.
 QString DodajUkosnik(const QString& sciezka);

@@ -119,5 +119,4 @@ TEST(Teksty, CytowanieDlaPolecen) {
     EXPECT_EQ(TekstSQL("O'Brien"), "'O''Brien'");
     EXPECT_EQ(TekstSQL(""), "''");
     EXPECT_EQ(TekstSQL("a\"b"), "'a\"b'");
-    EXPECT_EQ(TekstSQLCudzyslow("a\"b'c"), "\"a\"\"b'c\"");
 }

@@ -141,12 +141,11 @@ TEST_F(Wypozyczalnia, TekstWracaTakJakWpisany) {
     EXPECT_EQ(baza.Ile("select count(*) from film"), 3);
 }
 
-// A double-quoted literal, as the film search writes its patterns, with a doubled
-// double quote inside.
+// A double-quoted literal with a doubled double quote inside, after LIKE and after =.
 TEST_F(Wypozyczalnia, CudzyslowWTekscieWCudzyslowach) {
     UruchomSQL(query, "update film set Tytul_oryginalny = 'the \"best\" film' where ID = 1");
-    OtworzSQL(query, "select ID from film where ( Lower( Tytul_oryginalny ) like " +
-                         TekstSQLCudzyslow("the \"best\" film") + " )");
+    OtworzSQL(query, "select ID from film where ( Lower( Tytul_oryginalny ) like "
+                     "\"the \"\"best\"\" film\" )");
     EXPECT_EQ(Wiersze(query, {"ID"}), (std::vector<QStringList>{{"1"}}));
     OtworzSQL(query, "select ID from film where Tytul_oryginalny = \"the \"\"best\"\" film\"");
     EXPECT_EQ(Wiersze(query, {"ID"}), (std::vector<QStringList>{{"1"}}));
