@@ -99,7 +99,7 @@ void TfMain::ZapiszZwrot() {
         // 3.6-6. The new charges on screen.
         const TPrzedZwrotem przed = PrzygotujZwrot(dane);
         for (int i = 0; i < k; ++i) UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
-        UstawKomorke(sg, k + 1, 2, KwotaNaEkran(przed.Razem));
+        UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(przed.Razem));  // the total row
         ui->eWplata->setText(KwotaNaEkran(przed.Wplacono));
         if (przed.Nadplata) PokazKomunikatRozliczenia(*przed.Nadplata);
 
@@ -155,7 +155,6 @@ void TfMain::bCofnijClick() {
     if (!zakres) return;
     QTableWidget* sg = ui->sgWypozyczenie;
     const QString klient = QString::number(IdKlienta);
-    const int k = static_cast<int>(WypozyczeniaNaLiscie.size());
 
     TDaneWycofania dane;
     dane.Wiersze = WypozyczeniaNaLiscie;
@@ -181,7 +180,7 @@ void TfMain::bCofnijClick() {
         // 3.-6. What stays paid; a surplus is handed back.
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
-        UstawKomorke(sg, k + 1, 2, KwotaNaEkran(wynik.Razem));
+        UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(wynik.Razem));  // the total row
         // 7. The client.
         UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
         // 8. The money spread again over the remaining rentals.

@@ -207,6 +207,27 @@ TEST_F(PulpitZwrot, JedenZDwochPozostalyPrzeliczonyNaDzis) {
     EXPECT_EQ(baza.Ile("select Licznik from klient"), 2);
 }
 
+TEST_F(PulpitZwrot, ZFilmemDodanymPonizejSumaZwrotuWWierszuRazem) {
+    Wypozyczone({{1, 1, 7.5, 2, 5}}, 7.5);
+    UstawDzisiaj(QDate(2024, 3, 8));  // two days late
+    Przeladuj();
+    DoKoszyka({{2, 2, 5, 1, 5}});  // a film added below the open rental
+    ASSERT_EQ(sg()->rowCount(), 4);
+    QString razemWDialogu, nowyFilmWDialogu;
+    fake.PrzyOknie([&](QDialog& okno) {
+        razemWDialogu = Komorka(3, 2);
+        nowyFilmWDialogu = Komorka(1, 2);
+        okno.findChild<QAbstractButton*>("bZapisz")->click();
+        return okno.result();
+    });
+    Zaznacz(0, 0);
+    Odpowiedz(QMessageBox::Yes);
+    k<QPushButton>("bZwrot")->click();
+    EXPECT_EQ(razemWDialogu, "17,50");    // the return's new total, in the total row
+    EXPECT_EQ(nowyFilmWDialogu, "5,00");  // the added film's price untouched
+    EXPECT_DOUBLE_EQ(Zapisany(1).naleznosc, 17.5);
+}
+
 TEST_F(PulpitZwrot, NieWplaconoZostajeDoZaplaty) {
     Wypozyczone({{1, 1, 7.5, 2, 5}}, 0);
     ASSERT_DOUBLE_EQ(Saldo(), -7.5);
