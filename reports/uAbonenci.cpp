@@ -7,6 +7,7 @@
 
 #include "clients/uKlient.h"
 #include "reports/uEksport.h"
+#include "reports/uSiatka.h"
 #include "reports/uRapAbonenci.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
@@ -64,14 +65,10 @@ void TfAbonenci::FormShow() {
     Query1.Close();
 
     QTableWidget* sg = ui->sgAbonenci;
-    sg->clearContents();
-    sg->setRowCount(linie.empty() ? 1 : static_cast<int>(linie.size()));
-    sg->setHorizontalHeaderLabels({QStringLiteral("Nr klienta"), QStringLiteral("Klient"),
-                                   QStringLiteral("Abonament od"), QStringLiteral("Abonament do"),
-                                   QString()});
-    for (int w = 0; w < static_cast<int>(linie.size()); ++w)
-        for (int k = 0; k <= KolId; ++k)
-            sg->setItem(w, k, new QTableWidgetItem(linie[static_cast<size_t>(w)][k]));
+    WypelnijSiatke(sg,
+                   {QStringLiteral("Nr klienta"), QStringLiteral("Klient"),
+                    QStringLiteral("Abonament od"), QStringLiteral("Abonament do"), QString()},
+                   linie);
     sg->setCurrentCell(0, KolNumer);
     UstawSzerokosciKolumn();
     ui->bRaport->setFocus();

@@ -1,10 +1,12 @@
 #include "reports/uArchiwum.h"
 
+#include <array>
 #include <QEvent>
 #include <QHeaderView>
 #include <QShowEvent>
 
 #include "reports/uEksport.h"
+#include "reports/uSiatka.h"
 #include "reports/uRapArchiwum.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
@@ -16,9 +18,8 @@ namespace {
 
 enum Kolumna { KolNumer, KolNazwa, KolDataOd, KolDataZwrotu, KolId };
 
-struct TLinia {
-    QString numer, nazwa, dataOd, dataZwrotu, id;
-};
+// Number, name, start date, return date, ID of the other side of the rental.
+using TLinia = std::array<QString, 5>;
 
 }  // namespace
 
@@ -113,17 +114,11 @@ void TfArchiwum::FormShow() {
     Query1.Close();
 
     QTableWidget* sg = ui->sgArchiwum;
-    sg->clearContents();
-    sg->setRowCount(linie.empty() ? 1 : static_cast<int>(linie.size()));
-    sg->setHorizontalHeaderLabels(
-        {klient ? QStringLiteral("Nr filmu") : QStringLiteral("Nr klienta"),
-         klient ? QStringLiteral("Tytuł") : QStringLiteral("Klient"),
-         QStringLiteral("Data wypożyczenia"), QStringLiteral("Data zwrotu"), QString()});
-    for (int w = 0; w < static_cast<int>(linie.size()); ++w) {
-        const TLinia& l = linie[static_cast<size_t>(w)];
-        const QString komorki[] = {l.numer, l.nazwa, l.dataOd, l.dataZwrotu, l.id};
-        for (int k = 0; k <= KolId; ++k) sg->setItem(w, k, new QTableWidgetItem(komorki[k]));
-    }
+    WypelnijSiatke(sg,
+                   {klient ? QStringLiteral("Nr filmu") : QStringLiteral("Nr klienta"),
+                    klient ? QStringLiteral("Tytuł") : QStringLiteral("Klient"),
+                    QStringLiteral("Data wypożyczenia"), QStringLiteral("Data zwrotu"), QString()},
+                   linie);
     sg->setCurrentCell(0, KolNumer);
     UstawSzerokosciKolumn();
 }

@@ -7,6 +7,7 @@
 
 #include "clients/uKlient.h"
 #include "reports/uEksport.h"
+#include "reports/uSiatka.h"
 #include "reports/uRapFilmyWyp.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
@@ -73,13 +74,10 @@ void TfFilmyWyp::WczytajWypozyczone(int rodzaj) {
                          QString::number(Query1.FieldByName(QStringLiteral("id")).AsLargeInt())});
     Query1.Close();
 
-    sg->setRowCount(linie.empty() ? 1 : static_cast<int>(linie.size()));
-    sg->setHorizontalHeaderLabels({QStringLiteral("Film"), QStringLiteral("Klient"),
-                                   QStringLiteral("Data wypożyczenia"),
-                                   QStringLiteral("Termin zwrotu"), QString()});
-    for (int w = 0; w < static_cast<int>(linie.size()); ++w)
-        for (int k = 0; k <= KolId; ++k)
-            sg->setItem(w, k, new QTableWidgetItem(linie[static_cast<size_t>(w)][k]));
+    WypelnijSiatke(sg,
+                   {QStringLiteral("Film"), QStringLiteral("Klient"),
+                    QStringLiteral("Data wypożyczenia"), QStringLiteral("Termin zwrotu"), QString()},
+                   linie);
     sg->setCurrentCell(0, KolFilm);
     UstawSzerokosciKolumn();
     sg->setFocus();
