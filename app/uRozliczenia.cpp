@@ -3,6 +3,12 @@
 #include "app/uCennik.h"
 #include "store/uWspolne.h"
 
+TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, double nadwyzka,
+                                        const QString& poKwocie, TRodzajKomunikatu rodzaj) {
+    return {naglowek + NowaLinia + QStringLiteral("Do zwrotu ") + KwotaNaEkran(nadwyzka) + poKwocie,
+            rodzaj, nadwyzka};
+}
+
 void PokazKomunikatRozliczenia(const TKomunikatRozliczenia& komunikat) {
     switch (komunikat.Rodzaj) {
         case TRodzajKomunikatu::Informacja:
@@ -106,10 +112,8 @@ TWynikWypozyczenia RozliczWypozyczenie(const TDaneWypozyczenia& dane,
         p = ZaokraglijDoGroszy(p - pieniadze);
     } else if (!KwotaZerowa(pieniadze)) {
         const double nadwyzka = ZaokraglijDoGroszy(pieniadze - p);
-        w.Nadplata = TKomunikatRozliczenia{QStringLiteral("Pobrano za wysoką kwotę.") + NowaLinia +
-                                               QStringLiteral("Do zwrotu ") +
-                                               KwotaNaEkran(nadwyzka) + QStringLiteral("zł."),
-                                           TRodzajKomunikatu::Ostrzezenie, nadwyzka};
+        w.Nadplata = KomunikatNadplaty(QStringLiteral("Pobrano za wysoką kwotę."), nadwyzka,
+                                       QStringLiteral("zł."), TRodzajKomunikatu::Ostrzezenie);
         pieniadze = p;
         p = 0;
     }

@@ -46,6 +46,10 @@ struct TKomunikatRozliczenia {
 };
 // Shows the message through the interaction layer.
 void PokazKomunikatRozliczenia(const TKomunikatRozliczenia& komunikat);
+// A surplus handed back: the heading, a line break, "Do zwrotu " and the amount followed by
+// the ending the operation uses ("zł.", " zł.", "zł" or nothing).
+TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, double nadwyzka,
+                                        const QString& poKwocie, TRodzajKomunikatu rodzaj);
 
 // What the payment dialog is to show: its label (UstawKwote's caption) and the amount.
 struct TPropozycjaWplaty {

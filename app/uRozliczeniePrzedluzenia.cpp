@@ -59,10 +59,8 @@ TWynikPrzedluzenia RozliczPrzedluzenie(const TDanePrzedluzenia& dane,
     double niezaplacone = 0;
     if (KwotaDodatnia(p - c)) {
         const double nadwyzka = ZaokraglijDoGroszy(p - c);
-        w.Nadplata = TKomunikatRozliczenia{QStringLiteral("Pobrano za wysoką kwotę.") + NowaLinia +
-                                               QStringLiteral("Do zwrotu ") +
-                                               KwotaNaEkran(nadwyzka) + QStringLiteral("zł"),
-                                           TRodzajKomunikatu::Uwaga, nadwyzka};
+        w.Nadplata = KomunikatNadplaty(QStringLiteral("Pobrano za wysoką kwotę."), nadwyzka,
+                                       QStringLiteral("zł"), TRodzajKomunikatu::Uwaga);
     } else {
         niezaplacone = ZaokraglijDoGroszy(c - p);
     }

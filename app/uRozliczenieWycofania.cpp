@@ -20,10 +20,8 @@ TWynikWycofania RozliczWycofanie(const TDaneWycofania& dane) {
     double saldo = ZaokraglijDoGroszy(dane.Saldo + u);
     if (KwotaDodatnia(wplacono - q)) {
         const double nadwyzka = ZaokraglijDoGroszy(wplacono - q);
-        w.Nadplata =
-            TKomunikatRozliczenia{QStringLiteral("Pobrano za wysoką kwotę.") + NowaLinia +
-                                      QStringLiteral("Do zwrotu ") + KwotaNaEkran(nadwyzka),
-                                  TRodzajKomunikatu::Uwaga, nadwyzka};
+        w.Nadplata = KomunikatNadplaty(QStringLiteral("Pobrano za wysoką kwotę."), nadwyzka,
+                                       QString(), TRodzajKomunikatu::Uwaga);
         wplacono = q;
         w.Razem = 0;
     } else {

@@ -110,10 +110,9 @@ TPrzedZwrotem PrzygotujZwrot(const TDaneZwrotu& dane) {
 
     if (KwotaUjemna(sn - w)) {
         const double nadwyzka = ZaokraglijDoGroszy(w - sn);
-        p.Nadplata = TKomunikatRozliczenia{
-            QStringLiteral("Wpłacono za wysoką kwotę w dniu wypożyczenia.") + NowaLinia +
-                QStringLiteral("Do zwrotu ") + KwotaNaEkran(nadwyzka) + QStringLiteral(" zł."),
-            TRodzajKomunikatu::Informacja, nadwyzka};
+        p.Nadplata =
+            KomunikatNadplaty(QStringLiteral("Wpłacono za wysoką kwotę w dniu wypożyczenia."),
+                              nadwyzka, QStringLiteral(" zł."), TRodzajKomunikatu::Informacja);
         p.Wplacono = sn;
         p.Saldo = ZaokraglijDoGroszy(b + p0);
         return p;  // nothing owed, nothing covered, no dialog
@@ -160,10 +159,8 @@ TWynikZwrotu RozliczZwrot(const TDaneZwrotu& dane, const TPrzedZwrotem& przed, d
     const double limit = std::max(ZaokraglijDoGroszy(przed.Razem - przed.SZ - przed.Wplacono), 0.0);
     if (KwotaDodatnia(pay - mn) && KwotaDodatnia(pay - limit)) {
         const double nadwyzka = ZaokraglijDoGroszy(pay - limit);
-        w.Nadplata = TKomunikatRozliczenia{QStringLiteral("Wpłacono za wysoką kwotę.") + NowaLinia +
-                                               QStringLiteral("Do zwrotu ") +
-                                               KwotaNaEkran(nadwyzka) + QStringLiteral(" zł."),
-                                           TRodzajKomunikatu::Informacja, nadwyzka};
+        w.Nadplata = KomunikatNadplaty(QStringLiteral("Wpłacono za wysoką kwotę."), nadwyzka,
+                                       QStringLiteral(" zł."), TRodzajKomunikatu::Informacja);
         pay = limit;
     }
     mn = ZaokraglijDoGroszy(mn - pay);
