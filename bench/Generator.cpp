@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "store/Baza.h"
+#include "store/TQuery.h"
 #include "store/Tlumacz.h"
+#include "store/uStruktura.h"
+#include "store/uWspolne.h"
 
 namespace {
 
@@ -394,6 +397,30 @@ private:
     TPodsumowanieSklepu podsumowanie;
 };
 
+// Keeps the messages of the upgrade instead of showing them.
+class TZapisKomunikatow : public TInterakcja {
+public:
+    QMessageBox::StandardButton Pokaz(const TKomunikat& k) override {
+        teksty << k.tekst;
+        return QMessageBox::Ok;
+    }
+    int PokazModalnie(QDialog&) override { return 0; }
+    QStringList teksty;
+};
+
+// Takes the filled store through the program's upgrade, as its first start would.
+void Aktualizuj() {
+    TZapisKomunikatow zapis;
+    TInterakcja* poprzednia = &Interakcja();
+    UstawInterakcje(&zapis);
+    {
+        TQuery query;
+        AktualizujStrukture(query);
+    }
+    UstawInterakcje(poprzednia);
+    if (WersjaBazy() != WersjaSchematu()) throw TBladBazy(zapis.teksty.join('\n'));
+}
+
 }  // namespace
 
 std::optional<TRozmiarSklepu> RozmiarSklepu(const QString& nazwa) {
@@ -416,6 +443,7 @@ TPodsumowanieSklepu GenerujSklep(const QString& katalog, const TRozmiarSklepu& r
         TGenerator generator(rozmiar, dzis, ziarno);
         const TPodsumowanieSklepu p = generator.generuj(b.Uchwyt());
         b.Wykonaj(QStringLiteral("commit"));
+        Aktualizuj();
         TBaza::Rozlacz();
         return p;
     } catch (...) {

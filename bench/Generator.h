@@ -25,7 +25,8 @@ struct TPodsumowanieSklepu {
 };
 
 // Creates the store in `katalog` (which must not hold one yet) through the program's own
-// schema code and fills it in one transaction. The same seed gives the same shop.
+// schema code, fills it in one transaction and takes it through the program's upgrade.
+// The same seed gives the same shop.
 // Throws TBladBazy.
 TPodsumowanieSklepu GenerujSklep(const QString& katalog, const TRozmiarSklepu& rozmiar,
                                  const QDate& dzis, unsigned ziarno = 2026);
