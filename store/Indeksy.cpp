@@ -18,16 +18,6 @@ const TIndeks Indeksy[] = {
     {"rental_otwarte", "rental", "zwrocono", "zwrocono = 0"},
     // The periodic report's range of rental days.
     {"rental_od", "rental", "dataOD", nullptr},
-    // A client's and a film's history, newest first; rentals of one day in the order the
-    // indexes by client and by film gave them before (open ones first, then as written).
-    {"rental_klient_od", "rental", "id_klienta, dataOD desc, zwrocono", nullptr},
-    {"rental_film_od", "rental", "id_filmu, dataOD desc, zwrocono", nullptr},
-    // The clients' ranking sums returned rentals from the index alone, client by client
-    // (equal sums keep the order of the client rows).
-    {"rental_zwrocone_kwota", "rental", "zwrocono, id_klienta, naleznosc", nullptr},
-    // The films' ranking reads current films by takings, highest first; equal takings in
-    // the table's order, as a sort of the whole table gives them.
-    {"film_wplywy", "film", "Aktualny, Wplywy desc", nullptr},
 };
 
 }  // namespace

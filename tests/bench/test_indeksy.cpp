@@ -16,7 +16,7 @@ namespace {
 
 struct TPolecenie {
     const char* sql;
-    const char* indeks;  // the index its plan must use
+    const char* indeks;  // the index its plan must use; nullptr: one of the older ones
     // False: the statement fixes no order and the index reads its range by day; the rows
     // are the same, in the order of their day instead of the order they were written in.
     bool tenSamPorzadek = true;
@@ -42,18 +42,18 @@ const TPolecenie Polecenia[] = {
     {"select f.id, f.Numer_filmu nr, f.Tytul_oryginalny || ' (' || f.Tytul_polski || ')' tytul, "
      "r.dataOD dataod, r.dataZwrotu dataZwrotu  from rental r left outer join film f on f.ID = "
      "r.id_filmu where r.Id_klienta = 17 order by dataOD DESC",
-     "rental_klient_od"},
+     nullptr},
     {"select k.id, k.nazwisko || ' ' || k.imie klient, k.numer_klienta nr, r.dataOD dataOD, "
      "r.dataZwrotu dataZwrotu  from rental r left outer join klient k on k.id = r.id_klienta "
      "where r.id_filmu = 23 order by dataOD DESC",
-     "rental_film_od"},
+     nullptr},
     {"select Numer_filmu nr, Tytul_oryginalny || ' (' || Tytul_polski || ')' tytul, wplywy from "
      "\"film.db\" where aktualny = true order by wplywy desc",
-     "film_wplywy"},
+     nullptr},
     {"select k.id, k.numer_klienta nr, k.nazwisko, k.imie, sum( r.naleznosc ) kwota from "
      "\"klient.db\" k, \"rental.db\" r where k.id = r.id_klienta and zwrocono = true group by "
      "k.id, k.nazwisko, k.imie, k.numer_klienta order by kwota desc",
-     "rental_zwrocone_kwota"},
+     nullptr},
 };
 
 // Each row's values joined by " | ".
@@ -140,7 +140,9 @@ TEST_F(Indeksy, ServeTheirStatementsWithTheSameRowsInTheSameOrder) {
     std::vector<QStringList> z;
     for (const TPolecenie& p : Polecenia) {
         const QString sql = QString::fromUtf8(p.sql);
-        EXPECT_TRUE(Plan(sql).contains(QLatin1String(p.indeks))) << Plan(sql).toStdString();
+        if (p.indeks) {
+            EXPECT_TRUE(Plan(sql).contains(QLatin1String(p.indeks))) << Plan(sql).toStdString();
+        }
         z.push_back(Wiersze(p));
         EXPECT_GT(z.back().size(), 1) << p.sql;
     }
@@ -149,6 +151,37 @@ TEST_F(Indeksy, ServeTheirStatementsWithTheSameRowsInTheSameOrder) {
         const QStringList bez = Wiersze(Polecenia[i]);
         EXPECT_TRUE(bez == z[i]) << Polecenia[i].sql << "\n" << Roznica(bez, z[i]);
     }
+}
+
+// The desk's open rentals of every client who holds some keep their order.
+TEST_F(Indeksy, LeaveTheDesksOpenRentalsInTheirOrder) {
+    std::vector<int> klienci;
+    {
+        TQuery q;
+        q.UstawSQL("select distinct id_klienta from rental where zwrocono = 0");
+        for (q.Open(); !q.Eof(); q.Next())
+            klienci.push_back(q.FieldByName("id_klienta").AsInteger());
+    }
+    ASSERT_GT(klienci.size(), 5u);
+    auto wszystkie = [&] {
+        QStringList w;
+        for (int id : klienci) {
+            const QByteArray sql =
+                QStringLiteral(
+                    " select f.tytul_oryginalny tytul, f.numer_filmu nr, f.id id,  f.stawka "
+                    "stawka1, r.naleznosc, r.dataOD dataOD,  r.dataDO dataDO, r.platnosc "
+                    "platnosc, r.stawka stawka  from 'rental.db' r,  'film.db' f  where f.id = "
+                    "r.id_filmu  and r.id_klienta = %1 and r.zwrocono = False")
+                    .arg(id)
+                    .toUtf8();
+            w << Wiersze({sql.constData(), nullptr});
+        }
+        return w;
+    };
+    const QStringList z = wszystkie();
+    UsunIndeksy();
+    const QStringList bez = wszystkie();
+    EXPECT_TRUE(bez == z) << Roznica(bez, z);
 }
 
 }  // namespace
