@@ -15,6 +15,9 @@
 #include "admin/WyborTestowy.h"
 #include "app/Operacje.h"
 #include "app/test_panele_pulpit.h"
+#include "clients/uKlienci.h"
+#include "reports/uAbonenci.h"
+#include "reports/uFilmyWyp.h"
 #include "store/TQuery.h"
 
 namespace {
@@ -143,6 +146,11 @@ TEST_F(Kopie, PrzywrocenieZastepujeBazeIPulpitPokazujeKopie) {
     KlientNr("0009");
     ASSERT_EQ(k<QComboBox>("cbKlient")->currentText(), "Zielińska Ewa");
 
+    // Lists used before hold no statement open.
+    for (QDialog* lista : std::initializer_list<QDialog*>{fKlienci, fFilmyWyp, fAbonenci}) {
+        lista->show();
+        lista->hide();
+    }
     wybor.plik = kopia;
     fake.Odpowiedz(QMessageBox::Yes);
     Menu("miPrzywroc");
