@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLockFile>
 
+#include "admin/uImportParadox.h"
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
@@ -150,6 +151,7 @@ TfMain::TfMain(QWidget* parent)
         connect(pozycja, &QAction::triggered, this,
                 [pozycja] { RaportRentownosci(pozycja->objectName()); });
     connect(ui->miUstawienia, &QAction::triggered, this, &TfMain::miUstawieniaClick);
+    connect(ui->miImportParadox, &QAction::triggered, this, &TfMain::miImportParadoxClick);
     connect(ui->miPomoc, &QAction::triggered, this, &TfMain::miPomocClick);
     connect(ui->Ofirmie1, &QAction::triggered, this, &TfMain::Ofirmie1Click);
     connect(ui->miKoniec, &QAction::triggered, this, &QWidget::close);
@@ -581,6 +583,20 @@ void TfMain::miUstawieniaClick() {
     // Whatever the dialog's result, the desk follows the stored settings.
     fConfig->WczytajUstawienia();
     UstawCene();
+}
+
+// The store was empty, so after the import the desk reloads as at start-up.
+void TfMain::miImportParadoxClick() {
+    if (!ImportParadox(this)) return;
+    if (fConfig) fConfig->WczytajUstawienia();
+    UstawCene();
+    ui->cbKlient->clear();
+    ui->eKlientNr->clear();
+    ui->cbTytulOrg->clear();
+    ui->cbTytulPol->clear();
+    WczytajKlientow();
+    WczytajTytuly();
+    UstawTrybPusty();
 }
 
 void TfMain::miPomocClick() {

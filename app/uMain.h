@@ -80,6 +80,7 @@ private:
     void miRapFilmyWyp2Click();
     void miRapAbonenciClick();
     void miUstawieniaClick();
+    void miImportParadoxClick();
     void miPomocClick();
     void Ofirmie1Click();
     void sgWypozyczenieContextPopup(const QPoint& punkt);
