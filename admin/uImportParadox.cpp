@@ -1,9 +1,10 @@
 #include "admin/uImportParadox.h"
 
 #include <QApplication>
-#include <QFileDialog>
 
 #include "admin/ImportParadox.h"
+#include "admin/Narzedzia.h"
+#include "admin/WyborPliku.h"
 #include "store/uWspolne.h"
 
 namespace {
@@ -16,15 +17,7 @@ struct TKursorCzekania {
     ~TKursorCzekania() { QApplication::restoreOverrideCursor(); }
 };
 
-// The store check of the "Narzędzia" menu, shown after the import.
-void SprawdzBazePoImporcie() {}
-
 }  // namespace
-
-std::function<QString(QWidget*)> WybierzKatalogParadox = [](QWidget* rodzic) {
-    return QFileDialog::getExistingDirectory(
-        rodzic, QStringLiteral("Katalog z tabelami Paradox (klient.db, film.db, rental.db)"));
-};
 
 bool ImportParadox(QWidget* rodzic) {
     if (BazaMaDane()) {
@@ -33,12 +26,13 @@ bool ImportParadox(QWidget* rodzic) {
               NicNieZaimportowano);
         return false;
     }
-    const QString katalog = WybierzKatalogParadox(rodzic);
+    const QString katalog = WyborPliku().Folder(
+        rodzic, QStringLiteral("Katalog z tabelami Paradox (klient.db, film.db, rental.db)"));
     if (katalog.isEmpty()) return false;
-    return ImportParadoxZKatalogu(katalog);
+    return ImportParadoxZKatalogu(katalog, rodzic);
 }
 
-bool ImportParadoxZKatalogu(const QString& katalog) {
+bool ImportParadoxZKatalogu(const QString& katalog, QWidget* rodzic) {
     TOdczytParadox odczyt;
     {
         TKursorCzekania kursor;
@@ -64,6 +58,6 @@ bool ImportParadoxZKatalogu(const QString& katalog) {
         return false;
     }
     Informacja(PodsumowanieImportu(odczyt, zWypozyczeniami));
-    SprawdzBazePoImporcie();
+    SprawdzBazeDanych(rodzic);
     return true;
 }

@@ -2,17 +2,12 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class QWidget;
-
-// How the operator picks the folder of the old tables; the empty text when cancelled.
-// Tests replace it.
-extern std::function<QString(QWidget*)> WybierzKatalogParadox;
 
 // The whole import: refuses a store that holds data, asks for the folder, reads the
 // tables, asks before going on without rental.db, writes, reports and checks the store.
 // True when the store was written (the desk then reloads).
 bool ImportParadox(QWidget* rodzic);
 // The same from an already chosen folder.
-bool ImportParadoxZKatalogu(const QString& katalog);
+bool ImportParadoxZKatalogu(const QString& katalog, QWidget* rodzic = nullptr);

@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLockFile>
 
-#include "admin/uImportParadox.h"
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
@@ -153,7 +152,6 @@ TfMain::TfMain(QWidget* parent)
         connect(pozycja, &QAction::triggered, this,
                 [pozycja] { RaportRentownosci(pozycja->objectName()); });
     connect(ui->miUstawienia, &QAction::triggered, this, &TfMain::miUstawieniaClick);
-    connect(ui->miImportParadox, &QAction::triggered, this, &TfMain::miImportParadoxClick);
     connect(ui->miPomoc, &QAction::triggered, this, &TfMain::miPomocClick);
     connect(ui->Ofirmie1, &QAction::triggered, this, &TfMain::Ofirmie1Click);
     connect(ui->miKoniec, &QAction::triggered, this, &QWidget::close);
@@ -185,6 +183,7 @@ TfMain::TfMain(QWidget* parent)
             [this] { cbTytulOrgChange(ui->cbTytulPol); });
 
     PolaczPanele();
+    PolaczNarzedzia();
 }
 
 TfMain::~TfMain() = default;
@@ -237,6 +236,8 @@ bool TfMain::Start() {
         BladOgolny(e.Tekst());
         return false;
     }
+    // The first start of the day keeps the store as it was found.
+    KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     AktualizujStrukture();
 
     // 9. The settings.
@@ -589,20 +590,6 @@ void TfMain::miUstawieniaClick() {
     UstawCene();
 }
 
-// The store was empty, so after the import the desk reloads as at start-up.
-void TfMain::miImportParadoxClick() {
-    if (!ImportParadox(this)) return;
-    if (fConfig) fConfig->WczytajUstawienia();
-    UstawCene();
-    ui->cbKlient->clear();
-    ui->eKlientNr->clear();
-    ui->cbTytulOrg->clear();
-    ui->cbTytulPol->clear();
-    WczytajKlientow();
-    WczytajTytuly();
-    UstawTrybPusty();
-}
-
 void TfMain::miPomocClick() {
     // pomoc.chm when it is there, else the operator's guide.
     const QString plik = PlikPomocy(KatalogProgramu, KatalogWspolnyProgramu);
@@ -623,6 +610,9 @@ void TfMain::closeEvent(QCloseEvent* zdarzenie) {
         zdarzenie->ignore();
         return;
     }
+    // A failing copy is reported and the program closes all the same.
+    if (TBaza::Aktywna())
+        KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     blokada.reset();
     zdarzenie->accept();
 }

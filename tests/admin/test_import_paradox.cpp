@@ -9,14 +9,18 @@
 #include "admin/ImportParadox.h"
 #include "admin/Pxlib.h"
 #include "admin/SklepParadox.h"
+#include "admin/WyborTestowy.h"
 #include "admin/uImportParadox.h"
+#include "admin/uSprawdzBaze.h"
 #include "store/Baza.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 
 // Texts shown as text in failure messages.
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << s.toStdString();
+}
 QT_END_NAMESPACE
 
 namespace {
@@ -96,10 +100,20 @@ protected:
             }
     }
 
+    // The store check shown after the import: its report is kept.
+    void OczekujSprawdzenia() {
+        fake.PrzyOknie([this](QDialog& okno) {
+            raport = dynamic_cast<TfSprawdzBaze&>(okno).Wynik();
+            return int(QDialog::Accepted);
+        });
+    }
+
     void ImportujISprawdz(bool staryKsztalt, int stronaKodowa) {
         ZapiszSklep(stare.path(), staryKsztalt, stronaKodowa);
+        OczekujSprawdzenia();
         ASSERT_TRUE(ImportParadoxZKatalogu(stare.path()));
         for (const TTabelaSklepu& t : Sklep()) SprawdzTabele(t, staryKsztalt);
+        EXPECT_EQ(raport, BrakBledow);
         ASSERT_EQ(fake.komunikaty.size(), 1u);
         EXPECT_EQ(fake.komunikaty[0].tekst,
                   "Import z tabel Paradox zakończony.\n\n"
@@ -125,6 +139,7 @@ protected:
     TestowaBaza baza;
     QTemporaryDir stare;
     FakeInterakcja fake;
+    QString raport;
 };
 
 TEST_F(ImportTabelParadox, StaryKsztaltWStronieKodowej852DostajeKolumnyJakPoAktualizacji) {
@@ -186,7 +201,12 @@ TEST_F(ImportTabelParadox, BrakujaceTabele) {
     // Yes: clients and films; the settings stay at their defaults.
     fake.Wyczysc();
     fake.Odpowiedz(QMessageBox::Yes);
+    OczekujSprawdzenia();
     EXPECT_TRUE(ImportParadoxZKatalogu(stare.path()));
+    // The check names the films left marked out without their rentals.
+    EXPECT_EQ(raport,
+              "Film 0006 jest oznaczony jako wypożyczony, a nie ma otwartego wypożyczenia.\n"
+              "Film 0007 jest oznaczony jako wypożyczony, a nie ma otwartego wypożyczenia.");
     EXPECT_EQ(baza.Ile("select count(*) from klient"), 6);
     EXPECT_EQ(baza.Ile("select count(*) from film"), 6);
     EXPECT_EQ(baza.Ile("select count(*) from rental"), 0);
@@ -206,13 +226,9 @@ TEST_F(ImportTabelParadox, BrakujaceTabele) {
 TEST_F(ImportTabelParadox, BazaZDanymiOdrzucona) {
     ZapiszSklep(stare.path(), false, 1250);
     baza.Wykonaj("insert into film (Numer_filmu, Tytul_oryginalny) values (1, 'Kiler')");
-    const auto poprzedni = WybierzKatalogParadox;
-    WybierzKatalogParadox = [](QWidget*) {
-        ADD_FAILURE() << "folder asked for";
-        return QString();
-    };
+    WyborTestowy wybor;
+    wybor.plik = stare.path();
     EXPECT_FALSE(ImportParadox(nullptr));
-    WybierzKatalogParadox = poprzedni;
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(
         "Import z tabel Paradox jest możliwy tylko do pustej bazy danych"));
@@ -235,6 +251,7 @@ TEST_F(ImportTabelParadox, NieczytelneWierszePoliczoneZPrzyczynami) {
     ZapiszTabeleTestowa(Plik("film.db"), {{"ID", pxfAutoInc, 4}}, 1250, {{1}});
     ZapiszTabeleTestowa(Plik("rental.db"), {{"id_filmu", pxfLong, 4}, {"id_klienta", pxfLong, 4}},
                         1250, {});
+    OczekujSprawdzenia();
     ASSERT_TRUE(ImportParadoxZKatalogu(stare.path()));
     EXPECT_EQ(baza.Ile("select count(*) from klient where ID in (1, 5)"), 2);
     EXPECT_EQ(baza.Ile("select count(*) from klient"), 2);

@@ -1,23 +1,27 @@
 #include <QMenu>
 
 #include "admin/SklepParadox.h"
-#include "admin/uImportParadox.h"
+#include "admin/WyborTestowy.h"
+#include "admin/uSprawdzBaze.h"
 #include "app/test_panele_pulpit.h"
 
 namespace {
 
 class ImportNaPulpicie : public PulpitPaneli {
 protected:
-    ImportNaPulpicie() : poprzedni(WybierzKatalogParadox) {}
-    ~ImportNaPulpicie() override { WybierzKatalogParadox = poprzedni; }
-    std::function<QString(QWidget*)> poprzedni;
     QTemporaryDir stare;
+    WyborTestowy wybor;
 };
 
 TEST_F(ImportNaPulpicie, PoImporcieZMenuPulpitPokazujeOtwarteWypozyczeniaKlienta) {
     Uruchom();
     ZapiszSklep(stare.path(), true, 852);
-    WybierzKatalogParadox = [&](QWidget*) { return stare.path(); };
+    wybor.plik = stare.path();
+    QString raport;
+    fake.PrzyOknie([&](QDialog& okno) {
+        raport = dynamic_cast<TfSprawdzBaze&>(okno).Wynik();
+        return int(QDialog::Accepted);
+    });
     auto* menu = fMain->findChild<QMenu*>("miNarzedzia");
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), "Narzędzia");
@@ -26,6 +30,7 @@ TEST_F(ImportNaPulpicie, PoImporcieZMenuPulpitPokazujeOtwarteWypozyczeniaKlienta
     akcja->trigger();
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith("Import z tabel Paradox zakończony."));
+    EXPECT_EQ(raport, BrakBledow) << "the store check runs after the import";
 
     // The settings, the pick lists and the desk follow the imported shop.
     EXPECT_DOUBLE_EQ(fConfig->Ustawienia.KolejnaDoba, 90);
