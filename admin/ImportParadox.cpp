@@ -11,7 +11,7 @@
 #include "store/Baza.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "admin/ImportParadox.h"
 #include "admin/Narzedzia.h"
 #include "admin/WyborPliku.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 namespace {
 

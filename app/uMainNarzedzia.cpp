@@ -5,6 +5,7 @@
 #include "admin/uImportParadox.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "films/uFilm.h"
 #include "settings/uConfig.h"
 #include "ui_uMain.h"
 
