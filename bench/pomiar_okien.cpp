@@ -26,8 +26,10 @@
 #include "app/uMain.h"
 #include "app/uProgram.h"
 #include "store/Baza.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/Tlumacz.h"
-#include "store/uWspolne.h"
+#include "store/Zegar.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "reports/PodgladStron.h"
 #include "reports/Raport.h"
 #include "reports/uPodglad.h"
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
