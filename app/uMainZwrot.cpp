@@ -145,6 +145,7 @@ void TfMain::ZapiszZwrot() {
     // 17.
     if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 // ---------------------------------------------------------------- undo
@@ -195,6 +196,7 @@ void TfMain::bCofnijClick() {
         Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 // ---------------------------------------------------------------- extension
@@ -274,4 +276,5 @@ void TfMain::bPrzedluzenieClick() {
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }

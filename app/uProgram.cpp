@@ -7,6 +7,7 @@
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uWitamy.h"
+#include "app/uWyglad.h"
 #include "clients/uKlienci.h"
 #include "clients/uKlient.h"
 #include "clients/uWplata.h"
@@ -71,6 +72,7 @@ int UruchomProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(TytulAplikacji);
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    UstawWyglad();
     UtworzOkna();
     const int wynik = fMain->Start() ? QApplication::exec() : 0;
     ZniszczOkna();

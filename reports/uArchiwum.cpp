@@ -1,13 +1,13 @@
 #include "reports/uArchiwum.h"
 
-#include <array>
 #include <QEvent>
 #include <QHeaderView>
 #include <QShowEvent>
+#include <array>
 
 #include "reports/uEksport.h"
-#include "reports/uSiatka.h"
 #include "reports/uRapArchiwum.h"
+#include "reports/uSiatka.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
 #include "ui_uArchiwum.h"
@@ -81,6 +81,8 @@ void TfArchiwum::FormShow() {
             ui->eLicznik->setText(
                 KwotaNaEkran(Query1.FieldByName(QStringLiteral("Wplywy")).AsFloat()));
         }
+        // A name longer than its box shows its beginning.
+        ui->eNazwa->setCursorPosition(0);
         Query1.Close();
     }
 
