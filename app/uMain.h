@@ -45,10 +45,11 @@ public:
     void WczytajTytuly();
 
     // What the start-up uses from its surroundings; tests replace each piece.
-    QString PlikBlokady;           // the single-copy lock
-    QString PlikKonfiguracjiBDE;   // the engine's alias configuration
-    QString KatalogStartowy;       // the program's folder (empty: the executable's)
-    TSrodowiskoStartu Srodowisko;  // engine check and installer offer
+    QString PlikBlokady;             // the single-copy lock
+    QString PlikKonfiguracjiBDE;     // the engine's alias configuration
+    QString KatalogStartowy;         // the data folder (empty: chosen for the executable's)
+    TSrodowiskoStartu Srodowisko;    // engine check and installer offer
+    QString KatalogWspolnyProgramu;  // the installed shared files (empty: none)
     std::function<void(const QUrl&)> OtworzDokument;  // the shell's "open"
 
     // Desk fields shared by the panels, the list and the operations.
