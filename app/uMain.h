@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "admin/KopieAutomatyczne.h"
 #include "app/uRozliczenia.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -83,6 +84,14 @@ private:
     void miRapFilmyWyp2Click();
     void miRapAbonenciClick();
     void miUstawieniaClick();
+    // ---- The "Narzędzia" menu (uMainNarzedzia.cpp).
+    void PolaczNarzedzia();
+    void miKopiaZapasowaClick();
+    void miPrzywrocClick();
+    void miSprawdzBazeClick();
+    // After the store was replaced: the settings, the pick lists and an empty desk.
+    void PoPrzywroceniu();
+    // ---- end of the tools' block.
     void miPomocClick();
     void Ofirmie1Click();
     void sgWypozyczenieContextPopup(const QPoint& punkt);
@@ -148,6 +157,7 @@ private:
 
     std::unique_ptr<Ui::TfMain> ui;
     std::unique_ptr<QLockFile> blokada;
+    TKopieAutomatyczne KopieAutomatyczne;
     TQuery Query1;
     QHash<QWidget*, int> kotwice;  // distance from the right edge
 };
