@@ -5,12 +5,12 @@
 #include <QShowEvent>
 #include <array>
 
-#include "reports/uEksport.h"
 #include "reports/uRapArchiwum.h"
 #include "reports/uSiatka.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 #include "ui_uArchiwum.h"
+#include "widgets/uEksport.h"
 
 TfArchiwum* fArchiwum = nullptr;
 

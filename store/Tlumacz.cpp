@@ -3,8 +3,9 @@
 #include <QDate>
 #include <cstdint>
 
+#include "store/Formaty.h"
 #include "store/Porzadek.h"
-#include "store/uWspolne.h"
+#include "store/Zegar.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QIcon>
 
 #include "clients/uKlienciArchiwum.h"
-#include "films/uDialog.h"
 #include "films/uFilmy.h"
 #include "reports/uRapDaty.h"
 #include "test_panele_pulpit.h"
+#include "widgets/uDialog.h"
 
 namespace {
 
