@@ -149,6 +149,7 @@ void TfMain::ZapiszZwrot() {
     // The operator is told when it is stored; the client is loaded again either way.
     if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 // ---------------------------------------------------------------- undo
@@ -199,6 +200,7 @@ void TfMain::bCofnijClick() {
         Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 // ---------------------------------------------------------------- extension
@@ -278,4 +280,5 @@ void TfMain::bPrzedluzenieClick() {
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
