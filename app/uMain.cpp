@@ -183,6 +183,7 @@ TfMain::TfMain(QWidget* parent)
             [this] { cbTytulOrgChange(ui->cbTytulPol); });
 
     PolaczPanele();
+    PolaczDanePrzykladowe();
 }
 
 TfMain::~TfMain() = default;

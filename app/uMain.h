@@ -81,6 +81,8 @@ private:
     void miRapFilmyWyp2Click();
     void miRapAbonenciClick();
     void miUstawieniaClick();
+    void PolaczDanePrzykladowe();  // uMainDanePrzykladowe.cpp
+    void miDanePrzykladoweClick();
     void miPomocClick();
     void Ofirmie1Click();
     void sgWypozyczenieContextPopup(const QPoint& punkt);
