@@ -183,7 +183,7 @@ TfMain::TfMain(QWidget* parent)
             [this] { cbTytulOrgChange(ui->cbTytulPol); });
 
     PolaczPanele();
-    PolaczDanePrzykladowe();
+    PolaczNarzedzia();
 }
 
 TfMain::~TfMain() = default;
@@ -236,6 +236,8 @@ bool TfMain::Start() {
         BladOgolny(e.Tekst());
         return false;
     }
+    // The first start of the day keeps the store as it was found.
+    KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     AktualizujStrukture();
 
     // 9. The settings.
@@ -608,6 +610,9 @@ void TfMain::closeEvent(QCloseEvent* zdarzenie) {
         zdarzenie->ignore();
         return;
     }
+    // A failing copy is reported and the program closes all the same.
+    if (TBaza::Aktywna())
+        KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     blokada.reset();
     zdarzenie->accept();
 }

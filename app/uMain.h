@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "admin/KopieAutomatyczne.h"
 #include "app/uRozliczenia.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -81,8 +82,15 @@ private:
     void miRapFilmyWyp2Click();
     void miRapAbonenciClick();
     void miUstawieniaClick();
-    void PolaczDanePrzykladowe();  // uMainDanePrzykladowe.cpp
-    void miDanePrzykladoweClick();
+    // ---- The "Narzędzia" menu (uMainNarzedzia.cpp).
+    void PolaczNarzedzia();
+    void miKopiaZapasowaClick();
+    void miPrzywrocClick();
+    void miSprawdzBazeClick();
+    void miDanePrzykladoweClick();  // uMainDanePrzykladowe.cpp
+    // After the store was replaced: the settings, the pick lists and an empty desk.
+    void PoPrzywroceniu();
+    // ---- end of the tools' block.
     void miPomocClick();
     void Ofirmie1Click();
     void sgWypozyczenieContextPopup(const QPoint& punkt);
@@ -145,6 +153,7 @@ private:
 
     std::unique_ptr<Ui::TfMain> ui;
     std::unique_ptr<QLockFile> blokada;
+    TKopieAutomatyczne KopieAutomatyczne;
     TQuery Query1;
     QHash<QWidget*, int> kotwice;  // distance from the right edge
 };

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "admin/SklepPrzykladowy.h"
+#include "admin/SprawdzenieBazy.h"
 #include "store/Baza.h"
 #include "store/TQuery.h"
 #include "test_panele_pulpit.h"
@@ -51,7 +52,9 @@ TEST_F(DanePrzykladowe, PustaBazaStajeSieWypozyczalnia) {
               2);
     EXPECT_GT(Ile("select count(*) from rental where zwrocono = True and Platnosc1 <> 0"), 2);
     EXPECT_GT(Ile("select count(*) from rental where zwrocono = True"), 300);
-    // The rules of the store: a film is out exactly when one open rental holds it.
+    // The store check finds nothing wrong.
+    EXPECT_EQ(RaportSprawdzenia(SprawdzBaze(TBaza::Aktywna()->Uchwyt())), BrakBledow);
+    // A film is out exactly when one open rental holds it.
     EXPECT_EQ(Ile("select count(*) from film where Status = False"), otwarte);
     EXPECT_EQ(Ile("select count(*) from (select id_filmu from rental where zwrocono = False "
                   "group by id_filmu having count(*) > 1)"),

@@ -361,8 +361,8 @@ TEST_F(Pulpit, MenuZawieraKazdaPozycjeZKlawiszem) {
     }
     QStringList pasek;
     for (QAction* a : fMain->menuBar()->actions()) pasek << a->text();
-    EXPECT_EQ(pasek, QStringList({"Klient", "Film", "Raport", "Ustawienia", "Pomoc", "O firmie",
-                                  "Zakończ"}));
+    EXPECT_EQ(pasek, QStringList({"Klient", "Film", "Raport", "Ustawienia", "Narzędzia", "Pomoc",
+                                  "O firmie", "Zakończ"}));
     // The rent keys ride on a menu the bar does not show, and act on the whole window.
     auto* ukryte = k<QMenu>("menuWypozyczanie");
     EXPECT_EQ(ukryte->title(), "Wypożyczanie");
