@@ -4,7 +4,7 @@
 #include <set>
 
 #include "store/TQuery.h"
-#include "store/uWspolne.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 
 namespace {

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 
 #include "app/uMain.h"
+#include "store/Formaty.h"
+#include "store/Zegar.h"
 
 namespace {
 

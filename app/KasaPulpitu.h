@@ -5,7 +5,7 @@
 #pragma once
 
 #include "admin/SklepPrzykladowy.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 class TfMain;
 class QDialog;

@@ -4,7 +4,10 @@
 #include "admin/SklepPrzykladowy.h"
 #include "app/KasaPulpitu.h"
 #include "app/uMain.h"
-#include "films/uDialog.h"
+#include "store/Interakcja.h"
+#include "store/Katalogi.h"
+#include "store/Zegar.h"
+#include "widgets/uDialog.h"
 
 void TfMain::miDanePrzykladoweClick() {
     if (!BazaBezKlientowIFilmow()) {
