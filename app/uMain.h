@@ -88,6 +88,7 @@ private:
     void miKopiaZapasowaClick();
     void miPrzywrocClick();
     void miSprawdzBazeClick();
+    void miImportParadoxClick();
     void miDanePrzykladoweClick();  // uMainDanePrzykladowe.cpp
     // After the store was replaced: the settings, the pick lists and an empty desk.
     void PoPrzywroceniu();
