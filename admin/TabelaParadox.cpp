@@ -138,9 +138,11 @@ QString SprawdzStruktureParadox(const QByteArray& p) {
     for (unsigned i = 0; i < liczbaPol; ++i) {
         const int typ = static_cast<unsigned char>(p[poczatekPol + 2 * i]);
         const int dlugosc = static_cast<unsigned char>(p[poczatekPol + 2 * i + 1]);
-        if (!typZnany(typ) || dlugosc == 0)
+        // A BCD field always takes 17 bytes; its byte here counts the decimal places.
+        const bool bcd = typ == pxfBCD;
+        if (!typZnany(typ) || (bcd ? dlugosc > 32 : dlugosc == 0))
             return QStringLiteral("opis pól tabeli jest uszkodzony");
-        suma += dlugosc;
+        suma += bcd ? 17 : dlugosc;
     }
     if (suma != rozmiarWiersza)
         return QStringLiteral("opis pól nie zgadza się z długością wiersza");

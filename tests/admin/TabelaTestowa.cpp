@@ -17,7 +17,7 @@ void ZapiszTabeleTestowa(const QString& plik, const std::vector<TPoleTestowe>& p
     // pxlib keeps the field list and frees it with the document.
     auto* opis = static_cast<pxfield_t*>(std::malloc(pola.size() * sizeof(pxfield_t)));
     for (size_t i = 0; i < pola.size(); ++i)
-        opis[i] = {strdup(pola[i].nazwa), char(pola[i].typ), pola[i].dlugosc, 0};
+        opis[i] = {strdup(pola[i].nazwa), char(pola[i].typ), pola[i].dlugosc, pola[i].miejsca};
     QFile::remove(plik);
     ASSERT_EQ(PX_create_file(doc, opis, int(pola.size()), QFile::encodeName(plik).constData(),
                              pxfFileTypNonIndexDB),
@@ -59,6 +59,26 @@ void ZapiszTabeleTestowa(const QString& plik, const std::vector<TPoleTestowe>& p
                     PX_put_data_long(
                         doc, dane, 4,
                         int(PX_GregorianToSdn(d.year(), d.month(), d.day()) - 1721425));
+                    break;
+                }
+                case pxfBCD: {
+                    // pxlib reads the digits right only with a decimal point present.
+                    QByteArray t = QByteArray::number(v.toDouble(), 'f', pola[i].miejsca);
+                    if (!t.contains('.')) t += '.';
+                    PX_put_data_bcd(doc, dane, pola[i].miejsca, t.data());
+                    break;
+                }
+                case pxfTimestamp: {
+                    // Milliseconds of the Paradox day count; pxlib must read the same day.
+                    const QDate d = v.toDate();
+                    const double ms =
+                        double(PX_GregorianToSdn(d.year(), d.month(), d.day()) - 1721425) *
+                        86400000.0;
+                    char* tekst = PX_timestamp2string(doc, ms, "Y-m-d");
+                    ASSERT_NE(tekst, nullptr);
+                    EXPECT_EQ(QString::fromLatin1(tekst), d.toString(Qt::ISODate));
+                    std::free(tekst);
+                    PX_put_data_double(doc, dane, 8, ms);
                     break;
                 }
                 default:

@@ -147,6 +147,9 @@ TEST_F(ImportTabelParadox, StaryKsztaltWStronieKodowej852DostajeKolumnyJakPoAktu
 }
 
 TEST_F(ImportTabelParadox, BiezacyKsztaltWStronieKodowej1250ZachowujeWszystkieKolumny) {
+    // A setting saved before the import gives way to the shop's own; others stay.
+    baza.Wykonaj(
+        "insert into dictionary (Nazwa, Wartosc, Opis) values ('K_KOLEJNADOBA', '100', '')");
     ImportujISprawdz(false, 1250);
     // Keys the store hands out later follow the old ones.
     baza.Wykonaj("insert into klient (Nazwisko) values ('Nowy')");
@@ -273,6 +276,33 @@ TEST_F(ImportTabelParadox, NieczytelneWierszePoliczoneZPrzyczynami) {
     ZapiszTabeleTestowa(Plik("klient.db"), {{"ID", pxfAutoInc, 4}, {"Saldo", pxfAlpha, 10}}, 852,
                         {{1, "12,50"}});
     SprawdzOdmowe("Kolumny Saldo tabeli \"klient.db\" (typ A) nie można przenieść.");
+}
+
+TEST_F(ImportTabelParadox, PolaBcdIZnacznikCzasu) {
+    ZapiszTabeleTestowa(Plik("klient.db"),
+                        {{"ID", pxfAutoInc, 4},
+                         {"Saldo", pxfBCD, 17, 2},
+                         {"Licznik", pxfBCD, 17, 0},
+                         {"Ostatnie_wypozyczenie", pxfTimestamp, 8}},
+                        1250,
+                        {{1, -1234.56, 12.0, QDate(1901, 1, 1)},
+                         {2, 0.07, QVariant(), QDate(2038, 1, 19)},
+                         {3, QVariant(), 7.0, QVariant()}});
+    ZapiszTabeleTestowa(Plik("film.db"), {{"ID", pxfAutoInc, 4}}, 1250, {});
+    fake.Odpowiedz(QMessageBox::Yes);  // no rental.db
+    OczekujSprawdzenia();
+    ASSERT_TRUE(ImportParadoxZKatalogu(stare.path()))
+        << (fake.komunikaty.empty() ? QString() : fake.komunikaty.back().tekst).toStdString();
+    const auto w = Wiersze("klient");
+    ASSERT_EQ(w.size(), 3u);
+    EXPECT_NEAR(w[0][13].toDouble(), -1234.56, 1e-9);
+    EXPECT_EQ(w[0][17], QVariant(12LL));
+    EXPECT_EQ(w[0][12], QVariant("1901-01-01"));
+    EXPECT_NEAR(w[1][13].toDouble(), 0.07, 1e-9);
+    EXPECT_TRUE(w[1][17].isNull());
+    EXPECT_EQ(w[1][12], QVariant("2038-01-19"));
+    EXPECT_TRUE(w[2][13].isNull());
+    EXPECT_TRUE(w[2][12].isNull());
 }
 
 }  // namespace
