@@ -18,6 +18,7 @@
 #include "app/uKoszyk.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "app/uPotwierdzenieOperacji.h"
 #include "clients/uWplata.h"
 #include "settings/uConfig.h"
 #include "store/uWspolne.h"
@@ -330,5 +331,7 @@ bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypoz
         SumaPlatnosci = sumaPrzed;
         return false;
     }
+    ZapamietajPotwierdzenie(PotwierdzenieWypozyczenia(
+        przed, wynik, pobrano, dane.TrybZwrot ? WypozyczeniaNaLiscie.size() : 0));
     return true;
 }

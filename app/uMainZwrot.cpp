@@ -13,6 +13,7 @@
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "app/uPotwierdzenieOperacji.h"
 #include "app/uRozliczeniePrzedluzenia.h"
 #include "app/uRozliczenieWycofania.h"
 #include "app/uRozliczenieZwrotu.h"
@@ -50,6 +51,7 @@ void TfMain::ZapiszZwrot() {
     const QString klient = QString::number(IdKlienta);
     const int k = static_cast<int>(WypozyczeniaNaLiscie.size());
 
+    std::optional<TPotwierdzenie> potwierdzenie;
     // The reload runs after the guard has ended.
     const bool zapisano = [&] {
         TTransakcja transakcja;
@@ -140,10 +142,15 @@ void TfMain::ZapiszZwrot() {
             }
         }
 
-        return transakcja.Zatwierdz();
+        if (!transakcja.Zatwierdz()) return false;
+        potwierdzenie = PotwierdzenieZwrotu(dane, wynik);
+        return true;
     }();
     // 17.
-    if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
+    if (zapisano) {
+        ZapamietajPotwierdzenie(*potwierdzenie);
+        Informacja(QStringLiteral("Zwrot został zapisany."));
+    }
     WczytajKLIENTA();
 }
 
@@ -215,6 +222,7 @@ void TfMain::bPrzedluzenieClick() {
     const QString klient = QString::number(IdKlienta);
 
     int licznik = LicznikAbKlienta;
+    std::optional<TPotwierdzenie> potwierdzenie;
     // The reload runs after the guard has ended.
     const bool zapisano = [&] {
         TTransakcja transakcja;
@@ -266,11 +274,14 @@ void TfMain::bPrzedluzenieClick() {
             UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
 
         licznik = wynik.LicznikAb;
-        return transakcja.Zatwierdz();
+        if (!transakcja.Zatwierdz()) return false;
+        potwierdzenie = PotwierdzeniePrzedluzenia(dane, przed, wynik, wplata);
+        return true;
     }();
     // 12.
     if (zapisano) {
         LicznikAbKlienta = licznik;
+        ZapamietajPotwierdzenie(*potwierdzenie);
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
     }
     WczytajKLIENTA();

@@ -15,7 +15,8 @@ TfPodglad::TfPodglad(TRaport& raport, QWidget* parent)
         setWindowTitle(QStringLiteral("Podgląd wydruku - ") + raport.TytulZadania);
     // The preview needs no printer of the machine: it paints into its own pages.
     drukarka.setOutputFormat(QPrinter::PdfFormat);
-    UstawStroneRaportu(drukarka);
+    raport.Strony();  // a report may choose its paper while it lays out its pages
+    UstawStrone(drukarka, raport.Format);
     drukarka.setDocName(raport.TytulZadania);
     podglad = new QPrintPreviewWidget(&drukarka, this);
     podglad->setObjectName(QStringLiteral("podglad"));
