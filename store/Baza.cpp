@@ -61,6 +61,9 @@ const char* const Tabele[] = {
     "create index rental_klient on rental(id_klienta, zwrocono)",
     "create index rental_film on rental(id_filmu, zwrocono)",
     "create index dictionary_nazwa on dictionary(Nazwa)",
+    // The tables above are the shape of schema version 1; the start-up upgrade takes a new
+    // store through the later steps.
+    "PRAGMA user_version = 1",
 };
 
 }  // namespace

@@ -1,10 +1,14 @@
 #include "store/uStruktura.h"
 
+#include <sqlite3.h>
+
 #include <QStringList>
-#include <utility>
+#include <optional>
 #include <vector>
 
+#include "store/Baza.h"
 #include "store/TQuery.h"
+#include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
 
 namespace {
@@ -53,11 +57,83 @@ void uzupelnij(TQuery& query, const char* tabela, const TKolumna (&kolumny)[N]) 
     }
 }
 
-}  // namespace
-
-void AktualizujStrukture(TQuery& query) {
+// Version 1: the columns that the versions before the recorded version added, when an older
+// table lacks them. The set of columns present tells an unversioned store's shape.
+void kolumnyStarszychWersji(TQuery& query) {
     uzupelnij(query, "klient", KolumnyKlienta);
     uzupelnij(query, "rental", KolumnyWypozyczen);
     uzupelnij(query, "film", KolumnyFilmu);
+}
+
+struct TKrok {
+    int numer;
+    void (*wykonaj)(TQuery& query);
+};
+
+// The numbered steps of the schema, oldest first. Step N brings a store of version N-1 to
+// version N. It runs its statements through UruchomSQL/OtworzSQL inside one transaction
+// guard that also records N in user_version; when a statement fails, the guard takes the
+// whole step back and the upgrade stops there. A new store is created at version 1 (see
+// Baza.cpp) and goes through the later steps like any other.
+//
+// To change the schema, append one line with the next number, e.g.
+//     {2, [](TQuery& q) { UruchomSQL(q, "create index film_gatunek on film(Gatunek)"); }},
+// A step never changes once shipped; the four tables keep every column and its meaning.
+const TKrok Kroki[] = {
+    {1, kolumnyStarszychWersji},
+};
+
+bool zapiszWersje(int wersja) {
+    TBaza* b = TBaza::Aktywna();
+    const QByteArray sql = "PRAGMA user_version = " + QByteArray::number(wersja);
+    if (b && sqlite3_exec(b->Uchwyt(), sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    KomunikatBledu(b ? QString::fromUtf8(sqlite3_errmsg(b->Uchwyt()))
+                     : QStringLiteral("Brak połączenia z bazą danych."));
+    return false;
+}
+
+bool wykonajKrok(TQuery& query, const TKrok& krok) {
+    TTransakcja transakcja;
+    if (TTransakcja::Przerwana()) return false;
+    krok.wykonaj(query);
+    query.Close();
+    if (TTransakcja::Przerwana() || !zapiszWersje(krok.numer)) return false;
+    return transakcja.Zatwierdz();
+}
+
+// The recorded version; on a failing read the store's error text, and nothing.
+std::optional<int> odczytajWersje() {
+    TBaza* b = TBaza::Aktywna();
+    if (!b) return std::nullopt;
+    sqlite3_stmt* st = nullptr;
+    std::optional<int> wersja;
+    if (sqlite3_prepare_v2(b->Uchwyt(), "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        wersja = sqlite3_column_int(st, 0);
+    else
+        KomunikatBledu(QString::fromUtf8(sqlite3_errmsg(b->Uchwyt())));
+    sqlite3_finalize(st);
+    return wersja;
+}
+
+}  // namespace
+
+int WersjaSchematu() {
+    return std::end(Kroki)[-1].numer;
+}
+
+int WersjaBazy() {
+    return odczytajWersje().value_or(0);
+}
+
+void AktualizujStrukture(TQuery& query) {
+    const std::optional<int> odczytana = odczytajWersje();
+    if (!odczytana) return;
+    const int wersja = *odczytana;
+    for (const TKrok& krok : Kroki) {
+        if (krok.numer <= wersja) continue;
+        if (!wykonajKrok(query, krok)) break;
+    }
     query.Close();
 }

@@ -8,6 +8,7 @@
 #include "store/TQuery.h"
 #include "store/uStruktura.h"
 #include "support/FakeInterakcja.h"
+#include "support/Przerwania.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -21,7 +22,8 @@ public:
     QStringList Zmiany() const {
         QStringList z;
         for (const QString& p : polecenia)
-            if (!p.startsWith(QLatin1String("select"))) z << p;
+            if (!p.startsWith(QLatin1String("select")) && p != QLatin1String("PRAGMA user_version"))
+                z << p;
         return z;
     }
 
@@ -53,9 +55,20 @@ const char* const StaryRental =
 
 class Aktualizacja : public ::testing::Test {
 protected:
+    // An older shape of a table, in a store from before the recorded version.
     void Zastap(const char* tabela, const QString& tworzenie) {
         baza.Wykonaj(QStringLiteral("drop table %1").arg(QLatin1String(tabela)));
         baza.Wykonaj(tworzenie);
+        baza.Wykonaj("PRAGMA user_version = 0");
+    }
+    void NajstarszyKsztaltZDanymi() {
+        Zastap("klient", QString::fromLatin1(StaryKlient) + ")");
+        Zastap("film", QString::fromLatin1(StaryFilm) + ")");
+        Zastap("rental", QString::fromLatin1(StaryRental) + ")");
+        baza.Wykonaj("insert into klient (Numer_klienta, Nazwisko, Saldo) values (1, 'Nowak', 5)");
+        baza.Wykonaj(
+            "insert into film (Numer_filmu, Tytul_oryginalny, Status) values (1, 'Alien', 1)");
+        baza.Wykonaj("insert into rental values (1, 1, '2024-03-01', '2024-03-03', 0, 2.5)");
     }
     TestowaBaza baza;
     FakeInterakcja fake;
@@ -65,18 +78,14 @@ protected:
 }  // namespace
 
 TEST_F(Aktualizacja, NajstarszyKsztaltDostajeWszystkieKolumnyIWypelnienia) {
-    Zastap("klient", QString::fromLatin1(StaryKlient) + ")");
-    Zastap("film", QString::fromLatin1(StaryFilm) + ")");
-    Zastap("rental", QString::fromLatin1(StaryRental) + ")");
-    baza.Wykonaj("insert into klient (Numer_klienta, Nazwisko, Saldo) values (1, 'Nowak', 5)");
-    baza.Wykonaj("insert into film (Numer_filmu, Tytul_oryginalny, Status) values (1, 'Alien', 1)");
-    baza.Wykonaj("insert into rental values (1, 1, '2024-03-01', '2024-03-03', 0, 2.5)");
+    NajstarszyKsztaltZDanymi();
     Slad slad;
     AktualizujStrukture(query);
     EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(WersjaBazy(), WersjaSchematu());
     EXPECT_EQ(slad.Zmiany(),
               (QStringList{
-                  "alter table klient add \"Upowazniony\" CHAR(80)",
+                  "begin immediate", "alter table klient add \"Upowazniony\" CHAR(80)",
                   "alter table klient add \"LicznikAb\" INTEGER", "update klient set LicznikAb = 0",
                   "alter table klient add \"Aktualny\" BOOLEAN", "update klient set Aktualny = 1",
                   "alter table klient add \"Rabat\" INTEGER", "update klient set Rabat = 0",
@@ -85,7 +94,8 @@ TEST_F(Aktualizacja, NajstarszyKsztaltDostajeWszystkieKolumnyIWypelnienia) {
                   "alter table rental add \"Platnosc1\" MONEY REAL",
                   "alter table rental add \"Naleznosc\" MONEY REAL",
                   "alter table rental add \"Stawka\" MONEY REAL",
-                  "alter table film add \"Aktualny\" BOOLEAN", "update film set Aktualny = 1"}));
+                  "alter table film add \"Aktualny\" BOOLEAN", "update film set Aktualny = 1",
+                  "PRAGMA user_version = 1", "commit"}));
     EXPECT_FALSE(query.Active());
 
     // Old rows stay visible in the lists and read as the new columns say.
@@ -111,8 +121,9 @@ TEST_F(Aktualizacja, KlientZLicznikiemAbBezRabatuDostajeTylkoRabat) {
     Slad slad;
     AktualizujStrukture(query);
     EXPECT_TRUE(fake.komunikaty.empty());
-    EXPECT_EQ(slad.Zmiany(), (QStringList{"alter table klient add \"Rabat\" INTEGER",
-                                          "update klient set Rabat = 0"}));
+    EXPECT_EQ(slad.Zmiany(),
+              (QStringList{"begin immediate", "alter table klient add \"Rabat\" INTEGER",
+                           "update klient set Rabat = 0", "PRAGMA user_version = 1", "commit"}));
     EXPECT_EQ(baza.Wartosc("select group_concat(LicznikAb || ':' || Rabat || ':' || Aktualny) "
                            "from klient")
                   .toString(),
@@ -125,7 +136,7 @@ TEST_F(Aktualizacja, WypozyczeniaBezPieciuKolumnDostajaJeWKolejnosci) {
     Slad slad;
     AktualizujStrukture(query);
     EXPECT_TRUE(fake.komunikaty.empty());
-    EXPECT_EQ(slad.Zmiany().size(), 5);
+    EXPECT_EQ(slad.Zmiany().size(), 5 + 3);
     EXPECT_EQ(kolumny(baza, "rental"),
               (QStringList{"id_filmu", "id_klienta", "dataOD", "dataDO", "zwrocono", "platnosc",
                            "Z_abonamentu", "DataZwrotu", "Platnosc1", "Naleznosc", "Stawka"}));
@@ -150,7 +161,7 @@ TEST_F(Aktualizacja, KolumnaWInnejWielkosciLiterJestObecna) {
     Zastap("film", QString::fromLatin1(StaryFilm) + ", aktualny BOOLEAN)");
     Slad slad;
     AktualizujStrukture(query);
-    EXPECT_TRUE(slad.Zmiany().isEmpty()) << slad.Zmiany().join('\n').toStdString();
+    EXPECT_EQ(slad.Zmiany(), (QStringList{"begin immediate", "PRAGMA user_version = 1", "commit"}));
     EXPECT_TRUE(fake.komunikaty.empty());
 }
 
@@ -162,8 +173,8 @@ TEST_F(Aktualizacja, DrugiStartNieZmieniaNiczego) {
         baza.Wartosc("select group_concat(sql, ';') from sqlite_master").toString();
     Slad slad;
     AktualizujStrukture(query);
-    EXPECT_EQ(slad.polecenia,
-              (QStringList{"select * from klient", "select * from rental", "select * from film"}));
+    // At the current version only the version is read.
+    EXPECT_EQ(slad.polecenia, QStringList{"PRAGMA user_version"});
     EXPECT_EQ(baza.Wartosc("select group_concat(sql, ';') from sqlite_master").toString(), schemat);
     EXPECT_TRUE(fake.komunikaty.empty());
 }
@@ -171,19 +182,74 @@ TEST_F(Aktualizacja, DrugiStartNieZmieniaNiczego) {
 TEST_F(Aktualizacja, NowaInstalacjaMaWszystkieKolumny) {
     Slad slad;
     AktualizujStrukture(query);
-    EXPECT_TRUE(slad.Zmiany().isEmpty());
+    EXPECT_TRUE(slad.Zmiany().isEmpty()) << slad.Zmiany().join('\n').toStdString();
     EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(WersjaBazy(), WersjaSchematu());
 }
 
-TEST_F(Aktualizacja, BrakTabeliKlientowDajeOsiemKomunikatow) {
+// A missing table fails the first statement: its text is shown once and the step is taken
+// back whole, the other tables untouched; the next start tries again.
+TEST_F(Aktualizacja, BrakTabeliKlientowCofaCalyKrok) {
+    Zastap("rental", QString::fromLatin1(StaryRental) + ")");
     baza.Wykonaj("drop table klient");
     AktualizujStrukture(query);
-    ASSERT_EQ(fake.komunikaty.size(), 8u);
-    for (const auto& k : fake.komunikaty) {
-        EXPECT_TRUE(k.tekst.contains("klient")) << k.tekst.toStdString();
-        EXPECT_EQ(k.ikona, TIkona::Brak);
-    }
-    // The other tables are still examined.
-    EXPECT_EQ(kolumny(baza, "rental").size(), 11);
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("klient"));
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Brak);
+    EXPECT_EQ(kolumny(baza, "rental").size(), 6);
+    EXPECT_EQ(WersjaBazy(), 0);
     EXPECT_FALSE(query.Active());
+}
+
+// A failure at any statement of the upgrade leaves the old shape with its rows; the next
+// start then completes it.
+TEST_F(Aktualizacja, BladNaKazdymPoleceniuZostawiaStaryKsztalt) {
+    NajstarszyKsztaltZDanymi();
+    const QString przed = ZrzutBazy();
+    int n = 1;
+    for (;; ++n) {
+        fake.Wyczysc();
+        int liczba = 0;
+        {
+            TBladNaPoleceniu blad(n);
+            AktualizujStrukture(query);
+            liczba = blad.Liczba();
+        }
+        if (liczba < n) break;  // the upgrade ended before the n-th statement
+        EXPECT_EQ(ZrzutBazy().toStdString(), przed.toStdString()) << "failure at statement " << n;
+        EXPECT_EQ(fake.komunikaty.size(), 1u) << "failure at statement " << n;
+    }
+    EXPECT_GT(n, 17);
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(WersjaBazy(), WersjaSchematu());
+    EXPECT_EQ(
+        baza.Wartosc("select group_concat(LicznikAb || Aktualny || Rabat) from klient").toString(),
+        "010");
+}
+
+// A kill at any statement boundary of the upgrade leaves either the old shape or the whole
+// new one with its fills.
+TEST_F(Aktualizacja, UbicieNaKazdymPoleceniuZostawiaStaryLubNowyKsztalt) {
+    NajstarszyKsztaltZDanymi();
+    const QString przed = ZrzutBazy();
+    TQuery wzor;
+    AktualizujStrukture(wzor);
+    const QString po = ZrzutBazy();
+    ASSERT_NE(przed, po);
+
+    int ubite = 0;
+    for (int n = 1;; ++n) {
+        NajstarszyKsztaltZDanymi();
+        ASSERT_EQ(ZrzutBazy(), przed);
+        if (!UbijNaPoleceniu(baza.Katalog(), n, [] {
+                TQuery q;
+                AktualizujStrukture(q);
+            }))
+            break;
+        ++ubite;
+        const QString stan = ZrzutBazy();
+        EXPECT_TRUE(stan == przed || stan == po) << "killed at statement " << n;
+    }
+    EXPECT_GT(ubite, 15);
+    EXPECT_EQ(ZrzutBazy(), po);
 }
