@@ -15,6 +15,10 @@
 #include "admin/WyborTestowy.h"
 #include "app/Operacje.h"
 #include "app/test_panele_pulpit.h"
+#include "clients/uKlienci.h"
+#include "reports/uAbonenci.h"
+#include "reports/uFilmyWyp.h"
+#include "store/TQuery.h"
 
 namespace {
 
@@ -118,6 +122,16 @@ TEST_F(Kopie, KopiaZapasowaZMenuDoWybranegoPliku) {
     EXPECT_EQ(opis.klientow, 2);
     EXPECT_EQ(opis.filmow, 1);
 
+    // A folder that is not there: the reason in Polish, nothing left behind.
+    fake.Wyczysc();
+    wybor.plik = obce.path() + "/brak/sklep.sqlite";
+    Menu("miKopiaZapasowa");
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(
+        "Nie udało się zapisać kopii bazy danych w pliku:\n" + wybor.plik +
+        "\nNie można otworzyć ani utworzyć pliku: brak katalogu albo prawa zapisu.\n"))
+        << fake.komunikaty[0].tekst.toStdString();
+
     // Never over the store itself.
     fake.Wyczysc();
     wybor.plik = Baza();
@@ -142,6 +156,11 @@ TEST_F(Kopie, PrzywrocenieZastepujeBazeIPulpitPokazujeKopie) {
     KlientNr("0009");
     ASSERT_EQ(k<QComboBox>("cbKlient")->currentText(), "Zielińska Ewa");
 
+    // Lists used before hold no statement open.
+    for (QDialog* lista : std::initializer_list<QDialog*>{fKlienci, fFilmyWyp, fAbonenci}) {
+        lista->show();
+        lista->hide();
+    }
     wybor.plik = kopia;
     fake.Odpowiedz(QMessageBox::Yes);
     Menu("miPrzywroc");
@@ -292,4 +311,50 @@ TEST_F(Kopie, ZamkniecieRobiKopieANieudanaNieZatrzymuje) {
     EXPECT_TRUE(
         fake.komunikaty[1].tekst.startsWith("Automatyczna kopia bazy danych nie powiodła się."));
     EXPECT_EQ(fake.komunikaty[1].ikona, TIkona::Ostrzezenie);
+}
+
+TEST(PrzywrocenieBezOtwartejBazy, UszkodzonaBazaZachowanaIZastapionaKopia) {
+    QTemporaryDir katalog;
+    const QString bazy = katalog.path() + "/Bazy/";
+    TBaza::Polacz(bazy);
+    TBaza::Aktywna()->Wykonaj(
+        "insert into klient (Numer_klienta, Imie, Nazwisko) values (7, 'Anna', 'Nowak')");
+    ASSERT_EQ(ZrobKopieAutomatyczna(bazy, QDateTime(QDate(2024, 3, 5), QTime(9, 0))), "");
+    TBaza::Rozlacz();
+    // The store as a failed disk leaves it: not a store any more.
+    const QByteArray smieci = QByteArray("uszkodzony sektor ").repeated(300);
+    Zapisz(bazy + "wirdolan.sqlite", smieci);
+
+    QString zachowana;
+    EXPECT_EQ(PrzywrocBaze(NajnowszaKopiaAutomatyczna(bazy), bazy,
+                           QDateTime(QDate(2024, 3, 6), QTime(8, 0)), &zachowana),
+              "");
+    ASSERT_NE(TBaza::Aktywna(), nullptr) << "the restored store is open";
+    EXPECT_EQ(Z(bazy + "wirdolan.sqlite", "select Nazwisko from klient"), "Nowak");
+    EXPECT_EQ(zachowana, bazy + "Kopie/przed-przywroceniem-2024-03-06-080000.sqlite");
+    QFile f(zachowana);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), smieci) << "the damaged file is kept as it was";
+    TBaza::Rozlacz();
+}
+
+TEST(PrzywrocenieWTrakcie, OtwartePolecenieBlokujeZamiane) {
+    TestowaBaza baza;
+    baza.Wykonaj("insert into klient (Numer_klienta, Imie, Nazwisko) values (7, 'Anna', 'Nowak')");
+    const QString kopia = baza.Katalog() + "kopia.sqlite";
+    ASSERT_EQ(KopiujBaze(baza.Katalog() + "wirdolan.sqlite", kopia), "");
+    baza.Wykonaj("insert into klient (Numer_klienta, Imie, Nazwisko) values (8, 'Jan', 'Lis')");
+    {
+        TQuery otwarte;
+        otwarte.UstawSQL("select * from klient");
+        otwarte.Open();
+        const QString blad = PrzywrocBaze(kopia, baza.Katalog(), QDateTime::currentDateTime());
+        EXPECT_TRUE(
+            blad.endsWith("Baza danych jest w użyciu: zamknij otwarte okna i spróbuj "
+                          "ponownie."))
+            << blad.toStdString();
+        EXPECT_EQ(baza.Ile("select count(*) from klient"), 2);
+    }
+    EXPECT_EQ(PrzywrocBaze(kopia, baza.Katalog(), QDateTime::currentDateTime()), "");
+    EXPECT_EQ(baza.Ile("select count(*) from klient"), 1);
 }
