@@ -1,6 +1,8 @@
 #include "admin/uDaneWypozyczalni.h"
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "ui_uDaneWypozyczalni.h"
 
 TfDaneWypozyczalni::TfDaneWypozyczalni(QWidget* parent)

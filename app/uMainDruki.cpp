@@ -9,7 +9,9 @@
 #include "reports/uRapKartaKlienta.h"
 #include "reports/uRapPotwierdzenie.h"
 #include "settings/Wypozyczalnia.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "ui_uMain.h"
 
 void TfMain::ZapamietajPotwierdzenie(TPotwierdzenie potwierdzenie) {

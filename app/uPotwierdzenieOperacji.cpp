@@ -3,7 +3,9 @@
 #include <QTime>
 #include <algorithm>
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 
 namespace {
 

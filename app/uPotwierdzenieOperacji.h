@@ -6,9 +6,9 @@
 
 #include <cstddef>
 
-#include "app/uRozliczenia.h"
-#include "app/uRozliczeniePrzedluzenia.h"
-#include "app/uRozliczenieZwrotu.h"
+#include "money/uRozliczenia.h"
+#include "money/uRozliczeniePrzedluzenia.h"
+#include "money/uRozliczenieZwrotu.h"
 #include "reports/uRapPotwierdzenie.h"
 
 // pierwszyNowy: the first film added to the list (in mode Zwrot the listed open rentals

@@ -1,6 +1,8 @@
 #include "reports/uEtykiety.h"
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "ui_uEtykiety.h"
 
 namespace {

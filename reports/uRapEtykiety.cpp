@@ -7,8 +7,10 @@
 
 #include "reports/KodKreskowy.h"
 #include "reports/Uklad.h"
-#include "settings/PlikUstawien.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/PlikUstawien.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 
 namespace {

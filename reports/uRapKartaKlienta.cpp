@@ -2,7 +2,9 @@
 
 #include "reports/KodKreskowy.h"
 #include "reports/Uklad.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 
 bool WczytajKarteKlienta(int idKlienta, TKartaKlienta& karta) {

@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "reports/Uklad.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 
 namespace {

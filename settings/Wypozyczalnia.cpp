@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "settings/PlikUstawien.h"
+#include "store/PlikUstawien.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "admin/uDaneWypozyczalni.h"
-#include "settings/PlikUstawien.h"
+#include "store/PlikUstawien.h"
 #include "support/FakeInterakcja.h"
 
 namespace {

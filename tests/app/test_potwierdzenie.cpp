@@ -5,7 +5,7 @@
 
 #include "Operacje.h"
 #include "reports/FakeDrukarka.h"
-#include "settings/PlikUstawien.h"
+#include "store/PlikUstawien.h"
 #include "settings/Wypozyczalnia.h"
 
 using namespace operacje;

@@ -11,8 +11,10 @@
 #include "reports/uEtykiety.h"
 #include "reports/uRapEtykiety.h"
 #include "reports/uRapKartaKlienta.h"
-#include "settings/PlikUstawien.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/PlikUstawien.h"
+#include "store/Zegar.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 

@@ -6,7 +6,9 @@
 
 #include "Pomocnicze.h"
 #include "reports/uRapPotwierdzenie.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"

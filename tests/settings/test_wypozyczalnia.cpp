@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "settings/PlikUstawien.h"
+#include "store/PlikUstawien.h"
 #include "settings/Wypozyczalnia.h"
 
 namespace {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "DaneWypozyczalni.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/Tlumacz.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 
 namespace {
@@ -144,8 +147,9 @@ TEST_F(Wypozyczalnia, TekstWracaTakJakWpisany) {
 // A double-quoted literal with a doubled double quote inside, after LIKE and after =.
 TEST_F(Wypozyczalnia, CudzyslowWTekscieWCudzyslowach) {
     UruchomSQL(query, "update film set Tytul_oryginalny = 'the \"best\" film' where ID = 1");
-    OtworzSQL(query, "select ID from film where ( Lower( Tytul_oryginalny ) like "
-                     "\"the \"\"best\"\" film\" )");
+    OtworzSQL(query,
+              "select ID from film where ( Lower( Tytul_oryginalny ) like "
+              "\"the \"\"best\"\" film\" )");
     EXPECT_EQ(Wiersze(query, {"ID"}), (std::vector<QStringList>{{"1"}}));
     OtworzSQL(query, "select ID from film where Tytul_oryginalny = \"the \"\"best\"\" film\"");
     EXPECT_EQ(Wiersze(query, {"ID"}), (std::vector<QStringList>{{"1"}}));

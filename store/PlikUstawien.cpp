@@ -1,4 +1,4 @@
-#include "settings/PlikUstawien.h"
+#include "store/PlikUstawien.h"
 
 #include <QStandardPaths>
 

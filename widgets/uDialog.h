@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "settings/PlikUstawien.h"
+#include "store/PlikUstawien.h"
 
 class QComboBox;
 
