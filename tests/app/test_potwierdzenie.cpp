@@ -6,6 +6,7 @@
 #include "Operacje.h"
 #include "reports/FakeDrukarka.h"
 #include "store/PlikUstawien.h"
+#include "store/Zegar.h"
 #include "settings/Wypozyczalnia.h"
 
 using namespace operacje;
