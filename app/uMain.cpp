@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLockFile>
 
+#include "app/ListaWyboru.h"
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
@@ -62,9 +63,8 @@ void PosortujListe(QComboBox* lista) {
     posortowane.reserve(static_cast<qsizetype>(wpisy.size()));
     for (auto& w : wpisy) posortowane << std::move(w.second);
     const QSignalBlocker blokada(lista);
-    lista->clear();
-    lista->addItems(posortowane);
-    lista->setCurrentIndex(bylWybrany ? lista->findText(wybrany) : -1);
+    UstawWpisy(lista, std::move(posortowane));
+    lista->setCurrentIndex(bylWybrany ? ZnajdzWpis(lista, wybrany) : -1);
 }
 
 // The shell's "open"; the help file is shown by whatever the system associates with it.
@@ -94,6 +94,7 @@ TfMain::TfMain(QWidget* parent)
       OtworzDokument(OtworzWSystemie),
       ui(std::make_unique<Ui::TfMain>()) {
     ui->setupUi(this);
+    for (QComboBox* lista : {ui->cbKlient, ui->cbTytulOrg, ui->cbTytulPol}) UstawModelWyboru(lista);
     setObjectName(QStringLiteral("TfMain"));
     setWindowTitle(TytulAplikacji);
     resize(828, 596);
@@ -308,7 +309,7 @@ void TfMain::WczytajKlientow() {
             Query1.Next();
         }
         Query1.Close();
-        ui->cbKlient->addItems(wpisy);
+        DodajWpisy(ui->cbKlient, wpisy);
         if (!bylWybrany) ui->cbKlient->setCurrentIndex(-1);
     }
     PosortujListe(ui->cbKlient);
@@ -331,8 +332,8 @@ void TfMain::WczytajTytuly() {
             Query1.Next();
         }
         Query1.Close();
-        ui->cbTytulOrg->addItems(oryginalne);
-        ui->cbTytulPol->addItems(polskie);
+        DodajWpisy(ui->cbTytulOrg, oryginalne);
+        DodajWpisy(ui->cbTytulPol, polskie);
         if (!bylWybrany) {
             ui->cbTytulOrg->setCurrentIndex(-1);
             ui->cbTytulPol->setCurrentIndex(-1);
@@ -392,7 +393,7 @@ void TfMain::miKlientNowyClick() {
         const QSignalBlocker blokadaListy(ui->cbKlient);
         ui->cbKlient->addItem(nazwa);
         PosortujListe(ui->cbKlient);
-        ui->cbKlient->setCurrentIndex(ui->cbKlient->findText(nazwa));
+        ui->cbKlient->setCurrentIndex(ZnajdzWpis(ui->cbKlient, nazwa));
     }
     cbKlientChange();
 }

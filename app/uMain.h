@@ -89,6 +89,7 @@ private:
     void miKopiaZapasowaClick();
     void miPrzywrocClick();
     void miSprawdzBazeClick();
+    void miImportParadoxClick();
     // After the store was replaced: the settings, the pick lists and an empty desk.
     void PoPrzywroceniu();
     // ---- end of the tools' block.

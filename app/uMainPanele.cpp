@@ -3,6 +3,7 @@
 #include <QTableWidget>
 #include <functional>
 
+#include "app/ListaWyboru.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
 #include "films/uFilm.h"
@@ -146,9 +147,8 @@ void TfMain::WczytajKLIENTA() {
         return;
     }
     ui->cbKlient->setCurrentIndex(
-        ui->cbKlient->findText(Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
-                                   Query1.FieldByName(QStringLiteral("Imie")).AsString(),
-                               Qt::MatchFixedString | Qt::MatchCaseSensitive));
+        ZnajdzWpis(ui->cbKlient, Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
+                                     Query1.FieldByName(QStringLiteral("Imie")).AsString()));
     PokazKlienta(Query1);
     // Every field is read: the listing runs its own statements.
     Query1.Close();
@@ -249,11 +249,10 @@ void TfMain::WczytajFILM() {
         WlaczFilm(false);
         WlaczDodawanie(false);
     } else {
-        const Qt::MatchFlags dokladnie = Qt::MatchFixedString | Qt::MatchCaseSensitive;
-        ui->cbTytulOrg->setCurrentIndex(ui->cbTytulOrg->findText(
-            Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString(), dokladnie));
-        ui->cbTytulPol->setCurrentIndex(ui->cbTytulPol->findText(
-            Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString(), dokladnie));
+        ui->cbTytulOrg->setCurrentIndex(ZnajdzWpis(
+            ui->cbTytulOrg, Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString()));
+        ui->cbTytulPol->setCurrentIndex(ZnajdzWpis(
+            ui->cbTytulPol, Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString()));
         ui->eCena->setText(KwotaNaEkran(Query1.FieldByName(QStringLiteral("Stawka")).AsFloat()));
         IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
         // The add controls follow the film found, as when it is chosen by title.
