@@ -633,13 +633,26 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             UlozPanel(panel);
         return QMainWindow::eventFilter(obiekt, zdarzenie);
     }
+    if (zdarzenie->type() == QEvent::FocusIn &&
+        (obiekt == ui->eKlientNr || obiekt == ui->eFilmNr)) {
+        // A number field entered in any way, a click included, has its text selected once
+        // the entering event is over, so that a number never joins the one already there.
+        QMetaObject::invokeMethod(obiekt, "selectAll", Qt::QueuedConnection);
+        return QMainWindow::eventFilter(obiekt, zdarzenie);
+    }
     if (!JestEnter(zdarzenie)) return QMainWindow::eventFilter(obiekt, zdarzenie);
-    if (obiekt == ui->cbKlient || obiekt == ui->eKlientNr) {
+    if (obiekt == ui->cbKlient) {
         WczytajKLIENTA();
+    } else if (obiekt == ui->eKlientNr) {
+        // A client found: the films' numbers come next; otherwise the number is scanned again.
+        ZaznaczPole(WczytajKLIENTA() ? ui->eFilmNr : ui->eKlientNr);
     } else if (obiekt == ui->cbTytulOrg) {
         ui->cbTytulPol->setFocus();
-    } else if (obiekt == ui->cbTytulPol || obiekt == ui->eFilmNr) {
+    } else if (obiekt == ui->cbTytulPol) {
         WczytajFILM();
+    } else if (obiekt == ui->eFilmNr) {
+        WczytajFILM();
+        ZaznaczPole(ui->eFilmNr);
     } else if (obiekt == ui->eIleDni) {
         if (ui->eWplata->isEnabled())
             ui->eWplata->setFocus();
@@ -653,6 +666,11 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         return QMainWindow::eventFilter(obiekt, zdarzenie);
     }
     return true;
+}
+
+void TfMain::ZaznaczPole(QLineEdit* pole) {
+    pole->setFocus();
+    pole->selectAll();
 }
 
 void TfMain::UlozPanel(QWidget* panel) {

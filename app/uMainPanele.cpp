@@ -126,14 +126,14 @@ void TfMain::cbKlientChange() {
     WczytajKLIENTA();
 }
 
-void TfMain::WczytajKLIENTA() {
+bool TfMain::WczytajKLIENTA() {
     WlaczKlienta(false);
-    if (ui->eKlientNr->text().isEmpty()) return;
+    if (ui->eKlientNr->text().isEmpty()) return false;
     const auto numer = CalkowitaZEkranu(ui->eKlientNr->text());
     if (!numer || *numer <= 0) {
         ui->eKlientNr->clear();
         ui->cbKlient->setCurrentIndex(-1);
-        return;
+        return false;
     }
     OtworzSQL(Query1,
               QStringLiteral("select ID, Imie, Nazwisko, Abonament, Abonament_OD, Abonament_DO, "
@@ -144,7 +144,7 @@ void TfMain::WczytajKLIENTA() {
     if (!Query1.Active() || Query1.Eof()) {
         Query1.Close();
         ui->cbKlient->setCurrentIndex(-1);
-        return;
+        return false;
     }
     ui->cbKlient->setCurrentIndex(
         ZnajdzWpis(ui->cbKlient, Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
@@ -154,6 +154,7 @@ void TfMain::WczytajKLIENTA() {
     Query1.Close();
     WczytajWypozyczenia();
     UstawWlaczWYlaczKLIENTA();
+    return true;
 }
 
 // ---------------------------------------------------------------- film panel
@@ -402,6 +403,8 @@ void TfMain::bNastepnyClick() {
         ui->miDelete->setEnabled(true);
     }
     KoszykZmieniony = true;
+    // Ready for the next film's number.
+    ZaznaczPole(ui->eFilmNr);
 }
 
 void TfMain::eIleDniChange() {

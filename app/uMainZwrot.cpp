@@ -154,6 +154,7 @@ void TfMain::ZapiszZwrot() {
         Informacja(QStringLiteral("Zwrot został zapisany."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 // ---------------------------------------------------------------- undo
@@ -204,6 +205,7 @@ void TfMain::bCofnijClick() {
         Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 // ---------------------------------------------------------------- extension
@@ -287,4 +289,5 @@ void TfMain::bPrzedluzenieClick() {
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "store/Porzadek.h"
 #include "store/Tlumacz.h"
 
 namespace {
@@ -126,6 +127,7 @@ void TBaza::RejestrujFunkcje() {
     const int flagi = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(uchwyt, "upper", 1, flagi, nullptr, upper, nullptr, nullptr);
     sqlite3_create_function(uchwyt, "lower", 1, flagi, nullptr, lower, nullptr, nullptr);
+    RejestrujPorzadek(uchwyt);
 }
 
 bool SilnikDziala() {
