@@ -14,11 +14,11 @@
 // pierwszyNowy: the first film added to the list (in mode Zwrot the listed open rentals
 // come first and were on an earlier slip); pobrano: the payment dialog's amount.
 TPotwierdzenie PotwierdzenieWypozyczenia(const TPrzedWypozyczeniem& przed,
-                                         const TWynikWypozyczenia& wynik, double pobrano,
+                                         const TWynikWypozyczenia& wynik, TKwota pobrano,
                                          std::size_t pierwszyNowy);
 // The returned films only.
 TPotwierdzenie PotwierdzenieZwrotu(const TDaneZwrotu& dane, const TWynikZwrotu& wynik);
 // The extended films only; wplata: the payment dialog's amount.
 TPotwierdzenie PotwierdzeniePrzedluzenia(const TDanePrzedluzenia& dane,
                                          const TPrzedPrzedluzeniem& przed,
-                                         const TWynikPrzedluzenia& wynik, double wplata);
+                                         const TWynikPrzedluzenia& wynik, TKwota wplata);
