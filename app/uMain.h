@@ -162,6 +162,11 @@ private:
     bool ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
                             TKwota pobrano, TTransakcja& transakcja);
     void ZapiszZwrot();
+    // The till journal of a return, an undo or an extension of the given list rows: a
+    // refund before the payment, the money taken, a surplus handed back after it.
+    void ZapiszKaseOperacji(const QString& rodzaj, std::pair<int, int> wiersze,
+                            const std::optional<TKomunikatRozliczenia>& zwrotPrzed, TKwota pobrano,
+                            const std::optional<TKomunikatRozliczenia>& zwrotPo);
     // The open rentals listed in rows 0..k-1, as the store gave them.
     std::vector<TWierszListy> WypozyczeniaNaLiscie;
     friend struct TDostepOperacji;  // tests only: reach the operations' private routines

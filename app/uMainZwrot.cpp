@@ -14,6 +14,7 @@
 #include "app/uMain.h"
 #include "app/uMainLista.h"
 #include "app/uPotwierdzenieOperacji.h"
+#include "money/uKasa.h"
 #include "money/uRozliczeniePrzedluzenia.h"
 #include "money/uRozliczenieWycofania.h"
 #include "money/uRozliczenieZwrotu.h"
@@ -38,6 +39,21 @@ QString LiczbaOgolnaSQL(TKwota kwota) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- till
+
+void TfMain::ZapiszKaseOperacji(const QString& rodzaj, std::pair<int, int> wiersze,
+                                const std::optional<TKomunikatRozliczenia>& zwrotPrzed,
+                                TKwota pobrano,
+                                const std::optional<TKomunikatRozliczenia>& zwrotPo) {
+    QStringList filmy;
+    for (int i = wiersze.first; i <= wiersze.second; ++i)
+        filmy << Numer4(TekstKomorki(ui->sgWypozyczenie, i, 1).toLongLong());
+    const QString opis = filmy.join(QStringLiteral(", "));
+    if (zwrotPrzed) ZapiszRuchKasy(Query1, IdKlienta, rodzaj, -zwrotPrzed->Kwota, opis);
+    ZapiszRuchKasy(Query1, IdKlienta, rodzaj, pobrano, opis);
+    if (zwrotPo) ZapiszRuchKasy(Query1, IdKlienta, rodzaj, -zwrotPo->Kwota, opis);
+}
 
 // ---------------------------------------------------------------- return
 
@@ -113,6 +129,7 @@ void TfMain::ZapiszZwrot() {
         const TKwota wplata = PokazWplate(przed.Wplata);
         const TWynikZwrotu wynik = RozliczZwrot(dane, przed, wplata);
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+        ZapiszKaseOperacji(RodzajKasy::Zwrot, *zakres, przed.Nadplata, wplata, wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
 
         // The client.
@@ -191,6 +208,7 @@ void TfMain::bCofnijClick() {
         }
         // What stays paid; a surplus is handed back.
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+        ZapiszKaseOperacji(RodzajKasy::Wycofanie, *zakres, std::nullopt, TKwota(), wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
         UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(wynik.Razem));  // the total row
         // The client.
@@ -272,6 +290,7 @@ void TfMain::bPrzedluzenieClick() {
         const TKwota wplata = PokazWplate(przed.Wplata);
         const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(dane, przed, wplata);
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+        ZapiszKaseOperacji(RodzajKasy::Przedluzenie, *zakres, std::nullopt, wplata, wynik.Nadplata);
 
         // The client.
         UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));

@@ -6,6 +6,7 @@
 #include "clients/RuchyKlienta.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
+#include "money/uKasa.h"
 #include "settings/uConfig.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -139,6 +140,7 @@ void TfKlient::UstawAbonament(bool zaznaczony) {
 void TfKlient::FormShow() {
     UstawDate(ui->dAbonamentDO, Dzisiaj().addDays(30));
     NazwaEdytowana = false;
+    WplatyPokazu.clear();
 
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
@@ -349,6 +351,18 @@ void TfKlient::bZapiszClick() {
 
     TTransakcja transakcja;
     UruchomSQL(Query1, sql);
+    // The till: the payments taken in this showing are booked with the balance they made.
+    if (!WplatyPokazu.empty()) {
+        int idKlienta = Id;
+        if (idKlienta == 0) {
+            OtworzSQL(Query1, QStringLiteral("select Max( ID ) m from klient"));
+            if (Query1.Active() && !Query1.Eof()) idKlienta = Query1.FieldByName("m").AsInteger();
+            Query1.Close();
+        }
+        for (const auto& [rodzaj, kwota] : WplatyPokazu)
+            ZapiszRuchKasy(Query1, idKlienta, rodzaj, kwota,
+                           rodzaj == RodzajKasy::Abonament ? OpisAbonamentu : OpisWplaty);
+    }
     // A failure has shown the store's error text; the number read by the caller stays
     // the one stored.
     if (transakcja.Zatwierdz()) numer = *nr;
@@ -378,6 +392,8 @@ void TfKlient::bWplataClick() {
             return;
         LicznikAb = 0;
     }
+    WplatyPokazu.emplace_back(NowyAbonament ? RodzajKasy::Abonament : RodzajKasy::Wplata,
+                              TKwota::ZeZlotych(kwota));
     ui->eSaldo->setText(KwotaNaEkran(saldo + kwota));
 }
 
