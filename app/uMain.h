@@ -13,6 +13,7 @@
 
 #include "admin/KopieAutomatyczne.h"
 #include "money/uRozliczenia.h"
+#include "reports/uRapPotwierdzenie.h"
 #include "store/Katalogi.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -98,6 +99,14 @@ private:
     void miPomocClick();
     void Ofirmie1Click();
     void sgWypozyczenieContextPopup(const QPoint& punkt);
+    // ---- Printed pages and the shop's details (uMainDruki.cpp).
+    void miPotwierdzenieClick();
+    void miKartaKlientaClick();
+    void miEtykietyClick();
+    void miDaneWypozyczalniClick();
+    // Keeps the slip of the operation just stored and enables "Potwierdzenie".
+    void ZapamietajPotwierdzenie(TPotwierdzenie potwierdzenie);
+    std::optional<TPotwierdzenie> OstatniePotwierdzenie;
 
     // The client panel, the film panel, the basket and the operations on the list.
     void cbKlientChange();

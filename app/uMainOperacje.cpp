@@ -16,6 +16,7 @@
 
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "app/uPotwierdzenieOperacji.h"
 #include "clients/uWplata.h"
 #include "money/uCennik.h"
 #include "money/uKasa.h"
@@ -336,5 +337,7 @@ bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypoz
         SumaPlatnosci = sumaPrzed;
         return false;
     }
+    ZapamietajPotwierdzenie(PotwierdzenieWypozyczenia(
+        przed, wynik, pobrano, dane.TrybZwrot ? WypozyczeniaNaLiscie.size() : 0));
     return true;
 }

@@ -13,6 +13,7 @@
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "app/uPotwierdzenieOperacji.h"
 #include "money/uKasa.h"
 #include "money/uRozliczeniePrzedluzenia.h"
 #include "money/uRozliczenieWycofania.h"
@@ -68,6 +69,7 @@ void TfMain::ZapiszZwrot() {
     const QString klient = QString::number(IdKlienta);
     const int k = static_cast<int>(WypozyczeniaNaLiscie.size());
 
+    std::optional<TPotwierdzenie> potwierdzenie;
     // The reload runs after the guard has ended.
     const bool zapisano = [&] {
         TTransakcja transakcja;
@@ -161,10 +163,15 @@ void TfMain::ZapiszZwrot() {
             }
         }
 
-        return transakcja.Zatwierdz();
+        if (!transakcja.Zatwierdz()) return false;
+        potwierdzenie = PotwierdzenieZwrotu(dane, wynik);
+        return true;
     }();
     // The operator is told when it is stored; the client is loaded again either way.
-    if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
+    if (zapisano) {
+        ZapamietajPotwierdzenie(*potwierdzenie);
+        Informacja(QStringLiteral("Zwrot został zapisany."));
+    }
     WczytajKLIENTA();
     ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
@@ -239,6 +246,7 @@ void TfMain::bPrzedluzenieClick() {
     const QString klient = QString::number(IdKlienta);
 
     int licznik = LicznikAbKlienta;
+    std::optional<TPotwierdzenie> potwierdzenie;
     // The reload runs after the guard has ended.
     const bool zapisano = [&] {
         TTransakcja transakcja;
@@ -291,11 +299,14 @@ void TfMain::bPrzedluzenieClick() {
             UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
 
         licznik = wynik.LicznikAb;
-        return transakcja.Zatwierdz();
+        if (!transakcja.Zatwierdz()) return false;
+        potwierdzenie = PotwierdzeniePrzedluzenia(dane, przed, wynik, wplata);
+        return true;
     }();
     // The operator is told when it is stored; the client is loaded again either way.
     if (zapisano) {
         LicznikAbKlienta = licznik;
+        ZapamietajPotwierdzenie(*potwierdzenie);
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
     }
     WczytajKLIENTA();
