@@ -147,10 +147,10 @@ private:
     // ---- Operations on the list: rental commit, open rentals, return, undo, extension.
     // The rows an operation applies to, first..last, or nothing (cancelled).
     std::optional<std::pair<int, int>> WybierzWiersze();
-    // Writes the commit inside the guard opened by bWypozyczClick and commits it; true
-    // when it is stored.
-    bool ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
-                            TKwota pobrano, TTransakcja& transakcja);
+    // Settles the commit after the payment dialog, shows its messages and stores it; the
+    // desk's fields go back as they were when nothing is stored. True when it is stored.
+    bool ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
+                         TKwota pobrano);
     void ZapiszZwrot();
     // The open rentals listed in rows 0..k-1, as the store gave them.
     std::vector<TWierszListy> WypozyczeniaNaLiscie;

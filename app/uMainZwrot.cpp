@@ -2,8 +2,8 @@
 //
 // They work on the rentals as listed from the store (WypozyczeniaNaLiscie, SumaPlatnosci,
 // WplaconoWczesniej), not on column 2 and the total row as the days box may have
-// re-priced them, and on nothing added below the rentals. Each runs in one TTransakcja,
-// opened before its payment dialog.
+// re-priced them, and on nothing added below the rentals. Each one's statements run in
+// its write function (money/Zapis.h), after its payment dialog.
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -13,6 +13,7 @@
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "money/Zapis.h"
 #include "money/uRozliczeniePrzedluzenia.h"
 #include "money/uRozliczenieWycofania.h"
 #include "money/uRozliczenieZwrotu.h"
@@ -20,23 +21,6 @@
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
 #include "ui_uMain.h"
-
-namespace {
-
-// The client's balance and subscriber counter after the undo or the extension.
-QString SaldoILicznikSQL(TKwota saldo, int licznikAb, const QString& klient) {
-    return QStringLiteral("update klient set Saldo = ") + KwotaSQL(saldo) +
-           QStringLiteral(", licznikAb = ") + QString::number(licznikAb) +
-           QStringLiteral(" where id = ") + klient;
-}
-
-// A number in general format with a decimal point, as the return writes a returned
-// rental's unpaid part ("2.5", "0").
-QString LiczbaOgolnaSQL(TKwota kwota) {
-    return LiczbaOgolna(kwota.Zlote()).replace(QLatin1Char(','), QLatin1Char('.'));
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------- return
 
@@ -49,103 +33,33 @@ void TfMain::ZapiszZwrot() {
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
     QTableWidget* sg = ui->sgWypozyczenie;
-    const QString klient = QString::number(IdKlienta);
-    const int k = static_cast<int>(WypozyczeniaNaLiscie.size());
-
-    // The reload runs after the guard has ended.
-    const bool zapisano = [&] {
-        TTransakcja transakcja;
-        TDaneZwrotu dane;
-        dane.Pierwszy = zakres->first;
-        dane.Ostatni = zakres->second;
-        dane.Ustawienia = UstawieniaProgramu();
-        dane.RabatKlienta = RabatKlienta;
-        dane.Abonament = ui->cbAbonament->isChecked();
-        dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
-        dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
-        dane.Wplacono = WplaconoWczesniej;
-        dane.Dzisiaj = Dzisiaj();
-
-        // What the balance was charged for all open rentals.
-        OtworzSQL(Query1,
-                  QStringLiteral("select sum( platnosc ) p, sum( naleznosc ) n from rental where "
-                                 "id_klienta = ") +
-                      klient + QStringLiteral(" and zwrocono = False"));
-        if (Query1.Active() && !Query1.Eof())
-            dane.SumaPlatnosci =
-                TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("P")).AsFloat());
-        Query1.Close();
-
-        // The term of every listed rental.
-        for (const TWierszListy& r : WypozyczeniaNaLiscie) {
-            OtworzSQL(Query1,
-                      QStringLiteral("select r.dataOD, r.dataDO, r.stawka from rental r where "
-                                     "r.Id_filmu = ") +
-                          QString::number(r.IdFilmu) + QStringLiteral(" and r.Id_klienta = ") +
-                          klient + QStringLiteral(" and r.Zwrocono = False"));
-            const bool jest = Query1.Active() && !Query1.Eof();
-            TWierszZwrotu w;
-            w.IdFilmu = r.IdFilmu;
-            w.Naleznosc = r.Naleznosc;
-            if (jest) {
-                w.Stawka =
-                    TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("STAWKA")).AsFloat());
-                w.DataDO = Query1.FieldByName(QStringLiteral("DATADO")).AsDate();
-                w.DataOD = Query1.FieldByName(QStringLiteral("DATAOD")).AsDate();
-            }
-            Query1.Close();
-            // A rental no longer open (the list is out of date) or a failed query: nothing
-            // is written; the list is loaded again.
-            if (!jest) return false;
-            dane.Wiersze.push_back(w);
-        }
-
+    TDaneZwrotu dane;
+    dane.Pierwszy = zakres->first;
+    dane.Ostatni = zakres->second;
+    dane.Ustawienia = UstawieniaProgramu();
+    dane.RabatKlienta = RabatKlienta;
+    dane.Abonament = ui->cbAbonament->isChecked();
+    dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
+    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
+    dane.Wplacono = WplaconoWczesniej;
+    dane.Dzisiaj = Dzisiaj();
+    // What the balance was charged and the term of every listed rental. A rental no
+    // longer open (the list is out of date) or a failed read: nothing is written.
+    bool zapisano = false;
+    if (WczytajDoZwrotu(IdKlienta, WypozyczeniaNaLiscie, dane)) {
         // The new charges on screen: every listed row, the total and what was paid.
         const TPrzedZwrotem przed = PrzygotujZwrot(dane);
-        for (int i = 0; i < k; ++i) UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
+        for (int i = 0; i < static_cast<int>(przed.Naleznosci.size()); ++i)
+            UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
         UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(przed.Razem));  // the total row
         ui->eWplata->setText(KwotaNaEkran(przed.Wplacono));
         if (przed.Nadplata) PokazKomunikatRozliczenia(*przed.Nadplata);
-
         // The payment for the returned rows; a surplus is handed back.
-        const TKwota wplata = PokazWplate(przed.Wplata);
-        const TWynikZwrotu wynik = RozliczZwrot(dane, przed, wplata);
+        const TWynikZwrotu wynik = RozliczZwrot(dane, przed, PokazWplate(przed.Wplata));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
-
-        // The client.
-        UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
-                               QStringLiteral(", Licznik = Licznik + ") +
-                               QString::number(wynik.Zwrocone) + QStringLiteral(" where id = ") +
-                               klient);
-        // The returned rentals closed, their films on the shelf; the kept ones re-priced.
-        for (const TWierszPoZwrocie& r : wynik.Wiersze) {
-            const QString film = QString::number(r.IdFilmu);
-            if (r.Zwrocony) {
-                UruchomSQL(Query1,
-                           QStringLiteral("update rental set zwrocono = True, dataZwrotu = ") +
-                               DataSQL(dane.Dzisiaj) + QStringLiteral(", platnosc1 = ") +
-                               LiczbaOgolnaSQL(r.Platnosc1) + QStringLiteral(", z_abonamentu = ") +
-                               KwotaSQL(r.ZAbonamentu) + QStringLiteral(", naleznosc = ") +
-                               KwotaSQL(r.Naleznosc) + QStringLiteral(" where id_filmu = ") + film +
-                               QStringLiteral(" and id_klienta = ") + klient +
-                               QStringLiteral(" and Zwrocono = False"));
-                UruchomSQL(Query1,
-                           QStringLiteral("update film set status = True, Ilosc_wypozyczen = "
-                                          "Ilosc_wypozyczen + 1, wplywy = wplywy + ") +
-                               KwotaSQL(r.Wplywy) + QStringLiteral(" where id = ") + film);
-            } else {
-                UruchomSQL(Query1, QStringLiteral("update rental set platnosc = ") +
-                                       KwotaSQL(r.Platnosc) + QStringLiteral(", naleznosc = ") +
-                                       KwotaSQL(r.Naleznosc) +
-                                       QStringLiteral(" where id_filmu = ") + film +
-                                       QStringLiteral(" and id_klienta = ") + klient +
-                                       QStringLiteral(" and zwrocono = False"));
-            }
-        }
-
-        return transakcja.Zatwierdz();
-    }();
+        zapisano = ::ZapiszZwrot(IdKlienta, dane.Dzisiaj, wynik);
+    }
     // The operator is told when it is stored; the client is loaded again either way.
     if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
     WczytajKLIENTA();
@@ -159,8 +73,6 @@ void TfMain::bCofnijClick() {
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
     QTableWidget* sg = ui->sgWypozyczenie;
-    const QString klient = QString::number(IdKlienta);
-
     TDaneWycofania dane;
     dane.Wiersze = WypozyczeniaNaLiscie;
     dane.Pierwszy = zakres->first;
@@ -170,32 +82,12 @@ void TfMain::bCofnijClick() {
     dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
     dane.LicznikAb = LicznikAbKlienta;
     const TWynikWycofania wynik = RozliczWycofanie(dane);
-
-    bool zapisano = false;
-    {
-        TTransakcja transakcja;
-        // The rentals deleted, their films on the shelf.
-        for (int id : wynik.Wycofane) {
-            const QString film = QString::number(id);
-            UruchomSQL(Query1, QStringLiteral("delete from rental where id_filmu = ") + film +
-                                   QStringLiteral(" and id_klienta = ") + klient +
-                                   QStringLiteral(" and zwrocono = False"));
-            UruchomSQL(Query1, QStringLiteral("update film set Status = True where id = ") + film);
-        }
-        // What stays paid; a surplus is handed back.
-        if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
-        ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
-        UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(wynik.Razem));  // the total row
-        // The client.
-        UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
-        // The money spread again over the remaining rentals.
-        for (const TWierszPoWycofaniu& r : wynik.Pozostale)
-            UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
-
-        zapisano = transakcja.Zatwierdz();
-    }
+    // What stays paid; a surplus is handed back.
+    if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+    ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
+    UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(wynik.Razem));  // the total row
     // The operator is told when it is stored; the client is loaded again either way.
-    if (zapisano) {
+    if (ZapiszWycofanie(IdKlienta, wynik)) {
         LicznikAbKlienta = wynik.LicznikAb;
         Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
     }
@@ -218,62 +110,35 @@ void TfMain::bPrzedluzenieClick() {
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
     QTableWidget* sg = ui->sgWypozyczenie;
-    const QString klient = QString::number(IdKlienta);
-
+    TDanePrzedluzenia dane;
+    dane.Wiersze = WypozyczeniaNaLiscie;
+    dane.Pierwszy = zakres->first;
+    dane.Ostatni = zakres->second;
+    dane.IloscDni = n;
+    dane.Dzisiaj = Dzisiaj();
+    dane.Razem = SumaPlatnosci;
+    dane.Wplacono = WplaconoWczesniej;
+    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
+    dane.Abonament = ui->cbAbonament->isChecked();
+    dane.LicznikAb = LicznikAbKlienta;
+    dane.Ustawienia = UstawieniaProgramu();
+    dane.RabatKlienta = RabatKlienta;
+    // One start date prices every extended row: that of the first open rental.
+    bool zapisano = false;
     int licznik = LicznikAbKlienta;
-    // The reload runs after the guard has ended.
-    const bool zapisano = [&] {
-        TTransakcja transakcja;
-        TDanePrzedluzenia dane;
-        dane.Wiersze = WypozyczeniaNaLiscie;
-        dane.Pierwszy = zakres->first;
-        dane.Ostatni = zakres->second;
-        dane.IloscDni = n;
-        dane.Dzisiaj = Dzisiaj();
-        dane.Razem = SumaPlatnosci;
-        dane.Wplacono = WplaconoWczesniej;
-        dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
-        dane.Abonament = ui->cbAbonament->isChecked();
-        dane.LicznikAb = LicznikAbKlienta;
-        dane.Ustawienia = UstawieniaProgramu();
-        dane.RabatKlienta = RabatKlienta;
-
-        // One start date prices every extended row: that of the first open rental.
-        OtworzSQL(Query1, QStringLiteral("select dataOD from rental where Id_klienta = ") + klient +
-                              QStringLiteral(" and zwrocono = False"));
-        const bool jest = Query1.Active() && !Query1.Eof();
-        if (jest) dane.DataOD = Query1.FieldByName(QStringLiteral("DATAOD")).AsDate();
-        Query1.Close();
-        if (!jest) return false;
-
-        // The new due date and charges.
+    if (const std::optional<QDate> poczatek = PoczatekPrzedluzenia(IdKlienta)) {
+        dane.DataOD = *poczatek;
+        // The new due date and charges on screen.
         const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(dane);
-        for (int i = 0; i < static_cast<int>(dane.Wiersze.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(przed.Naleznosci.size()); ++i)
             UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
-            if (i < dane.Pierwszy || i > dane.Ostatni) continue;
-            UruchomSQL(Query1, QStringLiteral("update rental set dataDO = ") +
-                                   DataSQL(przed.DataDO) + QStringLiteral(", naleznosc = ") +
-                                   KwotaSQL(przed.Naleznosci[i]) +
-                                   QStringLiteral(" where id_klienta = ") + klient +
-                                   QStringLiteral(" and id_filmu = ") +
-                                   QString::number(dane.Wiersze[i].IdFilmu) +
-                                   QStringLiteral(" and zwrocono = False"));
-        }
-
         // The payment; a surplus is handed back.
-        const TKwota wplata = PokazWplate(przed.Wplata);
-        const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(dane, przed, wplata);
+        const TWynikPrzedluzenia wynik =
+            RozliczPrzedluzenie(dane, przed, PokazWplate(przed.Wplata));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
-
-        // The client.
-        UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
-        // What was paid, spread over every listed rental.
-        for (const TWierszPoPrzedluzeniu& r : wynik.Wiersze)
-            UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
-
         licznik = wynik.LicznikAb;
-        return transakcja.Zatwierdz();
-    }();
+        zapisano = ZapiszPrzedluzenie(IdKlienta, dane, przed, wynik);
+    }
     // The operator is told when it is stored; the client is loaded again either way.
     if (zapisano) {
         LicznikAbKlienta = licznik;
