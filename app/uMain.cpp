@@ -147,6 +147,7 @@ TfMain::TfMain(QWidget* parent)
     connect(ui->miRapFilmyWyp2, &QAction::triggered, this, &TfMain::miRapFilmyWyp2Click);
     connect(ui->miRapAbonenci, &QAction::triggered, this, &TfMain::miRapAbonenciClick);
     connect(ui->miRaportOkresowy, &QAction::triggered, this, [] { RaportOkresowy(); });
+    connect(ui->miRaportKasowy, &QAction::triggered, this, [] { RaportKasowy(); });
     // Both rankings share one handler, which tells them apart by the item's name.
     for (QAction* pozycja : {ui->miRapRentownoscF, ui->miRapRentownoscK})
         connect(pozycja, &QAction::triggered, this,

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <limits>
 
+#include "clients/RuchyKlienta.h"
 #include "clients/ZapisKlienta.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
@@ -63,6 +64,10 @@ TfKlient::TfKlient(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlient) {
     connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->bWplata, &QPushButton::clicked, this, &TfKlient::bWplataClick);
     connect(ui->bZaleglosci, &QPushButton::clicked, this, &TfKlient::bZaleglosciClick);
+    // The movements list follows a settlement of arrears at once.
+    PrzygotujSiatkeRuchow(ui->sgRuchy);
+    connect(ui->bZaleglosci, &QPushButton::clicked, this, [this] { PokazRuchy(); });
+    connect(ui->miZaleglosci, &QAction::triggered, this, [this] { PokazRuchy(); });
     connect(ui->Button1, &QPushButton::clicked, this, &TfKlient::Button1Click);
     connect(ui->cbAbonament, &QCheckBox::clicked, this, &TfKlient::cbAbonamentClick);
     connect(ui->eNr, &QLineEdit::textChanged, this, &TfKlient::eNrChange);
@@ -199,7 +204,12 @@ void TfKlient::FormShow() {
     }
 
     numer = CalkowitaZEkranu(ui->eNr->text()).value_or(0);
+    PokazRuchy();
     ui->eNr->setFocus();
+}
+
+void TfKlient::PokazRuchy() {
+    PokazRuchyKlienta(ui->sgRuchy, Query1, Id);
 }
 
 void TfKlient::cbAbonamentClick(bool zaznaczony) {

@@ -47,6 +47,8 @@ private:
     void eNrChange();
     void eLicznikChange();
     void eSaldoChange();
+    // The client's payments and refunds from the till journal.
+    void PokazRuchy();
     QWidget* NastepnyPoEnter(QWidget* pole) const;
 
     Ui::TfKlient* ui;

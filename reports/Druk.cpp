@@ -147,6 +147,22 @@ bool TRaport::ZapiszJakoPDF() {
     return true;
 }
 
+bool TRaport::ZapiszJakoCSV() {
+    const QString nazwa =
+        NazwaDoPliku(TytulZadania.isEmpty() ? QStringLiteral("Raport") : TytulZadania);
+    const QString plik =
+        WybierzPlikZapisu(QStringLiteral("Zapisz raport jako CSV"), QStringLiteral("dZapiszCSV"),
+                          nazwa, QStringLiteral("csv"), QStringLiteral("Pliki CSV (*.csv)"));
+    if (plik.isEmpty()) return false;
+    if (!ZapiszPlikCSV(plik, TekstCSV(WierszeCSV))) {
+        Uwaga(QStringLiteral("Nie udało się zapisać raportu w pliku \"%1\".\n"
+                             "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
+                  .arg(QDir::toNativeSeparators(plik)));
+        return false;
+    }
+    return true;
+}
+
 bool TRaport::ZapiszPDF(const QString& plik) {
     const QFileInfo info(plik);
     if (!info.absoluteDir().exists()) return false;

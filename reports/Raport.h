@@ -57,6 +57,7 @@
 #include <vector>
 
 #include "store/TQuery.h"
+#include "widgets/uEksport.h"
 
 enum class TRodzajPasma { NaglowekStrony, Tytul, NaglowekKolumn, Szczegoly, StopkaStrony };
 
@@ -183,6 +184,9 @@ public:
     QString TytulZadania;
     // The rows of the detail band.
     TQuery Dane;
+    // The report's data as lines for "Zapisz jako CSV…" in the preview, the header first;
+    // a report that leaves it empty offers no CSV.
+    TWierszeTekstu WierszeCSV;
     // Run before each detail band is laid out, on a copy of the band, with Dane on the row.
     std::function<void(TPasmo&, const TQuery&)> PrzedSzczegolem;
 
@@ -205,6 +209,9 @@ public:
     bool ZapiszJakoPDF();
     // Writes the report into the given PDF file; false when it cannot be written.
     bool ZapiszPDF(const QString& plik);
+    // Asks for a file name and saves WierszeCSV there; a failure is reported to the
+    // operator. False when not saved.
+    bool ZapiszJakoCSV();
 
 private:
     std::vector<TPasmo> pasma;

@@ -27,6 +27,9 @@ TfPodglad::TfPodglad(TRaport& raport, QWidget* parent)
     connect(ui->bNastepna, &QPushButton::clicked, this,
             [this] { podglad->UstawStrone(podglad->BiezacaStrona() + 1); });
     connect(ui->bZapiszPDF, &QPushButton::clicked, this, [this] { this->raport.ZapiszJakoPDF(); });
+    // Only a report that gives its data as lines offers them as CSV.
+    ui->bZapiszCSV->setVisible(!raport.WierszeCSV.empty());
+    connect(ui->bZapiszCSV, &QPushButton::clicked, this, [this] { this->raport.ZapiszJakoCSV(); });
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::accept);
     ui->bZamknij->setDefault(true);
     PokazNumerStrony();

@@ -8,6 +8,7 @@
 
 #include "store/Baza.h"
 #include "store/Indeksy.h"
+#include "store/Kasa.h"
 #include "store/Interakcja.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -83,6 +84,7 @@ struct TKrok {
 const TKrok Kroki[] = {
     {1, kolumnyStarszychWersji},
     {2, UtworzIndeksyOdczytu},
+    {3, UtworzKase},
 };
 
 bool zapiszWersje(int wersja) {
