@@ -91,6 +91,7 @@ private:
     void miPrzywrocClick();
     void miSprawdzBazeClick();
     void miImportParadoxClick();
+    void miDanePrzykladoweClick();  // uMainDanePrzykladowe.cpp
     // After the store was replaced: the settings, the pick lists and an empty desk.
     void PoPrzywroceniu();
     // ---- end of the tools' block.
