@@ -14,10 +14,12 @@
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
+#include "clients/ZapisKlienta.h"
 #include "clients/uKlienci.h"
 #include "clients/uKlienciArchiwum.h"
 #include "clients/uKlient.h"
 #include "clients/uZaleglosci.h"
+#include "films/ZapisFilmu.h"
 #include "films/uFilm.h"
 #include "films/uFilmy.h"
 #include "films/uSzukaj.h"
@@ -162,6 +164,10 @@ TfMain::TfMain(QWidget* parent)
     connect(ui->miPrzedluzenie, &QAction::triggered, this, &TfMain::bPrzedluzenieClick);
     connect(ui->miNastepny, &QAction::triggered, this, &TfMain::bNastepnyClick);
     connect(ui->miDelete, &QAction::triggered, this, &TfMain::miDeleteClick);
+    connect(ui->miPotwierdzenie, &QAction::triggered, this, &TfMain::miPotwierdzenieClick);
+    connect(ui->miKartaKlienta, &QAction::triggered, this, &TfMain::miKartaKlientaClick);
+    connect(ui->miEtykiety, &QAction::triggered, this, &TfMain::miEtykietyClick);
+    connect(ui->miDaneWypozyczalni, &QAction::triggered, this, &TfMain::miDaneWypozyczalniClick);
 
     // Buttons.
     connect(ui->bKlientDane, &QPushButton::clicked, this, &TfMain::bKlientDaneClick);
@@ -285,7 +291,7 @@ void TfMain::UstawTrybPusty() {
         w->setEnabled(false);
     for (QAction* a : {ui->miDelete, ui->miWypozycz, ui->miZwrot, ui->miCofnij, ui->miPrzedluzenie,
                        ui->miFilmEdytuj, ui->miFilmUsun, ui->miKlientEdytuj, ui->miKlientUsun,
-                       ui->miZaleglosci, ui->miRaportFilm, ui->miRaportKlient})
+                       ui->miZaleglosci, ui->miRaportFilm, ui->miRaportKlient, ui->miKartaKlienta})
         a->setEnabled(false);
     ui->eWplata->setEnabled(true);
     ui->eWplata->clear();
@@ -348,7 +354,8 @@ void TfMain::WczytajTytuly() {
 void TfMain::WlaczKlienta(bool wlacz) {
     ui->bKlientDane->setEnabled(wlacz);
     ui->bKlientKonto->setEnabled(wlacz);
-    for (QAction* a : {ui->miKlientEdytuj, ui->miKlientUsun, ui->miRaportKlient, ui->miZaleglosci})
+    for (QAction* a : {ui->miKlientEdytuj, ui->miKlientUsun, ui->miRaportKlient, ui->miZaleglosci,
+                       ui->miKartaKlienta})
         a->setEnabled(wlacz);
 }
 
@@ -443,8 +450,7 @@ void TfMain::miKlientUsunClick() {
     ui->eAbonamentDO->clear();
     ui->eSaldo->clear();
     ui->cbAbonament->setChecked(false);
-    UruchomSQL(Query1, QStringLiteral("update klient set Aktualny = False where ID = ") +
-                           QString::number(IdKlienta));
+    ArchiwizujKlienta(Query1, IdKlienta);
     UstawWlaczWYlaczKLIENTA();
 }
 
@@ -522,9 +528,7 @@ void TfMain::miFilmUsunClick() {
     if (ui->eFilmNr->text().isEmpty()) return;
     if (Pytanie(QStringLiteral("Czy na pewno usunąć wskazany film?"), false)) {
         const int id = IdFilmuONumerze(ui->eFilmNr->text());
-        if (id != 0)
-            UruchomSQL(Query1, QStringLiteral("update film set Aktualny = False where ID = ") +
-                                   QString::number(id));
+        if (id != 0) WycofajFilmZBazy(Query1, id);
     }
     ui->eFilmNr->clear();
     ui->eCena->clear();

@@ -13,6 +13,10 @@
 
 #include "admin/KopieAutomatyczne.h"
 #include "money/uRozliczenia.h"
+#include "money/uRozliczeniePrzedluzenia.h"
+#include "money/uRozliczenieWycofania.h"
+#include "money/uRozliczenieZwrotu.h"
+#include "reports/uRapPotwierdzenie.h"
 #include "store/Katalogi.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -98,6 +102,14 @@ private:
     void miPomocClick();
     void Ofirmie1Click();
     void sgWypozyczenieContextPopup(const QPoint& punkt);
+    // ---- Printed pages and the shop's details (uMainDruki.cpp).
+    void miPotwierdzenieClick();
+    void miKartaKlientaClick();
+    void miEtykietyClick();
+    void miDaneWypozyczalniClick();
+    // Keeps the slip of the operation just stored and enables "Potwierdzenie".
+    void ZapamietajPotwierdzenie(TPotwierdzenie potwierdzenie);
+    std::optional<TPotwierdzenie> OstatniePotwierdzenie;
 
     // The client panel, the film panel, the basket and the operations on the list.
     void cbKlientChange();
@@ -153,6 +165,14 @@ private:
     bool ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
                          TKwota pobrano);
     void ZapiszZwrot();
+    // The inputs of each operation as the desk holds them (uMainDane.cpp). The commit's
+    // are nothing when a list row holds no film.
+    std::optional<TDaneWypozyczenia> DaneWypozyczenia(TKwota wplata) const;
+    TDaneZwrotu DaneZwrotu(std::pair<int, int> wiersze) const;
+    TDaneWycofania DaneWycofania(std::pair<int, int> wiersze) const;
+    TDanePrzedluzenia DanePrzedluzenia(std::pair<int, int> wiersze, int iloscDni) const;
+    // The films' numbers of list rows first..last, as the till journal names them.
+    QString NumeryFilmow(std::pair<int, int> wiersze) const;
     // The open rentals listed in rows 0..k-1, as the store gave them.
     std::vector<TWierszListy> WypozyczeniaNaLiscie;
     friend struct TDostepOperacji;  // tests only: reach the operations' private routines

@@ -17,6 +17,7 @@
 
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "app/uPotwierdzenieOperacji.h"
 #include "clients/uWplata.h"
 #include "money/Zapis.h"
 #include "money/uCennik.h"
@@ -216,7 +217,6 @@ void TfMain::bWypozyczClick() {
     QTableWidget* sg = ui->sgWypozyczenie;
     // A basket with at least one film, for a chosen client.
     if (!KoszykZmieniony || sg->rowCount() < 3 || ui->cbKlient->currentIndex() < 0) return;
-
     // The paid amount must be a number.
     const QString wplataTekst = ui->eWplata->text().trimmed();
     const std::optional<TKwota> wplata = KwotaZEkranu(wplataTekst);
@@ -224,33 +224,13 @@ void TfMain::bWypozyczClick() {
         Ostrzezenie(NiepoprawnaWartosc);
         return;
     }
-
-    TDaneWypozyczenia dane;
-    const int filmy = sg->rowCount() - 2;
-    for (int i = 0; i < filmy; ++i) {
-        const auto id = CalkowitaZEkranu(TekstKomorki(sg, i, 3));
-        const auto naleznosc = KwotaKomorki(TekstKomorki(sg, i, 2));
-        const auto dni = CalkowitaZEkranu(TekstKomorki(sg, i, 4));
-        const auto stawka = KwotaKomorki(TekstKomorki(sg, i, 5));
-        // Only film rows are written: a row without a film ID is no film.
-        if (!id || !naleznosc) return;
-        dane.Wiersze.push_back({*id, *naleznosc, dni.value_or(0), stawka.value_or(TKwota())});
-    }
-    dane.Razem = KwotaKomorki(TekstKomorki(sg, sg->rowCount() - 1, 2)).value_or(TKwota());
-    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
-    dane.Wplata = wplata.value_or(TKwota());
-    dane.TrybZwrot = !ui->eWplata->isEnabled();
-    dane.SumaPlatnosci = SumaPlatnosci;
-    dane.WplaconoWczesniej = WplaconoWczesniej;
-    dane.Abonament = ui->cbAbonament->isChecked();
-    dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
-    dane.LicznikAb = LicznikAbKlienta;
-    dane.Dzien = Dzisiaj();
-
+    // Only film rows are written: a row without a film ID is no film.
+    const std::optional<TDaneWypozyczenia> dane = DaneWypozyczenia(wplata.value_or(TKwota()));
+    if (!dane) return;
     // A regular client's credit is spent first; then the money taken.
-    const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(dane);
+    const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(*dane);
     const TKwota pobrano = PokazWplate(przed.Wplata);
-    if (!ZatwierdzKoszyk(dane, przed, pobrano)) return;
+    if (!ZatwierdzKoszyk(*dane, przed, pobrano)) return;
     // Stored: the basket is done and the client loaded again.
     KoszykZmieniony = false;
     ui->eIleDni->setText(QStringLiteral("1"));
@@ -275,7 +255,8 @@ bool TfMain::ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozycz
     if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
     SumaPlatnosci = wynik.ZmianaSalda;
 
-    if (!ZapiszWypozyczenie(IdKlienta, dane, przed, wynik)) {
+    const QString filmy = NumeryFilmow({0, static_cast<int>(dane.Wiersze.size()) - 1});
+    if (!ZapiszWypozyczenie(IdKlienta, dane, przed, wynik, filmy)) {
         // Nothing is stored (the store's error has been shown): the basket stays for
         // another try.
         ui->eWplata->setText(wplataPrzed);
@@ -283,5 +264,7 @@ bool TfMain::ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozycz
         SumaPlatnosci = sumaPrzed;
         return false;
     }
+    ZapamietajPotwierdzenie(PotwierdzenieWypozyczenia(
+        przed, wynik, pobrano, dane.TrybZwrot ? WypozyczeniaNaLiscie.size() : 0));
     return true;
 }

@@ -2,8 +2,9 @@
 //
 // They work on the rentals as listed from the store (WypozyczeniaNaLiscie, SumaPlatnosci,
 // WplaconoWczesniej), not on column 2 and the total row as the days box may have
-// re-priced them, and on nothing added below the rentals. Each one's statements run in
-// its write function (money/Zapis.h), after its payment dialog.
+// re-priced them, and on nothing added below the rentals. Each gathers its inputs, shows
+// its dialogs, settles the money, hands the results to its write function (money/Zapis.h)
+// and loads the client again.
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "app/uPotwierdzenieOperacji.h"
 #include "money/Zapis.h"
 #include "money/uRozliczeniePrzedluzenia.h"
 #include "money/uRozliczenieWycofania.h"
@@ -32,22 +34,13 @@ void TfMain::ZapiszZwrot() {
     // The returned rows.
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
-    QTableWidget* sg = ui->sgWypozyczenie;
-    TDaneZwrotu dane;
-    dane.Pierwszy = zakres->first;
-    dane.Ostatni = zakres->second;
-    dane.Ustawienia = UstawieniaProgramu();
-    dane.RabatKlienta = RabatKlienta;
-    dane.Abonament = ui->cbAbonament->isChecked();
-    dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
-    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
-    dane.Wplacono = WplaconoWczesniej;
-    dane.Dzisiaj = Dzisiaj();
+    TDaneZwrotu dane = DaneZwrotu(*zakres);
+    std::optional<TPotwierdzenie> potwierdzenie;
     // What the balance was charged and the term of every listed rental. A rental no
     // longer open (the list is out of date) or a failed read: nothing is written.
-    bool zapisano = false;
     if (WczytajDoZwrotu(IdKlienta, WypozyczeniaNaLiscie, dane)) {
         // The new charges on screen: every listed row, the total and what was paid.
+        QTableWidget* sg = ui->sgWypozyczenie;
         const TPrzedZwrotem przed = PrzygotujZwrot(dane);
         for (int i = 0; i < static_cast<int>(przed.Naleznosci.size()); ++i)
             UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
@@ -58,10 +51,14 @@ void TfMain::ZapiszZwrot() {
         const TWynikZwrotu wynik = RozliczZwrot(dane, przed, PokazWplate(przed.Wplata));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
-        zapisano = ::ZapiszZwrot(IdKlienta, dane.Dzisiaj, wynik);
+        if (::ZapiszZwrot(IdKlienta, dane, przed, wynik, NumeryFilmow(*zakres)))
+            potwierdzenie = PotwierdzenieZwrotu(dane, wynik);
     }
     // The operator is told when it is stored; the client is loaded again either way.
-    if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
+    if (potwierdzenie) {
+        ZapamietajPotwierdzenie(*potwierdzenie);
+        Informacja(QStringLiteral("Zwrot został zapisany."));
+    }
     WczytajKLIENTA();
     ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
@@ -72,22 +69,14 @@ void TfMain::bCofnijClick() {
     // The withdrawn rows.
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
-    QTableWidget* sg = ui->sgWypozyczenie;
-    TDaneWycofania dane;
-    dane.Wiersze = WypozyczeniaNaLiscie;
-    dane.Pierwszy = zakres->first;
-    dane.Ostatni = zakres->second;
-    dane.Razem = SumaPlatnosci;
-    dane.Wplacono = WplaconoWczesniej;
-    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
-    dane.LicznikAb = LicznikAbKlienta;
-    const TWynikWycofania wynik = RozliczWycofanie(dane);
+    const TWynikWycofania wynik = RozliczWycofanie(DaneWycofania(*zakres));
     // What stays paid; a surplus is handed back.
     if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+    QTableWidget* sg = ui->sgWypozyczenie;
     ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
     UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(wynik.Razem));  // the total row
     // The operator is told when it is stored; the client is loaded again either way.
-    if (ZapiszWycofanie(IdKlienta, wynik)) {
+    if (ZapiszWycofanie(IdKlienta, wynik, NumeryFilmow(*zakres))) {
         LicznikAbKlienta = wynik.LicznikAb;
         Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
     }
@@ -109,39 +98,27 @@ void TfMain::bPrzedluzenieClick() {
     // The extended rows.
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
-    QTableWidget* sg = ui->sgWypozyczenie;
-    TDanePrzedluzenia dane;
-    dane.Wiersze = WypozyczeniaNaLiscie;
-    dane.Pierwszy = zakres->first;
-    dane.Ostatni = zakres->second;
-    dane.IloscDni = n;
-    dane.Dzisiaj = Dzisiaj();
-    dane.Razem = SumaPlatnosci;
-    dane.Wplacono = WplaconoWczesniej;
-    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
-    dane.Abonament = ui->cbAbonament->isChecked();
-    dane.LicznikAb = LicznikAbKlienta;
-    dane.Ustawienia = UstawieniaProgramu();
-    dane.RabatKlienta = RabatKlienta;
+    TDanePrzedluzenia dane = DanePrzedluzenia(*zakres, n);
+    std::optional<TPotwierdzenie> potwierdzenie;
     // One start date prices every extended row: that of the first open rental.
-    bool zapisano = false;
-    int licznik = LicznikAbKlienta;
     if (const std::optional<QDate> poczatek = PoczatekPrzedluzenia(IdKlienta)) {
         dane.DataOD = *poczatek;
         // The new due date and charges on screen.
         const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(dane);
         for (int i = 0; i < static_cast<int>(przed.Naleznosci.size()); ++i)
-            UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
+            UstawKomorke(ui->sgWypozyczenie, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
         // The payment; a surplus is handed back.
         const TWynikPrzedluzenia wynik =
             RozliczPrzedluzenie(dane, przed, PokazWplate(przed.Wplata));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
-        licznik = wynik.LicznikAb;
-        zapisano = ZapiszPrzedluzenie(IdKlienta, dane, przed, wynik);
+        if (ZapiszPrzedluzenie(IdKlienta, dane, przed, wynik, NumeryFilmow(*zakres))) {
+            LicznikAbKlienta = wynik.LicznikAb;
+            potwierdzenie = PotwierdzeniePrzedluzenia(dane, przed, wynik, wynik.Pobrano);
+        }
     }
     // The operator is told when it is stored; the client is loaded again either way.
-    if (zapisano) {
-        LicznikAbKlienta = licznik;
+    if (potwierdzenie) {
+        ZapamietajPotwierdzenie(*potwierdzenie);
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
     }
     WczytajKLIENTA();

@@ -1,5 +1,6 @@
 #include "clients/ZapisKlienta.h"
 
+#include "money/uKasa.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -12,7 +13,7 @@ QString DataLubNull(const QDate& d) {
 
 }  // namespace
 
-bool ZapiszKlienta(int id, const TDaneKlienta& k) {
+bool ZapiszKlienta(int id, const TDaneKlienta& k, const TWplatyKlienta& wplaty) {
     const QString t = QStringLiteral(", ");
     const QString abonament = k.Abonament ? QStringLiteral("True") : QStringLiteral("False");
     QString sql;
@@ -49,5 +50,27 @@ bool ZapiszKlienta(int id, const TDaneKlienta& k) {
     TQuery q;
     TTransakcja transakcja;
     UruchomSQL(q, sql);
+    // The till: the payments are booked with the balance they made.
+    if (!wplaty.empty()) {
+        int idKlienta = id;
+        if (idKlienta == 0) {
+            OtworzSQL(q, QStringLiteral("select Max( ID ) m from klient"));
+            if (q.Active() && !q.Eof()) idKlienta = q.FieldByName("m").AsInteger();
+            q.Close();
+        }
+        for (const auto& [rodzaj, kwota] : wplaty)
+            ZapiszRuchKasy(q, idKlienta, rodzaj, kwota,
+                           rodzaj == RodzajKasy::Abonament ? OpisAbonamentu : OpisWplaty);
+    }
     return transakcja.Zatwierdz();
+}
+
+void ArchiwizujKlienta(TQuery& q, int id) {
+    UruchomSQL(
+        q, QStringLiteral("update klient set Aktualny = False where ID = ") + QString::number(id));
+}
+
+void PrzywrocKlienta(TQuery& q, int id) {
+    UruchomSQL(
+        q, QStringLiteral("update klient set Aktualny = True where ID = ") + QString::number(id));
 }

@@ -4,8 +4,12 @@
 
 #include <QDate>
 #include <QString>
+#include <utility>
+#include <vector>
 
 #include "store/Kwota.h"
+
+class TQuery;
 
 struct TDaneKlienta {
     int Numer = 0;
@@ -20,6 +24,15 @@ struct TDaneKlienta {
     int Rabat = 0;
 };
 
+// Payments taken while the record was open: the till journal's kind and the amount.
+using TWplatyKlienta = std::vector<std::pair<QString, TKwota>>;
+
 // Saves the client in one transaction: a new one (id 0) is inserted as current, a stored
-// one updated. True when it is stored; otherwise the store's error text has been shown.
-bool ZapiszKlienta(int id, const TDaneKlienta& k);
+// one updated; then each payment is booked in the till journal for the client. True when
+// it is stored; otherwise the store's error text has been shown.
+bool ZapiszKlienta(int id, const TDaneKlienta& k, const TWplatyKlienta& wplaty = {});
+
+// The client leaves the current clients (archived) or comes back to them; one statement
+// each, run through q inside the caller's guard if it has one.
+void ArchiwizujKlienta(TQuery& q, int id);
+void PrzywrocKlienta(TQuery& q, int id);

@@ -7,6 +7,7 @@
 #include "clients/ZapisKlienta.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
+#include "money/uKasa.h"
 #include "settings/uConfig.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -134,6 +135,7 @@ void TfKlient::UstawAbonament(bool zaznaczony) {
 void TfKlient::FormShow() {
     UstawDate(ui->dAbonamentDO, Dzisiaj().addDays(30));
     NazwaEdytowana = false;
+    WplatyPokazu.clear();
 
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
@@ -325,7 +327,7 @@ void TfKlient::bZapiszClick() {
     k.Rabat = rabat;
     // A failure has shown the store's error text; the number read by the caller stays
     // the one stored.
-    if (ZapiszKlienta(Id, k)) numer = *nr;
+    if (ZapiszKlienta(Id, k, WplatyPokazu)) numer = *nr;
     accept();
 }
 
@@ -352,6 +354,8 @@ void TfKlient::bWplataClick() {
             return;
         LicznikAb = 0;
     }
+    WplatyPokazu.emplace_back(NowyAbonament ? RodzajKasy::Abonament : RodzajKasy::Wplata,
+                              TKwota::ZeZlotych(kwota));
     ui->eSaldo->setText(KwotaNaEkran(saldo + kwota));
 }
 

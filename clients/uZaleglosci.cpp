@@ -166,7 +166,7 @@ void TfZaleglosci::bWplataClick() {
         wiersze.push_back({sg->item(w, KolIdFilmu)->text().toLongLong(),
                            DataZTekstu(sg->item(w, KolDataOD)->text()),
                            DataZTekstu(sg->item(w, KolDataZwrotu)->text())});
-    if (!ZapiszZaleglosci(IdKlienta, wiersze, wynik)) {
+    if (!ZapiszZaleglosci(IdKlienta, wiersze, ocena, wynik)) {
         // Nothing was stored (the error has been shown): show the store's amounts again.
         const bool wczesniej = Zaksiegowano;
         FormShow();

@@ -58,3 +58,14 @@ bool ZapiszFilm(int id, const TDaneFilmu& f) {
     UruchomSQL(q, sql);
     return transakcja.Zatwierdz();
 }
+
+void WycofajFilmZBazy(TQuery& q, int id) {
+    UruchomSQL(
+        q, QStringLiteral("update film set Aktualny = False where ID = ") + QString::number(id));
+}
+
+void UstawStatusFilmu(TQuery& q, int id, bool naPolce) {
+    UruchomSQL(q, QStringLiteral(" UPDATE film SET Status = %1 WHERE ID = '%2' ")
+                      .arg(naPolce ? QStringLiteral("TRUE") : QStringLiteral("FALSE"))
+                      .arg(id));
+}

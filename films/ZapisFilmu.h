@@ -5,6 +5,8 @@
 
 #include "store/Kwota.h"
 
+class TQuery;
+
 struct TDaneFilmu {
     int Numer = 0;
     QString TytulOrg, TytulPol, Produkcja;
@@ -18,3 +20,9 @@ struct TDaneFilmu {
 // values bound as they stand; a stored one is updated in one transaction. True when it is
 // stored; otherwise the store's error text has been shown.
 bool ZapiszFilm(int id, const TDaneFilmu& f);
+
+// The film leaves the current films (withdrawn); one statement, run through q inside the
+// caller's guard if it has one.
+void WycofajFilmZBazy(TQuery& q, int id);
+// The film marked on the shelf or out, as the film record's button sets it.
+void UstawStatusFilmu(TQuery& q, int id, bool naPolce);

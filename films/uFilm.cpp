@@ -271,9 +271,7 @@ void TfFilm::bZapiszClick() {
 
 void TfFilm::bZmienClick() {
     if (IdFilmu == 0 || Id != IdFilmu) return;
-    UruchomSQL(Query1, QStringLiteral(" UPDATE film SET Status = %1 WHERE ID = '%2' ")
-                           .arg(FilmNaPolce ? QStringLiteral("FALSE") : QStringLiteral("TRUE"))
-                           .arg(IdFilmu));
+    UstawStatusFilmu(Query1, IdFilmu, !FilmNaPolce);
     emit StatusZmieniony();
     reject();
 }

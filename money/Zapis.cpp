@@ -1,5 +1,6 @@
 #include "money/Zapis.h"
 
+#include "money/uKasa.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -32,12 +33,23 @@ QString WarunekDaty(const QDate& data) {
     return QStringLiteral(" = ") + DataSQL(data);
 }
 
+// The journal rows of a desk operation, in their order: a refund before the payment, the
+// money taken, a surplus handed back after it. A zero amount writes no row.
+void ZapiszKase(TQuery& q, int idKlienta, const QString& rodzaj, const QString& filmy,
+                const std::optional<TKomunikatRozliczenia>& zwrotPrzed, TKwota pobrano,
+                const std::optional<TKomunikatRozliczenia>& zwrotPo) {
+    if (zwrotPrzed) ZapiszRuchKasy(q, idKlienta, rodzaj, -zwrotPrzed->Kwota, filmy);
+    ZapiszRuchKasy(q, idKlienta, rodzaj, pobrano, filmy);
+    if (zwrotPo) ZapiszRuchKasy(q, idKlienta, rodzaj, -zwrotPo->Kwota, filmy);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- rental commit
 
 bool ZapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
-                        const TPrzedWypozyczeniem& przed, const TWynikWypozyczenia& wynik) {
+                        const TPrzedWypozyczeniem& przed, const TWynikWypozyczenia& wynik,
+                        const QString& filmy) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
@@ -49,6 +61,9 @@ bool ZapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
     if (wynik.KoniecAbonamentu)
         UruchomSQL(q, QStringLiteral("update klient set Abonament = False, Saldo = 0 where ID = ") +
                           klient);
+    // The money across the counter.
+    ZapiszKase(q, idKlienta, RodzajKasy::Wypozyczenie, filmy, std::nullopt, wynik.Pobrano,
+               wynik.Nadplata);
     // One rental per film, the film out.
     for (const TWierszWypozyczenia& r : wynik.Wiersze) {
         const QString film = QString::number(r.IdFilmu);
@@ -117,10 +132,14 @@ bool WczytajDoZwrotu(int idKlienta, const std::vector<TWierszListy>& lista, TDan
     return true;
 }
 
-bool ZapiszZwrot(int idKlienta, const QDate& dzien, const TWynikZwrotu& wynik) {
+bool ZapiszZwrot(int idKlienta, const TDaneZwrotu& dane, const TPrzedZwrotem& przed,
+                 const TWynikZwrotu& wynik, const QString& filmy) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
+    // The money across the counter.
+    ZapiszKase(q, idKlienta, RodzajKasy::Zwrot, filmy, przed.Nadplata, wynik.Pobrano,
+               wynik.Nadplata);
     // The client.
     UruchomSQL(q, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
                       QStringLiteral(", Licznik = Licznik + ") + QString::number(wynik.Zwrocone) +
@@ -130,7 +149,7 @@ bool ZapiszZwrot(int idKlienta, const QDate& dzien, const TWynikZwrotu& wynik) {
         const QString film = QString::number(r.IdFilmu);
         if (r.Zwrocony) {
             UruchomSQL(q, QStringLiteral("update rental set zwrocono = True, dataZwrotu = ") +
-                              DataSQL(dzien) + QStringLiteral(", platnosc1 = ") +
+                              DataSQL(dane.Dzisiaj) + QStringLiteral(", platnosc1 = ") +
                               LiczbaOgolnaSQL(r.Platnosc1) + QStringLiteral(", z_abonamentu = ") +
                               KwotaSQL(r.ZAbonamentu) + QStringLiteral(", naleznosc = ") +
                               KwotaSQL(r.Naleznosc) + QStringLiteral(" where id_filmu = ") + film +
@@ -152,7 +171,7 @@ bool ZapiszZwrot(int idKlienta, const QDate& dzien, const TWynikZwrotu& wynik) {
 
 // ---------------------------------------------------------------- undo
 
-bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik) {
+bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString& filmy) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
@@ -164,6 +183,8 @@ bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik) {
                           QStringLiteral(" and zwrocono = False"));
         UruchomSQL(q, QStringLiteral("update film set Status = True where id = ") + film);
     }
+    // A surplus handed back.
+    ZapiszKase(q, idKlienta, RodzajKasy::Wycofanie, filmy, std::nullopt, TKwota(), wynik.Nadplata);
     // The client.
     UruchomSQL(q, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
     // The money spread again over the remaining rentals.
@@ -185,7 +206,8 @@ std::optional<QDate> PoczatekPrzedluzenia(int idKlienta) {
 }
 
 bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
-                        const TPrzedPrzedluzeniem& przed, const TWynikPrzedluzenia& wynik) {
+                        const TPrzedPrzedluzeniem& przed, const TWynikPrzedluzenia& wynik,
+                        const QString& filmy) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
@@ -200,6 +222,9 @@ bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
                           QString::number(dane.Wiersze[i].IdFilmu) +
                           QStringLiteral(" and zwrocono = False"));
     }
+    // The money across the counter.
+    ZapiszKase(q, idKlienta, RodzajKasy::Przedluzenie, filmy, std::nullopt, wynik.Pobrano,
+               wynik.Nadplata);
     // The client.
     UruchomSQL(q, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
     // What was paid, spread over every listed rental.
@@ -211,7 +236,7 @@ bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
 // ---------------------------------------------------------------- arrears
 
 bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
-                      const TWynikZaleglosci& wynik) {
+                      const TOcenaWplatyZaleglosci& ocena, const TWynikZaleglosci& wynik) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
@@ -226,5 +251,10 @@ bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
                           QStringLiteral(" and dataOD") + WarunekDaty(z.DataOD) +
                           QStringLiteral(" and dataZwrotu") + WarunekDaty(z.DataZwrotu));
     }
+    // The money taken, and what was handed back of more than was owed.
+    ZapiszRuchKasy(q, idKlienta, RodzajKasy::Zaleglosci, ocena.Pobrano, OpisZaleglosci);
+    if (ocena.Nadplata)
+        ZapiszRuchKasy(q, idKlienta, RodzajKasy::Zaleglosci, -ocena.Nadplata->Kwota,
+                       OpisZaleglosci);
     return transakcja.Zatwierdz();
 }

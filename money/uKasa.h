@@ -19,8 +19,11 @@ inline const QString Wplata = QStringLiteral("Wpłata");
 inline const QString Abonament = QStringLiteral("Abonament");
 }  // namespace RodzajKasy
 
-// What the journal's Opis says of money handed back.
-inline const QString OpisZwrotuNadplaty = QStringLiteral("zwrot nadpłaty");
+// What the journal's Opis says of a payment against returned rentals' unpaid parts.
+inline const QString OpisZaleglosci = QStringLiteral("zaległe należności");
+// ... of a payment into the client's account and of a subscription fee.
+inline const QString OpisWplaty = QStringLiteral("wpłata na konto klienta");
+inline const QString OpisAbonamentu = QStringLiteral("opłata za abonament");
 
 // Writes one movement: kwota taken from the client (positive) or handed back (negative),
 // today at the clock's time. A zero amount writes nothing.

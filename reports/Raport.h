@@ -159,11 +159,23 @@ struct TStrona {
     std::vector<TUlozonyTekst> teksty;
     std::vector<QRectF> ramki;
     std::vector<QLineF> linie;
+    std::vector<QRectF> pola;  // filled black boxes (the bars of a barcode)
 
     // The first text equal to the given one, nullptr when none.
     const TUlozonyTekst* Znajdz(const QString& tekst) const;
     // The texts of one band in the order placed.
     std::vector<TUlozonyTekst> TekstyPasma(TRodzajPasma pasmo) const;
+};
+
+// The paper of a printed page, in millimetres; the same margin on every side.
+struct TFormatStrony {
+    double szerokosc = 210;
+    double wysokosc = 297;
+    double margines = 10;
+
+    double SzerokoscObszaru() const { return szerokosc - 2 * margines; }
+    double WysokoscObszaru() const { return wysokosc - 2 * margines; }
+    bool operator==(const TFormatStrony&) const = default;
 };
 
 class TRaport {
@@ -182,6 +194,8 @@ public:
 
     // The print job's title.
     QString TytulZadania;
+    // The paper: A4 portrait with 10 mm margins unless a report lays out pages of its own.
+    TFormatStrony Format;
     // The rows of the detail band.
     TQuery Dane;
     // The report's data as lines for "Zapisz jako CSV…" in the preview, the header first;
@@ -195,8 +209,9 @@ public:
     TPasmo& Pasmo(TRodzajPasma rodzaj, double wysokosc);
     TPasmo* ZnajdzPasmo(TRodzajPasma rodzaj);
 
-    // Lays the report out over the current data; the queries stay as they are.
-    std::vector<TStrona> Uloz();
+    // Lays the report out over the current data; the queries stay as they are. A report
+    // that is not made of bands (a slip, labels) places its own pages and may set Format.
+    virtual std::vector<TStrona> Uloz();
     // The report as produced: laid out once, after which its queries are closed.
     const std::vector<TStrona>& Strony();
 

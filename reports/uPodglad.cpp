@@ -14,6 +14,7 @@ TfPodglad::TfPodglad(TRaport& raport, QWidget* parent)
         setWindowTitle(QStringLiteral("Podgląd wydruku - ") + raport.TytulZadania);
     // Only the page on screen is painted; the pages are laid out once by the report.
     podglad = new TPodgladStron(raport.Strony(), this);
+    podglad->UstawFormat(raport.Format);  // set while the report laid out its pages
     podglad->setObjectName(QStringLiteral("podglad"));
     ui->ukladPodgladu->addWidget(podglad);
 

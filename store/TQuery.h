@@ -95,4 +95,6 @@ private:
     // The current row's fields, read from the statement when first asked for.
     mutable std::vector<TField> wiersz;
     mutable std::vector<char> wczytane;
+    std::vector<QString> nazwyKolumn;
+    std::vector<TField::TTyp> typyKolumn;
 };

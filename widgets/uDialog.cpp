@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QToolTip>
@@ -41,8 +40,6 @@ const QSet<char16_t>& ZnakiStronyKodowej() {
     }();
     return znaki;
 }
-
-QString sciezkaUstawien;
 
 const QColor KolorPodpowiedzi(255, 255, 128);
 const QColor KolorAktywnegoPola(Qt::yellow);
@@ -120,18 +117,6 @@ void WczytajComboBox(const QString& sciezka, QComboBox* combo) {
     if (!QFileInfo::exists(sciezka)) return;
     combo->addItems(WczytajPlikListy(sciezka));
     if (combo->count() > 0) combo->setCurrentIndex(0);
-}
-
-// ---------------------------------------------------------------- the program's settings file
-
-QString PlikUstawienProgramu() {
-    if (!sciezkaUstawien.isEmpty()) return sciezkaUstawien;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Wirdolan/wirdolan.ini");
-}
-
-void UstawPlikUstawienProgramu(const QString& sciezka) {
-    sciezkaUstawien = sciezka;
 }
 
 // ---------------------------------------------------------------- the editor

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "store/PlikUstawien.h"
+
 class QComboBox;
 
 namespace Ui {
@@ -37,14 +39,6 @@ bool ZapiszPlikListy(const QString& sciezka, const QStringList& wpisy, QString* 
 // Empties the combo's list and fills it with the lines of the word-list file, selecting
 // the first entry; a missing file leaves the list empty.
 void WczytajComboBox(const QString& sciezka, QComboBox* combo);
-
-// ---------------------------------------------------------------- the program's settings file
-
-// The program's own settings file (INI) that keeps window positions. Defaults to a file
-// under the user's configuration folder; tests point it elsewhere.
-QString PlikUstawienProgramu();
-// An empty path restores the default.
-void UstawPlikUstawienProgramu(const QString& sciezka);
 
 // ---------------------------------------------------------------- the editor
 

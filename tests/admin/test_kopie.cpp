@@ -105,7 +105,7 @@ TEST_F(Kopie, KopiaZapasowaZMenuDoWybranegoPliku) {
     for (QAction* a : narzedzia->actions())
         if (!a->isSeparator()) pozycje << a->objectName();
     EXPECT_EQ(pozycje, (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze",
-                                    "miImportParadox", "miDanePrzykladowe"}));
+                                    "miImportParadox", "miDanePrzykladowe", "miDaneWypozyczalni"}));
 
     // Cancelled: nothing.
     Menu("miKopiaZapasowa");

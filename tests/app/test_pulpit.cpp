@@ -105,12 +105,12 @@ TEST_F(Pulpit, StartNaNowymFolderzeZakladaBazeIZostawiaPulpitPusty) {
     // Disabled in the empty mode, and disabled by design (read-only client details, the
     // rate box while the rate may not be changed); everything else is enabled.
     const QSet<QString> wylaczone = {
-        "bUsun",         "miDelete",     "bWypozycz",      "bZwrot",         "bCofnij",
-        "bPrzedluzenie", "miWypozycz",   "miZwrot",        "miCofnij",       "miPrzedluzenie",
-        "miFilmEdytuj",  "miFilmUsun",   "miKlientEdytuj", "miKlientUsun",   "bKlientKonto",
-        "bFilmKonto",    "miZaleglosci", "miRaportFilm",   "miRaportKlient", "bKlientDane",
-        "bFilmDane",     "bNastepny",    "miNastepny",     "eUpowazniony",   "cbAbonament",
-        "eCena"};
+        "bUsun",         "miDelete",       "bWypozycz",      "bZwrot",         "bCofnij",
+        "bPrzedluzenie", "miWypozycz",     "miZwrot",        "miCofnij",       "miPrzedluzenie",
+        "miFilmEdytuj",  "miFilmUsun",     "miKlientEdytuj", "miKlientUsun",   "bKlientKonto",
+        "bFilmKonto",    "miZaleglosci",   "miRaportFilm",   "miRaportKlient", "bKlientDane",
+        "bFilmDane",     "bNastepny",      "miNastepny",     "eUpowazniony",   "cbAbonament",
+        "eCena",         "miKartaKlienta", "miPotwierdzenie"};
     QSet<QString> widziane;
     for (QWidget* w : fMain->findChildren<QWidget*>()) {
         const QString n = w->objectName();

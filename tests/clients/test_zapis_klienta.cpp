@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "clients/ZapisKlienta.h"
+#include "money/uKasa.h"
+#include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 
@@ -42,4 +44,47 @@ TEST(ZapisKlienta, NowyIPoprawiony) {
     EXPECT_FALSE(ZapiszKlienta(id, k));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_EQ(baza.Ile("select Numer_klienta from klient"), 13);
+}
+
+TEST(ZapisKlienta, WplatyIdaDoKasyNowegoKlienta) {
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    baza.Wykonaj("insert into klient (ID, Numer_klienta, Nazwisko) values (4, 4, 'Nowak')");
+    TDaneKlienta k;
+    k.Numer = 5;
+    k.Saldo = 42.5;
+    ASSERT_TRUE(ZapiszKlienta(
+        0, k, {{RodzajKasy::Abonament, TKwota(30.00)}, {RodzajKasy::Wplata, TKwota(12.50)}}));
+    const int id = baza.Ile("select ID from klient where Numer_klienta = 5");
+    ASSERT_GT(id, 4);
+    EXPECT_EQ(baza.Ile(QStringLiteral("select count(*) from kasa where id_klienta = %1 and "
+                                      "Rodzaj = 'Abonament' and Kwota = 30 and Opis = '%2'")
+                           .arg(id)
+                           .arg(OpisAbonamentu)),
+              1);
+    EXPECT_EQ(baza.Ile(QStringLiteral("select count(*) from kasa where id_klienta = %1 and "
+                                      "Rodzaj = 'Wpłata' and Kwota = 12.5 and Opis = '%2'")
+                           .arg(id)
+                           .arg(OpisWplaty)),
+              1);
+    EXPECT_EQ(baza.Ile("select count(*) from kasa"), 2);
+
+    // A save that fails books nothing.
+    baza.Wykonaj(
+        "create trigger blokada before update on klient begin select raise(abort, "
+        "'zablokowane'); end");
+    EXPECT_FALSE(ZapiszKlienta(id, k, {{RodzajKasy::Wplata, TKwota(5.00)}}));
+    EXPECT_EQ(baza.Ile("select count(*) from kasa"), 2);
+}
+
+TEST(ZapisKlienta, ArchiwumIPowrot) {
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    baza.Wykonaj("insert into klient (ID, Numer_klienta, Aktualny) values (1, 1, 1), (2, 2, 1)");
+    TQuery q;
+    ArchiwizujKlienta(q, 2);
+    EXPECT_EQ(baza.Ile("select count(*) from klient where Aktualny = 1"), 1);
+    EXPECT_EQ(baza.Ile("select Aktualny from klient where ID = 2"), 0);
+    PrzywrocKlienta(q, 2);
+    EXPECT_EQ(baza.Ile("select count(*) from klient where Aktualny = 1"), 2);
 }

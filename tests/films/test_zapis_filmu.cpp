@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "films/ZapisFilmu.h"
+#include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 
@@ -41,4 +42,20 @@ TEST(ZapisFilmu, NowyIPoprawiony) {
     EXPECT_FALSE(ZapiszFilm(0, f));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_EQ(baza.Ile("select count(*) from film"), 1);
+}
+
+TEST(ZapisFilmu, StatusIWycofanieDotyczaTylkoTegoFilmu) {
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    baza.Wykonaj(
+        "insert into film (ID, Numer_filmu, Status, Aktualny) values (1, 1, 1, 1), (2, 2, 1, 1)");
+    TQuery q;
+    UstawStatusFilmu(q, 1, false);
+    EXPECT_EQ(baza.Ile("select Status from film where ID = 1"), 0);
+    UstawStatusFilmu(q, 1, true);
+    EXPECT_EQ(baza.Ile("select Status from film where ID = 1"), 1);
+    WycofajFilmZBazy(q, 2);
+    EXPECT_EQ(baza.Ile("select Aktualny from film where ID = 2"), 0);
+    EXPECT_EQ(baza.Ile("select count(*) from film where Aktualny = 1 and Status = 1"), 1);
+    EXPECT_TRUE(fake.komunikaty.empty());
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "money/Zapis.h"
+#include "store/Formaty.h"
+#include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
 #include "support/Kwoty.h"
 #include "support/TestowaBaza.h"
@@ -45,6 +47,18 @@ protected:
     bool NaPolce(int film) {
         return baza.Ile(QStringLiteral("select Status from film where ID = %1").arg(film)) == 1;
     }
+    // The till journal's rows in their order ("Rodzaj Kwota Opis").
+    static std::vector<QString> Kasa() {
+        TQuery q;
+        q.UstawSQL(QStringLiteral("select * from kasa order by ID"));
+        q.Open();
+        std::vector<QString> w;
+        for (; q.Active() && !q.Eof(); q.Next())
+            w.push_back(q.FieldByName("Rodzaj").AsString() + " " +
+                        KwotaNaEkran(TKwota::ZeZlotych(q.FieldByName("Kwota").AsFloat())) + " " +
+                        q.FieldByName("Opis").AsString());
+        return w;
+    }
     void Zablokuj(const char* tabela) {
         baza.Wykonaj(QStringLiteral("create trigger blokada before update on %1 begin select "
                                     "raise(abort, 'Zapis zablokowany'); end")
@@ -71,8 +85,9 @@ TEST_F(Zapis, WypozyczenieKredytWierszeIKlient) {
     const TDaneWypozyczenia d = Koszyk();
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
     const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 5.00);
-    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik));
+    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"));
     EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 5,00 0001, 0002"});
     EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = 0 and id_klienta = 1"), 2);
     EXPECT_KWOTA(Rental(1, "platnosc").toDouble(), 0);
     EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), 2.00);
@@ -92,7 +107,7 @@ TEST_F(Zapis, WypozyczenieOtwartegoFilmuPoprawiaJegoPlatnosc) {
     TDaneWypozyczenia d = Koszyk();
     d.Saldo = 0;
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
-    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 6.00)));
+    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 6.00), "0001"));
     EXPECT_EQ(baza.Ile("select count(*) from rental where id_filmu = 1"), 1);
     EXPECT_KWOTA(Rental(1, "platnosc").toDouble(), 0);
     EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), 5.00);
@@ -102,12 +117,23 @@ TEST_F(Zapis, BladWypozyczeniaNieZostawiaNiczego) {
     Zablokuj("klient");
     const TDaneWypozyczenia d = Koszyk();
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
-    EXPECT_FALSE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 7.00)));
+    EXPECT_FALSE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 7.00), "0001"));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_TRUE(fake.komunikaty[0].tekst.contains("Zapis zablokowany"));
     EXPECT_EQ(baza.Ile("select count(*) from rental"), 0);
     EXPECT_TRUE(NaPolce(1));
     EXPECT_KWOTA(Klient("Saldo").toDouble(), 4.00);
+    EXPECT_TRUE(Kasa().empty()) << "the journal goes with the operation";
+}
+
+TEST_F(Zapis, NadplataWypozyczeniaWracaDoKlientaWKasie) {
+    const TDaneWypozyczenia d = Koszyk();
+    const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
+    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 10.00);
+    ASSERT_TRUE(wynik.Nadplata);
+    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"));
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 10,00 0001, 0002",
+                                            "Wypożyczenie -3,00 0001, 0002"}));
 }
 
 TEST_F(Zapis, ZwrotCzytaTerminyIZamykaWypozyczenie) {
@@ -126,7 +152,8 @@ TEST_F(Zapis, ZwrotCzytaTerminyIZamykaWypozyczenie) {
 
     const TPrzedZwrotem przed = PrzygotujZwrot(dane);
     const TWynikZwrotu wynik = RozliczZwrot(dane, przed, przed.Wplata.Kwota);
-    ASSERT_TRUE(ZapiszZwrot(1, Dzis, wynik));
+    ASSERT_TRUE(ZapiszZwrot(1, dane, przed, wynik, "0001"));
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot " + KwotaNaEkran(przed.Wplata.Kwota) + " 0001"});
     EXPECT_EQ(Rental(1, "zwrocono").toInt(), 1);
     EXPECT_EQ(Rental(1, "dataZwrotu").toString(), "2024-03-05");
     EXPECT_KWOTA(Rental(1, "naleznosc").toDouble(), wynik.Wiersze[0].Naleznosc);
@@ -155,7 +182,10 @@ TEST_F(Zapis, WycofanieUsuwaWypozyczenieIRozkladaWplate) {
     d.Saldo = -1.00;
     d.LicznikAb = 2;
     const TWynikWycofania wynik = RozliczWycofanie(d);
-    ASSERT_TRUE(ZapiszWycofanie(1, wynik));
+    ASSERT_TRUE(wynik.Nadplata);
+    ASSERT_TRUE(ZapiszWycofanie(1, wynik, "0001"));
+    EXPECT_EQ(Kasa(),
+              std::vector<QString>{"Wycofanie " + KwotaNaEkran(-wynik.Nadplata->Kwota) + " 0001"});
     EXPECT_EQ(baza.Ile("select count(*) from rental where id_filmu = 1"), 0);
     EXPECT_TRUE(NaPolce(1));
     EXPECT_FALSE(NaPolce(2));
@@ -178,8 +208,9 @@ TEST_F(Zapis, PrzedluzenieTylkoWskazanychWierszy) {
     d.DataOD = PoczatekPrzedluzenia(1).value_or(QDate());
     ASSERT_EQ(d.DataOD, QDate(2024, 3, 4));
     const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(d);
-    const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(d, przed, 0);
-    ASSERT_TRUE(ZapiszPrzedluzenie(1, d, przed, wynik));
+    const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(d, przed, 4.00);
+    ASSERT_TRUE(ZapiszPrzedluzenie(1, d, przed, wynik, "0002"));
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Przedłużenie 4,00 0002"});
     EXPECT_EQ(Rental(1, "dataDO").toString(), "2024-03-05");
     EXPECT_EQ(Rental(2, "dataDO").toString(), "2024-03-07");
     EXPECT_KWOTA(Rental(2, "naleznosc").toDouble(), przed.Naleznosci[1]);
@@ -194,11 +225,23 @@ TEST_F(Zapis, ZaleglosciPoKluczuZDataZwrotuLubBez) {
         "(3, 1, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
     const std::vector<TZaleglosc> wiersze = {{3, QDate(2023, 12, 1), QDate()},
                                              {3, QDate(2023, 12, 1), QDate(2023, 12, 20)}};
-    const TWynikZaleglosci wynik = RozliczZaleglosci({2.00, 1.50}, 2.50);
-    ASSERT_TRUE(ZapiszZaleglosci(1, wiersze, wynik));
+    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 2.50);
+    const TWynikZaleglosci wynik = RozliczZaleglosci({2.00, 1.50}, ocena.Wplata);
+    ASSERT_TRUE(ZapiszZaleglosci(1, wiersze, ocena, wynik));
     EXPECT_KWOTA(baza.Wartosc("select platnosc1 from rental where dataZwrotu is null").toDouble(),
                  0);
     EXPECT_KWOTA(
         baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble(), 1.00);
     EXPECT_KWOTA(Klient("Saldo").toDouble(), 6.50);
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Zaległości 2,50 zaległe należności"});
+
+    // More than owed: all is booked, the excess handed back.
+    const TOcenaWplatyZaleglosci wiecej = OcenWplateZaleglosci(1.00, 1.20);
+    ASSERT_TRUE(
+        ZapiszZaleglosci(1, {wiersze[1]}, wiecej, RozliczZaleglosci({1.00}, wiecej.Wplata)));
+    EXPECT_KWOTA(
+        baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble(), 0);
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Zaległości 2,50 zaległe należności",
+                                            "Zaległości 1,20 zaległe należności",
+                                            "Zaległości -0,20 zaległe należności"}));
 }
