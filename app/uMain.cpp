@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLockFile>
+#include <QTimer>
 
 #include "app/ListaWyboru.h"
 #include "app/uAbout.h"
@@ -243,8 +244,6 @@ bool TfMain::Start() {
         BladOgolny(e.Tekst());
         return false;
     }
-    // The first start of the day keeps the store as it was found.
-    KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     AktualizujStrukture();
 
     // 9. The settings.
@@ -269,6 +268,12 @@ bool TfMain::Start() {
 
     // 14. Ready for the first client.
     ui->cbKlient->setFocus();
+
+    // The first start of the day copies the store once the desk is up, in the background.
+    QTimer::singleShot(0, this, [this] {
+        if (TBaza::Aktywna())
+            KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
+    });
     return true;
 }
 

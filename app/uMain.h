@@ -49,6 +49,8 @@ public:
     // Fill the client pick list and both title pick lists (callers empty them first).
     void WczytajKlientow();
     void WczytajTytuly();
+    // Waits for the automatic copy running in the background and reports its failure.
+    void ZaczekajNaKopie() { KopieAutomatyczne.Zaczekaj(); }
 
     // What the start-up uses from its surroundings; tests replace each piece.
     QString PlikBlokady;             // the single-copy lock

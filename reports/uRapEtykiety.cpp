@@ -105,13 +105,15 @@ void ZapiszUkladEtykiet(const TUkladEtykiet& u) {
     ini.setValue(QStringLiteral("Wysokosc"), u.Wysokosc);
 }
 
-std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_) {
+namespace {
+
+// The current films the condition picks, in number order.
+std::vector<TEtykieta> etykietyFilmow(const QString& warunek) {
     std::vector<TEtykieta> wynik;
     TQuery q;
     OtworzSQL(q, QStringLiteral("select Numer_filmu, Tytul_oryginalny, Tytul_polski from film "
-                                "where Aktualny = True and Numer_filmu >= ") +
-                     QString::number(od) + QStringLiteral(" and Numer_filmu <= ") +
-                     QString::number(do_) + QStringLiteral(" order by Numer_filmu"));
+                                "where Aktualny = True and ") +
+                     warunek + QStringLiteral(" order by Numer_filmu"));
     while (q.Active() && !q.Eof()) {
         const QString org = q.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString();
         const QString pol = q.FieldByName(QStringLiteral("Tytul_polski")).AsString();
@@ -121,6 +123,17 @@ std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_) {
     }
     q.Close();
     return wynik;
+}
+
+}  // namespace
+
+std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_) {
+    return etykietyFilmow(QStringLiteral("Numer_filmu >= ") + QString::number(od) +
+                          QStringLiteral(" and Numer_filmu <= ") + QString::number(do_));
+}
+
+std::vector<TEtykieta> EtykietyDnia(const QDate& dzien) {
+    return etykietyFilmow(QStringLiteral("DataWprowadzenia = ") + DataSQL(dzien));
 }
 
 TRapEtykiety::TRapEtykiety(std::vector<TEtykieta> etykiety, const TUkladEtykiet& uklad)
