@@ -15,10 +15,12 @@
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
+#include "clients/ZapisKlienta.h"
 #include "clients/uKlienci.h"
 #include "clients/uKlienciArchiwum.h"
 #include "clients/uKlient.h"
 #include "clients/uZaleglosci.h"
+#include "films/ZapisFilmu.h"
 #include "films/uFilm.h"
 #include "films/uFilmy.h"
 #include "films/uSzukaj.h"
@@ -453,8 +455,7 @@ void TfMain::miKlientUsunClick() {
     ui->eAbonamentDO->clear();
     ui->eSaldo->clear();
     ui->cbAbonament->setChecked(false);
-    UruchomSQL(Query1, QStringLiteral("update klient set Aktualny = False where ID = ") +
-                           QString::number(IdKlienta));
+    ArchiwizujKlienta(Query1, IdKlienta);
     UstawWlaczWYlaczKLIENTA();
 }
 
@@ -532,9 +533,7 @@ void TfMain::miFilmUsunClick() {
     if (ui->eFilmNr->text().isEmpty()) return;
     if (Pytanie(QStringLiteral("Czy na pewno usunąć wskazany film?"), false)) {
         const int id = IdFilmuONumerze(ui->eFilmNr->text());
-        if (id != 0)
-            UruchomSQL(Query1, QStringLiteral("update film set Aktualny = False where ID = ") +
-                                   QString::number(id));
+        if (id != 0) WycofajFilmZBazy(Query1, id);
     }
     ui->eFilmNr->clear();
     ui->eCena->clear();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -261,6 +262,21 @@ TEST_F(OknoEtykiet, FilmyWprowadzoneDzisiaj) {
     EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{QStringLiteral("TfPodglad")});
     EXPECT_NE(std::find(numery.begin(), numery.end(), QStringLiteral("0011")), numery.end());
     EXPECT_EQ(std::find(numery.begin(), numery.end(), QStringLiteral("0010")), numery.end());
+}
+
+// Labels whose layout cannot be kept are still shown, after a word about it.
+TEST_F(OknoEtykiet, UkladNieZapisanyOstrzezenieIPodglad) {
+    const QString plik = katalog.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(plik));
+    UstawPlikUstawienProgramu(plik);
+    Wpisz("eOd", QStringLiteral("10"));
+    fake.PrzyOknie([](QDialog&) { return static_cast<int>(QDialog::Accepted); });
+    fake.Odpowiedz(QMessageBox::No);
+    okno.findChild<QPushButton*>("bPodglad")->click();
+    ASSERT_EQ(fake.Teksty().size(), 2u);
+    EXPECT_TRUE(fake.Teksty()[0].startsWith(
+        QStringLiteral("Nie udało się zapisać wymiarów etykiet w pliku")));
+    EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{QStringLiteral("TfPodglad")});
 }
 
 TEST_F(OknoEtykiet, ZlyWyborZostajeWOknie) {
