@@ -1,7 +1,10 @@
 #include "reports/uEtykiety.h"
 
+#include <QDir>
+
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/PlikUstawien.h"
 #include "store/Zegar.h"
 #include "ui_uEtykiety.h"
 
@@ -137,7 +140,10 @@ void TfEtykiety::bPodgladClick() {
     if (!uklad) return;
     std::optional<std::vector<TEtykieta>> filmy = Filmy();
     if (!filmy) return;
-    ZapiszUkladEtykiet(*uklad);
+    // Labels not kept for the next time can still be printed now.
+    if (!ZapiszUkladEtykiet(*uklad))
+        Ostrzezenie(QStringLiteral("Nie udało się zapisać wymiarów etykiet w pliku \"%1\".")
+                        .arg(QDir::toNativeSeparators(PlikUstawienProgramu())));
     TRapEtykiety raport(std::move(*filmy), *uklad);
     raport.Pokaz();
 }

@@ -1,8 +1,5 @@
 #include "reports/uRapEtykiety.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
 #include <algorithm>
 
 #include "reports/KodKreskowy.h"
@@ -71,15 +68,14 @@ QString TUkladEtykiet::Blad() const {
 }
 
 TUkladEtykiet WczytajUkladEtykiet() {
-    QSettings ini(PlikUstawienProgramu(), QSettings::IniFormat);
-    ini.beginGroup(Grupa);
+    const QVariantMap w = WczytajGrupeUstawien(Grupa);
     TUkladEtykiet u;
     auto liczba = [&](const char* klucz, double& pole) {
         bool ok = false;
-        const double v = ini.value(QLatin1String(klucz)).toDouble(&ok);
+        const double v = w.value(QLatin1String(klucz)).toDouble(&ok);
         if (ok) pole = v;
     };
-    u.Arkusz = ini.value(QStringLiteral("Arkusz"), true).toBool();
+    u.Arkusz = w.value(QStringLiteral("Arkusz"), true).toBool();
     liczba("MarginesGorny", u.MarginesGorny);
     liczba("MarginesLewy", u.MarginesLewy);
     liczba("OdstepPoziomy", u.OdstepPoziomy);
@@ -91,18 +87,14 @@ TUkladEtykiet WczytajUkladEtykiet() {
     return u;
 }
 
-void ZapiszUkladEtykiet(const TUkladEtykiet& u) {
-    const QString plik = PlikUstawienProgramu();
-    QDir().mkpath(QFileInfo(plik).absolutePath());
-    QSettings ini(plik, QSettings::IniFormat);
-    ini.beginGroup(Grupa);
-    ini.setValue(QStringLiteral("Arkusz"), u.Arkusz);
-    ini.setValue(QStringLiteral("MarginesGorny"), u.MarginesGorny);
-    ini.setValue(QStringLiteral("MarginesLewy"), u.MarginesLewy);
-    ini.setValue(QStringLiteral("OdstepPoziomy"), u.OdstepPoziomy);
-    ini.setValue(QStringLiteral("OdstepPionowy"), u.OdstepPionowy);
-    ini.setValue(QStringLiteral("Szerokosc"), u.Szerokosc);
-    ini.setValue(QStringLiteral("Wysokosc"), u.Wysokosc);
+bool ZapiszUkladEtykiet(const TUkladEtykiet& u) {
+    return ZapiszGrupeUstawien(Grupa, {{QStringLiteral("Arkusz"), u.Arkusz},
+                                       {QStringLiteral("MarginesGorny"), u.MarginesGorny},
+                                       {QStringLiteral("MarginesLewy"), u.MarginesLewy},
+                                       {QStringLiteral("OdstepPoziomy"), u.OdstepPoziomy},
+                                       {QStringLiteral("OdstepPionowy"), u.OdstepPionowy},
+                                       {QStringLiteral("Szerokosc"), u.Szerokosc},
+                                       {QStringLiteral("Wysokosc"), u.Wysokosc}});
 }
 
 namespace {

@@ -40,7 +40,8 @@ struct TUkladEtykiet {
 
 // The layout saved in the program's settings file (group ETYKIETY); defaults when none.
 TUkladEtykiet WczytajUkladEtykiet();
-void ZapiszUkladEtykiet(const TUkladEtykiet& uklad);
+// False when the file cannot be written.
+bool ZapiszUkladEtykiet(const TUkladEtykiet& uklad);
 
 // The current films with numbers od..do, in number order.
 std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_);
