@@ -14,6 +14,7 @@
 #include "admin/KopieAutomatyczne.h"
 #include "money/uRozliczenia.h"
 #include "reports/uRapPotwierdzenie.h"
+#include "store/Baza.h"
 #include "store/Katalogi.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -46,6 +47,10 @@ public:
     // Fill the client pick list and both title pick lists (callers empty them first).
     void WczytajKlientow();
     void WczytajTytuly();
+    // After a list window: the pick list left with no choice and read again, unless the
+    // store is unchanged since it was read (it then holds what a new reading would give).
+    void OdswiezKlientow();
+    void OdswiezTytuly();
 
     // What the start-up uses from its surroundings; tests replace each piece.
     QString PlikBlokady;             // the single-copy lock
@@ -68,6 +73,15 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    // What the store was when a pick list was read from empty, and the entries it got.
+    struct TStanListy {
+        TZnacznikBazy znacznik;
+        int wpisow = -1;
+    };
+    TStanListy stanKlientow, stanTytulow;
+    // True when the list still holds what the store would give it now.
+    static bool ListaAktualna(const TStanListy& stan, const QComboBox* lista);
+
     // Menu and button handlers.
     void miKlientNowyClick();
     void bKlientDaneClick();
