@@ -4,6 +4,7 @@
 // Usage: wirdolan_zrzuty <folder for the pictures> <folder of the default word lists>
 #include "Zrzuty.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
@@ -72,10 +73,11 @@ int Numer(const QString& sql) {
 
 // Rows of a list, without the desk's separator and total.
 int Wiersze(QWidget& okno, const char* lista) {
-    auto* sg = Pole<QTableWidget>(okno, lista);
+    auto* sg = Pole<QAbstractItemView>(okno, lista);
+    const QAbstractItemModel* model = sg ? sg->model() : nullptr;
     int n = 0;
-    for (int w = 0; sg && w < sg->rowCount(); ++w)
-        if (sg->item(w, 0) && !sg->item(w, 0)->text().trimmed().isEmpty()) ++n;
+    for (int w = 0; model && w < model->rowCount(); ++w)
+        if (!model->index(w, 0).data().toString().trimmed().isEmpty()) ++n;
     return n;
 }
 
