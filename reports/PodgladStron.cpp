@@ -36,31 +36,42 @@ protected:
         p.scale(s / mmEkranu, s / mmEkranu);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        RysujStrone(p, podglad.strony[static_cast<size_t>(podglad.biezaca - 1)], mmEkranu);
+        RysujStrone(p, podglad.Pokazana(), mmEkranu);
     }
 
 private:
     TPodgladStron& podglad;
 };
 
-TPodgladStron::TPodgladStron(const std::vector<TStrona>& strony, QWidget* parent)
-    : QScrollArea(parent), strony(strony), kartka(new TKartka(*this)) {
+TPodgladStron::TPodgladStron(int liczbaStron, std::function<TStrona(int)> strona, QWidget* parent)
+    : QScrollArea(parent),
+      liczba(liczbaStron),
+      strona(std::move(strona)),
+      kartka(new TKartka(*this)) {
     setWidget(kartka);
     setWidgetResizable(false);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setBackgroundRole(QPalette::Dark);
-    biezaca = strony.empty() ? 0 : 1;
+    biezaca = liczba > 0 ? 1 : 0;
     Przelicz();
 }
 
 void TPodgladStron::UstawStrone(int numer) {
-    if (strony.empty()) return;
+    if (liczba < 1) return;
     numer = std::clamp(numer, 1, LiczbaStron());
     if (numer == biezaca) return;
     biezaca = numer;
     verticalScrollBar()->setValue(0);
     kartka->update();
     emit Zmiana();
+}
+
+const TStrona& TPodgladStron::Pokazana() {
+    if (numerPokazanej != biezaca) {
+        pokazana = strona(biezaca - 1);
+        numerPokazanej = biezaca;
+    }
+    return pokazana;
 }
 
 void TPodgladStron::UstawFormat(const TFormatStrony& f) {

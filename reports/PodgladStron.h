@@ -3,17 +3,18 @@
 #pragma once
 
 #include <QScrollArea>
-#include <vector>
+#include <functional>
 
 #include "reports/Raport.h"
 
 class TPodgladStron : public QScrollArea {
     Q_OBJECT
 public:
-    // The pages stay the caller's and must outlive the view.
-    explicit TPodgladStron(const std::vector<TStrona>& strony, QWidget* parent = nullptr);
+    // `strona` makes the page of the given number (from 0) when it is shown; it must
+    // stay valid while the view lives.
+    TPodgladStron(int liczbaStron, std::function<TStrona(int)> strona, QWidget* parent = nullptr);
 
-    int LiczbaStron() const { return static_cast<int>(strony.size()); }
+    int LiczbaStron() const { return liczba; }
     // 1-based; 0 when the report has no page.
     int BiezacaStrona() const { return biezaca; }
     void UstawStrone(int numer);
@@ -38,7 +39,12 @@ private:
     class TKartka;
     void Przelicz();
 
-    const std::vector<TStrona>& strony;
+    const TStrona& Pokazana();
+
+    int liczba;
+    std::function<TStrona(int)> strona;
+    TStrona pokazana;  // the page on screen, made once when it is first shown
+    int numerPokazanej = 0;
     TFormatStrony format;
     TKartka* kartka;
     int biezaca = 0;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include "reports/uRapOkresowy.h"
 #include "reports/uRapRentownosc.h"
@@ -111,4 +113,28 @@ TEST_F(StronyRaportow, RankingiJakDotad) {
         r.Przygotuj(rodzaj);
         EXPECT_EQ(Slad(r.Strony()), oczekiwane[rodzaj - 1]) << "kind " << rodzaj;
     }
+}
+
+TEST_F(StronyRaportow, PdfStronaPoStronie) {
+    TfRapRentownosc r;
+    r.Przygotuj(2);
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath("ranking.pdf");
+    ASSERT_TRUE(r.ZapiszPDF(plik));
+    ASSERT_EQ(r.LiczbaStron(), 8);
+    QProcess p;
+    p.start("pdftotext", {"-layout", plik, "-"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QStringList strony = QString::fromUtf8(p.readAllStandardOutput()).split('\f');
+    ASSERT_GE(strony.size(), 8);
+    for (int i : {0, 7}) {
+        // Each page of the file holds the texts of its own page, its last line included.
+        const TStrona s = r.Strona(i);
+        const auto linie = s.TekstyPasma(TRodzajPasma::Szczegoly);
+        ASSERT_FALSE(linie.empty());
+        for (const TUlozonyTekst& t : {linie.front(), linie.back()})
+            EXPECT_TRUE(strony[i].contains(t.tekst)) << i << ": " << t.tekst.toStdString();
+    }
+    EXPECT_TRUE(strony[7].contains("Wydruk z programu Wirdolan"));
+    EXPECT_EQ(strony.mid(8).join("").trimmed(), QString()) << "no page beyond the last";
 }
