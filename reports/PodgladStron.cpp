@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <vector>
 
 #include "reports/Druk.h"
 
@@ -64,6 +65,12 @@ void TPodgladStron::UstawStrone(int numer) {
     verticalScrollBar()->setValue(0);
     kartka->update();
     emit Zmiana();
+}
+
+std::vector<TStrona> TPodgladStron::Strony() const {
+    std::vector<TStrona> wszystkie;
+    for (int i = 0; i < liczba; ++i) wszystkie.push_back(strona(i));
+    return wszystkie;
 }
 
 const TStrona& TPodgladStron::Pokazana() {

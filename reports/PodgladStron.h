@@ -4,6 +4,7 @@
 
 #include <QScrollArea>
 #include <functional>
+#include <vector>
 
 #include "reports/Raport.h"
 
@@ -15,6 +16,8 @@ public:
     TPodgladStron(int liczbaStron, std::function<TStrona(int)> strona, QWidget* parent = nullptr);
 
     int LiczbaStron() const { return liczba; }
+    // Every page, made on the spot.
+    std::vector<TStrona> Strony() const;
     // 1-based; 0 when the report has no page.
     int BiezacaStrona() const { return biezaca; }
     void UstawStrone(int numer);
