@@ -92,7 +92,21 @@ void TBaza::Polacz(const QString& katalog) {
     baza->Wykonaj(QStringLiteral(
         "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA case_sensitive_like=ON;"));
     if (nowa) baza->UtworzTabele();
+    static quint64 polaczen = 0;
+    baza->numer = ++polaczen;
     aktywna = std::move(baza);
+}
+
+TZnacznikBazy TBaza::Znacznik() {
+    if (!aktywna) return {};
+    sqlite3* h = aktywna->uchwyt;
+    sqlite3_stmt* st = nullptr;
+    TZnacznikBazy z;  // unread: the empty mark, which matches no store
+    if (sqlite3_prepare_v2(h, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        z = {aktywna->numer, sqlite3_total_changes64(h), sqlite3_column_int64(st, 0)};
+    sqlite3_finalize(st);
+    return z;
 }
 
 void TBaza::Rozlacz() {

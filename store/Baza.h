@@ -7,6 +7,16 @@ struct sqlite3;
 
 inline const QString PlikBazy = QStringLiteral("wirdolan.sqlite");
 
+// A mark of what the store holds. It changes with every write through the program's
+// connection (kept or rolled back), every commit through another connection, and every
+// new connection; so two equal marks mean every table reads the same as before.
+struct TZnacznikBazy {
+    quint64 polaczenie = 0;  // 0: no store connected
+    qint64 zmiany = 0;
+    qint64 wersja = 0;
+    bool operator==(const TZnacznikBazy&) const = default;
+};
+
 class TBaza {
 public:
     // The connection every query object uses, or nullptr before Polacz.
@@ -16,6 +26,8 @@ public:
     // given folder and makes it the active connection. Throws TBladBazy.
     static void Polacz(const QString& katalog);
     static void Rozlacz();
+    // The mark of the active store; the empty mark when none is connected.
+    static TZnacznikBazy Znacznik();
 
     sqlite3* Uchwyt() const { return uchwyt; }
     QString Katalog() const { return katalog; }
@@ -32,6 +44,7 @@ private:
 
     sqlite3* uchwyt;
     QString katalog;
+    quint64 numer = 0;  // the connection's place in the order of connections made
 };
 
 // Checks that the embedded store works: opens an in-memory database and reads its version.
