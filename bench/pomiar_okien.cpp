@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -95,6 +97,9 @@ public:
     QMessageBox::StandardButton Pokaz(const TKomunikat& k) override {
         // Nothing is printed; every other question takes its default.
         if (k.tekst.startsWith(QLatin1String("Czy rozpocząć drukowanie"))) return QMessageBox::No;
+        // A return of the whole list the desk shows.
+        if (k.tekst.startsWith(QLatin1String("Nie zaznaczono żadnego wiersza")))
+            return QMessageBox::Yes;
         return k.domyslny == QMessageBox::NoButton ? QMessageBox::Ok : k.domyslny;
     }
     int PokazModalnie(QDialog& dialog) override {
@@ -102,6 +107,11 @@ public:
             dialog.findChild<QDateEdit*>(QStringLiteral("DataOD"))->setDate(od);
             dialog.findChild<QDateEdit*>(QStringLiteral("DataDO"))->setDate(doo);
             return QDialog::Accepted;
+        }
+        if (dialog.objectName() == QLatin1String("TfWplata")) {
+            // The amount the desk proposes, paid.
+            dialog.findChild<QPushButton*>(QStringLiteral("bZapisz"))->click();
+            return dialog.result();
         }
         dialog.show();
         QApplication::processEvents();
@@ -212,6 +222,54 @@ QString tekst(const char* sql) {
         t = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
     sqlite3_finalize(st);
     return t;
+}
+
+// The statements the program sends while `krok` runs, as SQLite expands them, so that
+// the same writes can be timed on SQLite directly (in a transaction rolled back).
+QStringList wyslane(const std::function<void()>& krok) {
+    QStringList polecenia;
+    sqlite3* baza = TBaza::Aktywna()->Uchwyt();
+    sqlite3_trace_v2(
+        baza, SQLITE_TRACE_STMT,
+        [](unsigned, void* lista, void* st, void*) {
+            char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(st));
+            if (sql) {
+                const QString tekst = QString::fromUtf8(sql).trimmed();
+                static const char* sterujace[] = {"begin",    "commit",    "end",
+                                                  "rollback", "savepoint", "release"};
+                bool sterujace_ = false;
+                for (const char* s : sterujace)
+                    sterujace_ |= tekst.startsWith(QLatin1String(s), Qt::CaseInsensitive);
+                if (!sterujace_) static_cast<QStringList*>(lista)->push_back(tekst);
+                sqlite3_free(sql);
+            }
+            return 0;
+        },
+        &polecenia);
+    krok();
+    sqlite3_trace_v2(baza, 0, nullptr, nullptr);
+    return polecenia;
+}
+
+// Those statements run on SQLite directly in one transaction, then rolled back.
+double czasZapisow(const QStringList& polecenia) {
+    sqlite3* baza = TBaza::Aktywna()->Uchwyt();
+    TZegar t;
+    t.start();
+    sqlite3_exec(baza, "savepoint pomiar", nullptr, nullptr, nullptr);
+    const double poczatek = t.cpu();
+    for (const QString& sql : polecenia) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(baza, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
+            continue;
+        while (sqlite3_step(st) == SQLITE_ROW)
+            for (int i = 0; i < sqlite3_column_count(st); ++i) sqlite3_column_text(st, i);
+        sqlite3_finalize(st);
+    }
+    const double koniec = t.cpu();
+    sqlite3_exec(baza, "rollback to pomiar", nullptr, nullptr, nullptr);
+    sqlite3_exec(baza, "release pomiar", nullptr, nullptr, nullptr);
+    return koniec - poczatek;
 }
 
 }  // namespace
@@ -359,6 +417,59 @@ int main(int argc, char** argv) {
                              "r.id_klienta and zwrocono = true group by k.id, k.nazwisko, "
                              "k.imie, k.numer_klienta order by kwota desc")},
              ile);
+    // At the counter: five films scanned into the basket one by one, the rental of the
+    // five committed with the amount proposed, and the five returned the same day, each
+    // time for another client with nothing out, on films on the shelf.
+    if (wybrany("koszyk") || wybrany("wypożyczenie 5") || wybrany("zwrot 5")) {
+        auto* bNastepny = fMain->findChild<QPushButton*>(QStringLiteral("bNastepny"));
+        auto* bWypozycz = fMain->findChild<QPushButton*>(QStringLiteral("bWypozycz"));
+        auto* bZwrot = fMain->findChild<QPushButton*>(QStringLiteral("bZwrot"));
+        auto* lista = fMain->findChild<QTableWidget*>(QStringLiteral("sgWypozyczenie"));
+        TWynik koszyk, wypozyczenie, zwrot;
+        auto zapisz = [](TWynik& w, const std::function<void()>& krok) {
+            TZegar t;
+            t.start();
+            const QStringList polecenia = wyslane([&] {
+                krok();
+                QApplication::processEvents();
+            });
+            w.otwarcie.push_back(t.cpu());
+            w.sciana.push_back(t.ms());
+            w.zamkniecie.push_back(0);
+            w.sql.push_back(czasZapisow(polecenia));
+        };
+        for (int i = 0; i < ile; ++i) {
+            const int klient = liczba(
+                QStringLiteral("select Numer_klienta from klient k where Aktualny = 1 and "
+                               "Abonament = 0 and Saldo >= 0 and not exists (select 1 from rental "
+                               "r where r.id_klienta = k.ID and r.zwrocono = 0) order by "
+                               "Numer_klienta limit 1 offset %1")
+                    .arg(i * 37)
+                    .toUtf8()
+                    .constData());
+            eKlientNr->setText(QString::number(klient));
+            fMain->WczytajKLIENTA();
+            for (int j = 0; j < 5; ++j) {
+                const int film = liczba(QStringLiteral("select Numer_filmu from film where "
+                                                       "Aktualny = 1 and Status = 1 order by "
+                                                       "Numer_filmu limit 1 offset %1")
+                                            .arg(1000 + i * 53 + j)
+                                            .toUtf8()
+                                            .constData());
+                eFilmNr->setText(QString::number(film));
+                fMain->WczytajFILM();
+                zapisz(koszyk, [&] { bNastepny->click(); });
+            }
+            zapisz(wypozyczenie, [&] { bWypozycz->click(); });
+            eKlientNr->setText(QString::number(klient));
+            fMain->WczytajKLIENTA();
+            lista->clearSelection();
+            zapisz(zwrot, [&] { bZwrot->click(); });
+        }
+        wypisz("dodanie do koszyka", koszyk);
+        wypisz("wypożyczenie 5 filmów", wypozyczenie);
+        wypisz("zwrot 5 filmów", zwrot);
+    }
     nowySzczyt();
     std::printf("szczyt pamięci: %lld MB\n", szczytCalosci);
     ZniszczOkna();
