@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "app/Aplikacja.h"
 #include "app/uAbout.h"
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
@@ -68,7 +69,7 @@ void ZniszczOkna() {
 }
 
 int UruchomProgram(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TAplikacja app(argc, argv);
     QApplication::setApplicationName(TytulAplikacji);
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     UtworzOkna();

@@ -7,6 +7,7 @@
 #include "store/Baza.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolne.h"
+#include "store/uWspolneDB.h"
 
 namespace {
 
@@ -241,6 +242,7 @@ void TQuery::Close() {
     liczbaKolumn = 0;
     wiersz.clear();
     wczytane.clear();
+    brakZgloszony = false;
 }
 
 void TQuery::Next() {
@@ -256,13 +258,13 @@ void TQuery::First() {
     KrokBezWyjatku();
 }
 
-// Moving through an open result never throws: a failing read shows the store's error
-// text, and the query ends closed, so that reading loops stop.
+// Moving through an open result never throws: a failing read is reported with the
+// store's error text, and the query ends closed, so that reading loops stop.
 void TQuery::KrokBezWyjatku() {
     try {
         Krok();
     } catch (const TBladBazy& e) {
-        KomunikatBledu(e.Tekst());
+        ZglosBladBazy(e.Tekst());
     }
 }
 
@@ -320,7 +322,11 @@ const TField* TQuery::FindField(const QString& nazwa) const {
 }
 
 const TField& TQuery::FieldByName(const QString& nazwa) const {
-    const TField* pole = FindField(nazwa);
-    if (!pole) throw TBladBazy(QStringLiteral("Nie znaleziono pola '%1'.").arg(nazwa));
-    return *pole;
+    if (const TField* pole = FindField(nazwa)) return *pole;
+    if (!brakZgloszony) {
+        brakZgloszony = true;
+        ZglosBladBazy(QStringLiteral("Nie znaleziono pola '%1'.").arg(nazwa));
+    }
+    brak = TField(nazwa, TField::TTyp::Inny, QVariant());
+    return brak;
 }

@@ -42,6 +42,12 @@ const QString AliasFilm = QStringLiteral("Film");
 
 }  // namespace
 
+void ZglosBladBazy(const QString& tekst) {
+    if (przerwana) return;
+    if (glebokosc > 0) przerwana = true;
+    KomunikatBledu(tekst);
+}
+
 void UruchomSQL(TQuery& query, const QString& tekst) {
     wykonajPolecenie(query, tekst, [&] {
         query.ExecSQL();
