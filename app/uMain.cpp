@@ -27,6 +27,7 @@
 #include "reports/uRaporty.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
+#include "store/KatalogDanych.h"
 #include "store/Tlumacz.h"
 #include "store/uStruktura.h"
 #include "store/uWspolne.h"
@@ -90,6 +91,7 @@ TfMain::TfMain(QWidget* parent)
       PlikBlokady(QDir(QDir::tempPath()).filePath(TytulAplikacji + QStringLiteral("2"))),
       PlikKonfiguracjiBDE(DomyslnyPlikKonfiguracjiBDE()),
       Srodowisko(TSrodowiskoStartu::Systemowe()),
+      KatalogWspolnyProgramu(KatalogWspolny(QCoreApplication::applicationDirPath())),
       OtworzDokument(OtworzWSystemie),
       ui(std::make_unique<Ui::TfMain>()) {
     ui->setupUi(this);
@@ -181,6 +183,7 @@ TfMain::TfMain(QWidget* parent)
             [this] { cbTytulOrgChange(ui->cbTytulPol); });
 
     PolaczPanele();
+    PolaczNarzedzia();
 }
 
 TfMain::~TfMain() = default;
@@ -211,9 +214,11 @@ bool TfMain::Start() {
     // 5. No film shown.
     IdFilmu = 0;
 
-    // 6. The alias and the tables' folder. A fresh installation gets its folder.
-    const QString katalog = DodajUkosnik(
-        KatalogStartowy.isEmpty() ? QCoreApplication::applicationDirPath() : KatalogStartowy);
+    // 6. The alias and the tables' folder. A fresh installation gets its folder: beside a
+    // portable program, in the user's data folder for an installed one.
+    const QString katalog = KatalogStartowy.isEmpty()
+                                ? KatalogDanych(QCoreApplication::applicationDirPath())
+                                : DodajUkosnik(KatalogStartowy);
     QDir().mkpath(katalog + QStringLiteral("Bazy"));
     {
         TSesjaBDE sesja(PlikKonfiguracjiBDE);
@@ -231,6 +236,8 @@ bool TfMain::Start() {
         BladOgolny(e.Tekst());
         return false;
     }
+    // The first start of the day keeps the store as it was found.
+    KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     AktualizujStrukture();
 
     // 9. The settings.
@@ -584,9 +591,11 @@ void TfMain::miUstawieniaClick() {
 }
 
 void TfMain::miPomocClick() {
-    const QString plik = DodajUkosnik(KatalogProgramu) + QStringLiteral("pomoc.chm");
-    if (!QFileInfo::exists(plik)) {
-        Informacja(QStringLiteral("Brak pliku: \"") + plik + QStringLiteral("\"."));
+    // pomoc.chm when it is there, else the operator's guide.
+    const QString plik = PlikPomocy(KatalogProgramu, KatalogWspolnyProgramu);
+    if (plik.isEmpty()) {
+        Informacja(QStringLiteral("Brak pliku: \"") + DodajUkosnik(KatalogProgramu) +
+                   QStringLiteral("pomoc.chm\"."));
         return;
     }
     OtworzDokument(QUrl::fromLocalFile(plik));
@@ -601,6 +610,9 @@ void TfMain::closeEvent(QCloseEvent* zdarzenie) {
         zdarzenie->ignore();
         return;
     }
+    // A failing copy is reported and the program closes all the same.
+    if (TBaza::Aktywna())
+        KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     blokada.reset();
     zdarzenie->accept();
 }

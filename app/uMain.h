@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "admin/KopieAutomatyczne.h"
 #include "app/uRozliczenia.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -43,10 +44,11 @@ public:
     void WczytajTytuly();
 
     // What the start-up uses from its surroundings; tests replace each piece.
-    QString PlikBlokady;           // the single-copy lock
-    QString PlikKonfiguracjiBDE;   // the engine's alias configuration
-    QString KatalogStartowy;       // the program's folder (empty: the executable's)
-    TSrodowiskoStartu Srodowisko;  // engine check and installer offer
+    QString PlikBlokady;             // the single-copy lock
+    QString PlikKonfiguracjiBDE;     // the engine's alias configuration
+    QString KatalogStartowy;         // the data folder (empty: chosen for the executable's)
+    TSrodowiskoStartu Srodowisko;    // engine check and installer offer
+    QString KatalogWspolnyProgramu;  // the installed shared files (empty: none)
     std::function<void(const QUrl&)> OtworzDokument;  // the shell's "open"
 
     // Desk fields shared by the panels, the list and the operations.
@@ -80,6 +82,14 @@ private:
     void miRapFilmyWyp2Click();
     void miRapAbonenciClick();
     void miUstawieniaClick();
+    // ---- The "Narzędzia" menu (uMainNarzedzia.cpp).
+    void PolaczNarzedzia();
+    void miKopiaZapasowaClick();
+    void miPrzywrocClick();
+    void miSprawdzBazeClick();
+    // After the store was replaced: the settings, the pick lists and an empty desk.
+    void PoPrzywroceniu();
+    // ---- end of the tools' block.
     void miPomocClick();
     void Ofirmie1Click();
     void sgWypozyczenieContextPopup(const QPoint& punkt);
@@ -142,6 +152,7 @@ private:
 
     std::unique_ptr<Ui::TfMain> ui;
     std::unique_ptr<QLockFile> blokada;
+    TKopieAutomatyczne KopieAutomatyczne;
     TQuery Query1;
     QHash<QWidget*, int> kotwice;  // distance from the right edge
 };

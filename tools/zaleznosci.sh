@@ -2,7 +2,8 @@
 # Installs the Debian packages the project needs to build, run and test, when missing.
 set -euo pipefail
 pakiety=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev
-         libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xauth xvfb)
+         libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xauth xvfb
+         dpkg-dev file desktop-file-utils appstream)
 brak=()
 for p in "${pakiety[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || brak+=("$p")

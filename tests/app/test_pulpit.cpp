@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -262,6 +264,21 @@ TEST_F(Pulpit, PomocOtwieraPlikGdyIstnieje) {
     EXPECT_EQ(otwarte[0], QUrl::fromLocalFile(folder + "pomoc.chm"));
 }
 
+TEST_F(Pulpit, PomocBezChmOtwieraPrzewodnik) {
+    Uruchom();
+    QTemporaryDir wspolny;
+    fMain->KatalogWspolnyProgramu = wspolny.path() + "/";
+    QDir().mkpath(wspolny.path() + "/pomoc");
+    QFile przewodnik(wspolny.path() + "/pomoc/index.html");
+    ASSERT_TRUE(przewodnik.open(QIODevice::WriteOnly));
+    przewodnik.close();
+
+    fMain->findChild<QAction*>("miPomoc")->trigger();
+    EXPECT_TRUE(fake.komunikaty.empty());
+    ASSERT_EQ(otwarte.size(), 1u);
+    EXPECT_EQ(otwarte[0], QUrl::fromLocalFile(wspolny.path() + "/pomoc/index.html"));
+}
+
 TEST(SzerokosciKolumn, TrzyWidoczneKolumnyDzielaSzerokoscListy) {
     for (int w = 0; w <= 3000; ++w) {
         const int q = w / 4;
@@ -344,8 +361,8 @@ TEST_F(Pulpit, MenuZawieraKazdaPozycjeZKlawiszem) {
     }
     QStringList pasek;
     for (QAction* a : fMain->menuBar()->actions()) pasek << a->text();
-    EXPECT_EQ(pasek, QStringList({"Klient", "Film", "Raport", "Ustawienia", "Pomoc", "O firmie",
-                                  "Zakończ"}));
+    EXPECT_EQ(pasek, QStringList({"Klient", "Film", "Raport", "Ustawienia", "Narzędzia", "Pomoc",
+                                  "O firmie", "Zakończ"}));
     // The rent keys ride on a menu the bar does not show, and act on the whole window.
     auto* ukryte = k<QMenu>("menuWypozyczanie");
     EXPECT_EQ(ukryte->title(), "Wypożyczanie");
@@ -491,10 +508,11 @@ TEST(Witamy, ZamykaSiePoCzasieLubKliknieciu) {
 }
 
 TEST_F(Pulpit, UsuniecieFilmuWybieraAktualnyFilmOPowtorzonymNumerze) {
-    PrzedStartem({"insert into film (ID, Numer_filmu, Tytul_oryginalny, Status, Aktualny) values "
-                  "(1, 5, 'Stary', 1, 0)",
-                  "insert into film (ID, Numer_filmu, Tytul_oryginalny, Status, Aktualny) values "
-                  "(2, 5, 'Nowy', 1, 1)"});
+    PrzedStartem(
+        {"insert into film (ID, Numer_filmu, Tytul_oryginalny, Status, Aktualny) values "
+         "(1, 5, 'Stary', 1, 0)",
+         "insert into film (ID, Numer_filmu, Tytul_oryginalny, Status, Aktualny) values "
+         "(2, 5, 'Nowy', 1, 1)"});
     Uruchom();
     k<QLineEdit>("eFilmNr")->setText("0005");
     auto* usun = k<QAction>("miFilmUsun");
@@ -511,8 +529,9 @@ TEST_F(Pulpit, UsuniecieFilmuWybieraAktualnyFilmOPowtorzonymNumerze) {
 }
 
 TEST_F(Pulpit, NieWPytaniuOUsuniecieFilmuTakzeCzysciWyborFilmu) {
-    PrzedStartem({"insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski, Status, "
-                  "Aktualny) values (1, 5, 'Matrix', 'Matrix', 1, 1)"});
+    PrzedStartem(
+        {"insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski, Status, "
+         "Aktualny) values (1, 5, 'Matrix', 'Matrix', 1, 1)"});
     Uruchom();
     k<QLineEdit>("eFilmNr")->setText("0005");
     k<QLineEdit>("eCena")->setText("5,00");

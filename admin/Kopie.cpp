@@ -1,0 +1,241 @@
+#include "admin/Kopie.h"
+
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "store/Baza.h"
+#include "store/Tlumacz.h"
+
+namespace {
+
+// A connection of its own, closed on every path.
+class TPolaczenie {
+public:
+    TPolaczenie(const QString& plik, int flagi) {
+        kod = sqlite3_open_v2(QFile::encodeName(plik).constData(), &uchwyt, flagi, nullptr);
+        if (kod == SQLITE_OK) sqlite3_busy_timeout(uchwyt, 5000);
+    }
+    ~TPolaczenie() { sqlite3_close(uchwyt); }
+    TPolaczenie(const TPolaczenie&) = delete;
+    TPolaczenie& operator=(const TPolaczenie&) = delete;
+
+    bool Otwarte() const { return kod == SQLITE_OK; }
+    sqlite3* Uchwyt() const { return uchwyt; }
+    QString Blad() const {
+        return uchwyt ? QString::fromUtf8(sqlite3_errmsg(uchwyt))
+                      : QString::fromUtf8(sqlite3_errstr(kod));
+    }
+
+private:
+    sqlite3* uchwyt = nullptr;
+    int kod = SQLITE_ERROR;
+};
+
+std::filesystem::path Sciezka(const QString& plik) {
+    return std::filesystem::path(QFile::encodeName(plik).toStdString());
+}
+
+// Replaces na by z in one step; the error text, empty on success.
+QString Zamien(const QString& z, const QString& na) {
+    std::error_code blad;
+    std::filesystem::rename(Sciezka(z), Sciezka(na), blad);
+    return blad ? QString::fromLocal8Bit(blad.message()) : QString();
+}
+
+void UsunZDziennikami(const QString& plik) {
+    for (const char* koncowka : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(plik + QString::fromLatin1(koncowka));
+}
+
+// One value of a one-row query; an empty optional when the query fails.
+std::optional<QString> Wartosc(sqlite3* uchwyt, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(uchwyt, sql, -1, &st, nullptr) != SQLITE_OK) return std::nullopt;
+    std::optional<QString> wynik;
+    const int kod = sqlite3_step(st);
+    if (kod == SQLITE_ROW)
+        wynik = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    else if (kod == SQLITE_DONE)
+        wynik = QString();
+    sqlite3_finalize(st);
+    return wynik;
+}
+
+QString PlikBazyW(const QString& katalog) {
+    return QDir(katalog).filePath(PlikBazy);
+}
+
+}  // namespace
+
+QString KopiujBaze(const QString& zrodlo, const QString& cel) {
+    const QString naglowek =
+        QStringLiteral("Nie udało się zapisać kopii bazy danych w pliku:\n") + cel + '\n';
+    if (!QFileInfo(zrodlo).isFile()) return naglowek + QStringLiteral("Brak pliku bazy danych.");
+    const QString czesc = cel + QStringLiteral(".czesc");
+    UsunZDziennikami(czesc);
+    QString blad;
+    {
+        TPolaczenie z(zrodlo, SQLITE_OPEN_READONLY);
+        TPolaczenie c(czesc, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        if (!z.Otwarte()) {
+            blad = z.Blad();
+        } else if (!c.Otwarte()) {
+            blad = c.Blad();
+        } else if (sqlite3_backup* kopia =
+                       sqlite3_backup_init(c.Uchwyt(), "main", z.Uchwyt(), "main");
+                   !kopia) {
+            blad = c.Blad();
+        } else {
+            const int krok = sqlite3_backup_step(kopia, -1);
+            const int koniec = sqlite3_backup_finish(kopia);
+            if (krok != SQLITE_DONE || koniec != SQLITE_OK) {
+                blad = c.Blad();
+                if (blad.isEmpty() || koniec == SQLITE_OK)
+                    blad = QString::fromUtf8(sqlite3_errstr(krok));
+            }
+            // The copy is one self-contained file.
+            else if (sqlite3_exec(c.Uchwyt(), "PRAGMA journal_mode=DELETE", nullptr, nullptr,
+                                  nullptr) != SQLITE_OK) {
+                blad = c.Blad();
+            }
+        }
+    }
+    if (blad.isEmpty()) blad = Zamien(czesc, cel);
+    if (!blad.isEmpty()) {
+        UsunZDziennikami(czesc);
+        return naglowek + blad;
+    }
+    return {};
+}
+
+TOpisKopii OpiszKopie(const QString& plik) {
+    TOpisKopii opis;
+    const QFileInfo info(plik);
+    if (!info.isFile()) {
+        opis.blad = QStringLiteral("Plik nie istnieje.");
+        return opis;
+    }
+    opis.data = info.lastModified();
+    TPolaczenie p(plik, SQLITE_OPEN_READONLY);
+    const auto tabele = p.Otwarte() ? Wartosc(p.Uchwyt(),
+                                              "select count(*) from sqlite_master where type = "
+                                              "'table' and lower(name) in ('klient', 'film', "
+                                              "'rental', 'dictionary')")
+                                    : std::nullopt;
+    if (!tabele) {
+        opis.blad = QStringLiteral("Plik nie jest bazą danych.\n") + p.Blad();
+        return opis;
+    }
+    if (tabele->toInt() != 4) {
+        opis.blad = QStringLiteral(
+            "Plik nie jest bazą danych programu Wirdolan: brak tabel klient, film, rental i "
+            "dictionary.");
+        return opis;
+    }
+    const auto spojnosc = Wartosc(p.Uchwyt(), "PRAGMA integrity_check");
+    if (!spojnosc || *spojnosc != QStringLiteral("ok")) {
+        opis.blad = QStringLiteral(
+                        "Plik jest uszkodzony: test spójności bazy danych nie powiódł "
+                        "się.\n") +
+                    (spojnosc ? *spojnosc : p.Blad());
+        return opis;
+    }
+    const auto klientow = Wartosc(p.Uchwyt(), "select count(*) from klient");
+    const auto filmow = Wartosc(p.Uchwyt(), "select count(*) from film");
+    const auto wypozyczen = Wartosc(p.Uchwyt(), "select count(*) from rental");
+    if (!klientow || !filmow || !wypozyczen) {
+        opis.blad = QStringLiteral("Nie można odczytać danych z pliku.\n") + p.Blad();
+        return opis;
+    }
+    opis.klientow = klientow->toLongLong();
+    opis.filmow = filmow->toLongLong();
+    opis.wypozyczen = wypozyczen->toLongLong();
+    return opis;
+}
+
+QString KatalogKopii(const QString& katalogBazy) {
+    return QDir(katalogBazy).filePath(QStringLiteral("Kopie")) + '/';
+}
+
+QString PrzywrocBaze(const QString& plikKopii, const QString& katalogBazy, const QDateTime& teraz,
+                     QString* zachowana) {
+    const QString naglowek =
+        QStringLiteral("Nie udało się przywrócić bazy danych z kopii:\n") + plikKopii + '\n';
+    const TOpisKopii opis = OpiszKopie(plikKopii);
+    if (!opis.blad.isEmpty()) return naglowek + opis.blad;
+
+    const QString plikBazy = PlikBazyW(katalogBazy);
+    TBaza* baza = TBaza::Aktywna();
+    if (baza && QFileInfo(PlikBazyW(baza->Katalog())) != QFileInfo(plikBazy)) baza = nullptr;
+    if (baza &&
+        (sqlite3_next_stmt(baza->Uchwyt(), nullptr) || !sqlite3_get_autocommit(baza->Uchwyt())))
+        return naglowek + QStringLiteral(
+                              "Baza danych jest w użyciu: zamknij otwarte okna i "
+                              "spróbuj ponownie.");
+
+    // The copy next to the store, so that the final rename stays within one folder.
+    const QString nowa = plikBazy + QStringLiteral(".przywracana");
+    if (const QString blad = KopiujBaze(plikKopii, nowa); !blad.isEmpty()) return naglowek + blad;
+
+    // The store in place is kept: through the backup API when it is open, as its files
+    // otherwise (a damaged store cannot be read page by page).
+    const QString katalog = KatalogKopii(katalogBazy);
+    QDir().mkpath(katalog);
+    const QString stara = katalog + QStringLiteral("przed-przywroceniem-") +
+                          teraz.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) +
+                          QStringLiteral(".sqlite");
+    if (QFileInfo::exists(plikBazy)) {
+        QString blad;
+        if (baza) {
+            blad = KopiujBaze(plikBazy, stara);
+        } else {
+            UsunZDziennikami(stara);
+            for (const char* koncowka : {"", "-wal"}) {
+                const QString z = plikBazy + QString::fromLatin1(koncowka);
+                if (QFileInfo::exists(z) && !QFile::copy(z, stara + QString::fromLatin1(koncowka)))
+                    blad = QStringLiteral("Nie można zachować pliku ") + z +
+                           QStringLiteral(" w katalogu ") + katalog;
+            }
+        }
+        if (!blad.isEmpty()) {
+            UsunZDziennikami(nowa);
+            return naglowek + blad;
+        }
+        if (zachowana) *zachowana = stara;
+    }
+
+    // Closing the last connection writes the log back into the file and removes it; what
+    // is left beside the file belongs to the replaced store, kept above.
+    const bool otwarta = baza != nullptr;
+    if (otwarta) TBaza::Rozlacz();
+    for (const char* koncowka : {"-wal", "-shm", "-journal"})
+        QFile::remove(plikBazy + QString::fromLatin1(koncowka));
+    QString blad = Zamien(nowa, plikBazy);
+    if (!blad.isEmpty()) UsunZDziennikami(nowa);
+    try {
+        if (otwarta || blad.isEmpty()) TBaza::Polacz(katalogBazy);
+    } catch (const TBladBazy& e) {
+        if (blad.isEmpty()) blad = e.Tekst();
+    }
+    return blad.isEmpty() ? QString() : naglowek + blad;
+}
+
+QString RozmiarPliku(qint64 bajty) {
+    const QLocale polski(QLocale::Polish, QLocale::Poland);
+    const char* const jednostki[] = {"KB", "MB", "GB"};
+    if (bajty < 1024) return QString::number(bajty) + QStringLiteral(" B");
+    double wartosc = static_cast<double>(bajty) / 1024;
+    int i = 0;
+    while (wartosc >= 1024 && i < 2) {
+        wartosc /= 1024;
+        ++i;
+    }
+    return polski.toString(wartosc, 'f', 1) + ' ' + QString::fromLatin1(jednostki[i]);
+}

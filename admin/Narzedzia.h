@@ -1,0 +1,14 @@
+// The work of the "Narzędzia" menu, with its questions and messages. The desk calls these
+// and reloads what it shows.
+#pragma once
+
+class QWidget;
+
+// "Kopia zapasowa…": a copy of the open store to a file the operator picks, then a box
+// saying where it went and how large it is.
+void KopiaZapasowa(QWidget* rodzic);
+// "Przywróć z kopii…": true when the store was replaced by a copy; the caller then reloads
+// the settings, the pick lists and what it shows.
+bool PrzywrocZKopii(QWidget* rodzic);
+// "Sprawdź bazę danych": the check's report in a window.
+void SprawdzBazeDanych(QWidget* rodzic);

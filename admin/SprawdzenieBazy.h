@@ -1,0 +1,35 @@
+// The store check: SQLite's integrity check plus the rules the program keeps in the
+// four tables. A plain function: a list of problems, each with its client or film number.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+struct sqlite3;
+
+enum class TRodzajProblemu {
+    Spojnosc,             // SQLite's integrity check
+    WypozyczonyBezWpisu,  // marked out, no open rental refers to it
+    NaPolceZWpisem,       // on the shelf, an open rental refers to it
+    KilkaOtwartych,       // more than one open rental of a film
+    BrakKlienta,          // a rental of a client that does not exist
+    BrakFilmu,            // a rental of a film that does not exist
+    Data,                 // a date that is not a calendar date
+    Kwota,                // an amount that is not a number with at most two decimals
+    Saldo,                // a client's balance that is not a number
+};
+
+struct TProblemBazy {
+    TRodzajProblemu rodzaj;
+    QString opis;  // one line for the operator
+};
+
+// Checks the store open on the connection. A check that cannot run is itself a problem
+// of the kind Spojnosc.
+std::vector<TProblemBazy> SprawdzBaze(sqlite3* uchwyt);
+// Checks the store file, opened read-only.
+std::vector<TProblemBazy> SprawdzPlikBazy(const QString& plik);
+
+inline const QString BrakBledow = QStringLiteral("Nie znaleziono błędów.");
+// The report: one problem a line, or "Nie znaleziono błędów.".
+QString RaportSprawdzenia(const std::vector<TProblemBazy>& problemy);

@@ -1,0 +1,66 @@
+// The desk's "Narzędzia" menu: copies, restore and the store check.
+#include <QTableWidget>
+
+#include "admin/Narzedzia.h"
+#include "app/uMain.h"
+#include "app/uMainLista.h"
+#include "settings/uConfig.h"
+#include "ui_uMain.h"
+
+void TfMain::PolaczNarzedzia() {
+    connect(ui->miKopiaZapasowa, &QAction::triggered, this, &TfMain::miKopiaZapasowaClick);
+    connect(ui->miPrzywroc, &QAction::triggered, this, &TfMain::miPrzywrocClick);
+    connect(ui->miSprawdzBaze, &QAction::triggered, this, &TfMain::miSprawdzBazeClick);
+}
+
+void TfMain::miKopiaZapasowaClick() {
+    KopiaZapasowa(this);
+}
+
+void TfMain::miPrzywrocClick() {
+    if (PrzywrocZKopii(this)) PoPrzywroceniu();
+}
+
+void TfMain::miSprawdzBazeClick() {
+    SprawdzBazeDanych(this);
+}
+
+void TfMain::PoPrzywroceniu() {
+    // A copy of an older shape gets the columns of this one.
+    AktualizujStrukture();
+    if (fConfig) fConfig->WczytajUstawienia();
+    UstawCene();
+
+    // Nothing of the replaced store stays on the desk.
+    IdKlienta = 0;
+    RabatKlienta = 0;
+    LicznikAbKlienta = 0;
+    SumaPlatnosci = 0;
+    WplaconoWczesniej = 0;
+    KoszykZmieniony = false;
+    IdFilmu = 0;
+    FilmNaPolce = false;
+    WypozyczeniaNaLiscie.clear();
+    for (QComboBox* lista : {ui->cbKlient, ui->cbTytulOrg, ui->cbTytulPol}) {
+        const QSignalBlocker blokadaListy(lista);
+        lista->clear();
+    }
+    for (QLineEdit* pole : {ui->eKlientNr, ui->eUpowazniony, ui->eAbonamentOD, ui->eAbonamentDO,
+                            ui->eSaldo, ui->eFilmNr, ui->eCena})
+        pole->clear();
+    ui->cbAbonament->setChecked(false);
+    QPalette p = ui->pKlient->palette();
+    p.setColor(QPalette::Window, palette().color(QPalette::Button));
+    ui->pKlient->setPalette(p);
+    ui->lStatus->clear();
+    UstawTloListy(ui->sgWypozyczenie, false);
+    ui->sgWypozyczenie->clearContents();
+    ui->sgWypozyczenie->setRowCount(1);
+    ui->eIleDni->setText(QStringLiteral("1"));
+
+    WczytajKlientow();
+    WczytajTytuly();
+    UstawTrybPusty();
+    WlaczKlienta(false);
+    ui->cbKlient->setFocus();
+}

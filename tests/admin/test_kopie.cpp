@@ -1,0 +1,295 @@
+// Copies of the store: the online copy, the restore through the desk, files that are no
+// store, and the automatic copies with their rotation.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "admin/Kopie.h"
+#include "admin/KopieAutomatyczne.h"
+#include "admin/WyborTestowy.h"
+#include "app/Operacje.h"
+#include "app/test_panele_pulpit.h"
+
+namespace {
+
+// One value of a query on a store file, read on a connection of its own.
+QString Z(const QString& plik, const char* sql) {
+    sqlite3* h = nullptr;
+    QString wynik = QStringLiteral("<brak>");
+    if (sqlite3_open_v2(QFile::encodeName(plik).constData(), &h, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(h, sql, -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            wynik = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(h);
+    return wynik;
+}
+
+void Zapisz(const QString& plik, const QByteArray& tresc) {
+    QFile f(plik);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(tresc);
+}
+
+class KopiaWTrakcie : public operacje::Operacje {};
+
+class Kopie : public PulpitPaneli {
+protected:
+    void Start() {
+        PrzedStartem({Klient(7, "Anna", "Nowak"), Klient(8, "Jan", "Kowalski"),
+                      Film(1, "Alien", "Obcy", 5)});
+        Uruchom();
+    }
+    QString Baza() const { return folder + "Bazy/wirdolan.sqlite"; }
+    QStringList Klienci() {
+        QStringList w;
+        auto* cb = k<QComboBox>("cbKlient");
+        for (int i = 0; i < cb->count(); ++i) w << cb->itemText(i);
+        return w;
+    }
+    void Menu(const char* pozycja) { k<QAction>(pozycja)->trigger(); }
+
+    QTemporaryDir obce;  // the operator's own folder
+    WyborTestowy wybor;
+};
+
+}  // namespace
+
+TEST_F(KopiaWTrakcie, KopiaPodczasWplatyMaStanSprzedWypozyczenia) {
+    Film(1, 1, "Alien", 6);
+    Klient(4);
+    DoKoszyka({{1, 1, 6, 1, 6}});
+    const QString kopia = baza.Katalog() + "kopia.sqlite";
+    QString blad = "nie wywołano";
+    fake.PrzyOknie([&](QDialog& okno) {
+        // The credit is already spent inside the open operation.
+        blad = KopiujBaze(baza.Katalog() + "wirdolan.sqlite", kopia);
+        okno.findChild<QAbstractButton*>("bZapisz")->click();
+        return okno.result();
+    });
+    Wypozycz();
+    EXPECT_EQ(blad, "");
+    EXPECT_EQ(baza.Ile("select count(*) from rental"), 1) << "the rental itself is stored";
+    EXPECT_EQ(Z(kopia, "select count(*) from rental"), "0");
+    EXPECT_EQ(Z(kopia, "select Saldo from klient"), "4.0");
+    EXPECT_EQ(Z(kopia, "select Status from film"), "1");
+    EXPECT_EQ(Z(kopia, "PRAGMA journal_mode"), "delete") << "one self-contained file";
+    EXPECT_FALSE(QFile::exists(kopia + ".czesc"));
+}
+
+TEST_F(Kopie, KopiaZapasowaZMenuDoWybranegoPliku) {
+    Start();
+    // The menu follows "Ustawienia".
+    QStringList menu;
+    for (QAction* a : fMain->menuBar()->actions()) menu << a->text();
+    const int i = menu.indexOf("Ustawienia");
+    ASSERT_GE(i, 0);
+    EXPECT_EQ(menu.value(i + 1), "Narzędzia");
+    auto* narzedzia = fMain->findChild<QMenu*>("miNarzedzia");
+    ASSERT_NE(narzedzia, nullptr);
+    QStringList pozycje;
+    for (QAction* a : narzedzia->actions())
+        if (!a->isSeparator()) pozycje << a->objectName();
+    EXPECT_EQ(pozycje, (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze"}));
+
+    // Cancelled: nothing.
+    Menu("miKopiaZapasowa");
+    EXPECT_TRUE(wybor.propozycja.endsWith("/wirdolan-2024-03-05.sqlite"));
+    EXPECT_TRUE(fake.komunikaty.empty());
+
+    wybor.plik = obce.path() + "/sklep.sqlite";
+    Menu("miKopiaZapasowa");
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Informacja);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains(QDir::toNativeSeparators(wybor.plik)));
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains(
+        "Rozmiar: " + RozmiarPliku(QFileInfo(wybor.plik).size()) + "."));
+    const TOpisKopii opis = OpiszKopie(wybor.plik);
+    EXPECT_EQ(opis.blad, "");
+    EXPECT_EQ(opis.klientow, 2);
+    EXPECT_EQ(opis.filmow, 1);
+
+    // Never over the store itself.
+    fake.Wyczysc();
+    wybor.plik = Baza();
+    Menu("miKopiaZapasowa");
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].tytul, "Ostrzeżenie");
+    EXPECT_EQ(Z(Baza(), "select count(*) from klient"), "2");
+
+    EXPECT_EQ(RozmiarPliku(512), "512 B");
+    EXPECT_EQ(RozmiarPliku(1536), "1,5 KB");
+    EXPECT_EQ(RozmiarPliku(qint64{5} * 1024 * 1024 / 2), "2,5 MB");
+    EXPECT_EQ(RozmiarPliku(qint64{3} * 1024 * 1024 * 1024), "3,0 GB");
+}
+
+TEST_F(Kopie, PrzywrocenieZastepujeBazeIPulpitPokazujeKopie) {
+    Start();
+    const QString kopia = obce.path() + "/sklep.sqlite";
+    ASSERT_EQ(KopiujBaze(Baza(), kopia), "");
+    // After the copy: a new client, and a client shown on the desk.
+    TBaza::Aktywna()->Wykonaj(Klient(9, "Ewa", "Zielińska"));
+    fMain->WczytajKlientow();
+    KlientNr("0009");
+    ASSERT_EQ(k<QComboBox>("cbKlient")->currentText(), "Zielińska Ewa");
+
+    wybor.plik = kopia;
+    fake.Odpowiedz(QMessageBox::Yes);
+    Menu("miPrzywroc");
+    ASSERT_EQ(fake.komunikaty.size(), 2u) << fake.komunikaty.back().tekst.toStdString();
+    const TKomunikat& pytanie = fake.komunikaty[0];
+    EXPECT_EQ(pytanie.domyslny, QMessageBox::No);
+    EXPECT_TRUE(pytanie.tekst.contains("klientów: 2\nfilmów: 1\nwypożyczeń: 0"))
+        << pytanie.tekst.toStdString();
+    EXPECT_TRUE(pytanie.tekst.contains(QFileInfo(kopia).lastModified().toString("dd.MM.yyyy")));
+    EXPECT_EQ(fake.komunikaty[1].ikona, TIkona::Informacja);
+
+    // The desk shows the copy's data and nothing of the replaced store.
+    EXPECT_EQ(Klienci(), (QStringList{"Kowalski Jan", "Nowak Anna"}));
+    EXPECT_EQ(pole("eKlientNr")->text(), "");
+    EXPECT_EQ(k<QComboBox>("cbTytulOrg")->count(), 1);
+    EXPECT_EQ(fMain->IdKlienta, 0);
+    KlientNr("0008");
+    EXPECT_EQ(k<QComboBox>("cbKlient")->currentText(), "Kowalski Jan");
+
+    // The replaced store is kept in Bazy/Kopie.
+    const QStringList zachowane =
+        QDir(folder + "Bazy/Kopie").entryList({"przed-przywroceniem-*.sqlite"}, QDir::Files);
+    ASSERT_EQ(zachowane.size(), 1);
+    EXPECT_EQ(Z(folder + "Bazy/Kopie/" + zachowane[0], "select count(*) from klient"), "3");
+    EXPECT_TRUE(fake.komunikaty[1].tekst.contains(zachowane[0]));
+    EXPECT_EQ(Z(Baza(), "select count(*) from klient"), "2");
+    EXPECT_FALSE(QFile::exists(Baza() + ".przywracana"));
+
+    // No: nothing is replaced.
+    fake.Wyczysc();
+    wybor.plik = folder + "Bazy/Kopie/" + zachowane[0];
+    fake.Odpowiedz(QMessageBox::No);
+    Menu("miPrzywroc");
+    EXPECT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(Z(Baza(), "select count(*) from klient"), "2");
+}
+
+TEST_F(Kopie, PlikKtoryNieJestBazaOdrzucony) {
+    Start();
+    const QString tekstowy = obce.path() + "/lista.sqlite";
+    Zapisz(tekstowy, QByteArray("To jest zwykły plik tekstowy, a nie baza danych.\n").repeated(50));
+    const QString obca = obce.path() + "/obca.sqlite";
+    {
+        sqlite3* h = nullptr;
+        sqlite3_open(QFile::encodeName(obca).constData(), &h);
+        sqlite3_exec(h, "create table klient (x); create table towary (y)", nullptr, nullptr,
+                     nullptr);
+        sqlite3_close(h);
+    }
+    // A copy with a page overwritten in the middle of its tables.
+    const QString uszkodzona = obce.path() + "/uszkodzona.sqlite";
+    TBaza::Aktywna()->Wykonaj(
+        "with recursive n(i) as (select 10 union all select i + 1 from n where i < 400) "
+        "insert into klient (Numer_klienta, Imie, Nazwisko, Aktualny) "
+        "select i, 'Imię ' || i, 'Nazwisko ' || i, 1 from n");
+    ASSERT_EQ(KopiujBaze(Baza(), uszkodzona), "");
+    {
+        QFile f(uszkodzona);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_GT(f.size(), 8 * 4096);
+        f.seek(f.size() / 2);
+        f.write(QByteArray(4096, '\x5a'));
+    }
+
+    for (const QString& plik : {tekstowy, obca, uszkodzona, obce.path() + "/brak.sqlite"}) {
+        fake.Wyczysc();
+        wybor.plik = plik;
+        Menu("miPrzywroc");
+        ASSERT_EQ(fake.komunikaty.size(), 1u) << plik.toStdString();
+        EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(
+            "Wybrany plik nie jest kopią bazy danych programu Wirdolan:\n" +
+            QDir::toNativeSeparators(plik) + "\n"))
+            << fake.komunikaty[0].tekst.toStdString();
+        EXPECT_EQ(Z(Baza(), "select count(*) from klient"), "393");
+    }
+    EXPECT_TRUE(OpiszKopie(obca).blad.contains("brak tabel"));
+    EXPECT_TRUE(OpiszKopie(uszkodzona).blad.startsWith("Plik jest uszkodzony"))
+        << OpiszKopie(uszkodzona).blad.toStdString();
+    EXPECT_FALSE(QDir(folder + "Bazy/Kopie").entryList({"przed-*"}, QDir::Files).size());
+}
+
+TEST(KopieAutomatyczneRotacja, Zostaje14NajnowszychWGranicyRozmiaru) {
+    QTemporaryDir katalog;
+    const QString k = katalog.path() + "/";
+    QStringList wszystkie;
+    for (int d = 1; d <= 20; ++d) {
+        const QString nazwa =
+            NazwaKopiiAutomatycznej(QDateTime(QDate(2024, 3, d), QTime(18, 30, d)));
+        Zapisz(k + nazwa, QByteArray(1000, 'x'));
+        wszystkie << nazwa;
+    }
+    // Not automatic copies: left alone.
+    const QStringList inne = {"przed-przywroceniem-2024-01-01-120000.sqlite",
+                              "wirdolan-2024-01-01.sqlite", "notatki.txt"};
+    for (const QString& n : inne) Zapisz(k + n, "x");
+    EXPECT_EQ(wszystkie[0], "wirdolan-2024-03-01-183001.sqlite");
+
+    PrzytnijKopie(k);
+    QStringList najnowsze = wszystkie.mid(6);
+    std::reverse(najnowsze.begin(), najnowsze.end());
+    EXPECT_EQ(KopieAutomatyczne(k), najnowsze);
+    for (const QString& n : inne) EXPECT_TRUE(QFile::exists(k + n)) << n.toStdString();
+
+    // Never more than the size: the newest ones that fit, and the newest one always.
+    PrzytnijKopie(k, 14, 3500);
+    EXPECT_EQ(KopieAutomatyczne(k), najnowsze.mid(0, 3));
+    PrzytnijKopie(k, 14, 10);
+    EXPECT_EQ(KopieAutomatyczne(k), najnowsze.mid(0, 1));
+}
+
+TEST(KopieAutomatyczneStart, PierwszyStartDniaIKazdeZamkniecie) {
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    TKopieAutomatyczne kopie;
+    const QString katalog = baza.Katalog() + "Kopie/";
+    kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 5), QTime(9, 0)));
+    kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 5), QTime(14, 0)));
+    EXPECT_EQ(KopieAutomatyczne(katalog), QStringList{"wirdolan-2024-03-05-090000.sqlite"});
+    kopie.PrzyZamknieciu(baza.Katalog(), QDateTime(QDate(2024, 3, 5), QTime(20, 0)));
+    kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 6), QTime(8, 0)));
+    EXPECT_EQ(KopieAutomatyczne(katalog).size(), 3);
+    EXPECT_EQ(NajnowszaKopiaAutomatyczna(baza.Katalog()),
+              katalog + "wirdolan-2024-03-06-080000.sqlite");
+    EXPECT_EQ(OpiszKopie(NajnowszaKopiaAutomatyczna(baza.Katalog())).blad, "");
+    EXPECT_TRUE(fake.komunikaty.empty());
+
+    // A folder that cannot hold copies: told once in the run.
+    QDir(katalog).removeRecursively();
+    Zapisz(baza.Katalog() + "Kopie", "to nie katalog");
+    kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 7), QTime(8, 0)));
+    kopie.PrzyZamknieciu(baza.Katalog(), QDateTime(QDate(2024, 3, 7), QTime(20, 0)));
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_TRUE(
+        fake.komunikaty[0].tekst.startsWith("Automatyczna kopia bazy danych nie powiodła się."));
+}
+
+TEST_F(Kopie, ZamkniecieRobiKopieANieudanaNieZatrzymuje) {
+    Start();
+    const QString kopie = folder + "Bazy/Kopie/";
+    EXPECT_EQ(KopieAutomatyczne(kopie).size(), 1) << "the first start of the day";
+    EXPECT_TRUE(KopieAutomatyczne(kopie)[0].startsWith("wirdolan-2024-03-05-"));
+
+    QDir(kopie).removeRecursively();
+    Zapisz(folder + "Bazy/Kopie", "to nie katalog");
+    fake.Odpowiedz(QMessageBox::Yes);
+    EXPECT_TRUE(fMain->close());
+    ASSERT_EQ(fake.komunikaty.size(), 2u);
+    EXPECT_TRUE(
+        fake.komunikaty[1].tekst.startsWith("Automatyczna kopia bazy danych nie powiodła się."));
+    EXPECT_EQ(fake.komunikaty[1].ikona, TIkona::Ostrzezenie);
+}
