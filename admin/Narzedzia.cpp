@@ -16,8 +16,10 @@ namespace {
 
 const QString FiltrKopii = QStringLiteral("Kopie bazy danych (*.sqlite);;Wszystkie pliki (*)");
 
+// The user's documents folder, or the home folder where there is none.
 QString Dokumenty() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(dokumenty).isDir() ? dokumenty : QDir::homePath();
 }
 
 QString PlikOtwartejBazy() {

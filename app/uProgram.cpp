@@ -1,7 +1,9 @@
 #include "app/uProgram.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include "app/Aplikacja.h"
 #include "app/uAbout.h"
@@ -72,6 +74,11 @@ int UruchomProgram(int argc, char** argv) {
     TAplikacja app(argc, argv);
     QApplication::setApplicationName(TytulAplikacji);
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    // Qt's own dialogs (choosing a file, printing) speak Polish too.
+    QTranslator qt;
+    if (qt.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
+                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt);
     UtworzOkna();
     const int wynik = fMain->Start() ? QApplication::exec() : 0;
     ZniszczOkna();

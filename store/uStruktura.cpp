@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/Baza.h"
+#include "store/Indeksy.h"
 #include "store/TQuery.h"
 #include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
@@ -81,6 +82,7 @@ struct TKrok {
 // A step never changes once shipped; the four tables keep every column and its meaning.
 const TKrok Kroki[] = {
     {1, kolumnyStarszychWersji},
+    {2, UtworzIndeksyOdczytu},
 };
 
 bool zapiszWersje(int wersja) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs to build, run and test, when missing.
 set -euo pipefail
-pakiety=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev
+pakiety=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libsqlite3-dev
          libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xauth xvfb
          dpkg-dev file desktop-file-utils appstream)
 brak=()

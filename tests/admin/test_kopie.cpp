@@ -15,6 +15,7 @@
 #include "admin/WyborTestowy.h"
 #include "app/Operacje.h"
 #include "app/test_panele_pulpit.h"
+#include "store/TQuery.h"
 
 namespace {
 
@@ -292,4 +293,50 @@ TEST_F(Kopie, ZamkniecieRobiKopieANieudanaNieZatrzymuje) {
     EXPECT_TRUE(
         fake.komunikaty[1].tekst.startsWith("Automatyczna kopia bazy danych nie powiodła się."));
     EXPECT_EQ(fake.komunikaty[1].ikona, TIkona::Ostrzezenie);
+}
+
+TEST(PrzywrocenieBezOtwartejBazy, UszkodzonaBazaZachowanaIZastapionaKopia) {
+    QTemporaryDir katalog;
+    const QString bazy = katalog.path() + "/Bazy/";
+    TBaza::Polacz(bazy);
+    TBaza::Aktywna()->Wykonaj(
+        "insert into klient (Numer_klienta, Imie, Nazwisko) values (7, 'Anna', 'Nowak')");
+    ASSERT_EQ(ZrobKopieAutomatyczna(bazy, QDateTime(QDate(2024, 3, 5), QTime(9, 0))), "");
+    TBaza::Rozlacz();
+    // The store as a failed disk leaves it: not a store any more.
+    const QByteArray smieci = QByteArray("uszkodzony sektor ").repeated(300);
+    Zapisz(bazy + "wirdolan.sqlite", smieci);
+
+    QString zachowana;
+    EXPECT_EQ(PrzywrocBaze(NajnowszaKopiaAutomatyczna(bazy), bazy,
+                           QDateTime(QDate(2024, 3, 6), QTime(8, 0)), &zachowana),
+              "");
+    ASSERT_NE(TBaza::Aktywna(), nullptr) << "the restored store is open";
+    EXPECT_EQ(Z(bazy + "wirdolan.sqlite", "select Nazwisko from klient"), "Nowak");
+    EXPECT_EQ(zachowana, bazy + "Kopie/przed-przywroceniem-2024-03-06-080000.sqlite");
+    QFile f(zachowana);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), smieci) << "the damaged file is kept as it was";
+    TBaza::Rozlacz();
+}
+
+TEST(PrzywrocenieWTrakcie, OtwartePolecenieBlokujeZamiane) {
+    TestowaBaza baza;
+    baza.Wykonaj("insert into klient (Numer_klienta, Imie, Nazwisko) values (7, 'Anna', 'Nowak')");
+    const QString kopia = baza.Katalog() + "kopia.sqlite";
+    ASSERT_EQ(KopiujBaze(baza.Katalog() + "wirdolan.sqlite", kopia), "");
+    baza.Wykonaj("insert into klient (Numer_klienta, Imie, Nazwisko) values (8, 'Jan', 'Lis')");
+    {
+        TQuery otwarte;
+        otwarte.UstawSQL("select * from klient");
+        otwarte.Open();
+        const QString blad = PrzywrocBaze(kopia, baza.Katalog(), QDateTime::currentDateTime());
+        EXPECT_TRUE(
+            blad.endsWith("Baza danych jest w użyciu: zamknij otwarte okna i spróbuj "
+                          "ponownie."))
+            << blad.toStdString();
+        EXPECT_EQ(baza.Ile("select count(*) from klient"), 2);
+    }
+    EXPECT_EQ(PrzywrocBaze(kopia, baza.Katalog(), QDateTime::currentDateTime()), "");
+    EXPECT_EQ(baza.Ile("select count(*) from klient"), 1);
 }
