@@ -27,6 +27,7 @@ public:
     TPolaczenie& operator=(const TPolaczenie&) = delete;
 
     bool Otwarte() const { return kod == SQLITE_OK; }
+    int Kod() const { return uchwyt ? sqlite3_extended_errcode(uchwyt) : kod; }
     sqlite3* Uchwyt() const { return uchwyt; }
     QString Blad() const {
         return uchwyt ? QString::fromUtf8(sqlite3_errmsg(uchwyt))
@@ -68,6 +69,39 @@ std::optional<QString> Wartosc(sqlite3* uchwyt, const char* sql) {
     return wynik;
 }
 
+// What went wrong in Polish, then SQLite's own text for the technician.
+QString Przyczyna(int kod, const QString& tekst) {
+    const char* polska = "Błąd bazy danych.";
+    switch (kod & 0xff) {
+        case SQLITE_CANTOPEN:
+            polska = "Nie można otworzyć ani utworzyć pliku: brak katalogu albo prawa zapisu.";
+            break;
+        case SQLITE_FULL:
+            polska = "Brak miejsca na dysku.";
+            break;
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+            polska = "Brak prawa zapisu do pliku.";
+            break;
+        case SQLITE_NOTADB:
+            polska = "Plik nie jest bazą danych.";
+            break;
+        case SQLITE_CORRUPT:
+            polska = "Plik bazy danych jest uszkodzony.";
+            break;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            polska = "Baza danych jest zajęta.";
+            break;
+        case SQLITE_IOERR:
+            polska = "Błąd odczytu albo zapisu na dysku.";
+            break;
+        default:
+            break;
+    }
+    return QString::fromUtf8(polska) + '\n' + tekst;
+}
+
 QString PlikBazyW(const QString& katalog) {
     return QDir(katalog).filePath(PlikBazy);
 }
@@ -80,39 +114,46 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel) {
     if (!QFileInfo(zrodlo).isFile()) return naglowek + QStringLiteral("Brak pliku bazy danych.");
     const QString czesc = cel + QStringLiteral(".czesc");
     UsunZDziennikami(czesc);
-    QString blad;
+    int kod = SQLITE_OK;
+    QString tekst;
+    const auto blad = [&](const TPolaczenie& p, int k = SQLITE_OK) {
+        kod = k != SQLITE_OK ? k : p.Kod();
+        tekst = p.Blad();
+    };
     {
         TPolaczenie z(zrodlo, SQLITE_OPEN_READONLY);
         TPolaczenie c(czesc, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
         if (!z.Otwarte()) {
-            blad = z.Blad();
+            blad(z);
         } else if (!c.Otwarte()) {
-            blad = c.Blad();
+            blad(c);
         } else if (sqlite3_backup* kopia =
                        sqlite3_backup_init(c.Uchwyt(), "main", z.Uchwyt(), "main");
                    !kopia) {
-            blad = c.Blad();
+            blad(c);
         } else {
             const int krok = sqlite3_backup_step(kopia, -1);
             const int koniec = sqlite3_backup_finish(kopia);
-            if (krok != SQLITE_DONE || koniec != SQLITE_OK) {
-                blad = c.Blad();
-                if (blad.isEmpty() || koniec == SQLITE_OK)
-                    blad = QString::fromUtf8(sqlite3_errstr(krok));
-            }
-            // The copy is one self-contained file.
-            else if (sqlite3_exec(c.Uchwyt(), "PRAGMA journal_mode=DELETE", nullptr, nullptr,
-                                  nullptr) != SQLITE_OK) {
-                blad = c.Blad();
+            if (krok != SQLITE_DONE) {
+                blad(c, krok);
+            } else if (koniec != SQLITE_OK) {
+                blad(c, koniec);
+            } else if (sqlite3_exec(c.Uchwyt(), "PRAGMA journal_mode=DELETE", nullptr, nullptr,
+                                    nullptr) != SQLITE_OK) {
+                // The copy is one self-contained file.
+                blad(c);
             }
         }
     }
-    if (blad.isEmpty()) blad = Zamien(czesc, cel);
-    if (!blad.isEmpty()) {
-        UsunZDziennikami(czesc);
-        return naglowek + blad;
+    QString wynik = kod != SQLITE_OK ? Przyczyna(kod, tekst) : QString();
+    if (wynik.isEmpty()) {
+        const QString zamiana = Zamien(czesc, cel);
+        if (!zamiana.isEmpty())
+            wynik = QStringLiteral("Nie można zapisać pliku pod tą nazwą.\n") + zamiana;
     }
-    return {};
+    if (wynik.isEmpty()) return {};
+    UsunZDziennikami(czesc);
+    return naglowek + wynik;
 }
 
 TOpisKopii OpiszKopie(const QString& plik) {

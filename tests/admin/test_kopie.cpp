@@ -15,6 +15,9 @@
 #include "admin/WyborTestowy.h"
 #include "app/Operacje.h"
 #include "app/test_panele_pulpit.h"
+#include "clients/uKlienci.h"
+#include "reports/uAbonenci.h"
+#include "reports/uFilmyWyp.h"
 #include "store/TQuery.h"
 
 namespace {
@@ -119,6 +122,16 @@ TEST_F(Kopie, KopiaZapasowaZMenuDoWybranegoPliku) {
     EXPECT_EQ(opis.klientow, 2);
     EXPECT_EQ(opis.filmow, 1);
 
+    // A folder that is not there: the reason in Polish, nothing left behind.
+    fake.Wyczysc();
+    wybor.plik = obce.path() + "/brak/sklep.sqlite";
+    Menu("miKopiaZapasowa");
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(
+        "Nie udało się zapisać kopii bazy danych w pliku:\n" + wybor.plik +
+        "\nNie można otworzyć ani utworzyć pliku: brak katalogu albo prawa zapisu.\n"))
+        << fake.komunikaty[0].tekst.toStdString();
+
     // Never over the store itself.
     fake.Wyczysc();
     wybor.plik = Baza();
@@ -143,6 +156,11 @@ TEST_F(Kopie, PrzywrocenieZastepujeBazeIPulpitPokazujeKopie) {
     KlientNr("0009");
     ASSERT_EQ(k<QComboBox>("cbKlient")->currentText(), "Zielińska Ewa");
 
+    // Lists used before hold no statement open.
+    for (QDialog* lista : std::initializer_list<QDialog*>{fKlienci, fFilmyWyp, fAbonenci}) {
+        lista->show();
+        lista->hide();
+    }
     wybor.plik = kopia;
     fake.Odpowiedz(QMessageBox::Yes);
     Menu("miPrzywroc");
