@@ -7,7 +7,7 @@
 
 #include "admin/Kopie.h"
 #include "store/Baza.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 namespace {
 

@@ -10,7 +10,8 @@
 #include "admin/WyborPliku.h"
 #include "admin/uSprawdzBaze.h"
 #include "store/Baza.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 bool TAplikacja::notify(QObject* odbiorca, QEvent* zdarzenie) {
     try {

@@ -5,7 +5,7 @@
 #include <QUrl>
 
 #include "app/uMain.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
 #include "ui_uAbout.h"
 

@@ -5,7 +5,9 @@
 #include <QTimer>
 #include <cmath>
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "ui_uIloscDni.h"
 
 TfIloscDni* fIloscDni = nullptr;

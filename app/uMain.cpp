@@ -17,26 +17,25 @@
 #include "clients/uKlienciArchiwum.h"
 #include "clients/uKlient.h"
 #include "clients/uZaleglosci.h"
-#include "films/uDialog.h"
 #include "films/uFilm.h"
 #include "films/uFilmy.h"
 #include "films/uSzukaj.h"
 #include "reports/uAbonenci.h"
 #include "reports/uArchiwum.h"
 #include "reports/uFilmyWyp.h"
+#include "reports/uRapArchiwum.h"
 #include "reports/uRaporty.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/KatalogDanych.h"
 #include "store/Tlumacz.h"
+#include "store/Zegar.h"
 #include "store/uStruktura.h"
-#include "store/uWspolne.h"
 #include "ui_uMain.h"
+#include "widgets/uDialog.h"
 
-QString KatalogProgramu;
-QString KatalogBazy;
-int IdFilmu = 0;
-bool FilmNaPolce = false;
 TfMain* fMain = nullptr;
 
 namespace {
@@ -539,6 +538,7 @@ void TfMain::miFilmSzukajClick() {
 void TfMain::miFilmyClick() {
     {
         TfFilmy okno(this);
+        PolaczArchiwum(okno);
         PokazModalnie(okno);
     }
     ui->cbTytulOrg->clear();

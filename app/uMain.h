@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "admin/KopieAutomatyczne.h"
-#include "app/uRozliczenia.h"
+#include "money/uRozliczenia.h"
+#include "store/Katalogi.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 
@@ -156,13 +157,6 @@ private:
     TQuery Query1;
     QHash<QWidget*, int> kotwice;  // distance from the right edge
 };
-
-// The program's own folder and the tables' folder, each ending in a separator.
-extern QString KatalogProgramu;
-extern QString KatalogBazy;
-// The film shown in the film panel (0 when none) and whether it is on the shelf.
-extern int IdFilmu;
-extern bool FilmNaPolce;
 
 // The desk, created first at program entry.
 extern TfMain* fMain;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/uRozliczenia.h"
+#include "money/uRozliczenia.h"
 #include "settings/Ustawienia.h"
 
 class QTableWidget;

@@ -4,6 +4,7 @@
 #include "admin/Narzedzia.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "films/uFilm.h"
 #include "settings/uConfig.h"
 #include "ui_uMain.h"
 

@@ -14,13 +14,15 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "app/uCennik.h"
-#include "app/uKoszyk.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
 #include "clients/uWplata.h"
+#include "money/uCennik.h"
+#include "money/uKoszyk.h"
 #include "settings/uConfig.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "ui_uMain.h"
 
 // ---------------------------------------------------------------- list cells

@@ -3,12 +3,15 @@
 #include <QTableWidget>
 #include <functional>
 
-#include "app/uCennik.h"
-#include "app/uKoszyk.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "films/uFilm.h"
+#include "money/uCennik.h"
+#include "money/uKoszyk.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/Tlumacz.h"
-#include "store/uWspolne.h"
+#include "store/Zegar.h"
 #include "ui_uMain.h"
 
 namespace {

@@ -13,10 +13,12 @@
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
-#include "app/uRozliczeniePrzedluzenia.h"
-#include "app/uRozliczenieWycofania.h"
-#include "app/uRozliczenieZwrotu.h"
-#include "store/uWspolne.h"
+#include "money/uRozliczeniePrzedluzenia.h"
+#include "money/uRozliczenieWycofania.h"
+#include "money/uRozliczenieZwrotu.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "ui_uMain.h"
 
 namespace {

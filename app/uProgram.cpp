@@ -19,9 +19,10 @@
 #include "reports/uAbonenci.h"
 #include "reports/uArchiwum.h"
 #include "reports/uFilmyWyp.h"
+#include "reports/uRapArchiwum.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 // The windows belong to the program, not to the desk, so that each window's controls
 // are found by name in that window alone.
@@ -40,6 +41,8 @@ void UtworzOkna() {
     fAbonenci = new TfAbonenci;
     fIloscDni = new TfIloscDni;
     fAbout = new TfAbout;
+    PolaczArchiwum(*fKlienci);
+    QObject::connect(fFilm, &TfFilm::StatusZmieniony, fMain, &TfMain::WczytajFILM);
 }
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 TfWitamy* fWitamy = nullptr;
 

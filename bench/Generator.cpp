@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "store/Baza.h"
+#include "store/Interakcja.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/uStruktura.h"
-#include "store/uWspolne.h"
 
 namespace {
 

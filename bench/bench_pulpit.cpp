@@ -11,7 +11,8 @@
 #include "app/uMain.h"
 #include "app/uProgram.h"
 #include "store/Baza.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 
 namespace {
 

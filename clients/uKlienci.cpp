@@ -6,12 +6,12 @@
 #include <QShowEvent>
 
 #include "clients/uKlient.h"
-#include "films/ListaNumerowana.h"
-#include "reports/uRapArchiwum.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
-#include "reports/uEksport.h"
 #include "ui_uKlienci.h"
+#include "widgets/ListaNumerowana.h"
+#include "widgets/uEksport.h"
 
 TfKlienci* fKlienci = nullptr;
 
@@ -215,9 +215,7 @@ void TfKlienci::bUsunClick() {
 
 void TfKlienci::bArchiwumClick() {
     if (Id == 0) return;
-    TfRapArchiwum raport;
-    raport.Przygotuj(1, Id);
-    raport.Pokaz();
+    emit PokazArchiwum(Id);
 }
 
 void TfKlienci::mouseDoubleClickEvent(QMouseEvent* zdarzenie) {

@@ -44,6 +44,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
+signals:
+    // The operator asked for the printed history of the chosen record (its ID).
+    void PokazArchiwum(int id);
+
 private:
     void WybierzWiersz(int wiersz);
     void UstawSzerokosciKolumn();

@@ -6,10 +6,10 @@
 #include <array>
 #include <vector>
 
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
-#include "reports/uEksport.h"
 #include "ui_uKlienciArchiwum.h"
+#include "widgets/uEksport.h"
 
 namespace {
 

@@ -3,19 +3,20 @@
 #include <QKeyEvent>
 #include <limits>
 
-#include "app/uMain.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
-#include "films/uDialog.h"
 #include "settings/uConfig.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Katalogi.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 #include "ui_uKlient.h"
+#include "widgets/uDialog.h"
 
 TfKlient* fKlient = nullptr;
 
 namespace {
-
 
 // A date box with no date shows its special (blank) text at its minimum.
 const QDate BrakDaty(1899, 12, 31);

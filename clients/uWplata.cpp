@@ -1,6 +1,7 @@
 #include "clients/uWplata.h"
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "ui_uWplata.h"
 
 TfWplata* fWplata = nullptr;

@@ -5,13 +5,14 @@
 #include <QShowEvent>
 #include <vector>
 
-#include "app/uCennik.h"
-#include "app/uRozliczenieZaleglosci.h"
 #include "clients/uWplata.h"
-#include "reports/uEksport.h"
-#include "store/uWspolne.h"
+#include "money/uCennik.h"
+#include "money/uRozliczenieZaleglosci.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
 #include "ui_uZaleglosci.h"
+#include "widgets/uEksport.h"
 
 TfZaleglosci* fZaleglosci = nullptr;
 

@@ -3,14 +3,17 @@
 #include <QKeyEvent>
 #include <limits>
 
-#include "app/uMain.h"
-#include "films/uDialog.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Katalogi.h"
 #include "store/Tlumacz.h"
-#include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
 #include "ui_uFilm.h"
+#include "widgets/uDialog.h"
 
 TfFilm* fFilm = nullptr;
+int IdFilmu = 0;
+bool FilmNaPolce = false;
 
 namespace {
 
@@ -318,7 +321,7 @@ void TfFilm::bZmienClick() {
     UruchomSQL(Query1, QStringLiteral(" UPDATE film SET Status = %1 WHERE ID = '%2' ")
                            .arg(FilmNaPolce ? QStringLiteral("FALSE") : QStringLiteral("TRUE"))
                            .arg(IdFilmu));
-    if (fMain) fMain->WczytajFILM();
+    emit StatusZmieniony();
     reject();
 }
 

@@ -32,6 +32,10 @@ public:
 
     void done(int r) override;
 
+signals:
+    // The shelf status of the desk's current film was flipped.
+    void StatusZmieniony();
+
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
@@ -54,3 +58,6 @@ private:
 
 // The window created once at program entry.
 extern TfFilm* fFilm;
+// The film shown in the desk's film panel (0 when none) and whether it is on the shelf.
+extern int IdFilmu;
+extern bool FilmNaPolce;

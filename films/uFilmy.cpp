@@ -4,13 +4,13 @@
 #include <QHeaderView>
 #include <QShowEvent>
 
-#include "films/ListaNumerowana.h"
 #include "films/uFilm.h"
-#include "reports/uRapArchiwum.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
-#include "reports/uEksport.h"
 #include "ui_uFilmy.h"
+#include "widgets/ListaNumerowana.h"
+#include "widgets/uEksport.h"
 
 namespace {
 
@@ -205,9 +205,7 @@ void TfFilmy::bUsunClick() {
 
 void TfFilmy::bArchiwumClick() {
     if (IdWybranego == 0) return;
-    TfRapArchiwum raport;
-    raport.Przygotuj(2, IdWybranego);
-    raport.Pokaz();
+    emit PokazArchiwum(IdWybranego);
 }
 
 bool TfFilmy::eventFilter(QObject* obiekt, QEvent* zdarzenie) {

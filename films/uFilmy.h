@@ -52,6 +52,10 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
+signals:
+    // The operator asked for the printed history of the chosen record (its ID).
+    void PokazArchiwum(int id);
+
 private:
     void WybierzWiersz(int wiersz);
     void WyczyscSzczegoly();

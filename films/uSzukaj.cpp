@@ -3,12 +3,13 @@
 #include <QKeyEvent>
 #include <QShowEvent>
 
-#include "app/uMain.h"
-#include "films/uDialog.h"
 #include "films/uFilmy.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Katalogi.h"
 #include "store/uWspolneDB.h"
 #include "ui_uSzukaj.h"
+#include "widgets/uDialog.h"
 
 TfSzukaj* fSzukaj = nullptr;
 

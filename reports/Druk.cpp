@@ -8,9 +8,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "reports/uEksport.h"
 #include "reports/uPodglad.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
+#include "widgets/uEksport.h"
 
 namespace {
 

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "app/uMain.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Katalogi.h"
+#include "store/Zegar.h"
 
 namespace {
 

@@ -6,12 +6,13 @@
 #include <array>
 
 #include "clients/uKlient.h"
-#include "reports/uEksport.h"
-#include "reports/uSiatka.h"
 #include "reports/uRapAbonenci.h"
-#include "store/uWspolne.h"
+#include "reports/uSiatka.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
 #include "ui_uAbonenci.h"
+#include "widgets/uEksport.h"
 
 TfAbonenci* fAbonenci = nullptr;
 

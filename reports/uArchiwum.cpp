@@ -1,16 +1,16 @@
 #include "reports/uArchiwum.h"
 
-#include <array>
 #include <QEvent>
 #include <QHeaderView>
 #include <QShowEvent>
+#include <array>
 
-#include "reports/uEksport.h"
-#include "reports/uSiatka.h"
 #include "reports/uRapArchiwum.h"
-#include "store/uWspolne.h"
+#include "reports/uSiatka.h"
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 #include "ui_uArchiwum.h"
+#include "widgets/uEksport.h"
 
 TfArchiwum* fArchiwum = nullptr;
 

@@ -6,12 +6,14 @@
 #include <array>
 
 #include "clients/uKlient.h"
-#include "reports/uEksport.h"
-#include "reports/uSiatka.h"
 #include "reports/uRapFilmyWyp.h"
-#include "store/uWspolne.h"
+#include "reports/uSiatka.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 #include "ui_uFilmyWyp.h"
+#include "widgets/uEksport.h"
 
 TfFilmyWyp* fFilmyWyp = nullptr;
 
@@ -74,10 +76,11 @@ void TfFilmyWyp::WczytajWypozyczone(int rodzaj) {
                          QString::number(Query1.FieldByName(QStringLiteral("id")).AsLargeInt())});
     Query1.Close();
 
-    WypelnijSiatke(sg,
-                   {QStringLiteral("Film"), QStringLiteral("Klient"),
-                    QStringLiteral("Data wypożyczenia"), QStringLiteral("Termin zwrotu"), QString()},
-                   linie);
+    WypelnijSiatke(
+        sg,
+        {QStringLiteral("Film"), QStringLiteral("Klient"), QStringLiteral("Data wypożyczenia"),
+         QStringLiteral("Termin zwrotu"), QString()},
+        linie);
     sg->setCurrentCell(0, KolFilm);
     UstawSzerokosciKolumn();
     sg->setFocus();

@@ -1,5 +1,7 @@
 #include "reports/uRapArchiwum.h"
 
+#include "clients/uKlienci.h"
+#include "films/uFilmy.h"
 #include "store/uWspolneDB.h"
 
 namespace {
@@ -113,4 +115,19 @@ void TfRapArchiwum::Przygotuj(int rodzaj, int id) {
                                  "outer join klient k on k.id = r.id_klienta where r.id_filmu = ") +
                       nr + QStringLiteral(" order by dataOD DESC"));
     }
+}
+
+void DrukujArchiwum(int rodzaj, int id) {
+    TfRapArchiwum raport;
+    raport.Przygotuj(rodzaj, id);
+    raport.Pokaz();
+}
+
+void PolaczArchiwum(TfKlienci& okno) {
+    QObject::connect(&okno, &TfKlienci::PokazArchiwum, &okno,
+                     [](int id) { DrukujArchiwum(1, id); });
+}
+
+void PolaczArchiwum(TfFilmy& okno) {
+    QObject::connect(&okno, &TfFilmy::PokazArchiwum, &okno, [](int id) { DrukujArchiwum(2, id); });
 }

@@ -3,6 +3,9 @@
 
 #include "reports/Raport.h"
 
+class TfKlienci;
+class TfFilmy;
+
 class TfRapArchiwum : public TRaport {
 public:
     TfRapArchiwum();
@@ -17,3 +20,9 @@ public:
 private:
     TElement* Tekst(TRodzajPasma pasmo, const QString& nazwa);
 };
+
+// Prepares the printed history of one client (kind 1) or one film (kind 2) and shows it.
+void DrukujArchiwum(int rodzaj, int id);
+// The clients' and the films' lists print a record's history through DrukujArchiwum.
+void PolaczArchiwum(TfKlienci& okno);
+void PolaczArchiwum(TfFilmy& okno);

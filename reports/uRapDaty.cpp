@@ -12,7 +12,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "ui_uRapDaty.h"
 
 namespace {

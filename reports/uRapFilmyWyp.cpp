@@ -1,6 +1,7 @@
 #include "reports/uRapFilmyWyp.h"
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 
 namespace {

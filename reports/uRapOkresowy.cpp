@@ -1,6 +1,6 @@
 #include "reports/uRapOkresowy.h"
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "reports/uRapRentownosc.h"
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 
 QString KwotaRankingu(const TField& pole) {

@@ -5,7 +5,7 @@
 #include "reports/uRapDaty.h"
 #include "reports/uRapOkresowy.h"
 #include "reports/uRapRentownosc.h"
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 void RaportOkresowy() {
     TfRapDaty daty;

@@ -1,6 +1,6 @@
 #include "settings/UstawieniaSlownik.h"
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 
 namespace {
 

@@ -5,9 +5,10 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
-#include "app/uMain.h"
 #include "settings/UstawieniaSlownik.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Katalogi.h"
 #include "store/uWspolneDB.h"
 #include "ui_uConfig.h"
 

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 
 namespace {
 

@@ -5,8 +5,9 @@
 #include <cctype>
 
 #include "store/Baza.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/Tlumacz.h"
-#include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
 
 namespace {

@@ -3,7 +3,8 @@
 #include <QDate>
 #include <cstdint>
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Zegar.h"
 
 namespace {
 

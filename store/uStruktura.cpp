@@ -8,8 +8,8 @@
 
 #include "store/Baza.h"
 #include "store/Indeksy.h"
+#include "store/Interakcja.h"
 #include "store/TQuery.h"
-#include "store/uWspolne.h"
 #include "store/uWspolneDB.h"
 
 namespace {

@@ -10,9 +10,10 @@
 #include <QStandardPaths>
 
 #include "store/Baza.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
-#include "store/uWspolne.h"
 
 namespace {
 

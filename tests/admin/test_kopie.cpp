@@ -18,6 +18,7 @@
 #include "clients/uKlienci.h"
 #include "reports/uAbonenci.h"
 #include "reports/uFilmyWyp.h"
+#include "store/Interakcja.h"
 #include "store/TQuery.h"
 
 namespace {

@@ -23,7 +23,8 @@
 #include "app/uProgram.h"
 #include "clients/uWplata.h"
 #include "settings/uConfig.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/uIloscDni.h"
+#include "store/Zegar.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 

@@ -1,6 +1,8 @@
 // The desk's list of open rentals, the row choice of the operations on it, and the
 // rental commit, end to end on a test store.
 #include "Operacje.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 
 using namespace operacje;
 

@@ -1,6 +1,9 @@
 // The return, the undo and the extension at the desk, end to end on a test store: rate
 // 5,00, further days at 50 %, the late charge at 100 % of the rate.
 #include "Operacje.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 
 using namespace operacje;
 

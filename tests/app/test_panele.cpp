@@ -1,6 +1,8 @@
 // The desk's client panel and film panel: choosing by name, title or number, what the
 // panels show, the desk fields they set and the controls they enable.
-#include "app/uKoszyk.h"
+#include "films/uFilm.h"
+#include "money/uKoszyk.h"
+#include "store/Interakcja.h"
 #include "test_panele_pulpit.h"
 
 namespace {
@@ -294,3 +296,16 @@ TEST_F(PanelFilmu, OpuszczenieStawkiSprawdzaIFormatuje) {
 }
 
 }  // namespace
+
+TEST_F(PanelFilmu, ZmianaStatusuWKartotecePoprawiaPanel) {
+    const int i = k<QComboBox>("cbTytulPol")->findText("Matrix PL");
+    Wybierz("cbTytulPol", i);
+    ASSERT_EQ(k<QLabel>("lStatus")->text(), "NA PÓŁCE");
+    fFilm->UstawFilm(IdFilmu);
+    fFilm->bZmienClick();
+    EXPECT_EQ(k<QLabel>("lStatus")->text(), "WYPOŻYCZONY");
+    EXPECT_FALSE(FilmNaPolce);
+    fFilm->UstawFilm(IdFilmu);
+    fFilm->bZmienClick();
+    EXPECT_EQ(k<QLabel>("lStatus")->text(), "NA PÓŁCE");
+}

@@ -19,6 +19,7 @@
 #include "app/uProgram.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
+#include "store/Zegar.h"
 #include "support/FakeInterakcja.h"
 
 class PulpitPaneli : public ::testing::Test {

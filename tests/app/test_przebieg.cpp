@@ -11,7 +11,9 @@
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
 #include "films/uFilm.h"
+#include "store/Formaty.h"
 #include "store/TQuery.h"
+#include "store/Zegar.h"
 #include "test_panele_pulpit.h"
 
 namespace {

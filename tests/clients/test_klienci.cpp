@@ -13,7 +13,9 @@
 #include "clients/uKlient.h"
 #include "reports/FakeDrukarka.h"
 #include "reports/Pomocnicze.h"
+#include "reports/uRapArchiwum.h"
 #include "support/FakeInterakcja.h"
+#include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -26,8 +28,7 @@ const QString Zaleglosci =
 
 class Klienci : public ::testing::Test {
 protected:
-    void SetUp() override { fKlient = &klient; }
-    void TearDown() override { fKlient = nullptr; }
+    void SetUp() override { PolaczArchiwum(okno); }
 
     int Dodaj(int numer, const QString& imie, const QString& nazwisko, bool aktualny = true,
               const QString& reszta = QString()) {
@@ -64,7 +65,7 @@ protected:
 
     TestowaBaza baza;
     FakeInterakcja fake;
-    TfKlient klient;
+    TOknoGlobalne<TfKlient> klient{fKlient};
     TfKlienci okno;
 };
 

@@ -14,14 +14,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/uMain.h"
 #include "clients/uKlient.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
-#include "films/uDialog.h"
 #include "settings/uConfig.h"
+#include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
+#include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
+#include "widgets/uDialog.h"
 
 namespace {
 
@@ -29,17 +30,7 @@ const QString Niepoprawna = QString::fromUtf8("Niepoprawna wartość.");
 
 class Klient : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fConfig = &config;
-        fWplata = &wplata;
-        fZaleglosci = &zaleglosci;
-        config.Ustawienia.AbOplata = 50;
-    }
-    void TearDown() override {
-        fConfig = nullptr;
-        fWplata = nullptr;
-        fZaleglosci = nullptr;
-    }
+    void SetUp() override { config->Ustawienia.AbOplata = 50; }
 
     QLineEdit* E(const char* nazwa) { return okno.findChild<QLineEdit*>(nazwa); }
     QPushButton* B(const char* nazwa) { return okno.findChild<QPushButton*>(nazwa); }
@@ -78,9 +69,9 @@ protected:
 
     TestowaBaza baza;
     FakeInterakcja fake;
-    TfConfig config;
-    TfWplata wplata;
-    TfZaleglosci zaleglosci;
+    TOknoGlobalne<TfConfig> config{fConfig};
+    TOknoGlobalne<TfWplata> wplata{fWplata};
+    TOknoGlobalne<TfZaleglosci> zaleglosci{fZaleglosci};
     TfKlient okno;
 };
 

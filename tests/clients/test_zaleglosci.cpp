@@ -12,8 +12,10 @@
 
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "support/FakeInterakcja.h"
+#include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
 
 inline void PrintTo(const QString& tekst, std::ostream* os) {
@@ -117,7 +119,6 @@ class Zaleglosci : public ::testing::Test {
 protected:
     void SetUp() override {
         Wypelnij(baza);
-        fWplata = &wplata;
         okno.resize(640, 360);
         okno.UstawKlienta(1);
         Pokaz();
@@ -128,11 +129,10 @@ protected:
         okno.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
     }
-    void TearDown() override { fWplata = nullptr; }
     void Wplac() { okno.findChild<QAbstractButton*>("bWplata")->click(); }
 
     TestowaBaza baza;
-    TfWplata wplata;
+    TOknoGlobalne<TfWplata> wplata{fWplata};
     TfZaleglosci okno;
 };
 
@@ -288,8 +288,7 @@ TEST(ZaleglosciBezDaty, ZwrotBezDatyZnajdowanyPrzezIsNull) {
         "Platnosc1, DataZwrotu) values "
         "(3, 2, '2023-12-01', '2023-12-02', 1, 0, 2, null),"
         "(3, 2, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
-    TfWplata wplata;
-    fWplata = &wplata;
+    TOknoGlobalne<TfWplata> wplata{fWplata};
     TfZaleglosci okno;
     okno.UstawKlienta(2);
     okno.FormShow();
@@ -309,14 +308,12 @@ TEST(ZaleglosciBezDaty, ZwrotBezDatyZnajdowanyPrzezIsNull) {
     EXPECT_DOUBLE_EQ(Saldo(baza, 2), 3.50);
     EXPECT_EQ(baza.Ile("select count(*) from rental where id_klienta = 2 and Platnosc1 <> 0"), 0);
     EXPECT_DOUBLE_EQ(Saldo(baza, 1), -13.00);
-    fWplata = nullptr;
 }
 
 TEST(ZaleglosciZBiurka, SprawdzaZaleglosciPrzedPokazaniem) {
     TestowaBaza baza;
     Wypelnij(baza);
-    TfZaleglosci okno;
-    fZaleglosci = &okno;
+    TOknoGlobalne<TfZaleglosci> okno{fZaleglosci};
     FakeInterakcja f;
 
     // Client 3 has nothing; client 1's open rental alone would not count either.
@@ -347,5 +344,4 @@ TEST(ZaleglosciZBiurka, SprawdzaZaleglosciPrzedPokazaniem) {
     f.PrzyOknie([](QDialog&) { return int(QDialog::Rejected); });
     EXPECT_FALSE(PokazZaleglosci(2));
     EXPECT_EQ(f.pokazaneOkna, (std::vector<QString>{"TfZaleglosci", "TfZaleglosci"}));
-    fZaleglosci = nullptr;
 }

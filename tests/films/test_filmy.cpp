@@ -10,14 +10,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/uMain.h"
-#include "films/uDialog.h"
 #include "films/uFilm.h"
 #include "films/uFilmy.h"
 #include "reports/FakeDrukarka.h"
 #include "reports/Pomocnicze.h"
+#include "reports/uRapArchiwum.h"
+#include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
+#include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
+#include "widgets/uDialog.h"
 
 namespace {
 
@@ -30,10 +32,9 @@ protected:
         KatalogProgramu = program.path() + '/';
         QDir(program.path()).mkdir("Config");
         UstawPlikUstawienProgramu(program.filePath("wirdolan.ini"));
-        fFilm = &film;
+        PolaczArchiwum(okno);
     }
     void TearDown() override {
-        fFilm = nullptr;
         KatalogProgramu = staryKatalog;
         UstawPlikUstawienProgramu(QString());
     }
@@ -72,7 +73,7 @@ protected:
     FakeInterakcja fake;
     QTemporaryDir program;
     QString staryKatalog;
-    TfFilm film;
+    TOknoGlobalne<TfFilm> film{fFilm};
     TfFilmy okno;
 };
 

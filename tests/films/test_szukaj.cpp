@@ -12,12 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/uMain.h"
-#include "films/uDialog.h"
 #include "films/uFilmy.h"
 #include "films/uSzukaj.h"
+#include "store/Formaty.h"
+#include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
+#include "widgets/uDialog.h"
 
 namespace {
 

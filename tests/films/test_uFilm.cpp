@@ -12,11 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/uMain.h"
-#include "films/uDialog.h"
 #include "films/uFilm.h"
+#include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
+#include "widgets/uDialog.h"
 
 namespace {
 

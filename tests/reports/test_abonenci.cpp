@@ -14,6 +14,7 @@
 #include "reports/uAbonenci.h"
 #include "reports/uRapAbonenci.h"
 #include "support/FakeInterakcja.h"
+#include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -88,21 +89,18 @@ TEST(Abonenci, BezAbonentowJednaPustaLiniaTakzePoWczesniejszymPokazaniu) {
     EXPECT_EQ(Wiersz(Siatka(okno), 0), (std::vector<QString>(5)));
 
     // The empty line holds no client: a double click opens nothing.
-    TfKlient klient;
-    fKlient = &klient;
+    TOknoGlobalne<TfKlient> klient{fKlient};
     FakeInterakcja f;
     okno.show();
     QTableWidget* sg = Siatka(okno);
     DwuklikWiersza(sg, 0);
     EXPECT_TRUE(f.pokazaneOkna.empty());
-    fKlient = nullptr;
 }
 
 TEST(Abonenci, DwuklikOtwieraKartotekeIPoprawiaLinie) {
     TestowaBaza baza;
     Wypelnij(baza);
-    TfKlient klient;
-    fKlient = &klient;
+    TOknoGlobalne<TfKlient> klient{fKlient};
     TfAbonenci okno;
     okno.show();
     QTableWidget* sg = Siatka(okno);
@@ -140,7 +138,6 @@ TEST(Abonenci, DwuklikOtwieraKartotekeIPoprawiaLinie) {
     DwuklikWiersza(sg, w);
     EXPECT_EQ(Wiersz(sg, w)[0], "0021");
     EXPECT_EQ(Wiersz(sg, w)[1], "Kowalski-Nowak Jan");
-    fKlient = nullptr;
 }
 
 TEST(Abonenci, RaportZOkna) {

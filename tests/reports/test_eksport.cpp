@@ -13,10 +13,10 @@
 #include "Pomocnicze.h"
 #include "reports/uAbonenci.h"
 #include "reports/uArchiwum.h"
-#include "reports/uEksport.h"
 #include "reports/uFilmyWyp.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
+#include "widgets/uEksport.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "reports/uRapFilmyWyp.h"
 #include "settings/uConfig.h"
 #include "support/FakeInterakcja.h"
+#include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -139,12 +140,10 @@ TEST(FilmyWyp, BezOtwartychJednaPustaLiniaTakzePoWczesniejszymWypelnieniu) {
 
     // The empty line holds no client: a double click opens nothing.
     FakeInterakcja f;
-    TfKlient klient;
-    fKlient = &klient;
+    TOknoGlobalne<TfKlient> klient{fKlient};
     okno.show();
     DwuklikWiersza(Siatka(okno), 0);
     EXPECT_TRUE(f.pokazaneOkna.empty());
-    fKlient = nullptr;
 }
 
 TEST(FilmyWyp, BladZapytaniaZostawiaNaglowekIJednaPustaLinie) {
@@ -167,14 +166,10 @@ TEST(FilmyWyp, ZmianaNazwiskaPoprawiaTylkoTeLinie) {
     baza.Wykonaj(
         "update klient set Ostatnie_wypozyczenie = '2024-03-03', Licznik = 0, "
         "LicznikAb = 0, Rabat = 0, Saldo = 0, Abonament = 0");
-    TfConfig config;
-    TfWplata wplata;
-    TfZaleglosci zaleglosci;
-    fConfig = &config;
-    fWplata = &wplata;
-    fZaleglosci = &zaleglosci;
-    TfKlient klient;
-    fKlient = &klient;
+    TOknoGlobalne<TfConfig> config{fConfig};
+    TOknoGlobalne<TfWplata> wplata{fWplata};
+    TOknoGlobalne<TfZaleglosci> zaleglosci{fZaleglosci};
+    TOknoGlobalne<TfKlient> klient{fKlient};
 
     TfFilmyWyp okno;
     okno.WczytajWypozyczone(0);
@@ -206,11 +201,6 @@ TEST(FilmyWyp, ZmianaNazwiskaPoprawiaTylkoTeLinie) {
     EXPECT_EQ(Wiersz(sg, alien)[1], QString::fromUtf8("Nowak-Wiśniewska Anna"));
     EXPECT_EQ(Wiersz(sg, heat)[1], "Nowak Anna") << "other lines wait for the next filling";
     EXPECT_EQ(Wiersz(sg, alien)[0], "Alien (Obcy)");
-
-    fKlient = nullptr;
-    fConfig = nullptr;
-    fWplata = nullptr;
-    fZaleglosci = nullptr;
 }
 
 TEST(FilmyWyp, RaportZOknaDlaRodzajuListy) {

@@ -10,10 +10,11 @@
 
 #include "FakeDrukarka.h"
 #include "Pomocnicze.h"
-#include "app/uMain.h"
 #include "reports/uRapDaty.h"
 #include "reports/uRapOkresowy.h"
 #include "reports/uRaporty.h"
+#include "store/Katalogi.h"
+#include "store/Zegar.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 

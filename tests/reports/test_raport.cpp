@@ -10,6 +10,7 @@
 #include "Pomocnicze.h"
 #include "reports/Raport.h"
 #include "reports/uPodglad.h"
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"

@@ -2,9 +2,9 @@
 
 #include "FakeDrukarka.h"
 #include "Pomocnicze.h"
-#include "app/uMain.h"
 #include "reports/uRapRentownosc.h"
 #include "reports/uRaporty.h"
+#include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 

@@ -10,10 +10,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/uMain.h"
 #include "settings/UstawieniaSlownik.h"
 #include "settings/uConfig.h"
+#include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
+#include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -134,13 +135,6 @@ TEST(PoleceniaZapisuUstawien, DokladneTekstyPolecen) {
 
 class OknoUstawien : public ::testing::Test {
 protected:
-    OknoUstawien() {
-        KatalogBazy = baza.Katalog();
-        okno = std::make_unique<TfConfig>();
-        fConfig = okno.get();
-    }
-    ~OknoUstawien() override { fConfig = nullptr; }
-
     template <typename T>
     T* k(const char* nazwa) {
         T* w = okno->findChild<T*>(nazwa);
@@ -155,8 +149,10 @@ protected:
     void Zapisz() { k<QPushButton>("bZapisz")->click(); }
 
     TestowaBaza baza;
+    // The window reads its settings from the tables' folder when it is built.
+    const bool katalog = (KatalogBazy = baza.Katalog(), true);
     FakeInterakcja fake;
-    std::unique_ptr<TfConfig> okno;
+    TOknoGlobalne<TfConfig> okno{fConfig};
 };
 
 TEST_F(OknoUstawien, PustaTabelaWypelniaOknoDomyslnymi) {
@@ -385,7 +381,7 @@ TEST_F(OknoUstawien, UkrytyMenuZapisuNiesieF2IF10) {
 TEST_F(OknoUstawien, EnterPrzechodziPoPierscieniu) {
     okno->FormShow();
     okno->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(okno.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&*okno));
     const char* pierscien[] = {"cbKolejnaDoba", "cbPoTerminie", "cbPrzedTerminem", "cbWeekend",
                                "eKara",         "eKaucja",      "eFilmMax",        "eWysokoscAb",
                                "rbAbKwotowy",   "cbAbRabat",    "rbAbIlosciowy",   "eAbGratis",

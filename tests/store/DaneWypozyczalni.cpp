@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 #include "support/FakeInterakcja.h"
 

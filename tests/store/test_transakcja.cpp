@@ -3,6 +3,7 @@
 
 #include "DaneWypozyczalni.h"
 #include "store/Baza.h"
+#include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // Screen and statement forms of amounts, numbers and dates.
 #include <gtest/gtest.h>
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
+#include "store/Zegar.h"
 
 TEST(Kwoty, NaEkranIWSQL) {
     const struct {

@@ -6,7 +6,10 @@
 #include <QTimer>
 
 #include "DaneWypozyczalni.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/Tlumacz.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 
 namespace {

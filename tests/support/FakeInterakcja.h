@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 class FakeInterakcja : public TInterakcja {
 public:
@@ -25,14 +25,17 @@ public:
     QMessageBox::StandardButton Pokaz(const TKomunikat& komunikat) override;
     int PokazModalnie(QDialog& okno) override;
 
-    std::vector<TKomunikat> komunikaty;        // every message shown, in order
-    std::vector<QString> pokazaneOkna;         // objectName of every dialog shown
+    std::vector<TKomunikat> komunikaty;  // every message shown, in order
+    std::vector<QString> pokazaneOkna;   // objectName of every dialog shown
     std::deque<QMessageBox::StandardButton> odpowiedzi;
     std::deque<std::function<int(QDialog&)>> okna;
 
     // The texts of the messages shown so far.
     std::vector<QString> Teksty() const;
-    void Wyczysc() { komunikaty.clear(); pokazaneOkna.clear(); }
+    void Wyczysc() {
+        komunikaty.clear();
+        pokazaneOkna.clear();
+    }
 };
 
 // A modal handler that presses the named button of the dialog and returns its result.

@@ -5,7 +5,7 @@
 
 #include "store/Baza.h"
 #include "store/Tlumacz.h"
-#include "store/uWspolne.h"
+#include "store/Zegar.h"
 
 TestowaBaza::TestowaBaza(const QDate& dzisiaj) {
     UstawDzisiaj(dzisiaj);
@@ -17,7 +17,9 @@ TestowaBaza::~TestowaBaza() {
     UstawDzisiaj(QDate());
 }
 
-QString TestowaBaza::Katalog() const { return katalog.path() + '/'; }
+QString TestowaBaza::Katalog() const {
+    return katalog.path() + '/';
+}
 
 void TestowaBaza::Wykonaj(const QString& sql) const {
     try {
@@ -38,12 +40,17 @@ QVariant TestowaBaza::Wartosc(const QString& sql) const {
     QVariant v;
     if (sqlite3_step(st) == SQLITE_ROW) {
         switch (sqlite3_column_type(st, 0)) {
-            case SQLITE_INTEGER: v = static_cast<qlonglong>(sqlite3_column_int64(st, 0)); break;
-            case SQLITE_FLOAT: v = sqlite3_column_double(st, 0); break;
+            case SQLITE_INTEGER:
+                v = static_cast<qlonglong>(sqlite3_column_int64(st, 0));
+                break;
+            case SQLITE_FLOAT:
+                v = sqlite3_column_double(st, 0);
+                break;
             case SQLITE_TEXT:
                 v = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     sqlite3_finalize(st);

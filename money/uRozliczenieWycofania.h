@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/uRozliczenia.h"
+#include "money/uRozliczenia.h"
 
 struct TDaneWycofania {
     std::vector<TWierszListy> Wiersze;  // every listed rental row, in list order

@@ -1,9 +1,9 @@
-#include "app/uKoszyk.h"
+#include "money/uKoszyk.h"
 
 #include <vector>
 
-#include "app/uCennik.h"
-#include "store/uWspolne.h"
+#include "money/uCennik.h"
+#include "store/Formaty.h"
 
 TNazwaKlienta PodzielNazweKlienta(const QString& wpis) {
     const int kreska = wpis.indexOf('-');

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/uRozliczenia.h"
+#include "money/uRozliczenia.h"
 
 // The payment dialog's label and amount: what the listed rows owe.
 TPropozycjaWplaty WplataZaleglosci(double naleznosc);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/uRozliczenieWycofania.h"
+#include "money/uRozliczenieWycofania.h"
 
 namespace {
 

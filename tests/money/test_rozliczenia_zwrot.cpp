@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/uRozliczenieZwrotu.h"
+#include "money/uRozliczenieZwrotu.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "app/uRozliczenieZwrotu.h"
+#include "money/uRozliczenieZwrotu.h"
 
 #include <algorithm>
 
-#include "app/uCennik.h"
-#include "store/uWspolne.h"
+#include "money/uCennik.h"
+#include "store/Formaty.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "reports/uEksport.h"
+#include "widgets/uEksport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <set>
 
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/uCennik.h"
+#include "money/uCennik.h"
+#include "store/Formaty.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-#include "app/uRozliczenia.h"
+#include "money/uRozliczenia.h"
 
-#include "app/uCennik.h"
-#include "store/uWspolne.h"
+#include "money/uCennik.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 
 TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, double nadwyzka,
                                         const QString& poKwocie, TRodzajKomunikatu rodzaj) {

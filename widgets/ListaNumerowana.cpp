@@ -1,11 +1,11 @@
-#include "films/ListaNumerowana.h"
+#include "widgets/ListaNumerowana.h"
 
 #include <QTableWidget>
 #include <algorithm>
 #include <vector>
 
+#include "store/Formaty.h"
 #include "store/TQuery.h"
-#include "store/uWspolne.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "app/uCennik.h"
+#include "money/uCennik.h"
 
 #include <cfenv>
 #include <cmath>
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 
 double ZaokraglijDoParzystej(double liczba) {
     const int tryb = std::fegetround();

@@ -20,7 +20,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/uRozliczenia.h"
+#include "money/uRozliczenia.h"
 #include "settings/Ustawienia.h"
 
 struct TDanePrzedluzenia {

@@ -10,8 +10,8 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "films/uDialog.h"
 #include "support/FakeInterakcja.h"
+#include "widgets/uDialog.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/uRozliczenieWycofania.h"
+#include "money/uRozliczenieWycofania.h"
 
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 
 TWynikWycofania RozliczWycofanie(const TDaneWycofania& dane) {
     TWynikWycofania w;

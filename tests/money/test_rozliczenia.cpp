@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/uRozliczenia.h"
+#include "money/uRozliczenia.h"
 #include "support/FakeInterakcja.h"
 
 namespace {

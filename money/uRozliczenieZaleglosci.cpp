@@ -1,9 +1,10 @@
-#include "app/uRozliczenieZaleglosci.h"
+#include "money/uRozliczenieZaleglosci.h"
 
 #include <algorithm>
 
-#include "app/uCennik.h"
-#include "store/uWspolne.h"
+#include "money/uCennik.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
 
 TPropozycjaWplaty WplataZaleglosci(double naleznosc) {
     return {true, QStringLiteral("Do zapłaty:"), ZaokraglijDoGroszy(naleznosc)};

@@ -1,4 +1,4 @@
-#include "films/uDialog.h"
+#include "widgets/uDialog.h"
 
 #include <QCollator>
 #include <QComboBox>
@@ -18,7 +18,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "store/uWspolne.h"
+#include "store/Interakcja.h"
 #include "ui_uDialog.h"
 
 namespace {

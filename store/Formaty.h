@@ -1,67 +1,12 @@
-// Common helpers of the whole program: the interaction layer through which every
-// message box and modal showing passes, the clock, and the screen/SQL formats of
-// amounts, dates and numbers.
+// The screen and SQL forms of amounts, dates and numbers, and their readers.
 #pragma once
 
 #include <QDate>
-#include <QMessageBox>
 #include <QString>
 #include <optional>
 
-class QDialog;
-
-inline const QString TytulAplikacji = QStringLiteral("Wirdolan");
 // The warning of every numeric field that refuses its text.
 inline const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.");
-
-// ---------------------------------------------------------------- interaction layer
-
-enum class TIkona { Brak, Informacja, Ostrzezenie, Pytanie, Stop };
-
-struct TKomunikat {
-    QString tekst;
-    QString tytul;
-    TIkona ikona = TIkona::Brak;
-    QMessageBox::StandardButtons przyciski = QMessageBox::Ok;
-    QMessageBox::StandardButton domyslny = QMessageBox::NoButton;
-};
-
-// Every message box and every modal showing goes through the installed interaction.
-// The program uses the real boxes; tests install a scripted one.
-class TInterakcja {
-public:
-    virtual ~TInterakcja() = default;
-    virtual QMessageBox::StandardButton Pokaz(const TKomunikat& komunikat) = 0;
-    virtual int PokazModalnie(QDialog& okno) = 0;
-};
-
-// The interaction in force (the real one unless a test installed another).
-TInterakcja& Interakcja();
-// Installs an interaction; nullptr restores the real one. The caller keeps ownership.
-void UstawInterakcje(TInterakcja* interakcja);
-
-QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat);
-int PokazModalnie(QDialog& okno);
-
-// Input warning: caption "Ostrzeżenie", exclamation icon, OK.
-void Ostrzezenie(const QString& tekst);
-// Notice: application title, information icon, OK.
-void Informacja(const QString& tekst);
-// Notice with the exclamation icon and the application title as caption.
-void Uwaga(const QString& tekst);
-// Question: application title, question icon, Yes and No; true on Yes.
-bool Pytanie(const QString& tekst, bool takDomyslnie);
-// A store's error text in a plain box (application title, no icon).
-void KomunikatBledu(const QString& tekst);
-// The program's general error box (application title, stop icon).
-void BladOgolny(const QString& tekst);
-
-// ---------------------------------------------------------------- clock
-
-// "Today" for the whole program; tests fix it with UstawDzisiaj.
-QDate Dzisiaj();
-// Fixes today's date; an invalid date returns to the system clock.
-void UstawDzisiaj(const QDate& dzien);
 
 // ---------------------------------------------------------------- amounts
 

@@ -37,7 +37,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/uRozliczenia.h"
+#include "money/uRozliczenia.h"
 #include "settings/Ustawienia.h"
 
 struct TWierszZwrotu {

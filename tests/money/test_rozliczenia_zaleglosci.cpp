@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/uRozliczenieZaleglosci.h"
+#include "money/uRozliczenieZaleglosci.h"
 
 TEST(Zaleglosci, PropozycjaToCalaNaleznosc) {
     const TPropozycjaWplaty p = WplataZaleglosci(10.00);

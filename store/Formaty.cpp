@@ -1,63 +1,12 @@
-#include "store/uWspolne.h"
+#include "store/Formaty.h"
 
-#include <QAbstractButton>
-#include <QDialog>
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 
+#include "store/Zegar.h"
+
 namespace {
-
-class TPrawdziwaInterakcja : public TInterakcja {
-public:
-    QMessageBox::StandardButton Pokaz(const TKomunikat& k) override {
-        QMessageBox box;
-        box.setWindowTitle(k.tytul);
-        box.setText(k.tekst);
-        switch (k.ikona) {
-            case TIkona::Brak:
-                box.setIcon(QMessageBox::NoIcon);
-                break;
-            case TIkona::Informacja:
-                box.setIcon(QMessageBox::Information);
-                break;
-            case TIkona::Ostrzezenie:
-                box.setIcon(QMessageBox::Warning);
-                break;
-            case TIkona::Pytanie:
-                box.setIcon(QMessageBox::Question);
-                break;
-            case TIkona::Stop:
-                box.setIcon(QMessageBox::Critical);
-                break;
-        }
-        box.setStandardButtons(k.przyciski);
-        if (k.domyslny != QMessageBox::NoButton) box.setDefaultButton(k.domyslny);
-        polskiePrzyciski(box);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
-    }
-    int PokazModalnie(QDialog& okno) override { return okno.exec(); }
-
-private:
-    static void polskiePrzyciski(QMessageBox& box) {
-        const std::pair<QMessageBox::StandardButton, const char*> napisy[] = {
-            {QMessageBox::Yes, "&Tak"},
-            {QMessageBox::No, "&Nie"},
-            {QMessageBox::Ok, "OK"},
-            {QMessageBox::Cancel, "Anuluj"},
-        };
-        for (const auto& [przycisk, napis] : napisy)
-            if (auto* b = box.button(przycisk)) b->setText(QString::fromUtf8(napis));
-    }
-};
-
-TPrawdziwaInterakcja& prawdziwa() {
-    static TPrawdziwaInterakcja interakcja;
-    return interakcja;
-}
-
-TInterakcja* zainstalowana = nullptr;
-QDate ustalonyDzien;
 
 const QLocale& wzorzecC() {
     static const QLocale c = QLocale::c();
@@ -65,49 +14,6 @@ const QLocale& wzorzecC() {
 }
 
 }  // namespace
-
-TInterakcja& Interakcja() {
-    return zainstalowana ? *zainstalowana : prawdziwa();
-}
-void UstawInterakcje(TInterakcja* interakcja) {
-    zainstalowana = interakcja;
-}
-
-QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat) {
-    return Interakcja().Pokaz(komunikat);
-}
-int PokazModalnie(QDialog& okno) {
-    return Interakcja().PokazModalnie(okno);
-}
-
-void Ostrzezenie(const QString& tekst) {
-    PokazKomunikat({tekst, QStringLiteral("Ostrzeżenie"), TIkona::Ostrzezenie, QMessageBox::Ok,
-                    QMessageBox::Ok});
-}
-void Informacja(const QString& tekst) {
-    PokazKomunikat({tekst, TytulAplikacji, TIkona::Informacja, QMessageBox::Ok, QMessageBox::Ok});
-}
-void Uwaga(const QString& tekst) {
-    PokazKomunikat({tekst, TytulAplikacji, TIkona::Ostrzezenie, QMessageBox::Ok, QMessageBox::Ok});
-}
-bool Pytanie(const QString& tekst, bool takDomyslnie) {
-    return PokazKomunikat({tekst, TytulAplikacji, TIkona::Pytanie,
-                           QMessageBox::Yes | QMessageBox::No,
-                           takDomyslnie ? QMessageBox::Yes : QMessageBox::No}) == QMessageBox::Yes;
-}
-void KomunikatBledu(const QString& tekst) {
-    PokazKomunikat({tekst, TytulAplikacji, TIkona::Brak, QMessageBox::Ok, QMessageBox::Ok});
-}
-void BladOgolny(const QString& tekst) {
-    PokazKomunikat({tekst, TytulAplikacji, TIkona::Stop, QMessageBox::Ok, QMessageBox::Ok});
-}
-
-QDate Dzisiaj() {
-    return ustalonyDzien.isValid() ? ustalonyDzien : QDate::currentDate();
-}
-void UstawDzisiaj(const QDate& dzien) {
-    ustalonyDzien = dzien;
-}
 
 double ZaokraglijDoGroszy(double kwota) {
     return static_cast<double>(Grosze(kwota)) / 100.0;

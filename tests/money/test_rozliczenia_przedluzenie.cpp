@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/uRozliczeniePrzedluzenia.h"
+#include "money/uRozliczeniePrzedluzenia.h"
 
 namespace {
 

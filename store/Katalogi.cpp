@@ -1,0 +1,4 @@
+#include "store/Katalogi.h"
+
+QString KatalogProgramu;
+QString KatalogBazy;

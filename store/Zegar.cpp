@@ -1,0 +1,14 @@
+#include "store/Zegar.h"
+
+namespace {
+
+QDate ustalonyDzien;
+
+}  // namespace
+
+QDate Dzisiaj() {
+    return ustalonyDzien.isValid() ? ustalonyDzien : QDate::currentDate();
+}
+void UstawDzisiaj(const QDate& dzien) {
+    ustalonyDzien = dzien;
+}
