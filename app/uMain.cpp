@@ -30,6 +30,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/KatalogDanych.h"
+#include "store/StanBazy.h"
 #include "store/Tlumacz.h"
 #include "store/Zegar.h"
 #include "store/uStruktura.h"
@@ -228,13 +229,9 @@ bool TfMain::Start() {
     // 7. The program's folder.
     KatalogProgramu = katalog;
 
-    // 8. The store and its upgrade.
-    try {
-        TBaza::Polacz(KatalogBazy);
-    } catch (const TBladBazy& e) {
-        BladOgolny(e.Tekst());
-        return false;
-    }
+    // 8. The store and its upgrade. A store that cannot be used is told in Polish; a
+    // damaged one ends the start unless a copy offered is taken.
+    if (!PolaczNaStarcie(KatalogBazy, OfertaKopii)) return false;
     // The first start of the day keeps the store as it was found.
     KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     AktualizujStrukture();

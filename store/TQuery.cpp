@@ -7,6 +7,7 @@
 #include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/StanBazy.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"
 
@@ -20,8 +21,8 @@ TField::TTyp typZDeklaracji(const char* deklaracja) {
     return TField::TTyp::Inny;
 }
 
-QString bladBazy(sqlite3* uchwyt) {
-    return QString::fromUtf8(sqlite3_errmsg(uchwyt));
+TBladBazy bladBazy(sqlite3* uchwyt) {
+    return TBladBazy(QString::fromUtf8(sqlite3_errmsg(uchwyt)), sqlite3_extended_errcode(uchwyt));
 }
 
 }  // namespace
@@ -111,9 +112,9 @@ sqlite3_stmt* TQuery::Przygotuj() {
     const char* reszta = nullptr;
     if (sqlite3_prepare_v2(b->Uchwyt(), sql.constData(), static_cast<int>(sql.size()), &s,
                            &reszta) != SQLITE_OK) {
-        const QString blad = bladBazy(b->Uchwyt());
+        const TBladBazy blad = bladBazy(b->Uchwyt());
         sqlite3_finalize(s);
-        throw TBladBazy(blad);
+        throw blad;
     }
     if (!s) throw TBladBazy(QStringLiteral("Puste polecenie SQL."));
     // One statement at a time: anything after it other than blanks and semicolons is
@@ -181,9 +182,9 @@ void TQuery::Krok() {
         koniec = true;
     } else {
         TBaza* b = baza ? baza : TBaza::Aktywna();
-        const QString blad = b ? bladBazy(b->Uchwyt()) : QString();
+        const TBladBazy blad = b ? bladBazy(b->Uchwyt()) : TBladBazy(QString());
         Close();
-        throw TBladBazy(blad);
+        throw blad;
     }
 }
 
@@ -232,7 +233,7 @@ void TQuery::ExecSQL() {
     }
     zmienione = sqlite3_changes(b->Uchwyt());
     sqlite3_finalize(s);
-    if (rc != SQLITE_DONE) throw TBladBazy(bladBazy(b->Uchwyt()));
+    if (rc != SQLITE_DONE) throw bladBazy(b->Uchwyt());
 }
 
 void TQuery::Close() {
@@ -265,7 +266,7 @@ void TQuery::KrokBezWyjatku() {
     try {
         Krok();
     } catch (const TBladBazy& e) {
-        ZglosBladBazy(e.Tekst());
+        ZglosBladBazy(TekstBleduBazy(e.Kod(), e.Tekst()));
     }
 }
 

@@ -22,6 +22,7 @@
 #include "support/FakeInterakcja.h"
 #include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
+#include "widgets/LimitZnakow.h"
 #include "widgets/uDialog.h"
 
 namespace {
@@ -426,4 +427,20 @@ TEST_F(Klient, ListaMiejscowosci) {
     EXPECT_EQ(plik.readAll(), QByteArray("Gda\xf1sk\r\n"));
     KatalogProgramu = stary;
     UstawPlikUstawienProgramu(QString());
+}
+
+// The record's text fields count their limits in whole characters.
+TEST(KlientLimity, PolaLiczaCaleZnaki) {
+    TfKlient okno;
+    auto* nazwisko = okno.findChild<QLineEdit*>("eNazwisko");
+    ASSERT_NE(nazwisko, nullptr);
+    const auto* limit = dynamic_cast<const TLimitZnakow*>(nazwisko->validator());
+    ASSERT_NE(limit, nullptr);
+    EXPECT_EQ(limit->Limit(), 50);
+    nazwisko->setText(QString(49, 'a'));
+    nazwisko->end(false);
+    nazwisko->insert(QString::fromUtf8("😀"));
+    EXPECT_TRUE(nazwisko->text().endsWith(QString::fromUtf8("😀")));
+    nazwisko->insert("b");
+    EXPECT_EQ(LiczbaZnakow(nazwisko->text()), 50);
 }

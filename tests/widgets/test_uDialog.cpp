@@ -147,10 +147,14 @@ TEST(FormatListy, WczytajComboBox) {
     EXPECT_EQ(combo.currentIndex(), 0);
 }
 
-TEST(FormatListy, ZapisDoBrakujacegoFolderuZwracaBlad) {
+// A missing Config folder is created; a folder that cannot be made gives the error.
+TEST(FormatListy, ZapisDoBrakujacegoFolderuGoTworzy) {
     QTemporaryDir katalog;
     QString blad;
-    EXPECT_FALSE(ZapiszPlikListy(katalog.filePath("brak/gatunek.wdn"), {"a"}, &blad));
+    EXPECT_TRUE(ZapiszPlikListy(katalog.filePath("Config/gatunek.wdn"), {"a"}, &blad));
+    EXPECT_EQ(WczytajPlikListy(katalog.filePath("Config/gatunek.wdn")), QStringList{"a"});
+    Zapisz(katalog.filePath("plik"), "x");
+    EXPECT_FALSE(ZapiszPlikListy(katalog.filePath("plik/gatunek.wdn"), {"a"}, &blad));
     EXPECT_FALSE(blad.isEmpty());
 }
 
