@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QRegularExpression>
 
 #include "admin/Kopie.h"
@@ -80,7 +81,9 @@ void TKopieAutomatyczne::PrzyZamknieciu(const QString& katalogBazy, const QDateT
 }
 
 void TKopieAutomatyczne::Zrob(const QString& katalogBazy, const QDateTime& chwila) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString blad = ZrobKopieAutomatyczna(katalogBazy, chwila);
+    QGuiApplication::restoreOverrideCursor();
     if (blad.isEmpty() || zgloszono) return;
     zgloszono = true;
     Uwaga(QStringLiteral("Automatyczna kopia bazy danych nie powiodła się.\n") + blad);

@@ -14,6 +14,9 @@ public:
                       const QString& filtr) override {
         return QFileDialog::getOpenFileName(rodzic, tytul, katalog, filtr);
     }
+    QString Folder(QWidget* rodzic, const QString& tytul) override {
+        return QFileDialog::getExistingDirectory(rodzic, tytul);
+    }
 };
 
 TWyborPliku* zainstalowany = nullptr;

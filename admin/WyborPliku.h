@@ -15,6 +15,8 @@ public:
     // An existing file to read, starting in katalog; empty when cancelled.
     virtual QString DoOdczytu(QWidget* rodzic, const QString& tytul, const QString& katalog,
                               const QString& filtr) = 0;
+    // An existing folder; empty when cancelled.
+    virtual QString Folder(QWidget* rodzic, const QString& tytul) = 0;
 };
 
 // The choice in force (the system dialogs unless a test installed another).

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLockFile>
 
+#include "app/ListaWyboru.h"
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
@@ -63,9 +64,8 @@ void PosortujListe(QComboBox* lista) {
     posortowane.reserve(static_cast<qsizetype>(wpisy.size()));
     for (auto& w : wpisy) posortowane << std::move(w.second);
     const QSignalBlocker blokada(lista);
-    lista->clear();
-    lista->addItems(posortowane);
-    lista->setCurrentIndex(bylWybrany ? lista->findText(wybrany) : -1);
+    UstawWpisy(lista, std::move(posortowane));
+    lista->setCurrentIndex(bylWybrany ? ZnajdzWpis(lista, wybrany) : -1);
 }
 
 // The shell's "open"; the help file is shown by whatever the system associates with it.
@@ -95,6 +95,7 @@ TfMain::TfMain(QWidget* parent)
       OtworzDokument(OtworzWSystemie),
       ui(std::make_unique<Ui::TfMain>()) {
     ui->setupUi(this);
+    for (QComboBox* lista : {ui->cbKlient, ui->cbTytulOrg, ui->cbTytulPol}) UstawModelWyboru(lista);
     setObjectName(QStringLiteral("TfMain"));
     setWindowTitle(TytulAplikacji);
     resize(828, 596);
@@ -301,7 +302,7 @@ void TfMain::WczytajKlientow() {
             Query1.Next();
         }
         Query1.Close();
-        ui->cbKlient->addItems(wpisy);
+        DodajWpisy(ui->cbKlient, wpisy);
         if (!bylWybrany) ui->cbKlient->setCurrentIndex(-1);
     }
     PosortujListe(ui->cbKlient);
@@ -324,8 +325,8 @@ void TfMain::WczytajTytuly() {
             Query1.Next();
         }
         Query1.Close();
-        ui->cbTytulOrg->addItems(oryginalne);
-        ui->cbTytulPol->addItems(polskie);
+        DodajWpisy(ui->cbTytulOrg, oryginalne);
+        DodajWpisy(ui->cbTytulPol, polskie);
         if (!bylWybrany) {
             ui->cbTytulOrg->setCurrentIndex(-1);
             ui->cbTytulPol->setCurrentIndex(-1);
@@ -384,7 +385,7 @@ void TfMain::miKlientNowyClick() {
         const QSignalBlocker blokadaListy(ui->cbKlient);
         ui->cbKlient->addItem(nazwa);
         PosortujListe(ui->cbKlient);
-        ui->cbKlient->setCurrentIndex(ui->cbKlient->findText(nazwa));
+        ui->cbKlient->setCurrentIndex(ZnajdzWpis(ui->cbKlient, nazwa));
     }
     cbKlientChange();
 }
@@ -624,13 +625,26 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             UlozPanel(panel);
         return QMainWindow::eventFilter(obiekt, zdarzenie);
     }
+    if (zdarzenie->type() == QEvent::FocusIn &&
+        (obiekt == ui->eKlientNr || obiekt == ui->eFilmNr)) {
+        // A number field entered in any way, a click included, has its text selected once
+        // the entering event is over, so that a number never joins the one already there.
+        QMetaObject::invokeMethod(obiekt, "selectAll", Qt::QueuedConnection);
+        return QMainWindow::eventFilter(obiekt, zdarzenie);
+    }
     if (!JestEnter(zdarzenie)) return QMainWindow::eventFilter(obiekt, zdarzenie);
-    if (obiekt == ui->cbKlient || obiekt == ui->eKlientNr) {
+    if (obiekt == ui->cbKlient) {
         WczytajKLIENTA();
+    } else if (obiekt == ui->eKlientNr) {
+        // A client found: the films' numbers come next; otherwise the number is scanned again.
+        ZaznaczPole(WczytajKLIENTA() ? ui->eFilmNr : ui->eKlientNr);
     } else if (obiekt == ui->cbTytulOrg) {
         ui->cbTytulPol->setFocus();
-    } else if (obiekt == ui->cbTytulPol || obiekt == ui->eFilmNr) {
+    } else if (obiekt == ui->cbTytulPol) {
         WczytajFILM();
+    } else if (obiekt == ui->eFilmNr) {
+        WczytajFILM();
+        ZaznaczPole(ui->eFilmNr);
     } else if (obiekt == ui->eIleDni) {
         if (ui->eWplata->isEnabled())
             ui->eWplata->setFocus();
@@ -644,6 +658,11 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         return QMainWindow::eventFilter(obiekt, zdarzenie);
     }
     return true;
+}
+
+void TfMain::ZaznaczPole(QLineEdit* pole) {
+    pole->setFocus();
+    pole->selectAll();
 }
 
 void TfMain::UlozPanel(QWidget* panel) {

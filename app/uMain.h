@@ -19,6 +19,7 @@
 #include "store/uWspolneDB.h"
 
 class QComboBox;
+class QLineEdit;
 class QLockFile;
 namespace Ui {
 class TfMain;
@@ -37,8 +38,9 @@ public:
     // The start-up sequence; false when the program must end.
     bool Start();
     void AktualizujStrukture();
-    // Loads the client whose number is in eKlientNr; lists the open rentals.
-    void WczytajKLIENTA();
+    // Loads the client whose number is in eKlientNr; lists the open rentals. True when a
+    // client was found.
+    bool WczytajKLIENTA();
     // Loads the film whose number is in eFilmNr.
     void WczytajFILM();
     // Fill the client pick list and both title pick lists (callers empty them first).
@@ -90,6 +92,7 @@ private:
     void miKopiaZapasowaClick();
     void miPrzywrocClick();
     void miSprawdzBazeClick();
+    void miImportParadoxClick();
     // After the store was replaced: the settings, the pick lists and an empty desk.
     void PoPrzywroceniu();
     // ---- end of the tools' block.
@@ -131,6 +134,9 @@ private:
     double KwotaWplaty() const;
     // ---- end of the panels' block.
 
+    // Puts the focus in a number field with its text selected, so that the next number
+    // typed or scanned replaces it.
+    void ZaznaczPole(QLineEdit* pole);
     // The rate box follows ZmianaStawki.
     void UstawCene();
     // Mode Pusty: nothing chosen.

@@ -1,7 +1,8 @@
-// The desk's "Narzędzia" menu: copies, restore and the store check.
+// The desk's "Narzędzia" menu: copies, restore, the store check and the import.
 #include <QTableWidget>
 
 #include "admin/Narzedzia.h"
+#include "admin/uImportParadox.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
 #include "films/uFilm.h"
@@ -12,6 +13,7 @@ void TfMain::PolaczNarzedzia() {
     connect(ui->miKopiaZapasowa, &QAction::triggered, this, &TfMain::miKopiaZapasowaClick);
     connect(ui->miPrzywroc, &QAction::triggered, this, &TfMain::miPrzywrocClick);
     connect(ui->miSprawdzBaze, &QAction::triggered, this, &TfMain::miSprawdzBazeClick);
+    connect(ui->miImportParadox, &QAction::triggered, this, &TfMain::miImportParadoxClick);
 }
 
 void TfMain::miKopiaZapasowaClick() {
@@ -24,6 +26,11 @@ void TfMain::miPrzywrocClick() {
 
 void TfMain::miSprawdzBazeClick() {
     SprawdzBazeDanych(this);
+}
+
+// The import writes only into an empty store; the desk then reloads as after a restore.
+void TfMain::miImportParadoxClick() {
+    if (ImportParadox(this)) PoPrzywroceniu();
 }
 
 void TfMain::PoPrzywroceniu() {

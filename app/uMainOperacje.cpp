@@ -271,6 +271,7 @@ void TfMain::bWypozyczClick() {
     ui->eIleDni->setText(QStringLiteral("1"));
     Informacja(QStringLiteral("Wypożyczenie zostało zapisane."));
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,

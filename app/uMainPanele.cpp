@@ -3,6 +3,7 @@
 #include <QTableWidget>
 #include <functional>
 
+#include "app/ListaWyboru.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
 #include "films/uFilm.h"
@@ -125,14 +126,14 @@ void TfMain::cbKlientChange() {
     WczytajKLIENTA();
 }
 
-void TfMain::WczytajKLIENTA() {
+bool TfMain::WczytajKLIENTA() {
     WlaczKlienta(false);
-    if (ui->eKlientNr->text().isEmpty()) return;
+    if (ui->eKlientNr->text().isEmpty()) return false;
     const auto numer = CalkowitaZEkranu(ui->eKlientNr->text());
     if (!numer || *numer <= 0) {
         ui->eKlientNr->clear();
         ui->cbKlient->setCurrentIndex(-1);
-        return;
+        return false;
     }
     OtworzSQL(Query1,
               QStringLiteral("select ID, Imie, Nazwisko, Abonament, Abonament_OD, Abonament_DO, "
@@ -143,17 +144,17 @@ void TfMain::WczytajKLIENTA() {
     if (!Query1.Active() || Query1.Eof()) {
         Query1.Close();
         ui->cbKlient->setCurrentIndex(-1);
-        return;
+        return false;
     }
     ui->cbKlient->setCurrentIndex(
-        ui->cbKlient->findText(Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
-                                   Query1.FieldByName(QStringLiteral("Imie")).AsString(),
-                               Qt::MatchFixedString | Qt::MatchCaseSensitive));
+        ZnajdzWpis(ui->cbKlient, Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
+                                     Query1.FieldByName(QStringLiteral("Imie")).AsString()));
     PokazKlienta(Query1);
     // Every field is read: the listing runs its own statements.
     Query1.Close();
     WczytajWypozyczenia();
     UstawWlaczWYlaczKLIENTA();
+    return true;
 }
 
 // ---------------------------------------------------------------- film panel
@@ -249,11 +250,10 @@ void TfMain::WczytajFILM() {
         WlaczFilm(false);
         WlaczDodawanie(false);
     } else {
-        const Qt::MatchFlags dokladnie = Qt::MatchFixedString | Qt::MatchCaseSensitive;
-        ui->cbTytulOrg->setCurrentIndex(ui->cbTytulOrg->findText(
-            Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString(), dokladnie));
-        ui->cbTytulPol->setCurrentIndex(ui->cbTytulPol->findText(
-            Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString(), dokladnie));
+        ui->cbTytulOrg->setCurrentIndex(ZnajdzWpis(
+            ui->cbTytulOrg, Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString()));
+        ui->cbTytulPol->setCurrentIndex(ZnajdzWpis(
+            ui->cbTytulPol, Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString()));
         ui->eCena->setText(KwotaNaEkran(Query1.FieldByName(QStringLiteral("Stawka")).AsFloat()));
         IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
         // The add controls follow the film found, as when it is chosen by title.
@@ -403,6 +403,8 @@ void TfMain::bNastepnyClick() {
         ui->miDelete->setEnabled(true);
     }
     KoszykZmieniony = true;
+    // Ready for the next film's number.
+    ZaznaczPole(ui->eFilmNr);
 }
 
 void TfMain::eIleDniChange() {

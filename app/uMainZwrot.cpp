@@ -147,6 +147,7 @@ void TfMain::ZapiszZwrot() {
     // 17.
     if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 // ---------------------------------------------------------------- undo
@@ -197,6 +198,7 @@ void TfMain::bCofnijClick() {
         Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
 // ---------------------------------------------------------------- extension
@@ -276,4 +278,5 @@ void TfMain::bPrzedluzenieClick() {
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
     }
     WczytajKLIENTA();
+    ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }

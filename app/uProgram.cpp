@@ -10,6 +10,7 @@
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uWitamy.h"
+#include "app/uWyglad.h"
 #include "clients/uKlienci.h"
 #include "clients/uKlient.h"
 #include "clients/uWplata.h"
@@ -77,6 +78,7 @@ int UruchomProgram(int argc, char** argv) {
     TAplikacja app(argc, argv);
     QApplication::setApplicationName(TytulAplikacji);
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    UstawWyglad();
     // Qt's own dialogs (choosing a file, printing) speak Polish too.
     QTranslator qt;
     if (qt.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),

@@ -42,8 +42,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windowing plugins are loaded at run time; no library link names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Loaded at run time, so no library link names them: the windowing plugins, the SVG
+# plugin that draws the program's icon, and the fonts the windows' fonts are mapped to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
 include(CPack)
 
 if(WIRDOLAN_TESTS)

@@ -81,6 +81,8 @@ void TfArchiwum::FormShow() {
             ui->eLicznik->setText(
                 KwotaNaEkran(Query1.FieldByName(QStringLiteral("Wplywy")).AsFloat()));
         }
+        // A name longer than its box shows its beginning.
+        ui->eNazwa->setCursorPosition(0);
         Query1.Close();
     }
 

@@ -1,9 +1,8 @@
 #include "reports/uPodglad.h"
 
 #include <QLabel>
-#include <QPrintPreviewWidget>
 
-#include "reports/Druk.h"
+#include "reports/PodgladStron.h"
 #include "reports/Raport.h"
 #include "ui_uPodglad.h"
 
@@ -13,46 +12,36 @@ TfPodglad::TfPodglad(TRaport& raport, QWidget* parent)
     setObjectName(QStringLiteral("TfPodglad"));
     if (!raport.TytulZadania.isEmpty())
         setWindowTitle(QStringLiteral("Podgląd wydruku - ") + raport.TytulZadania);
-    // The preview needs no printer of the machine: it paints into its own pages.
-    drukarka.setOutputFormat(QPrinter::PdfFormat);
-    UstawStroneRaportu(drukarka);
-    drukarka.setDocName(raport.TytulZadania);
-    podglad = new QPrintPreviewWidget(&drukarka, this);
+    // Only the page on screen is painted; the pages are laid out once by the report.
+    podglad = new TPodgladStron(raport.Strony(), this);
     podglad->setObjectName(QStringLiteral("podglad"));
-    podglad->setViewMode(QPrintPreviewWidget::SinglePageView);
-    podglad->setZoomMode(QPrintPreviewWidget::FitToWidth);
     ui->ukladPodgladu->addWidget(podglad);
 
-    connect(podglad, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* p) { RysujRaport(*p, this->raport.Strony()); });
-    connect(podglad, &QPrintPreviewWidget::previewChanged, this, [this] { PokazNumerStrony(); });
-    connect(ui->bCalaStrona, &QPushButton::clicked, podglad, &QPrintPreviewWidget::fitInView);
-    connect(ui->bSzerokoscStrony, &QPushButton::clicked, podglad, &QPrintPreviewWidget::fitToWidth);
-    connect(ui->bPowieksz, &QPushButton::clicked, podglad, [this] { podglad->zoomIn(); });
-    connect(ui->bPomniejsz, &QPushButton::clicked, podglad, [this] { podglad->zoomOut(); });
-    connect(ui->bPoprzednia, &QPushButton::clicked, this, [this] {
-        podglad->setCurrentPage(podglad->currentPage() - 1);
-        PokazNumerStrony();
-    });
-    connect(ui->bNastepna, &QPushButton::clicked, this, [this] {
-        podglad->setCurrentPage(podglad->currentPage() + 1);
-        PokazNumerStrony();
-    });
+    connect(podglad, &TPodgladStron::Zmiana, this, [this] { PokazNumerStrony(); });
+    connect(ui->bCalaStrona, &QPushButton::clicked, podglad, &TPodgladStron::CalaStrona);
+    connect(ui->bSzerokoscStrony, &QPushButton::clicked, podglad, &TPodgladStron::DopasujSzerokosc);
+    connect(ui->bPowieksz, &QPushButton::clicked, podglad, &TPodgladStron::Powieksz);
+    connect(ui->bPomniejsz, &QPushButton::clicked, podglad, &TPodgladStron::Pomniejsz);
+    connect(ui->bPoprzednia, &QPushButton::clicked, this,
+            [this] { podglad->UstawStrone(podglad->BiezacaStrona() - 1); });
+    connect(ui->bNastepna, &QPushButton::clicked, this,
+            [this] { podglad->UstawStrone(podglad->BiezacaStrona() + 1); });
     connect(ui->bZapiszPDF, &QPushButton::clicked, this, [this] { this->raport.ZapiszJakoPDF(); });
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::accept);
     ui->bZamknij->setDefault(true);
+    PokazNumerStrony();
 }
 
 TfPodglad::~TfPodglad() = default;
 
 QString TfPodglad::OpisStrony() const {
     return QStringLiteral("Strona %1 z %2")
-        .arg(std::max(1, podglad->currentPage()))
-        .arg(std::max(1, podglad->pageCount()));
+        .arg(std::max(1, podglad->BiezacaStrona()))
+        .arg(std::max(1, podglad->LiczbaStron()));
 }
 
 void TfPodglad::PokazNumerStrony() {
     ui->lStrona->setText(OpisStrony());
-    ui->bPoprzednia->setEnabled(podglad->currentPage() > 1);
-    ui->bNastepna->setEnabled(podglad->currentPage() < podglad->pageCount());
+    ui->bPoprzednia->setEnabled(podglad->BiezacaStrona() > 1);
+    ui->bNastepna->setEnabled(podglad->BiezacaStrona() < podglad->LiczbaStron());
 }

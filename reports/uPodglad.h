@@ -2,10 +2,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QPrinter>
 #include <memory>
 
-class QPrintPreviewWidget;
+class TPodgladStron;
 class TRaport;
 namespace Ui {
 class TfPodglad;
@@ -17,7 +16,7 @@ public:
     explicit TfPodglad(TRaport& raport, QWidget* parent = nullptr);
     ~TfPodglad() override;
 
-    QPrintPreviewWidget* Podglad() const { return podglad; }
+    TPodgladStron* Podglad() const { return podglad; }
     // "Strona n z m" as the page label shows it.
     QString OpisStrony() const;
 
@@ -26,6 +25,5 @@ private:
 
     std::unique_ptr<Ui::TfPodglad> ui;
     TRaport& raport;
-    QPrinter drukarka;
-    QPrintPreviewWidget* podglad = nullptr;
+    TPodgladStron* podglad = nullptr;
 };

@@ -62,12 +62,13 @@ void TfRapRentownosc::Przygotuj(int rodzaj) {
         filmy ? QStringLiteral("Tytuł") : QStringLiteral("Dane klienta");
     kolumny->Element(QStringLiteral("lKolumna3"))->tekst =
         filmy ? QStringLiteral("Wpływy") : QStringLiteral("Suma płatności");
+    // Equal amounts come in alphabetical order of the title or the name.
     if (filmy)
         // Withdrawn films are never ranked.
         OtworzSQL(Dane, QStringLiteral("select Numer_filmu nr, Tytul_oryginalny || ' (' || "
                                        "Tytul_polski || ')' tytul, wplywy from ") +
                             TabelaBazy(QStringLiteral("film.db")) +
-                            QStringLiteral(" where aktualny = true order by wplywy desc"));
+                            QStringLiteral(" where aktualny = true order by wplywy desc, tytul"));
     else
         // Only returned rentals count; archived clients are ranked too.
         OtworzSQL(Dane, QStringLiteral("select k.id, k.numer_klienta nr, k.nazwisko, k.imie, "
@@ -76,5 +77,5 @@ void TfRapRentownosc::Przygotuj(int rodzaj) {
                             TabelaBazy(QStringLiteral("rental.db")) +
                             QStringLiteral(" r where k.id = r.id_klienta and zwrocono = true "
                                            "group by k.id, k.nazwisko, k.imie, k.numer_klienta "
-                                           "order by kwota desc"));
+                                           "order by kwota desc, k.nazwisko, k.imie"));
 }

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <memory>
 
+#include "store/Porzadek.h"
 #include "store/Tlumacz.h"
 
 namespace {
@@ -175,6 +176,7 @@ void TBaza::RejestrujFunkcje() {
     const int flagi = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(uchwyt, "upper", 1, flagi, nullptr, upper, nullptr, nullptr);
     sqlite3_create_function(uchwyt, "lower", 1, flagi, nullptr, lower, nullptr, nullptr);
+    RejestrujPorzadek(uchwyt);
 }
 
 bool SilnikDziala() {

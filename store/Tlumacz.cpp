@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "store/Formaty.h"
+#include "store/Porzadek.h"
 #include "store/Zegar.h"
 
 namespace {
@@ -79,6 +80,47 @@ TSlowo rozpoznaj(QStringView s) {
             break;
     }
     return TSlowo::Zwykle;
+}
+
+// Columns of the tables that hold no text (numbers, money, dates, booleans). An ORDER BY
+// on one of them keeps the store's own order, so an index on it still serves the order;
+// every other ORDER BY term is compared in Polish alphabetical order (the collation leaves
+// numbers alone, and ISO dates compare alike in both orders).
+const char* const KolumnyNieTekstowe[] = {
+    "ID",
+    "rowid",
+    "Numer_klienta",
+    "Numer_filmu",
+    "Ostatnie_wypozyczenie",
+    "Saldo",
+    "Abonament",
+    "Abonament_OD",
+    "Abonament_DO",
+    "Licznik",
+    "LicznikAb",
+    "Aktualny",
+    "Rabat",
+    "Stawka",
+    "Wplywy",
+    "Status",
+    "Ilosc_wypozyczen",
+    "Cena_zakupu",
+    "id_filmu",
+    "id_klienta",
+    "dataOD",
+    "dataDO",
+    "zwrocono",
+    "platnosc",
+    "Platnosc1",
+    "Z_abonamentu",
+    "Naleznosc",
+    "DataZwrotu",
+};
+
+bool nieTekstowa(QStringView nazwa) {
+    for (const char* k : KolumnyNieTekstowe)
+        if (rowne(nazwa, k)) return true;
+    return false;
 }
 
 // The table named by a file name or a full path ("klient.db", "C:\...\klient.db"), or an
@@ -158,17 +200,20 @@ public:
             } else if (cyfra(c) || (c == u'.' && i + 1 < n && cyfra(s[i + 1]))) {
                 while (i < n && (cyfra(s[i]) || s[i] == u'.')) ++i;
                 poprzedni = TPoprzedni::Inny;
+                wyrazenie({});
             } else if (c == u'\'' || c == u'"') {
                 cytowany(c);
             } else if (c == u':' && i + 1 < n && poczatekNazwy(s[i + 1])) {
                 ++i;
                 while (i < n && ciagNazwy(s[i])) ++i;
                 poprzedni = TPoprzedni::Inny;
+                wyrazenie({});
             } else {
                 ++i;
                 znak(c);
             }
         }
+        koniecPorzadku();
         if (!zmieniony) return s;  // nothing to change: the text itself, not a copy
         wynik += QStringView(s).sliced(kopiuj);
         return std::move(wynik);
@@ -180,6 +225,7 @@ private:
         while (i < n && ciagNazwy(s[i])) ++i;
         const QStringView slowo = QStringView(s).sliced(start, i - start);
         const TSlowo rodzaj = rozpoznaj(slowo);
+        slowoPorzadku(slowo);
         if (pierwszeSlowo) {
             ddl = rodzaj == TSlowo::Ddl;
             pierwszeSlowo = false;
@@ -222,6 +268,7 @@ private:
     }
 
     void znak(QChar c) {
+        znakPorzadku(c);
         if (c == u'(') {
             ++glebokosc;
             ustawListe(false);
@@ -267,6 +314,13 @@ private:
     }
 
     void cytowany(QChar cudzyslow) {
+        // A column named through its table's file ("klient.db"."Col") is still a name.
+        QString kolumna;
+        cytowanyToken(cudzyslow, kolumna);
+        wyrazenie(kolumna);
+    }
+
+    void cytowanyToken(QChar cudzyslow, QString& kolumnaPliku) {
         const qsizetype start = i;
         QString bufor;
         const QStringView t = tresc(cudzyslow, bufor);
@@ -282,15 +336,18 @@ private:
                 if (k < n && (s[k] == u'"' || poczatekNazwy(s[k]))) {
                     zamien(start, k);
                     i = k;
+                    QString b;
+                    QStringView kolumna;
                     if (s[k] == u'"') {
-                        QString b;
-                        dopiszIdentyfikator(wynik, tresc(u'"', b));
+                        kolumna = tresc(u'"', b);
                     } else {
                         const qsizetype p = i;
                         while (i < n && ciagNazwy(s[i])) ++i;
-                        dopiszIdentyfikator(wynik, QStringView(s).sliced(p, i - p));
+                        kolumna = QStringView(s).sliced(p, i - p);
                     }
+                    dopiszIdentyfikator(wynik, kolumna);
                     kopiuj = i;
+                    if (glebokoscPorzadku >= 0) kolumnaPliku = kolumna.toString();
                     return;
                 }
             }
@@ -336,6 +393,88 @@ private:
         wynik += QStringView(z, 12);
     }
 
+    // ---- ORDER BY: a term on text gets the Polish collation after its expression.
+
+    // A token of an expression at i's left; kolumna is its column name when the token
+    // names a column, empty otherwise.
+    void wyrazenie(QStringView kolumna) {
+        poOrder = false;
+        if (glebokoscPorzadku < 0 || przyrostek) return;
+        if (glebokosc > glebokoscPorzadku || kolumna.isEmpty())
+            prostota = -1;
+        else if (prostota == 0 || prostota == 2)
+            prostota = 1;
+        else
+            prostota = -1;
+        if (prostota == 1) nazwaKolumny = kolumna.toString();
+        koniecWyrazenia = i;
+    }
+
+    void slowoPorzadku(QStringView slowo) {
+        const bool order = rowne(slowo, "order");
+        if (poOrder && rowne(slowo, "by")) {
+            koniecPorzadku();
+            glebokoscPorzadku = glebokosc;
+            poOrder = false;
+            return;
+        }
+        if (glebokoscPorzadku >= 0 && glebokosc == glebokoscPorzadku) {
+            if (rowne(slowo, "limit") || rowne(slowo, "union") || rowne(slowo, "except") ||
+                rowne(slowo, "intersect")) {
+                koniecPorzadku();
+            } else if (rowne(slowo, "asc") || rowne(slowo, "desc") || rowne(slowo, "nulls")) {
+                przyrostek = true;
+            } else if (rowne(slowo, "collate")) {
+                przyrostek = true;
+                maPorzadek = true;
+            } else {
+                wyrazenie(slowo);
+            }
+        } else {
+            wyrazenie(slowo);
+        }
+        poOrder = order;
+    }
+
+    void znakPorzadku(QChar c) {
+        poOrder = false;
+        if (glebokoscPorzadku < 0) return;
+        if (glebokosc == glebokoscPorzadku && (c == u',' || c == u')' || c == u';')) {
+            koniecWyrazu();
+            if (c != u',') koniecPorzadku();
+            return;
+        }
+        if (przyrostek) return;
+        if (c == u'.' && glebokosc == glebokoscPorzadku && prostota == 1) {
+            prostota = 2;  // a table's alias: the column's name follows
+        } else {
+            prostota = -1;
+        }
+        koniecWyrazenia = i;
+    }
+
+    // The current term ends: its expression gets the collation unless it names a column
+    // without text or already has one.
+    void koniecWyrazu() {
+        if (koniecWyrazenia >= kopiuj && !maPorzadek &&
+            !(prostota == 1 && nieTekstowa(nazwaKolumny))) {
+            zamien(koniecWyrazenia, koniecWyrazenia);
+            wynik += QLatin1StringView(" collate ");
+            wynik += QLatin1StringView(NazwaPorzadku);
+        }
+        koniecWyrazenia = -1;
+        prostota = 0;
+        nazwaKolumny.clear();
+        maPorzadek = false;
+        przyrostek = false;
+    }
+
+    void koniecPorzadku() {
+        if (glebokoscPorzadku < 0) return;
+        koniecWyrazu();
+        glebokoscPorzadku = -1;
+    }
+
     // The source from kopiuj up to od stays as written; od..do_ is replaced by what the
     // caller appends next.
     void zamien(qsizetype od, qsizetype do_) {
@@ -367,6 +506,14 @@ private:
     std::uint64_t listy = 0;
     bool pierwszeSlowo = true;
     bool ddl = false;
+    // ORDER BY list being read (depth -1: none) and its current term.
+    bool poOrder = false;
+    int glebokoscPorzadku = -1;
+    qsizetype koniecWyrazenia = -1;  // just past the term's expression; -1 before it
+    int prostota = 0;  // 0 empty, 1 a column name, 2 an alias and a point, -1 anything else
+    QString nazwaKolumny;
+    bool maPorzadek = false;  // COLLATE written
+    bool przyrostek = false;  // ASC, DESC, NULLS or COLLATE read: the expression is over
 };
 
 }  // namespace

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs to build, run and test, when missing.
 set -euo pipefail
-pakiety=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libsqlite3-dev
-         libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-liberation xauth xvfb
-         dpkg-dev file desktop-file-utils appstream)
+pakiety=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+         qt6-svg-dev libgl-dev libsqlite3-dev libicu-dev libgtest-dev libgmock-dev
+         libbenchmark-dev poppler-utils fonts-liberation xauth xvfb dpkg-dev file
+         desktop-file-utils appstream pxlib-dev pkg-config)
 brak=()
 for p in "${pakiety[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || brak+=("$p")

@@ -1,4 +1,5 @@
-// A scripted file choice: answers every file dialog with plik and records what was proposed.
+// A scripted file choice: answers every file and folder dialog with plik and records what was
+// proposed.
 #pragma once
 
 #include "admin/WyborPliku.h"
@@ -16,6 +17,7 @@ public:
         katalog = k;
         return plik;
     }
+    QString Folder(QWidget*, const QString&) override { return plik; }
 
     QString plik;        // the answer; empty = cancelled
     QString propozycja;  // the name proposed for writing

@@ -104,7 +104,8 @@ TEST_F(Kopie, KopiaZapasowaZMenuDoWybranegoPliku) {
     QStringList pozycje;
     for (QAction* a : narzedzia->actions())
         if (!a->isSeparator()) pozycje << a->objectName();
-    EXPECT_EQ(pozycje, (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze"}));
+    EXPECT_EQ(pozycje,
+              (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze", "miImportParadox"}));
 
     // Cancelled: nothing.
     Menu("miKopiaZapasowa");

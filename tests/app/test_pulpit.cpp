@@ -160,6 +160,20 @@ TEST_F(Pulpit, ListyWyboruZawierajaAktualnychKlientowITytuly) {
         EXPECT_EQ(k<QComboBox>(lista)->currentIndex(), -1) << lista;
 }
 
+TEST_F(Pulpit, TytulyWPolskimPorzadku) {
+    QStringList filmy;
+    int numer = 0;
+    for (const char* tytul : {"Zorro", "Łowca", "Lot", "Ósmy", "Orzeł", "Śnieg", "Sen", "Żar"}) {
+        ++numer;
+        filmy << Film(numer, QString::fromUtf8(tytul), QString::number(numer), 5);
+    }
+    PrzedStartem(filmy);
+    Uruchom();
+    EXPECT_EQ(Wpisy("cbTytulOrg"),
+              QStringList({"Lot", "Łowca", "Orzeł", "Ósmy", "Sen", "Śnieg", "Zorro", "Żar"}));
+    EXPECT_EQ(Wpisy("cbTytulPol"), QStringList({"3", "2", "5", "4", "7", "6", "1", "8"}));
+}
+
 TEST_F(Pulpit, DrugaKopiaProgramuJestOdrzucana) {
     QLockFile pierwsza(folder + "Wirdolan2");
     ASSERT_TRUE(pierwsza.tryLock(0));

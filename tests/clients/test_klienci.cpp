@@ -364,6 +364,19 @@ TEST_F(Klienci, ArchiwumKlientowPoNazwiskuIPrzywrocenie) {
     EXPECT_EQ(numery, (std::vector<QString>{"0003", "0005"}));
 }
 
+TEST_F(Klienci, ArchiwumKlientowWPolskimPorzadku) {
+    for (const char* nazwisko : {"Sowa", "Żak", "Łoś", "Zorro", "Lis", "Śliwa", "Ósemka", "Orzeł"})
+        Dodaj(baza.Ile("select count(*) from klient") + 1, "Jan", QString::fromUtf8(nazwisko),
+              false);
+    TfKlienciArchiwum archiwum;
+    archiwum.show();
+    auto* sg = archiwum.findChild<QTableWidget*>("sgKlienci");
+    QStringList nazwiska;
+    for (int w = 0; w < sg->rowCount(); ++w) nazwiska << sg->item(w, 1)->text();
+    EXPECT_EQ(nazwiska,
+              QStringList({"Lis", "Łoś", "Orzeł", "Ósemka", "Sowa", "Śliwa", "Zorro", "Żak"}));
+}
+
 TEST_F(Klienci, PokazArchiwumKlientowTworzyOknoNaKazdyRaz) {
     fake.PrzyOknie([](QDialog& o) {
         EXPECT_EQ(o.objectName(), "TfKlienciArchiwum");

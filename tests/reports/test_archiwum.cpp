@@ -67,6 +67,7 @@ TEST(Archiwum, HistoriaKlientaOdNajnowszego) {
     EXPECT_EQ(Etykieta(okno, "lLicznik"), "Ilość wypożyczeń");
     EXPECT_EQ(Pole(okno, "eNumer"), "0012");
     EXPECT_EQ(Pole(okno, "eNazwa"), "Kowalski Jan");
+    EXPECT_EQ(okno.findChild<QLineEdit*>("eNazwa")->cursorPosition(), 0) << "its beginning shows";
     EXPECT_EQ(Pole(okno, "eLicznik"), "3");
 
     QTableWidget* sg = Siatka(okno);

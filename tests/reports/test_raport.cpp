@@ -2,12 +2,14 @@
 
 #include <QFile>
 #include <QFileDialog>
-#include <QPrintPreviewWidget>
+#include <QLabel>
+#include <QPushButton>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "FakeDrukarka.h"
 #include "Pomocnicze.h"
+#include "reports/PodgladStron.h"
 #include "reports/Raport.h"
 #include "reports/uPodglad.h"
 #include "store/Formaty.h"
@@ -177,9 +179,8 @@ TEST(Raport, PodgladPotemPytaniePotemDrukNaDomyslnejDrukarce) {
     FakeInterakcja f;
     int stronPodgladu = 0;
     f.PrzyOknie([&](QDialog& okno) {
-        auto* podglad = okno.findChild<QPrintPreviewWidget*>("podglad");
-        podglad->updatePreview();
-        stronPodgladu = podglad->pageCount();
+        auto* podglad = okno.findChild<TPodgladStron*>("podglad");
+        stronPodgladu = podglad->LiczbaStron();
         return QDialog::Accepted;
     });
     f.Odpowiedz(QMessageBox::Yes);
@@ -266,4 +267,39 @@ TEST(Raport, ZapisPDFProponujeTytulZadaniaJakoNazwePliku) {
     EXPECT_TRUE(f.komunikaty.empty());
     EXPECT_TRUE(proponowany.endsWith(QStringLiteral("/Wirdolan - raport_ A_B.pdf")))
         << proponowany.toStdString();
+}
+
+TEST(Raport, PodgladPokazujeStronyPoKoleiIRysujeTylkoBiezaca) {
+    TestowaBaza baza;
+    DodajKlientow(baza, 70);
+    TRaportProbny r;
+    r.Przygotuj();
+    TfPodglad okno(r);
+    okno.resize(700, 900);
+    okno.show();
+    auto* podglad = okno.findChild<TPodgladStron*>("podglad");
+    auto* nastepna = okno.findChild<QPushButton*>("bNastepna");
+    auto* poprzednia = okno.findChild<QPushButton*>("bPoprzednia");
+    ASSERT_EQ(podglad->LiczbaStron(), 2);
+    EXPECT_EQ(okno.OpisStrony(), "Strona 1 z 2");
+    EXPECT_FALSE(poprzednia->isEnabled());
+    const QImage pierwsza = podglad->widget()->grab().toImage();
+    nastepna->click();
+    EXPECT_EQ(podglad->BiezacaStrona(), 2);
+    EXPECT_EQ(okno.findChild<QLabel*>("lStrona")->text(), "Strona 2 z 2");
+    EXPECT_FALSE(nastepna->isEnabled());
+    // The second page is another picture than the first, and not a blank sheet.
+    const QImage druga = podglad->widget()->grab().toImage();
+    EXPECT_NE(pierwsza, druga);
+    QImage pusta = druga;
+    pusta.fill(Qt::white);
+    EXPECT_NE(druga, pusta);
+    poprzednia->click();
+    EXPECT_EQ(podglad->BiezacaStrona(), 1);
+    // Zooming in widens the sheet; fitting the width brings it back into the view.
+    const int szerokosc = podglad->widget()->width();
+    okno.findChild<QPushButton*>("bPowieksz")->click();
+    EXPECT_GT(podglad->widget()->width(), szerokosc);
+    okno.findChild<QPushButton*>("bSzerokoscStrony")->click();
+    EXPECT_LE(podglad->widget()->width(), podglad->viewport()->width());
 }

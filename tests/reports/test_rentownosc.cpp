@@ -107,6 +107,30 @@ TEST_F(Rentownosc, KlienciWedlugSumyZwroconych) {
                             {"0012", "Lis Jan", QString::fromUtf8("0,00 zł")}}));
 }
 
+TEST_F(Rentownosc, RowneKwotyAlfabetycznie) {
+    baza.Wykonaj(QString::fromUtf8(
+        "insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski, Wplywy, Aktualny) "
+        "values (1, 1, 'Żmija', 'Ż', 50, 1), (2, 2, 'Zorro', 'Z', 50, 1), (3, 3, 'Łowca', 'Ł', "
+        "50, 1), (4, 4, 'Lot', 'L', 50, 1), (5, 5, 'Heat', 'H', 90, 1)"));
+    baza.Wykonaj(QString::fromUtf8(
+        "insert into klient (ID, Numer_klienta, Imie, Nazwisko) values (1, 1, 'Jan', 'Śliwa'), "
+        "(2, 2, 'Jan', 'Sowa'), (3, 3, 'Ósma', 'Łoś'), (4, 4, 'Ola', 'Łoś')"));
+    baza.Wykonaj(
+        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, naleznosc) values "
+        "(1, 1, '2024-02-01', '2024-02-02', 1, 10), (1, 2, '2024-02-01', '2024-02-02', 1, 10), "
+        "(1, 3, '2024-02-01', '2024-02-02', 1, 10), (1, 4, '2024-02-01', '2024-02-02', 1, 10)");
+    const auto kolumna = [&](int rodzaj) {
+        TfRapRentownosc r;
+        r.Przygotuj(rodzaj);
+        QStringList t;
+        for (const auto& l : Linie(r.Strony().at(0))) t << l[1];
+        return t;
+    };
+    EXPECT_EQ(kolumna(1),
+              QStringList({"Heat (H)", "Lot (L)", "Łowca (Ł)", "Zorro (Z)", "Żmija (Ż)"}));
+    EXPECT_EQ(kolumna(2), QStringList({"Łoś Ola", "Łoś Ósma", "Sowa Jan", "Śliwa Jan"}));
+}
+
 TEST_F(Rentownosc, BezCiecia) {
     for (int i = 1; i <= 70; ++i)
         baza.Wykonaj(QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "

@@ -7,6 +7,7 @@
 #include <QLocale>
 
 #include "app/Aplikacja.h"
+#include "app/uWyglad.h"
 #include "store/Tlumacz.h"
 
 namespace {
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
     katalogZiaren = qEnvironmentVariable("WIRDOLAN_ZIARNA_SQL");
     if (!katalogZiaren.isEmpty() && QDir().mkpath(katalogZiaren))
         UstawZbieraniePolecen(zapiszZiarno);
+    // The program's fonts and icon, so that the windows are measured as they are shown.
+    UstawWyglad();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,44 @@
+// The desk's pick lists (clients, original and Polish titles): plain texts in one list
+// instead of an item object per entry, and a hash from text to row instead of a search
+// through every entry.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QStringList>
+
+class QComboBox;
+
+class TModelWyboru : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    // Replaces every entry at once.
+    void Ustaw(QStringList teksty);
+    const QStringList& Teksty() const { return wpisy; }
+    // The first row holding exactly this text (letter case counts), -1 when none.
+    int Znajdz(const QString& tekst) const;
+
+    int rowCount(const QModelIndex& rodzic = {}) const override;
+    QVariant data(const QModelIndex& indeks, int rola) const override;
+    bool setData(const QModelIndex& indeks, const QVariant& wartosc, int rola) override;
+    Qt::ItemFlags flags(const QModelIndex& indeks) const override;
+    bool insertRows(int wiersz, int ile, const QModelIndex& rodzic = {}) override;
+    bool removeRows(int wiersz, int ile, const QModelIndex& rodzic = {}) override;
+
+private:
+    QStringList wpisy;
+    mutable QHash<QString, int> indeks;
+    mutable bool indeksAktualny = false;
+};
+
+// Gives the combo box a TModelWyboru and a pop-up list that does not measure every entry.
+void UstawModelWyboru(QComboBox* lista);
+// The combo box's entries replaced at once (through its TModelWyboru); no entry is current.
+void UstawWpisy(QComboBox* lista, QStringList teksty);
+// Entries appended at once; the current entry stays current.
+void DodajWpisy(QComboBox* lista, const QStringList& teksty);
+// The first entry holding exactly this text, -1 when none; the hash when the combo box
+// has a TModelWyboru.
+int ZnajdzWpis(const QComboBox* lista, const QString& tekst);

@@ -1,0 +1,343 @@
+// Whole-program timings through the real windows on a generated store, each beside the
+// same statements run on SQLite directly:
+//   pomiar_okien FOLDER [powtorzenia]
+// FOLDER holds Bazy/ (see generuj_sklep); "today" is the day of the store's last rental.
+// Each window is opened from its menu item as the operator would; "otwarcie" runs from the
+// item to the window painted on screen (for a report: its preview with the first page),
+// "zamkniecie" from the window closed to the desk ready again. Medians over the repetitions
+// of the processor time; the last column is the wall-clock time of the opening.
+#include <sqlite3.h>
+#include <time.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/uMain.h"
+#include "app/uProgram.h"
+#include "store/Baza.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Tlumacz.h"
+#include "store/Zegar.h"
+
+namespace {
+
+// Processor time of the process in ms: on a machine shared with other work it shows the
+// program's own cost, which the wall clock (also printed) mixes with the others' load.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Both clocks from one start.
+class TZegar {
+public:
+    void start() {
+        sciana.start();
+        cpu0 = cpuMs();
+    }
+    double cpu() const { return cpuMs() - cpu0; }
+    double ms() const { return sciana.nsecsElapsed() / 1e6; }
+
+private:
+    QElapsedTimer sciana;
+    double cpu0 = 0;
+};
+
+double mediana(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Milliseconds of running the statements on SQLite directly, reading every column of
+// every row as text.
+double czasSQL(const QStringList& polecenia) {
+    TZegar t;
+    t.start();
+    sqlite3* h = TBaza::Aktywna()->Uchwyt();
+    for (const QString& p : polecenia) {
+        const QByteArray sql = PrzetlumaczSQL(p).toUtf8();
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(h, sql.constData(), -1, &st, nullptr) != SQLITE_OK) {
+            std::fprintf(stderr, "%s\n%s\n", sqlite3_errmsg(h), sql.constData());
+            std::exit(1);
+        }
+        while (sqlite3_step(st) == SQLITE_ROW)
+            for (int i = 0; i < sqlite3_column_count(st); ++i) sqlite3_column_text(st, i);
+        sqlite3_finalize(st);
+    }
+    return t.cpu();
+}
+
+// Shows each modal window, lets it load and paint, notes the time, and closes it.
+class TPomiar : public TInterakcja {
+public:
+    TZegar zegar;
+    double otwarte = 0, otwarteSciana = 0;  // ms from the start to the window painted
+    double zamkniete = 0;                   // ms from the start to the window closed
+    QString okno;                           // class of the window measured
+    QDate od, doo;                          // the periodic report's range
+
+    QMessageBox::StandardButton Pokaz(const TKomunikat& k) override {
+        // Nothing is printed; every other question takes its default.
+        if (k.tekst.startsWith(QLatin1String("Czy rozpocząć drukowanie"))) return QMessageBox::No;
+        return k.domyslny == QMessageBox::NoButton ? QMessageBox::Ok : k.domyslny;
+    }
+    int PokazModalnie(QDialog& dialog) override {
+        if (dialog.objectName() == QLatin1String("TfRapDaty")) {
+            dialog.findChild<QDateEdit*>(QStringLiteral("DataOD"))->setDate(od);
+            dialog.findChild<QDateEdit*>(QStringLiteral("DataDO"))->setDate(doo);
+            return QDialog::Accepted;
+        }
+        dialog.show();
+        QApplication::processEvents();
+        dialog.grab();  // everything painted, the preview's page included
+        otwarte = zegar.cpu();
+        otwarteSciana = zegar.ms();
+        okno = dialog.objectName();
+        dialog.hide();
+        zamkniete = zegar.cpu();
+        return QDialog::Rejected;
+    }
+};
+
+TPomiar pomiar;
+
+struct TWynik {
+    std::vector<double> otwarcie, zamkniecie, sql, sciana;
+};
+
+void wypisz(const char* nazwa, const TWynik& w) {
+    const double o = mediana(w.otwarcie), z = mediana(w.zamkniecie), s = mediana(w.sql);
+    std::printf("%-28s %10.1f %12.1f %10.1f %9.1f %10.1f\n", nazwa, o, z, s, s > 0 ? o / s : 0.0,
+                mediana(w.sciana));
+    std::fflush(stdout);
+}
+
+// Opens the window of a menu item `ile` times.
+void zPozycji(const char* nazwa, const char* pozycja, const QStringList& polecenia, int ile) {
+    TWynik w;
+    auto* akcja = fMain->findChild<QAction*>(QString::fromLatin1(pozycja));
+    if (!akcja) {
+        std::fprintf(stderr, "brak pozycji %s\n", pozycja);
+        return;
+    }
+    for (int i = 0; i < ile; ++i) {
+        pomiar.otwarte = pomiar.otwarteSciana = pomiar.zamkniete = 0;
+        pomiar.zegar.start();
+        akcja->setEnabled(true);
+        akcja->trigger();
+        QApplication::processEvents();
+        const double koniec = pomiar.zegar.cpu();
+        w.otwarcie.push_back(pomiar.otwarte);
+        w.sciana.push_back(pomiar.otwarteSciana);
+        w.zamkniecie.push_back(koniec - pomiar.zamkniete);
+        w.sql.push_back(czasSQL(polecenia));
+    }
+    wypisz(nazwa, w);
+}
+
+// One action on the desk, `ile` times; `krok(i)` does it.
+void naPulpicie(const char* nazwa, const std::function<void(int)>& krok,
+                const std::function<QStringList(int)>& polecenia, int ile) {
+    TWynik w;
+    for (int i = 0; i < ile; ++i) {
+        TZegar t;
+        t.start();
+        krok(i);
+        QApplication::processEvents();
+        w.otwarcie.push_back(t.cpu());
+        w.sciana.push_back(t.ms());
+        w.zamkniecie.push_back(0);
+        w.sql.push_back(czasSQL(polecenia(i)));
+    }
+    wypisz(nazwa, w);
+}
+
+qint64 szczytPamieciMB() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& l : f.readAll().split('\n'))
+        if (l.startsWith("VmHWM:"))
+            return l.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
+    return 0;
+}
+
+int liczba(const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(TBaza::Aktywna()->Uchwyt(), sql, -1, &st, nullptr);
+    const int n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
+    sqlite3_finalize(st);
+    return n;
+}
+
+QString tekst(const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(TBaza::Aktywna()->Uchwyt(), sql, -1, &st, nullptr);
+    QString t;
+    if (sqlite3_step(st) == SQLITE_ROW)
+        t = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    return t;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QApplication aplikacja(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    const QStringList arg = aplikacja.arguments();
+    if (arg.size() < 2) {
+        std::fprintf(stderr, "Użycie: pomiar_okien KATALOG [powtórzenia]\n");
+        return 2;
+    }
+    const QString folder = DodajUkosnik(arg[1]);
+    const int ile = arg.size() > 2 ? std::max(1, arg[2].toInt()) : 5;
+    QTemporaryDir robocze;
+    UstawInterakcje(&pomiar);
+
+    // "Today" is the last day of the generated shop.
+    TBaza::Polacz(folder + QStringLiteral("Bazy/"));
+    const QDate dzis =
+        QDate::fromString(tekst("select max(dataOD) from rental"), Qt::ISODate).addDays(1);
+    const int klientow = liczba("select max(Numer_klienta) from klient");
+    const int filmow = liczba("select max(Numer_filmu) from film");
+    TBaza::Rozlacz();
+    UstawDzisiaj(dzis);
+    pomiar.od = dzis.addYears(-1);
+    pomiar.doo = dzis;
+
+    std::printf("%-28s %10s %12s %10s %9s %10s\n", "czas procesora [ms]", "otwarcie", "zamknięcie",
+                "SQLite", "krotność", "zegar");
+    // Start-up to a ready desk, with both pick lists.
+    {
+        TWynik w;
+        for (int i = 0; i < ile; ++i) {
+            TZegar t;
+            t.start();
+            UtworzOkna();
+            fMain->KatalogStartowy = folder;
+            fMain->PlikKonfiguracjiBDE = robocze.filePath(QStringLiteral("silnik.ini"));
+            fMain->PlikBlokady = robocze.filePath(QStringLiteral("Wirdolan2"));
+            if (!fMain->Start()) return 1;
+            QApplication::processEvents();
+            w.otwarcie.push_back(t.cpu());
+            w.sciana.push_back(t.ms());
+            w.sql.push_back(czasSQL(
+                {QStringLiteral("select * from klient where aktualny = True"),
+                 QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where aktualny "
+                                "= True order by Tytul_oryginalny")}));
+            if (i + 1 < ile) {
+                TZegar z;
+                z.start();
+                ZniszczOkna();
+                TBaza::Rozlacz();
+                w.zamkniecie.push_back(z.cpu());
+            }
+        }
+        wypisz("start do gotowego pulpitu", w);
+    }
+    auto* eKlientNr = fMain->findChild<QLineEdit*>(QStringLiteral("eKlientNr"));
+    auto* eFilmNr = fMain->findChild<QLineEdit*>(QStringLiteral("eFilmNr"));
+    auto numer = [](int i, int n) { return 1 + static_cast<int>((i * 7919LL) % n); };
+    naPulpicie(
+        "klient po numerze",
+        [&](int i) {
+            eKlientNr->setText(QString::number(numer(i, klientow)));
+            fMain->WczytajKLIENTA();
+        },
+        [&](int i) {
+            return QStringList{
+                QStringLiteral("select * from klient where Numer_klienta = %1")
+                    .arg(numer(i, klientow)),
+                QStringLiteral("select * from rental r, film f where f.id = r.id_filmu and "
+                               "r.id_klienta = (select id from klient where Numer_klienta = %1) "
+                               "and r.zwrocono = False")
+                    .arg(numer(i, klientow))};
+        },
+        ile * 4);
+    naPulpicie(
+        "film po numerze",
+        [&](int i) {
+            eFilmNr->setText(QString::number(numer(i, filmow)));
+            fMain->WczytajFILM();
+        },
+        [&](int i) {
+            return QStringList{
+                QStringLiteral("select * from film where Numer_filmu = %1").arg(numer(i, filmow))};
+        },
+        ile * 4);
+
+    // The client whose history is longest, on the desk for the history window.
+    const int staly = liczba(
+        "select Numer_klienta from klient where ID = (select id_klienta from rental "
+        "group by id_klienta order by count(*) desc limit 1)");
+
+    zPozycji("lista klientów", "miKlienci",
+             {QStringLiteral("select ID, Numer_klienta, Nazwisko || ' ' || Imie klient from "
+                             "klient where aktualny = True")},
+             ile);
+    zPozycji("lista filmów", "miFilmy",
+             {QStringLiteral("select ID, Numer_filmu, Tytul_oryginalny || ' (' || Tytul_polski || "
+                             "')' tytul from film where aktualny = true order by Numer_filmu")},
+             ile);
+    eKlientNr->setText(QString::number(staly));
+    fMain->WczytajKLIENTA();
+    zPozycji("historia klienta", "miRaportKlient",
+             {QStringLiteral("select f.id, f.Numer_filmu nr, f.Tytul_oryginalny || ' (' || "
+                             "f.Tytul_polski || ')' tytul, r.dataOD dataod, r.dataZwrotu "
+                             "dataZwrotu from rental r left outer join film f on f.ID = "
+                             "r.id_filmu where r.Id_klienta = (select id from klient where "
+                             "Numer_klienta = %1) order by dataOD DESC")
+                  .arg(staly)},
+             ile);
+    const QString otwarte = QStringLiteral(
+        "select f.Tytul_oryginalny || ' (' || f.Tytul_polski || ')' tytul, k.nazwisko || ' ' || "
+        "k.imie klient, r.dataOD, r.dataDO, k.id from rental r, klient k, film f where "
+        "r.id_filmu = f.id and r.id_klienta = k.id and r.zwrocono = False");
+    zPozycji("filmy wypożyczone", "miRapFilmyWyp", {otwarte}, ile);
+    zPozycji("filmy przeterminowane", "miRapFilmyWyp2",
+             {otwarte + QStringLiteral(" and r.dataDO < ") + DataSQL(dzis)}, ile);
+    zPozycji(
+        "raport roczny", "miRaportOkresowy",
+        {QStringLiteral("select k.numer_klienta nr, k.nazwisko || ' ' || k.imie klient, "
+                        "f.tytul_oryginalny tytul, r.platnosc, r.platnosc1, r.z_abonamentu, "
+                        "r.zwrocono, r.naleznosc from rental r, klient k, film f where "
+                        "r.dataOD >= ") +
+         DataSQL(pomiar.od) + QStringLiteral(" and ( ( r.dataZwrotu <= ") + DataSQL(pomiar.doo) +
+         QStringLiteral(" ) or ( r.dataZwrotu is null and r.zwrocono = false ) ) and "
+                        "k.id = r.id_klienta and f.id = r.id_filmu ")},
+        ile);
+    zPozycji("ranking filmów", "miRapRentownoscF",
+             {QStringLiteral("select Numer_filmu nr, Tytul_oryginalny || ' (' || Tytul_polski || "
+                             "')' tytul, wplywy from film where aktualny = true order by wplywy "
+                             "desc")},
+             ile);
+    zPozycji("ranking klientów", "miRapRentownoscK",
+             {QStringLiteral("select k.id, k.numer_klienta nr, k.nazwisko, k.imie, sum( "
+                             "r.naleznosc ) kwota from klient k, rental r where k.id = "
+                             "r.id_klienta and zwrocono = true group by k.id, k.nazwisko, "
+                             "k.imie, k.numer_klienta order by kwota desc")},
+             ile);
+    std::printf("szczyt pamięci: %lld MB\n", szczytPamieciMB());
+    ZniszczOkna();
+    TBaza::Rozlacz();
+    UstawInterakcje(nullptr);
+    return 0;
+}

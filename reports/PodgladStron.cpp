@@ -1,0 +1,104 @@
+#include "reports/PodgladStron.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "reports/Druk.h"
+
+namespace {
+
+constexpr double Odstep = 12;  // pixels of grey round the page
+constexpr double MinSkala = 0.5, MaxSkala = 20, KrokSkali = 1.25;
+
+}  // namespace
+
+// The sheet of paper with the current page drawn on it.
+class TPodgladStron::TKartka : public QWidget {
+public:
+    explicit TKartka(TPodgladStron& podglad) : QWidget(&podglad), podglad(podglad) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Dark));
+        const double s = podglad.skala;
+        const QRectF papier(Odstep, Odstep, TRaport::SzerokoscPapieru * s,
+                            TRaport::WysokoscPapieru * s);
+        p.fillRect(papier.translated(3, 3), Qt::darkGray);
+        p.fillRect(papier, Qt::white);
+        if (podglad.biezaca < 1) return;
+        // The page is drawn at the screen's own millimetre, then scaled to the zoom, so
+        // that its fonts grow with it.
+        const double mmEkranu = logicalDpiX() / 25.4;
+        p.translate(papier.topLeft() + QPointF(TRaport::Margines, TRaport::Margines) * s);
+        p.scale(s / mmEkranu, s / mmEkranu);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        RysujStrone(p, podglad.strony[static_cast<size_t>(podglad.biezaca - 1)], mmEkranu);
+    }
+
+private:
+    TPodgladStron& podglad;
+};
+
+TPodgladStron::TPodgladStron(const std::vector<TStrona>& strony, QWidget* parent)
+    : QScrollArea(parent), strony(strony), kartka(new TKartka(*this)) {
+    setWidget(kartka);
+    setWidgetResizable(false);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setBackgroundRole(QPalette::Dark);
+    biezaca = strony.empty() ? 0 : 1;
+    Przelicz();
+}
+
+void TPodgladStron::UstawStrone(int numer) {
+    if (strony.empty()) return;
+    numer = std::clamp(numer, 1, LiczbaStron());
+    if (numer == biezaca) return;
+    biezaca = numer;
+    verticalScrollBar()->setValue(0);
+    kartka->update();
+    emit Zmiana();
+}
+
+void TPodgladStron::DopasujSzerokosc() {
+    dopasowanie = TDopasowanie::Szerokosc;
+    Przelicz();
+}
+
+void TPodgladStron::CalaStrona() {
+    dopasowanie = TDopasowanie::Strona;
+    Przelicz();
+}
+
+void TPodgladStron::Powieksz() {
+    dopasowanie = TDopasowanie::Brak;
+    skala = std::min(MaxSkala, skala * KrokSkali);
+    Przelicz();
+}
+
+void TPodgladStron::Pomniejsz() {
+    dopasowanie = TDopasowanie::Brak;
+    skala = std::max(MinSkala, skala / KrokSkali);
+    Przelicz();
+}
+
+void TPodgladStron::resizeEvent(QResizeEvent* zdarzenie) {
+    QScrollArea::resizeEvent(zdarzenie);
+    if (dopasowanie != TDopasowanie::Brak) Przelicz();
+}
+
+void TPodgladStron::Przelicz() {
+    const QSize widok = viewport()->size();
+    const double szerokosc = (widok.width() - 2 * Odstep - 4) / TRaport::SzerokoscPapieru;
+    const double wysokosc = (widok.height() - 2 * Odstep - 4) / TRaport::WysokoscPapieru;
+    if (dopasowanie == TDopasowanie::Szerokosc) skala = szerokosc;
+    if (dopasowanie == TDopasowanie::Strona) skala = std::min(szerokosc, wysokosc);
+    skala = std::clamp(skala, MinSkala, MaxSkala);
+    kartka->resize(static_cast<int>(TRaport::SzerokoscPapieru * skala + 2 * Odstep + 4),
+                   static_cast<int>(TRaport::WysokoscPapieru * skala + 2 * Odstep + 4));
+    kartka->update();
+    emit Zmiana();
+}

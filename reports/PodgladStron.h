@@ -1,0 +1,44 @@
+// The pages of a laid-out report on screen, one at a time: only the page shown is
+// painted, so a report of thousands of pages opens as fast as one of a single page.
+#pragma once
+
+#include <QScrollArea>
+#include <vector>
+
+#include "reports/Raport.h"
+
+class TPodgladStron : public QScrollArea {
+    Q_OBJECT
+public:
+    // The pages stay the caller's and must outlive the view.
+    explicit TPodgladStron(const std::vector<TStrona>& strony, QWidget* parent = nullptr);
+
+    int LiczbaStron() const { return static_cast<int>(strony.size()); }
+    // 1-based; 0 when the report has no page.
+    int BiezacaStrona() const { return biezaca; }
+    void UstawStrone(int numer);
+    // Zoom: the page across the view's width, the whole page in the view, or a step.
+    void DopasujSzerokosc();
+    void CalaStrona();
+    void Powieksz();
+    void Pomniejsz();
+    // Pixels per millimetre of paper at the current zoom.
+    double Skala() const { return skala; }
+
+signals:
+    void Zmiana();
+
+protected:
+    void resizeEvent(QResizeEvent* zdarzenie) override;
+
+private:
+    enum class TDopasowanie { Szerokosc, Strona, Brak };
+    class TKartka;
+    void Przelicz();
+
+    const std::vector<TStrona>& strony;
+    TKartka* kartka;
+    int biezaca = 0;
+    double skala = 3;
+    TDopasowanie dopasowanie = TDopasowanie::Szerokosc;
+};
