@@ -9,9 +9,9 @@
 #include "admin/Pxlib.h"
 #include "admin/TabelaParadox.h"
 #include "store/Baza.h"
+#include "store/Formaty.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
-#include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 
 namespace {

@@ -120,27 +120,38 @@ void TBaza::Polacz(const QString& katalog) {
     std::unique_ptr<TBaza> baza(
         new TBaza(otworz(plik.toUtf8(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), katalog));
     baza->RejestrujFunkcje();
+    // The tables are looked at before anything is written, so that a foreign or damaged
+    // file stays as it is.
+    std::pair<int, int> liczby;
     try {
-        baza->Wykonaj(QStringLiteral(
-            "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA case_sensitive_like=ON;"));
+        liczby = tabele(*baza);
     } catch (const TBladBazy& e) {
-        if (WadaZKodu(e.Kod()) != TWadaBazy::TylkoOdczyt || !QFileInfo(plik).size()) throw;
+        if (WadaZKodu(e.Kod()) != TWadaBazy::TylkoOdczyt) throw;
         // A folder or file that cannot be written: the store is read as it stands on disk,
         // and every write is refused by the store itself.
         const QByteArray adres = QUrl::fromLocalFile(plik).toEncoded() + "?mode=ro&immutable=1";
         baza.reset(new TBaza(otworz(adres, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI), katalog));
         baza->RejestrujFunkcje();
-        baza->Wykonaj(QStringLiteral("PRAGMA case_sensitive_like=ON;"));
         baza->wada = TWadaBazy::TylkoOdczyt;
         baza->tekstWady = e.Tekst();
+        liczby = tabele(*baza);
     }
-    // An empty store (a new file, or a first start that ended before its tables) gets the
-    // tables; a store with tables of which none is the program's is a foreign file, left
-    // as it is.
-    const auto [wszystkie, nasze] = tabele(*baza);
-    if (wszystkie == 0 && baza->wada == TWadaBazy::Brak) baza->UtworzTabele();
+    const auto [wszystkie, nasze] = liczby;
     if (wszystkie > 0 && nasze == 0)
         throw TBladBazy(QStringLiteral("no tables of the program"), SQLITE_NOTADB);
+    if (baza->wada == TWadaBazy::Brak) {
+        try {
+            baza->Wykonaj(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"));
+        } catch (const TBladBazy& e) {
+            if (WadaZKodu(e.Kod()) != TWadaBazy::TylkoOdczyt) throw;
+            baza->wada = TWadaBazy::TylkoOdczyt;  // a read-only file: read as it is
+            baza->tekstWady = e.Tekst();
+        }
+    }
+    baza->Wykonaj(QStringLiteral("PRAGMA case_sensitive_like=ON;"));
+    // An empty store (a new file, or a first start that ended before its tables) gets the
+    // tables.
+    if (wszystkie == 0 && baza->wada == TWadaBazy::Brak) baza->UtworzTabele();
     aktywna = std::move(baza);
 }
 

@@ -8,8 +8,8 @@
 class TBladBazy : public std::runtime_error {
 public:
     // kod: SQLite's extended result code when the store raised it, 0 otherwise.
-    explicit TBladBazy(const QString& tekst, int kod = 0)
-        : std::runtime_error(tekst.toStdString()), kod(kod) {}
+    explicit TBladBazy(const QString& tekst, int kodBledu = 0)
+        : std::runtime_error(tekst.toStdString()), kod(kodBledu) {}
     QString Tekst() const { return QString::fromStdString(what()); }
     int Kod() const { return kod; }
 

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program with its tests and runs the whole suite;
-# then the checks: clang-format on every source file, the suite built and run again under
-# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/; any report fails), and a
-# short run of the fuzz targets (tools/fuzz.sh). WIRDOLAN_SZYBKO=1 runs the suite only.
+# Installs what is missing, builds the program with its tests and runs the whole suite
+# (the format check of every source file among them), then a short run of the fuzz
+# targets (tools/fuzz.sh). WIRDOLAN_SZYBKO=1 runs the suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/zaleznosci.sh
@@ -18,18 +17,6 @@ WIRDOLAN_ZIARNA_SQL="$PWD/build/ziarna-sql" \
     ctest --test-dir build --output-on-failure -j2 --no-tests=error
 echo "suite: $((SECONDS - start)) s"
 [ "${WIRDOLAN_SZYBKO:-0}" = 1 ] && exit 0
-
-tools/formatowanie.sh
-
-start=$SECONDS
-cmake -S . -B build-asan "${launcher[@]}" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWIRDOLAN_TESTS=ON \
-    -DWIRDOLAN_BENCH=OFF -DWIRDOLAN_SANITIZE=ON
-cmake --build build-asan -j2
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1 \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp":print_suppressions=0 \
-    ctest --test-dir build-asan --output-on-failure -j2 --no-tests=error
-echo "sanitizer suite: $((SECONDS - start)) s"
 
 start=$SECONDS
 tools/fuzz.sh "${WIRDOLAN_FUZZ_SEKUNDY:-30}"

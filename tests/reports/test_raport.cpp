@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "FakeDrukarka.h"

@@ -16,7 +16,7 @@
 #include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
 #include "support/OknoGlobalne.h"
-include "support/TestowaBaza.h"
+#include "support/TestowaBaza.h"
 #include "support/Ubijanie.h"
 
     namespace {

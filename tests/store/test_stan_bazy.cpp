@@ -160,7 +160,7 @@ TEST_F(StanBazy, ZapisBezPrawaIBezMiejscaOdmowionyTymSamymKomunikatem) {
     baza.Wykonaj("PRAGMA query_only = 0");
     const int strony = baza.Ile("PRAGMA page_count");
     baza.Wykonaj(QStringLiteral("PRAGMA max_page_count = %1").arg(strony));
-    UruchomSQL(q, "insert into film (Opis) select zeroblob(4000) from klient");
+    UruchomSQL(q, "insert into film (Opis) select zeroblob(400000) from klient");
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith("Brak miejsca na dysku"));
     EXPECT_TRUE(fake.komunikaty[0].tekst.endsWith("\ndatabase or disk is full"));
