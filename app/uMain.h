@@ -60,8 +60,8 @@ public:
     int IdKlienta = 0;
     int RabatKlienta = 0;
     int LicznikAbKlienta = 0;
-    double SumaPlatnosci = 0;
-    double WplaconoWczesniej = 0;
+    TKwota SumaPlatnosci;
+    TKwota WplaconoWczesniej;
     bool KoszykZmieniony = false;
 
 protected:
@@ -131,7 +131,7 @@ private:
     // The list's selected row (-1 when none) and the subscriber test of the pricing.
     int WybranyWiersz() const;
     bool KlientAbonent() const;
-    double KwotaWplaty() const;
+    TKwota KwotaWplaty() const;
     // ---- end of the panels' block.
 
     // Puts the focus in a number field with its text selected, so that the next number
@@ -152,7 +152,7 @@ private:
     // Writes the commit inside the guard opened by bWypozyczClick and commits it; true
     // when it is stored.
     bool ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
-                            double pobrano, TTransakcja& transakcja);
+                            TKwota pobrano, TTransakcja& transakcja);
     void ZapiszZwrot();
     // The open rentals listed in rows 0..k-1, as the store gave them.
     std::vector<TWierszListy> WypozyczeniaNaLiscie;

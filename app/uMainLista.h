@@ -14,16 +14,16 @@ class QTableWidget;
 QString TekstKomorki(const QTableWidget* sg, int wiersz, int kolumna);
 void UstawKomorke(QTableWidget* sg, int wiersz, int kolumna, const QString& tekst);
 // An amount shown in the list.
-std::optional<double> KwotaKomorki(const QString& tekst);
+std::optional<TKwota> KwotaKomorki(const QString& tekst);
 // The list's background: the button-shadow colour when overdue, else the button face.
 void UstawTloListy(QTableWidget* sg, bool poTerminie);
 // The separator row at wiersz and the total row below it.
-void DopiszPodsumowanie(QTableWidget* sg, int wiersz, double razem);
+void DopiszPodsumowanie(QTableWidget* sg, int wiersz, TKwota razem);
 // The settings record of the run (fConfig's), or the defaults when there is none.
 const TUstawienia& UstawieniaProgramu();
 
 // The statement that sets the unpaid part of a client's open rental of a film.
-QString PlatnoscSQL(int idFilmu, const QString& klient, double platnosc);
+QString PlatnoscSQL(int idFilmu, const QString& klient, TKwota platnosc);
 
 // Shows the payment dialog when proposed; the amount paid (0 when declined or not shown).
-double PokazWplate(const TPropozycjaWplaty& propozycja);
+TKwota PokazWplate(const TPropozycjaWplaty& propozycja);

@@ -39,9 +39,9 @@ void UstawKomorke(QTableWidget* sg, int wiersz, int kolumna, const QString& teks
         sg->setItem(wiersz, kolumna, new QTableWidgetItem(tekst));
 }
 
-std::optional<double> KwotaKomorki(const QString& tekst) {
+std::optional<TKwota> KwotaKomorki(const QString& tekst) {
     // The list shows amounts with the decimal comma; a point is read the same way.
-    return LiczbaZEkranu(QString(tekst).replace('.', ','));
+    return KwotaZEkranu(QString(tekst).replace('.', ','));
 }
 
 void UstawTloListy(QTableWidget* sg, bool poTerminie) {
@@ -51,7 +51,7 @@ void UstawTloListy(QTableWidget* sg, bool poTerminie) {
     sg->setPalette(p);
 }
 
-void DopiszPodsumowanie(QTableWidget* sg, int wiersz, double razem) {
+void DopiszPodsumowanie(QTableWidget* sg, int wiersz, TKwota razem) {
     UstawKomorke(sg, wiersz, 0, SeparatorTytulu());
     UstawKomorke(sg, wiersz, 1, SeparatorKwoty());
     UstawKomorke(sg, wiersz, 2, SeparatorKwoty());
@@ -65,18 +65,18 @@ const TUstawienia& UstawieniaProgramu() {
     return fConfig ? fConfig->Ustawienia : domyslne;
 }
 
-QString PlatnoscSQL(int idFilmu, const QString& klient, double platnosc) {
+QString PlatnoscSQL(int idFilmu, const QString& klient, TKwota platnosc) {
     return QStringLiteral("update rental set platnosc = ") + KwotaSQL(platnosc) +
            QStringLiteral(" where id_filmu = ") + QString::number(idFilmu) +
            QStringLiteral(" and id_klienta = ") + klient + QStringLiteral(" and zwrocono = False");
 }
 
-double PokazWplate(const TPropozycjaWplaty& propozycja) {
-    if (!propozycja.Pokaz || !fWplata) return 0;
-    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
+TKwota PokazWplate(const TPropozycjaWplaty& propozycja) {
+    if (!propozycja.Pokaz || !fWplata) return TKwota();
+    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota.Zlote());
     PokazModalnie(*fWplata);
     // The amount is read whatever the result: declining gives 0.
-    return fWplata->Kwota();
+    return TKwota::ZeZlotych(fWplata->Kwota());
 }
 
 // ---------------------------------------------------------------- open rentals
@@ -84,7 +84,7 @@ double PokazWplate(const TPropozycjaWplaty& propozycja) {
 void TfMain::WczytajWypozyczenia() {
     QTableWidget* sg = ui->sgWypozyczenie;
 
-    // 1. Nothing listed.
+    // Nothing listed.
     SumaPlatnosci = 0;
     WplaconoWczesniej = 0;
     WypozyczeniaNaLiscie.clear();
@@ -103,7 +103,7 @@ void TfMain::WczytajWypozyczenia() {
     sg->setRowCount(1);
     ui->eWplata->clear();
 
-    // 2. The client's open rentals.
+    // The client's open rentals.
     OtworzSQL(Query1,
               QStringLiteral(" select f.tytul_oryginalny tytul, f.numer_filmu nr, f.id id,  "
                              "f.stawka stawka1, r.naleznosc, r.dataOD dataOD,  r.dataDO dataDO, "
@@ -117,23 +117,23 @@ void TfMain::WczytajWypozyczenia() {
     QStringList tytuly, numery;
     while (Query1.Active() && !Query1.Eof()) {
         TOtwarteWypozyczenie r;
-        r.Naleznosc = Query1.FieldByName(QStringLiteral("naleznosc")).AsFloat();
-        r.Platnosc = Query1.FieldByName(QStringLiteral("platnosc")).AsFloat();
+        r.Naleznosc = TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("naleznosc")).AsFloat());
+        r.Platnosc = TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("platnosc")).AsFloat());
         r.DataOD = Query1.FieldByName(QStringLiteral("dataOD")).AsDate();
         r.DataDO = Query1.FieldByName(QStringLiteral("dataDO")).AsDate();
         const TField& stawka = Query1.FieldByName(QStringLiteral("stawka"));
-        if (!stawka.IsNull()) r.Stawka = stawka.AsFloat();
-        r.StawkaFilmu = Query1.FieldByName(QStringLiteral("stawka1")).AsFloat();
+        if (!stawka.IsNull()) r.Stawka = TKwota::ZeZlotych(stawka.AsFloat());
+        r.StawkaFilmu = TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("stawka1")).AsFloat());
         otwarte.push_back(r);
         tytuly << Query1.FieldByName(QStringLiteral("tytul")).AsString();
         numery << Numer4(Query1.FieldByName(QStringLiteral("nr")).AsLargeInt());
         WypozyczeniaNaLiscie.push_back(
-            {Query1.FieldByName(QStringLiteral("id")).AsInteger(), 0, 0, 0});
+            {Query1.FieldByName(QStringLiteral("id")).AsInteger(), TKwota(), 0, TKwota()});
         Query1.Next();
     }
     Query1.Close();
 
-    // 3. None: the list is a basket.
+    // None: the list is a basket.
     if (otwarte.empty()) {
         for (QWidget* w :
              {static_cast<QWidget*>(ui->bWypozycz), static_cast<QWidget*>(ui->bNastepny),
@@ -146,7 +146,7 @@ void TfMain::WczytajWypozyczenia() {
         return;
     }
 
-    // 4.-5. One row per rental, the separator and the total.
+    // One row per rental, the separator and the total.
     const TWykazOtwartych wykaz = PodsumujOtwarte(otwarte, Dzisiaj());
     const int k = static_cast<int>(otwarte.size());
     sg->setRowCount(k + 2);
@@ -169,7 +169,7 @@ void TfMain::WczytajWypozyczenia() {
     SumaPlatnosci = wykaz.SumaPlatnosci;
     WplaconoWczesniej = wykaz.WplaconoWczesniej;
 
-    // 6. Mode Zwrot; the rent controls stay as they were.
+    // Mode Zwrot; the rent controls stay as they were.
     for (QWidget* w : {static_cast<QWidget*>(ui->bUsun), static_cast<QWidget*>(ui->bNastepny),
                        static_cast<QWidget*>(ui->eWplata)})
         w->setEnabled(false);
@@ -218,12 +218,12 @@ std::optional<std::pair<int, int>> TfMain::WybierzWiersze() {
 
 void TfMain::bWypozyczClick() {
     QTableWidget* sg = ui->sgWypozyczenie;
-    // 1. A basket with at least one film, for a chosen client.
+    // A basket with at least one film, for a chosen client.
     if (!KoszykZmieniony || sg->rowCount() < 3 || ui->cbKlient->currentIndex() < 0) return;
 
-    // 2. The paid amount must be a number.
+    // The paid amount must be a number.
     const QString wplataTekst = ui->eWplata->text().trimmed();
-    const std::optional<double> wplata = LiczbaZEkranu(wplataTekst);
+    const std::optional<TKwota> wplata = KwotaZEkranu(wplataTekst);
     if (!wplataTekst.isEmpty() && !wplata) {
         Ostrzezenie(NiepoprawnaWartosc);
         return;
@@ -238,11 +238,11 @@ void TfMain::bWypozyczClick() {
         const auto stawka = KwotaKomorki(TekstKomorki(sg, i, 5));
         // Only film rows are written: a row without a film ID is no film.
         if (!id || !naleznosc) return;
-        dane.Wiersze.push_back({*id, *naleznosc, dni.value_or(0), stawka.value_or(0)});
+        dane.Wiersze.push_back({*id, *naleznosc, dni.value_or(0), stawka.value_or(TKwota())});
     }
-    dane.Razem = KwotaKomorki(TekstKomorki(sg, sg->rowCount() - 1, 2)).value_or(0);
-    dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
-    dane.Wplata = wplata.value_or(0);
+    dane.Razem = KwotaKomorki(TekstKomorki(sg, sg->rowCount() - 1, 2)).value_or(TKwota());
+    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
+    dane.Wplata = wplata.value_or(TKwota());
     dane.TrybZwrot = !ui->eWplata->isEnabled();
     dane.SumaPlatnosci = SumaPlatnosci;
     dane.WplaconoWczesniej = WplaconoWczesniej;
@@ -254,19 +254,19 @@ void TfMain::bWypozyczClick() {
     bool zapisano = false;
     {
         TTransakcja transakcja;
-        // 3.-4. A regular client's credit is spent first.
+        // A regular client's credit is spent first.
         const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(dane);
         if (przed.ZapiszSaldo)
             UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") +
                                    KwotaSQL(przed.Saldo) + QStringLiteral(" where id = ") +
                                    QString::number(IdKlienta));
-        // 5. The money taken.
-        const double pobrano = PokazWplate(przed.Wplata);
-        // 6.-8.
+        // The money taken.
+        const TKwota pobrano = PokazWplate(przed.Wplata);
+        // The rows, the balance and the counter are written and the guard commits.
         zapisano = ZapiszWypozyczenie(dane, przed, pobrano, transakcja);
     }
     if (!zapisano) return;
-    // 9.
+    // Stored: the basket is done and the client loaded again.
     KoszykZmieniony = false;
     ui->eIleDni->setText(QStringLiteral("1"));
     Informacja(QStringLiteral("Wypożyczenie zostało zapisane."));
@@ -275,15 +275,15 @@ void TfMain::bWypozyczClick() {
 }
 
 bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
-                                double pobrano, TTransakcja& transakcja) {
+                                TKwota pobrano, TTransakcja& transakcja) {
     const QString klient = QString::number(IdKlienta);
     const TWynikWypozyczenia wynik = RozliczWypozyczenie(dane, przed, pobrano);
     const QString wplataPrzed = ui->eWplata->text();
     const bool abonamentPrzed = ui->cbAbonament->isChecked();
-    const double sumaPrzed = SumaPlatnosci;
+    const TKwota sumaPrzed = SumaPlatnosci;
     ui->eWplata->setText(KwotaNaEkran(wynik.Wplata));
 
-    // 2. An expired subscription ends here; the films keep their basket prices.
+    // An expired subscription ends here; the films keep their basket prices.
     if (wynik.KoniecAbonamentu) {
         PokazKomunikatRozliczenia(*wynik.KoniecAbonamentu);
         UruchomSQL(
@@ -291,10 +291,10 @@ bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypoz
             QStringLiteral("update klient set Abonament = False, Saldo = 0 where ID = ") + klient);
         ui->cbAbonament->setChecked(false);
     }
-    // 4. Overpayment: the excess is handed back.
+    // Overpayment: the excess is handed back.
     if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
 
-    // 6. One rental per film, the film out.
+    // One rental per film, the film out.
     for (const TWierszWypozyczenia& r : wynik.Wiersze) {
         const QString film = QString::number(r.IdFilmu);
         UruchomSQL(Query1, QStringLiteral("update film set status = False where ID = ") + film);
@@ -317,7 +317,7 @@ bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypoz
             UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
     }
 
-    // 7.-8. The balance, the last rental and the subscriber counter.
+    // The balance, the last rental and the subscriber counter.
     SumaPlatnosci = wynik.ZmianaSalda;
     UruchomSQL(Query1, QStringLiteral("update klient set Saldo = Saldo + ") +
                            KwotaSQL(wynik.ZmianaSalda) +

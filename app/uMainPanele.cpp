@@ -314,8 +314,8 @@ bool TfMain::KlientAbonent() const {
                          Dzisiaj());
 }
 
-double TfMain::KwotaWplaty() const {
-    return LiczbaZEkranu(ui->eWplata->text()).value_or(0);
+TKwota TfMain::KwotaWplaty() const {
+    return KwotaZEkranu(ui->eWplata->text()).value_or(TKwota());
 }
 
 void TfMain::bNastepnyClick() {
@@ -390,7 +390,7 @@ void TfMain::bNastepnyClick() {
     UstawKomorke(lista, r, 4, ui->eIleDni->text());
     UstawKomorke(lista, r, 5, ui->eCena->text());
 
-    const double suma = SumaCenZEkranu(CenyWierszy(lista, r));
+    const TKwota suma = SumaCenZEkranu(CenyWierszy(lista, r));
     const bool wlaczona = ui->eWplata->isEnabled();
     const TWplataKoszyka kwoty = WplataPoDodaniu(abonent, wlaczona, suma, KwotaWplaty());
     if (kwoty.wplata) ui->eWplata->setText(KwotaNaEkran(*kwoty.wplata));
@@ -440,7 +440,7 @@ void TfMain::eIleDniChange() {
     const double cena =
         CenaWKoszyku(UstawieniaProgramu(), RabatKlienta, abonent, licznik, stawka, Dzisiaj(), *dni);
     UstawKomorke(lista, wiersz, 2, KwotaNaEkran(cena));
-    const double suma = SumaCenZEkranu(CenyWierszy(lista, filmy - 1));
+    const TKwota suma = SumaCenZEkranu(CenyWierszy(lista, filmy - 1));
     UstawKomorke(lista, filmy + 1, 2,
                  KwotaNaEkran(RazemPoZmianie(ui->eWplata->isEnabled(), suma, KwotaWplaty())));
 }
@@ -480,20 +480,19 @@ void TfMain::miDeleteClick() {
                 break;
             }
 
-    qint64 razem = Grosze(LiczbaZEkranu(TekstKomorki(lista, filmy + 1, 2)).value_or(0));
+    TKwota suma = KwotaZEkranu(TekstKomorki(lista, filmy + 1, 2)).value_or(TKwota());
     lista->clearSelection();
     for (int w : usuwane) {  // from the bottom up
-        razem -= Grosze(LiczbaZEkranu(TekstKomorki(lista, w, 2)).value_or(0));
+        suma -= KwotaZEkranu(TekstKomorki(lista, w, 2)).value_or(TKwota());
         lista->removeRow(w);
     }
-    const double suma = static_cast<double>(razem) / 100.0;
     const int ostatni = lista->rowCount() - 1;
     UstawKomorke(lista, ostatni, 0, RazemDoZaplaty);
     UstawKomorke(lista, ostatni, 1, QString());
     UstawKomorke(lista, ostatni, 2, KwotaNaEkran(suma));
 
     const bool pusty = lista->rowCount() <= 2;
-    if (ui->eWplata->isEnabled()) ui->eWplata->setText(KwotaNaEkran(pusty ? 0.0 : suma));
+    if (ui->eWplata->isEnabled()) ui->eWplata->setText(KwotaNaEkran(pusty ? TKwota() : suma));
     if (pusty) {
         for (int w = 0; w < lista->rowCount(); ++w)
             for (int k = 0; k < lista->columnCount(); ++k) UstawKomorke(lista, w, k, QString());
@@ -505,10 +504,12 @@ void TfMain::eWplataExit() {
     if (TekstKomorki(ui->sgWypozyczenie, 0, 0).isEmpty()) return;
     const QString tekst = ui->eWplata->text();
     if (tekst.isEmpty()) return;
-    if (!StawkaZEkranu(tekst)) {
+    // A number too long to be an amount is refused like any other bad text.
+    const std::optional<TKwota> kwota = KwotaZEkranu(tekst);
+    if (!StawkaZEkranu(tekst) || !kwota) {
         Ostrzezenie(NiepoprawnaWartosc);
         ui->eWplata->clear();
         return;
     }
-    ui->eWplata->setText(KwotaNaEkran(*LiczbaZEkranu(tekst)));
+    ui->eWplata->setText(KwotaNaEkran(*kwota));
 }

@@ -24,7 +24,7 @@
 namespace {
 
 // The client's balance and subscriber counter after the undo or the extension.
-QString SaldoILicznikSQL(double saldo, int licznikAb, const QString& klient) {
+QString SaldoILicznikSQL(TKwota saldo, int licznikAb, const QString& klient) {
     return QStringLiteral("update klient set Saldo = ") + KwotaSQL(saldo) +
            QStringLiteral(", licznikAb = ") + QString::number(licznikAb) +
            QStringLiteral(" where id = ") + klient;
@@ -32,8 +32,8 @@ QString SaldoILicznikSQL(double saldo, int licznikAb, const QString& klient) {
 
 // A number in general format with a decimal point, as the return writes a returned
 // rental's unpaid part ("2.5", "0").
-QString LiczbaOgolnaSQL(double liczba) {
-    return LiczbaOgolna(liczba).replace(QLatin1Char(','), QLatin1Char('.'));
+QString LiczbaOgolnaSQL(TKwota kwota) {
+    return LiczbaOgolna(kwota.Zlote()).replace(QLatin1Char(','), QLatin1Char('.'));
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void TfMain::bZwrotClick() {
 }
 
 void TfMain::ZapiszZwrot() {
-    // 1. The returned rows.
+    // The returned rows.
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
     QTableWidget* sg = ui->sgWypozyczenie;
@@ -62,20 +62,21 @@ void TfMain::ZapiszZwrot() {
         dane.RabatKlienta = RabatKlienta;
         dane.Abonament = ui->cbAbonament->isChecked();
         dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
-        dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+        dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
         dane.Wplacono = WplaconoWczesniej;
         dane.Dzisiaj = Dzisiaj();
 
-        // 2. What the balance was charged for all open rentals.
+        // What the balance was charged for all open rentals.
         OtworzSQL(Query1,
                   QStringLiteral("select sum( platnosc ) p, sum( naleznosc ) n from rental where "
                                  "id_klienta = ") +
                       klient + QStringLiteral(" and zwrocono = False"));
         if (Query1.Active() && !Query1.Eof())
-            dane.SumaPlatnosci = Query1.FieldByName(QStringLiteral("P")).AsFloat();
+            dane.SumaPlatnosci =
+                TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("P")).AsFloat());
         Query1.Close();
 
-        // 3. The term of every listed rental.
+        // The term of every listed rental.
         for (const TWierszListy& r : WypozyczeniaNaLiscie) {
             OtworzSQL(Query1,
                       QStringLiteral("select r.dataOD, r.dataDO, r.stawka from rental r where "
@@ -87,7 +88,8 @@ void TfMain::ZapiszZwrot() {
             w.IdFilmu = r.IdFilmu;
             w.Naleznosc = r.Naleznosc;
             if (jest) {
-                w.Stawka = Query1.FieldByName(QStringLiteral("STAWKA")).AsFloat();
+                w.Stawka =
+                    TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("STAWKA")).AsFloat());
                 w.DataDO = Query1.FieldByName(QStringLiteral("DATADO")).AsDate();
                 w.DataOD = Query1.FieldByName(QStringLiteral("DATAOD")).AsDate();
             }
@@ -98,25 +100,25 @@ void TfMain::ZapiszZwrot() {
             dane.Wiersze.push_back(w);
         }
 
-        // 3.6-6. The new charges on screen.
+        // The new charges on screen: every listed row, the total and what was paid.
         const TPrzedZwrotem przed = PrzygotujZwrot(dane);
         for (int i = 0; i < k; ++i) UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
         UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(przed.Razem));  // the total row
         ui->eWplata->setText(KwotaNaEkran(przed.Wplacono));
         if (przed.Nadplata) PokazKomunikatRozliczenia(*przed.Nadplata);
 
-        // 10.-13. The payment.
-        const double wplata = PokazWplate(przed.Wplata);
+        // The payment for the returned rows; a surplus is handed back.
+        const TKwota wplata = PokazWplate(przed.Wplata);
         const TWynikZwrotu wynik = RozliczZwrot(dane, przed, wplata);
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
 
-        // 15. The client.
+        // The client.
         UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
                                QStringLiteral(", Licznik = Licznik + ") +
                                QString::number(wynik.Zwrocone) + QStringLiteral(" where id = ") +
                                klient);
-        // 16. The returned rentals closed, their films on the shelf; the kept ones re-priced.
+        // The returned rentals closed, their films on the shelf; the kept ones re-priced.
         for (const TWierszPoZwrocie& r : wynik.Wiersze) {
             const QString film = QString::number(r.IdFilmu);
             if (r.Zwrocony) {
@@ -144,7 +146,7 @@ void TfMain::ZapiszZwrot() {
 
         return transakcja.Zatwierdz();
     }();
-    // 17.
+    // The operator is told when it is stored; the client is loaded again either way.
     if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
     WczytajKLIENTA();
     ZaznaczPole(ui->eKlientNr);  // ready for the next client
@@ -153,7 +155,7 @@ void TfMain::ZapiszZwrot() {
 // ---------------------------------------------------------------- undo
 
 void TfMain::bCofnijClick() {
-    // 1. The withdrawn rows.
+    // The withdrawn rows.
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
     QTableWidget* sg = ui->sgWypozyczenie;
@@ -165,14 +167,14 @@ void TfMain::bCofnijClick() {
     dane.Ostatni = zakres->second;
     dane.Razem = SumaPlatnosci;
     dane.Wplacono = WplaconoWczesniej;
-    dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
     dane.LicznikAb = LicznikAbKlienta;
     const TWynikWycofania wynik = RozliczWycofanie(dane);
 
     bool zapisano = false;
     {
         TTransakcja transakcja;
-        // 2. The rentals deleted, their films on the shelf.
+        // The rentals deleted, their films on the shelf.
         for (int id : wynik.Wycofane) {
             const QString film = QString::number(id);
             UruchomSQL(Query1, QStringLiteral("delete from rental where id_filmu = ") + film +
@@ -180,19 +182,19 @@ void TfMain::bCofnijClick() {
                                    QStringLiteral(" and zwrocono = False"));
             UruchomSQL(Query1, QStringLiteral("update film set Status = True where id = ") + film);
         }
-        // 3.-6. What stays paid; a surplus is handed back.
+        // What stays paid; a surplus is handed back.
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
         UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(wynik.Razem));  // the total row
-        // 7. The client.
+        // The client.
         UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
-        // 8. The money spread again over the remaining rentals.
+        // The money spread again over the remaining rentals.
         for (const TWierszPoWycofaniu& r : wynik.Pozostale)
             UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
 
         zapisano = transakcja.Zatwierdz();
     }
-    // 9.
+    // The operator is told when it is stored; the client is loaded again either way.
     if (zapisano) {
         LicznikAbKlienta = wynik.LicznikAb;
         Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
@@ -204,15 +206,15 @@ void TfMain::bCofnijClick() {
 // ---------------------------------------------------------------- extension
 
 void TfMain::bPrzedluzenieClick() {
-    // 1. The days.
+    // The days.
     if (!fIloscDni || PokazModalnie(*fIloscDni) != QDialog::Accepted) return;
     const int n = fIloscDni->IloscDni();
-    // 2. The desk's days box shows them; a listed rental is not re-priced as a basket row.
+    // The desk's days box shows them; a listed rental is not re-priced as a basket row.
     {
         const QSignalBlocker blokada(ui->eIleDni);
         ui->eIleDni->setText(QString::number(n));
     }
-    // 3. The extended rows.
+    // The extended rows.
     const auto zakres = WybierzWiersze();
     if (!zakres) return;
     QTableWidget* sg = ui->sgWypozyczenie;
@@ -230,13 +232,13 @@ void TfMain::bPrzedluzenieClick() {
         dane.Dzisiaj = Dzisiaj();
         dane.Razem = SumaPlatnosci;
         dane.Wplacono = WplaconoWczesniej;
-        dane.Saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+        dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
         dane.Abonament = ui->cbAbonament->isChecked();
         dane.LicznikAb = LicznikAbKlienta;
         dane.Ustawienia = UstawieniaProgramu();
         dane.RabatKlienta = RabatKlienta;
 
-        // 5. One start date prices every extended row: that of the first open rental.
+        // One start date prices every extended row: that of the first open rental.
         OtworzSQL(Query1, QStringLiteral("select dataOD from rental where Id_klienta = ") + klient +
                               QStringLiteral(" and zwrocono = False"));
         const bool jest = Query1.Active() && !Query1.Eof();
@@ -244,7 +246,7 @@ void TfMain::bPrzedluzenieClick() {
         Query1.Close();
         if (!jest) return false;
 
-        // 6.-7. The new due date and charges.
+        // The new due date and charges.
         const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(dane);
         for (int i = 0; i < static_cast<int>(dane.Wiersze.size()); ++i) {
             UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
@@ -258,21 +260,21 @@ void TfMain::bPrzedluzenieClick() {
                                    QStringLiteral(" and zwrocono = False"));
         }
 
-        // 8.-9. The payment; a surplus is handed back.
-        const double wplata = PokazWplate(przed.Wplata);
+        // The payment; a surplus is handed back.
+        const TKwota wplata = PokazWplate(przed.Wplata);
         const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(dane, przed, wplata);
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
 
-        // 10. The client.
+        // The client.
         UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
-        // 11. What was paid, spread over every listed rental.
+        // What was paid, spread over every listed rental.
         for (const TWierszPoPrzedluzeniu& r : wynik.Wiersze)
             UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
 
         licznik = wynik.LicznikAb;
         return transakcja.Zatwierdz();
     }();
-    // 12.
+    // The operator is told when it is stored; the client is loaded again either way.
     if (zapisano) {
         LicznikAbKlienta = licznik;
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));

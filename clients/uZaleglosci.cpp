@@ -23,7 +23,7 @@ constexpr int IloscKolumn = 6;
 
 struct TLinia {
     QString Tytul, DataOD, DataZwrotu;
-    double Naleznosc = 0;
+    TKwota Naleznosc;
     qint64 IdFilmu = 0;
 };
 
@@ -100,7 +100,7 @@ void TfZaleglosci::FormShow() {
             l.DataOD = DataDluga(Query1.FieldByName(QStringLiteral("DATAOD")).AsDate());
             l.DataZwrotu = DataDluga(Query1.FieldByName(QStringLiteral("DATAZWROTU")).AsDate());
             l.Naleznosc =
-                ZaokraglijDoGroszy(Query1.FieldByName(QStringLiteral("PLATNOSC1")).AsFloat());
+                TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("PLATNOSC1")).AsFloat());
             l.IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsLargeInt();
             linie.push_back(l);
         }
@@ -111,7 +111,7 @@ void TfZaleglosci::FormShow() {
     const int n = static_cast<int>(linie.size());
     sg->clearContents();
     sg->setRowCount(n + 2);
-    std::vector<double> kwoty;
+    std::vector<TKwota> kwoty;
     for (int w = 0; w < n; ++w) {
         const TLinia& l = linie[static_cast<size_t>(w)];
         UstawKomorke(sg, w, KolTytul, l.Tytul);
@@ -125,7 +125,7 @@ void TfZaleglosci::FormShow() {
     UstawKomorke(sg, n, KolTytul, QString(47, '='));
     for (int k = KolDataOD; k <= KolNaleznosc; ++k) UstawKomorke(sg, n, k, QString(16, '='));
     UstawKomorke(sg, n + 1, KolTytul, QStringLiteral("Razem do zapłaty"));
-    UstawKomorke(sg, n + 1, KolNaleznosc, KwotaNaEkran(SumaKwot(kwoty)));
+    UstawKomorke(sg, n + 1, KolNaleznosc, KwotaNaEkran(Suma(kwoty)));
     for (int k = KolDataOD; k < KolNaleznosc; ++k) UstawKomorke(sg, n + 1, k, QString());
     for (int k = KolIdFilmu; k < IloscKolumn; ++k) {
         UstawKomorke(sg, n, k, QString());
@@ -140,26 +140,27 @@ int TfZaleglosci::IloscWierszy() const {
     return std::max(0, ui->sgZaleglosci->rowCount() - 2);
 }
 
-double TfZaleglosci::KwotaKomorki(int wiersz) const {
+TKwota TfZaleglosci::KwotaKomorki(int wiersz) const {
     const QTableWidgetItem* komorka = ui->sgZaleglosci->item(wiersz, KolNaleznosc);
-    return komorka ? LiczbaZEkranu(komorka->text()).value_or(0) : 0;
+    return komorka ? KwotaZEkranu(komorka->text()).value_or(TKwota()) : TKwota();
 }
 
 void TfZaleglosci::bWplataClick() {
     if (!fWplata) return;
     QTableWidget* sg = ui->sgZaleglosci;
     const int n = IloscWierszy();
-    const double naleznosc = KwotaKomorki(n + 1);
+    const TKwota naleznosc = KwotaKomorki(n + 1);
 
     const TPropozycjaWplaty propozycja = WplataZaleglosci(naleznosc);
-    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
+    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota.Zlote());
     if (PokazModalnie(*fWplata) != QDialog::Accepted) return;
 
-    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(naleznosc, fWplata->Kwota());
+    const TOcenaWplatyZaleglosci ocena =
+        OcenWplateZaleglosci(naleznosc, TKwota::ZeZlotych(fWplata->Kwota()));
     if (ocena.Nadplata) PokazKomunikatRozliczenia(*ocena.Nadplata);
     if (ocena.Pytaj && !Pytanie(ocena.Pytanie, false)) return;
 
-    std::vector<double> zaleglosci;
+    std::vector<TKwota> zaleglosci;
     for (int w = 0; w < n; ++w) zaleglosci.push_back(KwotaKomorki(w));
     const TWynikZaleglosci wynik = RozliczZaleglosci(zaleglosci, ocena.Wplata);
 
@@ -169,7 +170,7 @@ void TfZaleglosci::bWplataClick() {
                            KwotaSQL(wynik.ZmianaSalda) + QStringLiteral(" where ID = ") +
                            QString::number(IdKlienta));
     for (int w = 0; w < n; ++w) {
-        const double x = wynik.Zaleglosci[static_cast<size_t>(w)];
+        const TKwota x = wynik.Zaleglosci[static_cast<size_t>(w)];
         UruchomSQL(Query1, QStringLiteral("update rental set platnosc1 = ") + KwotaSQL(x) +
                                QStringLiteral(" where id_klienta = ") + QString::number(IdKlienta) +
                                QStringLiteral(" and id_filmu = ") +

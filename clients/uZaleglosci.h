@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "store/Kwota.h"
 #include "store/TQuery.h"
 
 namespace Ui {
@@ -37,7 +38,7 @@ private:
     void bWplataClick();
     void UstawSzerokosciKolumn();
     int IloscWierszy() const;  // the rentals listed (rows before the separator)
-    double KwotaKomorki(int wiersz) const;
+    TKwota KwotaKomorki(int wiersz) const;
 
     std::unique_ptr<Ui::TfZaleglosci> ui;
     TQuery Query1;

@@ -3,8 +3,6 @@
 #include <cfenv>
 #include <cmath>
 
-#include "store/Formaty.h"
-
 double ZaokraglijDoParzystej(double liczba) {
     const int tryb = std::fegetround();
     std::fesetround(FE_TONEAREST);
@@ -26,7 +24,7 @@ int DzienTygodnia(const QDate& data) {
 }
 
 double WspolczynnikRabatu(int rabatKlienta) {
-    return ZaokraglijDoGroszy((100.0 - rabatKlienta) / 100.0);
+    return (100 - rabatKlienta) / 100.0;
 }
 
 namespace {
@@ -98,8 +96,14 @@ int LicznikWierszaKoszyka(int licznik, int liczbaWierszy, int indeks) {
     return licznik - (liczbaWierszy - 1 - indeks);
 }
 
-double SumaKwot(const std::vector<double>& kwoty) {
-    qint64 grosze = 0;
-    for (double k : kwoty) grosze += Grosze(k);
-    return static_cast<double>(grosze) / 100.0;
+TKwota SumaKwot(const std::vector<double>& ceny) {
+    TKwota suma;
+    for (double c : ceny) suma += TKwota::ZeZlotych(c);
+    return suma;
+}
+
+TKwota Suma(const std::vector<TKwota>& kwoty) {
+    TKwota suma;
+    for (TKwota k : kwoty) suma += k;
+    return suma;
 }

@@ -10,7 +10,7 @@
 //   return        CenaWypozyczenia kinds 1, 2 and 4 and CenaAbonenta (uRozliczenieZwrotu)
 //   extension     kind 1 or CenaAbonenta from the start date (uRozliczeniePrzedluzenia)
 //
-// Results are unrounded złoty; the desk shows and stores them rounded to the grosz, and a
+// Results are unrounded złoty; a price becomes an amount with TKwota::ZeZlotych, and a
 // list's total is the sum of its rounded row prices (SumaKwot).
 #pragma once
 
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "settings/Ustawienia.h"
+#include "store/Kwota.h"
 
 // Kinds of CenaWypozyczenia.
 enum TRodzajCeny {
@@ -59,4 +60,5 @@ double CenaWKoszyku(const TUstawienia& u, int rabatKlienta, bool abonent, int li
 int LicznikWierszaKoszyka(int licznik, int liczbaWierszy, int indeks);
 
 // The total of a list: the sum of its row prices each rounded to the grosz.
-double SumaKwot(const std::vector<double>& kwoty);
+TKwota SumaKwot(const std::vector<double>& ceny);
+TKwota Suma(const std::vector<TKwota>& kwoty);

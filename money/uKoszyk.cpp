@@ -1,7 +1,5 @@
 #include "money/uKoszyk.h"
 
-#include <vector>
-
 #include "money/uCennik.h"
 #include "store/Formaty.h"
 
@@ -48,21 +46,20 @@ std::optional<double> StawkaZEkranu(const QString& tekst) {
     return LiczbaZEkranu(tekst);
 }
 
-double SumaCenZEkranu(const QStringList& ceny) {
-    std::vector<double> kwoty;
-    kwoty.reserve(static_cast<size_t>(ceny.size()));
-    for (const QString& c : ceny) kwoty.push_back(LiczbaZEkranu(c).value_or(0));
-    return SumaKwot(kwoty);
+TKwota SumaCenZEkranu(const QStringList& ceny) {
+    TKwota suma;
+    for (const QString& c : ceny) suma += KwotaZEkranu(c).value_or(TKwota());
+    return suma;
 }
 
-TWplataKoszyka WplataPoDodaniu(bool abonent, bool wplataWlaczona, double suma, double wplacono) {
+TWplataKoszyka WplataPoDodaniu(bool abonent, bool wplataWlaczona, TKwota suma, TKwota wplacono) {
     if (wplataWlaczona) {
-        const double wplata = abonent ? 0.0 : suma;
-        return {wplata, abonent ? ZaokraglijDoGroszy(suma - wplata) : suma};
+        // The total cell shows the whole sum either way.
+        return {abonent ? TKwota() : suma, suma};
     }
-    return {std::nullopt, ZaokraglijDoGroszy(suma - wplacono)};
+    return {std::nullopt, suma - wplacono};
 }
 
-double RazemPoZmianie(bool wplataWlaczona, double suma, double wplacono) {
-    return wplataWlaczona ? suma : ZaokraglijDoGroszy(suma - wplacono);
+TKwota RazemPoZmianie(bool wplataWlaczona, TKwota suma, TKwota wplacono) {
+    return wplataWlaczona ? suma : suma - wplacono;
 }

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "store/Kwota.h"
+
 // A client's surname and first name as read from the pick-list entry "surname first".
 struct TNazwaKlienta {
     QString nazwisko;
@@ -46,16 +48,16 @@ std::optional<double> StawkaZEkranu(const QString& tekst);
 
 // The sum of prices shown as screen amounts, each counted to the grosz; an unreadable
 // text counts as 0.
-double SumaCenZEkranu(const QStringList& ceny);
+TKwota SumaCenZEkranu(const QStringList& ceny);
 
 // The paid field and the total cell after a film was added. A subscriber's rentals go to
 // the balance, so the proposed payment is 0,00; a regular client's is the total. With
 // the paid field disabled (open rentals listed) it holds what was paid before, and the
 // total cell shows what is still owed.
 struct TWplataKoszyka {
-    std::optional<double> wplata;  // the new paid amount, when the field is rewritten
-    double razem = 0;              // the total cell
+    std::optional<TKwota> wplata;  // the new paid amount, when the field is rewritten
+    TKwota razem;                  // the total cell
 };
-TWplataKoszyka WplataPoDodaniu(bool abonent, bool wplataWlaczona, double suma, double wplacono);
+TWplataKoszyka WplataPoDodaniu(bool abonent, bool wplataWlaczona, TKwota suma, TKwota wplacono);
 // The total cell after a row was re-priced; the paid field is left as it is.
-double RazemPoZmianie(bool wplataWlaczona, double suma, double wplacono);
+TKwota RazemPoZmianie(bool wplataWlaczona, TKwota suma, TKwota wplacono);

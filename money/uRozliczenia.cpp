@@ -4,7 +4,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 
-TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, double nadwyzka,
+TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, TKwota nadwyzka,
                                         const QString& poKwocie, TRodzajKomunikatu rodzaj) {
     return {naglowek + NowaLinia + QStringLiteral("Do zwrotu ") + KwotaNaEkran(nadwyzka) + poKwocie,
             rodzaj, nadwyzka};
@@ -24,14 +24,14 @@ void PokazKomunikatRozliczenia(const TKomunikatRozliczenia& komunikat) {
     }
 }
 
-double RozlozNaNaleznosc(double& pieniadze, double naleznosc) {
-    if (KwotaDodatnia(naleznosc - pieniadze)) {
-        const double niezaplacone = ZaokraglijDoGroszy(naleznosc - pieniadze);
-        pieniadze = 0;
+TKwota RozlozNaNaleznosc(TKwota& pieniadze, TKwota naleznosc) {
+    if (naleznosc > pieniadze) {
+        const TKwota niezaplacone = naleznosc - pieniadze;
+        pieniadze = TKwota();
         return niezaplacone;
     }
-    pieniadze = ZaokraglijDoGroszy(pieniadze - naleznosc);
-    return 0;
+    pieniadze -= naleznosc;
+    return TKwota();
 }
 
 // ---------------------------------------------------------------- open rentals
@@ -39,20 +39,19 @@ double RozlozNaNaleznosc(double& pieniadze, double naleznosc) {
 TWykazOtwartych PodsumujOtwarte(const std::vector<TOtwarteWypozyczenie>& wiersze,
                                 const QDate& dzisiaj) {
     TWykazOtwartych w;
-    std::vector<double> naleznosci, platnosci;
+    TKwota naleznosci;
     for (const TOtwarteWypozyczenie& r : wiersze) {
         TWierszOtwarty wiersz;
-        wiersz.Naleznosc = ZaokraglijDoGroszy(r.Naleznosc);
+        wiersz.Naleznosc = r.Naleznosc;
         wiersz.IloscDni = LiczbaDni(r.DataOD, r.DataDO);
-        wiersz.Stawka = ZaokraglijDoGroszy(r.Stawka.value_or(r.StawkaFilmu));
+        wiersz.Stawka = r.Stawka.value_or(r.StawkaFilmu);
         w.Wiersze.push_back(wiersz);
-        naleznosci.push_back(wiersz.Naleznosc);
-        platnosci.push_back(r.Platnosc);
+        naleznosci += wiersz.Naleznosc;
+        w.SumaPlatnosci += r.Platnosc;
         w.PoTerminie = r.DataDO.isValid() && dzisiaj > r.DataDO;
     }
-    w.SumaPlatnosci = SumaKwot(platnosci);
     w.Razem = w.SumaPlatnosci;
-    w.Wplacono = ZaokraglijDoGroszy(SumaKwot(naleznosci) - w.SumaPlatnosci);
+    w.Wplacono = naleznosci - w.SumaPlatnosci;
     w.WplaconoWczesniej = w.Wplacono;
     return w;
 }
@@ -61,70 +60,70 @@ TWykazOtwartych PodsumujOtwarte(const std::vector<TOtwarteWypozyczenie>& wiersze
 
 TPrzedWypozyczeniem PrzygotujWypozyczenie(const TDaneWypozyczenia& dane) {
     TPrzedWypozyczeniem p;
-    double s = ZaokraglijDoGroszy(dane.Saldo);
-    double d = ZaokraglijDoGroszy(dane.Razem);
+    TKwota saldo = dane.Saldo;
+    TKwota doZaplaty = dane.Razem;
     // A regular client's credit is spent first; a subscriber's balance never is.
-    if (KwotaDodatnia(s) && !dane.Abonament) {
-        if (KwotaDodatnia(s - d)) {
-            s = ZaokraglijDoGroszy(s - d);
-            d = 0;
+    if (saldo.Dodatnia() && !dane.Abonament) {
+        if (saldo > doZaplaty) {
+            saldo -= doZaplaty;
+            doZaplaty = TKwota();
         } else {
-            d = ZaokraglijDoGroszy(d - s);
-            s = 0;
+            doZaplaty -= saldo;
+            saldo = TKwota();
         }
         p.ZapiszSaldo = true;
     }
-    p.Saldo = s;
-    p.DoZaplaty = d;
-    if (!KwotaZerowa(d)) {
+    p.Saldo = saldo;
+    p.DoZaplaty = doZaplaty;
+    if (!doZaplaty.Zero()) {
         p.Wplata.Pokaz = true;
         p.Wplata.Etykieta = QStringLiteral("Pobrano:");
-        p.Wplata.Kwota = dane.Abonament ? 0 : d;
+        p.Wplata.Kwota = dane.Abonament ? TKwota() : doZaplaty;
     }
     return p;
 }
 
 TWynikWypozyczenia RozliczWypozyczenie(const TDaneWypozyczenia& dane,
-                                       const TPrzedWypozyczeniem& przed, double pobrano) {
+                                       const TPrzedWypozyczeniem& przed, TKwota pobrano) {
     TWynikWypozyczenia w;
-    const double razem = ZaokraglijDoGroszy(dane.Razem);
-    const double wczesniej = ZaokraglijDoGroszy(dane.WplaconoWczesniej);
-    const double a = przed.Wplata.Pokaz ? ZaokraglijDoGroszy(pobrano) : 0;
+    const TKwota razem = dane.Razem;
+    const TKwota wczesniej = dane.WplaconoWczesniej;
+    const TKwota pobranoTeraz = przed.Wplata.Pokaz ? pobrano : TKwota();
 
     // eWplata: the money taken (added to what the listing had paid), then the part of
     // the total that the credit paid.
-    const double wplata = dane.TrybZwrot ? ZaokraglijDoGroszy(dane.Wplata) + a : a;
-    w.Wplata = ZaokraglijDoGroszy(wplata + razem - przed.DoZaplaty);
+    const TKwota wplata = dane.TrybZwrot ? dane.Wplata + pobranoTeraz : pobranoTeraz;
+    w.Wplata = wplata + razem - przed.DoZaplaty;
 
-    double saldo = przed.Saldo;
+    TKwota saldo = przed.Saldo;
     // An invalid end date never ends a subscription: the zeroing of the balance is
     // done only on a known past date.
     if (dane.Abonament && dane.AbonamentDo.isValid() && dane.AbonamentDo < dane.Dzien) {
         w.KoniecAbonamentu = TKomunikatRozliczenia{
             QStringLiteral("Upłynął termin ważności abonamentu.") + NowaLinia +
                 QStringLiteral("Saldo klienta zostanie wyzerowane."),
-            TRodzajKomunikatu::Informacja, 0};
-        saldo = 0;
+            TRodzajKomunikatu::Informacja, TKwota()};
+        saldo = TKwota();
     }
 
-    double p = razem;  // what is to be paid, later the part left unpaid
-    double pieniadze = ZaokraglijDoGroszy(w.Wplata - wczesniej);  // the money taken now
-    if (!KwotaDodatnia(pieniadze - p)) {
-        p = ZaokraglijDoGroszy(p - pieniadze);
-    } else if (!KwotaZerowa(pieniadze)) {
-        const double nadwyzka = ZaokraglijDoGroszy(pieniadze - p);
-        w.Nadplata = KomunikatNadplaty(QStringLiteral("Pobrano za wysoką kwotę."), nadwyzka,
-                                       QStringLiteral("zł."), TRodzajKomunikatu::Ostrzezenie);
-        pieniadze = p;
-        p = 0;
+    TKwota nieoplacone = razem;               // what is to be paid, later left unpaid
+    TKwota pieniadze = w.Wplata - wczesniej;  // the money taken now
+    if (pieniadze <= nieoplacone) {
+        nieoplacone -= pieniadze;
+    } else if (!pieniadze.Zero()) {
+        w.Nadplata =
+            KomunikatNadplaty(QStringLiteral("Pobrano za wysoką kwotę."), pieniadze - nieoplacone,
+                              QStringLiteral("zł."), TRodzajKomunikatu::Ostrzezenie);
+        pieniadze = nieoplacone;
+        nieoplacone = TKwota();
     }
-    pieniadze = ZaokraglijDoGroszy(pieniadze + wczesniej);
+    pieniadze += wczesniej;
 
     for (const TWierszListy& r : dane.Wiersze) {
         TWierszWypozyczenia wiersz;
         wiersz.IdFilmu = r.IdFilmu;
-        wiersz.Naleznosc = ZaokraglijDoGroszy(r.Naleznosc);
-        wiersz.Stawka = ZaokraglijDoGroszy(r.Stawka);
+        wiersz.Naleznosc = r.Naleznosc;
+        wiersz.Stawka = r.Stawka;
         wiersz.Platnosc = RozlozNaNaleznosc(pieniadze, wiersz.Naleznosc);
         wiersz.DataOD = dane.Dzien;
         wiersz.DataDO = dane.Dzien.addDays(r.IloscDni);
@@ -132,9 +131,9 @@ TWynikWypozyczenia RozliczWypozyczenie(const TDaneWypozyczenia& dane,
     }
 
     // In mode Zwrot the listed rentals' unpaid parts were charged when they were rented
-    // and are part of p again.
-    w.ZmianaSalda = dane.TrybZwrot ? ZaokraglijDoGroszy(dane.SumaPlatnosci - p) : -p;
-    w.NoweSaldo = ZaokraglijDoGroszy(saldo + w.ZmianaSalda);
+    // and are part of what is unpaid again.
+    w.ZmianaSalda = dane.TrybZwrot ? dane.SumaPlatnosci - nieoplacone : -nieoplacone;
+    w.NoweSaldo = saldo + w.ZmianaSalda;
     w.LicznikAb = dane.LicznikAb;
     return w;
 }

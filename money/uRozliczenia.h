@@ -18,16 +18,18 @@
 //   arrears                  dialog "Do zapłaty:" -> OcenWplateZaleglosci -> question
 //                            -> RozliczZaleglosci               (uRozliczenieZaleglosci.h)
 //
-// Money is floating-point złoty, compared at grosz precision (KwotyRowne, KwotaZerowa):
-// a residue below half a grosz never shows as an amount, a debt or an overpayment.
-// Every amount a result holds is already rounded to the grosz; the desk writes it with
-// KwotaNaEkran on screen and KwotaSQL in statements.
+// Money is TKwota, whole grosze, so sums and comparisons are exact. The desk makes the
+// inputs from the store's REAL and the list's cells with TKwota::ZeZlotych and
+// KwotaZEkranu, and writes the results with KwotaNaEkran on screen and KwotaSQL in
+// statements.
 #pragma once
 
 #include <QDate>
 #include <QString>
 #include <optional>
 #include <vector>
+
+#include "store/Kwota.h"
 
 // The line break inside a message box's text.
 inline const QString NowaLinia = QStringLiteral("\n");
@@ -42,49 +44,49 @@ enum class TRodzajKomunikatu {
 struct TKomunikatRozliczenia {
     QString Tekst;
     TRodzajKomunikatu Rodzaj = TRodzajKomunikatu::Informacja;
-    double Kwota = 0;
+    TKwota Kwota;
 };
 // Shows the message through the interaction layer.
 void PokazKomunikatRozliczenia(const TKomunikatRozliczenia& komunikat);
 // A surplus handed back: the heading, a line break, "Do zwrotu " and the amount followed by
 // the ending the operation uses ("zł.", " zł.", "zł" or nothing).
-TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, double nadwyzka,
+TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, TKwota nadwyzka,
                                         const QString& poKwocie, TRodzajKomunikatu rodzaj);
 
 // What the payment dialog is to show: its label (UstawKwote's caption) and the amount.
 struct TPropozycjaWplaty {
     bool Pokaz = false;  // false: no dialog, the amount paid is 0
     QString Etykieta;
-    double Kwota = 0;
+    TKwota Kwota;
 };
 
 // Spreads money over one charge: what the money does not cover is returned as unpaid
 // and the money left is lowered by what it covered.
-double RozlozNaNaleznosc(double& pieniadze, double naleznosc);
+TKwota RozlozNaNaleznosc(TKwota& pieniadze, TKwota naleznosc);
 
 // ---------------------------------------------------------------- open rentals
 
 struct TOtwarteWypozyczenie {
-    double Naleznosc = 0;  // naleznosc
-    double Platnosc = 0;   // platnosc, the unpaid part
+    TKwota Naleznosc;  // naleznosc
+    TKwota Platnosc;   // platnosc, the unpaid part
     QDate DataOD, DataDO;
-    std::optional<double> Stawka;  // the rental's stawka; empty on rentals older than it
-    double StawkaFilmu = 0;        // the film's current Stawka
+    std::optional<TKwota> Stawka;  // the rental's stawka; empty on rentals older than it
+    TKwota StawkaFilmu;            // the film's current Stawka
 };
 
 struct TWierszOtwarty {
-    double Naleznosc = 0;  // column 2
-    int IloscDni = 0;      // column 4: dataDO - dataOD
-    double Stawka = 0;     // column 5: the rental's rate, or the film's when it has none
+    TKwota Naleznosc;  // column 2
+    int IloscDni = 0;  // column 4: dataDO - dataOD
+    TKwota Stawka;     // column 5: the rental's rate, or the film's when it has none
 };
 
 struct TWykazOtwartych {
     std::vector<TWierszOtwarty> Wiersze;
-    double Razem = 0;              // total row: the sum of platnosc
-    double Wplacono = 0;           // eWplata: charges as shown less the unpaid parts
-    double SumaPlatnosci = 0;      // desk field SumaPlatnosci
-    double WplaconoWczesniej = 0;  // desk field WplaconoWczesniej
-    bool PoTerminie = false;       // today is later than the last listed row's due date
+    TKwota Razem;              // total row: the sum of platnosc
+    TKwota Wplacono;           // eWplata: charges as shown less the unpaid parts
+    TKwota SumaPlatnosci;      // desk field SumaPlatnosci
+    TKwota WplaconoWczesniej;  // desk field WplaconoWczesniej
+    bool PoTerminie = false;   // today is later than the last listed row's due date
 };
 
 // The sums of a client's open rentals as the desk lists them, in the store's order.
@@ -96,20 +98,20 @@ TWykazOtwartych PodsumujOtwarte(const std::vector<TOtwarteWypozyczenie>& wiersze
 // A film row of the desk's list: basket rows and, in mode Zwrot, the listed open
 // rentals (the commit), or the listed open rentals (undo, extension).
 struct TWierszListy {
-    int IdFilmu = 0;       // column 3
-    double Naleznosc = 0;  // column 2: the charge as shown
-    int IloscDni = 0;      // column 4
-    double Stawka = 0;     // column 5
+    int IdFilmu = 0;   // column 3
+    TKwota Naleznosc;  // column 2: the charge as shown
+    int IloscDni = 0;  // column 4
+    TKwota Stawka;     // column 5
 };
 
 struct TDaneWypozyczenia {
     std::vector<TWierszListy> Wiersze;  // film rows in list order
-    double Razem = 0;                   // the total cell
-    double Saldo = 0;                   // eSaldo
-    double Wplata = 0;         // eWplata before the commit (mode Zwrot: paid on the listing)
-    bool TrybZwrot = false;    // eWplata disabled: the list began with open rentals
-    double SumaPlatnosci = 0;  // desk fields of the listing (0 in Wypozyczanie)
-    double WplaconoWczesniej = 0;
+    TKwota Razem;                       // the total cell
+    TKwota Saldo;                       // eSaldo
+    TKwota Wplata;           // eWplata before the commit (mode Zwrot: paid on the listing)
+    bool TrybZwrot = false;  // eWplata disabled: the list began with open rentals
+    TKwota SumaPlatnosci;    // desk fields of the listing (0 in Wypozyczanie)
+    TKwota WplaconoWczesniej;
     bool Abonament = false;  // cbAbonament
     QDate AbonamentDo;       // eAbonamentDO
     int LicznikAb = 0;       // LicznikAbKlienta, already raised by the basket
@@ -119,22 +121,22 @@ struct TDaneWypozyczenia {
 // Before the payment dialog: a regular client's credit is spent on the total.
 struct TPrzedWypozyczeniem {
     bool ZapiszSaldo = false;  // run "update klient set Saldo = " Saldo
-    double Saldo = 0;          // the balance after the credit
-    double DoZaplaty = 0;      // what the credit leaves to pay
+    TKwota Saldo;              // the balance after the credit
+    TKwota DoZaplaty;          // what the credit leaves to pay
     TPropozycjaWplaty Wplata;  // "Pobrano:" with DoZaplaty, or 0,00 for a subscriber
 };
 TPrzedWypozyczeniem PrzygotujWypozyczenie(const TDaneWypozyczenia& dane);
 
 struct TWierszWypozyczenia {
     int IdFilmu = 0;
-    double Naleznosc = 0;  // naleznosc: the charge of the row
-    double Stawka = 0;
-    double Platnosc = 0;   // platnosc: the part the money taken does not cover
+    TKwota Naleznosc;  // naleznosc: the charge of the row
+    TKwota Stawka;
+    TKwota Platnosc;       // platnosc: the part the money taken does not cover
     QDate DataOD, DataDO;  // for a new row: the rental date and the due date
 };
 
 struct TWynikWypozyczenia {
-    double Wplata = 0;  // the amount eWplata shows after the dialog and the credit
+    TKwota Wplata;  // the amount eWplata shows after the dialog and the credit
     // When set: show it, run "update klient set Abonament = False, Saldo = 0" and
     // uncheck cbAbonament, before anything else is written.
     std::optional<TKomunikatRozliczenia> KoniecAbonamentu;
@@ -142,10 +144,10 @@ struct TWynikWypozyczenia {
     // Rows in list order: a row without an open rental is inserted, one with an open
     // rental gets its platnosc updated.
     std::vector<TWierszWypozyczenia> Wiersze;
-    double ZmianaSalda = 0;  // "Saldo = Saldo + " ZmianaSalda; also the new SumaPlatnosci
-    double NoweSaldo = 0;    // the balance the client ends with
-    int LicznikAb = 0;       // LicznikAb written with the change
+    TKwota ZmianaSalda;  // "Saldo = Saldo + " ZmianaSalda; also the new SumaPlatnosci
+    TKwota NoweSaldo;    // the balance the client ends with
+    int LicznikAb = 0;   // LicznikAb written with the change
 };
 // After the dialog: pobrano is the dialog's Kwota (0 when it was not shown or declined).
 TWynikWypozyczenia RozliczWypozyczenie(const TDaneWypozyczenia& dane,
-                                       const TPrzedWypozyczeniem& przed, double pobrano);
+                                       const TPrzedWypozyczeniem& przed, TKwota pobrano);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "money/uCennik.h"
-#include "store/Formaty.h"
 
 namespace {
 
@@ -15,56 +14,57 @@ bool Przedluzany(const TDanePrzedluzenia& d, int i) {
 
 TPrzedPrzedluzeniem PrzygotujPrzedluzenie(const TDanePrzedluzenia& dane) {
     TPrzedPrzedluzeniem p;
-    const double u = ZaokraglijDoGroszy(dane.Razem);
-    const double w = ZaokraglijDoGroszy(dane.Wplacono);
-    p.Saldo = ZaokraglijDoGroszy(dane.Saldo + u);
+    const TKwota nieoplacone = dane.Razem;
+    const TKwota wplacono = dane.Wplacono;
+    p.Saldo = dane.Saldo + nieoplacone;
     int licznik = dane.LicznikAb - std::max(dane.Ostatni - dane.Pierwszy + 1, 0);
-    double c = w + u;
+    TKwota naleznosci = wplacono + nieoplacone;  // the charges of all listed rows
     p.DataDO = dane.Dzisiaj.addDays(dane.IloscDni);
     for (int i = 0; i < static_cast<int>(dane.Wiersze.size()); ++i) {
         const TWierszListy& r = dane.Wiersze[i];
-        double naleznosc = ZaokraglijDoGroszy(r.Naleznosc);
+        TKwota naleznosc = r.Naleznosc;
         if (Przedluzany(dane, i)) {
-            c -= naleznosc;
+            naleznosci -= naleznosc;
             ++licznik;
             // The whole rental from its start to the new due date, as one rental.
+            const double stawka = r.Stawka.Zlote();
             const double cena = dane.Abonament
                                     ? CenaAbonenta(dane.Ustawienia, dane.RabatKlienta, licznik,
-                                                   r.Stawka, dane.DataOD, p.DataDO)
+                                                   stawka, dane.DataOD, p.DataDO)
                                     : CenaWypozyczenia(dane.Ustawienia, dane.RabatKlienta,
-                                                       CenaNajmu, r.Stawka, dane.DataOD, p.DataDO);
-            naleznosc = ZaokraglijDoGroszy(cena);
-            c += naleznosc;
+                                                       CenaNajmu, stawka, dane.DataOD, p.DataDO);
+            naleznosc = TKwota::ZeZlotych(cena);
+            naleznosci += naleznosc;
         }
         p.Naleznosci.push_back(naleznosc);
     }
-    p.Naleznosc = ZaokraglijDoGroszy(c);
+    p.Naleznosc = naleznosci;
     p.LicznikAb = licznik;
     if (!dane.Abonament) {
         p.Wplata.Pokaz = true;
         p.Wplata.Etykieta = QStringLiteral("Dopłacono:");
-        p.Wplata.Kwota = std::max(ZaokraglijDoGroszy(p.Naleznosc - w), 0.0);
+        p.Wplata.Kwota = NieUjemna(p.Naleznosc - wplacono);
     }
     return p;
 }
 
 TWynikPrzedluzenia RozliczPrzedluzenie(const TDanePrzedluzenia& dane,
-                                       const TPrzedPrzedluzeniem& przed, double wplata) {
+                                       const TPrzedPrzedluzeniem& przed, TKwota wplata) {
     TWynikPrzedluzenia w;
-    const double c = przed.Naleznosc;
-    double p = ZaokraglijDoGroszy(dane.Wplacono);
-    if (przed.Wplata.Pokaz) p = ZaokraglijDoGroszy(p + std::max(wplata, 0.0));
-    w.Zaplacono = p;
+    const TKwota naleznosc = przed.Naleznosc;
+    TKwota zaplacono = dane.Wplacono;
+    if (przed.Wplata.Pokaz) zaplacono += NieUjemna(wplata);
+    w.Zaplacono = zaplacono;
 
-    double niezaplacone = 0;
-    if (KwotaDodatnia(p - c)) {
-        const double nadwyzka = ZaokraglijDoGroszy(p - c);
-        w.Nadplata = KomunikatNadplaty(QStringLiteral("Pobrano za wysoką kwotę."), nadwyzka,
-                                       QStringLiteral("zł"), TRodzajKomunikatu::Uwaga);
+    TKwota niezaplacone;
+    if (zaplacono > naleznosc) {
+        w.Nadplata =
+            KomunikatNadplaty(QStringLiteral("Pobrano za wysoką kwotę."), zaplacono - naleznosc,
+                              QStringLiteral("zł"), TRodzajKomunikatu::Uwaga);
     } else {
-        niezaplacone = ZaokraglijDoGroszy(c - p);
+        niezaplacone = naleznosc - zaplacono;
     }
-    w.Saldo = ZaokraglijDoGroszy(przed.Saldo - niezaplacone);
+    w.Saldo = przed.Saldo - niezaplacone;
     w.LicznikAb = przed.LicznikAb;
 
     // What was paid is spread over all listed rows, extended or not.
@@ -73,7 +73,7 @@ TWynikPrzedluzenia RozliczPrzedluzenie(const TDanePrzedluzenia& dane,
         r.IdFilmu = dane.Wiersze[i].IdFilmu;
         r.Przedluzony = Przedluzany(dane, i);
         r.Naleznosc = przed.Naleznosci[i];
-        r.Platnosc = RozlozNaNaleznosc(p, r.Naleznosc);
+        r.Platnosc = RozlozNaNaleznosc(zaplacono, r.Naleznosc);
         w.Wiersze.push_back(r);
     }
     return w;

@@ -30,9 +30,9 @@ struct TDanePrzedluzenia {
     int IloscDni = 0;  // N from the days dialog
     QDate DataOD;      // the start date every extended row is priced from
     QDate Dzisiaj;
-    double Razem = 0;        // SumaPlatnosci: unpaid on the listed rentals
-    double Wplacono = 0;     // WplaconoWczesniej: paid on the listed rentals
-    double Saldo = 0;        // eSaldo
+    TKwota Razem;            // SumaPlatnosci: unpaid on the listed rentals
+    TKwota Wplacono;         // WplaconoWczesniej: paid on the listed rentals
+    TKwota Saldo;            // eSaldo
     bool Abonament = false;  // cbAbonament
     int LicznikAb = 0;       // LicznikAbKlienta
     TUstawienia Ustawienia;
@@ -41,9 +41,9 @@ struct TDanePrzedluzenia {
 
 struct TPrzedPrzedluzeniem {
     QDate DataDO;                    // the new due date of the extended rows
-    std::vector<double> Naleznosci;  // column 2 of every listed row
-    double Naleznosc = 0;            // the charges of all listed rows
-    double Saldo = 0;                // the balance with the unpaid parts taken back
+    std::vector<TKwota> Naleznosci;  // column 2 of every listed row
+    TKwota Naleznosc;                // the charges of all listed rows
+    TKwota Saldo;                    // the balance with the unpaid parts taken back
     int LicznikAb = 0;               // the counter, back at its old value
     TPropozycjaWplaty Wplata;        // "Dopłacono:"
 };
@@ -52,17 +52,17 @@ TPrzedPrzedluzeniem PrzygotujPrzedluzenie(const TDanePrzedluzenia& dane);
 struct TWierszPoPrzedluzeniu {
     int IdFilmu = 0;
     bool Przedluzony = false;  // gets DataDO and Naleznosc
-    double Naleznosc = 0;
-    double Platnosc = 0;  // its new unpaid part
+    TKwota Naleznosc;
+    TKwota Platnosc;  // its new unpaid part
 };
 
 struct TWynikPrzedluzenia {
     std::optional<TKomunikatRozliczenia> Nadplata;  // "Pobrano za wysoką kwotę." ...
-    double Zaplacono = 0;                           // paid on the listed rows in all
-    double Saldo = 0;                               // the client's new balance
+    TKwota Zaplacono;                               // paid on the listed rows in all
+    TKwota Saldo;                                   // the client's new balance
     int LicznikAb = 0;
     std::vector<TWierszPoPrzedluzeniu> Wiersze;  // every listed row, in list order
 };
 // wplata: the dialog's Kwota (0 when declined; ignored for a subscriber).
 TWynikPrzedluzenia RozliczPrzedluzenie(const TDanePrzedluzenia& dane,
-                                       const TPrzedPrzedluzeniem& przed, double wplata);
+                                       const TPrzedPrzedluzeniem& przed, TKwota wplata);

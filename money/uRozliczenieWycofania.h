@@ -18,23 +18,23 @@ struct TDaneWycofania {
     std::vector<TWierszListy> Wiersze;  // every listed rental row, in list order
     int Pierwszy = 0;                   // the withdrawn rows Pierwszy..Ostatni
     int Ostatni = -1;
-    double Razem = 0;     // SumaPlatnosci: unpaid on the listed rentals
-    double Wplacono = 0;  // WplaconoWczesniej: paid on the listed rentals
-    double Saldo = 0;     // eSaldo
-    int LicznikAb = 0;    // LicznikAbKlienta
+    TKwota Razem;       // SumaPlatnosci: unpaid on the listed rentals
+    TKwota Wplacono;    // WplaconoWczesniej: paid on the listed rentals
+    TKwota Saldo;       // eSaldo
+    int LicznikAb = 0;  // LicznikAbKlienta
 };
 
 struct TWierszPoWycofaniu {
     int IdFilmu = 0;
-    double Platnosc = 0;  // its new unpaid part
+    TKwota Platnosc;  // its new unpaid part
 };
 
 struct TWynikWycofania {
     std::vector<int> Wycofane;                      // film IDs of the withdrawn rows, in order
     std::optional<TKomunikatRozliczenia> Nadplata;  // "Pobrano za wysoką kwotę." ...
-    double Wplacono = 0;                        // eWplata: what stays paid on the remaining rows
-    double Razem = 0;                           // the total row: unpaid on the remaining rows
-    double Saldo = 0;                           // the client's new balance
+    TKwota Wplacono;                            // eWplata: what stays paid on the remaining rows
+    TKwota Razem;                               // the total row: unpaid on the remaining rows
+    TKwota Saldo;                               // the client's new balance
     int LicznikAb = 0;                          // one less for every withdrawn film
     std::vector<TWierszPoWycofaniu> Pozostale;  // the remaining rows, in list order
 };

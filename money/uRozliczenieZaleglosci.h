@@ -14,19 +14,19 @@
 #include "money/uRozliczenia.h"
 
 // The payment dialog's label and amount: what the listed rows owe.
-TPropozycjaWplaty WplataZaleglosci(double naleznosc);
+TPropozycjaWplaty WplataZaleglosci(TKwota naleznosc);
 
 struct TOcenaWplatyZaleglosci {
     std::optional<TKomunikatRozliczenia> Nadplata;  // "Pobrano za wysoką kwotę."
     bool Pytaj = false;                             // less than owed: ask before booking it
     QString Pytanie;
-    double Wplata = 0;  // the amount to book (never above what is owed)
+    TKwota Wplata;  // the amount to book (never above what is owed)
 };
-TOcenaWplatyZaleglosci OcenWplateZaleglosci(double naleznosc, double wplata);
+TOcenaWplatyZaleglosci OcenWplateZaleglosci(TKwota naleznosc, TKwota wplata);
 
 struct TWynikZaleglosci {
-    double ZmianaSalda = 0;          // "Saldo = Saldo + " the amount booked
-    double Razem = 0;                // the total row: still owed
-    std::vector<double> Zaleglosci;  // every row's new platnosc1, in list order
+    TKwota ZmianaSalda;              // "Saldo = Saldo + " the amount booked
+    TKwota Razem;                    // the total row: still owed
+    std::vector<TKwota> Zaleglosci;  // every row's new platnosc1, in list order
 };
-TWynikZaleglosci RozliczZaleglosci(const std::vector<double>& zaleglosci, double wplata);
+TWynikZaleglosci RozliczZaleglosci(const std::vector<TKwota>& zaleglosci, TKwota wplata);

@@ -16,162 +16,187 @@ bool Kolejno(const QDate& x, const QDate& y, const QDate& z) {
     return x <= y && y <= z;
 }
 
+// The tariff of one row: its rate priced for a stretch between two dates.
 struct TCennikWiersza {
     const TUstawienia& u;
     int rabat;
     double stawka;
-    double K1(const QDate& a, const QDate& b) const {
-        return CenaWypozyczenia(u, rabat, CenaNajmu, stawka, a, b);
+    double Najem(const QDate& od, const QDate& do_) const {
+        return CenaWypozyczenia(u, rabat, CenaNajmu, stawka, od, do_);
     }
-    double K2(const QDate& a, const QDate& b) const {
-        return CenaWypozyczenia(u, rabat, CenaZwloki, stawka, a, b);
+    double Zwloka(const QDate& od, const QDate& do_) const {
+        return CenaWypozyczenia(u, rabat, CenaZwloki, stawka, od, do_);
     }
-    double K4(const QDate& a, const QDate& b) const {
-        return CenaWypozyczenia(u, rabat, CenaKolejnychDni, stawka, a, b);
+    double KolejneDni(const QDate& od, const QDate& do_) const {
+        return CenaWypozyczenia(u, rabat, CenaKolejnychDni, stawka, od, do_);
     }
-    double AB(const QDate& a, const QDate& b) const {
-        return CenaAbonenta(u, rabat, 1, stawka, a, b);
+    double Abonent(const QDate& od, const QDate& do_) const {
+        return CenaAbonenta(u, rabat, 1, stawka, od, do_);
     }
 };
 
-TCenaZwrotu CenaDlaKlienta(const TDaneZwrotu& d, const TWierszZwrotu& w, const TCennikWiersza& c) {
-    const QDate& t0 = d.Dzisiaj;
-    const QDate &s = w.DataOD, &dd = w.DataDO;
-    if (t0 >= dd) return {c.K1(s, dd) + c.K2(dd, t0), 0};
-    if (!d.Ustawienia.PrzedTerminem) return {c.K1(s, dd), 0};
-    if (t0 == s) return {w.Stawka, 0};  // one day at the rate, without the discount
-    return {c.K1(s, t0), 0};
+// Tariff prices in złoty: the charge and its subscription part.
+struct TCenaTaryfowa {
+    double Naleznosc = 0;
+    double ZAbonamentu = 0;
+};
+
+TCenaTaryfowa CenaDlaKlienta(const TDaneZwrotu& d, const TWierszZwrotu& w,
+                             const TCennikWiersza& c) {
+    const QDate& dzis = d.Dzisiaj;
+    const QDate &poczatek = w.DataOD, &termin = w.DataDO;
+    if (dzis >= termin) return {c.Najem(poczatek, termin) + c.Zwloka(termin, dzis), 0};
+    if (!d.Ustawienia.PrzedTerminem) return {c.Najem(poczatek, termin), 0};
+    // Returned on the day of the rental: one day at the rate, without the discount.
+    if (dzis == poczatek) return {w.Stawka.Zlote(), 0};
+    return {c.Najem(poczatek, dzis), 0};
 }
 
-TCenaZwrotu CenaDlaAbonenta(const TDaneZwrotu& d, const TWierszZwrotu& w, const TCennikWiersza& c) {
+TCenaTaryfowa CenaDlaAbonenta(const TDaneZwrotu& d, const TWierszZwrotu& w,
+                              const TCennikWiersza& c) {
     const bool przed = d.Ustawienia.PrzedTerminem;
-    const QDate &s = w.DataOD, &dd = w.DataDO;
-    QDate e = d.AbonamentDo.addDays(1);  // the first day without the subscription
-    if (!d.AbonamentDo.isValid() || e < s) e = s;
-    if (s == e) e = e.addDays(1);
-    const QDate t = s == d.Dzisiaj ? d.Dzisiaj.addDays(1) : d.Dzisiaj;
+    const QDate &poczatek = w.DataOD, &termin = w.DataDO;
+    // The first day without the subscription: never before the start, and never the
+    // start itself.
+    QDate koniecAb = d.AbonamentDo.addDays(1);
+    if (!d.AbonamentDo.isValid() || koniecAb < poczatek) koniecAb = poczatek;
+    if (poczatek == koniecAb) koniecAb = koniecAb.addDays(1);
+    // The day the charge runs to: a film back on its rental day counts one day.
+    const QDate zwrot = poczatek == d.Dzisiaj ? d.Dzisiaj.addDays(1) : d.Dzisiaj;
 
-    if (Kolejno(e, dd, t)) {
-        return {c.AB(s, e) + c.K4(e, dd) + c.K2(dd, t), c.AB(s, e)};
+    // The subscription ended before the due date, returned late.
+    if (Kolejno(koniecAb, termin, zwrot)) {
+        const double abonament = c.Abonent(poczatek, koniecAb);
+        return {abonament + c.KolejneDni(koniecAb, termin) + c.Zwloka(termin, zwrot), abonament};
     }
-    if (Kolejno(dd, e, t)) {
-        return {c.AB(s, dd) + c.K2(dd, t), c.AB(s, dd) + c.K2(dd, e)};
+    // The due date passed within the subscription, returned after it ended.
+    if (Kolejno(termin, koniecAb, zwrot)) {
+        return {c.Abonent(poczatek, termin) + c.Zwloka(termin, zwrot),
+                c.Abonent(poczatek, termin) + c.Zwloka(termin, koniecAb)};
     }
-    if (Kolejno(e, t, dd)) {
-        return {przed ? c.AB(s, e) + c.K4(e, t) : c.AB(s, e) + c.K4(e, dd), c.AB(s, e)};
+    // The subscription ended, returned before the due date.
+    if (Kolejno(koniecAb, zwrot, termin)) {
+        const double abonament = c.Abonent(poczatek, koniecAb);
+        const double dalej = przed ? c.KolejneDni(koniecAb, zwrot) : c.KolejneDni(koniecAb, termin);
+        return {abonament + dalej, abonament};
     }
-    double n;
-    if (Kolejno(dd, t, e)) {
-        n = c.AB(s, dd) + c.K2(dd, t);
-    } else if (Kolejno(t, dd, e)) {
-        n = przed ? c.AB(s, t) : c.AB(s, dd);
+    // Returned within the subscription: all of it is the subscription's.
+    double naleznosc;
+    if (Kolejno(termin, zwrot, koniecAb)) {
+        naleznosc = c.Abonent(poczatek, termin) + c.Zwloka(termin, zwrot);
+    } else if (Kolejno(zwrot, termin, koniecAb)) {
+        naleznosc = przed ? c.Abonent(poczatek, zwrot) : c.Abonent(poczatek, termin);
     } else {
-        n = przed ? c.AB(s, t) : c.AB(s, e) + c.K4(e, dd);
+        naleznosc = przed ? c.Abonent(poczatek, zwrot)
+                          : c.Abonent(poczatek, koniecAb) + c.KolejneDni(koniecAb, termin);
     }
-    return {n, n};
+    return {naleznosc, naleznosc};
 }
 
 }  // namespace
 
 TCenaZwrotu CenaZwrotu(const TDaneZwrotu& dane, const TWierszZwrotu& wiersz) {
     // A film given free at rental stays free.
-    if (KwotaZerowa(wiersz.Naleznosc)) return {0, 0};
-    const TCennikWiersza c{dane.Ustawienia, dane.RabatKlienta, wiersz.Stawka};
-    TCenaZwrotu cena =
+    if (wiersz.Naleznosc.Zero()) return {};
+    const TCennikWiersza c{dane.Ustawienia, dane.RabatKlienta, wiersz.Stawka.Zlote()};
+    const TCenaTaryfowa cena =
         dane.Abonament ? CenaDlaAbonenta(dane, wiersz, c) : CenaDlaKlienta(dane, wiersz, c);
-    cena.Naleznosc = ZaokraglijDoGroszy(cena.Naleznosc);
-    cena.ZAbonamentu =
-        std::clamp(ZaokraglijDoGroszy(cena.ZAbonamentu), 0.0, std::max(cena.Naleznosc, 0.0));
-    return cena;
+    TCenaZwrotu wynik;
+    wynik.Naleznosc = TKwota::ZeZlotych(cena.Naleznosc);
+    // The subscription part lies between nothing and the whole charge.
+    wynik.ZAbonamentu =
+        Min(NieUjemna(TKwota::ZeZlotych(cena.ZAbonamentu)), NieUjemna(wynik.Naleznosc));
+    return wynik;
 }
 
 TPrzedZwrotem PrzygotujZwrot(const TDaneZwrotu& dane) {
     TPrzedZwrotem p;
-    double sn = 0, sz = 0, mn = 0, mz = 0;
+    // The charges and subscription parts of all listed rows and of the returned ones.
+    TKwota wszystkie, abonament, zwrocone, zwroconeZAbonamentu;
     for (int i = 0; i < static_cast<int>(dane.Wiersze.size()); ++i) {
         const TCenaZwrotu c = CenaZwrotu(dane, dane.Wiersze[i]);
         p.Naleznosci.push_back(c.Naleznosc);
         p.ZAbonamentu.push_back(c.ZAbonamentu);
-        sn += c.Naleznosc;
-        sz += c.ZAbonamentu;
+        wszystkie += c.Naleznosc;
+        abonament += c.ZAbonamentu;
         if (Zwracany(dane, i)) {
-            mn += c.Naleznosc;
-            mz += c.ZAbonamentu;
+            zwrocone += c.Naleznosc;
+            zwroconeZAbonamentu += c.ZAbonamentu;
         }
     }
-    sn = ZaokraglijDoGroszy(sn);
-    sz = ZaokraglijDoGroszy(sz);
-    mn = ZaokraglijDoGroszy(mn);
-    mz = ZaokraglijDoGroszy(mz);
-    double w = ZaokraglijDoGroszy(dane.Wplacono);
-    double b = ZaokraglijDoGroszy(dane.Saldo);
-    const double p0 = ZaokraglijDoGroszy(dane.SumaPlatnosci);
-    p.Razem = sn;
+    const TKwota wplacono = dane.Wplacono;
+    TKwota saldo = dane.Saldo;
+    // The unpaid parts of all open rentals, charged to the balance at rental.
+    const TKwota obciazenie = dane.SumaPlatnosci;
+    p.Razem = wszystkie;
 
-    if (KwotaUjemna(sn - w)) {
-        const double nadwyzka = ZaokraglijDoGroszy(w - sn);
-        p.Nadplata =
-            KomunikatNadplaty(QStringLiteral("Wpłacono za wysoką kwotę w dniu wypożyczenia."),
-                              nadwyzka, QStringLiteral(" zł."), TRodzajKomunikatu::Informacja);
-        p.Wplacono = sn;
-        p.Saldo = ZaokraglijDoGroszy(b + p0);
+    if (wszystkie < wplacono) {
+        p.Nadplata = KomunikatNadplaty(
+            QStringLiteral("Wpłacono za wysoką kwotę w dniu wypożyczenia."), wplacono - wszystkie,
+            QStringLiteral(" zł."), TRodzajKomunikatu::Informacja);
+        p.Wplacono = wszystkie;
+        p.Saldo = saldo + obciazenie;
         return p;  // nothing owed, nothing covered, no dialog
     }
-    p.Wplacono = w;
+    p.Wplacono = wplacono;
 
-    sn = ZaokraglijDoGroszy(sn - w);  // still to be paid for all listed rows
-    if (dane.Abonament) sz = ZaokraglijDoGroszy(sz - w);
-    b = ZaokraglijDoGroszy(b + p0 - sn);
+    const TKwota doZaplaty = wszystkie - wplacono;  // still to be paid for all listed rows
+    if (dane.Abonament) abonament -= wplacono;
+    // The provisional debit is taken back and what is still to be paid is charged.
+    saldo = saldo + obciazenie - doZaplaty;
 
     if (dane.Abonament) {
-        if (!KwotaUjemna(b)) {
-            mz = mn;  // everything returned is covered
-            mn = 0;
-        } else if (KwotaDodatnia(-b - sz)) {
-            sz = 0;  // nothing is covered
-            mz = 0;
+        if (!saldo.Ujemna()) {
+            // The balance covers everything returned.
+            zwroconeZAbonamentu = zwrocone;
+            zwrocone = TKwota();
+        } else if (-saldo > abonament) {
+            // The debt exceeds the subscription parts: nothing is covered.
+            abonament = TKwota();
+            zwroconeZAbonamentu = TKwota();
         } else {
-            sz = ZaokraglijDoGroszy(sz + b);
-            if (sz < mz) mz = sz;
-            mn = ZaokraglijDoGroszy(mn - mz);
+            // The subscription covers what the debt leaves of its parts.
+            abonament += saldo;
+            zwroconeZAbonamentu = Min(zwroconeZAbonamentu, abonament);
+            zwrocone -= zwroconeZAbonamentu;
         }
     }
-    mn = ZaokraglijDoGroszy(mn - w);
-    if (!KwotaDodatnia(mn)) mn = 0;
+    zwrocone = NieUjemna(zwrocone - wplacono);
 
-    p.SZ = sz;
-    p.MN = mn;
-    p.MZ = mz;
-    p.Saldo = b;
-    if (mn != 0) {
+    p.AbonamentNieoplacony = abonament;
+    p.DoZaplatyZwrocone = zwrocone;
+    p.ZAbonamentuZwrocone = zwroconeZAbonamentu;
+    p.Saldo = saldo;
+    if (!zwrocone.Zero()) {
         p.Wplata.Pokaz = true;
         p.Wplata.Etykieta = QStringLiteral("Do zapłaty: ");
-        p.Wplata.Kwota = mn;
+        p.Wplata.Kwota = zwrocone;
     }
     return p;
 }
 
-TWynikZwrotu RozliczZwrot(const TDaneZwrotu& dane, const TPrzedZwrotem& przed, double wplata) {
+TWynikZwrotu RozliczZwrot(const TDaneZwrotu& dane, const TPrzedZwrotem& przed, TKwota wplata) {
     TWynikZwrotu w;
-    double mn = przed.MN, mz = przed.MZ;
-    double pay = przed.Wplata.Pokaz ? std::max(ZaokraglijDoGroszy(wplata), 0.0) : 0;
+    TKwota doZaplaty = przed.DoZaplatyZwrocone;
+    TKwota zAbonamentu = przed.ZAbonamentuZwrocone;
+    TKwota wplacono = przed.Wplata.Pokaz ? NieUjemna(wplata) : TKwota();
 
-    const double limit = std::max(ZaokraglijDoGroszy(przed.Razem - przed.SZ - przed.Wplacono), 0.0);
-    if (KwotaDodatnia(pay - mn) && KwotaDodatnia(pay - limit)) {
-        const double nadwyzka = ZaokraglijDoGroszy(pay - limit);
-        w.Nadplata = KomunikatNadplaty(QStringLiteral("Wpłacono za wysoką kwotę."), nadwyzka,
-                                       QStringLiteral(" zł."), TRodzajKomunikatu::Informacja);
-        pay = limit;
+    // More than owed is taken only up to what all listed rows still owe.
+    const TKwota limit = NieUjemna(przed.Razem - przed.AbonamentNieoplacony - przed.Wplacono);
+    if (wplacono > doZaplaty && wplacono > limit) {
+        w.Nadplata =
+            KomunikatNadplaty(QStringLiteral("Wpłacono za wysoką kwotę."), wplacono - limit,
+                              QStringLiteral(" zł."), TRodzajKomunikatu::Informacja);
+        wplacono = limit;
     }
-    mn = ZaokraglijDoGroszy(mn - pay);
-    if (mn < 0) mn = 0;
-    w.Wplata = pay;
-    w.Wplacono = ZaokraglijDoGroszy(przed.Wplacono + pay);
-    w.Saldo = ZaokraglijDoGroszy(przed.Saldo + pay);
+    doZaplaty = NieUjemna(doZaplaty - wplacono);
+    w.Wplata = wplacono;
+    w.Wplacono = przed.Wplacono + wplacono;
+    w.Saldo = przed.Saldo + wplacono;
     w.Zwrocone = std::max(dane.Ostatni - dane.Pierwszy + 1, 0);
 
     // The returned rows first: their subscription shares and what they still owe.
-    double zatrzymane = przed.Razem - w.Wplacono;  // unpaid over all listed rows
+    TKwota zatrzymane = przed.Razem - w.Wplacono;  // unpaid over all listed rows
     w.Wiersze.resize(dane.Wiersze.size());
     for (int i = 0; i < static_cast<int>(dane.Wiersze.size()); ++i) {
         TWierszPoZwrocie& r = w.Wiersze[i];
@@ -179,24 +204,22 @@ TWynikZwrotu RozliczZwrot(const TDaneZwrotu& dane, const TPrzedZwrotem& przed, d
         r.Naleznosc = przed.Naleznosci[i];
         if (!Zwracany(dane, i)) continue;
         r.Zwrocony = true;
-        double x = r.Naleznosc;
-        r.ZAbonamentu = std::max(std::min(x, mz), 0.0);
-        mz = ZaokraglijDoGroszy(mz - r.ZAbonamentu);
-        x = ZaokraglijDoGroszy(x - r.ZAbonamentu);
-        r.Platnosc1 = std::max(std::min(x, mn), 0.0);
-        mn = ZaokraglijDoGroszy(mn - r.Platnosc1);
-        r.Wplywy = ZaokraglijDoGroszy(r.Naleznosc - r.ZAbonamentu);
+        r.ZAbonamentu = NieUjemna(Min(r.Naleznosc, zAbonamentu));
+        zAbonamentu -= r.ZAbonamentu;
+        r.Platnosc1 = NieUjemna(Min(r.Naleznosc - r.ZAbonamentu, doZaplaty));
+        doZaplaty -= r.Platnosc1;
+        r.Wplywy = r.Naleznosc - r.ZAbonamentu;
         zatrzymane -= r.ZAbonamentu + r.Platnosc1;
     }
 
     // The kept rows carry the rest as their unpaid parts, in list order.
-    w.Reszta = std::max(ZaokraglijDoGroszyParzyscie(zatrzymane), 0.0);
-    double reszta = w.Reszta;
+    w.Reszta = NieUjemna(zatrzymane);
+    TKwota reszta = w.Reszta;
     for (int i = 0; i < static_cast<int>(dane.Wiersze.size()); ++i) {
         TWierszPoZwrocie& r = w.Wiersze[i];
         if (r.Zwrocony) continue;
-        r.Platnosc = std::max(std::min(r.Naleznosc, reszta), 0.0);
-        reszta = ZaokraglijDoGroszy(reszta - r.Platnosc);
+        r.Platnosc = NieUjemna(Min(r.Naleznosc, reszta));
+        reszta -= r.Platnosc;
     }
     return w;
 }

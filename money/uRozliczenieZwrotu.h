@@ -18,8 +18,9 @@
 //                    row: platnosc, naleznosc)
 //
 // Settled choices:
-//  - The working sums SN, SZ, MN and MZ add the rows' charges and subscription parts as
-//    shown, rounded to the grosz, so that the total row is the sum of the rows.
+//  - The working sums (all rows' charges and subscription parts, the returned rows'
+//    charges and subscription parts) add the rows' amounts as shown, so that the total
+//    row is the sum of the rows.
 //  - Paid at rental more than all listed rows now cost: the surplus is handed back, and
 //    the settlement goes on as if the amount paid were the new total. Nothing is owed,
 //    nothing is covered by the subscription (the money paid for everything), no dialog
@@ -42,8 +43,8 @@
 
 struct TWierszZwrotu {
     int IdFilmu = 0;
-    double Naleznosc = 0;  // the charge as listed
-    double Stawka = 0;     // the rental's stawka
+    TKwota Naleznosc;  // the charge as listed
+    TKwota Stawka;     // the rental's stawka
     QDate DataOD, DataDO;
 };
 
@@ -53,54 +54,54 @@ struct TDaneZwrotu {
     int Ostatni = -1;
     TUstawienia Ustawienia;
     int RabatKlienta = 0;
-    bool Abonament = false;    // cbAbonament
-    QDate AbonamentDo;         // eAbonamentDO
-    double Saldo = 0;          // eSaldo
-    double Wplacono = 0;       // WplaconoWczesniej: paid on the listed rentals
-    double SumaPlatnosci = 0;  // sum of platnosc of all open rentals in the store
+    bool Abonament = false;  // cbAbonament
+    QDate AbonamentDo;       // eAbonamentDO
+    TKwota Saldo;            // eSaldo
+    TKwota Wplacono;         // WplaconoWczesniej: paid on the listed rentals
+    TKwota SumaPlatnosci;    // sum of platnosc of all open rentals in the store
     QDate Dzisiaj;
 };
 
 // The charge of a listed row if it ends today, and the part of it that falls within the
-// subscription, both rounded to the grosz.
+// subscription.
 struct TCenaZwrotu {
-    double Naleznosc = 0;
-    double ZAbonamentu = 0;
+    TKwota Naleznosc;
+    TKwota ZAbonamentu;
 };
 TCenaZwrotu CenaZwrotu(const TDaneZwrotu& dane, const TWierszZwrotu& wiersz);
 
 struct TPrzedZwrotem {
-    std::vector<double> Naleznosci;                 // column 2 of every listed row
-    std::vector<double> ZAbonamentu;                // the subscription part of every listed row
-    double Razem = 0;                               // the total row
-    double Wplacono = 0;                            // eWplata from here on
+    std::vector<TKwota> Naleznosci;                 // column 2 of every listed row
+    std::vector<TKwota> ZAbonamentu;                // the subscription part of every listed row
+    TKwota Razem;                                   // the total row
+    TKwota Wplacono;                                // eWplata from here on
     std::optional<TKomunikatRozliczenia> Nadplata;  // paid at rental more than now due
     TPropozycjaWplaty Wplata;  // "Do zapłaty: " with what is owed for the returned rows
     // Working values handed on to RozliczZwrot.
-    double SZ = 0;     // subscription parts not paid for, as shared with the balance
-    double MN = 0;     // owed for the returned rows
-    double MZ = 0;     // covered by the subscription on the returned rows
-    double Saldo = 0;  // balance before the payment
+    TKwota AbonamentNieoplacony;  // subscription parts not paid for, as shared with the balance
+    TKwota DoZaplatyZwrocone;     // owed for the returned rows
+    TKwota ZAbonamentuZwrocone;   // covered by the subscription on the returned rows
+    TKwota Saldo;                 // balance before the payment
 };
 TPrzedZwrotem PrzygotujZwrot(const TDaneZwrotu& dane);
 
 struct TWierszPoZwrocie {
     int IdFilmu = 0;
     bool Zwrocony = false;
-    double Naleznosc = 0;    // naleznosc: the new charge
-    double ZAbonamentu = 0;  // returned: z_abonamentu
-    double Platnosc1 = 0;    // returned: platnosc1, still owed after the return
-    double Wplywy = 0;       // returned: added to the film's wplywy
-    double Platnosc = 0;     // kept: platnosc, unpaid while open
+    TKwota Naleznosc;    // naleznosc: the new charge
+    TKwota ZAbonamentu;  // returned: z_abonamentu
+    TKwota Platnosc1;    // returned: platnosc1, still owed after the return
+    TKwota Wplywy;       // returned: added to the film's wplywy
+    TKwota Platnosc;     // kept: platnosc, unpaid while open
 };
 
 struct TWynikZwrotu {
     std::optional<TKomunikatRozliczenia> Nadplata;  // "Wpłacono za wysoką kwotę." ...
-    double Wplata = 0;                              // the payment booked (after the limit)
-    double Wplacono = 0;                            // eWplata after the payment
-    double Saldo = 0;                               // the client's new balance
+    TKwota Wplata;                                  // the payment booked (after the limit)
+    TKwota Wplacono;                                // eWplata after the payment
+    TKwota Saldo;                                   // the client's new balance
     int Zwrocone = 0;                               // added to Licznik
-    double Reszta = 0;                              // unpaid over the kept rows
+    TKwota Reszta;                                  // unpaid over the kept rows
     std::vector<TWierszPoZwrocie> Wiersze;          // every listed row, in list order
 };
-TWynikZwrotu RozliczZwrot(const TDaneZwrotu& dane, const TPrzedZwrotem& przed, double wplata);
+TWynikZwrotu RozliczZwrot(const TDaneZwrotu& dane, const TPrzedZwrotem& przed, TKwota wplata);

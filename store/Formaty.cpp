@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "store/Kwota.h"
 #include "store/Zegar.h"
 
 namespace {
@@ -19,9 +20,7 @@ double ZaokraglijDoGroszy(double kwota) {
     return static_cast<double>(Grosze(kwota)) / 100.0;
 }
 qint64 Grosze(double kwota) {
-    // The small bias absorbs binary residues such as 2.675 held as 2.67499999...
-    const double g = kwota * 100.0;
-    return static_cast<qint64>(g < 0 ? std::ceil(g - 0.5 - 1e-7) : std::floor(g + 0.5 + 1e-7));
+    return TKwota::ZeZlotych(kwota).Grosze();
 }
 bool KwotyRowne(double a, double b) {
     return Grosze(a - b) == 0;
@@ -37,12 +36,7 @@ bool KwotaDodatnia(double kwota) {
 }
 
 QString KwotaSQL(double kwota) {
-    const qint64 g = Grosze(kwota);
-    const qint64 a = g < 0 ? -g : g;
-    return QStringLiteral("%1%2.%3")
-        .arg(g < 0 ? QStringLiteral("-") : QString())
-        .arg(a / 100)
-        .arg(a % 100, 2, 10, QLatin1Char('0'));
+    return KwotaSQL(TKwota::ZeZlotych(kwota));
 }
 QString KwotaNaEkran(double kwota) {
     return KwotaSQL(kwota).replace('.', ',');

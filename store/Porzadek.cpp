@@ -20,8 +20,34 @@ UCollator* otworzPorzadek() {
     return c;
 }
 
+bool alfanumeryczny(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+unsigned char mala(unsigned char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
+// The usual case decided without ICU, with ICU's result: the texts agree byte for byte up
+// to an ASCII letter or digit that differs from the other one also without regard to
+// letter case, an ASCII character stands before it and neither is followed by a non-ASCII
+// character (a combining accent would make another letter). The first difference of
+// their letters is then that pair: digits before letters, letters in alphabetical order.
+// 0 when the case is not so simple.
+int skrot(const unsigned char* a, int n1, const unsigned char* b, int n2) {
+    const int n = n1 < n2 ? n1 : n2;
+    int i = 0;
+    while (i < n && a[i] == b[i]) ++i;
+    if (i == n || (i > 0 && a[i - 1] >= 0x80)) return 0;
+    if (!alfanumeryczny(a[i]) || !alfanumeryczny(b[i]) || mala(a[i]) == mala(b[i])) return 0;
+    if ((i + 1 < n1 && a[i + 1] >= 0x80) || (i + 1 < n2 && b[i + 1] >= 0x80)) return 0;
+    return mala(a[i]) < mala(b[i]) ? -1 : 1;
+}
+
 // Compares the UTF-8 texts in place: nothing is allocated per comparison.
 int porownaj(void* porzadek, int n1, const void* a, int n2, const void* b) {
+    if (const int r = skrot(static_cast<const unsigned char*>(a), n1,
+                            static_cast<const unsigned char*>(b), n2))
+        return r;
     UErrorCode stan = U_ZERO_ERROR;
     const UCollationResult r =
         ucol_strcollUTF8(static_cast<UCollator*>(porzadek), static_cast<const char*>(a), n1,

@@ -6,6 +6,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
+#include "support/Kwoty.h"
 #include "test_panele_pulpit.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "Operacje.h"
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
+#include "support/Kwoty.h"
 
 using namespace operacje;
 
@@ -68,8 +69,8 @@ TEST_F(PulpitLista, WierszeSumyIWplaconoZeSklepu) {
     EXPECT_EQ(Komorka(1, 5), "5,00") << "no rate of its own: the film's";
     EXPECT_EQ(k<QLineEdit>("eWplata")->text(), "15,00");
     EXPECT_FALSE(k<QLineEdit>("eWplata")->isEnabled());
-    EXPECT_DOUBLE_EQ(fMain->SumaPlatnosci, 5);
-    EXPECT_DOUBLE_EQ(fMain->WplaconoWczesniej, 15);
+    EXPECT_KWOTA(fMain->SumaPlatnosci, 5);
+    EXPECT_KWOTA(fMain->WplaconoWczesniej, 15);
 
     for (const char* n : {"bZwrot", "bCofnij", "bPrzedluzenie"})
         EXPECT_TRUE(k<QWidget>(n)->isEnabled()) << n;

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QIcon>
 
+#include "admin/uSprawdzBaze.h"
 #include "clients/uKlienciArchiwum.h"
 #include "films/uFilmy.h"
 #include "reports/uRapDaty.h"
@@ -67,7 +68,8 @@ TEST_F(Wyglad, KazdeOknoMaIkoneIMiesciNapisy) {
     TfFilmy filmy;
     TfRapDaty daty;
     TfDialog slownik;
-    std::vector<QWidget*> okna = {&archiwum, &filmy, &daty, &slownik};
+    TfSprawdzBaze sprawdzenie;
+    std::vector<QWidget*> okna = {&archiwum, &filmy, &daty, &slownik, &sprawdzenie};
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName().startsWith("Tf")) okna.push_back(w);
     ASSERT_GE(okna.size(), 18u);

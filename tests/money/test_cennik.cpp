@@ -2,6 +2,7 @@
 
 #include "money/uCennik.h"
 #include "store/Formaty.h"
+#include "support/Kwoty.h"
 
 namespace {
 
@@ -144,9 +145,9 @@ TEST(Cennik, KoszykLicznikWierszaICena) {
 }
 
 TEST(Cennik, SumaListyToSumaZaokraglonychCen) {
-    EXPECT_DOUBLE_EQ(SumaKwot({3.333, 3.333, 3.333}), 9.99);
-    EXPECT_DOUBLE_EQ(SumaKwot({0.1, 0.2}), 0.3);
-    EXPECT_DOUBLE_EQ(SumaKwot({}), 0);
+    EXPECT_KWOTA(SumaKwot({3.333, 3.333, 3.333}), 9.99);
+    EXPECT_KWOTA(SumaKwot({0.1, 0.2}), 0.3);
+    EXPECT_KWOTA(SumaKwot({}), 0);
 }
 
 // Pure pricing of the return and extension examples: rate 5.00, further days at 50 %.

@@ -2,6 +2,7 @@
 
 #include "money/uRozliczenia.h"
 #include "support/FakeInterakcja.h"
+#include "support/Kwoty.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ TDaneWypozyczenia Koszyk(double saldo, std::vector<double> ceny) {
     return d;
 }
 
-std::vector<double> Platnosci(const TWynikWypozyczenia& w) {
-    std::vector<double> p;
+std::vector<TKwota> Platnosci(const TWynikWypozyczenia& w) {
+    std::vector<TKwota> p;
     for (const auto& r : w.Wiersze) p.push_back(r.Platnosc);
     return p;
 }
@@ -37,14 +38,14 @@ TEST(Otwarte, SumyWplaconoINaleznosci) {
                                            {8.00, 0.00, pon, czw, std::nullopt, 3.50}};
     const TWykazOtwartych w = PodsumujOtwarte(r, Dzis);
     ASSERT_EQ(w.Wiersze.size(), 2u);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Naleznosc, 12.00);
+    EXPECT_KWOTA(w.Wiersze[0].Naleznosc, 12.00);
     EXPECT_EQ(w.Wiersze[0].IloscDni, 3);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Stawka, 4.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Stawka, 3.50);  // no stored rate: the film's
-    EXPECT_DOUBLE_EQ(w.Razem, 5.00);
-    EXPECT_DOUBLE_EQ(w.Wplacono, 15.00);
-    EXPECT_DOUBLE_EQ(w.SumaPlatnosci, 5.00);
-    EXPECT_DOUBLE_EQ(w.WplaconoWczesniej, 15.00);
+    EXPECT_KWOTA(w.Wiersze[0].Stawka, 4.00);
+    EXPECT_KWOTA(w.Wiersze[1].Stawka, 3.50);  // no stored rate: the film's
+    EXPECT_KWOTA(w.Razem, 5.00);
+    EXPECT_KWOTA(w.Wplacono, 15.00);
+    EXPECT_KWOTA(w.SumaPlatnosci, 5.00);
+    EXPECT_KWOTA(w.WplaconoWczesniej, 15.00);
 }
 
 TEST(Otwarte, PoTerminieDecydujeOstatniWiersz) {
@@ -65,7 +66,7 @@ TEST(Otwarte, WplaconoZSumyPokazanychNaleznosci) {
     // Charges stored with a residue below a grosz are summed as shown.
     const TWykazOtwartych w =
         PodsumujOtwarte({{3.333, 0, od, Dzis, 5, 5}, {3.333, 0, od, Dzis, 5, 5}}, Dzis);
-    EXPECT_DOUBLE_EQ(w.Wplacono, 6.66);
+    EXPECT_KWOTA(w.Wplacono, 6.66);
 }
 
 // ---------------------------------------------------------------- rental commit
@@ -74,21 +75,21 @@ TEST(Wypozyczenie, KredytCzesciowyIZaplataCalosci) {
     TDaneWypozyczenia d = Koszyk(4.00, {6.00, 5.00});
     const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
     EXPECT_TRUE(p.ZapiszSaldo);
-    EXPECT_DOUBLE_EQ(p.Saldo, 0.00);
-    EXPECT_DOUBLE_EQ(p.DoZaplaty, 7.00);
+    EXPECT_KWOTA(p.Saldo, 0.00);
+    EXPECT_KWOTA(p.DoZaplaty, 7.00);
     EXPECT_TRUE(p.Wplata.Pokaz);
     EXPECT_EQ(p.Wplata.Etykieta, "Pobrano:");
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 7.00);
+    EXPECT_KWOTA(p.Wplata.Kwota, 7.00);
 
     const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 7.00);
-    EXPECT_DOUBLE_EQ(w.Wplata, 11.00);
+    EXPECT_KWOTA(w.Wplata, 11.00);
     EXPECT_FALSE(w.Nadplata);
     EXPECT_FALSE(w.KoniecAbonamentu);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
-    EXPECT_DOUBLE_EQ(w.NoweSaldo, 0);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 0}));
+    EXPECT_KWOTA(w.ZmianaSalda, 0);
+    EXPECT_KWOTA(w.NoweSaldo, 0);
     EXPECT_EQ(w.Wiersze[1].IdFilmu, 2);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Naleznosc, 5.00);
+    EXPECT_KWOTA(w.Wiersze[1].Naleznosc, 5.00);
     EXPECT_EQ(w.Wiersze[1].DataOD, Dzis);
     EXPECT_EQ(w.Wiersze[1].DataDO, Dzis.addDays(2));
 }
@@ -96,35 +97,35 @@ TEST(Wypozyczenie, KredytCzesciowyIZaplataCalosci) {
 TEST(Wypozyczenie, KredytCzesciowyIZaplataCzesci) {
     TDaneWypozyczenia d = Koszyk(4.00, {6.00, 5.00});
     const TWynikWypozyczenia w = RozliczWypozyczenie(d, PrzygotujWypozyczenie(d), 5.00);
-    EXPECT_DOUBLE_EQ(w.Wplata, 9.00);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 2.00}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, -2.00);
-    EXPECT_DOUBLE_EQ(w.NoweSaldo, -2.00);
+    EXPECT_KWOTA(w.Wplata, 9.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 2.00}));
+    EXPECT_KWOTA(w.ZmianaSalda, -2.00);
+    EXPECT_KWOTA(w.NoweSaldo, -2.00);
 }
 
 TEST(Wypozyczenie, SaldoUjemneBezKredytu) {
     TDaneWypozyczenia d = Koszyk(-3.00, {6.00, 5.00});
     const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
     EXPECT_FALSE(p.ZapiszSaldo);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 11.00);
+    EXPECT_KWOTA(p.Wplata.Kwota, 11.00);
     const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 0);  // "Nie wpłacono"
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{6.00, 5.00}));
-    EXPECT_DOUBLE_EQ(w.NoweSaldo, -14.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{6.00, 5.00}));
+    EXPECT_KWOTA(w.NoweSaldo, -14.00);
 }
 
 TEST(Wypozyczenie, KredytPokrywaCalosc) {
     TDaneWypozyczenia d = Koszyk(20.00, {6.00, 5.00});
     const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
     EXPECT_TRUE(p.ZapiszSaldo);
-    EXPECT_DOUBLE_EQ(p.Saldo, 9.00);
+    EXPECT_KWOTA(p.Saldo, 9.00);
     EXPECT_FALSE(p.Wplata.Pokaz);
     // Whatever the caller passes, no dialog means nothing was taken.
     const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 99);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Wplata, 11.00);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
-    EXPECT_DOUBLE_EQ(w.NoweSaldo, 9.00);
+    EXPECT_KWOTA(w.Wplata, 11.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 0}));
+    EXPECT_KWOTA(w.ZmianaSalda, 0);
+    EXPECT_KWOTA(w.NoweSaldo, 9.00);
 }
 
 TEST(Wypozyczenie, NadplataDoZwrotu) {
@@ -133,9 +134,9 @@ TEST(Wypozyczenie, NadplataDoZwrotu) {
     ASSERT_TRUE(w.Nadplata);
     EXPECT_EQ(w.Nadplata->Tekst, QStringLiteral("Pobrano za wysoką kwotę.\nDo zwrotu 9,00zł."));
     EXPECT_EQ(w.Nadplata->Rodzaj, TRodzajKomunikatu::Ostrzezenie);
-    EXPECT_DOUBLE_EQ(w.Nadplata->Kwota, 9.00);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
+    EXPECT_KWOTA(w.Nadplata->Kwota, 9.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 0}));
+    EXPECT_KWOTA(w.ZmianaSalda, 0);
 }
 
 TEST(Wypozyczenie, ResztaPonizejPolGroszaNieJestNadplata) {
@@ -143,15 +144,15 @@ TEST(Wypozyczenie, ResztaPonizejPolGroszaNieJestNadplata) {
     d.Razem = 0.1 + 0.2;  // 0.30000000000000004
     const TWynikWypozyczenia w = RozliczWypozyczenie(d, PrzygotujWypozyczenie(d), 0.3);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 0}));
+    EXPECT_KWOTA(w.ZmianaSalda, 0);
 }
 
 TEST(Wypozyczenie, PieniadzeNaPierwszyZDwochFilmow) {
     TDaneWypozyczenia d = Koszyk(0, {6.00, 5.00});
     const TWynikWypozyczenia w = RozliczWypozyczenie(d, PrzygotujWypozyczenie(d), 6.00);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 5.00}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, -5.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 5.00}));
+    EXPECT_KWOTA(w.ZmianaSalda, -5.00);
 }
 
 TEST(Wypozyczenie, AbonentBezKredytuPropozycjaZero) {
@@ -162,12 +163,12 @@ TEST(Wypozyczenie, AbonentBezKredytuPropozycjaZero) {
     const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
     EXPECT_FALSE(p.ZapiszSaldo);
     EXPECT_TRUE(p.Wplata.Pokaz);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 0);
+    EXPECT_KWOTA(p.Wplata.Kwota, 0);
     const TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 0);
     EXPECT_FALSE(w.KoniecAbonamentu);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{6.00, 5.00}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, -11.00);
-    EXPECT_DOUBLE_EQ(w.NoweSaldo, 19.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{6.00, 5.00}));
+    EXPECT_KWOTA(w.ZmianaSalda, -11.00);
+    EXPECT_KWOTA(w.NoweSaldo, 19.00);
     EXPECT_EQ(w.LicznikAb, 7);
 }
 
@@ -183,8 +184,8 @@ TEST(Wypozyczenie, AbonamentWygaslWczoraj) {
         w.KoniecAbonamentu->Tekst,
         QStringLiteral("Upłynął termin ważności abonamentu.\nSaldo klienta zostanie wyzerowane."));
     EXPECT_EQ(w.KoniecAbonamentu->Rodzaj, TRodzajKomunikatu::Informacja);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{6.00, 5.00}));
-    EXPECT_DOUBLE_EQ(w.NoweSaldo, -11.00);  // charged to the zeroed balance
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{6.00, 5.00}));
+    EXPECT_KWOTA(w.NoweSaldo, -11.00);  // charged to the zeroed balance
 
     d.AbonamentDo = Dzis;  // the last day still counts
     EXPECT_FALSE(RozliczWypozyczenie(d, p, 0).KoniecAbonamentu);
@@ -202,18 +203,18 @@ TEST(Wypozyczenie, DodanyFilmDoOtwartychWypozyczen) {
     d.Saldo = -5.00;
     d.Dzien = Dzis;
     const TPrzedWypozyczeniem p = PrzygotujWypozyczenie(d);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 11.00);
+    EXPECT_KWOTA(p.Wplata.Kwota, 11.00);
 
     TWynikWypozyczenia w = RozliczWypozyczenie(d, p, 11.00);
-    EXPECT_DOUBLE_EQ(w.Wplata, 26.00);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0, 0}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 5.00);
-    EXPECT_DOUBLE_EQ(w.NoweSaldo, 0);
+    EXPECT_KWOTA(w.Wplata, 26.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 0, 0}));
+    EXPECT_KWOTA(w.ZmianaSalda, 5.00);
+    EXPECT_KWOTA(w.NoweSaldo, 0);
 
     w = RozliczWypozyczenie(d, p, 6.00);
-    EXPECT_EQ(Platnosci(w), (std::vector<double>{0, 0, 5.00}));
-    EXPECT_DOUBLE_EQ(w.ZmianaSalda, 0);
-    EXPECT_DOUBLE_EQ(w.NoweSaldo, -5.00);
+    EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 0, 5.00}));
+    EXPECT_KWOTA(w.ZmianaSalda, 0);
+    EXPECT_KWOTA(w.NoweSaldo, -5.00);
 }
 
 TEST(Wypozyczenie, KomunikatPrzezWarstweInterakcji) {

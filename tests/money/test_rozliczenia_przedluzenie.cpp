@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "money/uRozliczeniePrzedluzenia.h"
+#include "support/Kwoty.h"
 
 namespace {
 
@@ -27,29 +28,29 @@ TEST(Przedluzenie, ODwaDniZaplataRoznicy) {
     const TPrzedPrzedluzeniem p = PrzygotujPrzedluzenie(d);
     EXPECT_EQ(p.DataDO, Czwartek.addDays(2));
     ASSERT_EQ(p.Naleznosci.size(), 1u);
-    EXPECT_DOUBLE_EQ(p.Naleznosci[0], 15.00);
+    EXPECT_KWOTA(p.Naleznosci[0], 15.00);
     ASSERT_TRUE(p.Wplata.Pokaz);
     EXPECT_EQ(p.Wplata.Etykieta, "Dopłacono:");
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 7.50);
+    EXPECT_KWOTA(p.Wplata.Kwota, 7.50);
 
     TWynikPrzedluzenia w = RozliczPrzedluzenie(d, p, 7.50);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Saldo, 0);
     ASSERT_EQ(w.Wiersze.size(), 1u);
     EXPECT_TRUE(w.Wiersze[0].Przedluzony);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Naleznosc, 15.00);
+    EXPECT_KWOTA(w.Wiersze[0].Naleznosc, 15.00);
     EXPECT_EQ(w.Wiersze[0].Platnosc, 0);
 
     w = RozliczPrzedluzenie(d, p, 0);  // "Nie wpłacono"
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Platnosc, 7.50);
-    EXPECT_DOUBLE_EQ(w.Saldo, -7.50);
+    EXPECT_KWOTA(w.Wiersze[0].Platnosc, 7.50);
+    EXPECT_KWOTA(w.Saldo, -7.50);
 }
 
 TEST(Przedluzenie, OZeroDniDzisTerminem) {
     const TPrzedPrzedluzeniem p = PrzygotujPrzedluzenie(Przedluzenie(0));
     EXPECT_EQ(p.DataDO, Czwartek);
-    EXPECT_DOUBLE_EQ(p.Naleznosci[0], 10.00);  // Monday to Thursday, no late charge
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 2.50);
+    EXPECT_KWOTA(p.Naleznosci[0], 10.00);  // Monday to Thursday, no late charge
+    EXPECT_KWOTA(p.Wplata.Kwota, 2.50);
 }
 
 TEST(Przedluzenie, ZaplataWiekszaNizRoznica) {
@@ -59,7 +60,7 @@ TEST(Przedluzenie, ZaplataWiekszaNizRoznica) {
     EXPECT_EQ(w.Nadplata->Tekst, QStringLiteral("Pobrano za wysoką kwotę.\nDo zwrotu 2,50zł"));
     EXPECT_EQ(w.Nadplata->Rodzaj, TRodzajKomunikatu::Uwaga);
     EXPECT_EQ(w.Wiersze[0].Platnosc, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Saldo, 0);
 }
 
 TEST(Przedluzenie, KrotszyTerminNizZaplaconyProponujeZero) {
@@ -69,12 +70,12 @@ TEST(Przedluzenie, KrotszyTerminNizZaplaconyProponujeZero) {
     d.Wplacono = 12.50;
     d.Dzisiaj = Poniedzialek.addDays(1);
     const TPrzedPrzedluzeniem p = PrzygotujPrzedluzenie(d);
-    EXPECT_DOUBLE_EQ(p.Naleznosci[0], 5.00);
+    EXPECT_KWOTA(p.Naleznosci[0], 5.00);
     EXPECT_EQ(p.Wplata.Kwota, 0);
     const TWynikPrzedluzenia w = RozliczPrzedluzenie(d, p, 0);
     ASSERT_TRUE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Nadplata->Kwota, 7.50);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Nadplata->Kwota, 7.50);
+    EXPECT_KWOTA(w.Saldo, 0);
 }
 
 TEST(Przedluzenie, JedenZDwochZaznaczony) {
@@ -84,16 +85,16 @@ TEST(Przedluzenie, JedenZDwochZaznaczony) {
     d.Razem = 7.50;
     d.Saldo = -7.50;
     const TPrzedPrzedluzeniem p = PrzygotujPrzedluzenie(d);
-    EXPECT_DOUBLE_EQ(p.Naleznosci[1], 7.50);
-    EXPECT_DOUBLE_EQ(p.Naleznosc, 22.50);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 15.00);
+    EXPECT_KWOTA(p.Naleznosci[1], 7.50);
+    EXPECT_KWOTA(p.Naleznosc, 22.50);
+    EXPECT_KWOTA(p.Wplata.Kwota, 15.00);
     const TWynikPrzedluzenia w = RozliczPrzedluzenie(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, -15.00);
+    EXPECT_KWOTA(w.Saldo, -15.00);
     EXPECT_FALSE(w.Wiersze[1].Przedluzony);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Naleznosc, 7.50);
+    EXPECT_KWOTA(w.Wiersze[1].Naleznosc, 7.50);
     // The 7.50 paid goes to the first row in list order.
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Platnosc, 7.50);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Platnosc, 7.50);
+    EXPECT_KWOTA(w.Wiersze[0].Platnosc, 7.50);
+    EXPECT_KWOTA(w.Wiersze[1].Platnosc, 7.50);
 }
 
 TEST(Przedluzenie, AbonentBezOknaZLicznikiemKazdegoFilmu) {
@@ -110,12 +111,12 @@ TEST(Przedluzenie, AbonentBezOknaZLicznikiemKazdegoFilmu) {
     const TPrzedPrzedluzeniem p = PrzygotujPrzedluzenie(d);
     EXPECT_FALSE(p.Wplata.Pokaz);
     EXPECT_EQ(p.Naleznosci[0], 0);  // counter 3: free
-    EXPECT_DOUBLE_EQ(p.Naleznosci[1], 15.00);
+    EXPECT_KWOTA(p.Naleznosci[1], 15.00);
     EXPECT_EQ(p.LicznikAb, 4);
     const TWynikPrzedluzenia w = RozliczPrzedluzenie(d, p, 99);  // no dialog: ignored
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Saldo, -15.00);
+    EXPECT_KWOTA(w.Saldo, -15.00);
     EXPECT_EQ(w.LicznikAb, 4);
     EXPECT_EQ(w.Wiersze[0].Platnosc, 0);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Platnosc, 15.00);
+    EXPECT_KWOTA(w.Wiersze[1].Platnosc, 15.00);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "money/uRozliczenieWycofania.h"
+#include "support/Kwoty.h"
 
 namespace {
 
@@ -26,9 +27,9 @@ TEST(Wycofanie, WycofanieBZwrotemNadwyzki) {
     ASSERT_TRUE(w.Nadplata);
     EXPECT_EQ(w.Nadplata->Tekst, QStringLiteral("Pobrano za wysoką kwotę.\nDo zwrotu 3,00"));
     EXPECT_EQ(w.Nadplata->Rodzaj, TRodzajKomunikatu::Uwaga);
-    EXPECT_DOUBLE_EQ(w.Wplacono, 12.00);
+    EXPECT_KWOTA(w.Wplacono, 12.00);
     EXPECT_EQ(w.Razem, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);  // the 5.00 debit for A is taken back
+    EXPECT_KWOTA(w.Saldo, 0);  // the 5.00 debit for A is taken back
     EXPECT_EQ(w.LicznikAb, 3);
     ASSERT_EQ(w.Pozostale.size(), 1u);
     EXPECT_EQ(w.Pozostale[0].IdFilmu, 1);
@@ -39,8 +40,8 @@ TEST(Wycofanie, WycofanieA) {
     const TWynikWycofania w = RozliczWycofanie(DwaWypozyczenia(0, 0));
     EXPECT_EQ(w.Wycofane, std::vector<int>{1});
     ASSERT_TRUE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Nadplata->Kwota, 7.00);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Nadplata->Kwota, 7.00);
+    EXPECT_KWOTA(w.Saldo, 0);
     ASSERT_EQ(w.Pozostale.size(), 1u);
     EXPECT_EQ(w.Pozostale[0].IdFilmu, 2);
     EXPECT_EQ(w.Pozostale[0].Platnosc, 0);
@@ -53,9 +54,9 @@ TEST(Wycofanie, NicNieZaplaconoWycofanieA) {
     d.Saldo = -20.00;
     const TWynikWycofania w = RozliczWycofanie(d);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Razem, 8.00);
-    EXPECT_DOUBLE_EQ(w.Saldo, -8.00);  // rises by 12.00
-    EXPECT_DOUBLE_EQ(w.Pozostale[0].Platnosc, 8.00);
+    EXPECT_KWOTA(w.Razem, 8.00);
+    EXPECT_KWOTA(w.Saldo, -8.00);  // rises by 12.00
+    EXPECT_KWOTA(w.Pozostale[0].Platnosc, 8.00);
 }
 
 TEST(Wycofanie, CalaLista) {
@@ -63,8 +64,8 @@ TEST(Wycofanie, CalaLista) {
     EXPECT_EQ(w.Wycofane, (std::vector<int>{1, 2}));
     EXPECT_TRUE(w.Pozostale.empty());
     ASSERT_TRUE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Nadplata->Kwota, 15.00);  // all that was paid goes back
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Nadplata->Kwota, 15.00);  // all that was paid goes back
+    EXPECT_KWOTA(w.Saldo, 0);
     EXPECT_EQ(w.LicznikAb, 2);
 
     TDaneWycofania d = DwaWypozyczenia(0, 1);
@@ -73,7 +74,7 @@ TEST(Wycofanie, CalaLista) {
     d.Saldo = -20.00;
     w = RozliczWycofanie(d);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Saldo, 0);
 }
 
 TEST(Wycofanie, PieniadzeRozkladaneNaWierszePrzedIPoWycofanych) {
@@ -88,7 +89,7 @@ TEST(Wycofanie, PieniadzeRozkladaneNaWierszePrzedIPoWycofanych) {
     const TWynikWycofania w = RozliczWycofanie(d);
     EXPECT_FALSE(w.Nadplata);
     EXPECT_EQ(w.Razem, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Saldo, 0);
     ASSERT_EQ(w.Pozostale.size(), 2u);
     EXPECT_EQ(w.Pozostale[0].IdFilmu, 1);
     EXPECT_EQ(w.Pozostale[1].IdFilmu, 3);
@@ -98,6 +99,6 @@ TEST(Wycofanie, PieniadzeRozkladaneNaWierszePrzedIPoWycofanych) {
     d.Razem = 10.00;
     d.Saldo = -10.00;
     const TWynikWycofania w2 = RozliczWycofanie(d);
-    EXPECT_DOUBLE_EQ(w2.Pozostale[1].Platnosc, 5.00);
-    EXPECT_DOUBLE_EQ(w2.Saldo, -5.00);
+    EXPECT_KWOTA(w2.Pozostale[1].Platnosc, 5.00);
+    EXPECT_KWOTA(w2.Saldo, -5.00);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "money/uRozliczenieZwrotu.h"
+#include "support/Kwoty.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ TWierszZwrotu Wiersz(int id, double naleznosc, int do_, double stawka = 5.00, in
     return {id, naleznosc, stawka, Dzien(od), Dzien(do_)};
 }
 
-TDaneZwrotu Zwrot(std::vector<TWierszZwrotu> wiersze, int dzis, double saldo, double wplacono,
-                  double p0) {
+TDaneZwrotu Zwrot(std::vector<TWierszZwrotu> wiersze, int dzis, TKwota saldo, TKwota wplacono,
+                  TKwota p0) {
     TDaneZwrotu d;
     d.Wiersze = std::move(wiersze);
     d.Pierwszy = 0;
@@ -44,7 +45,7 @@ TDaneZwrotu Zwrot(std::vector<TWierszZwrotu> wiersze, int dzis, double saldo, do
 }
 
 TDaneZwrotu ZwrotAbonenta(std::vector<TWierszZwrotu> wiersze, int dzis, QDate abonamentDo,
-                          double saldo, double wplacono, double p0) {
+                          TKwota saldo, TKwota wplacono, TKwota p0) {
     TDaneZwrotu d = Zwrot(std::move(wiersze), dzis, saldo, wplacono, p0);
     d.Ustawienia = TaryfaAbonamentu();
     d.Abonament = true;
@@ -52,10 +53,10 @@ TDaneZwrotu ZwrotAbonenta(std::vector<TWierszZwrotu> wiersze, int dzis, QDate ab
     return d;
 }
 
-double Cena(const TDaneZwrotu& d, int i = 0) {
+TKwota Cena(const TDaneZwrotu& d, int i = 0) {
     return CenaZwrotu(d, d.Wiersze[i]).Naleznosc;
 }
-double Czesc(const TDaneZwrotu& d, int i = 0) {
+TKwota Czesc(const TDaneZwrotu& d, int i = 0) {
     return CenaZwrotu(d, d.Wiersze[i]).ZAbonamentu;
 }
 
@@ -67,37 +68,37 @@ const QDate DalekoPotem(2024, 4, 30);
 
 TEST(ZwrotCena, PoTerminieWTerminieIKara) {
     TDaneZwrotu d = Zwrot({Wiersz(1, 7.50, 3)}, 5, 0, 0, 0);
-    EXPECT_DOUBLE_EQ(Cena(d), 17.50);
-    EXPECT_DOUBLE_EQ(Czesc(d), 0);
+    EXPECT_KWOTA(Cena(d), 17.50);
+    EXPECT_KWOTA(Czesc(d), 0);
     d.Ustawienia.PoTerminie = 0;
     d.Ustawienia.Kara = 3.00;
-    EXPECT_DOUBLE_EQ(Cena(d), 13.50);
+    EXPECT_KWOTA(Cena(d), 13.50);
     d.Dzisiaj = Dzien(3);
-    EXPECT_DOUBLE_EQ(Cena(d), 7.50);
+    EXPECT_KWOTA(Cena(d), 7.50);
 }
 
 TEST(ZwrotCena, PrzedTerminemZPotracaniemIBez) {
     TDaneZwrotu d = Zwrot({Wiersz(1, 12.50, 5)}, 3, 0, 0, 0);
     d.Ustawienia.PrzedTerminem = true;
-    EXPECT_DOUBLE_EQ(Cena(d), 7.50);
+    EXPECT_KWOTA(Cena(d), 7.50);
     d.Ustawienia.PrzedTerminem = false;
-    EXPECT_DOUBLE_EQ(Cena(d), 12.50);
+    EXPECT_KWOTA(Cena(d), 12.50);
 }
 
 TEST(ZwrotCena, WDniuWypozyczeniaStawkaBezRabatu) {
     TDaneZwrotu d = Zwrot({Wiersz(1, 12.50, 5)}, 1, 0, 0, 0);
     d.Ustawienia.PrzedTerminem = true;
     d.RabatKlienta = 20;
-    EXPECT_DOUBLE_EQ(Cena(d), 5.00);
+    EXPECT_KWOTA(Cena(d), 5.00);
     d.Ustawienia.PrzedTerminem = false;
-    EXPECT_DOUBLE_EQ(Cena(d), 10.00);  // the booked term, with the discount
+    EXPECT_KWOTA(Cena(d), 10.00);  // the booked term, with the discount
 }
 
 TEST(ZwrotCena, WeekendIFilmGratis) {
     // Saturday the 6th for 2 days, back on time.
     TDaneZwrotu d = Zwrot({Wiersz(1, 5.00, 8, 5.00, 6)}, 8, 0, 0, 0);
     d.Ustawienia.Weekend = 1;
-    EXPECT_DOUBLE_EQ(Cena(d), 5.00);
+    EXPECT_KWOTA(Cena(d), 5.00);
     // A free film stays free however late it comes back, for anyone.
     d = Zwrot({Wiersz(1, 0.00, 3)}, 20, 0, 0, 0);
     EXPECT_EQ(Cena(d), 0);
@@ -112,73 +113,73 @@ TEST(ZwrotCena, WeekendIFilmGratis) {
 TEST(ZwrotCena, AbonamentSkonczylSiePrzedTerminemAFilmPoTerminie) {
     // Ended Tuesday (first day without: Wednesday), due Friday, back Saturday.
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 16.00, 5)}, 6, Dzien(2), 0, 0, 0);
-    EXPECT_DOUBLE_EQ(Cena(d), 8.00 + 5.00 + 5.00);
-    EXPECT_DOUBLE_EQ(Czesc(d), 8.00);
+    EXPECT_KWOTA(Cena(d), 8.00 + 5.00 + 5.00);
+    EXPECT_KWOTA(Czesc(d), 8.00);
 }
 
 TEST(ZwrotCena, AbonamentSkonczylSiePoTerminieAPrzedZwrotem) {
     // Due Wednesday, subscription to Wednesday, back Friday.
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 8.00, 3)}, 5, Dzien(3), 0, 0, 0);
-    EXPECT_DOUBLE_EQ(Cena(d), 8.00 + 10.00);
-    EXPECT_DOUBLE_EQ(Czesc(d), 8.00 + 5.00);
+    EXPECT_KWOTA(Cena(d), 8.00 + 10.00);
+    EXPECT_KWOTA(Czesc(d), 8.00 + 5.00);
 }
 
 TEST(ZwrotCena, AbonamentSkonczylSieAFilmOddanyPrzedTerminem) {
     // Ended Tuesday, due Friday, back Thursday.
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 16.00, 5)}, 4, Dzien(2), 0, 0, 0);
     d.Ustawienia.PrzedTerminem = true;
-    EXPECT_DOUBLE_EQ(Cena(d), 8.00 + 2.50);
+    EXPECT_KWOTA(Cena(d), 8.00 + 2.50);
     d.Ustawienia.PrzedTerminem = false;
-    EXPECT_DOUBLE_EQ(Cena(d), 8.00 + 5.00);
-    EXPECT_DOUBLE_EQ(Czesc(d), 8.00);
+    EXPECT_KWOTA(Cena(d), 8.00 + 5.00);
+    EXPECT_KWOTA(Czesc(d), 8.00);
 }
 
 TEST(ZwrotCena, AbonamentTrwaFilmPoTerminieLubWTerminie) {
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 8.00, 3)}, 5, DalekoPotem, 0, 0, 0);
-    EXPECT_DOUBLE_EQ(Cena(d), 8.00 + 10.00);
-    EXPECT_DOUBLE_EQ(Czesc(d), 18.00);  // all of it within the subscription
+    EXPECT_KWOTA(Cena(d), 8.00 + 10.00);
+    EXPECT_KWOTA(Czesc(d), 18.00);  // all of it within the subscription
     d.Dzisiaj = Dzien(3);
-    EXPECT_DOUBLE_EQ(Cena(d), 8.00);
-    EXPECT_DOUBLE_EQ(Czesc(d), 8.00);
+    EXPECT_KWOTA(Cena(d), 8.00);
+    EXPECT_KWOTA(Czesc(d), 8.00);
 }
 
 TEST(ZwrotCena, AbonamentTrwaFilmOddanyPrzedTerminem) {
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 16.00, 5)}, 3, DalekoPotem, 0, 0, 0);
     d.Ustawienia.PrzedTerminem = true;
-    EXPECT_DOUBLE_EQ(Cena(d), 8.00);
+    EXPECT_KWOTA(Cena(d), 8.00);
     d.Ustawienia.PrzedTerminem = false;
-    EXPECT_DOUBLE_EQ(Cena(d), 16.00);
-    EXPECT_DOUBLE_EQ(Czesc(d), 16.00);
+    EXPECT_KWOTA(Cena(d), 16.00);
+    EXPECT_KWOTA(Czesc(d), 16.00);
 }
 
 TEST(ZwrotCena, AbonamentKonczySiePrzedTerminemFilmOddanyWczesniej) {
     // Subscription to Wednesday (first day without: Thursday), due Friday, back Tuesday.
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 16.00, 5)}, 2, Dzien(3), 0, 0, 0);
     d.Ustawienia.PrzedTerminem = true;
-    EXPECT_DOUBLE_EQ(Cena(d), 4.00);
+    EXPECT_KWOTA(Cena(d), 4.00);
     d.Ustawienia.PrzedTerminem = false;
-    EXPECT_DOUBLE_EQ(Cena(d), 12.00 + 2.50);
-    EXPECT_DOUBLE_EQ(Czesc(d), 14.50);
+    EXPECT_KWOTA(Cena(d), 12.00 + 2.50);
+    EXPECT_KWOTA(Czesc(d), 14.50);
 }
 
 TEST(ZwrotCena, AbonentOddajeWDniuWypozyczenia) {
     // Back on Monday itself: counted up to Tuesday.
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 8.00, 3)}, 1, DalekoPotem, 0, 0, 0);
     d.Ustawienia.PrzedTerminem = true;
-    EXPECT_DOUBLE_EQ(Cena(d), 4.00);
+    EXPECT_KWOTA(Cena(d), 4.00);
     d.Ustawienia.PrzedTerminem = false;
-    EXPECT_DOUBLE_EQ(Cena(d), 8.00);
+    EXPECT_KWOTA(Cena(d), 8.00);
 }
 
 TEST(ZwrotCena, AbonamentSkonczylSieDzienPrzedWypozyczeniemLubWczesniej) {
     // Ended Sunday: the first day without it would be the start day, so it moves on a day.
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 8.00, 3)}, 3, QDate(2024, 3, 31), 0, 0, 0);
-    EXPECT_DOUBLE_EQ(Cena(d), 4.00 + 2.50);
-    EXPECT_DOUBLE_EQ(Czesc(d), 4.00);
+    EXPECT_KWOTA(Cena(d), 4.00 + 2.50);
+    EXPECT_KWOTA(Czesc(d), 4.00);
     // Ended long before the start: counted the same way, never as negative days.
     d.AbonamentDo = QDate(2024, 3, 20);
-    EXPECT_DOUBLE_EQ(Cena(d), 4.00 + 2.50);
-    EXPECT_DOUBLE_EQ(Czesc(d), 4.00);
+    EXPECT_KWOTA(Cena(d), 4.00 + 2.50);
+    EXPECT_KWOTA(Czesc(d), 4.00);
 }
 
 // ---------------------------------------------------------------- money, regular client
@@ -188,17 +189,17 @@ TEST(ZwrotRozliczenie, ZaplaconyWTerminieBezOkna) {
     const TPrzedZwrotem p = PrzygotujZwrot(d);
     EXPECT_FALSE(p.Nadplata);
     EXPECT_FALSE(p.Wplata.Pokaz);
-    EXPECT_DOUBLE_EQ(p.Razem, 7.50);
+    EXPECT_KWOTA(p.Razem, 7.50);
     const TWynikZwrotu w = RozliczZwrot(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, 10.00);
+    EXPECT_KWOTA(w.Saldo, 10.00);
     EXPECT_EQ(w.Zwrocone, 1);
     ASSERT_EQ(w.Wiersze.size(), 1u);
     EXPECT_TRUE(w.Wiersze[0].Zwrocony);
     EXPECT_EQ(w.Wiersze[0].IdFilmu, 7);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Naleznosc, 7.50);
+    EXPECT_KWOTA(w.Wiersze[0].Naleznosc, 7.50);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
     EXPECT_EQ(w.Wiersze[0].ZAbonamentu, 0);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Wplywy, 7.50);
+    EXPECT_KWOTA(w.Wiersze[0].Wplywy, 7.50);
 }
 
 TEST(ZwrotRozliczenie, NiezaplaconyWTerminieZaplataWOknie) {
@@ -207,28 +208,28 @@ TEST(ZwrotRozliczenie, NiezaplaconyWTerminieZaplataWOknie) {
     const TPrzedZwrotem p = PrzygotujZwrot(d);
     ASSERT_TRUE(p.Wplata.Pokaz);
     EXPECT_EQ(p.Wplata.Etykieta, "Do zapłaty: ");
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 7.50);
+    EXPECT_KWOTA(p.Wplata.Kwota, 7.50);
     TWynikZwrotu w = RozliczZwrot(d, p, 7.50);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Saldo, 10.00);
+    EXPECT_KWOTA(w.Saldo, 10.00);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
-    EXPECT_DOUBLE_EQ(w.Wplacono, 7.50);
+    EXPECT_KWOTA(w.Wplacono, 7.50);
 
     w = RozliczZwrot(d, p, 0);  // "Nie wpłacono"
-    EXPECT_DOUBLE_EQ(w.Saldo, 2.50);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Platnosc1, 7.50);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Wplywy, 7.50);
+    EXPECT_KWOTA(w.Saldo, 2.50);
+    EXPECT_KWOTA(w.Wiersze[0].Platnosc1, 7.50);
+    EXPECT_KWOTA(w.Wiersze[0].Wplywy, 7.50);
 }
 
 TEST(ZwrotRozliczenie, PoTerminieDoplataZwloki) {
     TDaneZwrotu d = Zwrot({Wiersz(1, 7.50, 3)}, 5, 0, 7.50, 0);
     const TPrzedZwrotem p = PrzygotujZwrot(d);
-    EXPECT_DOUBLE_EQ(p.Naleznosci[0], 17.50);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 10.00);
+    EXPECT_KWOTA(p.Naleznosci[0], 17.50);
+    EXPECT_KWOTA(p.Wplata.Kwota, 10.00);
     TWynikZwrotu w = RozliczZwrot(d, p, 4.00);
-    EXPECT_DOUBLE_EQ(w.Saldo, -6.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Platnosc1, 6.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Naleznosc, 17.50);
+    EXPECT_KWOTA(w.Saldo, -6.00);
+    EXPECT_KWOTA(w.Wiersze[0].Platnosc1, 6.00);
+    EXPECT_KWOTA(w.Wiersze[0].Naleznosc, 17.50);
 }
 
 TEST(ZwrotRozliczenie, NadplataWOknieOgraniczonaDoNaleznosci) {
@@ -237,8 +238,8 @@ TEST(ZwrotRozliczenie, NadplataWOknieOgraniczonaDoNaleznosci) {
     ASSERT_TRUE(w.Nadplata);
     EXPECT_EQ(w.Nadplata->Tekst, QStringLiteral("Wpłacono za wysoką kwotę.\nDo zwrotu 2,50 zł."));
     EXPECT_EQ(w.Nadplata->Rodzaj, TRodzajKomunikatu::Informacja);
-    EXPECT_DOUBLE_EQ(w.Wplata, 7.50);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Wplata, 7.50);
+    EXPECT_KWOTA(w.Saldo, 0);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
 }
 
@@ -248,29 +249,29 @@ TEST(ZwrotRozliczenie, ZwrotJednegoZDwochNiezaplaconych) {
     TDaneZwrotu d = Zwrot({Wiersz(1, 7.50, 3), Wiersz(2, 5.00, 2)}, 3, -12.50, 0, 12.50);
     d.Ostatni = 0;
     const TPrzedZwrotem p = PrzygotujZwrot(d);
-    EXPECT_DOUBLE_EQ(p.Naleznosci[1], 10.00);
-    EXPECT_DOUBLE_EQ(p.Razem, 17.50);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 7.50);
+    EXPECT_KWOTA(p.Naleznosci[1], 10.00);
+    EXPECT_KWOTA(p.Razem, 17.50);
+    EXPECT_KWOTA(p.Wplata.Kwota, 7.50);
 
     TWynikZwrotu w = RozliczZwrot(d, p, 7.50);
     EXPECT_EQ(w.Zwrocone, 1);
-    EXPECT_DOUBLE_EQ(w.Saldo, -10.00);
+    EXPECT_KWOTA(w.Saldo, -10.00);
     EXPECT_TRUE(w.Wiersze[0].Zwrocony);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
     EXPECT_FALSE(w.Wiersze[1].Zwrocony);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Naleznosc, 10.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Platnosc, 10.00);
-    EXPECT_DOUBLE_EQ(w.Reszta, 10.00);
+    EXPECT_KWOTA(w.Wiersze[1].Naleznosc, 10.00);
+    EXPECT_KWOTA(w.Wiersze[1].Platnosc, 10.00);
+    EXPECT_KWOTA(w.Reszta, 10.00);
 
     w = RozliczZwrot(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, -17.50);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Platnosc1, 7.50);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Platnosc, 10.00);
+    EXPECT_KWOTA(w.Saldo, -17.50);
+    EXPECT_KWOTA(w.Wiersze[0].Platnosc1, 7.50);
+    EXPECT_KWOTA(w.Wiersze[1].Platnosc, 10.00);
 
     // Paying for both at once: no surplus, the kept row is paid too.
     w = RozliczZwrot(d, p, 17.50);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Saldo, 0);
     EXPECT_EQ(w.Wiersze[1].Platnosc, 0);
 }
 
@@ -281,9 +282,9 @@ TEST(ZwrotRozliczenie, PieniadzeZWypozyczeniaPrzechodzaNaZwracanyFilm) {
     const TPrzedZwrotem p = PrzygotujZwrot(d);
     EXPECT_FALSE(p.Wplata.Pokaz);
     const TWynikZwrotu w = RozliczZwrot(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, -7.50);
+    EXPECT_KWOTA(w.Saldo, -7.50);
     EXPECT_EQ(w.Wiersze[1].Platnosc1, 0);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Platnosc, 7.50);
+    EXPECT_KWOTA(w.Wiersze[0].Platnosc, 7.50);
 }
 
 TEST(ZwrotRozliczenie, WplaconoZaDuzoWDniuWypozyczenia) {
@@ -295,13 +296,13 @@ TEST(ZwrotRozliczenie, WplaconoZaDuzoWDniuWypozyczenia) {
     EXPECT_EQ(p.Nadplata->Tekst,
               QStringLiteral("Wpłacono za wysoką kwotę w dniu wypożyczenia.\nDo zwrotu 5,00 zł."));
     EXPECT_EQ(p.Nadplata->Rodzaj, TRodzajKomunikatu::Informacja);
-    EXPECT_DOUBLE_EQ(p.Wplacono, 7.50);
+    EXPECT_KWOTA(p.Wplacono, 7.50);
     EXPECT_FALSE(p.Wplata.Pokaz);
     const TWynikZwrotu w = RozliczZwrot(d, p, 0);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Saldo, 4.00);
+    EXPECT_KWOTA(w.Saldo, 4.00);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Wplywy, 7.50);
+    EXPECT_KWOTA(w.Wiersze[0].Wplywy, 7.50);
 }
 
 TEST(ZwrotRozliczenie, NadplataPrzyCzesciowoNiezaplaconychCofaObciazenie) {
@@ -311,12 +312,12 @@ TEST(ZwrotRozliczenie, NadplataPrzyCzesciowoNiezaplaconychCofaObciazenie) {
     d.Ustawienia.PrzedTerminem = true;
     const TPrzedZwrotem p = PrzygotujZwrot(d);
     ASSERT_TRUE(p.Nadplata);
-    EXPECT_DOUBLE_EQ(p.Nadplata->Kwota, 5.50);
+    EXPECT_KWOTA(p.Nadplata->Kwota, 5.50);
     const TWynikZwrotu w = RozliczZwrot(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Saldo, 0);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
     EXPECT_EQ(w.Wiersze[1].Platnosc1, 0);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Wplywy, 2.00);
+    EXPECT_KWOTA(w.Wiersze[1].Wplywy, 2.00);
 }
 
 TEST(ZwrotRozliczenie, RazemToSumaZaokraglonychWierszy) {
@@ -324,12 +325,12 @@ TEST(ZwrotRozliczenie, RazemToSumaZaokraglonychWierszy) {
         Zwrot({Wiersz(1, 3.33, 2, 3.333), Wiersz(2, 3.33, 2, 3.333), Wiersz(3, 3.33, 2, 3.333)}, 2,
               -9.99, 0, 9.99);
     const TPrzedZwrotem p = PrzygotujZwrot(d);
-    EXPECT_DOUBLE_EQ(p.Naleznosci[0], 3.33);
-    EXPECT_DOUBLE_EQ(p.Razem, 9.99);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 9.99);
+    EXPECT_KWOTA(p.Naleznosci[0], 3.33);
+    EXPECT_KWOTA(p.Razem, 9.99);
+    EXPECT_KWOTA(p.Wplata.Kwota, 9.99);
     const TWynikZwrotu w = RozliczZwrot(d, p, 9.99);
     EXPECT_FALSE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Saldo, 0);
 }
 
 // ---------------------------------------------------------------- money, subscriber
@@ -340,8 +341,8 @@ TEST(ZwrotAbonenta, SaldoDodatniePokrywaWszystko) {
     const TPrzedZwrotem p = PrzygotujZwrot(d);
     EXPECT_FALSE(p.Wplata.Pokaz);
     const TWynikZwrotu w = RozliczZwrot(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, 22.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].ZAbonamentu, 8.00);
+    EXPECT_KWOTA(w.Saldo, 22.00);
+    EXPECT_KWOTA(w.Wiersze[0].ZAbonamentu, 8.00);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
     EXPECT_EQ(w.Wiersze[0].Wplywy, 0);
 }
@@ -350,15 +351,15 @@ TEST(ZwrotAbonenta, SaldoUjemnePonadCzescAbonamentu) {
     // Subscription ended Tuesday, due Friday, back Saturday: 18.00 of which 8.00 within.
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 16.00, 5)}, 6, Dzien(2), -16.00, 0, 16.00);
     const TPrzedZwrotem p = PrzygotujZwrot(d);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 18.00);
+    EXPECT_KWOTA(p.Wplata.Kwota, 18.00);
     TWynikZwrotu w = RozliczZwrot(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, -18.00);
+    EXPECT_KWOTA(w.Saldo, -18.00);
     EXPECT_EQ(w.Wiersze[0].ZAbonamentu, 0);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Platnosc1, 18.00);
+    EXPECT_KWOTA(w.Wiersze[0].Platnosc1, 18.00);
     w = RozliczZwrot(d, p, 18.00);
-    EXPECT_DOUBLE_EQ(w.Saldo, 0);
+    EXPECT_KWOTA(w.Saldo, 0);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Wplywy, 18.00);
+    EXPECT_KWOTA(w.Wiersze[0].Wplywy, 18.00);
 }
 
 TEST(ZwrotAbonenta, SaldoCzesciowoPokrywaAbonament) {
@@ -366,17 +367,17 @@ TEST(ZwrotAbonenta, SaldoCzesciowoPokrywaAbonament) {
     // 2.00 of the 8.00 within the subscription is covered.
     TDaneZwrotu d = ZwrotAbonenta({Wiersz(1, 16.00, 5)}, 6, Dzien(2), -4.00, 0, 16.00);
     const TPrzedZwrotem p = PrzygotujZwrot(d);
-    EXPECT_DOUBLE_EQ(p.Wplata.Kwota, 16.00);
+    EXPECT_KWOTA(p.Wplata.Kwota, 16.00);
     TWynikZwrotu w = RozliczZwrot(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, -6.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].ZAbonamentu, 2.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Platnosc1, 16.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].Wplywy, 16.00);
+    EXPECT_KWOTA(w.Saldo, -6.00);
+    EXPECT_KWOTA(w.Wiersze[0].ZAbonamentu, 2.00);
+    EXPECT_KWOTA(w.Wiersze[0].Platnosc1, 16.00);
+    EXPECT_KWOTA(w.Wiersze[0].Wplywy, 16.00);
 
     w = RozliczZwrot(d, p, 20.00);  // limit: the total less the covered part
     ASSERT_TRUE(w.Nadplata);
-    EXPECT_DOUBLE_EQ(w.Nadplata->Kwota, 4.00);
-    EXPECT_DOUBLE_EQ(w.Saldo, 10.00);
+    EXPECT_KWOTA(w.Nadplata->Kwota, 4.00);
+    EXPECT_KWOTA(w.Saldo, 10.00);
     EXPECT_EQ(w.Wiersze[0].Platnosc1, 0);
 }
 
@@ -388,14 +389,14 @@ TEST(ZwrotAbonenta, ZatrzymanyFilmNieJestObciazanyDwaRazy) {
     const TPrzedZwrotem p = PrzygotujZwrot(d);
     EXPECT_FALSE(p.Wplata.Pokaz);
     const TWynikZwrotu w = RozliczZwrot(d, p, 0);
-    EXPECT_DOUBLE_EQ(w.Saldo, 14.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[0].ZAbonamentu, 8.00);
-    EXPECT_DOUBLE_EQ(w.Wiersze[1].Platnosc, 8.00);  // still the provisional debit
+    EXPECT_KWOTA(w.Saldo, 14.00);
+    EXPECT_KWOTA(w.Wiersze[0].ZAbonamentu, 8.00);
+    EXPECT_KWOTA(w.Wiersze[1].Platnosc, 8.00);  // still the provisional debit
 
     // The second film comes back later the same day: the balance stays at 30 - 16.
     TDaneZwrotu d2 = ZwrotAbonenta({Wiersz(2, 8.00, 3)}, 3, DalekoPotem, w.Saldo,
                                    8.00 - w.Wiersze[1].Platnosc, w.Wiersze[1].Platnosc);
     const TWynikZwrotu w2 = RozliczZwrot(d2, PrzygotujZwrot(d2), 0);
-    EXPECT_DOUBLE_EQ(w2.Saldo, 14.00);
-    EXPECT_DOUBLE_EQ(w2.Wiersze[0].ZAbonamentu, 8.00);
+    EXPECT_KWOTA(w2.Saldo, 14.00);
+    EXPECT_KWOTA(w2.Wiersze[0].ZAbonamentu, 8.00);
 }

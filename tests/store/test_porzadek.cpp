@@ -2,7 +2,9 @@
 // collation, the order itself, and a file that the standard sqlite3 tool still sorts.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unicode/ucol.h>
 
+#include <QRandomGenerator>
 #include <QStringList>
 
 #include "store/Baza.h"
@@ -100,4 +102,43 @@ TEST(PorzadekPolski, PlikCzytaISortujeZwyklySqlite) {
     }
     sqlite3_close(h);
     EXPECT_EQ(wynik, QStringList({"0", "Sowa,Łoś", "1"}));
+}
+
+TEST(PorzadekPolski, KazdaParaJakWIcu) {
+    // Texts sharing beginnings, with letters of both cases, digits, blanks, Polish letters
+    // and a combining accent, compared through the store and by ICU itself.
+    TestowaBaza baza;
+    const QStringList czesci = {"a", "A", "b", "o", "O", "z", "Z", "1",      "9",     " ",
+                                "-", "ó", "Ó", "ł", "Ł", "ś", "ż", "\u0301", "Zorro", "Łowca"};
+    QRandomGenerator los(14);
+    const auto tekst = [&] {
+        QString t = los.bounded(2) ? QStringLiteral("Ab") : QString();
+        for (int k = los.bounded(1, 5); k > 0; --k)
+            t += czesci[static_cast<int>(los.bounded(czesci.size()))];
+        return t;
+    };
+    UErrorCode stan = U_ZERO_ERROR;
+    UCollator* icu = ucol_open("pl_PL", &stan);
+    ASSERT_TRUE(U_SUCCESS(stan));
+    sqlite3_stmt* st = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(TBaza::Aktywna()->Uchwyt(),
+                                 "select (?1 > ?2 collate polski) - (?1 < ?2 collate polski)", -1,
+                                 &st, nullptr),
+              SQLITE_OK);
+    int rozne = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const QByteArray a = tekst().toUtf8(), b = tekst().toUtf8();
+        sqlite3_bind_text(st, 1, a.constData(), static_cast<int>(a.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 2, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
+        ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
+        const int sklep = sqlite3_column_int(st, 0);
+        sqlite3_reset(st);
+        const int wzor = ucol_strcollUTF8(icu, a.constData(), static_cast<int32_t>(a.size()),
+                                          b.constData(), static_cast<int32_t>(b.size()), &stan);
+        EXPECT_EQ(sklep, wzor) << a.toStdString() << " | " << b.toStdString();
+        rozne += wzor != 0;
+    }
+    sqlite3_finalize(st);
+    ucol_close(icu);
+    EXPECT_GT(rozne, 2000);
 }
