@@ -29,13 +29,17 @@ QString PierwszeZnaki(const QString& tekst, qsizetype n) {
     return tekst.left(koniec);
 }
 
+TLimitZnakow::TLimitZnakow(int limit, QLineEdit* pole)
+    : QValidator(pole), n(limit), przyjete(LiczbaZnakow(pole->text())) {
+    connect(pole, &QLineEdit::textChanged, this,
+            [this](const QString& tekst) { przyjete = LiczbaZnakow(tekst); });
+}
+
 // Only an edit that grows the text beyond the limit is refused: a longer text already in
 // the edit (put there by the program) stays acceptable and can be shortened.
 QValidator::State TLimitZnakow::validate(QString& tekst, int&) const {
     const qsizetype dlugosc = LiczbaZnakow(tekst);
-    if (dlugosc <= n) return Acceptable;
-    const auto* pole = qobject_cast<const QLineEdit*>(parent());
-    return pole && dlugosc <= LiczbaZnakow(pole->text()) ? Acceptable : Invalid;
+    return dlugosc <= n || dlugosc <= przyjete ? Acceptable : Invalid;
 }
 
 void OgraniczZnaki(QLineEdit* pole, int n) {

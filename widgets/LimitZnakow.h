@@ -17,12 +17,13 @@ QString PierwszeZnaki(const QString& tekst, qsizetype n);
 // whole characters.
 class TLimitZnakow : public QValidator {
 public:
-    TLimitZnakow(int n, QObject* rodzic) : QValidator(rodzic), n(n) {}
+    TLimitZnakow(int limit, QLineEdit* pole);
     int Limit() const { return n; }
     State validate(QString& tekst, int& pozycja) const override;
 
 private:
     int n;
+    qsizetype przyjete = 0;  // whole characters of the text last in the edit
 };
 
 // The edit takes at most n whole characters (instead of QLineEdit's maxLength, which

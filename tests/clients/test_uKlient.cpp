@@ -413,7 +413,10 @@ TEST_F(Klient, ListaMiejscowosci) {
     fake.PrzyOknie([](QDialog& o) {
         o.findChild<QLineEdit*>("Edit1")->setText(QString::fromUtf8("Gdańsk"));
         o.findChild<QPushButton*>("bDodaj")->click();
-        EXPECT_EQ(o.findChild<QLineEdit*>("Edit1")->maxLength(), 30);
+        // The limit of a town, counted in whole characters.
+        const auto* limit =
+            dynamic_cast<const TLimitZnakow*>(o.findChild<QLineEdit*>("Edit1")->validator());
+        EXPECT_EQ(limit ? limit->Limit() : 0, 30);
         o.findChild<QPushButton*>("bZamknij")->click();
         return o.result();
     });
