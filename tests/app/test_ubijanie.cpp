@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "Operacje.h"
+#include "store/Zegar.h"
 #include "support/Ubijanie.h"
 
 using namespace operacje;
