@@ -22,7 +22,9 @@ protected:
         fake.okna.clear();
         fake.Wyczysc();
     }
+    // The answers of the last attempt were used in its child only.
     void Wynik(const char* operacja, int ubite) {
+        Skrypt();
         EXPECT_GT(ubite, 3) << operacja;
         std::cout << "[ kill points ] " << operacja << ": " << ubite << std::endl;
     }

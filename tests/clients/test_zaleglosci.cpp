@@ -362,6 +362,8 @@ TEST_F(Zaleglosci, UbicieNaKazdymPoleceniuZostawiaStanPrzedLubPo) {
             f.Odpowiedz(QMessageBox::Yes);
         },
         [&] { Wplac(); });
+    f.odpowiedzi.clear();  // the last attempt's answers were used in its child only
+    f.okna.clear();
     EXPECT_GT(ubite, 3);
     std::cout << "[ kill points ] arrears payment: " << ubite << std::endl;
 }
