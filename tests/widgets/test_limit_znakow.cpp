@@ -24,10 +24,9 @@ TEST(LimitZnakow, LiczyIPrzycinaCaleZnaki) {
 // An emoji at the limit goes in whole; nothing passes the limit; a longer text put in by
 // the program can still be shortened.
 TEST(LimitZnakow, PoleNiePrzekraczaLimituINieTnieZnaku) {
-    QLineEdit pole;
-    pole.setMaxLength(3);
     QWidget okno;
-    pole.setParent(&okno);
+    QLineEdit& pole = *new QLineEdit(&okno);
+    pole.setMaxLength(3);
     OgraniczZnakiOkna(&okno);
     QTest::keyClicks(&pole, "ab");
     pole.insert(Emoji);
