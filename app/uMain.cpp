@@ -148,6 +148,7 @@ TfMain::TfMain(QWidget* parent)
     connect(ui->miRapFilmyWyp2, &QAction::triggered, this, &TfMain::miRapFilmyWyp2Click);
     connect(ui->miRapAbonenci, &QAction::triggered, this, &TfMain::miRapAbonenciClick);
     connect(ui->miRaportOkresowy, &QAction::triggered, this, [] { RaportOkresowy(); });
+    connect(ui->miRaportKasowy, &QAction::triggered, this, [] { RaportKasowy(); });
     // Both rankings share one handler, which tells them apart by the item's name.
     for (QAction* pozycja : {ui->miRapRentownoscF, ui->miRapRentownoscK})
         connect(pozycja, &QAction::triggered, this,
@@ -162,6 +163,10 @@ TfMain::TfMain(QWidget* parent)
     connect(ui->miPrzedluzenie, &QAction::triggered, this, &TfMain::bPrzedluzenieClick);
     connect(ui->miNastepny, &QAction::triggered, this, &TfMain::bNastepnyClick);
     connect(ui->miDelete, &QAction::triggered, this, &TfMain::miDeleteClick);
+    connect(ui->miPotwierdzenie, &QAction::triggered, this, &TfMain::miPotwierdzenieClick);
+    connect(ui->miKartaKlienta, &QAction::triggered, this, &TfMain::miKartaKlientaClick);
+    connect(ui->miEtykiety, &QAction::triggered, this, &TfMain::miEtykietyClick);
+    connect(ui->miDaneWypozyczalni, &QAction::triggered, this, &TfMain::miDaneWypozyczalniClick);
 
     // Buttons.
     connect(ui->bKlientDane, &QPushButton::clicked, this, &TfMain::bKlientDaneClick);
@@ -281,7 +286,7 @@ void TfMain::UstawTrybPusty() {
         w->setEnabled(false);
     for (QAction* a : {ui->miDelete, ui->miWypozycz, ui->miZwrot, ui->miCofnij, ui->miPrzedluzenie,
                        ui->miFilmEdytuj, ui->miFilmUsun, ui->miKlientEdytuj, ui->miKlientUsun,
-                       ui->miZaleglosci, ui->miRaportFilm, ui->miRaportKlient})
+                       ui->miZaleglosci, ui->miRaportFilm, ui->miRaportKlient, ui->miKartaKlienta})
         a->setEnabled(false);
     ui->eWplata->setEnabled(true);
     ui->eWplata->clear();
@@ -344,7 +349,8 @@ void TfMain::WczytajTytuly() {
 void TfMain::WlaczKlienta(bool wlacz) {
     ui->bKlientDane->setEnabled(wlacz);
     ui->bKlientKonto->setEnabled(wlacz);
-    for (QAction* a : {ui->miKlientEdytuj, ui->miKlientUsun, ui->miRaportKlient, ui->miZaleglosci})
+    for (QAction* a : {ui->miKlientEdytuj, ui->miKlientUsun, ui->miRaportKlient, ui->miZaleglosci,
+                       ui->miKartaKlienta})
         a->setEnabled(wlacz);
 }
 

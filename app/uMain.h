@@ -13,6 +13,7 @@
 
 #include "admin/KopieAutomatyczne.h"
 #include "money/uRozliczenia.h"
+#include "reports/uRapPotwierdzenie.h"
 #include "store/Katalogi.h"
 #include "store/StanBazy.h"
 #include "store/TQuery.h"
@@ -93,12 +94,21 @@ private:
     void miPrzywrocClick();
     void miSprawdzBazeClick();
     void miImportParadoxClick();
+    void miDanePrzykladoweClick();  // uMainDanePrzykladowe.cpp
     // After the store was replaced: the settings, the pick lists and an empty desk.
     void PoPrzywroceniu();
     // ---- end of the tools' block.
     void miPomocClick();
     void Ofirmie1Click();
     void sgWypozyczenieContextPopup(const QPoint& punkt);
+    // ---- Printed pages and the shop's details (uMainDruki.cpp).
+    void miPotwierdzenieClick();
+    void miKartaKlientaClick();
+    void miEtykietyClick();
+    void miDaneWypozyczalniClick();
+    // Keeps the slip of the operation just stored and enables "Potwierdzenie".
+    void ZapamietajPotwierdzenie(TPotwierdzenie potwierdzenie);
+    std::optional<TPotwierdzenie> OstatniePotwierdzenie;
 
     // The client panel, the film panel, the basket and the operations on the list.
     void cbKlientChange();
@@ -154,6 +164,11 @@ private:
     bool ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
                             TKwota pobrano, TTransakcja& transakcja);
     void ZapiszZwrot();
+    // The till journal of a return, an undo or an extension of the given list rows: a
+    // refund before the payment, the money taken, a surplus handed back after it.
+    void ZapiszKaseOperacji(const QString& rodzaj, std::pair<int, int> wiersze,
+                            const std::optional<TKomunikatRozliczenia>& zwrotPrzed, TKwota pobrano,
+                            const std::optional<TKomunikatRozliczenia>& zwrotPo);
     // The open rentals listed in rows 0..k-1, as the store gave them.
     std::vector<TWierszListy> WypozyczeniaNaLiscie;
     friend struct TDostepOperacji;  // tests only: reach the operations' private routines

@@ -14,6 +14,7 @@ void TfMain::PolaczNarzedzia() {
     connect(ui->miPrzywroc, &QAction::triggered, this, &TfMain::miPrzywrocClick);
     connect(ui->miSprawdzBaze, &QAction::triggered, this, &TfMain::miSprawdzBazeClick);
     connect(ui->miImportParadox, &QAction::triggered, this, &TfMain::miImportParadoxClick);
+    connect(ui->miDanePrzykladowe, &QAction::triggered, this, &TfMain::miDanePrzykladoweClick);
 }
 
 void TfMain::miKopiaZapasowaClick() {

@@ -16,8 +16,10 @@
 
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "app/uPotwierdzenieOperacji.h"
 #include "clients/uWplata.h"
 #include "money/uCennik.h"
+#include "money/uKasa.h"
 #include "money/uKoszyk.h"
 #include "settings/uConfig.h"
 #include "store/Formaty.h"
@@ -293,6 +295,8 @@ bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypoz
     }
     // Overpayment: the excess is handed back.
     if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+    ZapiszKaseOperacji(RodzajKasy::Wypozyczenie, {0, static_cast<int>(dane.Wiersze.size()) - 1},
+                       std::nullopt, pobrano, wynik.Nadplata);
 
     // One rental per film, the film out.
     for (const TWierszWypozyczenia& r : wynik.Wiersze) {
@@ -333,5 +337,7 @@ bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypoz
         SumaPlatnosci = sumaPrzed;
         return false;
     }
+    ZapamietajPotwierdzenie(PotwierdzenieWypozyczenia(
+        przed, wynik, pobrano, dane.TrybZwrot ? WypozyczeniaNaLiscie.size() : 0));
     return true;
 }

@@ -13,6 +13,8 @@
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "app/uPotwierdzenieOperacji.h"
+#include "money/uKasa.h"
 #include "money/uRozliczeniePrzedluzenia.h"
 #include "money/uRozliczenieWycofania.h"
 #include "money/uRozliczenieZwrotu.h"
@@ -38,6 +40,21 @@ QString LiczbaOgolnaSQL(TKwota kwota) {
 
 }  // namespace
 
+// ---------------------------------------------------------------- till
+
+void TfMain::ZapiszKaseOperacji(const QString& rodzaj, std::pair<int, int> wiersze,
+                                const std::optional<TKomunikatRozliczenia>& zwrotPrzed,
+                                TKwota pobrano,
+                                const std::optional<TKomunikatRozliczenia>& zwrotPo) {
+    QStringList filmy;
+    for (int i = wiersze.first; i <= wiersze.second; ++i)
+        filmy << Numer4(TekstKomorki(ui->sgWypozyczenie, i, 1).toLongLong());
+    const QString opis = filmy.join(QStringLiteral(", "));
+    if (zwrotPrzed) ZapiszRuchKasy(Query1, IdKlienta, rodzaj, -zwrotPrzed->Kwota, opis);
+    ZapiszRuchKasy(Query1, IdKlienta, rodzaj, pobrano, opis);
+    if (zwrotPo) ZapiszRuchKasy(Query1, IdKlienta, rodzaj, -zwrotPo->Kwota, opis);
+}
+
 // ---------------------------------------------------------------- return
 
 void TfMain::bZwrotClick() {
@@ -52,6 +69,7 @@ void TfMain::ZapiszZwrot() {
     const QString klient = QString::number(IdKlienta);
     const int k = static_cast<int>(WypozyczeniaNaLiscie.size());
 
+    std::optional<TPotwierdzenie> potwierdzenie;
     // The reload runs after the guard has ended.
     const bool zapisano = [&] {
         TTransakcja transakcja;
@@ -111,6 +129,7 @@ void TfMain::ZapiszZwrot() {
         const TKwota wplata = PokazWplate(przed.Wplata);
         const TWynikZwrotu wynik = RozliczZwrot(dane, przed, wplata);
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+        ZapiszKaseOperacji(RodzajKasy::Zwrot, *zakres, przed.Nadplata, wplata, wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
 
         // The client.
@@ -144,10 +163,15 @@ void TfMain::ZapiszZwrot() {
             }
         }
 
-        return transakcja.Zatwierdz();
+        if (!transakcja.Zatwierdz()) return false;
+        potwierdzenie = PotwierdzenieZwrotu(dane, wynik);
+        return true;
     }();
     // The operator is told when it is stored; the client is loaded again either way.
-    if (zapisano) Informacja(QStringLiteral("Zwrot został zapisany."));
+    if (zapisano) {
+        ZapamietajPotwierdzenie(*potwierdzenie);
+        Informacja(QStringLiteral("Zwrot został zapisany."));
+    }
     WczytajKLIENTA();
     ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
@@ -184,6 +208,7 @@ void TfMain::bCofnijClick() {
         }
         // What stays paid; a surplus is handed back.
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+        ZapiszKaseOperacji(RodzajKasy::Wycofanie, *zakres, std::nullopt, TKwota(), wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
         UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(wynik.Razem));  // the total row
         // The client.
@@ -221,6 +246,7 @@ void TfMain::bPrzedluzenieClick() {
     const QString klient = QString::number(IdKlienta);
 
     int licznik = LicznikAbKlienta;
+    std::optional<TPotwierdzenie> potwierdzenie;
     // The reload runs after the guard has ended.
     const bool zapisano = [&] {
         TTransakcja transakcja;
@@ -264,6 +290,7 @@ void TfMain::bPrzedluzenieClick() {
         const TKwota wplata = PokazWplate(przed.Wplata);
         const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(dane, przed, wplata);
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
+        ZapiszKaseOperacji(RodzajKasy::Przedluzenie, *zakres, std::nullopt, wplata, wynik.Nadplata);
 
         // The client.
         UruchomSQL(Query1, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
@@ -272,11 +299,14 @@ void TfMain::bPrzedluzenieClick() {
             UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
 
         licznik = wynik.LicznikAb;
-        return transakcja.Zatwierdz();
+        if (!transakcja.Zatwierdz()) return false;
+        potwierdzenie = PotwierdzeniePrzedluzenia(dane, przed, wynik, wplata);
+        return true;
     }();
     // The operator is told when it is stored; the client is loaded again either way.
     if (zapisano) {
         LicznikAbKlienta = licznik;
+        ZapamietajPotwierdzenie(*potwierdzenie);
         Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
     }
     WczytajKLIENTA();

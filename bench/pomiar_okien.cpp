@@ -5,7 +5,8 @@
 // Each window is opened from its menu item as the operator would; "otwarcie" runs from the
 // item to the window painted on screen (for a report: its preview with the first page),
 // "zamkniecie" from the window closed to the desk ready again. Medians over the repetitions
-// of the processor time; the last column is the wall-clock time of the opening.
+// of the processor time; then the wall-clock time of the opening and the peak resident
+// memory during the measurement.
 #include <sqlite3.h>
 #include <time.h>
 
@@ -116,15 +117,35 @@ public:
 
 TPomiar pomiar;
 
+qint64 szczytPamieciMB() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& l : f.readAll().split('\n'))
+        if (l.startsWith("VmHWM:"))
+            return l.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
+    return 0;
+}
+
+// Starts a new peak of the resident memory (Linux: "5" into clear_refs); the peak of the
+// whole run is kept apart.
+qint64 szczytCalosci = 0;
+void nowySzczyt() {
+    szczytCalosci = std::max(szczytCalosci, szczytPamieciMB());
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly)) f.write("5");
+}
+
 struct TWynik {
     std::vector<double> otwarcie, zamkniecie, sql, sciana;
 };
 
 void wypisz(const char* nazwa, const TWynik& w) {
     const double o = mediana(w.otwarcie), z = mediana(w.zamkniecie), s = mediana(w.sql);
-    std::printf("%-28s %10.1f %12.1f %10.1f %9.1f %10.1f\n", nazwa, o, z, s, s > 0 ? o / s : 0.0,
-                mediana(w.sciana));
+    const qint64 pamiec = szczytPamieciMB();
+    std::printf("%-28s %10.1f %12.1f %10.1f %9.1f %10.1f %8lld\n", nazwa, o, z, s,
+                s > 0 ? o / s : 0.0, mediana(w.sciana), pamiec);
     std::fflush(stdout);
+    nowySzczyt();
 }
 
 // Opens the window of a menu item `ile` times.
@@ -165,15 +186,6 @@ void naPulpicie(const char* nazwa, const std::function<void(int)>& krok,
         w.sql.push_back(czasSQL(polecenia(i)));
     }
     wypisz(nazwa, w);
-}
-
-qint64 szczytPamieciMB() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith("VmHWM:"))
-            return l.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
-    return 0;
 }
 
 int liczba(const char* sql) {
@@ -335,7 +347,8 @@ int main(int argc, char** argv) {
                              "r.id_klienta and zwrocono = true group by k.id, k.nazwisko, "
                              "k.imie, k.numer_klienta order by kwota desc")},
              ile);
-    std::printf("szczyt pamięci: %lld MB\n", szczytPamieciMB());
+    nowySzczyt();
+    std::printf("szczyt pamięci: %lld MB\n", szczytCalosci);
     ZniszczOkna();
     TBaza::Rozlacz();
     UstawInterakcje(nullptr);

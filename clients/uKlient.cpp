@@ -3,8 +3,10 @@
 #include <QKeyEvent>
 #include <limits>
 
+#include "clients/RuchyKlienta.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
+#include "money/uKasa.h"
 #include "settings/uConfig.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -70,6 +72,10 @@ TfKlient::TfKlient(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlient) {
     connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->bWplata, &QPushButton::clicked, this, &TfKlient::bWplataClick);
     connect(ui->bZaleglosci, &QPushButton::clicked, this, &TfKlient::bZaleglosciClick);
+    // The movements list follows a settlement of arrears at once.
+    PrzygotujSiatkeRuchow(ui->sgRuchy);
+    connect(ui->bZaleglosci, &QPushButton::clicked, this, [this] { PokazRuchy(); });
+    connect(ui->miZaleglosci, &QAction::triggered, this, [this] { PokazRuchy(); });
     connect(ui->Button1, &QPushButton::clicked, this, &TfKlient::Button1Click);
     connect(ui->cbAbonament, &QCheckBox::clicked, this, &TfKlient::cbAbonamentClick);
     connect(ui->eNr, &QLineEdit::textChanged, this, &TfKlient::eNrChange);
@@ -136,6 +142,7 @@ void TfKlient::UstawAbonament(bool zaznaczony) {
 void TfKlient::FormShow() {
     UstawDate(ui->dAbonamentDO, Dzisiaj().addDays(30));
     NazwaEdytowana = false;
+    WplatyPokazu.clear();
 
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
@@ -206,7 +213,12 @@ void TfKlient::FormShow() {
     }
 
     numer = CalkowitaZEkranu(ui->eNr->text()).value_or(0);
+    PokazRuchy();
     ui->eNr->setFocus();
+}
+
+void TfKlient::PokazRuchy() {
+    PokazRuchyKlienta(ui->sgRuchy, Query1, Id);
 }
 
 void TfKlient::cbAbonamentClick(bool zaznaczony) {
@@ -341,6 +353,18 @@ void TfKlient::bZapiszClick() {
 
     TTransakcja transakcja;
     UruchomSQL(Query1, sql);
+    // The till: the payments taken in this showing are booked with the balance they made.
+    if (!WplatyPokazu.empty()) {
+        int idKlienta = Id;
+        if (idKlienta == 0) {
+            OtworzSQL(Query1, QStringLiteral("select Max( ID ) m from klient"));
+            if (Query1.Active() && !Query1.Eof()) idKlienta = Query1.FieldByName("m").AsInteger();
+            Query1.Close();
+        }
+        for (const auto& [rodzaj, kwota] : WplatyPokazu)
+            ZapiszRuchKasy(Query1, idKlienta, rodzaj, kwota,
+                           rodzaj == RodzajKasy::Abonament ? OpisAbonamentu : OpisWplaty);
+    }
     // A failure has shown the store's error text; the number read by the caller stays
     // the one stored.
     if (transakcja.Zatwierdz()) numer = *nr;
@@ -370,6 +394,8 @@ void TfKlient::bWplataClick() {
             return;
         LicznikAb = 0;
     }
+    WplatyPokazu.emplace_back(NowyAbonament ? RodzajKasy::Abonament : RodzajKasy::Wplata,
+                              TKwota::ZeZlotych(kwota));
     ui->eSaldo->setText(KwotaNaEkran(saldo + kwota));
 }
 

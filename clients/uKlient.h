@@ -4,7 +4,10 @@
 
 #include <QDialog>
 #include <QHash>
+#include <utility>
+#include <vector>
 
+#include "store/Kwota.h"
 #include "store/TQuery.h"
 
 class QComboBox;
@@ -47,6 +50,8 @@ private:
     void eNrChange();
     void eLicznikChange();
     void eSaldoChange();
+    // The client's payments and refunds from the till journal.
+    void PokazRuchy();
     QWidget* NastepnyPoEnter(QWidget* pole) const;
 
     Ui::TfKlient* ui;
@@ -55,7 +60,9 @@ private:
     int numer = 0;
     bool NowyAbonament = false;
     bool NazwaEdytowana = false;
-    int LicznikAb = 0;        // the stored counter, carried through
+    int LicznikAb = 0;  // the stored counter, carried through
+    // Payments taken in this showing (journal kind, amount), booked by Save.
+    std::vector<std::pair<QString, TKwota>> WplatyPokazu;
     int RabatZapisany = 0;    // the stored discount, kept when the list has no such entry
     bool wypelniony = false;  // filled for the coming showing
     QHash<QWidget*, QWidget*> lancuchEnter;

@@ -7,6 +7,7 @@
 
 #include "clients/uWplata.h"
 #include "money/uCennik.h"
+#include "money/uKasa.h"
 #include "money/uRozliczenieZaleglosci.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -179,6 +180,12 @@ void TfZaleglosci::bWplataClick() {
                                QStringLiteral(" and dataZwrotu") +
                                WarunekDaty(sg->item(w, KolDataZwrotu)->text()));
     }
+    // The till: the money taken, and what was handed back of more than was owed.
+    const TKwota pobrano = TKwota::ZeZlotych(fWplata->Kwota());
+    ZapiszRuchKasy(Query1, IdKlienta, RodzajKasy::Zaleglosci, pobrano, OpisZaleglosci);
+    if (ocena.Nadplata)
+        ZapiszRuchKasy(Query1, IdKlienta, RodzajKasy::Zaleglosci, -ocena.Nadplata->Kwota,
+                       OpisZaleglosci);
     if (!transakcja.Zatwierdz()) {
         // Nothing was stored (the error has been shown): show the store's amounts again.
         const bool wczesniej = Zaksiegowano;

@@ -46,9 +46,10 @@ public:
     bool Drukuj(TRaport& raport) override {
         QPrinter drukarka(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         if (!drukarka.isValid()) return false;
-        UstawStroneRaportu(drukarka);
+        const std::vector<TStrona>& strony = raport.Strony();
+        UstawStrone(drukarka, raport.Format);
         drukarka.setDocName(raport.TytulZadania);
-        return RysujRaport(drukarka, raport.Strony());
+        return RysujRaport(drukarka, strony);
     }
 };
 
@@ -64,8 +65,27 @@ void UstawStroneRaportu(QPagedPaintDevice& urzadzenie) {
         QPageLayout::Millimeter));
 }
 
+void UstawStrone(QPagedPaintDevice& urzadzenie, const TFormatStrony& format) {
+    if (format == TFormatStrony{}) {
+        UstawStroneRaportu(urzadzenie);
+        return;
+    }
+    const bool poziomo = format.szerokosc > format.wysokosc;
+    const QSizeF rozmiar = poziomo ? QSizeF(format.wysokosc, format.szerokosc)
+                                   : QSizeF(format.szerokosc, format.wysokosc);
+    const double m = format.margines;
+    QPageLayout uklad(QPageSize(rozmiar, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                      poziomo ? QPageLayout::Landscape : QPageLayout::Portrait,
+                      QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+    if (m <= 0) uklad.setMode(QPageLayout::FullPageMode);
+    urzadzenie.setPageLayout(uklad);
+}
+
 void RysujStrone(QPainter& painter, const TStrona& strona, double pikseliNaMm) {
     painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (const QRectF& r : strona.pola) painter.drawRect(NaUrzadzenie(r, pikseliNaMm));
     QPen pioro(Qt::black);
     pioro.setWidthF(0.25 * pikseliNaMm);
     painter.setPen(pioro);
@@ -147,6 +167,22 @@ bool TRaport::ZapiszJakoPDF() {
     return true;
 }
 
+bool TRaport::ZapiszJakoCSV() {
+    const QString nazwa =
+        NazwaDoPliku(TytulZadania.isEmpty() ? QStringLiteral("Raport") : TytulZadania);
+    const QString plik =
+        WybierzPlikZapisu(QStringLiteral("Zapisz raport jako CSV"), QStringLiteral("dZapiszCSV"),
+                          nazwa, QStringLiteral("csv"), QStringLiteral("Pliki CSV (*.csv)"));
+    if (plik.isEmpty()) return false;
+    if (!ZapiszPlikCSV(plik, TekstCSV(WierszeCSV))) {
+        Uwaga(QStringLiteral("Nie udało się zapisać raportu w pliku \"%1\".\n"
+                             "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
+                  .arg(QDir::toNativeSeparators(plik)));
+        return false;
+    }
+    return true;
+}
+
 bool TRaport::ZapiszPDF(const QString& plik) {
     const QFileInfo info(plik);
     if (!info.absoluteDir().exists()) return false;
@@ -155,6 +191,7 @@ bool TRaport::ZapiszPDF(const QString& plik) {
     drukarka.setOutputFileName(plik);
     drukarka.setCreator(TytulAplikacji);
     drukarka.setDocName(TytulZadania);
-    UstawStroneRaportu(drukarka);
-    return RysujRaport(drukarka, Strony()) && QFileInfo(plik).size() > 0;
+    const std::vector<TStrona>& strony = Strony();
+    UstawStrone(drukarka, Format);
+    return RysujRaport(drukarka, strony) && QFileInfo(plik).size() > 0;
 }

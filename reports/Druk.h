@@ -12,6 +12,9 @@ class QPrinter;
 
 // Sets A4 portrait with 10 mm margins on every side.
 void UstawStroneRaportu(QPagedPaintDevice& urzadzenie);
+// Sets the given paper; a paper wider than high prints in landscape, and a paper without
+// margins is used to its edges.
+void UstawStrone(QPagedPaintDevice& urzadzenie, const TFormatStrony& format);
 // Draws one page; the painter's origin is the corner of the printable area and one
 // millimetre is pikseliNaMm device units.
 void RysujStrone(QPainter& painter, const TStrona& strona, double pikseliNaMm);

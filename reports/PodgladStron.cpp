@@ -24,15 +24,15 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), palette().color(QPalette::Dark));
         const double s = podglad.skala;
-        const QRectF papier(Odstep, Odstep, TRaport::SzerokoscPapieru * s,
-                            TRaport::WysokoscPapieru * s);
+        const TFormatStrony& f = podglad.format;
+        const QRectF papier(Odstep, Odstep, f.szerokosc * s, f.wysokosc * s);
         p.fillRect(papier.translated(3, 3), Qt::darkGray);
         p.fillRect(papier, Qt::white);
         if (podglad.biezaca < 1) return;
         // The page is drawn at the screen's own millimetre, then scaled to the zoom, so
         // that its fonts grow with it.
         const double mmEkranu = logicalDpiX() / 25.4;
-        p.translate(papier.topLeft() + QPointF(TRaport::Margines, TRaport::Margines) * s);
+        p.translate(papier.topLeft() + QPointF(f.margines, f.margines) * s);
         p.scale(s / mmEkranu, s / mmEkranu);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
@@ -61,6 +61,11 @@ void TPodgladStron::UstawStrone(int numer) {
     verticalScrollBar()->setValue(0);
     kartka->update();
     emit Zmiana();
+}
+
+void TPodgladStron::UstawFormat(const TFormatStrony& f) {
+    format = f;
+    Przelicz();
 }
 
 void TPodgladStron::DopasujSzerokosc() {
@@ -92,13 +97,13 @@ void TPodgladStron::resizeEvent(QResizeEvent* zdarzenie) {
 
 void TPodgladStron::Przelicz() {
     const QSize widok = viewport()->size();
-    const double szerokosc = (widok.width() - 2 * Odstep - 4) / TRaport::SzerokoscPapieru;
-    const double wysokosc = (widok.height() - 2 * Odstep - 4) / TRaport::WysokoscPapieru;
+    const double szerokosc = (widok.width() - 2 * Odstep - 4) / format.szerokosc;
+    const double wysokosc = (widok.height() - 2 * Odstep - 4) / format.wysokosc;
     if (dopasowanie == TDopasowanie::Szerokosc) skala = szerokosc;
     if (dopasowanie == TDopasowanie::Strona) skala = std::min(szerokosc, wysokosc);
     skala = std::clamp(skala, MinSkala, MaxSkala);
-    kartka->resize(static_cast<int>(TRaport::SzerokoscPapieru * skala + 2 * Odstep + 4),
-                   static_cast<int>(TRaport::WysokoscPapieru * skala + 2 * Odstep + 4));
+    kartka->resize(static_cast<int>(format.szerokosc * skala + 2 * Odstep + 4),
+                   static_cast<int>(format.wysokosc * skala + 2 * Odstep + 4));
     kartka->update();
     emit Zmiana();
 }

@@ -22,6 +22,8 @@ public:
     void CalaStrona();
     void Powieksz();
     void Pomniejsz();
+    // The paper the pages are drawn on (A4 with 10 mm margins unless set).
+    void UstawFormat(const TFormatStrony& format);
     // Pixels per millimetre of paper at the current zoom.
     double Skala() const { return skala; }
 
@@ -37,6 +39,7 @@ private:
     void Przelicz();
 
     const std::vector<TStrona>& strony;
+    TFormatStrony format;
     TKartka* kartka;
     int biezaca = 0;
     double skala = 3;

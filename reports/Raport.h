@@ -57,6 +57,7 @@
 #include <vector>
 
 #include "store/TQuery.h"
+#include "widgets/uEksport.h"
 
 enum class TRodzajPasma { NaglowekStrony, Tytul, NaglowekKolumn, Szczegoly, StopkaStrony };
 
@@ -158,11 +159,23 @@ struct TStrona {
     std::vector<TUlozonyTekst> teksty;
     std::vector<QRectF> ramki;
     std::vector<QLineF> linie;
+    std::vector<QRectF> pola;  // filled black boxes (the bars of a barcode)
 
     // The first text equal to the given one, nullptr when none.
     const TUlozonyTekst* Znajdz(const QString& tekst) const;
     // The texts of one band in the order placed.
     std::vector<TUlozonyTekst> TekstyPasma(TRodzajPasma pasmo) const;
+};
+
+// The paper of a printed page, in millimetres; the same margin on every side.
+struct TFormatStrony {
+    double szerokosc = 210;
+    double wysokosc = 297;
+    double margines = 10;
+
+    double SzerokoscObszaru() const { return szerokosc - 2 * margines; }
+    double WysokoscObszaru() const { return wysokosc - 2 * margines; }
+    bool operator==(const TFormatStrony&) const = default;
 };
 
 class TRaport {
@@ -181,8 +194,13 @@ public:
 
     // The print job's title.
     QString TytulZadania;
+    // The paper: A4 portrait with 10 mm margins unless a report lays out pages of its own.
+    TFormatStrony Format;
     // The rows of the detail band.
     TQuery Dane;
+    // The report's data as lines for "Zapisz jako CSV…" in the preview, the header first;
+    // a report that leaves it empty offers no CSV.
+    TWierszeTekstu WierszeCSV;
     // Run before each detail band is laid out, on a copy of the band, with Dane on the row.
     std::function<void(TPasmo&, const TQuery&)> PrzedSzczegolem;
 
@@ -191,8 +209,9 @@ public:
     TPasmo& Pasmo(TRodzajPasma rodzaj, double wysokosc);
     TPasmo* ZnajdzPasmo(TRodzajPasma rodzaj);
 
-    // Lays the report out over the current data; the queries stay as they are.
-    std::vector<TStrona> Uloz();
+    // Lays the report out over the current data; the queries stay as they are. A report
+    // that is not made of bands (a slip, labels) places its own pages and may set Format.
+    virtual std::vector<TStrona> Uloz();
     // The report as produced: laid out once, after which its queries are closed.
     const std::vector<TStrona>& Strony();
 
@@ -205,6 +224,9 @@ public:
     bool ZapiszJakoPDF();
     // Writes the report into the given PDF file; false when it cannot be written.
     bool ZapiszPDF(const QString& plik);
+    // Asks for a file name and saves WierszeCSV there; a failure is reported to the
+    // operator. False when not saved.
+    bool ZapiszJakoCSV();
 
 private:
     std::vector<TPasmo> pasma;

@@ -14,6 +14,7 @@ TfPodglad::TfPodglad(TRaport& raport, QWidget* parent)
         setWindowTitle(QStringLiteral("Podgląd wydruku - ") + raport.TytulZadania);
     // Only the page on screen is painted; the pages are laid out once by the report.
     podglad = new TPodgladStron(raport.Strony(), this);
+    podglad->UstawFormat(raport.Format);  // set while the report laid out its pages
     podglad->setObjectName(QStringLiteral("podglad"));
     ui->ukladPodgladu->addWidget(podglad);
 
@@ -27,6 +28,9 @@ TfPodglad::TfPodglad(TRaport& raport, QWidget* parent)
     connect(ui->bNastepna, &QPushButton::clicked, this,
             [this] { podglad->UstawStrone(podglad->BiezacaStrona() + 1); });
     connect(ui->bZapiszPDF, &QPushButton::clicked, this, [this] { this->raport.ZapiszJakoPDF(); });
+    // Only a report that gives its data as lines offers them as CSV.
+    ui->bZapiszCSV->setVisible(!raport.WierszeCSV.empty());
+    connect(ui->bZapiszCSV, &QPushButton::clicked, this, [this] { this->raport.ZapiszJakoCSV(); });
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::accept);
     ui->bZamknij->setDefault(true);
     PokazNumerStrony();

@@ -3,13 +3,26 @@
 #include <QDateEdit>
 
 #include "reports/uRapDaty.h"
+#include "reports/uRapKasowy.h"
 #include "reports/uRapOkresowy.h"
 #include "reports/uRapRentownosc.h"
 #include "store/Interakcja.h"
+#include "store/Zegar.h"
 
 void RaportOkresowy() {
     TfRapDaty daty;
     TfRapOkresowy raport;
+    if (PokazModalnie(daty) != QDialog::Accepted) return;
+    // A failed statement has shown its error text; nothing is printed.
+    if (!raport.Init(daty.DataOD->date(), daty.DataDO->date())) return;
+    raport.Pokaz();
+}
+
+void RaportKasowy() {
+    TfRapDaty daty;
+    daty.setWindowTitle(QStringLiteral("Raport kasowy"));
+    daty.DataOD->setDate(Dzisiaj());
+    TfRapKasowy raport;
     if (PokazModalnie(daty) != QDialog::Accepted) return;
     // A failed statement has shown its error text; nothing is printed.
     if (!raport.Init(daty.DataOD->date(), daty.DataDO->date())) return;

@@ -18,6 +18,10 @@ const TIndeks Indeksy[] = {
     {"rental_otwarte", "rental", "zwrocono", "zwrocono = 0"},
     // The periodic report's range of rental days.
     {"rental_od", "rental", "dataOD", nullptr},
+    // The clients' ranking sums returned rentals from this index alone. Its amounts come
+    // before the client, so no statement that picks a client's rentals chooses it (and
+    // changes their order); the ranking groups by client after reading it.
+    {"rental_zwrocone_naleznosc", "rental", "zwrocono, naleznosc, id_klienta", nullptr},
 };
 
 }  // namespace

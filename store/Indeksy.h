@@ -1,5 +1,5 @@
-// Indexes for the statements that read a few rows out of the whole rental table: the rented
-// and overdue films and the periodic report. Plain column indexes only (no collation of
+// Indexes for the statements that read many rows of the rental table: the rented and
+// overdue films, the periodic report and the clients' ranking. Plain column indexes only (no collation of
 // their own), so that any SQLite tool reads and sorts the store. An index a statement may
 // choose instead of the one it used before can change the order of rows the statement does
 // not sort, so each one here keeps that order (or serves only its own statement).

@@ -169,6 +169,13 @@ void TQuery::Open() {
     liczbaKolumn = sqlite3_column_count(stmt);
     wiersz.resize(static_cast<size_t>(liczbaKolumn));
     wczytane.assign(static_cast<size_t>(liczbaKolumn), 0);
+    // Each column's name and kind once per statement, not once per value read.
+    nazwyKolumn.clear();
+    typyKolumn.clear();
+    for (int i = 0; i < liczbaKolumn; ++i) {
+        nazwyKolumn.push_back(QString::fromUtf8(sqlite3_column_name(stmt, i)));
+        typyKolumn.push_back(typZDeklaracji(sqlite3_column_decltype(stmt, i)));
+    }
     pozycja = 0;
     Krok();
 }
@@ -218,8 +225,7 @@ const TField& TQuery::Pole(int i) const {
                 break;
         }
     }
-    wiersz[k] =
-        TField(FieldName(i), typZDeklaracji(sqlite3_column_decltype(stmt, i)), std::move(v));
+    wiersz[k] = TField(nazwyKolumn[k], typyKolumn[k], std::move(v));
     wczytane[k] = 1;
     return wiersz[k];
 }
@@ -245,6 +251,8 @@ void TQuery::Close() {
     wiersz.clear();
     wczytane.clear();
     brakZgloszony = false;
+    nazwyKolumn.clear();
+    typyKolumn.clear();
 }
 
 void TQuery::Next() {

@@ -99,4 +99,6 @@ private:
     // What a missing column reads as, and whether the miss was reported.
     mutable TField brak;
     mutable bool brakZgloszony = false;
+    std::vector<QString> nazwyKolumn;
+    std::vector<TField::TTyp> typyKolumn;
 };

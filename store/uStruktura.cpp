@@ -8,6 +8,7 @@
 
 #include "store/Baza.h"
 #include "store/Indeksy.h"
+#include "store/Kasa.h"
 #include "store/Interakcja.h"
 #include "store/StanBazy.h"
 #include "store/TQuery.h"
@@ -84,6 +85,7 @@ struct TKrok {
 const TKrok Kroki[] = {
     {1, kolumnyStarszychWersji},
     {2, UtworzIndeksyOdczytu},
+    {3, UtworzKase},
 };
 
 bool zapiszWersje(int wersja) {

@@ -1,5 +1,6 @@
 #include "widgets/ListaNumerowana.h"
 
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
 #include <vector>
@@ -28,12 +29,18 @@ int WypelnijListeNumerowana(QTableWidget* sg, TQuery& query, const QString& kolu
     const int biezacy = std::max(0, sg->currentRow());
     sg->clearContents();
     sg->setRowCount(static_cast<int>(wiersze.size()));
-    for (int w = 0; w < static_cast<int>(wiersze.size()); ++w) {
-        const TWiersz& r = wiersze[static_cast<size_t>(w)];
-        sg->setItem(w, KolNr, new QTableWidgetItem(r.nr));
-        sg->setItem(w, KolTekst, new QTableWidgetItem(r.tekst));
-        sg->setItem(w, KolId, new QTableWidgetItem(r.id));
+    {
+        // One change notice per cell costs more than making the cell: the grid is
+        // repainted once when all are in.
+        const QSignalBlocker cisza(sg->model());
+        for (int w = 0; w < static_cast<int>(wiersze.size()); ++w) {
+            const TWiersz& r = wiersze[static_cast<size_t>(w)];
+            sg->setItem(w, KolNr, new QTableWidgetItem(r.nr));
+            sg->setItem(w, KolTekst, new QTableWidgetItem(r.tekst));
+            sg->setItem(w, KolId, new QTableWidgetItem(r.id));
+        }
     }
+    sg->viewport()->update();
     sg->setColumnHidden(KolId, true);
     if (!wiersze.empty())
         sg->setCurrentCell(std::min(biezacy, static_cast<int>(wiersze.size()) - 1), KolNr);

@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QToolTip>
@@ -24,8 +23,6 @@
 
 namespace {
 
-QString sciezkaUstawien;
-
 const QColor KolorPodpowiedzi(255, 255, 128);
 const QColor KolorAktywnegoPola(Qt::yellow);
 
@@ -36,18 +33,6 @@ void WczytajComboBox(const QString& sciezka, QComboBox* combo) {
     if (!QFileInfo::exists(sciezka)) return;
     combo->addItems(WczytajPlikListy(sciezka));
     if (combo->count() > 0) combo->setCurrentIndex(0);
-}
-
-// ---------------------------------------------------------------- the program's settings file
-
-QString PlikUstawienProgramu() {
-    if (!sciezkaUstawien.isEmpty()) return sciezkaUstawien;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Wirdolan/wirdolan.ini");
-}
-
-void UstawPlikUstawienProgramu(const QString& sciezka) {
-    sciezkaUstawien = sciezka;
 }
 
 // ---------------------------------------------------------------- the editor

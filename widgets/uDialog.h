@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "store/PlikUstawien.h"
 #include "widgets/ListaSlow.h"
 
 class QComboBox;
@@ -17,14 +18,6 @@ class TfDialog;
 // Empties the combo's list and fills it with the lines of the word-list file, selecting
 // the first entry; a missing file leaves the list empty.
 void WczytajComboBox(const QString& sciezka, QComboBox* combo);
-
-// ---------------------------------------------------------------- the program's settings file
-
-// The program's own settings file (INI) that keeps window positions. Defaults to a file
-// under the user's configuration folder; tests point it elsewhere.
-QString PlikUstawienProgramu();
-// An empty path restores the default.
-void UstawPlikUstawienProgramu(const QString& sciezka);
 
 // ---------------------------------------------------------------- the editor
 

@@ -104,8 +104,8 @@ TEST_F(Kopie, KopiaZapasowaZMenuDoWybranegoPliku) {
     QStringList pozycje;
     for (QAction* a : narzedzia->actions())
         if (!a->isSeparator()) pozycje << a->objectName();
-    EXPECT_EQ(pozycje,
-              (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze", "miImportParadox"}));
+    EXPECT_EQ(pozycje, (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze",
+                                    "miImportParadox", "miDanePrzykladowe", "miDaneWypozyczalni"}));
 
     // Cancelled: nothing.
     Menu("miKopiaZapasowa");

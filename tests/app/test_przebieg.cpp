@@ -2,6 +2,8 @@
 // program folder: clients and films entered through their dialogs, the tariff set in the
 // settings dialog, rentals, returns, extensions, undo and arrears as the operator does
 // them, with the stored rows and the desk's state checked after every step.
+#include <sqlite3.h>
+
 #include <QDateEdit>
 #include <QRadioButton>
 
@@ -11,7 +13,9 @@
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
 #include "films/uFilm.h"
+#include "store/Baza.h"
 #include "store/Formaty.h"
+#include "store/Kwota.h"
 #include "store/TQuery.h"
 #include "store/Zegar.h"
 #include "test_panele_pulpit.h"
@@ -299,6 +303,25 @@ protected:
         EXPECT_EQ(Komorka(0, 0), QString());
         EXPECT_EQ(Tekst("eWplata"), QString());
     }
+    // The till journal's rows written since the last check ("Rodzaj Kwota Opis").
+    std::vector<QString> Kasa() {
+        TQuery q;
+        q.UstawSQL(QStringLiteral("select * from kasa where ID > %1 order by ID").arg(kasaDo));
+        q.Open();
+        std::vector<QString> w;
+        for (; q.Active() && !q.Eof(); q.Next()) {
+            EXPECT_EQ(q.FieldByName("Czas").AsString().size(), 8);
+            w.push_back(q.FieldByName("Rodzaj").AsString() + " " +
+                        KwotaNaEkran(TKwota::ZeZlotych(q.FieldByName("Kwota").AsFloat())) + " " +
+                        q.FieldByName("Opis").AsString());
+            kasaDo = q.FieldByName("ID").AsInteger();
+        }
+        return w;
+    }
+    // What the till should hold: the journal's sum.
+    static double StanKasy() { return Liczba("select sum(Kwota) w from kasa"); }
+    int kasaDo = 0;
+
     // The messages shown since the last check, then forgotten.
     std::vector<QString> Komunikaty() {
         const std::vector<QString> t = fake.Teksty();
@@ -343,6 +366,7 @@ TEST_F(Przebieg, KlientStalyWypozyczaDwaFilmyIOddajeJedenNaCzasDrugiPoTerminie) 
     EXPECT_EQ(p.etykieta, "Pobrano:");
     EXPECT_EQ(p.kwota, "13,50");
     EXPECT_EQ(Komunikaty(), std::vector<QString>{Zapisane});
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 13,50 0001, 0002"});
     for (const auto& [film, naleznosc, stawka] :
          {std::tuple{1, 7.50, 5.0}, std::tuple{2, 6.00, 4.0}}) {
         const TRental r = Rental(film, 1);
@@ -373,6 +397,7 @@ TEST_F(Przebieg, KlientStalyWypozyczaDwaFilmyIOddajeJedenNaCzasDrugiPoTerminie) 
     Klawisz(Qt::Key_F3);
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{TylkoZaznaczone, Zwrocone}))
         << "paid in full: no payment dialog";
+    EXPECT_TRUE(Kasa().empty()) << "no money moved";
     const TRental alien = Rental(2, 1);
     EXPECT_TRUE(alien.zwrocono);
     EXPECT_EQ(alien.zwrot, QDate(2024, 3, 6));
@@ -398,6 +423,8 @@ TEST_F(Przebieg, KlientStalyWypozyczaDwaFilmyIOddajeJedenNaCzasDrugiPoTerminie) 
     EXPECT_EQ(p.etykieta, "Do zapłaty: ");
     EXPECT_EQ(p.kwota, "10,00");
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{CalaLista, Zwrocone}));
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot 10,00 0001"});
+    EXPECT_DOUBLE_EQ(StanKasy(), 23.50);
     const TRental poTerminie = Rental(1, 1);
     EXPECT_TRUE(poTerminie.zwrocono);
     EXPECT_DOUBLE_EQ(poTerminie.naleznosc, 17.50);
@@ -430,6 +457,7 @@ TEST_F(Przebieg, KlientPlaciMniejIPozniejSplacaZaleglosci) {
     Klawisz(Qt::Key_F2);
     EXPECT_EQ(p.kwota, "5,00");
     EXPECT_EQ(Komunikaty(), std::vector<QString>{Zapisane});
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 3,00 0001"});
     TRental r = Rental(1, 1);
     EXPECT_DOUBLE_EQ(r.naleznosc, 5.00);
     EXPECT_DOUBLE_EQ(r.platnosc, 2.00);
@@ -448,6 +476,7 @@ TEST_F(Przebieg, KlientPlaciMniejIPozniejSplacaZaleglosci) {
     Klawisz(Qt::Key_F3);
     EXPECT_EQ(p.kwota, "7,00");
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{CalaLista, Zwrocone}));
+    EXPECT_TRUE(Kasa().empty()) << "nothing paid";
     r = Rental(1, 1);
     EXPECT_TRUE(r.zwrocono);
     EXPECT_DOUBLE_EQ(r.naleznosc, 10.00);
@@ -488,7 +517,10 @@ TEST_F(Przebieg, KlientPlaciMniejIPozniejSplacaZaleglosci) {
         EXPECT_DOUBLE_EQ(Saldo(1), saldo);
         EXPECT_DOUBLE_EQ(Rental(1, 1).platnosc1, -saldo);
         EXPECT_EQ(Tekst("eSaldo"), KwotaNaEkran(saldo)) << "the desk reloads the client";
+        EXPECT_EQ(Kasa(), std::vector<QString>{"Zaległości " + KwotaNaEkran(kwota) +
+                                               " zaległe należności"});
     }
+    EXPECT_DOUBLE_EQ(StanKasy(), 10.00);
     k<QAction>("miZaleglosci")->trigger();
     EXPECT_EQ(Komunikaty(), std::vector<QString>{"Wszystkie należności zostały uregulowane."});
 }
@@ -507,6 +539,7 @@ TEST_F(Przebieg, AbonentCoTrzeciFilmGratis) {
     EXPECT_EQ(oplata.etykieta, "Do zapłaty:");
     EXPECT_EQ(oplata.kwota, "30,00");
     ASSERT_TRUE(Komunikaty().empty());
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Abonament 30,00 opłata za abonament"});
     EXPECT_DOUBLE_EQ(Saldo(1), 30.00);
     EXPECT_EQ(Wartosc("select Abonament w from klient").toString(), "True");
     EXPECT_TRUE(k<QCheckBox>("cbAbonament")->isChecked());
@@ -532,6 +565,7 @@ TEST_F(Przebieg, AbonentCoTrzeciFilmGratis) {
     Klawisz(Qt::Key_F2);
     EXPECT_EQ(p.kwota, "0,00");
     EXPECT_EQ(Komunikaty(), std::vector<QString>{Zapisane});
+    EXPECT_TRUE(Kasa().empty()) << "nothing taken";
     EXPECT_DOUBLE_EQ(Rental(1, 1).platnosc, 5.00);
     EXPECT_DOUBLE_EQ(Rental(2, 1).platnosc, 4.00);
     EXPECT_DOUBLE_EQ(Rental(3, 1).platnosc, 0.00);
@@ -600,6 +634,7 @@ TEST_F(Przebieg, PrzedluzenieAPotemZwrotPoNowymTerminie) {
     EXPECT_EQ(p.etykieta, "Dopłacono:");
     EXPECT_EQ(p.kwota, "7,50");
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{CalaLista, Przedluzone}));
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 7,50 0001", "Przedłużenie 7,50 0001"}));
     TRental r = Rental(1, 1);
     EXPECT_FALSE(r.zwrocono);
     EXPECT_EQ(r.do_, QDate(2024, 3, 9));
@@ -619,6 +654,8 @@ TEST_F(Przebieg, PrzedluzenieAPotemZwrotPoNowymTerminie) {
     Klawisz(Qt::Key_F3);
     EXPECT_EQ(p.kwota, "10,00");
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{TylkoZaznaczone, Zwrocone}));
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot 10,00 0001"});
+    EXPECT_DOUBLE_EQ(StanKasy(), 25.00) << "the whole charge, paid in three parts";
     r = Rental(1, 1);
     EXPECT_TRUE(r.zwrocono);
     EXPECT_DOUBLE_EQ(r.naleznosc, 25.00);
@@ -653,6 +690,8 @@ TEST_F(Przebieg, CofniecieJednegoZDwochFilmowOddajeNadwyzke) {
     EXPECT_EQ(Komunikaty(),
               (std::vector<QString>{TylkoZaznaczone, "Pobrano za wysoką kwotę.\nDo zwrotu 4,00",
                                     Wycofane}));
+    EXPECT_EQ(Kasa(),
+              (std::vector<QString>{"Wypożyczenie 10,00 0001, 0002", "Wycofanie -4,00 0001"}));
     EXPECT_FALSE(Rental(1, 1).jest);
     EXPECT_TRUE(NaPolce(1));
     EXPECT_DOUBLE_EQ(Rental(2, 1).platnosc, 0);
@@ -667,6 +706,8 @@ TEST_F(Przebieg, CofniecieJednegoZDwochFilmowOddajeNadwyzke) {
     QTest::mouseClick(k<QPushButton>("bCofnij"), Qt::LeftButton);
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{
                                 CalaLista, "Pobrano za wysoką kwotę.\nDo zwrotu 6,00", Wycofane}));
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Wycofanie -6,00 0002"});
+    EXPECT_DOUBLE_EQ(StanKasy(), 0) << "everything handed back";
     EXPECT_EQ(IleWypozyczen(), 0);
     EXPECT_TRUE(NaPolce(2));
     EXPECT_DOUBLE_EQ(Saldo(1), 0);
@@ -734,3 +775,52 @@ TEST_F(Przebieg, DoOtwartychWypozyczenDochodziNowyFilm) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- the till
+
+TEST_F(Przebieg, KasaZapisujeNadplateIWplateNaKontoAleNieNieudanaOperacje) {
+    Ustaw(QStringLiteral("50% stawki"), 3, 30);
+    NowyFilm("Matrix", "Matrix", 5);
+    NowyFilm("Alien", "Obcy", 4);
+    NowyKlient("Jan", "Kowalski");
+    ASSERT_TRUE(Komunikaty().empty());
+
+    // 8,00 taken for 5,00: 3,00 handed back.
+    DodajNumer("1", "1");
+    Zaplac(8.00, nullptr);
+    Klawisz(Qt::Key_F2);
+    EXPECT_EQ(Komunikaty().size(), 2u);
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 8,00 0001", "Wypożyczenie -3,00 0001"}));
+    EXPECT_EQ(Liczba("select count(*) w from kasa where Data = \"04.03.2024\""), 2);
+
+    // A commit whose last statement fails stores nothing, journal included.
+    sqlite3_exec(TBaza::Aktywna()->Uchwyt(),
+                 "create trigger blad before update of Ostatnie_wypozyczenie on klient "
+                 "begin select raise(abort, 'blad'); end",
+                 nullptr, nullptr, nullptr);
+    DodajNumer("2", "1");
+    Zaplac(4.00, nullptr);
+    Klawisz(Qt::Key_F2);
+    Komunikaty();
+    EXPECT_TRUE(Kasa().empty());
+    EXPECT_TRUE(NaPolce(2));
+    sqlite3_exec(TBaza::Aktywna()->Uchwyt(), "drop trigger blad", nullptr, nullptr, nullptr);
+
+    // A payment into the account in the client record is booked when the record is saved.
+    for (const bool zapisz : {false, true}) {
+        fake.PrzyOknie([&, this](QDialog& okno) {
+            okno.show();
+            fake.PrzyOknie(Wplata(12.50, nullptr));
+            Kliknij(okno, "bWplata");
+            Kliknij(okno, zapisz ? "bZapisz" : "bAnuluj");
+            return okno.result();
+        });
+        QTest::mouseClick(k<QPushButton>("bKlientDane"), Qt::LeftButton);
+        EXPECT_EQ(Kasa(), zapisz ? std::vector<QString>{"Wpłata 12,50 wpłata na konto klienta"}
+                                 : std::vector<QString>{})
+            << zapisz;
+    }
+    EXPECT_DOUBLE_EQ(Saldo(1), 12.50);
+
+    EXPECT_DOUBLE_EQ(StanKasy(), 17.50);
+}

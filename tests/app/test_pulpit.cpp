@@ -105,12 +105,12 @@ TEST_F(Pulpit, StartNaNowymFolderzeZakladaBazeIZostawiaPulpitPusty) {
     // Disabled in the empty mode, and disabled by design (read-only client details, the
     // rate box while the rate may not be changed); everything else is enabled.
     const QSet<QString> wylaczone = {
-        "bUsun",         "miDelete",     "bWypozycz",      "bZwrot",         "bCofnij",
-        "bPrzedluzenie", "miWypozycz",   "miZwrot",        "miCofnij",       "miPrzedluzenie",
-        "miFilmEdytuj",  "miFilmUsun",   "miKlientEdytuj", "miKlientUsun",   "bKlientKonto",
-        "bFilmKonto",    "miZaleglosci", "miRaportFilm",   "miRaportKlient", "bKlientDane",
-        "bFilmDane",     "bNastepny",    "miNastepny",     "eUpowazniony",   "cbAbonament",
-        "eCena"};
+        "bUsun",         "miDelete",       "bWypozycz",      "bZwrot",         "bCofnij",
+        "bPrzedluzenie", "miWypozycz",     "miZwrot",        "miCofnij",       "miPrzedluzenie",
+        "miFilmEdytuj",  "miFilmUsun",     "miKlientEdytuj", "miKlientUsun",   "bKlientKonto",
+        "bFilmKonto",    "miZaleglosci",   "miRaportFilm",   "miRaportKlient", "bKlientDane",
+        "bFilmDane",     "bNastepny",      "miNastepny",     "eUpowazniony",   "cbAbonament",
+        "eCena",         "miKartaKlienta", "miPotwierdzenie"};
     QSet<QString> widziane;
     for (QWidget* w : fMain->findChildren<QWidget*>()) {
         const QString n = w->objectName();
@@ -349,6 +349,7 @@ TEST_F(Pulpit, MenuZawieraKazdaPozycjeZKlawiszem) {
         {"miFilmSzukaj", "Szukaj", {}},
         {"miFilmy", "Baza filmów", {}},
         {"miRaportOkresowy", "Okresowy", {}},
+        {"miRaportKasowy", "Raport kasowy", {}},
         {"miRaportKlient", "Archiwum klienta", Qt::Key_F8},
         {"miRaportFilm", "Archiwum filmu", Qt::Key_F9},
         {"miRapFilmyWyp", "Filmy wypożyczone", {}},
@@ -584,6 +585,15 @@ TEST_F(Pulpit, RaportyOkresowyIRankingiSaPodpietePodMenu) {
     Uruchom();
     fake.PrzyOknie([](QDialog& okno) { return okno.result(); });  // date range: cancelled
     k<QAction>("miRaportOkresowy")->trigger();
+    EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{"TfRapDaty"});
+    EXPECT_TRUE(fake.komunikaty.empty());
+    // The cash-up follows the periodic report in the menu and asks for its range the same way.
+    const auto raporty = k<QMenu>("menuRaport")->actions();
+    EXPECT_EQ(raporty.indexOf(k<QAction>("miRaportKasowy")),
+              raporty.indexOf(k<QAction>("miRaportOkresowy")) + 1);
+    fake.Wyczysc();
+    fake.PrzyOknie([](QDialog& okno) { return okno.result(); });
+    k<QAction>("miRaportKasowy")->trigger();
     EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{"TfRapDaty"});
     EXPECT_TRUE(fake.komunikaty.empty());
     for (const char* pozycja : {"miRapRentownoscF", "miRapRentownoscK"}) {

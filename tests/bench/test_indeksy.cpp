@@ -53,7 +53,7 @@ const TPolecenie Polecenia[] = {
     {"select k.id, k.numer_klienta nr, k.nazwisko, k.imie, sum( r.naleznosc ) kwota from "
      "\"klient.db\" k, \"rental.db\" r where k.id = r.id_klienta and zwrocono = true group by "
      "k.id, k.nazwisko, k.imie, k.numer_klienta order by kwota desc",
-     nullptr},
+     "rental_zwrocone_naleznosc"},
 };
 
 // Each row's values joined by " | ".

@@ -17,11 +17,16 @@ public:
     bool Drukuj(TRaport& raport) override {
         zadania.push_back(raport.TytulZadania);
         strony.push_back(static_cast<int>(raport.Strony().size()));
+        std::vector<QString> t;
+        for (const TStrona& s : raport.Strony())
+            for (const TUlozonyTekst& u : s.teksty) t.push_back(u.tekst);
+        teksty.push_back(t);
         return udane;
     }
 
     bool jest;
     bool udane;
-    std::vector<QString> zadania;  // the job titles printed
-    std::vector<int> strony;       // their page counts
+    std::vector<QString> zadania;              // the job titles printed
+    std::vector<int> strony;                   // their page counts
+    std::vector<std::vector<QString>> teksty;  // the texts of every page, in order placed
 };

@@ -4,12 +4,17 @@
 #include <sqlite3.h>
 
 #include "store/Baza.h"
+#include "store/Kasa.h"
+#include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/Zegar.h"
 
 TestowaBaza::TestowaBaza(const QDate& dzisiaj) {
     UstawDzisiaj(dzisiaj);
     TBaza::Polacz(Katalog());
+    // The till journal, as the start-up upgrade leaves it.
+    TQuery query;
+    UtworzKase(query);
 }
 
 TestowaBaza::~TestowaBaza() {

@@ -8,7 +8,8 @@
 
 class TestowaBaza {
 public:
-    // Creates and connects a new store (the four tables) in a temporary folder.
+    // Creates and connects a new store (the four tables and the till journal) in a
+    // temporary folder.
     explicit TestowaBaza(const QDate& dzisiaj = QDate(2024, 3, 5));
     ~TestowaBaza();
 

@@ -1,0 +1,153 @@
+#include "reports/uRapEtykiety.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <algorithm>
+
+#include "reports/KodKreskowy.h"
+#include "reports/Uklad.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/PlikUstawien.h"
+#include "store/Zegar.h"
+#include "store/uWspolneDB.h"
+
+namespace {
+
+const QString Grupa = QStringLiteral("ETYKIETY");
+constexpr double NajmniejszaEtykieta = 15;  // mm each way
+
+// Places one label's contents into its box.
+void UlozEtykiete(TStrona& s, const TEtykieta& e, const QRectF& miejsce) {
+    const double brzeg = std::min(3.0, miejsce.width() * 0.05);
+    const QRectF w = miejsce.adjusted(brzeg, brzeg, -brzeg, -brzeg);
+    const TCzcionka tytul = TCzcionka::Pogrubiona(w.height() < 25 ? 7 : 8);
+    const TCzcionka numer = TCzcionka::Pogrubiona(w.height() < 25 ? 9 : 11);
+
+    // The title in up to two lines; a longer one ends with an ellipsis when painted.
+    QStringList linie = PodzielNaWiersze(e.Tytul, tytul, w.width());
+    if (linie.size() > 2) linie = QStringList{linie[0], linie.mid(1).join(' ')};
+    double y = w.top();
+    for (const QString& l : linie) {
+        s.teksty.push_back({l, QRectF(w.left(), y, w.width(), tytul.WysokoscWiersza()), tytul,
+                            TWyrownanie::DoSrodka, TRodzajPasma::Szczegoly});
+        y += tytul.WysokoscWiersza();
+    }
+    y += 0.5;
+    const double wysNumeru = numer.WysokoscWiersza();
+    const double dolKodu = w.bottom() - wysNumeru;
+    const QString tekst = Numer4(e.Numer);
+    const TKodKreskowy kod = KodCode128(tekst, QRectF(w.left(), y, w.width(), dolKodu - y));
+    s.pola.insert(s.pola.end(), kod.kreski.begin(), kod.kreski.end());
+    s.teksty.push_back({tekst, QRectF(w.left(), dolKodu, w.width(), wysNumeru), numer,
+                        TWyrownanie::DoSrodka, TRodzajPasma::Szczegoly});
+}
+
+}  // namespace
+
+double TUkladEtykiet::SzerokoscEtykiety() const {
+    if (!Arkusz) return Szerokosc;
+    return (TFormatStrony{}.szerokosc - 2 * MarginesLewy - (Kolumny - 1) * OdstepPoziomy) / Kolumny;
+}
+
+double TUkladEtykiet::WysokoscEtykiety() const {
+    if (!Arkusz) return Wysokosc;
+    return (TFormatStrony{}.wysokosc - 2 * MarginesGorny - (Wiersze - 1) * OdstepPionowy) / Wiersze;
+}
+
+QString TUkladEtykiet::Blad() const {
+    for (double v :
+         {MarginesGorny, MarginesLewy, OdstepPoziomy, OdstepPionowy, Szerokosc, Wysokosc})
+        if (!(v >= 0)) return QStringLiteral("Wymiary etykiet nie mogą być ujemne.");
+    if (SzerokoscEtykiety() < NajmniejszaEtykieta || WysokoscEtykiety() < NajmniejszaEtykieta)
+        return Arkusz ? QStringLiteral(
+                            "Przy takich marginesach i odstępach etykiety byłyby "
+                            "mniejsze niż 15 × 15 mm.\nZmniejsz marginesy lub odstępy.")
+                      : QStringLiteral("Etykieta musi mieć co najmniej 15 × 15 mm.");
+    if (!Arkusz && (Szerokosc > 300 || Wysokosc > 300))
+        return QStringLiteral("Etykieta może mieć najwyżej 300 × 300 mm.");
+    return {};
+}
+
+TUkladEtykiet WczytajUkladEtykiet() {
+    QSettings ini(PlikUstawienProgramu(), QSettings::IniFormat);
+    ini.beginGroup(Grupa);
+    TUkladEtykiet u;
+    auto liczba = [&](const char* klucz, double& pole) {
+        bool ok = false;
+        const double v = ini.value(QLatin1String(klucz)).toDouble(&ok);
+        if (ok) pole = v;
+    };
+    u.Arkusz = ini.value(QStringLiteral("Arkusz"), true).toBool();
+    liczba("MarginesGorny", u.MarginesGorny);
+    liczba("MarginesLewy", u.MarginesLewy);
+    liczba("OdstepPoziomy", u.OdstepPoziomy);
+    liczba("OdstepPionowy", u.OdstepPionowy);
+    liczba("Szerokosc", u.Szerokosc);
+    liczba("Wysokosc", u.Wysokosc);
+    // A file edited by hand into nonsense gives the defaults.
+    if (!u.Blad().isEmpty()) return {};
+    return u;
+}
+
+void ZapiszUkladEtykiet(const TUkladEtykiet& u) {
+    const QString plik = PlikUstawienProgramu();
+    QDir().mkpath(QFileInfo(plik).absolutePath());
+    QSettings ini(plik, QSettings::IniFormat);
+    ini.beginGroup(Grupa);
+    ini.setValue(QStringLiteral("Arkusz"), u.Arkusz);
+    ini.setValue(QStringLiteral("MarginesGorny"), u.MarginesGorny);
+    ini.setValue(QStringLiteral("MarginesLewy"), u.MarginesLewy);
+    ini.setValue(QStringLiteral("OdstepPoziomy"), u.OdstepPoziomy);
+    ini.setValue(QStringLiteral("OdstepPionowy"), u.OdstepPionowy);
+    ini.setValue(QStringLiteral("Szerokosc"), u.Szerokosc);
+    ini.setValue(QStringLiteral("Wysokosc"), u.Wysokosc);
+}
+
+std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_) {
+    std::vector<TEtykieta> wynik;
+    TQuery q;
+    OtworzSQL(q, QStringLiteral("select Numer_filmu, Tytul_oryginalny, Tytul_polski from film "
+                                "where Aktualny = True and Numer_filmu >= ") +
+                     QString::number(od) + QStringLiteral(" and Numer_filmu <= ") +
+                     QString::number(do_) + QStringLiteral(" order by Numer_filmu"));
+    while (q.Active() && !q.Eof()) {
+        const QString org = q.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString();
+        const QString pol = q.FieldByName(QStringLiteral("Tytul_polski")).AsString();
+        wynik.push_back({q.FieldByName(QStringLiteral("Numer_filmu")).AsLargeInt(),
+                         pol.isEmpty() ? org : org + QStringLiteral(" (") + pol + ')'});
+        q.Next();
+    }
+    q.Close();
+    return wynik;
+}
+
+TRapEtykiety::TRapEtykiety(std::vector<TEtykieta> etykiety, const TUkladEtykiet& uklad)
+    : etykiety(std::move(etykiety)), uklad(uklad) {
+    TytulZadania = QStringLiteral("Wirdolan - etykiety");
+    // Sheets and labels are laid out from the paper's corner.
+    Format = uklad.Arkusz ? TFormatStrony{210, 297, 0}
+                          : TFormatStrony{uklad.Szerokosc, uklad.Wysokosc, 0};
+}
+
+QRectF TRapEtykiety::MiejsceEtykiety(int n) const {
+    const double w = uklad.SzerokoscEtykiety(), h = uklad.WysokoscEtykiety();
+    if (!uklad.Arkusz) return {0, 0, w, h};
+    const int kolumna = n % TUkladEtykiet::Kolumny;
+    const int wiersz = n / TUkladEtykiet::Kolumny;
+    return {uklad.MarginesLewy + kolumna * (w + uklad.OdstepPoziomy),
+            uklad.MarginesGorny + wiersz * (h + uklad.OdstepPionowy), w, h};
+}
+
+std::vector<TStrona> TRapEtykiety::Uloz() {
+    const int naStronie = uklad.Arkusz ? TUkladEtykiet::Kolumny * TUkladEtykiet::Wiersze : 1;
+    std::vector<TStrona> strony;
+    for (size_t i = 0; i < etykiety.size(); ++i) {
+        const int n = static_cast<int>(i % naStronie);
+        if (n == 0) strony.emplace_back();
+        UlozEtykiete(strony.back(), etykiety[i], MiejsceEtykiety(n));
+    }
+    if (strony.empty()) strony.emplace_back();
+    return strony;
+}

@@ -1,0 +1,58 @@
+// Labels for the copies: each with a Code 128 barcode of the film number as the desk's
+// number field takes it, the number in print and the title. Either A4 sheets of 3 x 8
+// labels, their size following from the sheet's margins and the gaps between labels, or
+// one label per page of a label printer.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "reports/Raport.h"
+
+struct TEtykieta {
+    qint64 Numer = 0;
+    QString Tytul;
+};
+
+struct TUkladEtykiet {
+    static constexpr int Kolumny = 3;
+    static constexpr int Wiersze = 8;
+
+    bool Arkusz = true;  // A4 sheets; false: a label printer
+    // Sheet: margins at the top and bottom and at the left and right, gaps between
+    // labels across and down, mm.
+    double MarginesGorny = 0;
+    double MarginesLewy = 0;
+    double OdstepPoziomy = 0;
+    double OdstepPionowy = 0;
+    // Label printer: the label's size, mm.
+    double Szerokosc = 50;
+    double Wysokosc = 30;
+
+    // The size of one label: on a sheet what the margins and gaps leave.
+    double SzerokoscEtykiety() const;
+    double WysokoscEtykiety() const;
+    // Why the layout cannot be printed (in Polish), empty when it can.
+    QString Blad() const;
+    bool operator==(const TUkladEtykiet&) const = default;
+};
+
+// The layout saved in the program's settings file (group ETYKIETY); defaults when none.
+TUkladEtykiet WczytajUkladEtykiet();
+void ZapiszUkladEtykiet(const TUkladEtykiet& uklad);
+
+// The current films with numbers od..do, in number order.
+std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_);
+
+class TRapEtykiety : public TRaport {
+public:
+    TRapEtykiety(std::vector<TEtykieta> etykiety, const TUkladEtykiet& uklad);
+    std::vector<TStrona> Uloz() override;
+
+    // The box of the n-th label of a page, mm from the paper's corner.
+    QRectF MiejsceEtykiety(int n) const;
+
+private:
+    std::vector<TEtykieta> etykiety;
+    TUkladEtykiet uklad;
+};

@@ -1,0 +1,29 @@
+// The client card: 85 x 54 mm with the shop's name, the client's name and number, and a
+// Code 128 barcode of the number as the desk's number field takes it.
+#pragma once
+
+#include <QString>
+
+#include "reports/Raport.h"
+#include "settings/Wypozyczalnia.h"
+
+struct TKartaKlienta {
+    qint64 Numer = 0;
+    QString Klient;  // first name and surname
+};
+
+// The client of the given ID from the store; false when there is none.
+bool WczytajKarteKlienta(int idKlienta, TKartaKlienta& karta);
+
+class TRapKartaKlienta : public TRaport {
+public:
+    static constexpr double Szerokosc = 85;
+    static constexpr double Wysokosc = 54;
+
+    TRapKartaKlienta(const TKartaKlienta& karta, const TWypozyczalnia& wypozyczalnia);
+    std::vector<TStrona> Uloz() override;
+
+private:
+    TKartaKlienta karta;
+    TWypozyczalnia wypozyczalnia;
+};

@@ -1,0 +1,147 @@
+#include "reports/uRapKasowy.h"
+
+#include <algorithm>
+
+#include "money/uKasa.h"
+#include "store/Formaty.h"
+#include "store/uWspolneDB.h"
+
+namespace {
+
+constexpr double KolData = 0, KolCzas = 21, KolNr = 37, KolKlient = 50, KolRodzaj = 93,
+                 KolOpis = 121, KolKoniec = TRaport::SzerokoscObszaru;
+constexpr double Odstep = 1.5;
+constexpr double WierszSum = 4.5, GoraSum = 14;
+
+TRuchKasy RuchWiersza(const TQuery& q) {
+    TRuchKasy r;
+    r.data = q.FieldByName(QStringLiteral("Data")).AsDate();
+    r.czas = q.FieldByName(QStringLiteral("Czas")).AsString();
+    const TField& nr = q.FieldByName(QStringLiteral("nr"));
+    r.nr = nr.IsNull() ? QString() : Numer4(nr.AsLargeInt());
+    r.klient = q.FieldByName(QStringLiteral("klient")).AsString().trimmed();
+    r.rodzaj = q.FieldByName(QStringLiteral("Rodzaj")).AsString();
+    r.opis = q.FieldByName(QStringLiteral("Opis")).AsString();
+    r.kwota = TKwota(q.FieldByName(QStringLiteral("Kwota")).AsFloat());
+    return r;
+}
+
+const QStringList NaglowkiKolumn = {QStringLiteral("Data"),       QStringLiteral("Czas"),
+                                    QStringLiteral("Nr klienta"), QStringLiteral("Klient"),
+                                    QStringLiteral("Rodzaj"),     QStringLiteral("Opis"),
+                                    QStringLiteral("Kwota")};
+
+}  // namespace
+
+std::vector<std::pair<QString, TKwota>> SumyRodzajow(const std::vector<TRuchKasy>& ruchy) {
+    std::vector<std::pair<QString, TKwota>> sumy;
+    for (const QString& r :
+         {RodzajKasy::Wypozyczenie, RodzajKasy::Zwrot, RodzajKasy::Przedluzenie,
+          RodzajKasy::Wycofanie, RodzajKasy::Zaleglosci, RodzajKasy::Wplata, RodzajKasy::Abonament})
+        sumy.emplace_back(r, TKwota());
+    for (const TRuchKasy& ruch : ruchy) {
+        auto it = std::find_if(sumy.begin(), sumy.end(),
+                               [&](const auto& s) { return s.first == ruch.rodzaj; });
+        if (it == sumy.end())
+            sumy.emplace_back(ruch.rodzaj, ruch.kwota);
+        else
+            it->second += ruch.kwota;
+    }
+    return sumy;
+}
+
+QString NaglowekKasy(const QDate& od, const QDate& do_) {
+    const QString tekstOd = DataDluga(od);
+    const QString tekstDo = DataDluga(do_);
+    if (tekstOd == tekstDo) return QStringLiteral("Raport kasowy w dniu ") + tekstOd;
+    return QStringLiteral("Raport kasowy za okres od ") + tekstOd + QStringLiteral(" do ") +
+           tekstDo;
+}
+
+TfRapKasowy::TfRapKasowy() {
+    TytulZadania = QStringLiteral("Wirdolan - raport kasowy");
+    const TCzcionka pk = TCzcionka::PogrubionaKursywa();
+    const TCzcionka pogrubiona = TCzcionka::Pogrubiona();
+
+    auto& naglowek = Pasmo(TRodzajPasma::NaglowekStrony, 8);
+    naglowek.Etykieta(QStringLiteral("Raport kasowy"), 3.2, pk);
+    naglowek.DataWydruku(171.5, pk);
+
+    auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
+    kolumny.ramka = true;
+    const double x[] = {KolData, KolCzas, KolNr, KolKlient, KolRodzaj, KolOpis};
+    for (int k = 0; k < 6; ++k) kolumny.Etykieta(NaglowkiKolumn[k], x[k] + 1, pogrubiona).Y(0.5);
+    kolumny.Etykieta(NaglowkiKolumn[6], KolOpis, pogrubiona).Y(0.5).KonczySieNa(KolKoniec - 1);
+
+    auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
+    const char* nazwy[] = {"lData", "lCzas", "lNr", "lKlient", "lRodzaj", "lOpis"};
+    for (int k = 0; k < 6; ++k) {
+        const double koniec = k < 5 ? x[k + 1] : KolKoniec - 25;
+        wiersz.Etykieta(QString(), x[k] + 1)
+            .Y(0.4)
+            .Szerokosc(koniec - x[k] - Odstep)
+            .Nazwa(QString::fromLatin1(nazwy[k]));
+    }
+    wiersz.Etykieta(QString(), KolKoniec - 24)
+        .Y(0.4)
+        .KonczySieNa(KolKoniec - 1)
+        .Nazwa(QStringLiteral("lKwota"));
+
+    PrzedSzczegolem = [](TPasmo& p, const TQuery& q) {
+        const TRuchKasy r = RuchWiersza(q);
+        p.Element(QStringLiteral("lData"))->tekst = DataDluga(r.data);
+        p.Element(QStringLiteral("lCzas"))->tekst = r.czas;
+        p.Element(QStringLiteral("lNr"))->tekst = r.nr;
+        p.Element(QStringLiteral("lKlient"))->tekst = r.klient;
+        p.Element(QStringLiteral("lRodzaj"))->tekst = r.rodzaj;
+        p.Element(QStringLiteral("lOpis"))->tekst = r.opis;
+        p.Element(QStringLiteral("lKwota"))->tekst = KwotaNaEkran(r.kwota);
+    };
+}
+
+bool TfRapKasowy::Init(const QDate& od, const QDate& do_) {
+    // The client may be archived or gone: the movement is listed all the same.
+    const QString sql = QStringLiteral(
+                            "select k.Data, k.Czas, k.ID, k.Rodzaj, k.Kwota, k.Opis, "
+                            "c.numer_klienta nr, c.nazwisko || ' ' || c.imie klient "
+                            "from kasa k left join ") +
+                        TabelaBazy(QStringLiteral("klient.db")) +
+                        QStringLiteral(" c on c.id = k.id_klienta where k.Data >= ") + DataSQL(od) +
+                        QStringLiteral(" and k.Data <= ") + DataSQL(do_) +
+                        QStringLiteral(" order by k.Data, k.Czas, k.ID");
+    OtworzSQL(Dane, sql);
+    if (!Dane.Active()) return false;
+    Ruchy.clear();
+    Razem = TKwota();
+    for (; !Dane.Eof(); Dane.Next()) {
+        Ruchy.push_back(RuchWiersza(Dane));
+        Razem += Ruchy.back().kwota;
+    }
+    Dane.First();
+
+    // The title: the period, what the till should hold, and each operation's total in two
+    // columns.
+    const TCzcionka p12 = TCzcionka::Pogrubiona(12);
+    const TCzcionka zwykla = TCzcionka::Zwykla();
+    const auto sumy = SumyRodzajow(Ruchy);
+    const int wierszy = static_cast<int>((sumy.size() + 1) / 2);
+    auto& tytul = Pasmo(TRodzajPasma::Tytul, GoraSum + wierszy * WierszSum + 1);
+    tytul.elementy.clear();
+    tytul.odstepPo = 2;
+    tytul.Etykieta(NaglowekKasy(od, do_), 3.2, p12);
+    tytul.Etykieta(QStringLiteral("Stan kasy:"), 3.2, p12).Y(7);
+    tytul.Etykieta(KwotaNaEkran(Razem), 30, p12).Y(7).KonczySieNa(70);
+    for (int i = 0; i < static_cast<int>(sumy.size()); ++i) {
+        const double x = i < wierszy ? 3.2 : 80;
+        const double y = GoraSum + (i % wierszy) * WierszSum;
+        tytul.Etykieta(sumy[i].first + ':', x, zwykla).Y(y);
+        tytul.Etykieta(KwotaNaEkran(sumy[i].second), x + 36, zwykla).Y(y).KonczySieNa(x + 66.8);
+    }
+
+    WierszeCSV.clear();
+    WierszeCSV.emplace_back(NaglowkiKolumn.begin(), NaglowkiKolumn.end());
+    for (const TRuchKasy& r : Ruchy)
+        WierszeCSV.push_back(
+            {DataDluga(r.data), r.czas, r.nr, r.klient, r.rodzaj, r.opis, KwotaNaEkran(r.kwota)});
+    return true;
+}

@@ -1,0 +1,43 @@
+// The cash-up: every movement of the till journal in a date range, in time order, with the
+// totals per operation and the sum the till should hold.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "reports/Raport.h"
+#include "store/Kwota.h"
+
+// One movement as the report shows it.
+struct TRuchKasy {
+    QDate data;
+    QString czas;
+    QString nr;      // the client's number, empty when the client row is gone
+    QString klient;  // surname and first name
+    QString rodzaj;
+    QString opis;
+    TKwota kwota;
+};
+
+// The total of each operation: the journal's operations in their fixed order (every one,
+// also at 0,00), then any other operation the movements name, in order of appearance.
+std::vector<std::pair<QString, TKwota>> SumyRodzajow(const std::vector<TRuchKasy>& ruchy);
+
+// "Raport kasowy w dniu dd.mm.yyyy" for one day, otherwise
+// "Raport kasowy za okres od dd.mm.yyyy do dd.mm.yyyy".
+QString NaglowekKasy(const QDate& od, const QDate& do_);
+
+class TfRapKasowy : public TRaport {
+public:
+    TfRapKasowy();
+    // Sets the heading, reads the movements of the range, puts their totals into the title
+    // and the CSV lines, and leaves the query open for printing. False when the statement
+    // failed (its error text has been shown; there is nothing to print).
+    bool Init(const QDate& od, const QDate& do_);
+
+    // As read by Init.
+    std::vector<TRuchKasy> Ruchy;
+    TKwota Razem;
+};

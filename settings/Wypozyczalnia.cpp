@@ -1,0 +1,84 @@
+#include "settings/Wypozyczalnia.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "store/PlikUstawien.h"
+
+namespace {
+
+const QString Grupa = QStringLiteral("WYPOZYCZALNIA");
+
+QString NazwaPapieru(TPapierPotwierdzenia papier) {
+    switch (papier) {
+        case TPapierPotwierdzenia::Rolka80:
+            return QStringLiteral("ROLKA80");
+        case TPapierPotwierdzenia::Rolka58:
+            return QStringLiteral("ROLKA58");
+        case TPapierPotwierdzenia::A4:
+            break;
+    }
+    return QStringLiteral("A4");
+}
+
+TPapierPotwierdzenia PapierONazwie(const QString& nazwa) {
+    if (nazwa == QStringLiteral("ROLKA80")) return TPapierPotwierdzenia::Rolka80;
+    if (nazwa == QStringLiteral("ROLKA58")) return TPapierPotwierdzenia::Rolka58;
+    return TPapierPotwierdzenia::A4;
+}
+
+}  // namespace
+
+TWypozyczalnia WczytajWypozyczalnie() {
+    QSettings ini(PlikUstawienProgramu(), QSettings::IniFormat);
+    ini.beginGroup(Grupa);
+    TWypozyczalnia d;
+    d.Nazwa = ini.value(QStringLiteral("Nazwa")).toString();
+    d.Adres = ini.value(QStringLiteral("Adres")).toString();
+    d.Miejscowosc = ini.value(QStringLiteral("Miejscowosc")).toString();
+    d.Telefon = ini.value(QStringLiteral("Telefon")).toString();
+    d.NIP = ini.value(QStringLiteral("NIP")).toString();
+    d.Papier = PapierONazwie(ini.value(QStringLiteral("Papier")).toString());
+    return d;
+}
+
+bool ZapiszWypozyczalnie(const TWypozyczalnia& d, QString* blad) {
+    const QString plik = PlikUstawienProgramu();
+    QDir().mkpath(QFileInfo(plik).absolutePath());
+    {
+        QSettings ini(plik, QSettings::IniFormat);
+        ini.beginGroup(Grupa);
+        ini.setValue(QStringLiteral("Nazwa"), d.Nazwa);
+        ini.setValue(QStringLiteral("Adres"), d.Adres);
+        ini.setValue(QStringLiteral("Miejscowosc"), d.Miejscowosc);
+        ini.setValue(QStringLiteral("Telefon"), d.Telefon);
+        ini.setValue(QStringLiteral("NIP"), d.NIP);
+        ini.setValue(QStringLiteral("Papier"), NazwaPapieru(d.Papier));
+        ini.endGroup();
+        ini.sync();
+        if (ini.status() == QSettings::NoError) return true;
+    }
+    if (blad)
+        *blad = QStringLiteral(
+                    "Nie udało się zapisać danych wypożyczalni w pliku \"%1\".\n"
+                    "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
+                    .arg(QDir::toNativeSeparators(plik));
+    return false;
+}
+
+bool NIPPoprawny(const QString& nip) {
+    QString cyfry;
+    for (const QChar c : nip) {
+        if (c.isDigit() && c.unicode() < 128)
+            cyfry += c;
+        else if (c != '-' && c != ' ')
+            return false;
+    }
+    if (cyfry.isEmpty()) return nip.trimmed().isEmpty();
+    if (cyfry.size() != 10) return false;
+    static const int wagi[9] = {6, 5, 7, 2, 3, 4, 5, 6, 7};
+    int suma = 0;
+    for (int i = 0; i < 9; ++i) suma += wagi[i] * cyfry[i].digitValue();
+    return suma % 11 == cyfry[9].digitValue();
+}

@@ -1,0 +1,7 @@
+// The till journal: one row for every movement of money across the counter.
+#pragma once
+
+class TQuery;
+
+// Creates the table `kasa` and its index on the day: a step of the schema's upgrade.
+void UtworzKase(TQuery& query);

@@ -1,0 +1,152 @@
+// The slip of the last operation and the client card, from the desk.
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include "Operacje.h"
+#include "reports/FakeDrukarka.h"
+#include "store/PlikUstawien.h"
+#include "store/Zegar.h"
+#include "settings/Wypozyczalnia.h"
+
+using namespace operacje;
+
+namespace {
+
+class PulpitPotwierdzenie : public Operacje {
+protected:
+    void SetUp() override {
+        UstawPlikUstawienProgramu(katalog.filePath(QStringLiteral("wirdolan.ini")));
+        TWypozyczalnia w;
+        w.Nazwa = QStringLiteral("Wypożyczalnia Żółw");
+        ASSERT_TRUE(ZapiszWypozyczalnie(w));
+        Film(1, 1, "Alien", 5);
+        Film(2, 2, "Heat", 5);
+    }
+    void TearDown() override { UstawPlikUstawienProgramu(QString()); }
+
+    QAction* Potwierdzenie() { return k<QAction>("miPotwierdzenie"); }
+    // "Potwierdzenie": the preview closed, then printed; the printed texts.
+    std::vector<QString> Wydrukuj(QAction* pozycja) {
+        FakeDrukarka drukarka;
+        fake.PrzyOknie([](QDialog& okno) {
+            EXPECT_EQ(okno.objectName(), QStringLiteral("TfPodglad"));
+            return static_cast<int>(QDialog::Accepted);
+        });
+        fake.Odpowiedz(QMessageBox::Yes);
+        EXPECT_EQ(fake.okna.size(), 1u) << "every earlier dialog answered";
+        pozycja->trigger();
+        EXPECT_EQ(drukarka.teksty.size(), 1u);
+        return drukarka.teksty.empty() ? std::vector<QString>{} : drukarka.teksty[0];
+    }
+    static bool Jest(const std::vector<QString>& t, const QString& tekst) {
+        return std::find(t.begin(), t.end(), tekst) != t.end();
+    }
+    void Wypozyczone() {
+        if (baza.Ile("select count(*) from klient") == 0) Klient(0);
+        DoKoszyka({{1, 1, 10, 2, 5}, {2, 2, 5, 1, 5}});
+        Zaplac(12);
+        Wypozycz();
+        ASSERT_EQ(Teksty(), std::vector<QString>{Zapisane});
+        fake.Wyczysc();
+    }
+
+    QTemporaryDir katalog;
+};
+
+TEST_F(PulpitPotwierdzenie, PoWypozyczeniuFilmyKwotyITermin) {
+    Klient(0);
+    EXPECT_FALSE(Potwierdzenie()->isEnabled()) << "no operation yet in this run";
+    Wypozyczone();
+    ASSERT_TRUE(Potwierdzenie()->isEnabled());
+    EXPECT_EQ(Potwierdzenie()->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    const std::vector<QString> t = Wydrukuj(Potwierdzenie());
+    for (const char* s :
+         {"Wypożyczalnia Żółw", "POTWIERDZENIE WYPOŻYCZENIA", "Klient: 0007 Nowak Anna",
+          "Alien (Alien)", "Heat (Heat)", "0001", "0002", "04.03.2024", "05.03.2024", "10,00",
+          "15,00 zł", "12,00 zł", "3,00 zł", "-3,00 zł", "Termin zwrotu:"})
+        EXPECT_TRUE(Jest(t, QString::fromUtf8(s))) << s;
+    // Large print: the first date a film is due back.
+    const auto termin = std::find(t.begin(), t.end(), QStringLiteral("Termin zwrotu:"));
+    ASSERT_NE(termin, t.end());
+    EXPECT_EQ(*(termin + 1), QStringLiteral("05.03.2024"));
+}
+
+TEST_F(PulpitPotwierdzenie, ZwrotCzesciowyIPrzedluzenie) {
+    Wypozyczone();
+    // Alien back on Wednesday, on time; Heat a day late stays out.
+    UstawDzisiaj(QDate(2024, 3, 6));
+    Przeladuj();
+    Zaznacz(0, 0);
+    Odpowiedz(QMessageBox::Yes);
+    k<QPushButton>("bZwrot")->click();  // paid in full at the rental: no payment dialog
+    ASSERT_EQ(Teksty().back(), Zwrocone);
+    fake.Wyczysc();
+    std::vector<QString> t = Wydrukuj(Potwierdzenie());
+    EXPECT_TRUE(Jest(t, QStringLiteral("POTWIERDZENIE ZWROTU")));
+    EXPECT_TRUE(Jest(t, QStringLiteral("Alien (Alien)")));
+    EXPECT_FALSE(Jest(t, QStringLiteral("Heat (Heat)"))) << "only the returned film";
+    EXPECT_TRUE(Jest(t, QStringLiteral("06.03.2024"))) << "the return date";
+    const auto termin =
+        std::find(t.begin(), t.end(), QStringLiteral("Termin zwrotu pozostałych filmów:"));
+    ASSERT_NE(termin, t.end());
+    EXPECT_EQ(*(termin + 1), QStringLiteral("05.03.2024"));
+
+    // Heat extended by 3 days from today.
+    fake.Wyczysc();
+    Przeladuj();
+    Dni(3);
+    sg()->clearSelection();
+    Odpowiedz(QMessageBox::Yes);
+    Zaplac(0);
+    k<QPushButton>("bPrzedluzenie")->click();
+    ASSERT_EQ(Teksty().back(), Przedluzone);
+    fake.Wyczysc();
+    t = Wydrukuj(Potwierdzenie());
+    EXPECT_TRUE(Jest(t, QStringLiteral("POTWIERDZENIE PRZEDŁUŻENIA")));
+    EXPECT_TRUE(Jest(t, QStringLiteral("Heat (Heat)")));
+    EXPECT_FALSE(Jest(t, QStringLiteral("Alien (Alien)")));
+    const auto nowy = std::find(t.begin(), t.end(), QStringLiteral("Termin zwrotu:"));
+    ASSERT_NE(nowy, t.end());
+    EXPECT_EQ(*(nowy + 1), QStringLiteral("09.03.2024"));
+}
+
+TEST_F(PulpitPotwierdzenie, KartaKlientaGdyKlientPokazany) {
+    Klient(0);
+    k<QLineEdit>("eKlientNr")->setText(QStringLiteral("9999"));
+    fMain->WczytajKLIENTA();
+    EXPECT_FALSE(k<QAction>("miKartaKlienta")->isEnabled()) << "no such client";
+    k<QLineEdit>("eKlientNr")->setText(QStringLiteral("0007"));
+    fMain->WczytajKLIENTA();
+    ASSERT_TRUE(k<QAction>("miKartaKlienta")->isEnabled());
+    const std::vector<QString> t = Wydrukuj(k<QAction>("miKartaKlienta"));
+    EXPECT_TRUE(Jest(t, QStringLiteral("Anna Nowak")));
+    EXPECT_TRUE(Jest(t, QStringLiteral("Nr klienta: 0007")));
+    EXPECT_TRUE(Jest(t, QStringLiteral("Wypożyczalnia Żółw")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PulpitPotwierdzenie, MenuNarzedziaPoUstawieniachIOkna) {
+    const QList<QAction*> menu = fMain->menuBar()->actions();
+    int ustawienia = -1, narzedzia = -1;
+    for (int i = 0; i < menu.size(); ++i) {
+        if (menu[i]->objectName() == QStringLiteral("miUstawienia")) ustawienia = i;
+        if (menu[i]->menu() && menu[i]->menu()->objectName() == QStringLiteral("miNarzedzia"))
+            narzedzia = i;
+    }
+    ASSERT_GE(ustawienia, 0);
+    EXPECT_EQ(narzedzia, ustawienia + 1);
+    EXPECT_EQ(menu[narzedzia]->text(), QStringLiteral("Narzędzia"));
+
+    fake.PrzyOknie([](QDialog& okno) { return okno.result(); });
+    fake.PrzyOknie([](QDialog& okno) { return okno.result(); });
+    k<QAction>("miDaneWypozyczalni")->trigger();
+    k<QAction>("miEtykiety")->trigger();
+    EXPECT_EQ(fake.pokazaneOkna, (std::vector<QString>{QStringLiteral("TfDaneWypozyczalni"),
+                                                       QStringLiteral("TfEtykiety")}));
+}
+
+}  // namespace
