@@ -357,7 +357,11 @@ TEST_F(Zaleglosci, UbicieNaKazdymPoleceniuZostawiaStanPrzedLubPo) {
         [&] {
             f.odpowiedzi.clear();
             f.okna.clear();
+            // Shown again, the window reads the store as restored, not what the run
+            // before left on its screen.
+            okno.hide();
             okno.UstawKlienta(1);
+            Pokaz();
             f.PrzyOknie(Zaplac(5.00));
             f.Odpowiedz(QMessageBox::Yes);
         },
