@@ -102,13 +102,23 @@ QString Przyczyna(int kod, const QString& tekst) {
     return QString::fromUtf8(polska) + '\n' + tekst;
 }
 
+// Pages copied between two looks at a stop request: 4 MB of 4 KB pages.
+constexpr int StronNaKrok = 1024;
+
+// Opens a read transaction on the connection and reads its first page, so that the
+// snapshot is taken now and held until COMMIT.
+bool ZacznijOdczyt(sqlite3* uchwyt) {
+    return sqlite3_exec(uchwyt, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK &&
+           Wartosc(uchwyt, "select count(*) from sqlite_master").has_value();
+}
+
 QString PlikBazyW(const QString& katalog) {
     return QDir(katalog).filePath(PlikBazy);
 }
 
 }  // namespace
 
-QString KopiujBaze(const QString& zrodlo, const QString& cel) {
+QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token stop) {
     const QString naglowek =
         QStringLiteral("Nie udało się zapisać kopii bazy danych w pliku:\n") + cel + '\n';
     if (!QFileInfo(zrodlo).isFile()) return naglowek + QStringLiteral("Brak pliku bazy danych.");
@@ -116,6 +126,7 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel) {
     UsunZDziennikami(czesc);
     int kod = SQLITE_OK;
     QString tekst;
+    bool przerwana = false;
     const auto blad = [&](const TPolaczenie& p, int k = SQLITE_OK) {
         kod = k != SQLITE_OK ? k : p.Kod();
         tekst = p.Blad();
@@ -127,14 +138,27 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel) {
             blad(z);
         } else if (!c.Otwarte()) {
             blad(c);
+        } else if (!ZacznijOdczyt(z.Uchwyt())) {
+            // The snapshot the whole copy reads; the backup keeps a read transaction it
+            // finds open, so no write of the program restarts it half-way.
+            blad(z);
         } else if (sqlite3_backup* kopia =
                        sqlite3_backup_init(c.Uchwyt(), "main", z.Uchwyt(), "main");
                    !kopia) {
             blad(c);
         } else {
-            const int krok = sqlite3_backup_step(kopia, -1);
+            int krok = SQLITE_OK;
+            while (krok == SQLITE_OK) {
+                if (stop.stop_requested()) {
+                    przerwana = true;
+                    break;
+                }
+                krok = sqlite3_backup_step(kopia, StronNaKrok);
+            }
             const int koniec = sqlite3_backup_finish(kopia);
-            if (krok != SQLITE_DONE) {
+            if (przerwana) {
+                kod = SQLITE_INTERRUPT;
+            } else if (krok != SQLITE_DONE) {
                 blad(c, krok);
             } else if (koniec != SQLITE_OK) {
                 blad(c, koniec);
@@ -144,8 +168,11 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel) {
                 blad(c);
             }
         }
+        sqlite3_exec(z.Uchwyt(), "COMMIT", nullptr, nullptr, nullptr);
     }
-    QString wynik = kod != SQLITE_OK ? Przyczyna(kod, tekst) : QString();
+    QString wynik = przerwana          ? QStringLiteral("Kopię przerwano.")
+                    : kod != SQLITE_OK ? Przyczyna(kod, tekst)
+                                       : QString();
     if (wynik.isEmpty()) {
         const QString zamiana = Zamien(czesc, cel);
         if (!zamiana.isEmpty())

@@ -4,12 +4,16 @@
 
 #include <QDateTime>
 #include <QString>
+#include <stop_token>
 
 // Copies the committed state of the store file zrodlo into the file cel through the online
 // backup API, on a connection of its own: a transaction open in the program is not in the
-// copy. The copy is written beside cel and renamed over it at the end, so a failure never
-// leaves half a file under cel. Returns the error text in Polish, empty on success.
-QString KopiujBaze(const QString& zrodlo, const QString& cel);
+// copy. One read snapshot is held from the first page to the last, so the program writes on
+// meanwhile and the copy is the state at its start. The copy is written beside cel and
+// renamed over it at the end, so a failure or a stop never leaves half a file under cel.
+// A stop requested through stop ends the copy between two steps. Returns the error text in
+// Polish, empty on success.
+QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token stop = {});
 
 // What a chosen copy holds.
 struct TOpisKopii {

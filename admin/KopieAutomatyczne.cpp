@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <algorithm>
+#include <utility>
 
 #include "admin/Kopie.h"
 #include "store/Baza.h"
@@ -57,33 +59,59 @@ void PrzytnijKopie(const QString& katalogKopii, int ile, qint64 najwiecej) {
     }
 }
 
-QString ZrobKopieAutomatyczna(const QString& katalogBazy, const QDateTime& chwila) {
+QString ZrobKopieAutomatyczna(const QString& katalogBazy, const QDateTime& chwila,
+                              std::stop_token stop) {
     const QString katalog = KatalogKopii(katalogBazy);
     if (!QDir().mkpath(katalog))
         return QStringLiteral("Nie można utworzyć katalogu kopii: ") + katalog;
-    const QString blad =
-        KopiujBaze(QDir(katalogBazy).filePath(PlikBazy), katalog + NazwaKopiiAutomatycznej(chwila));
+    const QString blad = KopiujBaze(QDir(katalogBazy).filePath(PlikBazy),
+                                    katalog + NazwaKopiiAutomatycznej(chwila), stop);
     if (blad.isEmpty()) PrzytnijKopie(katalog);
     return blad;
 }
 
 void TKopieAutomatyczne::PrzyStarcie(const QString& katalogBazy, const QDateTime& chwila) {
+    Zaczekaj();
     const QString dzien =
         QStringLiteral("wirdolan-") + chwila.date().toString(QStringLiteral("yyyy-MM-dd-"));
     const QStringList kopie = KopieAutomatyczne(KatalogKopii(katalogBazy));
-    if (std::none_of(kopie.begin(), kopie.end(),
-                     [&](const QString& nazwa) { return nazwa.startsWith(dzien); }))
-        Zrob(katalogBazy, chwila);
+    if (std::any_of(kopie.begin(), kopie.end(),
+                    [&](const QString& nazwa) { return nazwa.startsWith(dzien); }))
+        return;
+    zakonczona = false;
+    watek = std::jthread([this, katalogBazy, chwila](std::stop_token stop) {
+        QString blad = ZrobKopieAutomatyczna(katalogBazy, chwila, stop);
+        // A copy stopped on purpose is no failure.
+        wynikWTle = stop.stop_requested() ? QString() : std::move(blad);
+        zakonczona = true;
+        QMetaObject::invokeMethod(
+            &kontekst, [this] { Odbierz(); }, Qt::QueuedConnection);
+    });
 }
 
 void TKopieAutomatyczne::PrzyZamknieciu(const QString& katalogBazy, const QDateTime& chwila) {
-    Zrob(katalogBazy, chwila);
-}
-
-void TKopieAutomatyczne::Zrob(const QString& katalogBazy, const QDateTime& chwila) {
+    watek.request_stop();
+    Zaczekaj();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QString blad = ZrobKopieAutomatyczna(katalogBazy, chwila);
     QGuiApplication::restoreOverrideCursor();
+    Zglos(blad);
+}
+
+void TKopieAutomatyczne::Zaczekaj() {
+    if (!watek.joinable()) return;
+    if (!zakonczona) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool kursor = !zakonczona;
+    watek.join();
+    if (kursor) QGuiApplication::restoreOverrideCursor();
+    Zglos(std::exchange(wynikWTle, QString()));
+}
+
+void TKopieAutomatyczne::Odbierz() {
+    if (zakonczona) Zaczekaj();
+}
+
+void TKopieAutomatyczne::Zglos(const QString& blad) {
     if (blad.isEmpty() || zgloszono) return;
     zgloszono = true;
     Uwaga(QStringLiteral("Automatyczna kopia bazy danych nie powiodła się.\n") + blad);

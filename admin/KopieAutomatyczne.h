@@ -4,8 +4,12 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <stop_token>
+#include <thread>
 
 inline constexpr int KopieDoZachowania = 14;
 inline constexpr qint64 KopieNajwiecejBajtow = qint64{1024} * 1024 * 1024;
@@ -20,19 +24,36 @@ QString NajnowszaKopiaAutomatyczna(const QString& katalogBazy);
 // bytes in all; the newest copy always stays. Other files of the folder are left alone.
 void PrzytnijKopie(const QString& katalogKopii, int ile = KopieDoZachowania,
                    qint64 najwiecej = KopieNajwiecejBajtow);
-// Copies the open store of katalogBazy into Kopie/ and trims the copies. The error text
-// in Polish, empty on success.
-QString ZrobKopieAutomatyczna(const QString& katalogBazy, const QDateTime& chwila);
+// Copies the open store of katalogBazy into Kopie/ and trims the copies; a stop requested
+// through stop ends the copy and leaves no file. The error text in Polish, empty on success.
+QString ZrobKopieAutomatyczna(const QString& katalogBazy, const QDateTime& chwila,
+                              std::stop_token stop = {});
 
-// The program's automatic copies: a failing copy is reported once in a run and never
-// stops the program.
+// The program's automatic copies. The day's first copy is made on a thread of its own, so
+// the desk is at work meanwhile; the copy at close is made while the program waits. A
+// failing copy is reported once in a run, on the program's thread, and never stops the
+// program.
 class TKopieAutomatyczne {
 public:
-    // At start: a copy unless one of the day is there already.
+    // Stops a copy still running and waits for it; a stopped copy leaves no file.
+    ~TKopieAutomatyczne() = default;
+
+    // At start: a copy in the background unless one of the day is there already.
     void PrzyStarcie(const QString& katalogBazy, const QDateTime& chwila);
+    // Stops the copy in the background, then copies the store.
     void PrzyZamknieciu(const QString& katalogBazy, const QDateTime& chwila);
+    // Waits for the copy in the background to end and reports its failure.
+    void Zaczekaj();
+    // A copy runs in the background.
+    bool Trwa() const { return watek.joinable() && !zakonczona; }
 
 private:
-    void Zrob(const QString& katalogBazy, const QDateTime& chwila);
+    void Zglos(const QString& blad);
+    // Takes the end of the background copy when it has ended.
+    void Odbierz();
     bool zgloszono = false;
+    QString wynikWTle;  // the background copy's error, read after joining
+    std::atomic<bool> zakonczona = false;
+    QObject kontekst;    // hears the background copy's end on the program's thread
+    std::jthread watek;  // destroyed first: stopped and joined
 };

@@ -9,15 +9,18 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLockFile>
+#include <QTimer>
 
 #include "app/ListaWyboru.h"
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
+#include "clients/ZapisKlienta.h"
 #include "clients/uKlienci.h"
 #include "clients/uKlienciArchiwum.h"
 #include "clients/uKlient.h"
 #include "clients/uZaleglosci.h"
+#include "films/ZapisFilmu.h"
 #include "films/uFilm.h"
 #include "films/uFilmy.h"
 #include "films/uSzukaj.h"
@@ -238,8 +241,6 @@ bool TfMain::Start() {
     // 8. The store and its upgrade. A store that cannot be used is told in Polish; a
     // damaged one ends the start unless a copy offered is taken.
     if (!PolaczNaStarcie(KatalogBazy, OfertaKopii)) return false;
-    // The first start of the day keeps the store as it was found.
-    KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
     AktualizujStrukture();
 
     // 9. The settings.
@@ -264,6 +265,12 @@ bool TfMain::Start() {
 
     // 14. Ready for the first client.
     ui->cbKlient->setFocus();
+
+    // The first start of the day copies the store once the desk is up, in the background.
+    QTimer::singleShot(0, this, [this] {
+        if (TBaza::Aktywna())
+            KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
+    });
     return true;
 }
 
@@ -445,8 +452,7 @@ void TfMain::miKlientUsunClick() {
     ui->eAbonamentDO->clear();
     ui->eSaldo->clear();
     ui->cbAbonament->setChecked(false);
-    UruchomSQL(Query1, QStringLiteral("update klient set Aktualny = False where ID = ") +
-                           QString::number(IdKlienta));
+    ArchiwizujKlienta(Query1, IdKlienta);
     UstawWlaczWYlaczKLIENTA();
 }
 
@@ -524,9 +530,7 @@ void TfMain::miFilmUsunClick() {
     if (ui->eFilmNr->text().isEmpty()) return;
     if (Pytanie(QStringLiteral("Czy na pewno usunąć wskazany film?"), false)) {
         const int id = IdFilmuONumerze(ui->eFilmNr->text());
-        if (id != 0)
-            UruchomSQL(Query1, QStringLiteral("update film set Aktualny = False where ID = ") +
-                                   QString::number(id));
+        if (id != 0) WycofajFilmZBazy(Query1, id);
     }
     ui->eFilmNr->clear();
     ui->eCena->clear();

@@ -13,6 +13,9 @@
 
 #include "admin/KopieAutomatyczne.h"
 #include "money/uRozliczenia.h"
+#include "money/uRozliczeniePrzedluzenia.h"
+#include "money/uRozliczenieWycofania.h"
+#include "money/uRozliczenieZwrotu.h"
 #include "reports/uRapPotwierdzenie.h"
 #include "store/Katalogi.h"
 #include "store/StanBazy.h"
@@ -47,6 +50,8 @@ public:
     // Fill the client pick list and both title pick lists (callers empty them first).
     void WczytajKlientow();
     void WczytajTytuly();
+    // Waits for the automatic copy running in the background and reports its failure.
+    void ZaczekajNaKopie() { KopieAutomatyczne.Zaczekaj(); }
 
     // What the start-up uses from its surroundings; tests replace each piece.
     QString PlikBlokady;             // the single-copy lock
@@ -159,16 +164,19 @@ private:
     // ---- Operations on the list: rental commit, open rentals, return, undo, extension.
     // The rows an operation applies to, first..last, or nothing (cancelled).
     std::optional<std::pair<int, int>> WybierzWiersze();
-    // Writes the commit inside the guard opened by bWypozyczClick and commits it; true
-    // when it is stored.
-    bool ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
-                            TKwota pobrano, TTransakcja& transakcja);
+    // Settles the commit after the payment dialog, shows its messages and stores it; the
+    // desk's fields go back as they were when nothing is stored. True when it is stored.
+    bool ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
+                         TKwota pobrano);
     void ZapiszZwrot();
-    // The till journal of a return, an undo or an extension of the given list rows: a
-    // refund before the payment, the money taken, a surplus handed back after it.
-    void ZapiszKaseOperacji(const QString& rodzaj, std::pair<int, int> wiersze,
-                            const std::optional<TKomunikatRozliczenia>& zwrotPrzed, TKwota pobrano,
-                            const std::optional<TKomunikatRozliczenia>& zwrotPo);
+    // The inputs of each operation as the desk holds them (uMainDane.cpp). The commit's
+    // are nothing when a list row holds no film.
+    std::optional<TDaneWypozyczenia> DaneWypozyczenia(TKwota wplata) const;
+    TDaneZwrotu DaneZwrotu(std::pair<int, int> wiersze) const;
+    TDaneWycofania DaneWycofania(std::pair<int, int> wiersze) const;
+    TDanePrzedluzenia DanePrzedluzenia(std::pair<int, int> wiersze, int iloscDni) const;
+    // The films' numbers of list rows first..last, as the till journal names them.
+    QString NumeryFilmow(std::pair<int, int> wiersze) const;
     // The open rentals listed in rows 0..k-1, as the store gave them.
     std::vector<TWierszListy> WypozyczeniaNaLiscie;
     friend struct TDostepOperacji;  // tests only: reach the operations' private routines

@@ -22,8 +22,5 @@ void DopiszPodsumowanie(QTableWidget* sg, int wiersz, TKwota razem);
 // The settings record of the run (fConfig's), or the defaults when there is none.
 const TUstawienia& UstawieniaProgramu();
 
-// The statement that sets the unpaid part of a client's open rental of a film.
-QString PlatnoscSQL(int idFilmu, const QString& klient, TKwota platnosc);
-
 // Shows the payment dialog when proposed; the amount paid (0 when declined or not shown).
 TKwota PokazWplate(const TPropozycjaWplaty& propozycja);

@@ -22,6 +22,8 @@ void TfMain::miKopiaZapasowaClick() {
 }
 
 void TfMain::miPrzywrocClick() {
+    // The store file is replaced only when no copy reads it.
+    ZaczekajNaKopie();
     if (PrzywrocZKopii(this)) PoPrzywroceniu();
 }
 

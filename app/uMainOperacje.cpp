@@ -1,9 +1,10 @@
 // The operations on the desk's list: the client's open rentals, the row choice, and the
 // rental commit. The return, the undo and the extension are in uMainZwrot.cpp.
 //
-// Each operation runs from its first statement to its last inside one TTransakcja, opened
-// before any dialog is shown: a failing statement or an end of the program while the
-// payment dialog is open leaves the store as it was before the operation.
+// The window gathers the inputs, shows the dialogs and calls the money arithmetic; each
+// operation's statements run in its write function (money/Zapis.h), in one transaction
+// after the payment dialog, so an end of the program while a dialog is open writes
+// nothing.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,8 +19,8 @@
 #include "app/uMainLista.h"
 #include "app/uPotwierdzenieOperacji.h"
 #include "clients/uWplata.h"
+#include "money/Zapis.h"
 #include "money/uCennik.h"
-#include "money/uKasa.h"
 #include "money/uKoszyk.h"
 #include "settings/uConfig.h"
 #include "store/Formaty.h"
@@ -65,12 +66,6 @@ void DopiszPodsumowanie(QTableWidget* sg, int wiersz, TKwota razem) {
 const TUstawienia& UstawieniaProgramu() {
     static const TUstawienia domyslne;
     return fConfig ? fConfig->Ustawienia : domyslne;
-}
-
-QString PlatnoscSQL(int idFilmu, const QString& klient, TKwota platnosc) {
-    return QStringLiteral("update rental set platnosc = ") + KwotaSQL(platnosc) +
-           QStringLiteral(" where id_filmu = ") + QString::number(idFilmu) +
-           QStringLiteral(" and id_klienta = ") + klient + QStringLiteral(" and zwrocono = False");
 }
 
 TKwota PokazWplate(const TPropozycjaWplaty& propozycja) {
@@ -222,7 +217,6 @@ void TfMain::bWypozyczClick() {
     QTableWidget* sg = ui->sgWypozyczenie;
     // A basket with at least one film, for a chosen client.
     if (!KoszykZmieniony || sg->rowCount() < 3 || ui->cbKlient->currentIndex() < 0) return;
-
     // The paid amount must be a number.
     const QString wplataTekst = ui->eWplata->text().trimmed();
     const std::optional<TKwota> wplata = KwotaZEkranu(wplataTekst);
@@ -230,44 +224,13 @@ void TfMain::bWypozyczClick() {
         Ostrzezenie(NiepoprawnaWartosc);
         return;
     }
-
-    TDaneWypozyczenia dane;
-    const int filmy = sg->rowCount() - 2;
-    for (int i = 0; i < filmy; ++i) {
-        const auto id = CalkowitaZEkranu(TekstKomorki(sg, i, 3));
-        const auto naleznosc = KwotaKomorki(TekstKomorki(sg, i, 2));
-        const auto dni = CalkowitaZEkranu(TekstKomorki(sg, i, 4));
-        const auto stawka = KwotaKomorki(TekstKomorki(sg, i, 5));
-        // Only film rows are written: a row without a film ID is no film.
-        if (!id || !naleznosc) return;
-        dane.Wiersze.push_back({*id, *naleznosc, dni.value_or(0), stawka.value_or(TKwota())});
-    }
-    dane.Razem = KwotaKomorki(TekstKomorki(sg, sg->rowCount() - 1, 2)).value_or(TKwota());
-    dane.Saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
-    dane.Wplata = wplata.value_or(TKwota());
-    dane.TrybZwrot = !ui->eWplata->isEnabled();
-    dane.SumaPlatnosci = SumaPlatnosci;
-    dane.WplaconoWczesniej = WplaconoWczesniej;
-    dane.Abonament = ui->cbAbonament->isChecked();
-    dane.AbonamentDo = DataZTekstu(ui->eAbonamentDO->text());
-    dane.LicznikAb = LicznikAbKlienta;
-    dane.Dzien = Dzisiaj();
-
-    bool zapisano = false;
-    {
-        TTransakcja transakcja;
-        // A regular client's credit is spent first.
-        const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(dane);
-        if (przed.ZapiszSaldo)
-            UruchomSQL(Query1, QStringLiteral("update klient set Saldo = ") +
-                                   KwotaSQL(przed.Saldo) + QStringLiteral(" where id = ") +
-                                   QString::number(IdKlienta));
-        // The money taken.
-        const TKwota pobrano = PokazWplate(przed.Wplata);
-        // The rows, the balance and the counter are written and the guard commits.
-        zapisano = ZapiszWypozyczenie(dane, przed, pobrano, transakcja);
-    }
-    if (!zapisano) return;
+    // Only film rows are written: a row without a film ID is no film.
+    const std::optional<TDaneWypozyczenia> dane = DaneWypozyczenia(wplata.value_or(TKwota()));
+    if (!dane) return;
+    // A regular client's credit is spent first; then the money taken.
+    const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(*dane);
+    const TKwota pobrano = PokazWplate(przed.Wplata);
+    if (!ZatwierdzKoszyk(*dane, przed, pobrano)) return;
     // Stored: the basket is done and the client loaded again.
     KoszykZmieniony = false;
     ui->eIleDni->setText(QStringLiteral("1"));
@@ -276,60 +239,24 @@ void TfMain::bWypozyczClick() {
     ZaznaczPole(ui->eKlientNr);  // ready for the next client
 }
 
-bool TfMain::ZapiszWypozyczenie(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
-                                TKwota pobrano, TTransakcja& transakcja) {
-    const QString klient = QString::number(IdKlienta);
+bool TfMain::ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
+                             TKwota pobrano) {
     const TWynikWypozyczenia wynik = RozliczWypozyczenie(dane, przed, pobrano);
     const QString wplataPrzed = ui->eWplata->text();
     const bool abonamentPrzed = ui->cbAbonament->isChecked();
     const TKwota sumaPrzed = SumaPlatnosci;
     ui->eWplata->setText(KwotaNaEkran(wynik.Wplata));
-
     // An expired subscription ends here; the films keep their basket prices.
     if (wynik.KoniecAbonamentu) {
         PokazKomunikatRozliczenia(*wynik.KoniecAbonamentu);
-        UruchomSQL(
-            Query1,
-            QStringLiteral("update klient set Abonament = False, Saldo = 0 where ID = ") + klient);
         ui->cbAbonament->setChecked(false);
     }
     // Overpayment: the excess is handed back.
     if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
-    ZapiszKaseOperacji(RodzajKasy::Wypozyczenie, {0, static_cast<int>(dane.Wiersze.size()) - 1},
-                       std::nullopt, pobrano, wynik.Nadplata);
-
-    // One rental per film, the film out.
-    for (const TWierszWypozyczenia& r : wynik.Wiersze) {
-        const QString film = QString::number(r.IdFilmu);
-        UruchomSQL(Query1, QStringLiteral("update film set status = False where ID = ") + film);
-        OtworzSQL(Query1, QStringLiteral("select * from rental where id_klienta = ") + klient +
-                              QStringLiteral(" and id_filmu = ") + film +
-                              QStringLiteral(" and zwrocono = false"));
-        const bool otwarte = Query1.Active() && !Query1.Eof();
-        Query1.Close();
-        if (!otwarte)
-            UruchomSQL(Query1,
-                       QStringLiteral("insert into rental( id_filmu, id_klienta, dataOD, dataDO, "
-                                      "zwrocono, platnosc, platnosc1, z_abonamentu, naleznosc, "
-                                      "stawka ) values ( ") +
-                           film + QStringLiteral(", ") + klient + QStringLiteral(", ") +
-                           DataSQL(r.DataOD) + QStringLiteral(", ") + DataSQL(r.DataDO) +
-                           QStringLiteral(", False, ") + KwotaSQL(r.Platnosc) +
-                           QStringLiteral(", 0, 0, ") + KwotaSQL(r.Naleznosc) +
-                           QStringLiteral(", ") + KwotaSQL(r.Stawka) + QStringLiteral(" )"));
-        else
-            UruchomSQL(Query1, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
-    }
-
-    // The balance, the last rental and the subscriber counter.
     SumaPlatnosci = wynik.ZmianaSalda;
-    UruchomSQL(Query1, QStringLiteral("update klient set Saldo = Saldo + ") +
-                           KwotaSQL(wynik.ZmianaSalda) +
-                           QStringLiteral(", Ostatnie_wypozyczenie = ") + DataSQL(dane.Dzien) +
-                           QStringLiteral(", LicznikAb = ") + QString::number(wynik.LicznikAb) +
-                           QStringLiteral(" where id = ") + klient);
 
-    if (!transakcja.Zatwierdz()) {
+    const QString filmy = NumeryFilmow({0, static_cast<int>(dane.Wiersze.size()) - 1});
+    if (!ZapiszWypozyczenie(IdKlienta, dane, przed, wynik, filmy)) {
         // Nothing is stored (the store's error has been shown): the basket stays for
         // another try.
         ui->eWplata->setText(wplataPrzed);

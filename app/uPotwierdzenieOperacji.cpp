@@ -1,26 +1,44 @@
 #include "app/uPotwierdzenieOperacji.h"
 
 #include <QTime>
-#include <algorithm>
+#include <functional>
+#include <optional>
 
-#include "store/Formaty.h"
-#include "store/Interakcja.h"
 #include "store/Zegar.h"
 
 namespace {
 
-TPotwierdzenie Nowe(TRodzajOperacji rodzaj) {
+// One listed row as the slip sees it: the part it leaves unpaid, and its line when the
+// operation was about it.
+struct TWierszPotwierdzenia {
+    TKwota Pozostaje;
+    std::optional<TPozycjaPotwierdzenia> Pozycja;
+};
+
+TPozycjaPotwierdzenia Pozycja(int idFilmu, const QDate& od, const QDate& do_, const QDate& zwrot,
+                              TKwota oplata) {
+    return {idFilmu, 0, QString(), od, do_, zwrot, oplata};
+}
+
+// The slip of an operation over the n listed rows: the lines of its rows, what all of them
+// leave unpaid, the money taken (a declined dialog takes nothing) and any surplus handed
+// back, and the balance the client ends with.
+TPotwierdzenie Potwierdzenie(TRodzajOperacji rodzaj, std::size_t n,
+                             const std::function<TWierszPotwierdzenia(std::size_t)>& wiersz,
+                             TKwota wziete, const std::optional<TKomunikatRozliczenia>& nadplata,
+                             TKwota saldo) {
     TPotwierdzenie p;
     p.Rodzaj = rodzaj;
     p.Chwila = QDateTime(Dzisiaj(), QTime::currentTime());
+    for (std::size_t i = 0; i < n; ++i) {
+        TWierszPotwierdzenia w = wiersz(i);
+        p.Pozostaje += w.Pozostaje;
+        if (w.Pozycja) p.Pozycje.push_back(std::move(*w.Pozycja));
+    }
+    p.Zaplacono = NieUjemna(wziete);
+    p.Wydano = nadplata ? nadplata->Kwota : TKwota();
+    p.Saldo = saldo;
     return p;
-}
-
-// The money taken, and the surplus the operation handed back.
-void Pieniadze(TPotwierdzenie& p, TKwota wziete,
-               const std::optional<TKomunikatRozliczenia>& nadplata) {
-    p.Zaplacono = std::max(wziete, TKwota()).Zlote();
-    p.Wydano = nadplata ? nadplata->Kwota.Zlote() : 0;
 }
 
 }  // namespace
@@ -28,50 +46,39 @@ void Pieniadze(TPotwierdzenie& p, TKwota wziete,
 TPotwierdzenie PotwierdzenieWypozyczenia(const TPrzedWypozyczeniem& przed,
                                          const TWynikWypozyczenia& wynik, TKwota pobrano,
                                          std::size_t pierwszyNowy) {
-    TPotwierdzenie p = Nowe(TRodzajOperacji::Wypozyczenie);
-    TKwota pozostaje;
-    for (std::size_t i = 0; i < wynik.Wiersze.size(); ++i) {
-        const TWierszWypozyczenia& w = wynik.Wiersze[i];
-        pozostaje += w.Platnosc;
-        if (i < pierwszyNowy) continue;
-        p.Pozycje.push_back(
-            {w.IdFilmu, 0, QString(), w.DataOD, w.DataDO, QDate(), w.Naleznosc.Zlote()});
-    }
-    Pieniadze(p, przed.Wplata.Pokaz ? pobrano : TKwota(), wynik.Nadplata);
-    p.Pozostaje = pozostaje.Zlote();
-    p.Saldo = wynik.NoweSaldo.Zlote();
-    return p;
+    return Potwierdzenie(
+        TRodzajOperacji::Wypozyczenie, wynik.Wiersze.size(),
+        [&](std::size_t i) -> TWierszPotwierdzenia {
+            const TWierszWypozyczenia& w = wynik.Wiersze[i];
+            if (i < pierwszyNowy) return {w.Platnosc, std::nullopt};
+            return {w.Platnosc, Pozycja(w.IdFilmu, w.DataOD, w.DataDO, QDate(), w.Naleznosc)};
+        },
+        przed.Wplata.Pokaz ? pobrano : TKwota(), wynik.Nadplata, wynik.NoweSaldo);
 }
 
 TPotwierdzenie PotwierdzenieZwrotu(const TDaneZwrotu& dane, const TWynikZwrotu& wynik) {
-    TPotwierdzenie p = Nowe(TRodzajOperacji::Zwrot);
-    TKwota pozostaje;
-    for (std::size_t i = 0; i < wynik.Wiersze.size(); ++i) {
-        const TWierszPoZwrocie& w = wynik.Wiersze[i];
-        pozostaje += w.Zwrocony ? w.Platnosc1 : w.Platnosc;
-        if (!w.Zwrocony || i >= dane.Wiersze.size()) continue;
-        p.Pozycje.push_back({w.IdFilmu, 0, QString(), dane.Wiersze[i].DataOD,
-                             dane.Wiersze[i].DataDO, dane.Dzisiaj, w.Naleznosc.Zlote()});
-    }
-    Pieniadze(p, wynik.Wplata, std::nullopt);
-    p.Pozostaje = pozostaje.Zlote();
-    p.Saldo = wynik.Saldo.Zlote();
-    return p;
+    return Potwierdzenie(
+        TRodzajOperacji::Zwrot, wynik.Wiersze.size(),
+        [&](std::size_t i) -> TWierszPotwierdzenia {
+            const TWierszPoZwrocie& w = wynik.Wiersze[i];
+            if (!w.Zwrocony) return {w.Platnosc, std::nullopt};
+            if (i >= dane.Wiersze.size()) return {w.Platnosc1, std::nullopt};
+            return {w.Platnosc1, Pozycja(w.IdFilmu, dane.Wiersze[i].DataOD, dane.Wiersze[i].DataDO,
+                                         dane.Dzisiaj, w.Naleznosc)};
+        },
+        wynik.Wplata, std::nullopt, wynik.Saldo);
 }
 
 TPotwierdzenie PotwierdzeniePrzedluzenia(const TDanePrzedluzenia& dane,
                                          const TPrzedPrzedluzeniem& przed,
                                          const TWynikPrzedluzenia& wynik, TKwota wplata) {
-    TPotwierdzenie p = Nowe(TRodzajOperacji::Przedluzenie);
-    TKwota pozostaje;
-    for (const TWierszPoPrzedluzeniu& w : wynik.Wiersze) {
-        pozostaje += w.Platnosc;
-        if (!w.Przedluzony) continue;
-        p.Pozycje.push_back(
-            {w.IdFilmu, 0, QString(), dane.DataOD, przed.DataDO, QDate(), w.Naleznosc.Zlote()});
-    }
-    Pieniadze(p, przed.Wplata.Pokaz ? wplata : TKwota(), wynik.Nadplata);
-    p.Pozostaje = pozostaje.Zlote();
-    p.Saldo = wynik.Saldo.Zlote();
-    return p;
+    return Potwierdzenie(
+        TRodzajOperacji::Przedluzenie, wynik.Wiersze.size(),
+        [&](std::size_t i) -> TWierszPotwierdzenia {
+            const TWierszPoPrzedluzeniu& w = wynik.Wiersze[i];
+            if (!w.Przedluzony) return {w.Platnosc, std::nullopt};
+            return {w.Platnosc,
+                    Pozycja(w.IdFilmu, dane.DataOD, przed.DataDO, QDate(), w.Naleznosc)};
+        },
+        przed.Wplata.Pokaz ? wplata : TKwota(), wynik.Nadplata, wynik.Saldo);
 }

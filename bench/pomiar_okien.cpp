@@ -265,6 +265,9 @@ int main(int argc, char** argv) {
         }
         wypisz("start do gotowego pulpitu", w);
     }
+    // The day's copy, begun in the background once the desk is up, ends before the desk
+    // is measured.
+    fMain->ZaczekajNaKopie();
     auto* eKlientNr = fMain->findChild<QLineEdit*>(QStringLiteral("eKlientNr"));
     auto* eFilmNr = fMain->findChild<QLineEdit*>(QStringLiteral("eFilmNr"));
     auto numer = [](int i, int n) { return 1 + static_cast<int>((i * 7919LL) % n); };

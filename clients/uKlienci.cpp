@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QShowEvent>
 
+#include "clients/ZapisKlienta.h"
 #include "clients/uKlient.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -54,8 +55,7 @@ bool UsunKlienta(int idKlienta, bool listaZFilmami) {
         // A check that failed has shown the store's error: no refusal is reported for it.
         if (TTransakcja::Przerwana()) return false;
         if (odmowa.isEmpty()) {
-            UruchomSQL(query,
-                       QStringLiteral("update klient set Aktualny = False where ID = ") + id);
+            ArchiwizujKlienta(query, idKlienta);
             zarchiwizowany = transakcja.Zatwierdz();
         }
     }

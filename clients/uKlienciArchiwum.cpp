@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "clients/ZapisKlienta.h"
 #include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
 #include "ui_uKlienciArchiwum.h"
@@ -93,8 +94,7 @@ void TfKlienciArchiwum::bPrzywrocClick() {
     if (!Pytanie(QStringLiteral("Czy na pewno chcesz przywrócić klienta do bazy?"), true)) return;
     {
         TTransakcja transakcja;
-        UruchomSQL(Query2, QStringLiteral("update klient set Aktualny = True where ID = ") +
-                               komorka->text());
+        PrzywrocKlienta(Query2, komorka->text().toInt());
         transakcja.Zatwierdz();
     }
     // Restored or not, the grid shows the stored state.

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "clients/RuchyKlienta.h"
+#include "clients/ZapisKlienta.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
 #include "money/uKasa.h"
@@ -30,12 +31,6 @@ void UstawDate(QDateEdit* pole, const QDate& data) {
 
 QDate Data(const QDateEdit* pole) {
     return pole->date() == BrakDaty ? QDate() : pole->date();
-}
-
-// A date for the statement; an empty date box writes no date.
-QString DataDoSQL(const QDateEdit* pole) {
-    const QDate d = Data(pole);
-    return d.isValid() ? DataSQL(d) : QStringLiteral("null");
 }
 
 double OplataAbonamentu() {
@@ -311,63 +306,30 @@ void TfKlient::bZapiszClick() {
     const int rabat =
         ui->cbRabat->currentIndex() >= 0 ? ui->cbRabat->currentText().toInt() : RabatZapisany;
 
-    const QString t = QStringLiteral(", ");
-    QString sql;
-    if (Id == 0) {
-        sql = QStringLiteral(
-                  "insert into klient( Numer_klienta, Imie, Nazwisko, Firma, Kod, Miejscowosc, "
-                  "Ulica, Nr_Posesji, Nr_lokalu, Telefon, NIP, Ostatnie_wypozyczenie, Saldo, "
-                  "Abonament, Abonament_OD, Abonament_DO, Licznik, Upowazniony, LicznikAb, "
-                  "Aktualny, Rabat ) values ( ") +
-              QString::number(*nr) + t + TekstSQL(ui->eImie->text()) + t +
-              TekstSQL(ui->eNazwisko->text()) + t + TekstSQL(ui->eFirma->text()) + t +
-              TekstSQL(ui->eKod->text()) + t + TekstSQL(ui->cbMiejscowosc->currentText()) + t +
-              TekstSQL(ui->eUlica->text()) + t + TekstSQL(ui->eNrPosesji->text()) + t +
-              TekstSQL(ui->eNrLokalu->text()) + t + TekstSQL(ui->eTelefon->text()) + t +
-              TekstSQL(ui->eNIP->text()) + t + DataSQL(ostatnie) + t + KwotaSQL(*saldo) + t +
-              (ui->cbAbonament->isChecked() ? "True" : "False") + t + DataDoSQL(ui->dAbonamentOD) +
-              t + DataDoSQL(ui->dAbonamentDO) + t + QString::number(*licznik) + t +
-              TekstSQL(ui->eUpowazniony->text()) + t + QString::number(LicznikAb) + t + "True" + t +
-              QString::number(rabat) + ")";
-    } else {
-        sql = QStringLiteral("update klient set Numer_klienta = ") + QString::number(*nr) +
-              ", Imie = " + TekstSQL(ui->eImie->text()) +
-              ", Nazwisko = " + TekstSQL(ui->eNazwisko->text()) +
-              ", Firma = " + TekstSQL(ui->eFirma->text()) +
-              ", Kod = " + TekstSQL(ui->eKod->text()) +
-              ", Miejscowosc = " + TekstSQL(ui->cbMiejscowosc->currentText()) +
-              ", Ulica = " + TekstSQL(ui->eUlica->text()) +
-              ", Nr_posesji = " + TekstSQL(ui->eNrPosesji->text()) +
-              ", Nr_lokalu = " + TekstSQL(ui->eNrLokalu->text()) +
-              ", Telefon = " + TekstSQL(ui->eTelefon->text()) +
-              ", NIP = " + TekstSQL(ui->eNIP->text()) +
-              ", Ostatnie_wypozyczenie = " + DataSQL(ostatnie) + ", Saldo = " + KwotaSQL(*saldo) +
-              ", Abonament = " + (ui->cbAbonament->isChecked() ? "True" : "False") +
-              ", Abonament_OD = " + DataDoSQL(ui->dAbonamentOD) +
-              ", Abonament_DO = " + DataDoSQL(ui->dAbonamentDO) +
-              ", Licznik = " + QString::number(*licznik) +
-              ", Upowazniony = " + TekstSQL(ui->eUpowazniony->text()) +
-              ", LicznikAb = " + QString::number(LicznikAb) +
-              ", Rabat = " + QString::number(rabat) + " where ID = " + QString::number(Id);
-    }
-
-    TTransakcja transakcja;
-    UruchomSQL(Query1, sql);
-    // The till: the payments taken in this showing are booked with the balance they made.
-    if (!WplatyPokazu.empty()) {
-        int idKlienta = Id;
-        if (idKlienta == 0) {
-            OtworzSQL(Query1, QStringLiteral("select Max( ID ) m from klient"));
-            if (Query1.Active() && !Query1.Eof()) idKlienta = Query1.FieldByName("m").AsInteger();
-            Query1.Close();
-        }
-        for (const auto& [rodzaj, kwota] : WplatyPokazu)
-            ZapiszRuchKasy(Query1, idKlienta, rodzaj, kwota,
-                           rodzaj == RodzajKasy::Abonament ? OpisAbonamentu : OpisWplaty);
-    }
+    TDaneKlienta k;
+    k.Numer = *nr;
+    k.Imie = ui->eImie->text();
+    k.Nazwisko = ui->eNazwisko->text();
+    k.Firma = ui->eFirma->text();
+    k.Kod = ui->eKod->text();
+    k.Miejscowosc = ui->cbMiejscowosc->currentText();
+    k.Ulica = ui->eUlica->text();
+    k.NrPosesji = ui->eNrPosesji->text();
+    k.NrLokalu = ui->eNrLokalu->text();
+    k.Telefon = ui->eTelefon->text();
+    k.NIP = ui->eNIP->text();
+    k.Upowazniony = ui->eUpowazniony->text();
+    k.OstatnieWypozyczenie = ostatnie;
+    k.Saldo = TKwota(*saldo);
+    k.Abonament = ui->cbAbonament->isChecked();
+    k.AbonamentOD = Data(ui->dAbonamentOD);
+    k.AbonamentDO = Data(ui->dAbonamentDO);
+    k.Licznik = *licznik;
+    k.LicznikAb = LicznikAb;
+    k.Rabat = rabat;
     // A failure has shown the store's error text; the number read by the caller stays
     // the one stored.
-    if (transakcja.Zatwierdz()) numer = *nr;
+    if (ZapiszKlienta(Id, k, WplatyPokazu)) numer = *nr;
     accept();
 }
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "clients/uWplata.h"
+#include "money/Zapis.h"
 #include "money/uCennik.h"
-#include "money/uKasa.h"
 #include "money/uRozliczenieZaleglosci.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -29,11 +29,6 @@ struct TLinia {
 };
 
 // " = "dd.mm.yyyy"" for a date of the list, " is null" for an empty one.
-QString WarunekDaty(const QString& tekst) {
-    if (tekst.isEmpty()) return QStringLiteral(" is null");
-    return QStringLiteral(" = ") + DataSQL(DataZTekstu(tekst));
-}
-
 void UstawKomorke(QTableWidget* sg, int w, int k, const QString& tekst) {
     auto* komorka = new QTableWidgetItem(tekst);
     if (k == KolNaleznosc) komorka->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -165,28 +160,13 @@ void TfZaleglosci::bWplataClick() {
     for (int w = 0; w < n; ++w) zaleglosci.push_back(KwotaKomorki(w));
     const TWynikZaleglosci wynik = RozliczZaleglosci(zaleglosci, ocena.Wplata);
 
-    // The balance and every row change together or not at all.
-    TTransakcja transakcja;
-    UruchomSQL(Query1, QStringLiteral("update klient set Saldo = Saldo + ") +
-                           KwotaSQL(wynik.ZmianaSalda) + QStringLiteral(" where ID = ") +
-                           QString::number(IdKlienta));
-    for (int w = 0; w < n; ++w) {
-        const TKwota x = wynik.Zaleglosci[static_cast<size_t>(w)];
-        UruchomSQL(Query1, QStringLiteral("update rental set platnosc1 = ") + KwotaSQL(x) +
-                               QStringLiteral(" where id_klienta = ") + QString::number(IdKlienta) +
-                               QStringLiteral(" and id_filmu = ") +
-                               sg->item(w, KolIdFilmu)->text() + QStringLiteral(" and dataOD") +
-                               WarunekDaty(sg->item(w, KolDataOD)->text()) +
-                               QStringLiteral(" and dataZwrotu") +
-                               WarunekDaty(sg->item(w, KolDataZwrotu)->text()));
-    }
-    // The till: the money taken, and what was handed back of more than was owed.
-    const TKwota pobrano = TKwota::ZeZlotych(fWplata->Kwota());
-    ZapiszRuchKasy(Query1, IdKlienta, RodzajKasy::Zaleglosci, pobrano, OpisZaleglosci);
-    if (ocena.Nadplata)
-        ZapiszRuchKasy(Query1, IdKlienta, RodzajKasy::Zaleglosci, -ocena.Nadplata->Kwota,
-                       OpisZaleglosci);
-    if (!transakcja.Zatwierdz()) {
+    // The rows as the store knows them: film, start date and return date.
+    std::vector<TZaleglosc> wiersze;
+    for (int w = 0; w < n; ++w)
+        wiersze.push_back({sg->item(w, KolIdFilmu)->text().toLongLong(),
+                           DataZTekstu(sg->item(w, KolDataOD)->text()),
+                           DataZTekstu(sg->item(w, KolDataZwrotu)->text())});
+    if (!ZapiszZaleglosci(IdKlienta, wiersze, ocena, wynik)) {
         // Nothing was stored (the error has been shown): show the store's amounts again.
         const bool wczesniej = Zaksiegowano;
         FormShow();

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <limits>
 
+#include "films/ZapisFilmu.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
@@ -227,7 +228,8 @@ void TfFilm::bZapiszClick() {
         }
     }
 
-    double kwoty[3] = {0, 0, 0};
+    TDaneFilmu f;
+    TKwota* kwoty[3] = {&f.Stawka, &f.Wplywy, &f.Cena};
     QLineEdit* polaKwot[3] = {ui->eStawka, ui->eWplywy, ui->eCena};
     for (int i = 0; i < 3; ++i) {
         if (polaKwot[i]->text().trimmed().isEmpty()) continue;
@@ -237,9 +239,8 @@ void TfFilm::bZapiszClick() {
             polaKwot[i]->setText(QStringLiteral("0,00"));
             return;
         }
-        kwoty[i] = ZaokraglijDoGroszy(*k);
+        *kwoty[i] = TKwota(*k);
     }
-    const auto [stawka, wplywy, cena] = kwoty;
     if (ui->eIloscWyp->text().isEmpty()) ui->eIloscWyp->setText(QStringLiteral("0"));
     const auto ilosc = CalkowitaZEkranu(ui->eIloscWyp->text());
     if (!ilosc || *ilosc < 0) {
@@ -248,81 +249,31 @@ void TfFilm::bZapiszClick() {
         return;
     }
 
-    const QString gatunek =
-        ui->cbGatunek->currentIndex() >= 0 ? ui->cbGatunek->currentText() : QString();
-    const QString nosnik =
-        ui->cbNosnik->currentIndex() >= 0 ? ui->cbNosnik->currentText() : QString();
-    const QString opis = ui->mOpis->toPlainText();
+    f.Numer = *nr;
+    f.TytulOrg = ui->eTytulOrg->text();
+    f.TytulPol = ui->eTytulPol->text();
+    f.Produkcja = ui->eProdukcja->text();
+    const QLineEdit* role[5] = {ui->eRola1, ui->eRola2, ui->eRola3, ui->eRola4, ui->eRola5};
+    for (int i = 0; i < 5; ++i) f.Role[i] = role[i]->text();
+    f.Gatunek = ui->cbGatunek->currentIndex() >= 0 ? ui->cbGatunek->currentText() : QString();
+    f.Nosnik = ui->cbNosnik->currentIndex() >= 0 ? ui->cbNosnik->currentText() : QString();
+    f.Czas = ui->eCzas->text();
+    f.Rezyser1 = ui->eRezyser1->text();
+    f.Rezyser2 = ui->eRezyser2->text();
+    f.IloscWypozyczen = *ilosc;
+    f.Opis = ui->mOpis->toPlainText();
 
-    if (Id == 0) {
-        // The insert runs directly, with the typed values bound as they stand.
-        TQuery wstaw;
-        wstaw.UstawSQL(QStringLiteral(
-            "insert into film( Numer_filmu, Tytul_oryginalny, Tytul_polski, Produkcja, "
-            "Rola_glowna_1 , Rola_glowna_2, Rola_glowna_3, Rola_glowna_4, Rola_glowna_5, Gatunek, "
-            "Nosnik, Czas_trwania, Rezyseria_1, Rezyseria_2, Stawka, Wplywy, Ilosc_wypozyczen, "
-            "Cena_zakupu, Opis, Status, Aktualny ) values ( :Numer, :TytulOrg, :TytulPol, "
-            ":Produkcja, :Rola1, :Rola2, :Rola3, :Rola4, :Rola5, :Gatunek, :Nosnik, :Czas, "
-            ":Rezyser1, :Rezyser2, :Stawka, :Wplywy, :Ilosc, :Cena, :Opis, True, True ) "));
-        wstaw.UstawParametr(QStringLiteral("Numer"), *nr);
-        wstaw.UstawParametr(QStringLiteral("TytulOrg"), ui->eTytulOrg->text());
-        wstaw.UstawParametr(QStringLiteral("TytulPol"), ui->eTytulPol->text());
-        wstaw.UstawParametr(QStringLiteral("Produkcja"), ui->eProdukcja->text());
-        wstaw.UstawParametr(QStringLiteral("Rola1"), ui->eRola1->text());
-        wstaw.UstawParametr(QStringLiteral("Rola2"), ui->eRola2->text());
-        wstaw.UstawParametr(QStringLiteral("Rola3"), ui->eRola3->text());
-        wstaw.UstawParametr(QStringLiteral("Rola4"), ui->eRola4->text());
-        wstaw.UstawParametr(QStringLiteral("Rola5"), ui->eRola5->text());
-        wstaw.UstawParametr(QStringLiteral("Gatunek"), gatunek);
-        wstaw.UstawParametr(QStringLiteral("Nosnik"), nosnik);
-        wstaw.UstawParametr(QStringLiteral("Czas"), ui->eCzas->text());
-        wstaw.UstawParametr(QStringLiteral("Rezyser1"), ui->eRezyser1->text());
-        wstaw.UstawParametr(QStringLiteral("Rezyser2"), ui->eRezyser2->text());
-        wstaw.UstawParametr(QStringLiteral("Stawka"), stawka);
-        wstaw.UstawParametr(QStringLiteral("Wplywy"), wplywy);
-        wstaw.UstawParametr(QStringLiteral("Ilosc"), *ilosc);
-        wstaw.UstawParametr(QStringLiteral("Cena"), cena);
-        wstaw.UstawParametr(QStringLiteral("Opis"), opis);
-        try {
-            wstaw.ExecSQL();
-        } catch (const TBladBazy& e) {
-            KomunikatBledu(e.Tekst());
-            return;  // the dialog stays open
-        }
-        numer = *nr;
-    } else {
-        const QString sql = QStringLiteral("update film set Numer_filmu = ") +
-                            QString::number(*nr) +
-                            ", Tytul_oryginalny = " + TekstSQL(ui->eTytulOrg->text()) +
-                            ", Tytul_polski = " + TekstSQL(ui->eTytulPol->text()) +
-                            ", Produkcja = " + TekstSQL(ui->eProdukcja->text()) +
-                            ", Rola_glowna_1 = " + TekstSQL(ui->eRola1->text()) +
-                            ", Rola_glowna_2 = " + TekstSQL(ui->eRola2->text()) +
-                            ", Rola_glowna_3 = " + TekstSQL(ui->eRola3->text()) +
-                            ", Rola_glowna_4 = " + TekstSQL(ui->eRola4->text()) +
-                            ", Rola_glowna_5 = " + TekstSQL(ui->eRola5->text()) +
-                            ", Gatunek = " + TekstSQL(gatunek) + ", Nosnik = " + TekstSQL(nosnik) +
-                            ", Czas_trwania = " + TekstSQL(ui->eCzas->text()) +
-                            ", Rezyseria_1 = " + TekstSQL(ui->eRezyser1->text()) +
-                            ", Rezyseria_2 = " + TekstSQL(ui->eRezyser2->text()) +
-                            ", Stawka = " + KwotaSQL(stawka) + ", Wplywy = " + KwotaSQL(wplywy) +
-                            ", Ilosc_wypozyczen = " + QString::number(*ilosc) +
-                            ", Cena_zakupu = " + KwotaSQL(cena) + ", Opis = " + TekstSQL(opis) +
-                            " where ID = " + QString::number(Id);
-        TTransakcja transakcja;
-        UruchomSQL(Query1, sql);
-        // A failure has shown the store's error text; the number read by the caller stays
-        // the one stored.
-        if (transakcja.Zatwierdz()) numer = *nr;
-    }
+    // A new film that is not stored keeps the dialog open; a failed update closes it with
+    // the number read by the caller still the one stored.
+    const bool zapisany = ZapiszFilm(Id, f);
+    if (Id == 0 && !zapisany) return;
+    if (zapisany) numer = *nr;
     accept();
 }
 
 void TfFilm::bZmienClick() {
     if (IdFilmu == 0 || Id != IdFilmu) return;
-    UruchomSQL(Query1, QStringLiteral(" UPDATE film SET Status = %1 WHERE ID = '%2' ")
-                           .arg(FilmNaPolce ? QStringLiteral("FALSE") : QStringLiteral("TRUE"))
-                           .arg(IdFilmu));
+    UstawStatusFilmu(Query1, IdFilmu, !FilmNaPolce);
     emit StatusZmieniony();
     reject();
 }

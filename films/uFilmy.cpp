@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QShowEvent>
 
+#include "films/ZapisFilmu.h"
 #include "films/uFilm.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -33,8 +34,7 @@ bool WycofajFilm(int idFilmu) {
     if (!Pytanie(QStringLiteral("Czy na pewno usunąć wskazany film?"), false)) return false;
     TQuery query;
     TTransakcja transakcja;
-    UruchomSQL(query, QStringLiteral("update film set Aktualny = False where ID = ") +
-                          QString::number(idFilmu));
+    WycofajFilmZBazy(query, idFilmu);
     return transakcja.Zatwierdz();
 }
 

@@ -86,6 +86,7 @@ TPrzedWypozyczeniem PrzygotujWypozyczenie(const TDaneWypozyczenia& dane) {
 TWynikWypozyczenia RozliczWypozyczenie(const TDaneWypozyczenia& dane,
                                        const TPrzedWypozyczeniem& przed, TKwota pobrano) {
     TWynikWypozyczenia w;
+    w.Pobrano = pobrano;
     const TKwota razem = dane.Razem;
     const TKwota wczesniej = dane.WplaconoWczesniej;
     const TKwota pobranoTeraz = przed.Wplata.Pokaz ? pobrano : TKwota();

@@ -136,7 +136,8 @@ struct TWierszWypozyczenia {
 };
 
 struct TWynikWypozyczenia {
-    TKwota Wplata;  // the amount eWplata shows after the dialog and the credit
+    TKwota Pobrano;  // the payment dialog's amount: taken across the counter
+    TKwota Wplata;   // the amount eWplata shows after the dialog and the credit
     // When set: show it, run "update klient set Abonament = False, Saldo = 0" and
     // uncheck cbAbonament, before anything else is written.
     std::optional<TKomunikatRozliczenia> KoniecAbonamentu;

@@ -51,6 +51,7 @@ TPrzedPrzedluzeniem PrzygotujPrzedluzenie(const TDanePrzedluzenia& dane) {
 TWynikPrzedluzenia RozliczPrzedluzenie(const TDanePrzedluzenia& dane,
                                        const TPrzedPrzedluzeniem& przed, TKwota wplata) {
     TWynikPrzedluzenia w;
+    w.Pobrano = wplata;
     const TKwota naleznosc = przed.Naleznosc;
     TKwota zaplacono = dane.Wplacono;
     if (przed.Wplata.Pokaz) zaplacono += NieUjemna(wplata);

@@ -57,6 +57,7 @@ struct TWierszPoPrzedluzeniu {
 };
 
 struct TWynikPrzedluzenia {
+    TKwota Pobrano;  // the payment dialog's amount: taken across the counter
     std::optional<TKomunikatRozliczenia> Nadplata;  // "Pobrano za wysoką kwotę." ...
     TKwota Zaplacono;                               // paid on the listed rows in all
     TKwota Saldo;                                   // the client's new balance

@@ -9,6 +9,7 @@ TPropozycjaWplaty WplataZaleglosci(TKwota naleznosc) {
 TOcenaWplatyZaleglosci OcenWplateZaleglosci(TKwota naleznosc, TKwota wplata) {
     TOcenaWplatyZaleglosci o;
     o.Wplata = wplata;
+    o.Pobrano = wplata;
     if (o.Wplata > naleznosc) {
         o.Nadplata = TKomunikatRozliczenia{QStringLiteral("Pobrano za wysoką kwotę."),
                                            TRodzajKomunikatu::Ostrzezenie, o.Wplata - naleznosc};

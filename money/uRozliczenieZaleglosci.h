@@ -20,7 +20,8 @@ struct TOcenaWplatyZaleglosci {
     std::optional<TKomunikatRozliczenia> Nadplata;  // "Pobrano za wysoką kwotę."
     bool Pytaj = false;                             // less than owed: ask before booking it
     QString Pytanie;
-    TKwota Wplata;  // the amount to book (never above what is owed)
+    TKwota Wplata;   // the amount to book (never above what is owed)
+    TKwota Pobrano;  // the payment dialog's amount: taken across the counter
 };
 TOcenaWplatyZaleglosci OcenWplateZaleglosci(TKwota naleznosc, TKwota wplata);
 

@@ -177,6 +177,7 @@ TPrzedZwrotem PrzygotujZwrot(const TDaneZwrotu& dane) {
 
 TWynikZwrotu RozliczZwrot(const TDaneZwrotu& dane, const TPrzedZwrotem& przed, TKwota wplata) {
     TWynikZwrotu w;
+    w.Pobrano = wplata;
     TKwota doZaplaty = przed.DoZaplatyZwrocone;
     TKwota zAbonamentu = przed.ZAbonamentuZwrocone;
     TKwota wplacono = przed.Wplata.Pokaz ? NieUjemna(wplata) : TKwota();

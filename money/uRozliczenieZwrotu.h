@@ -96,6 +96,7 @@ struct TWierszPoZwrocie {
 };
 
 struct TWynikZwrotu {
+    TKwota Pobrano;  // the payment dialog's amount: taken across the counter
     std::optional<TKomunikatRozliczenia> Nadplata;  // "Wpłacono za wysoką kwotę." ...
     TKwota Wplata;                                  // the payment booked (after the limit)
     TKwota Wplacono;                                // eWplata after the payment

@@ -14,6 +14,7 @@ public:
     explicit TPodgladStron(const std::vector<TStrona>& strony, QWidget* parent = nullptr);
 
     int LiczbaStron() const { return static_cast<int>(strony.size()); }
+    const std::vector<TStrona>& Strony() const { return strony; }
     // 1-based; 0 when the report has no page.
     int BiezacaStrona() const { return biezaca; }
     void UstawStrone(int numer);

@@ -1,7 +1,10 @@
 #include "reports/uEtykiety.h"
 
+#include <QDir>
+
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/PlikUstawien.h"
 #include "store/Zegar.h"
 #include "ui_uEtykiety.h"
 
@@ -42,6 +45,7 @@ TfEtykiety::TfEtykiety(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
             }
         });
     connect(ui->rbArkusz, &QRadioButton::toggled, this, [this] { UstawDostepnosc(); });
+    connect(ui->rbZakres, &QRadioButton::toggled, this, [this] { UstawDostepnosc(); });
     addAction(ui->miPodglad);
     addAction(ui->miAnuluj);
     connect(ui->bPodglad, &QPushButton::clicked, this, &TfEtykiety::bPodgladClick);
@@ -55,6 +59,8 @@ TfEtykiety::TfEtykiety(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
 TfEtykiety::~TfEtykiety() = default;
 
 void TfEtykiety::UstawDostepnosc() {
+    const bool zakres = ui->rbZakres->isChecked();
+    for (QWidget* w : {ui->eOd, ui->eDo}) w->setEnabled(zakres);
     const bool arkusz = ui->rbArkusz->isChecked();
     for (QWidget* w :
          {ui->eMarginesGorny, ui->eMarginesLewy, ui->eOdstepPoziomy, ui->eOdstepPionowy})
@@ -99,6 +105,14 @@ std::optional<TUkladEtykiet> TfEtykiety::Uklad() {
 }
 
 std::optional<std::vector<TEtykieta>> TfEtykiety::Filmy() {
+    if (ui->rbDzisiaj->isChecked()) {
+        std::vector<TEtykieta> filmy = EtykietyDnia(Dzisiaj());
+        if (filmy.empty()) {
+            Informacja(QStringLiteral("Dzisiaj nie wprowadzono żadnego filmu."));
+            return std::nullopt;
+        }
+        return filmy;
+    }
     const std::optional<int> od = CalkowitaZEkranu(ui->eOd->text());
     const std::optional<int> do_ = CalkowitaZEkranu(ui->eDo->text());
     if (!od && !do_) {
@@ -126,7 +140,10 @@ void TfEtykiety::bPodgladClick() {
     if (!uklad) return;
     std::optional<std::vector<TEtykieta>> filmy = Filmy();
     if (!filmy) return;
-    ZapiszUkladEtykiet(*uklad);
+    // Labels not kept for the next time can still be printed now.
+    if (!ZapiszUkladEtykiet(*uklad))
+        Ostrzezenie(QStringLiteral("Nie udało się zapisać wymiarów etykiet w pliku \"%1\".")
+                        .arg(QDir::toNativeSeparators(PlikUstawienProgramu())));
     TRapEtykiety raport(std::move(*filmy), *uklad);
     raport.Pokaz();
 }

@@ -1,7 +1,8 @@
-// The labels dialog ("Film" -> "Etykiety z kodem…"): which films, and the paper (an A4
-// sheet of 3 x 8 labels with adjustable margins and gaps, or a label printer's label).
-// "Podgląd <F2>" checks the choice, keeps the paper's settings and shows the labels in the
-// preview, from which they are printed or saved as PDF; the dialog stays open for more.
+// The labels dialog ("Film" -> "Etykiety z kodem…"): which films (a range of numbers or
+// the films entered today), and the paper (an A4 sheet of 3 x 8 labels with adjustable
+// margins and gaps, or a label printer's label). "Podgląd <F2>" checks the choice, keeps
+// the paper's settings and shows the labels in the preview, from which they are printed or
+// saved as PDF; the dialog stays open for more.
 #pragma once
 
 #include <QDialog>

@@ -1,8 +1,5 @@
 #include "reports/uRapEtykiety.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
 #include <algorithm>
 
 #include "reports/KodKreskowy.h"
@@ -71,15 +68,14 @@ QString TUkladEtykiet::Blad() const {
 }
 
 TUkladEtykiet WczytajUkladEtykiet() {
-    QSettings ini(PlikUstawienProgramu(), QSettings::IniFormat);
-    ini.beginGroup(Grupa);
+    const QVariantMap w = WczytajGrupeUstawien(Grupa);
     TUkladEtykiet u;
     auto liczba = [&](const char* klucz, double& pole) {
         bool ok = false;
-        const double v = ini.value(QLatin1String(klucz)).toDouble(&ok);
+        const double v = w.value(QLatin1String(klucz)).toDouble(&ok);
         if (ok) pole = v;
     };
-    u.Arkusz = ini.value(QStringLiteral("Arkusz"), true).toBool();
+    u.Arkusz = w.value(QStringLiteral("Arkusz"), true).toBool();
     liczba("MarginesGorny", u.MarginesGorny);
     liczba("MarginesLewy", u.MarginesLewy);
     liczba("OdstepPoziomy", u.OdstepPoziomy);
@@ -91,27 +87,25 @@ TUkladEtykiet WczytajUkladEtykiet() {
     return u;
 }
 
-void ZapiszUkladEtykiet(const TUkladEtykiet& u) {
-    const QString plik = PlikUstawienProgramu();
-    QDir().mkpath(QFileInfo(plik).absolutePath());
-    QSettings ini(plik, QSettings::IniFormat);
-    ini.beginGroup(Grupa);
-    ini.setValue(QStringLiteral("Arkusz"), u.Arkusz);
-    ini.setValue(QStringLiteral("MarginesGorny"), u.MarginesGorny);
-    ini.setValue(QStringLiteral("MarginesLewy"), u.MarginesLewy);
-    ini.setValue(QStringLiteral("OdstepPoziomy"), u.OdstepPoziomy);
-    ini.setValue(QStringLiteral("OdstepPionowy"), u.OdstepPionowy);
-    ini.setValue(QStringLiteral("Szerokosc"), u.Szerokosc);
-    ini.setValue(QStringLiteral("Wysokosc"), u.Wysokosc);
+bool ZapiszUkladEtykiet(const TUkladEtykiet& u) {
+    return ZapiszGrupeUstawien(Grupa, {{QStringLiteral("Arkusz"), u.Arkusz},
+                                       {QStringLiteral("MarginesGorny"), u.MarginesGorny},
+                                       {QStringLiteral("MarginesLewy"), u.MarginesLewy},
+                                       {QStringLiteral("OdstepPoziomy"), u.OdstepPoziomy},
+                                       {QStringLiteral("OdstepPionowy"), u.OdstepPionowy},
+                                       {QStringLiteral("Szerokosc"), u.Szerokosc},
+                                       {QStringLiteral("Wysokosc"), u.Wysokosc}});
 }
 
-std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_) {
+namespace {
+
+// The current films the condition picks, in number order.
+std::vector<TEtykieta> etykietyFilmow(const QString& warunek) {
     std::vector<TEtykieta> wynik;
     TQuery q;
     OtworzSQL(q, QStringLiteral("select Numer_filmu, Tytul_oryginalny, Tytul_polski from film "
-                                "where Aktualny = True and Numer_filmu >= ") +
-                     QString::number(od) + QStringLiteral(" and Numer_filmu <= ") +
-                     QString::number(do_) + QStringLiteral(" order by Numer_filmu"));
+                                "where Aktualny = True and ") +
+                     warunek + QStringLiteral(" order by Numer_filmu"));
     while (q.Active() && !q.Eof()) {
         const QString org = q.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString();
         const QString pol = q.FieldByName(QStringLiteral("Tytul_polski")).AsString();
@@ -121,6 +115,17 @@ std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_) {
     }
     q.Close();
     return wynik;
+}
+
+}  // namespace
+
+std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_) {
+    return etykietyFilmow(QStringLiteral("Numer_filmu >= ") + QString::number(od) +
+                          QStringLiteral(" and Numer_filmu <= ") + QString::number(do_));
+}
+
+std::vector<TEtykieta> EtykietyDnia(const QDate& dzien) {
+    return etykietyFilmow(QStringLiteral("DataWprowadzenia = ") + DataSQL(dzien));
 }
 
 TRapEtykiety::TRapEtykiety(std::vector<TEtykieta> etykiety, const TUkladEtykiet& uklad)

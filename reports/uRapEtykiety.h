@@ -4,6 +4,7 @@
 // one label per page of a label printer.
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <vector>
 
@@ -39,10 +40,14 @@ struct TUkladEtykiet {
 
 // The layout saved in the program's settings file (group ETYKIETY); defaults when none.
 TUkladEtykiet WczytajUkladEtykiet();
-void ZapiszUkladEtykiet(const TUkladEtykiet& uklad);
+// False when the file cannot be written.
+bool ZapiszUkladEtykiet(const TUkladEtykiet& uklad);
 
 // The current films with numbers od..do, in number order.
 std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_);
+// The current films entered on the day, in number order (films without an entry date,
+// from before the date was kept or imported, are never among them).
+std::vector<TEtykieta> EtykietyDnia(const QDate& dzien);
 
 class TRapEtykiety : public TRaport {
 public:

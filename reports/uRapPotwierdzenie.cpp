@@ -11,7 +11,7 @@
 
 namespace {
 
-QString Kwota(double kwota) {
+QString Kwota(TKwota kwota) {
     return KwotaNaEkran(kwota) + QStringLiteral(" zł");
 }
 
@@ -125,17 +125,17 @@ std::vector<TStrona> TRapPotwierdzenie::Uloz() {
 
     // The money.
     const double etykieta = rolka ? u.szerokosc * 0.6 : 120;
-    auto kwota = [&](const QString& opis, double k, const TCzcionka& c) {
+    auto kwota = [&](const QString& opis, TKwota k, const TCzcionka& c) {
         u.Miejsce(c.WysokoscWiersza());
         u.Tekst(opis, 0, etykieta, c);
         u.Tekst(Kwota(k), etykieta, u.szerokosc - etykieta, c, TWyrownanie::DoPrawej);
         u.Dalej(c);
     };
-    double razem = 0;
+    TKwota razem;
     for (const TPozycjaPotwierdzenia& p : dane.Pozycje) razem += p.Oplata;
-    kwota(QStringLiteral("Razem opłaty:"), ZaokraglijDoGroszy(razem), pogrubiona);
+    kwota(QStringLiteral("Razem opłaty:"), razem, pogrubiona);
     kwota(QStringLiteral("Zapłacono:"), dane.Zaplacono, zwykla);
-    if (KwotaDodatnia(dane.Wydano)) kwota(QStringLiteral("Wydano nadpłatę:"), dane.Wydano, zwykla);
+    if (dane.Wydano.Dodatnia()) kwota(QStringLiteral("Wydano nadpłatę:"), dane.Wydano, zwykla);
     kwota(QStringLiteral("Pozostaje do zapłaty:"), dane.Pozostaje, zwykla);
     kwota(QStringLiteral("Saldo klienta:"), dane.Saldo, zwykla);
     u.Odstep(3);

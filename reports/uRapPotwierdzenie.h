@@ -9,6 +9,7 @@
 
 #include "reports/Raport.h"
 #include "settings/Wypozyczalnia.h"
+#include "store/Kwota.h"
 
 enum class TRodzajOperacji { Wypozyczenie, Zwrot, Przedluzenie };
 
@@ -19,7 +20,7 @@ struct TPozycjaPotwierdzenia {
     QDate DataOD;
     QDate DataDO;      // due back (rental, extension)
     QDate DataZwrotu;  // brought back (return)
-    double Oplata = 0;
+    TKwota Oplata;
 };
 
 struct TPotwierdzenie {
@@ -29,11 +30,11 @@ struct TPotwierdzenie {
     qint64 NumerKlienta = 0;
     QString Klient;  // surname and first name
     std::vector<TPozycjaPotwierdzenia> Pozycje;
-    double Zaplacono = 0;  // money taken by this operation
-    double Wydano = 0;     // a surplus handed back
-    double Pozostaje = 0;  // left unpaid by this operation
-    double Saldo = 0;      // the client's balance afterwards
-    QDate Termin;          // the first day a film of the client's is due back; none: all back
+    TKwota Zaplacono;  // money taken by this operation
+    TKwota Wydano;     // a surplus handed back
+    TKwota Pozostaje;  // left unpaid by this operation
+    TKwota Saldo;      // the client's balance afterwards
+    QDate Termin;      // the first day a film of the client's is due back; none: all back
 };
 
 // Fills the client's number and name, each film's number and title, and the first due

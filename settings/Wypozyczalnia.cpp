@@ -1,8 +1,6 @@
 #include "settings/Wypozyczalnia.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSettings>
 
 #include "store/PlikUstawien.h"
 
@@ -31,39 +29,30 @@ TPapierPotwierdzenia PapierONazwie(const QString& nazwa) {
 }  // namespace
 
 TWypozyczalnia WczytajWypozyczalnie() {
-    QSettings ini(PlikUstawienProgramu(), QSettings::IniFormat);
-    ini.beginGroup(Grupa);
+    const QVariantMap w = WczytajGrupeUstawien(Grupa);
     TWypozyczalnia d;
-    d.Nazwa = ini.value(QStringLiteral("Nazwa")).toString();
-    d.Adres = ini.value(QStringLiteral("Adres")).toString();
-    d.Miejscowosc = ini.value(QStringLiteral("Miejscowosc")).toString();
-    d.Telefon = ini.value(QStringLiteral("Telefon")).toString();
-    d.NIP = ini.value(QStringLiteral("NIP")).toString();
-    d.Papier = PapierONazwie(ini.value(QStringLiteral("Papier")).toString());
+    d.Nazwa = w.value(QStringLiteral("Nazwa")).toString();
+    d.Adres = w.value(QStringLiteral("Adres")).toString();
+    d.Miejscowosc = w.value(QStringLiteral("Miejscowosc")).toString();
+    d.Telefon = w.value(QStringLiteral("Telefon")).toString();
+    d.NIP = w.value(QStringLiteral("NIP")).toString();
+    d.Papier = PapierONazwie(w.value(QStringLiteral("Papier")).toString());
     return d;
 }
 
 bool ZapiszWypozyczalnie(const TWypozyczalnia& d, QString* blad) {
-    const QString plik = PlikUstawienProgramu();
-    QDir().mkpath(QFileInfo(plik).absolutePath());
-    {
-        QSettings ini(plik, QSettings::IniFormat);
-        ini.beginGroup(Grupa);
-        ini.setValue(QStringLiteral("Nazwa"), d.Nazwa);
-        ini.setValue(QStringLiteral("Adres"), d.Adres);
-        ini.setValue(QStringLiteral("Miejscowosc"), d.Miejscowosc);
-        ini.setValue(QStringLiteral("Telefon"), d.Telefon);
-        ini.setValue(QStringLiteral("NIP"), d.NIP);
-        ini.setValue(QStringLiteral("Papier"), NazwaPapieru(d.Papier));
-        ini.endGroup();
-        ini.sync();
-        if (ini.status() == QSettings::NoError) return true;
-    }
+    const QVariantMap w{{QStringLiteral("Nazwa"), d.Nazwa},
+                        {QStringLiteral("Adres"), d.Adres},
+                        {QStringLiteral("Miejscowosc"), d.Miejscowosc},
+                        {QStringLiteral("Telefon"), d.Telefon},
+                        {QStringLiteral("NIP"), d.NIP},
+                        {QStringLiteral("Papier"), NazwaPapieru(d.Papier)}};
+    if (ZapiszGrupeUstawien(Grupa, w)) return true;
     if (blad)
         *blad = QStringLiteral(
                     "Nie udało się zapisać danych wypożyczalni w pliku \"%1\".\n"
                     "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
-                    .arg(QDir::toNativeSeparators(plik));
+                    .arg(QDir::toNativeSeparators(PlikUstawienProgramu()));
     return false;
 }
 

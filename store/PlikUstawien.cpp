@@ -1,5 +1,8 @@
 #include "store/PlikUstawien.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -14,4 +17,24 @@ QString PlikUstawienProgramu() {
 
 void UstawPlikUstawienProgramu(const QString& sciezka) {
     sciezkaUstawien = sciezka;
+}
+
+QVariantMap WczytajGrupeUstawien(const QString& grupa) {
+    QSettings ini(PlikUstawienProgramu(), QSettings::IniFormat);
+    ini.beginGroup(grupa);
+    QVariantMap wartosci;
+    for (const QString& klucz : ini.childKeys()) wartosci.insert(klucz, ini.value(klucz));
+    return wartosci;
+}
+
+bool ZapiszGrupeUstawien(const QString& grupa, const QVariantMap& wartosci) {
+    const QString plik = PlikUstawienProgramu();
+    QDir().mkpath(QFileInfo(plik).absolutePath());
+    QSettings ini(plik, QSettings::IniFormat);
+    ini.beginGroup(grupa);
+    for (auto it = wartosci.cbegin(); it != wartosci.cend(); ++it)
+        ini.setValue(it.key(), it.value());
+    ini.endGroup();
+    ini.sync();
+    return ini.status() == QSettings::NoError;
 }

@@ -8,8 +8,8 @@
 
 #include "store/Baza.h"
 #include "store/Indeksy.h"
-#include "store/Kasa.h"
 #include "store/Interakcja.h"
+#include "store/Kasa.h"
 #include "store/StanBazy.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -46,6 +46,12 @@ const TKolumna KolumnyFilmu[] = {
      "update film set Aktualny = True"},
 };
 
+// The day a copy was entered; films from before this column carry no date.
+const TKolumna DataWprowadzeniaFilmu[] = {
+    {"DataWprowadzenia", "alter table \"film.db\" add \"film.db\".\"DataWprowadzenia\" DATE",
+     nullptr},
+};
+
 // All lookups of one table are made on the same open result before any change.
 template <size_t N>
 void uzupelnij(TQuery& query, const char* tabela, const TKolumna (&kolumny)[N]) {
@@ -68,6 +74,13 @@ void kolumnyStarszychWersji(TQuery& query) {
     uzupelnij(query, "film", KolumnyFilmu);
 }
 
+// Version 4: the film's entry date, for the labels of the films entered on a day.
+void dataWprowadzeniaFilmu(TQuery& query) {
+    uzupelnij(query, "film", DataWprowadzeniaFilmu);
+    UruchomSQL(query, QStringLiteral("create index if not exists film_wprowadzenie on "
+                                     "film(DataWprowadzenia)"));
+}
+
 struct TKrok {
     int numer;
     void (*wykonaj)(TQuery& query);
@@ -86,6 +99,7 @@ const TKrok Kroki[] = {
     {1, kolumnyStarszychWersji},
     {2, UtworzIndeksyOdczytu},
     {3, UtworzKase},
+    {4, dataWprowadzeniaFilmu},
 };
 
 bool zapiszWersje(int wersja) {

@@ -11,7 +11,6 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QSet>
-#include <QSettings>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QToolTip>
@@ -346,8 +345,7 @@ void TfDialog::done(int r) {
 }
 
 void TfDialog::WczytajPolozenie() {
-    QSettings ustawienia(PlikUstawienProgramu(), QSettings::IniFormat);
-    ustawienia.beginGroup(QStringLiteral("DIALOG"));
+    const QVariantMap ustawienia = WczytajGrupeUstawien(QStringLiteral("DIALOG"));
     bool okL = false, okT = false, okW = false, okH = false;
     const int lewa = ustawienia.value(QStringLiteral("Left")).toInt(&okL);
     const int gora = ustawienia.value(QStringLiteral("Top")).toInt(&okT);
@@ -360,12 +358,8 @@ void TfDialog::WczytajPolozenie() {
 }
 
 void TfDialog::ZapiszPolozenie() const {
-    const QString plik = PlikUstawienProgramu();
-    QDir().mkpath(QFileInfo(plik).absolutePath());
-    QSettings ustawienia(plik, QSettings::IniFormat);
-    ustawienia.beginGroup(QStringLiteral("DIALOG"));
-    ustawienia.setValue(QStringLiteral("Left"), pos().x());
-    ustawienia.setValue(QStringLiteral("Top"), pos().y());
-    ustawienia.setValue(QStringLiteral("Width"), width());
-    ustawienia.setValue(QStringLiteral("Height"), height());
+    ZapiszGrupeUstawien(QStringLiteral("DIALOG"), {{QStringLiteral("Left"), pos().x()},
+                                                   {QStringLiteral("Top"), pos().y()},
+                                                   {QStringLiteral("Width"), width()},
+                                                   {QStringLiteral("Height"), height()}});
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <stop_token>
 
 #include "admin/Kopie.h"
 #include "admin/KopieAutomatyczne.h"
@@ -20,6 +21,7 @@
 #include "reports/uFilmyWyp.h"
 #include "store/Interakcja.h"
 #include "store/TQuery.h"
+#include "support/TestowaBaza.h"
 
 namespace {
 
@@ -280,9 +282,11 @@ TEST(KopieAutomatyczneStart, PierwszyStartDniaIKazdeZamkniecie) {
     const QString katalog = baza.Katalog() + "Kopie/";
     kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 5), QTime(9, 0)));
     kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 5), QTime(14, 0)));
+    kopie.Zaczekaj();
     EXPECT_EQ(KopieAutomatyczne(katalog), QStringList{"wirdolan-2024-03-05-090000.sqlite"});
     kopie.PrzyZamknieciu(baza.Katalog(), QDateTime(QDate(2024, 3, 5), QTime(20, 0)));
     kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 6), QTime(8, 0)));
+    kopie.Zaczekaj();
     EXPECT_EQ(KopieAutomatyczne(katalog).size(), 3);
     EXPECT_EQ(NajnowszaKopiaAutomatyczna(baza.Katalog()),
               katalog + "wirdolan-2024-03-06-080000.sqlite");
@@ -293,6 +297,7 @@ TEST(KopieAutomatyczneStart, PierwszyStartDniaIKazdeZamkniecie) {
     QDir(katalog).removeRecursively();
     Zapisz(baza.Katalog() + "Kopie", "to nie katalog");
     kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 7), QTime(8, 0)));
+    kopie.Zaczekaj();
     kopie.PrzyZamknieciu(baza.Katalog(), QDateTime(QDate(2024, 3, 7), QTime(20, 0)));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_TRUE(
@@ -302,6 +307,8 @@ TEST(KopieAutomatyczneStart, PierwszyStartDniaIKazdeZamkniecie) {
 TEST_F(Kopie, ZamkniecieRobiKopieANieudanaNieZatrzymuje) {
     Start();
     const QString kopie = folder + "Bazy/Kopie/";
+    QCoreApplication::processEvents();
+    fMain->ZaczekajNaKopie();
     EXPECT_EQ(KopieAutomatyczne(kopie).size(), 1) << "the first start of the day";
     EXPECT_TRUE(KopieAutomatyczne(kopie)[0].startsWith("wirdolan-2024-03-05-"));
 
@@ -313,6 +320,88 @@ TEST_F(Kopie, ZamkniecieRobiKopieANieudanaNieZatrzymuje) {
     EXPECT_TRUE(
         fake.komunikaty[1].tekst.startsWith("Automatyczna kopia bazy danych nie powiodła się."));
     EXPECT_EQ(fake.komunikaty[1].ikona, TIkona::Ostrzezenie);
+}
+
+TEST_F(Kopie, KopiaDniaPoPokazaniuPulpituRazNaDzien) {
+    const QString kopie = folder + "Bazy/Kopie/";
+    Start();
+    EXPECT_TRUE(fMain->isVisible());
+    EXPECT_TRUE(KopieAutomatyczne(kopie).isEmpty()) << "no copy before the desk is shown";
+    QCoreApplication::processEvents();
+    fMain->ZaczekajNaKopie();
+    ASSERT_EQ(KopieAutomatyczne(kopie).size(), 1);
+    EXPECT_EQ(OpiszKopie(kopie + KopieAutomatyczne(kopie)[0]).klientow, 2);
+
+    // The day's second start copies nothing; closing while its check is pending copies once.
+    ZniszczOkna();
+    TBaza::Rozlacz();
+    UtworzOkna();
+    fMain->KatalogStartowy = folder;
+    fMain->PlikKonfiguracjiBDE = folder + "silnik.ini";
+    fMain->PlikBlokady = folder + "Wirdolan2";
+    Uruchom();
+    QCoreApplication::processEvents();
+    fMain->ZaczekajNaKopie();
+    EXPECT_EQ(KopieAutomatyczne(kopie).size(), 1);
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
+TEST_F(Kopie, ZamkniecieWTrakcieKopiiDnia) {
+    Start();
+    QCoreApplication::processEvents();  // the day's copy begins in the background
+    fake.Odpowiedz(QMessageBox::Yes);
+    EXPECT_TRUE(fMain->close());
+    EXPECT_EQ(fake.komunikaty.size(), 1u) << "only the question";
+    const QString kopie = folder + "Bazy/Kopie/";
+    const QStringList pliki = QDir(kopie).entryList(QDir::Files);
+    EXPECT_FALSE(pliki.isEmpty());
+    for (const QString& plik : pliki) {
+        EXPECT_FALSE(plik.endsWith(".czesc")) << "a stopped copy leaves nothing";
+        EXPECT_EQ(OpiszKopie(kopie + plik).blad, "") << plik.toStdString();
+    }
+}
+
+TEST(KopiaPrzerwana, ZatrzymanaNieZostawiaPliku) {
+    TestowaBaza baza;
+    std::stop_source stop;
+    stop.request_stop();
+    const QString cel = baza.Katalog() + "kopia.sqlite";
+    EXPECT_TRUE(KopiujBaze(baza.Katalog() + "wirdolan.sqlite", cel, stop.get_token())
+                    .endsWith("Kopię przerwano."));
+    EXPECT_FALSE(QFile::exists(cel));
+    EXPECT_FALSE(QFile::exists(cel + ".czesc"));
+}
+
+// The desk writes on while the day's copy runs; the copy holds one moment of the store.
+TEST(KopiaWTle, ZapisyWTrakcieKopiiNieRozbijajaJej) {
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    sqlite3* h = TBaza::Aktywna()->Uchwyt();
+    ASSERT_EQ(sqlite3_exec(h,
+                           "with recursive n(i) as (select 1 union all select i + 1 from n "
+                           "where i < 3000) insert into klient (Numer_klienta, Nazwisko) "
+                           "select i, printf('%.2000c', 'x') from n; "
+                           "insert into film (Numer_filmu) select Numer_klienta from klient",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    TKopieAutomatyczne kopie;
+    kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 5), QTime(9, 0)));
+    for (int i = 3001; kopie.Trwa() || i < 3011; ++i)
+        ASSERT_EQ(sqlite3_exec(h,
+                               QString("begin; insert into klient (Numer_klienta) values (%1); "
+                                       "insert into film (Numer_filmu) values (%1); commit")
+                                   .arg(i)
+                                   .toUtf8(),
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK)
+            << "the desk is not kept waiting by the copy";
+    kopie.Zaczekaj();
+    const QString kopia = NajnowszaKopiaAutomatyczna(baza.Katalog());
+    const TOpisKopii opis = OpiszKopie(kopia);
+    EXPECT_EQ(opis.blad, "");
+    EXPECT_GE(opis.klientow, 3000);
+    EXPECT_EQ(opis.klientow, opis.filmow) << "each pair is in the copy whole or not at all";
+    EXPECT_TRUE(fake.komunikaty.empty());
 }
 
 TEST(PrzywrocenieBezOtwartejBazy, UszkodzonaBazaZachowanaIZastapionaKopia) {

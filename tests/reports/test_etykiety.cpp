@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include "KodZPng.h"
@@ -126,6 +128,20 @@ TEST(Etykiety, FilmyZZakresuBiezaceWKolejnosciNumerow) {
     EXPECT_EQ(e[1].Tytul, QStringLiteral("Jaws (Szczęki)"));
 }
 
+TEST(Etykiety, FilmyWprowadzoneDanegoDnia) {
+    TestowaBaza baza(QDate(2024, 3, 5));
+    baza.Wykonaj(QStringLiteral(
+        "insert into film (Numer_filmu, Tytul_oryginalny, Aktualny, DataWprowadzenia) values "
+        "(7, 'Today', 1, '2024-03-05'), (3, 'Also', 1, '2024-03-05'), "
+        "(4, 'Yesterday', 1, '2024-03-04'), (5, 'Withdrawn', 0, '2024-03-05'), "
+        "(6, 'Undated', 1, null)"));
+    const std::vector<TEtykieta> e = EtykietyDnia(QDate(2024, 3, 5));
+    ASSERT_EQ(e.size(), 2u);
+    EXPECT_EQ(e[0].Numer, 3);
+    EXPECT_EQ(e[1].Numer, 7);
+    EXPECT_EQ(EtykietyDnia(QDate(2024, 3, 4)).size(), 1u);
+}
+
 // What the scanner reads is what the desk's number field takes.
 TEST(KodKreskowy, ArkuszOdczytanyZPowrotem) {
     std::vector<TEtykieta> filmy = Filmy(3);
@@ -221,6 +237,46 @@ TEST_F(OknoEtykiet, ZakresDoPodgladuIUkladZapamietany) {
     EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{QStringLiteral("TfPodglad")});
     EXPECT_EQ(strony, 1);
     EXPECT_DOUBLE_EQ(WczytajUkladEtykiet().MarginesGorny, 4.5);
+}
+
+TEST_F(OknoEtykiet, FilmyWprowadzoneDzisiaj) {
+    auto* dzisiaj = okno.findChild<QRadioButton*>("rbDzisiaj");
+    dzisiaj->setChecked(true);
+    EXPECT_FALSE(okno.findChild<QLineEdit*>("eOd")->isEnabled());
+    okno.findChild<QPushButton*>("bPodglad")->click();
+    EXPECT_EQ(fake.Teksty(),
+              std::vector<QString>{QStringLiteral("Dzisiaj nie wprowadzono żadnego filmu.")});
+    EXPECT_TRUE(fake.pokazaneOkna.empty());
+
+    baza.Wykonaj(
+        QStringLiteral("update film set DataWprowadzenia = '2024-03-05' where "
+                       "Numer_filmu = 11"));
+    std::vector<QString> numery;
+    fake.PrzyOknie([&numery](QDialog& p) {
+        for (const TStrona& s : p.findChild<TPodgladStron*>()->Strony())
+            for (const TUlozonyTekst& t : s.teksty) numery.push_back(t.tekst);
+        return static_cast<int>(QDialog::Accepted);
+    });
+    fake.Odpowiedz(QMessageBox::No);
+    okno.findChild<QPushButton*>("bPodglad")->click();
+    EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{QStringLiteral("TfPodglad")});
+    EXPECT_NE(std::find(numery.begin(), numery.end(), QStringLiteral("0011")), numery.end());
+    EXPECT_EQ(std::find(numery.begin(), numery.end(), QStringLiteral("0010")), numery.end());
+}
+
+// Labels whose layout cannot be kept are still shown, after a word about it.
+TEST_F(OknoEtykiet, UkladNieZapisanyOstrzezenieIPodglad) {
+    const QString plik = katalog.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(plik));
+    UstawPlikUstawienProgramu(plik);
+    Wpisz("eOd", QStringLiteral("10"));
+    fake.PrzyOknie([](QDialog&) { return static_cast<int>(QDialog::Accepted); });
+    fake.Odpowiedz(QMessageBox::No);
+    okno.findChild<QPushButton*>("bPodglad")->click();
+    ASSERT_EQ(fake.Teksty().size(), 2u);
+    EXPECT_TRUE(fake.Teksty()[0].startsWith(
+        QStringLiteral("Nie udało się zapisać wymiarów etykiet w pliku")));
+    EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{QStringLiteral("TfPodglad")});
 }
 
 TEST_F(OknoEtykiet, ZlyWyborZostajeWOknie) {

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <map>
 
 #include "store/Baza.h"
@@ -188,16 +189,51 @@ TEST_F(Aktualizacja, DrugiStartNieZmieniaNiczego) {
 }
 
 TEST_F(Aktualizacja, NowaInstalacjaMaWszystkieKolumny) {
+    // A store file created now, as a first start creates it.
+    QTemporaryDir nowy;
+    TBaza::Polacz(nowy.path() + '/');
+    EXPECT_EQ(WersjaBazy(), 1);
     Slad slad;
     AktualizujStrukture(query);
     // No column is added or filled: later steps only add indexes and the till journal.
     for (const QString& z : slad.Zmiany())
         EXPECT_TRUE(z == "begin immediate" || z == "commit" ||
                     z.startsWith("PRAGMA user_version") || z.startsWith("create index") ||
-                    z.startsWith("create table if not exists kasa "))
+                    z.startsWith("create table if not exists kasa ") ||
+                    z == "alter table film add \"DataWprowadzenia\" DATE")
             << z.toStdString();
     EXPECT_TRUE(fake.komunikaty.empty());
     EXPECT_EQ(WersjaBazy(), WersjaSchematu());
+    EXPECT_TRUE(kolumny(baza, "film").contains("DataWprowadzenia"));
+}
+
+// The entry date comes once: from the step before it, and never twice on a store that
+// has it; films entered before it carry no date.
+TEST_F(Aktualizacja, DataWprowadzeniaFilmuDodanaRaz) {
+    Zastap("film", QString::fromLatin1(StaryFilm) + ", Aktualny BOOLEAN)");
+    baza.Wykonaj(
+        "insert into film (Numer_filmu, Tytul_oryginalny, Aktualny) values (1, 'Alien', 1)");
+    baza.Wykonaj("PRAGMA user_version = 3");
+    Slad slad;
+    AktualizujStrukture(query);
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(WersjaBazy(), 4);
+    EXPECT_EQ(slad.PierwszyKrok(),
+              (QStringList{"begin immediate", "alter table film add \"DataWprowadzenia\" DATE",
+                           "create index if not exists film_wprowadzenie on "
+                           "film(DataWprowadzenia)",
+                           "PRAGMA user_version = 4", "commit"}));
+    EXPECT_EQ(kolumny(baza, "film").count("DataWprowadzenia"), 1);
+    EXPECT_TRUE(baza.Wartosc("select DataWprowadzenia from film").isNull());
+
+    // Recorded at the step before again (a copy restored over it): nothing is added.
+    baza.Wykonaj("PRAGMA user_version = 3");
+    Slad drugi;
+    AktualizujStrukture(query);
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(WersjaBazy(), 4);
+    EXPECT_FALSE(drugi.Zmiany().join(';').contains("alter table"));
+    EXPECT_EQ(kolumny(baza, "film").count("DataWprowadzenia"), 1);
 }
 
 // A missing table fails the first statement: its text is shown once and the step is taken

@@ -8,8 +8,8 @@
 
 class TestowaBaza {
 public:
-    // Creates and connects a new store (the four tables and the till journal) in a
-    // temporary folder.
+    // Creates and connects a new store in a temporary folder, brought to the current
+    // schema by the start-up upgrade as a real store is.
     explicit TestowaBaza(const QDate& dzisiaj = QDate(2024, 3, 5));
     ~TestowaBaza();
 

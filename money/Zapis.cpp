@@ -1,0 +1,260 @@
+#include "money/Zapis.h"
+
+#include "money/uKasa.h"
+#include "store/Formaty.h"
+#include "store/TQuery.h"
+#include "store/uWspolneDB.h"
+
+namespace {
+
+// The statement that sets the unpaid part of a client's open rental of a film.
+QString PlatnoscSQL(int idFilmu, const QString& klient, TKwota platnosc) {
+    return QStringLiteral("update rental set platnosc = ") + KwotaSQL(platnosc) +
+           QStringLiteral(" where id_filmu = ") + QString::number(idFilmu) +
+           QStringLiteral(" and id_klienta = ") + klient + QStringLiteral(" and zwrocono = False");
+}
+
+// The client's balance and subscriber counter after the undo or the extension.
+QString SaldoILicznikSQL(TKwota saldo, int licznikAb, const QString& klient) {
+    return QStringLiteral("update klient set Saldo = ") + KwotaSQL(saldo) +
+           QStringLiteral(", licznikAb = ") + QString::number(licznikAb) +
+           QStringLiteral(" where id = ") + klient;
+}
+
+// A number in general format with a decimal point, as the return writes a returned
+// rental's unpaid part ("2.5", "0").
+QString LiczbaOgolnaSQL(TKwota kwota) {
+    return LiczbaOgolna(kwota.Zlote()).replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
+// A date condition of the arrears' statement: equal to the date, or null.
+QString WarunekDaty(const QDate& data) {
+    if (!data.isValid()) return QStringLiteral(" is null");
+    return QStringLiteral(" = ") + DataSQL(data);
+}
+
+// The journal rows of a desk operation, in their order: a refund before the payment, the
+// money taken, a surplus handed back after it. A zero amount writes no row.
+void ZapiszKase(TQuery& q, int idKlienta, const QString& rodzaj, const QString& filmy,
+                const std::optional<TKomunikatRozliczenia>& zwrotPrzed, TKwota pobrano,
+                const std::optional<TKomunikatRozliczenia>& zwrotPo) {
+    if (zwrotPrzed) ZapiszRuchKasy(q, idKlienta, rodzaj, -zwrotPrzed->Kwota, filmy);
+    ZapiszRuchKasy(q, idKlienta, rodzaj, pobrano, filmy);
+    if (zwrotPo) ZapiszRuchKasy(q, idKlienta, rodzaj, -zwrotPo->Kwota, filmy);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- rental commit
+
+bool ZapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
+                        const TPrzedWypozyczeniem& przed, const TWynikWypozyczenia& wynik,
+                        const QString& filmy) {
+    TQuery q;
+    const QString klient = QString::number(idKlienta);
+    TTransakcja transakcja;
+    // A regular client's credit is spent first.
+    if (przed.ZapiszSaldo)
+        UruchomSQL(q, QStringLiteral("update klient set Saldo = ") + KwotaSQL(przed.Saldo) +
+                          QStringLiteral(" where id = ") + klient);
+    // An expired subscription ends; the films keep their basket prices.
+    if (wynik.KoniecAbonamentu)
+        UruchomSQL(q, QStringLiteral("update klient set Abonament = False, Saldo = 0 where ID = ") +
+                          klient);
+    // The money across the counter.
+    ZapiszKase(q, idKlienta, RodzajKasy::Wypozyczenie, filmy, std::nullopt, wynik.Pobrano,
+               wynik.Nadplata);
+    // One rental per film, the film out.
+    for (const TWierszWypozyczenia& r : wynik.Wiersze) {
+        const QString film = QString::number(r.IdFilmu);
+        UruchomSQL(q, QStringLiteral("update film set status = False where ID = ") + film);
+        OtworzSQL(q, QStringLiteral("select * from rental where id_klienta = ") + klient +
+                         QStringLiteral(" and id_filmu = ") + film +
+                         QStringLiteral(" and zwrocono = false"));
+        const bool otwarte = q.Active() && !q.Eof();
+        q.Close();
+        if (!otwarte)
+            UruchomSQL(
+                q, QStringLiteral("insert into rental( id_filmu, id_klienta, dataOD, dataDO, "
+                                  "zwrocono, platnosc, platnosc1, z_abonamentu, naleznosc, "
+                                  "stawka ) values ( ") +
+                       film + QStringLiteral(", ") + klient + QStringLiteral(", ") +
+                       DataSQL(r.DataOD) + QStringLiteral(", ") + DataSQL(r.DataDO) +
+                       QStringLiteral(", False, ") + KwotaSQL(r.Platnosc) +
+                       QStringLiteral(", 0, 0, ") + KwotaSQL(r.Naleznosc) + QStringLiteral(", ") +
+                       KwotaSQL(r.Stawka) + QStringLiteral(" )"));
+        else
+            UruchomSQL(q, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
+    }
+    // The balance, the last rental and the subscriber counter.
+    UruchomSQL(q, QStringLiteral("update klient set Saldo = Saldo + ") +
+                      KwotaSQL(wynik.ZmianaSalda) + QStringLiteral(", Ostatnie_wypozyczenie = ") +
+                      DataSQL(dane.Dzien) + QStringLiteral(", LicznikAb = ") +
+                      QString::number(wynik.LicznikAb) + QStringLiteral(" where id = ") + klient);
+    return transakcja.Zatwierdz();
+}
+
+// ---------------------------------------------------------------- return
+
+bool WczytajDoZwrotu(int idKlienta, const std::vector<TWierszListy>& lista, TDaneZwrotu& dane) {
+    TQuery q;
+    const QString klient = QString::number(idKlienta);
+    // What the balance was charged for all open rentals.
+    OtworzSQL(q, QStringLiteral("select sum( platnosc ) p, sum( naleznosc ) n from rental where "
+                                "id_klienta = ") +
+                     klient + QStringLiteral(" and zwrocono = False"));
+    const bool zsumowano = q.Active();
+    if (zsumowano && !q.Eof())
+        dane.SumaPlatnosci = TKwota::ZeZlotych(q.FieldByName(QStringLiteral("P")).AsFloat());
+    q.Close();
+    if (!zsumowano) return false;
+
+    // The term and rate of every listed rental.
+    dane.Wiersze.clear();
+    for (const TWierszListy& r : lista) {
+        OtworzSQL(q, QStringLiteral("select r.dataOD, r.dataDO, r.stawka from rental r where "
+                                    "r.Id_filmu = ") +
+                         QString::number(r.IdFilmu) + QStringLiteral(" and r.Id_klienta = ") +
+                         klient + QStringLiteral(" and r.Zwrocono = False"));
+        const bool jest = q.Active() && !q.Eof();
+        TWierszZwrotu w;
+        w.IdFilmu = r.IdFilmu;
+        w.Naleznosc = r.Naleznosc;
+        if (jest) {
+            w.Stawka = TKwota::ZeZlotych(q.FieldByName(QStringLiteral("STAWKA")).AsFloat());
+            w.DataDO = q.FieldByName(QStringLiteral("DATADO")).AsDate();
+            w.DataOD = q.FieldByName(QStringLiteral("DATAOD")).AsDate();
+        }
+        q.Close();
+        if (!jest) return false;
+        dane.Wiersze.push_back(w);
+    }
+    return true;
+}
+
+bool ZapiszZwrot(int idKlienta, const TDaneZwrotu& dane, const TPrzedZwrotem& przed,
+                 const TWynikZwrotu& wynik, const QString& filmy) {
+    TQuery q;
+    const QString klient = QString::number(idKlienta);
+    TTransakcja transakcja;
+    // The money across the counter.
+    ZapiszKase(q, idKlienta, RodzajKasy::Zwrot, filmy, przed.Nadplata, wynik.Pobrano,
+               wynik.Nadplata);
+    // The client.
+    UruchomSQL(q, QStringLiteral("update klient set Saldo = ") + KwotaSQL(wynik.Saldo) +
+                      QStringLiteral(", Licznik = Licznik + ") + QString::number(wynik.Zwrocone) +
+                      QStringLiteral(" where id = ") + klient);
+    // The returned rentals closed, their films on the shelf; the kept ones re-priced.
+    for (const TWierszPoZwrocie& r : wynik.Wiersze) {
+        const QString film = QString::number(r.IdFilmu);
+        if (r.Zwrocony) {
+            UruchomSQL(q, QStringLiteral("update rental set zwrocono = True, dataZwrotu = ") +
+                              DataSQL(dane.Dzisiaj) + QStringLiteral(", platnosc1 = ") +
+                              LiczbaOgolnaSQL(r.Platnosc1) + QStringLiteral(", z_abonamentu = ") +
+                              KwotaSQL(r.ZAbonamentu) + QStringLiteral(", naleznosc = ") +
+                              KwotaSQL(r.Naleznosc) + QStringLiteral(" where id_filmu = ") + film +
+                              QStringLiteral(" and id_klienta = ") + klient +
+                              QStringLiteral(" and Zwrocono = False"));
+            UruchomSQL(q, QStringLiteral("update film set status = True, Ilosc_wypozyczen = "
+                                         "Ilosc_wypozyczen + 1, wplywy = wplywy + ") +
+                              KwotaSQL(r.Wplywy) + QStringLiteral(" where id = ") + film);
+        } else {
+            UruchomSQL(q, QStringLiteral("update rental set platnosc = ") + KwotaSQL(r.Platnosc) +
+                              QStringLiteral(", naleznosc = ") + KwotaSQL(r.Naleznosc) +
+                              QStringLiteral(" where id_filmu = ") + film +
+                              QStringLiteral(" and id_klienta = ") + klient +
+                              QStringLiteral(" and zwrocono = False"));
+        }
+    }
+    return transakcja.Zatwierdz();
+}
+
+// ---------------------------------------------------------------- undo
+
+bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString& filmy) {
+    TQuery q;
+    const QString klient = QString::number(idKlienta);
+    TTransakcja transakcja;
+    // The rentals deleted, their films on the shelf.
+    for (int id : wynik.Wycofane) {
+        const QString film = QString::number(id);
+        UruchomSQL(q, QStringLiteral("delete from rental where id_filmu = ") + film +
+                          QStringLiteral(" and id_klienta = ") + klient +
+                          QStringLiteral(" and zwrocono = False"));
+        UruchomSQL(q, QStringLiteral("update film set Status = True where id = ") + film);
+    }
+    // A surplus handed back.
+    ZapiszKase(q, idKlienta, RodzajKasy::Wycofanie, filmy, std::nullopt, TKwota(), wynik.Nadplata);
+    // The client.
+    UruchomSQL(q, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
+    // The money spread again over the remaining rentals.
+    for (const TWierszPoWycofaniu& r : wynik.Pozostale)
+        UruchomSQL(q, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
+    return transakcja.Zatwierdz();
+}
+
+// ---------------------------------------------------------------- extension
+
+std::optional<QDate> PoczatekPrzedluzenia(int idKlienta) {
+    TQuery q;
+    OtworzSQL(q, QStringLiteral("select dataOD from rental where Id_klienta = ") +
+                     QString::number(idKlienta) + QStringLiteral(" and zwrocono = False"));
+    std::optional<QDate> poczatek;
+    if (q.Active() && !q.Eof()) poczatek = q.FieldByName(QStringLiteral("DATAOD")).AsDate();
+    q.Close();
+    return poczatek;
+}
+
+bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
+                        const TPrzedPrzedluzeniem& przed, const TWynikPrzedluzenia& wynik,
+                        const QString& filmy) {
+    TQuery q;
+    const QString klient = QString::number(idKlienta);
+    TTransakcja transakcja;
+    // The new due date and charge of every extended rental.
+    for (int i = dane.Pierwszy; i <= dane.Ostatni && i < static_cast<int>(dane.Wiersze.size());
+         ++i) {
+        if (i < 0) continue;
+        UruchomSQL(q, QStringLiteral("update rental set dataDO = ") + DataSQL(przed.DataDO) +
+                          QStringLiteral(", naleznosc = ") + KwotaSQL(przed.Naleznosci[i]) +
+                          QStringLiteral(" where id_klienta = ") + klient +
+                          QStringLiteral(" and id_filmu = ") +
+                          QString::number(dane.Wiersze[i].IdFilmu) +
+                          QStringLiteral(" and zwrocono = False"));
+    }
+    // The money across the counter.
+    ZapiszKase(q, idKlienta, RodzajKasy::Przedluzenie, filmy, std::nullopt, wynik.Pobrano,
+               wynik.Nadplata);
+    // The client.
+    UruchomSQL(q, SaldoILicznikSQL(wynik.Saldo, wynik.LicznikAb, klient));
+    // What was paid, spread over every listed rental.
+    for (const TWierszPoPrzedluzeniu& r : wynik.Wiersze)
+        UruchomSQL(q, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
+    return transakcja.Zatwierdz();
+}
+
+// ---------------------------------------------------------------- arrears
+
+bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
+                      const TOcenaWplatyZaleglosci& ocena, const TWynikZaleglosci& wynik) {
+    TQuery q;
+    const QString klient = QString::number(idKlienta);
+    TTransakcja transakcja;
+    // The balance and every row change together or not at all.
+    UruchomSQL(q, QStringLiteral("update klient set Saldo = Saldo + ") +
+                      KwotaSQL(wynik.ZmianaSalda) + QStringLiteral(" where ID = ") + klient);
+    for (size_t i = 0; i < wiersze.size() && i < wynik.Zaleglosci.size(); ++i) {
+        const TZaleglosc& z = wiersze[i];
+        UruchomSQL(q, QStringLiteral("update rental set platnosc1 = ") +
+                          KwotaSQL(wynik.Zaleglosci[i]) + QStringLiteral(" where id_klienta = ") +
+                          klient + QStringLiteral(" and id_filmu = ") + QString::number(z.IdFilmu) +
+                          QStringLiteral(" and dataOD") + WarunekDaty(z.DataOD) +
+                          QStringLiteral(" and dataZwrotu") + WarunekDaty(z.DataZwrotu));
+    }
+    // The money taken, and what was handed back of more than was owed.
+    ZapiszRuchKasy(q, idKlienta, RodzajKasy::Zaleglosci, ocena.Pobrano, OpisZaleglosci);
+    if (ocena.Nadplata)
+        ZapiszRuchKasy(q, idKlienta, RodzajKasy::Zaleglosci, -ocena.Nadplata->Kwota,
+                       OpisZaleglosci);
+    return transakcja.Zatwierdz();
+}

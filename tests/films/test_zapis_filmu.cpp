@@ -1,0 +1,61 @@
+// The film's write function, on a store without the dialog.
+#include <gtest/gtest.h>
+
+#include "films/ZapisFilmu.h"
+#include "store/TQuery.h"
+#include "support/FakeInterakcja.h"
+#include "support/TestowaBaza.h"
+
+TEST(ZapisFilmu, NowyIPoprawiony) {
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    TDaneFilmu f;
+    f.Numer = 3;
+    f.TytulOrg = "Schindler's List";
+    f.Role[4] = "Ben Kingsley";
+    f.Stawka = 6.5;
+    f.Cena = 49.99;
+    ASSERT_TRUE(ZapiszFilm(0, f));
+    const int id = baza.Ile("select ID from film where Numer_filmu = 3");
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(baza.Wartosc("select Tytul_oryginalny from film").toString(), "Schindler's List");
+    EXPECT_EQ(baza.Wartosc("select Rola_glowna_5 from film").toString(), "Ben Kingsley");
+    EXPECT_DOUBLE_EQ(baza.Wartosc("select Cena_zakupu from film").toDouble(), 49.99);
+    EXPECT_EQ(baza.Ile("select Status from film"), 1);
+    EXPECT_EQ(baza.Ile("select Aktualny from film"), 1);
+
+    f.TytulPol = "Lista Schindlera";
+    f.Wplywy = 13;
+    f.IloscWypozyczen = 2;
+    ASSERT_TRUE(ZapiszFilm(id, f));
+    EXPECT_EQ(baza.Ile("select count(*) from film"), 1);
+    EXPECT_EQ(baza.Wartosc("select Tytul_polski from film").toString(), "Lista Schindlera");
+    EXPECT_DOUBLE_EQ(baza.Wartosc("select Wplywy from film").toDouble(), 13);
+    EXPECT_EQ(baza.Ile("select Ilosc_wypozyczen from film"), 2);
+    EXPECT_TRUE(fake.komunikaty.empty());
+
+    // A failed insert is reported and stores nothing.
+    baza.Wykonaj(
+        "create trigger blokada before insert on film begin select raise(abort, 'zablokowane'); "
+        "end");
+    f.Numer = 4;
+    EXPECT_FALSE(ZapiszFilm(0, f));
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(baza.Ile("select count(*) from film"), 1);
+}
+
+TEST(ZapisFilmu, StatusIWycofanieDotyczaTylkoTegoFilmu) {
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    baza.Wykonaj(
+        "insert into film (ID, Numer_filmu, Status, Aktualny) values (1, 1, 1, 1), (2, 2, 1, 1)");
+    TQuery q;
+    UstawStatusFilmu(q, 1, false);
+    EXPECT_EQ(baza.Ile("select Status from film where ID = 1"), 0);
+    UstawStatusFilmu(q, 1, true);
+    EXPECT_EQ(baza.Ile("select Status from film where ID = 1"), 1);
+    WycofajFilmZBazy(q, 2);
+    EXPECT_EQ(baza.Ile("select Aktualny from film where ID = 2"), 0);
+    EXPECT_EQ(baza.Ile("select count(*) from film where Aktualny = 1 and Status = 1"), 1);
+    EXPECT_TRUE(fake.komunikaty.empty());
+}

@@ -1,0 +1,247 @@
+// The write functions of the desk's operations, on a store without any window.
+#include <gtest/gtest.h>
+
+#include "money/Zapis.h"
+#include "store/Formaty.h"
+#include "store/TQuery.h"
+#include "support/FakeInterakcja.h"
+#include "support/Kwoty.h"
+#include "support/TestowaBaza.h"
+
+namespace {
+
+const QDate Dzis(2024, 3, 5);
+
+class Zapis : public ::testing::Test {
+protected:
+    void SetUp() override {
+        baza.Wykonaj(
+            "insert into klient (ID, Numer_klienta, Imie, Nazwisko, Saldo, Licznik, LicznikAb, "
+            "Abonament) values (1, 7, 'Jan', 'Kowalski', 4, 0, 0, 0)");
+        for (int id : {1, 2, 3})
+            baza.Wykonaj(QStringLiteral("insert into film (ID, Numer_filmu, Tytul_oryginalny, "
+                                        "Status, Wplywy, Ilosc_wypozyczen, Stawka) values (%1, %1, "
+                                        "'Film %1', 1, 0, 0, 5)")
+                             .arg(id));
+    }
+    // An open rental of film id from dataOD to dataDO.
+    void Otwarte(int id, const char* od, const char* do_, double naleznosc, double platnosc) {
+        baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
+                                    "zwrocono, platnosc, platnosc1, z_abonamentu, naleznosc, "
+                                    "stawka) values (%1, 1, '%2', '%3', 0, %4, 0, 0, %5, 5)")
+                         .arg(id)
+                         .arg(QLatin1String(od), QLatin1String(do_))
+                         .arg(platnosc)
+                         .arg(naleznosc));
+        baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(id));
+    }
+    QVariant Rental(int film, const char* kolumna) {
+        return baza.Wartosc(QStringLiteral("select %1 from rental where id_filmu = %2")
+                                .arg(QLatin1String(kolumna))
+                                .arg(film));
+    }
+    QVariant Klient(const char* kolumna) {
+        return baza.Wartosc(
+            QStringLiteral("select %1 from klient where ID = 1").arg(QLatin1String(kolumna)));
+    }
+    bool NaPolce(int film) {
+        return baza.Ile(QStringLiteral("select Status from film where ID = %1").arg(film)) == 1;
+    }
+    // The till journal's rows in their order ("Rodzaj Kwota Opis").
+    static std::vector<QString> Kasa() {
+        TQuery q;
+        q.UstawSQL(QStringLiteral("select * from kasa order by ID"));
+        q.Open();
+        std::vector<QString> w;
+        for (; q.Active() && !q.Eof(); q.Next())
+            w.push_back(q.FieldByName("Rodzaj").AsString() + " " +
+                        KwotaNaEkran(TKwota::ZeZlotych(q.FieldByName("Kwota").AsFloat())) + " " +
+                        q.FieldByName("Opis").AsString());
+        return w;
+    }
+    void Zablokuj(const char* tabela) {
+        baza.Wykonaj(QStringLiteral("create trigger blokada before update on %1 begin select "
+                                    "raise(abort, 'Zapis zablokowany'); end")
+                         .arg(QLatin1String(tabela)));
+    }
+
+    TestowaBaza baza;
+    FakeInterakcja fake;
+};
+
+TDaneWypozyczenia Koszyk() {
+    TDaneWypozyczenia d;
+    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
+    d.Razem = 11.00;
+    d.Saldo = 4.00;
+    d.Dzien = Dzis;
+    d.LicznikAb = 2;
+    return d;
+}
+
+}  // namespace
+
+TEST_F(Zapis, WypozyczenieKredytWierszeIKlient) {
+    const TDaneWypozyczenia d = Koszyk();
+    const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
+    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 5.00);
+    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"));
+    EXPECT_TRUE(fake.komunikaty.empty());
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 5,00 0001, 0002"});
+    EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = 0 and id_klienta = 1"), 2);
+    EXPECT_KWOTA(Rental(1, "platnosc").toDouble(), 0);
+    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), 2.00);
+    EXPECT_KWOTA(Rental(1, "stawka").toDouble(), 3.00);
+    EXPECT_EQ(Rental(1, "dataDO").toString(), "2024-03-07");
+    EXPECT_FALSE(NaPolce(1));
+    EXPECT_FALSE(NaPolce(2));
+    EXPECT_TRUE(NaPolce(3));
+    // The credit of 4,00 spent, then 2,00 left unpaid charged to the balance.
+    EXPECT_KWOTA(Klient("Saldo").toDouble(), -2.00);
+    EXPECT_EQ(Klient("Ostatnie_wypozyczenie").toString(), "2024-03-05");
+    EXPECT_EQ(Klient("LicznikAb").toInt(), 2);
+}
+
+TEST_F(Zapis, WypozyczenieOtwartegoFilmuPoprawiaJegoPlatnosc) {
+    Otwarte(1, "2024-03-05", "2024-03-07", 6.00, 6.00);
+    TDaneWypozyczenia d = Koszyk();
+    d.Saldo = 0;
+    const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
+    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 6.00), "0001"));
+    EXPECT_EQ(baza.Ile("select count(*) from rental where id_filmu = 1"), 1);
+    EXPECT_KWOTA(Rental(1, "platnosc").toDouble(), 0);
+    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), 5.00);
+}
+
+TEST_F(Zapis, BladWypozyczeniaNieZostawiaNiczego) {
+    Zablokuj("klient");
+    const TDaneWypozyczenia d = Koszyk();
+    const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
+    EXPECT_FALSE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 7.00), "0001"));
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("Zapis zablokowany"));
+    EXPECT_EQ(baza.Ile("select count(*) from rental"), 0);
+    EXPECT_TRUE(NaPolce(1));
+    EXPECT_KWOTA(Klient("Saldo").toDouble(), 4.00);
+    EXPECT_TRUE(Kasa().empty()) << "the journal goes with the operation";
+}
+
+TEST_F(Zapis, NadplataWypozyczeniaWracaDoKlientaWKasie) {
+    const TDaneWypozyczenia d = Koszyk();
+    const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
+    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 10.00);
+    ASSERT_TRUE(wynik.Nadplata);
+    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"));
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 10,00 0001, 0002",
+                                            "Wypożyczenie -3,00 0001, 0002"}));
+}
+
+TEST_F(Zapis, ZwrotCzytaTerminyIZamykaWypozyczenie) {
+    Otwarte(1, "2024-03-01", "2024-03-03", 7.50, 7.50);
+    Otwarte(2, "2024-03-01", "2024-03-08", 5.00, 5.00);
+    TDaneZwrotu dane;
+    dane.Pierwszy = dane.Ostatni = 0;
+    dane.Saldo = -12.50;
+    dane.Dzisiaj = Dzis;
+    const std::vector<TWierszListy> lista = {{1, 7.50, 2, 5.00}, {2, 5.00, 7, 5.00}};
+    ASSERT_TRUE(WczytajDoZwrotu(1, lista, dane));
+    EXPECT_KWOTA(dane.SumaPlatnosci, 12.50);
+    ASSERT_EQ(dane.Wiersze.size(), 2u);
+    EXPECT_EQ(dane.Wiersze[0].DataDO, QDate(2024, 3, 3));
+    EXPECT_KWOTA(dane.Wiersze[1].Stawka, 5.00);
+
+    const TPrzedZwrotem przed = PrzygotujZwrot(dane);
+    const TWynikZwrotu wynik = RozliczZwrot(dane, przed, przed.Wplata.Kwota);
+    ASSERT_TRUE(ZapiszZwrot(1, dane, przed, wynik, "0001"));
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot " + KwotaNaEkran(przed.Wplata.Kwota) + " 0001"});
+    EXPECT_EQ(Rental(1, "zwrocono").toInt(), 1);
+    EXPECT_EQ(Rental(1, "dataZwrotu").toString(), "2024-03-05");
+    EXPECT_KWOTA(Rental(1, "naleznosc").toDouble(), wynik.Wiersze[0].Naleznosc);
+    EXPECT_KWOTA(Rental(1, "platnosc1").toDouble(), 0);
+    EXPECT_TRUE(NaPolce(1));
+    EXPECT_EQ(baza.Ile("select Ilosc_wypozyczen from film where ID = 1"), 1);
+    EXPECT_KWOTA(baza.Wartosc("select Wplywy from film where ID = 1").toDouble(),
+                 wynik.Wiersze[0].Wplywy);
+    EXPECT_EQ(Rental(2, "zwrocono").toInt(), 0);
+    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), wynik.Wiersze[1].Platnosc);
+    EXPECT_KWOTA(Klient("Saldo").toDouble(), wynik.Saldo);
+    EXPECT_EQ(Klient("Licznik").toInt(), 1);
+
+    // A listed rental no longer open: nothing to write.
+    EXPECT_FALSE(WczytajDoZwrotu(1, lista, dane));
+}
+
+TEST_F(Zapis, WycofanieUsuwaWypozyczenieIRozkladaWplate) {
+    Otwarte(1, "2024-03-05", "2024-03-07", 6.00, 0);
+    Otwarte(2, "2024-03-05", "2024-03-06", 5.00, 5.00);
+    TDaneWycofania d;
+    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
+    d.Pierwszy = d.Ostatni = 0;
+    d.Razem = 5.00;
+    d.Wplacono = 6.00;
+    d.Saldo = -1.00;
+    d.LicznikAb = 2;
+    const TWynikWycofania wynik = RozliczWycofanie(d);
+    ASSERT_TRUE(wynik.Nadplata);
+    ASSERT_TRUE(ZapiszWycofanie(1, wynik, "0001"));
+    EXPECT_EQ(Kasa(),
+              std::vector<QString>{"Wycofanie " + KwotaNaEkran(-wynik.Nadplata->Kwota) + " 0001"});
+    EXPECT_EQ(baza.Ile("select count(*) from rental where id_filmu = 1"), 0);
+    EXPECT_TRUE(NaPolce(1));
+    EXPECT_FALSE(NaPolce(2));
+    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), 0);
+    EXPECT_KWOTA(Klient("Saldo").toDouble(), wynik.Saldo);
+    EXPECT_EQ(Klient("LicznikAb").toInt(), 1);
+}
+
+TEST_F(Zapis, PrzedluzenieTylkoWskazanychWierszy) {
+    Otwarte(1, "2024-03-04", "2024-03-05", 5.00, 5.00);
+    Otwarte(2, "2024-03-04", "2024-03-05", 5.00, 5.00);
+    EXPECT_FALSE(PoczatekPrzedluzenia(2)) << "a client without open rentals";
+    TDanePrzedluzenia d;
+    d.Wiersze = {{1, 5.00, 1, 5.00}, {2, 5.00, 1, 5.00}};
+    d.Pierwszy = d.Ostatni = 1;
+    d.IloscDni = 2;
+    d.Dzisiaj = Dzis;
+    d.Razem = 10.00;
+    d.Saldo = -10.00;
+    d.DataOD = PoczatekPrzedluzenia(1).value_or(QDate());
+    ASSERT_EQ(d.DataOD, QDate(2024, 3, 4));
+    const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(d);
+    const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(d, przed, 4.00);
+    ASSERT_TRUE(ZapiszPrzedluzenie(1, d, przed, wynik, "0002"));
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Przedłużenie 4,00 0002"});
+    EXPECT_EQ(Rental(1, "dataDO").toString(), "2024-03-05");
+    EXPECT_EQ(Rental(2, "dataDO").toString(), "2024-03-07");
+    EXPECT_KWOTA(Rental(2, "naleznosc").toDouble(), przed.Naleznosci[1]);
+    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), wynik.Wiersze[1].Platnosc);
+    EXPECT_KWOTA(Klient("Saldo").toDouble(), wynik.Saldo);
+}
+
+TEST_F(Zapis, ZaleglosciPoKluczuZDataZwrotuLubBez) {
+    baza.Wykonaj(
+        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+        "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
+        "(3, 1, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
+    const std::vector<TZaleglosc> wiersze = {{3, QDate(2023, 12, 1), QDate()},
+                                             {3, QDate(2023, 12, 1), QDate(2023, 12, 20)}};
+    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 2.50);
+    const TWynikZaleglosci wynik = RozliczZaleglosci({2.00, 1.50}, ocena.Wplata);
+    ASSERT_TRUE(ZapiszZaleglosci(1, wiersze, ocena, wynik));
+    EXPECT_KWOTA(baza.Wartosc("select platnosc1 from rental where dataZwrotu is null").toDouble(),
+                 0);
+    EXPECT_KWOTA(
+        baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble(), 1.00);
+    EXPECT_KWOTA(Klient("Saldo").toDouble(), 6.50);
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Zaległości 2,50 zaległe należności"});
+
+    // More than owed: all is booked, the excess handed back.
+    const TOcenaWplatyZaleglosci wiecej = OcenWplateZaleglosci(1.00, 1.20);
+    ASSERT_TRUE(
+        ZapiszZaleglosci(1, {wiersze[1]}, wiecej, RozliczZaleglosci({1.00}, wiecej.Wplata)));
+    EXPECT_KWOTA(
+        baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble(), 0);
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Zaległości 2,50 zaległe należności",
+                                            "Zaległości 1,20 zaległe należności",
+                                            "Zaległości -0,20 zaległe należności"}));
+}
