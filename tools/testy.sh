@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program with its tests and runs the whole suite
-# (the format check of every source file among them), then a short run of the fuzz
-# targets (tools/fuzz.sh). WIRDOLAN_SZYBKO=1 runs the suite only.
+# (the format check of every source file among them), then the test programs once more
+# under the address and undefined-behaviour sanitizers (tools/sanityzatory.sh) and a short
+# run of the fuzz targets (tools/fuzz.sh). WIRDOLAN_SZYBKO=1 runs the suite only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/zaleznosci.sh
@@ -17,6 +18,8 @@ WIRDOLAN_ZIARNA_SQL="$PWD/build/ziarna-sql" \
     ctest --test-dir build --output-on-failure -j2 --no-tests=error
 echo "suite: $((SECONDS - start)) s"
 [ "${WIRDOLAN_SZYBKO:-0}" = 1 ] && exit 0
+
+tools/sanityzatory.sh
 
 start=$SECONDS
 tools/fuzz.sh "${WIRDOLAN_FUZZ_SEKUNDY:-30}"
