@@ -265,7 +265,8 @@ QString PrzywrocBaze(const QString& plikKopii, const QString& katalogBazy, const
             blad = KopiujBaze(plikBazy, stara);
         } else {
             UsunZDziennikami(stara);
-            for (const char* koncowka : {"", "-wal"}) {
+            // Its logs too: they are removed from beside the store below.
+            for (const char* koncowka : {"", "-wal", "-journal"}) {
                 const QString z = plikBazy + QString::fromLatin1(koncowka);
                 if (QFileInfo::exists(z) && !QFile::copy(z, stara + QString::fromLatin1(koncowka)))
                     blad = QStringLiteral("Nie można zachować pliku ") + z +

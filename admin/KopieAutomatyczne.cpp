@@ -27,6 +27,12 @@ QString NazwaKopiiAutomatycznej(const QDateTime& chwila) {
            QStringLiteral(".sqlite");
 }
 
+QDateTime ChwilaKopiiAutomatycznej(const QString& plik) {
+    const QString nazwa = QFileInfo(plik).fileName();
+    if (!WzorNazwy().match(nazwa).hasMatch()) return {};
+    return QDateTime::fromString(nazwa.mid(9, 17), QStringLiteral("yyyy-MM-dd-HHmmss"));
+}
+
 QStringList KopieAutomatyczne(const QString& katalogKopii) {
     QStringList kopie =
         QDir(katalogKopii).entryList({QStringLiteral("wirdolan-*.sqlite")}, QDir::Files);

@@ -16,6 +16,8 @@ inline constexpr qint64 KopieNajwiecejBajtow = qint64{1024} * 1024 * 1024;
 
 // "wirdolan-RRRR-MM-DD-GGMMSS.sqlite": the name sorts as the time it was made.
 QString NazwaKopiiAutomatycznej(const QDateTime& chwila);
+// The moment an automatic copy was made, read from its name; invalid for another name.
+QDateTime ChwilaKopiiAutomatycznej(const QString& plik);
 // The automatic copies in the folder (names only), newest first.
 QStringList KopieAutomatyczne(const QString& katalogKopii);
 // The full path of the newest automatic copy of the store in katalogBazy, empty when none.

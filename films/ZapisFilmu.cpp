@@ -4,10 +4,14 @@
 #include "store/Interakcja.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
+#include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 
 bool ZapiszFilm(int id, const TDaneFilmu& f) {
     if (id == 0) {
+        // The insert and its entry date, whole or not at all.
+        TTransakcja transakcja;
+        if (TTransakcja::Przerwana()) return false;
         TQuery wstaw;
         wstaw.UstawSQL(QStringLiteral(
             "insert into film( Numer_filmu, Tytul_oryginalny, Tytul_polski, Produkcja, "
@@ -38,7 +42,11 @@ bool ZapiszFilm(int id, const TDaneFilmu& f) {
             KomunikatBledu(e.Tekst());
             return false;
         }
-        return true;
+        // The new copy has the highest key: keys are never reused.
+        TQuery q;
+        UruchomSQL(q, QStringLiteral("update film set DataWprowadzenia = ") + DataSQL(Dzisiaj()) +
+                          QStringLiteral(" where ID = (select max(ID) from film)"));
+        return transakcja.Zatwierdz();
     }
     const QString sql =
         QStringLiteral("update film set Numer_filmu = ") + QString::number(f.Numer) +

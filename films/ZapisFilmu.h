@@ -17,7 +17,8 @@ struct TDaneFilmu {
 };
 
 // Saves the film: a new one (id 0) is inserted on the shelf and current, with the typed
-// values bound as they stand; a stored one is updated in one transaction. True when it is
+// values bound as they stand, and today as its entry date; a stored one is updated, its
+// entry date kept. Each in one transaction. True when it is
 // stored; otherwise the store's error text has been shown.
 bool ZapiszFilm(int id, const TDaneFilmu& f);
 

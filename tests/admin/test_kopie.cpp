@@ -291,6 +291,9 @@ TEST(KopieAutomatyczneStart, PierwszyStartDniaIKazdeZamkniecie) {
     EXPECT_EQ(NajnowszaKopiaAutomatyczna(baza.Katalog()),
               katalog + "wirdolan-2024-03-06-080000.sqlite");
     EXPECT_EQ(OpiszKopie(NajnowszaKopiaAutomatyczna(baza.Katalog())).blad, "");
+    EXPECT_EQ(ChwilaKopiiAutomatycznej(NajnowszaKopiaAutomatyczna(baza.Katalog())),
+              QDateTime(QDate(2024, 3, 6), QTime(8, 0)));
+    EXPECT_FALSE(ChwilaKopiiAutomatycznej(katalog + "wirdolan-2024-13-06-080000.sqlite").isValid());
     EXPECT_TRUE(fake.komunikaty.empty());
 
     // A folder that cannot hold copies: told once in the run.
@@ -415,6 +418,7 @@ TEST(PrzywrocenieBezOtwartejBazy, UszkodzonaBazaZachowanaIZastapionaKopia) {
     // The store as a failed disk leaves it: not a store any more.
     const QByteArray smieci = QByteArray("uszkodzony sektor ").repeated(300);
     Zapisz(bazy + "wirdolan.sqlite", smieci);
+    Zapisz(bazy + "wirdolan.sqlite-journal", "dziennik");
 
     QString zachowana;
     EXPECT_EQ(PrzywrocBaze(NajnowszaKopiaAutomatyczna(bazy), bazy,
@@ -426,6 +430,10 @@ TEST(PrzywrocenieBezOtwartejBazy, UszkodzonaBazaZachowanaIZastapionaKopia) {
     QFile f(zachowana);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), smieci) << "the damaged file is kept as it was";
+    QFile dziennik(zachowana + "-journal");
+    ASSERT_TRUE(dziennik.open(QIODevice::ReadOnly)) << "and its log beside it";
+    EXPECT_EQ(dziennik.readAll(), "dziennik");
+    EXPECT_FALSE(QFile::exists(bazy + "wirdolan.sqlite-journal"));
     TBaza::Rozlacz();
 }
 

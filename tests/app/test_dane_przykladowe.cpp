@@ -62,6 +62,10 @@ TEST_F(DanePrzykladowe, PustaBazaStajeSieWypozyczalnia) {
     EXPECT_EQ(Ile("select count(*) from rental where dataOD < \"06.12.2023\" or dataOD > "
                   "\"05.03.2024\""),
               0);
+    // Every copy carries the day it was entered, before its shop's first rental.
+    EXPECT_EQ(Ile("select count(*) from film where DataWprowadzenia is null or "
+                  "DataWprowadzenia > (select min(dataOD) from rental)"),
+              0);
     // The desk is left with nothing chosen and the new clients in its list.
     EXPECT_EQ(k<QComboBox>("cbKlient")->count(),
               Ile("select count(*) from klient where Aktualny = True"));

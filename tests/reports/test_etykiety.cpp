@@ -8,6 +8,7 @@
 
 #include "KodZPng.h"
 #include "Pomocnicze.h"
+#include "films/ZapisFilmu.h"
 #include "reports/KodKreskowy.h"
 #include "reports/PodgladStron.h"
 #include "reports/uEtykiety.h"
@@ -140,6 +141,38 @@ TEST(Etykiety, FilmyWprowadzoneDanegoDnia) {
     EXPECT_EQ(e[0].Numer, 3);
     EXPECT_EQ(e[1].Numer, 7);
     EXPECT_EQ(EtykietyDnia(QDate(2024, 3, 4)).size(), 1u);
+}
+
+// The entry date is written by the film's save: a new film carries the day it was
+// entered; an edit keeps it; a failing date write takes the new film back.
+TEST(Etykiety, DzisiajWprowadzoneZZapisuFilmu) {
+    TestowaBaza baza(QDate(2024, 3, 4));
+    FakeInterakcja fake;
+    TDaneFilmu f;
+    f.TytulOrg = QStringLiteral("Wczoraj");
+    f.Numer = 1;
+    ASSERT_TRUE(ZapiszFilm(0, f));
+    f.Numer = 2;
+    ASSERT_TRUE(ZapiszFilm(0, f));
+    UstawDzisiaj(QDate(2024, 3, 5));
+    f.Numer = 1;
+    f.TytulOrg = QStringLiteral("Poprawiony dzisiaj");
+    ASSERT_TRUE(ZapiszFilm(baza.Ile("select ID from film where Numer_filmu = 1"), f));
+    f.Numer = 3;
+    f.TytulOrg = QStringLiteral("Nowy");
+    ASSERT_TRUE(ZapiszFilm(0, f));
+    const std::vector<TEtykieta> dzis = EtykietyDnia(QDate(2024, 3, 5));
+    ASSERT_EQ(dzis.size(), 1u);
+    EXPECT_EQ(dzis[0].Numer, 3);
+    EXPECT_EQ(EtykietyDnia(QDate(2024, 3, 4)).size(), 2u);
+
+    baza.Wykonaj(
+        QStringLiteral("create trigger blokada before update on film begin "
+                       "select raise(abort, 'zablokowane'); end"));
+    f.Numer = 4;
+    EXPECT_FALSE(ZapiszFilm(0, f));
+    EXPECT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(baza.Ile("select count(*) from film"), 3) << "no film without its date";
 }
 
 // What the scanner reads is what the desk's number field takes.
