@@ -13,6 +13,7 @@
 
 #include "app/uMain.h"
 #include "store/Formaty.h"
+#include "store/Kwota.h"
 #include "store/Zegar.h"
 
 namespace {
@@ -201,9 +202,9 @@ int TKasaPulpitu::DialogWplaty(QDialog& okno) {
         return okno.result();
     }
     if (placenie == TPlacenie::Czesc) {
-        // About half, in whole złoty.
-        const double proponowana = LiczbaZEkranu(kwota->text()).value_or(0);
-        kwota->setText(KwotaNaEkran(std::floor(proponowana / 2)));
+        // About half, in whole złoty (the proposal is never below zero).
+        const TKwota proponowana = KwotaZEkranu(kwota->text()).value_or(TKwota());
+        kwota->setText(KwotaNaEkran(TKwota::ZGroszy(proponowana.Grosze() / 200 * 100)));
     }
     Kliknij(okno, "bZapisz");
     return okno.result();

@@ -304,9 +304,11 @@ void TfMain::UstawTrybPusty() {
 void TfMain::WczytajKlientow() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool bylWybrany = ui->cbKlient->currentIndex() >= 0;
+    bool odPoczatku = ui->cbKlient->count() == 0;
     {
         const QSignalBlocker blokadaListy(ui->cbKlient);
         OtworzSQL(Query1, QStringLiteral("select * from klient where aktualny = True"));
+        odPoczatku = odPoczatku && Query1.Active();
         QStringList wpisy;
         while (Query1.Active() && !Query1.Eof()) {
             wpisy << Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
@@ -318,6 +320,7 @@ void TfMain::WczytajKlientow() {
         if (!bylWybrany) ui->cbKlient->setCurrentIndex(-1);
     }
     PosortujListe(ui->cbKlient);
+    stanKlientow = odPoczatku ? TStanListy{TBaza::Znacznik(), ui->cbKlient->count()} : TStanListy{};
     ui->bKlientDane->setEnabled(false);
     ui->miZaleglosci->setEnabled(false);
     QGuiApplication::restoreOverrideCursor();
@@ -326,10 +329,12 @@ void TfMain::WczytajKlientow() {
 void TfMain::WczytajTytuly() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool bylWybrany = ui->cbTytulOrg->currentIndex() >= 0;
+    bool odPoczatku = ui->cbTytulOrg->count() == 0 && ui->cbTytulPol->count() == 0;
     {
         const QSignalBlocker b1(ui->cbTytulOrg), b2(ui->cbTytulPol);
         OtworzSQL(Query1, QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where "
                                          "aktualny = True order by Tytul_oryginalny"));
+        odPoczatku = odPoczatku && Query1.Active();
         QStringList oryginalne, polskie;
         while (Query1.Active() && !Query1.Eof()) {
             oryginalne << Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString();
@@ -344,11 +349,53 @@ void TfMain::WczytajTytuly() {
             ui->cbTytulPol->setCurrentIndex(-1);
         }
     }
+    stanTytulow =
+        odPoczatku ? TStanListy{TBaza::Znacznik(), ui->cbTytulOrg->count()} : TStanListy{};
     ui->bFilmDane->setEnabled(false);
     ui->bFilmKonto->setEnabled(false);
     ui->bNastepny->setEnabled(false);
     ui->miNastepny->setEnabled(false);
     QGuiApplication::restoreOverrideCursor();
+}
+
+bool TfMain::ListaAktualna(const TStanListy& stan, const QComboBox* lista) {
+    return stan.znacznik.polaczenie != 0 && lista->count() == stan.wpisow &&
+           stan.znacznik == TBaza::Znacznik();
+}
+
+void TfMain::OdswiezKlientow() {
+    if (!ListaAktualna(stanKlientow, ui->cbKlient)) {
+        ui->cbKlient->clear();
+        ui->eKlientNr->clear();
+        WczytajKlientow();
+        return;
+    }
+    ui->cbKlient->setCurrentIndex(-1);
+    ui->eKlientNr->clear();
+    ui->bKlientDane->setEnabled(false);
+    ui->miZaleglosci->setEnabled(false);
+}
+
+void TfMain::OdswiezTytuly() {
+    const bool aktualna =
+        ListaAktualna(stanTytulow, ui->cbTytulOrg) && ui->cbTytulPol->count() == stanTytulow.wpisow;
+    for (QComboBox* lista : {ui->cbTytulOrg, ui->cbTytulPol}) {
+        if (aktualna)
+            lista->setCurrentIndex(-1);
+        else
+            lista->clear();
+    }
+    ui->eFilmNr->clear();
+    ui->eCena->clear();
+    repaint();
+    if (!aktualna) {
+        WczytajTytuly();
+        return;
+    }
+    ui->bFilmDane->setEnabled(false);
+    ui->bFilmKonto->setEnabled(false);
+    ui->bNastepny->setEnabled(false);
+    ui->miNastepny->setEnabled(false);
 }
 
 // ---------------------------------------------------------------- client panel
@@ -475,9 +522,7 @@ void TfMain::miZaleglosciClick() {
 
 void TfMain::miKlienciClick() {
     if (fKlienci) PokazModalnie(*fKlienci);
-    ui->cbKlient->clear();
-    ui->eKlientNr->clear();
-    WczytajKlientow();
+    OdswiezKlientow();
 }
 
 void TfMain::miArchiwumKClick() {
@@ -549,12 +594,7 @@ void TfMain::miFilmyClick() {
         PolaczArchiwum(okno);
         PokazModalnie(okno);
     }
-    ui->cbTytulOrg->clear();
-    ui->cbTytulPol->clear();
-    ui->eFilmNr->clear();
-    ui->eCena->clear();
-    repaint();
-    WczytajTytuly();
+    OdswiezTytuly();
 }
 
 // ---------------------------------------------------------------- menu "Raport"

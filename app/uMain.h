@@ -17,6 +17,7 @@
 #include "money/uRozliczenieWycofania.h"
 #include "money/uRozliczenieZwrotu.h"
 #include "reports/uRapPotwierdzenie.h"
+#include "store/Baza.h"
 #include "store/Katalogi.h"
 #include "store/StanBazy.h"
 #include "store/TQuery.h"
@@ -50,6 +51,10 @@ public:
     // Fill the client pick list and both title pick lists (callers empty them first).
     void WczytajKlientow();
     void WczytajTytuly();
+    // After a list window: the pick list left with no choice and read again, unless the
+    // store is unchanged since it was read (it then holds what a new reading would give).
+    void OdswiezKlientow();
+    void OdswiezTytuly();
     // Waits for the automatic copy running in the background and reports its failure.
     void ZaczekajNaKopie() { KopieAutomatyczne.Zaczekaj(); }
 
@@ -75,6 +80,15 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
+    // What the store was when a pick list was read from empty, and the entries it got.
+    struct TStanListy {
+        TZnacznikBazy znacznik;
+        int wpisow = -1;
+    };
+    TStanListy stanKlientow, stanTytulow;
+    // True when the list still holds what the store would give it now.
+    static bool ListaAktualna(const TStanListy& stan, const QComboBox* lista);
+
     // Menu and button handlers.
     void miKlientNowyClick();
     void bKlientDaneClick();

@@ -70,10 +70,10 @@ const TUstawienia& UstawieniaProgramu() {
 
 TKwota PokazWplate(const TPropozycjaWplaty& propozycja) {
     if (!propozycja.Pokaz || !fWplata) return TKwota();
-    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota.Zlote());
+    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
     PokazModalnie(*fWplata);
     // The amount is read whatever the result: declining gives 0.
-    return TKwota::ZeZlotych(fWplata->Kwota());
+    return fWplata->Kwota();
 }
 
 // ---------------------------------------------------------------- open rentals

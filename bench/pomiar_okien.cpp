@@ -1,6 +1,6 @@
 // Whole-program timings through the real windows on a generated store, each beside the
 // same statements run on SQLite directly:
-//   pomiar_okien FOLDER [powtorzenia]
+//   pomiar_okien FOLDER [powtorzenia] [wybor]
 // FOLDER holds Bazy/ (see generuj_sklep); "today" is the day of the store's last rental.
 // Each window is opened from its menu item as the operator would; "otwarcie" runs from the
 // item to the window painted on screen (for a report: its preview with the first page),
@@ -148,8 +148,15 @@ void wypisz(const char* nazwa, const TWynik& w) {
     nowySzczyt();
 }
 
+// When set, only the measurements whose names hold this text run (the start-up always).
+QString wybor;
+bool wybrany(const char* nazwa) {
+    return wybor.isEmpty() || QString::fromUtf8(nazwa).contains(wybor);
+}
+
 // Opens the window of a menu item `ile` times.
 void zPozycji(const char* nazwa, const char* pozycja, const QStringList& polecenia, int ile) {
+    if (!wybrany(nazwa)) return;
     TWynik w;
     auto* akcja = fMain->findChild<QAction*>(QString::fromLatin1(pozycja));
     if (!akcja) {
@@ -174,6 +181,7 @@ void zPozycji(const char* nazwa, const char* pozycja, const QStringList& polecen
 // One action on the desk, `ile` times; `krok(i)` does it.
 void naPulpicie(const char* nazwa, const std::function<void(int)>& krok,
                 const std::function<QStringList(int)>& polecenia, int ile) {
+    if (!wybrany(nazwa)) return;
     TWynik w;
     for (int i = 0; i < ile; ++i) {
         TZegar t;
@@ -216,11 +224,12 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     const QStringList arg = aplikacja.arguments();
     if (arg.size() < 2) {
-        std::fprintf(stderr, "Użycie: pomiar_okien KATALOG [powtórzenia]\n");
+        std::fprintf(stderr, "Użycie: pomiar_okien KATALOG [powtórzenia] [wybór]\n");
         return 2;
     }
     const QString folder = DodajUkosnik(arg[1]);
     const int ile = arg.size() > 2 ? std::max(1, arg[2].toInt()) : 5;
+    wybor = arg.value(3);
     QTemporaryDir robocze;
     UstawInterakcje(&pomiar);
 

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QShowEvent>
+#include <QTableView>
 
 #include "clients/ZapisKlienta.h"
 #include "clients/uKlient.h"
@@ -17,8 +18,6 @@
 TfKlienci* fKlienci = nullptr;
 
 namespace {
-
-enum Kolumna { KolNr, KolKlient, KolId };
 
 const QString NieMoznaUsunac = QStringLiteral("Nie można usunąć klienta.\n");
 
@@ -65,7 +64,9 @@ bool UsunKlienta(int idKlienta, bool listaZFilmami) {
 
 TfKlienci::TfKlienci(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlienci) {
     ui->setupUi(this);
-    DodajMenuEksportu(ui->sgKlienci, {KolId});
+    lista = new TListaNumerowana(QStringLiteral("Nr"), QStringLiteral("Klient"), this);
+    PrzygotujListeNumerowana(ui->sgKlienci, lista);
+    DodajMenuEksportu(ui->sgKlienci, {TListaNumerowana::KolId});
     setObjectName(QStringLiteral("TfKlienci"));
     setWindowTitle(QStringLiteral("Klienci"));
 
@@ -83,15 +84,13 @@ TfKlienci::TfKlienci(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlienci) {
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->miZamknij, &QAction::triggered, this, &QDialog::reject);
 
-    QTableWidget* sg = ui->sgKlienci;
-    sg->setHorizontalHeaderLabels({QStringLiteral("Nr"), QStringLiteral("Klient"), QString()});
+    QTableView* sg = ui->sgKlienci;
     sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    sg->setColumnHidden(KolId, true);
     sg->installEventFilter(this);
     // A row chosen by the mouse or the keys becomes the selected client.
-    connect(sg, &QTableWidget::currentCellChanged, this,
-            [this](int wiersz, int, int, int) { WybierzWiersz(wiersz); });
-    connect(sg, &QTableWidget::cellDoubleClicked, this, [this](int, int) { bEdytujClick(); });
+    connect(sg->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& biezacy) { WybierzWiersz(biezacy.row()); });
+    connect(sg, &QAbstractItemView::doubleClicked, this, [this] { bEdytujClick(); });
     UstawSzerokosciKolumn();
     UstawPolecenia();
 }
@@ -117,7 +116,7 @@ void TfKlienci::WczytajKlientow() {
                                      "where aktualny = True"));
     if (!Query1.Active()) return;  // the store's error has been shown; the list stays
     wypelnianie = true;
-    Id = WypelnijListeNumerowana(ui->sgKlienci, Query1, QStringLiteral("Numer_klienta"),
+    Id = WypelnijListeNumerowana(ui->sgKlienci, *lista, Query1, QStringLiteral("Numer_klienta"),
                                  QStringLiteral("klient"));
     wypelnianie = false;
     UstawPolecenia();
@@ -170,9 +169,9 @@ void TfKlienci::WyczyscSzczegoly() {
 
 void TfKlienci::WybierzWiersz(int wiersz) {
     if (wypelnianie) return;
-    const QTableWidgetItem* komorka = wiersz >= 0 ? ui->sgKlienci->item(wiersz, KolId) : nullptr;
-    if (!komorka) return;
-    Id = komorka->text().toInt();
+    const int id = lista->Id(wiersz);
+    if (id == 0) return;
+    Id = id;
     WczytajSzczegoly();
 }
 
@@ -192,16 +191,11 @@ void TfKlienci::bNowyClick() {
 
 void TfKlienci::bEdytujClick() {
     if (!fKlient || Id == 0) return;
-    const int wiersz = ui->sgKlienci->currentRow();
+    const int wiersz = ui->sgKlienci->currentIndex().row();
     fKlient->UstawKlienta(Id);
     if (PokazModalnie(*fKlient) != QDialog::Accepted) return;
     const QString nazwa = fKlient->NazwaKlienta();
-    if (!nazwa.isEmpty() && wiersz >= 0) {
-        QTableWidget* sg = ui->sgKlienci;
-        const QString numer = Numer4(fKlient->Numer());
-        if (sg->item(wiersz, KolNr)->text() != numer) sg->item(wiersz, KolNr)->setText(numer);
-        sg->item(wiersz, KolKlient)->setText(nazwa);
-    }
+    if (!nazwa.isEmpty() && wiersz >= 0) lista->UstawWiersz(wiersz, fKlient->Numer(), nazwa);
     WczytajSzczegoly();
 }
 
@@ -229,7 +223,7 @@ bool TfKlienci::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 }
 
 void TfKlienci::UstawSzerokosciKolumn() {
-    QTableWidget* sg = ui->sgKlienci;
-    sg->setColumnWidth(KolNr, 64);
-    sg->setColumnWidth(KolKlient, std::max(0, sg->width() - 64 - 19));
+    QTableView* sg = ui->sgKlienci;
+    sg->setColumnWidth(TListaNumerowana::KolNr, 64);
+    sg->setColumnWidth(TListaNumerowana::KolTekst, std::max(0, sg->width() - 64 - 19));
 }

@@ -6,6 +6,8 @@
 
 #include "store/TQuery.h"
 
+class TListaNumerowana;
+
 namespace Ui {
 class TfKlienci;
 }
@@ -55,8 +57,9 @@ private:
     void UstawPolecenia();
 
     Ui::TfKlienci* ui;
-    TQuery Query1;  // the list
-    TQuery Query2;  // the details
+    TListaNumerowana* lista;  // the rows of the grid
+    TQuery Query1;            // the list
+    TQuery Query2;            // the details
     int Id = 0;
     bool wypelnianie = false;
 };

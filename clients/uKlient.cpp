@@ -33,8 +33,8 @@ QDate Data(const QDateEdit* pole) {
     return pole->date() == BrakDaty ? QDate() : pole->date();
 }
 
-double OplataAbonamentu() {
-    return fConfig ? fConfig->Ustawienia.AbOplata : TUstawienia{}.AbOplata;
+TKwota OplataAbonamentu() {
+    return TKwota(fConfig ? fConfig->Ustawienia.AbOplata : TUstawienia{}.AbOplata);
 }
 
 }  // namespace
@@ -238,7 +238,7 @@ void TfKlient::eLicznikChange() {
 void TfKlient::eSaldoChange() {
     const QString tekst = ui->eSaldo->text();
     // A lone minus is the start of a debt being typed.
-    if (LiczbaZEkranu(tekst) || tekst.trimmed() == QLatin1String("-")) return;
+    if (KwotaZEkranu(tekst) || tekst.trimmed() == QLatin1String("-")) return;
     Ostrzezenie(NiepoprawnaWartosc);
     ui->eSaldo->setText(QStringLiteral("0,00"));
     ui->eSaldo->setFocus();
@@ -296,7 +296,7 @@ void TfKlient::bZapiszClick() {
         }
     }
 
-    const auto saldo = LiczbaZEkranu(ui->eSaldo->text());
+    const std::optional<TKwota> saldo = KwotaZEkranu(ui->eSaldo->text());
     if (!saldo) {
         Ostrzezenie(NiepoprawnaWartosc);
         ui->eSaldo->setText(QStringLiteral("0,00"));
@@ -320,7 +320,7 @@ void TfKlient::bZapiszClick() {
     k.NIP = ui->eNIP->text();
     k.Upowazniony = ui->eUpowazniony->text();
     k.OstatnieWypozyczenie = ostatnie;
-    k.Saldo = TKwota(*saldo);
+    k.Saldo = *saldo;
     k.Abonament = ui->cbAbonament->isChecked();
     k.AbonamentOD = Data(ui->dAbonamentOD);
     k.AbonamentDO = Data(ui->dAbonamentDO);
@@ -336,18 +336,18 @@ void TfKlient::bZapiszClick() {
 void TfKlient::bWplataClick() {
     TfWplata lokalna;
     TfWplata& wplata = fWplata ? *fWplata : lokalna;
-    const double oplata = OplataAbonamentu();
-    const double saldo = LiczbaZEkranu(ui->eSaldo->text()).value_or(0);
+    const TKwota oplata = OplataAbonamentu();
+    const TKwota saldo = KwotaZEkranu(ui->eSaldo->text()).value_or(TKwota());
     if (NowyAbonament)
         wplata.UstawKwote(QStringLiteral("Do zapłaty:"), oplata);
     else
-        wplata.UstawKwote(QStringLiteral("Pobrano:"), KwotaUjemna(saldo) ? -saldo : 0);
+        wplata.UstawKwote(QStringLiteral("Pobrano:"), NieUjemna(-saldo));
     PokazModalnie(wplata);
 
-    const double kwota = wplata.Kwota();
-    if (KwotaZerowa(kwota)) return;
+    const TKwota kwota = wplata.Kwota();
+    if (kwota.Zero()) return;
     if (NowyAbonament) {
-        if (!KwotyRowne(kwota, oplata) &&
+        if (kwota != oplata &&
             PokazKomunikat({QStringLiteral("Wpłacono kwotę niższą niż wysokość abonamentu. Czy "
                                            "zaksięgować wpłatę?"),
                             QStringLiteral("Ostrzeżenie"), TIkona::Pytanie,
@@ -356,8 +356,7 @@ void TfKlient::bWplataClick() {
             return;
         LicznikAb = 0;
     }
-    WplatyPokazu.emplace_back(NowyAbonament ? RodzajKasy::Abonament : RodzajKasy::Wplata,
-                              TKwota::ZeZlotych(kwota));
+    WplatyPokazu.emplace_back(NowyAbonament ? RodzajKasy::Abonament : RodzajKasy::Wplata, kwota);
     ui->eSaldo->setText(KwotaNaEkran(saldo + kwota));
 }
 

@@ -23,7 +23,7 @@ TfWplata::~TfWplata() {
     delete ui;
 }
 
-void TfWplata::UstawKwote(const QString& tytul, double k) {
+void TfWplata::UstawKwote(const QString& tytul, TKwota k) {
     kwota = k;
     ui->eKwota->setText(KwotaNaEkran(k));
     ui->Label1->setText(tytul);
@@ -42,18 +42,18 @@ void TfWplata::eKwotaChange() {
 }
 
 void TfWplata::bZapiszClick() {
-    const auto wplacono = LiczbaZEkranu(ui->eKwota->text());
+    const std::optional<TKwota> wplacono = KwotaZEkranu(ui->eKwota->text());
     if (!wplacono) {
         // An amount the operator did not type is never taken.
         Ostrzezenie(NiepoprawnaWartosc);
         ui->eKwota->setFocus();
         return;
     }
-    kwota = ZaokraglijDoGroszy(*wplacono);
+    kwota = *wplacono;
     QDialog::done(Accepted);
 }
 
 void TfWplata::done(int r) {
-    if (r != Accepted) kwota = 0;
+    if (r != Accepted) kwota = TKwota();
     QDialog::done(r);
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "store/Kwota.h"
+
 namespace Ui {
 class TfWplata;
 }
@@ -14,9 +16,9 @@ public:
     explicit TfWplata(QWidget* parent = nullptr);
     ~TfWplata() override;
     // Proposes the amount and its caption before the dialog is shown.
-    void UstawKwote(const QString& tytul, double kwota);
+    void UstawKwote(const QString& tytul, TKwota kwota);
     // The amount paid (0 when declined).
-    double Kwota() const { return kwota; }
+    TKwota Kwota() const { return kwota; }
 
     // Any closing but "Zapłacono" gives the amount 0.
     void done(int r) override;
@@ -29,7 +31,7 @@ private:
     void bZapiszClick();
 
     Ui::TfWplata* ui;
-    double kwota = 0;
+    TKwota kwota;
 };
 
 // The window created once at program entry.

@@ -148,11 +148,10 @@ void TfZaleglosci::bWplataClick() {
     const TKwota naleznosc = KwotaKomorki(n + 1);
 
     const TPropozycjaWplaty propozycja = WplataZaleglosci(naleznosc);
-    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota.Zlote());
+    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
     if (PokazModalnie(*fWplata) != QDialog::Accepted) return;
 
-    const TOcenaWplatyZaleglosci ocena =
-        OcenWplateZaleglosci(naleznosc, TKwota::ZeZlotych(fWplata->Kwota()));
+    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(naleznosc, fWplata->Kwota());
     if (ocena.Nadplata) PokazKomunikatRozliczenia(*ocena.Nadplata);
     if (ocena.Pytaj && !Pytanie(ocena.Pytanie, false)) return;
 

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QShowEvent>
+#include <QTableView>
 
 #include "films/ZapisFilmu.h"
 #include "films/uFilm.h"
@@ -14,8 +15,6 @@
 #include "widgets/uEksport.h"
 
 namespace {
-
-enum Kolumna { KolNr, KolTytul, KolId };
 
 const QString ListaFilmow = QStringLiteral(
     "select ID, Numer_filmu, Tytul_oryginalny || ' (' || Tytul_polski || ')' tytul\n"
@@ -45,7 +44,9 @@ void PokazFilmy() {
 
 TfFilmy::TfFilmy(QWidget* parent) : QDialog(parent), ui(new Ui::TfFilmy), zapytanie(ListaFilmow) {
     ui->setupUi(this);
-    DodajMenuEksportu(ui->sgFilmy, {KolId});
+    lista = new TListaNumerowana(QStringLiteral("Nr kat."), QStringLiteral("Tytuł"), this);
+    PrzygotujListeNumerowana(ui->sgFilmy, lista);
+    DodajMenuEksportu(ui->sgFilmy, {TListaNumerowana::KolId});
     setObjectName(QStringLiteral("TfFilmy"));
     setWindowTitle(QStringLiteral("Filmy"));
 
@@ -63,14 +64,12 @@ TfFilmy::TfFilmy(QWidget* parent) : QDialog(parent), ui(new Ui::TfFilmy), zapyta
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->miKoniec, &QAction::triggered, this, &QDialog::accept);
 
-    QTableWidget* sg = ui->sgFilmy;
-    sg->setHorizontalHeaderLabels({QStringLiteral("Nr kat."), QStringLiteral("Tytuł"), QString()});
+    QTableView* sg = ui->sgFilmy;
     sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    sg->setColumnHidden(KolId, true);
     sg->installEventFilter(this);
-    connect(sg, &QTableWidget::currentCellChanged, this,
-            [this](int wiersz, int, int, int) { WybierzWiersz(wiersz); });
-    connect(sg, &QTableWidget::cellDoubleClicked, this, [this](int, int) { bEdycjaClick(); });
+    connect(sg->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& biezacy) { WybierzWiersz(biezacy.row()); });
+    connect(sg, &QAbstractItemView::doubleClicked, this, [this] { bEdycjaClick(); });
     UstawSzerokosciKolumn();
     UstawPolecenia();
 }
@@ -97,8 +96,8 @@ void TfFilmy::WczytajFilmy() {
     OtworzSQL(Query1, zapytanie);
     if (!Query1.Active()) return;  // the store's error has been shown; the list stays
     wypelnianie = true;
-    IdWybranego = WypelnijListeNumerowana(ui->sgFilmy, Query1, QStringLiteral("Numer_filmu"),
-                                          QStringLiteral("tytul"));
+    IdWybranego = WypelnijListeNumerowana(ui->sgFilmy, *lista, Query1,
+                                          QStringLiteral("Numer_filmu"), QStringLiteral("tytul"));
     wypelnianie = false;
     UstawPolecenia();
 }
@@ -139,10 +138,7 @@ void TfFilmy::PokazSzczegoly() {
     const bool naPolce = Query2.FieldByName("Status").AsBoolean();
     Query2.Close();
 
-    const QTableWidget* sg = ui->sgFilmy;
-    const QTableWidgetItem* tytul =
-        sg->currentRow() >= 0 ? sg->item(sg->currentRow(), KolTytul) : nullptr;
-    setWindowTitle((tytul ? tytul->text() : QString()) +
+    setWindowTitle(lista->Tekst(ui->sgFilmy->currentIndex().row()) +
                    (naPolce ? QStringLiteral("  - NA PÓŁCE") : QStringLiteral("  - WYPOŻYCZONY")));
 }
 
@@ -156,9 +152,9 @@ void TfFilmy::WyczyscSzczegoly() {
 
 void TfFilmy::WybierzWiersz(int wiersz) {
     if (wypelnianie) return;
-    const QTableWidgetItem* komorka = wiersz >= 0 ? ui->sgFilmy->item(wiersz, KolId) : nullptr;
-    if (!komorka) return;
-    IdWybranego = komorka->text().toInt();
+    const int id = lista->Id(wiersz);
+    if (id == 0) return;
+    IdWybranego = id;
     PokazSzczegoly();
 }
 
@@ -180,18 +176,15 @@ void TfFilmy::bNowyClick() {
 
 void TfFilmy::bEdycjaClick() {
     if (!fFilm || IdWybranego == 0) return;
-    const int wiersz = ui->sgFilmy->currentRow();
+    const int wiersz = ui->sgFilmy->currentIndex().row();
     fFilm->UstawFilm(IdWybranego);
     if (PokazModalnie(*fFilm) != QDialog::Accepted) return;
     // The row keeps its place until the next refill, even when its number moved.
-    if (wiersz >= 0) {
-        QTableWidget* sg = ui->sgFilmy;
-        const QString numer = Numer4(fFilm->Numer());
-        if (sg->item(wiersz, KolNr)->text() != numer) sg->item(wiersz, KolNr)->setText(numer);
-        if (!fFilm->NowyTytulOrg().isEmpty())
-            sg->item(wiersz, KolTytul)
-                ->setText(TytulWiersza(fFilm->NowyTytulOrg(), fFilm->NowyTytulPol()));
-    }
+    if (wiersz >= 0)
+        lista->UstawWiersz(wiersz, fFilm->Numer(),
+                           fFilm->NowyTytulOrg().isEmpty()
+                               ? lista->Tekst(wiersz)
+                               : TytulWiersza(fFilm->NowyTytulOrg(), fFilm->NowyTytulPol()));
     PokazSzczegoly();
 }
 
@@ -214,7 +207,7 @@ bool TfFilmy::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 }
 
 void TfFilmy::UstawSzerokosciKolumn() {
-    QTableWidget* sg = ui->sgFilmy;
-    sg->setColumnWidth(KolNr, 64);
-    sg->setColumnWidth(KolTytul, std::max(0, sg->width() - 64 - 19));
+    QTableView* sg = ui->sgFilmy;
+    sg->setColumnWidth(TListaNumerowana::KolNr, 64);
+    sg->setColumnWidth(TListaNumerowana::KolTekst, std::max(0, sg->width() - 64 - 19));
 }

@@ -7,6 +7,8 @@
 
 #include "store/TQuery.h"
 
+class TListaNumerowana;
+
 namespace Ui {
 class TfFilmy;
 }
@@ -63,8 +65,9 @@ private:
     void UstawPolecenia();
 
     Ui::TfFilmy* ui;
-    TQuery Query1;  // the list
-    TQuery Query2;  // the details
+    TListaNumerowana* lista;  // the rows of the grid
+    TQuery Query1;            // the list
+    TQuery Query2;            // the details
     QString zapytanie;
     bool trybSzukania = false;
     bool wypelnianie = false;

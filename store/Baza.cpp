@@ -152,7 +152,21 @@ void TBaza::Polacz(const QString& katalog) {
     // An empty store (a new file, or a first start that ended before its tables) gets the
     // tables.
     if (wszystkie == 0 && baza->wada == TWadaBazy::Brak) baza->UtworzTabele();
+    static quint64 polaczen = 0;
+    baza->numer = ++polaczen;
     aktywna = std::move(baza);
+}
+
+TZnacznikBazy TBaza::Znacznik() {
+    if (!aktywna) return {};
+    sqlite3* h = aktywna->uchwyt;
+    sqlite3_stmt* st = nullptr;
+    TZnacznikBazy z;  // unread: the empty mark, which matches no store
+    if (sqlite3_prepare_v2(h, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        z = {aktywna->numer, sqlite3_total_changes64(h), sqlite3_column_int64(st, 0)};
+    sqlite3_finalize(st);
+    return z;
 }
 
 void TBaza::Rozlacz() {

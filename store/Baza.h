@@ -9,6 +9,16 @@ struct sqlite3;
 
 inline const QString PlikBazy = QStringLiteral("wirdolan.sqlite");
 
+// A mark of what the store holds. It changes with every write through the program's
+// connection (kept or rolled back), every commit through another connection, and every
+// new connection; so two equal marks mean every table reads the same as before.
+struct TZnacznikBazy {
+    quint64 polaczenie = 0;  // 0: no store connected
+    qint64 zmiany = 0;
+    qint64 wersja = 0;
+    bool operator==(const TZnacznikBazy&) const = default;
+};
+
 class TBaza {
 public:
     // The connection every query object uses, or nullptr before Polacz.
@@ -21,6 +31,8 @@ public:
     // it is.
     static void Polacz(const QString& katalog);
     static void Rozlacz();
+    // The mark of the active store; the empty mark when none is connected.
+    static TZnacznikBazy Znacznik();
 
     sqlite3* Uchwyt() const { return uchwyt; }
     QString Katalog() const { return katalog; }
@@ -43,6 +55,7 @@ private:
     QString katalog;
     TWadaBazy wada = TWadaBazy::Brak;
     QString tekstWady;
+    quint64 numer = 0;  // the connection's place in the order of connections made
 };
 
 // Checks that the embedded store works: opens an in-memory database and reads its version.

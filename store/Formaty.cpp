@@ -22,9 +22,6 @@ double ZaokraglijDoGroszy(double kwota) {
 qint64 Grosze(double kwota) {
     return TKwota::ZeZlotych(kwota).Grosze();
 }
-bool KwotyRowne(double a, double b) {
-    return Grosze(a - b) == 0;
-}
 bool KwotaZerowa(double kwota) {
     return Grosze(kwota) == 0;
 }

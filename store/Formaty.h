@@ -13,8 +13,7 @@ inline const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.
 // Amount rounded to whole grosze (half away from zero).
 double ZaokraglijDoGroszy(double kwota);
 qint64 Grosze(double kwota);
-// Equal, zero, below zero at cent precision: a residue below half a grosz never counts.
-bool KwotyRowne(double a, double b);
+// Zero, below zero, above zero at cent precision: a residue below half a grosz never counts.
 bool KwotaZerowa(double kwota);
 bool KwotaUjemna(double kwota);
 bool KwotaDodatnia(double kwota);

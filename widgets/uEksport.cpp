@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QTableView>
 #include <algorithm>
 #include <set>
 
@@ -50,7 +50,7 @@ QString Zlacz(const TWierszeTekstu& wiersze, QString (*komorka)(const QString&),
 
 // The proposed file name: the window's caption, without the characters a file name
 // cannot hold.
-QString NazwaPliku(const QTableWidget& siatka) {
+QString NazwaPliku(const QTableView& siatka) {
     QString nazwa = siatka.window() ? siatka.window()->windowTitle() : QString();
     nazwa = NazwaDoPliku(nazwa).trimmed();
     return nazwa.isEmpty() ? QStringLiteral("Lista") : nazwa;
@@ -87,9 +87,10 @@ QString TekstCSV(const TWierszeTekstu& wiersze) {
     return Zlacz(wiersze, &KomorkaCSV, QStringLiteral(";"), QStringLiteral("\r\n"));
 }
 
-std::vector<int> KolumnyEksportu(const QTableWidget& siatka, const std::vector<int>& pomin) {
+std::vector<int> KolumnyEksportu(const QTableView& siatka, const std::vector<int>& pomin) {
     std::vector<int> kolumny;
-    for (int k = 0; k < siatka.columnCount(); ++k) {
+    const int kolumn = siatka.model() ? siatka.model()->columnCount() : 0;
+    for (int k = 0; k < kolumn; ++k) {
         if (siatka.isColumnHidden(k) || siatka.columnWidth(k) <= 0) continue;
         if (std::find(pomin.begin(), pomin.end(), k) != pomin.end()) continue;
         kolumny.push_back(k);
@@ -97,24 +98,21 @@ std::vector<int> KolumnyEksportu(const QTableWidget& siatka, const std::vector<i
     return kolumny;
 }
 
-std::vector<QString> NaglowekSiatki(const QTableWidget& siatka, const std::vector<int>& kolumny) {
+std::vector<QString> NaglowekSiatki(const QTableView& siatka, const std::vector<int>& kolumny) {
     std::vector<QString> naglowek;
-    for (int k : kolumny) {
-        const QTableWidgetItem* e = siatka.horizontalHeaderItem(k);
-        naglowek.push_back(e ? e->text() : QString());
-    }
+    for (int k : kolumny)
+        naglowek.push_back(siatka.model()->headerData(k, Qt::Horizontal).toString());
     return naglowek;
 }
 
-TWierszeTekstu WierszeSiatki(const QTableWidget& siatka, const std::vector<int>& wiersze,
+TWierszeTekstu WierszeSiatki(const QTableView& siatka, const std::vector<int>& wiersze,
                              const std::vector<int>& kolumny) {
     TWierszeTekstu wynik;
     for (int w : wiersze) {
         std::vector<QString> komorki;
         bool pusty = true;
         for (int k : kolumny) {
-            const QTableWidgetItem* e = siatka.item(w, k);
-            komorki.push_back(e ? e->text() : QString());
+            komorki.push_back(siatka.model()->index(w, k).data().toString());
             if (!komorki.back().trimmed().isEmpty()) pusty = false;
         }
         if (!pusty) wynik.push_back(std::move(komorki));
@@ -122,14 +120,17 @@ TWierszeTekstu WierszeSiatki(const QTableWidget& siatka, const std::vector<int>&
     return wynik;
 }
 
-std::vector<int> ZaznaczoneWiersze(const QTableWidget& siatka) {
+std::vector<int> ZaznaczoneWiersze(const QTableView& siatka) {
     std::set<int> wiersze;
-    for (const QTableWidgetItem* e : siatka.selectedItems()) wiersze.insert(e->row());
-    if (wiersze.empty() && siatka.currentRow() >= 0) wiersze.insert(siatka.currentRow());
+    if (const QItemSelectionModel* zaznaczenie = siatka.selectionModel())
+        for (const QItemSelectionRange& zakres : zaznaczenie->selection())
+            for (int w = zakres.top(); w <= zakres.bottom(); ++w) wiersze.insert(w);
+    if (wiersze.empty() && siatka.currentIndex().row() >= 0)
+        wiersze.insert(siatka.currentIndex().row());
     return {wiersze.begin(), wiersze.end()};
 }
 
-void KopiujWiersze(const QTableWidget& siatka, const std::vector<int>& pomin) {
+void KopiujWiersze(const QTableView& siatka, const std::vector<int>& pomin) {
     const auto kolumny = KolumnyEksportu(siatka, pomin);
     const auto wiersze = WierszeSiatki(siatka, ZaznaczoneWiersze(siatka), kolumny);
     if (wiersze.empty()) return;
@@ -147,10 +148,11 @@ bool ZapiszPlikCSV(const QString& plik, const QString& tekst) {
     return zapis.commit();
 }
 
-bool ZapiszCSV(const QTableWidget& siatka, const std::vector<int>& pomin) {
+bool ZapiszCSV(const QTableView& siatka, const std::vector<int>& pomin) {
     const auto kolumny = KolumnyEksportu(siatka, pomin);
-    std::vector<int> wszystkie(static_cast<size_t>(siatka.rowCount()));
-    for (int w = 0; w < siatka.rowCount(); ++w) wszystkie[static_cast<size_t>(w)] = w;
+    const int wierszy = siatka.model() ? siatka.model()->rowCount() : 0;
+    std::vector<int> wszystkie(static_cast<size_t>(wierszy));
+    for (int w = 0; w < wierszy; ++w) wszystkie[static_cast<size_t>(w)] = w;
     TWierszeTekstu wiersze{NaglowekSiatki(siatka, kolumny)};
     for (auto& w : WierszeSiatki(siatka, wszystkie, kolumny)) wiersze.push_back(std::move(w));
 
@@ -167,7 +169,7 @@ bool ZapiszCSV(const QTableWidget& siatka, const std::vector<int>& pomin) {
     return true;
 }
 
-void DodajMenuEksportu(QTableWidget* siatka, std::vector<int> pomin) {
+void DodajMenuEksportu(QTableView* siatka, std::vector<int> pomin) {
     auto* kopiuj = new QAction(QStringLiteral("Kopiuj"), siatka);
     kopiuj->setObjectName(QStringLiteral("miKopiuj"));
     kopiuj->setShortcut(QKeySequence::Copy);

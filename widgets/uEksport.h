@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-class QTableWidget;
+class QTableView;
 
 using TWierszeTekstu = std::vector<std::vector<QString>>;
 
@@ -20,26 +20,26 @@ QString TekstSchowka(const TWierszeTekstu& wiersze);
 QString TekstCSV(const TWierszeTekstu& wiersze);
 
 // The columns that go out: neither hidden nor of width 0, nor named in pomin.
-std::vector<int> KolumnyEksportu(const QTableWidget& siatka, const std::vector<int>& pomin);
+std::vector<int> KolumnyEksportu(const QTableView& siatka, const std::vector<int>& pomin);
 // The header line of the given columns.
-std::vector<QString> NaglowekSiatki(const QTableWidget& siatka, const std::vector<int>& kolumny);
+std::vector<QString> NaglowekSiatki(const QTableView& siatka, const std::vector<int>& kolumny);
 // The given lines of the grid over the given columns; a line whose cells are all empty (the
 // empty line of an empty list) is left out.
-TWierszeTekstu WierszeSiatki(const QTableWidget& siatka, const std::vector<int>& wiersze,
+TWierszeTekstu WierszeSiatki(const QTableView& siatka, const std::vector<int>& wiersze,
                              const std::vector<int>& kolumny);
 // The lines marked by the operator in grid order; the current line when none is marked.
-std::vector<int> ZaznaczoneWiersze(const QTableWidget& siatka);
+std::vector<int> ZaznaczoneWiersze(const QTableView& siatka);
 
 // Gives the grid the pop-up menu "Kopiuj" (also Ctrl+C; objectName miKopiuj) and
 // "Zapisz jako CSV…" (objectName miZapiszCSV). Columns in pomin are never exported; hidden
 // columns and columns of width 0 are left out as they stand at the time of the export.
-void DodajMenuEksportu(QTableWidget* siatka, std::vector<int> pomin = {});
+void DodajMenuEksportu(QTableView* siatka, std::vector<int> pomin = {});
 
 // Copies the marked lines of the grid to the clipboard.
-void KopiujWiersze(const QTableWidget& siatka, const std::vector<int>& pomin = {});
+void KopiujWiersze(const QTableView& siatka, const std::vector<int>& pomin = {});
 // Asks for a file name (the dialog dZapiszCSV) and saves the header and every line of the
 // grid there; a failure is reported to the operator. True when the file was written.
-bool ZapiszCSV(const QTableWidget& siatka, const std::vector<int>& pomin = {});
+bool ZapiszCSV(const QTableView& siatka, const std::vector<int>& pomin = {});
 // The text with every character a file name cannot hold (\ / : * ? " < > |) made "_".
 QString NazwaDoPliku(const QString& tekst);
 

@@ -264,7 +264,7 @@ protected:
         fake.PrzyOknie([kwota, zapis](QDialog& okno) {
             auto& wplata = static_cast<TfWplata&>(okno);
             if (zapis) {
-                zapis->kwota = wplata.Kwota();
+                zapis->kwota = wplata.Kwota().Zlote();
                 if (auto* l = okno.findChild<QLabel*>("Label1")) zapis->etykieta = l->text();
             }
             if (kwota < 0) {

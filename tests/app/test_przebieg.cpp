@@ -46,6 +46,13 @@ protected:
 
     void SetUp() override {
         Uruchom();
+        // Clients' IDs start far from films' and rentals', so that money booked on another
+        // row's ID names no client in the journal.
+        ASSERT_EQ(sqlite3_exec(TBaza::Aktywna()->Uchwyt(),
+                               "delete from sqlite_sequence where name = 'klient'; insert into "
+                               "sqlite_sequence (name, seq) values ('klient', 40)",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
         fMain->activateWindow();
     }
 
@@ -303,17 +310,25 @@ protected:
         EXPECT_EQ(Komorka(0, 0), QString());
         EXPECT_EQ(Tekst("eWplata"), QString());
     }
-    // The till journal's rows written since the last check ("Rodzaj Kwota Opis").
+    // The till journal's rows written since the last check ("Rodzaj Kwota Opis (klient
+    // Numer)"); a row whose client ID names no client shows that ID instead.
     std::vector<QString> Kasa() {
         TQuery q;
-        q.UstawSQL(QStringLiteral("select * from kasa where ID > %1 order by ID").arg(kasaDo));
+        q.UstawSQL(QStringLiteral("select k.ID, k.Czas, k.Rodzaj, k.Kwota, k.Opis, k.id_klienta, "
+                                  "kl.Numer_klienta from kasa k left join klient kl on kl.ID = "
+                                  "k.id_klienta where k.ID > %1 order by k.ID")
+                       .arg(kasaDo));
         q.Open();
         std::vector<QString> w;
         for (; q.Active() && !q.Eof(); q.Next()) {
             EXPECT_EQ(q.FieldByName("Czas").AsString().size(), 8);
+            const TField& numer = q.FieldByName("Numer_klienta");
+            const QString klient = numer.IsNull()
+                                       ? "bez klienta, ID " + q.FieldByName("id_klienta").AsString()
+                                       : "klient " + numer.AsString();
             w.push_back(q.FieldByName("Rodzaj").AsString() + " " +
                         KwotaNaEkran(TKwota::ZeZlotych(q.FieldByName("Kwota").AsFloat())) + " " +
-                        q.FieldByName("Opis").AsString());
+                        q.FieldByName("Opis").AsString() + " (" + klient + ")");
             kasaDo = q.FieldByName("ID").AsInteger();
         }
         return w;
@@ -366,7 +381,7 @@ TEST_F(Przebieg, KlientStalyWypozyczaDwaFilmyIOddajeJedenNaCzasDrugiPoTerminie) 
     EXPECT_EQ(p.etykieta, "Pobrano:");
     EXPECT_EQ(p.kwota, "13,50");
     EXPECT_EQ(Komunikaty(), std::vector<QString>{Zapisane});
-    EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 13,50 0001, 0002"});
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 13,50 0001, 0002 (klient 1)"});
     for (const auto& [film, naleznosc, stawka] :
          {std::tuple{1, 7.50, 5.0}, std::tuple{2, 6.00, 4.0}}) {
         const TRental r = Rental(film, 1);
@@ -423,7 +438,7 @@ TEST_F(Przebieg, KlientStalyWypozyczaDwaFilmyIOddajeJedenNaCzasDrugiPoTerminie) 
     EXPECT_EQ(p.etykieta, "Do zapłaty: ");
     EXPECT_EQ(p.kwota, "10,00");
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{CalaLista, Zwrocone}));
-    EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot 10,00 0001"});
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot 10,00 0001 (klient 1)"});
     EXPECT_DOUBLE_EQ(StanKasy(), 23.50);
     const TRental poTerminie = Rental(1, 1);
     EXPECT_TRUE(poTerminie.zwrocono);
@@ -457,7 +472,7 @@ TEST_F(Przebieg, KlientPlaciMniejIPozniejSplacaZaleglosci) {
     Klawisz(Qt::Key_F2);
     EXPECT_EQ(p.kwota, "5,00");
     EXPECT_EQ(Komunikaty(), std::vector<QString>{Zapisane});
-    EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 3,00 0001"});
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 3,00 0001 (klient 1)"});
     TRental r = Rental(1, 1);
     EXPECT_DOUBLE_EQ(r.naleznosc, 5.00);
     EXPECT_DOUBLE_EQ(r.platnosc, 2.00);
@@ -518,7 +533,7 @@ TEST_F(Przebieg, KlientPlaciMniejIPozniejSplacaZaleglosci) {
         EXPECT_DOUBLE_EQ(Rental(1, 1).platnosc1, -saldo);
         EXPECT_EQ(Tekst("eSaldo"), KwotaNaEkran(saldo)) << "the desk reloads the client";
         EXPECT_EQ(Kasa(), std::vector<QString>{"Zaległości " + KwotaNaEkran(kwota) +
-                                               " zaległe należności"});
+                                               " zaległe należności (klient 1)"});
     }
     EXPECT_DOUBLE_EQ(StanKasy(), 10.00);
     k<QAction>("miZaleglosci")->trigger();
@@ -539,7 +554,7 @@ TEST_F(Przebieg, AbonentCoTrzeciFilmGratis) {
     EXPECT_EQ(oplata.etykieta, "Do zapłaty:");
     EXPECT_EQ(oplata.kwota, "30,00");
     ASSERT_TRUE(Komunikaty().empty());
-    EXPECT_EQ(Kasa(), std::vector<QString>{"Abonament 30,00 opłata za abonament"});
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Abonament 30,00 opłata za abonament (klient 1)"});
     EXPECT_DOUBLE_EQ(Saldo(1), 30.00);
     EXPECT_EQ(Wartosc("select Abonament w from klient").toString(), "True");
     EXPECT_TRUE(k<QCheckBox>("cbAbonament")->isChecked());
@@ -634,7 +649,8 @@ TEST_F(Przebieg, PrzedluzenieAPotemZwrotPoNowymTerminie) {
     EXPECT_EQ(p.etykieta, "Dopłacono:");
     EXPECT_EQ(p.kwota, "7,50");
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{CalaLista, Przedluzone}));
-    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 7,50 0001", "Przedłużenie 7,50 0001"}));
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 7,50 0001 (klient 1)",
+                                            "Przedłużenie 7,50 0001 (klient 1)"}));
     TRental r = Rental(1, 1);
     EXPECT_FALSE(r.zwrocono);
     EXPECT_EQ(r.do_, QDate(2024, 3, 9));
@@ -654,7 +670,7 @@ TEST_F(Przebieg, PrzedluzenieAPotemZwrotPoNowymTerminie) {
     Klawisz(Qt::Key_F3);
     EXPECT_EQ(p.kwota, "10,00");
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{TylkoZaznaczone, Zwrocone}));
-    EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot 10,00 0001"});
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot 10,00 0001 (klient 1)"});
     EXPECT_DOUBLE_EQ(StanKasy(), 25.00) << "the whole charge, paid in three parts";
     r = Rental(1, 1);
     EXPECT_TRUE(r.zwrocono);
@@ -690,8 +706,8 @@ TEST_F(Przebieg, CofniecieJednegoZDwochFilmowOddajeNadwyzke) {
     EXPECT_EQ(Komunikaty(),
               (std::vector<QString>{TylkoZaznaczone, "Pobrano za wysoką kwotę.\nDo zwrotu 4,00",
                                     Wycofane}));
-    EXPECT_EQ(Kasa(),
-              (std::vector<QString>{"Wypożyczenie 10,00 0001, 0002", "Wycofanie -4,00 0001"}));
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 10,00 0001, 0002 (klient 1)",
+                                            "Wycofanie -4,00 0001 (klient 1)"}));
     EXPECT_FALSE(Rental(1, 1).jest);
     EXPECT_TRUE(NaPolce(1));
     EXPECT_DOUBLE_EQ(Rental(2, 1).platnosc, 0);
@@ -706,7 +722,7 @@ TEST_F(Przebieg, CofniecieJednegoZDwochFilmowOddajeNadwyzke) {
     QTest::mouseClick(k<QPushButton>("bCofnij"), Qt::LeftButton);
     EXPECT_EQ(Komunikaty(), (std::vector<QString>{
                                 CalaLista, "Pobrano za wysoką kwotę.\nDo zwrotu 6,00", Wycofane}));
-    EXPECT_EQ(Kasa(), std::vector<QString>{"Wycofanie -6,00 0002"});
+    EXPECT_EQ(Kasa(), std::vector<QString>{"Wycofanie -6,00 0002 (klient 1)"});
     EXPECT_DOUBLE_EQ(StanKasy(), 0) << "everything handed back";
     EXPECT_EQ(IleWypozyczen(), 0);
     EXPECT_TRUE(NaPolce(2));
@@ -790,7 +806,8 @@ TEST_F(Przebieg, KasaZapisujeNadplateIWplateNaKontoAleNieNieudanaOperacje) {
     Zaplac(8.00, nullptr);
     Klawisz(Qt::Key_F2);
     EXPECT_EQ(Komunikaty().size(), 2u);
-    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 8,00 0001", "Wypożyczenie -3,00 0001"}));
+    EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 8,00 0001 (klient 1)",
+                                            "Wypożyczenie -3,00 0001 (klient 1)"}));
     EXPECT_EQ(Liczba("select count(*) w from kasa where Data = \"04.03.2024\""), 2);
 
     // A commit whose last statement fails stores nothing, journal included.
@@ -816,8 +833,9 @@ TEST_F(Przebieg, KasaZapisujeNadplateIWplateNaKontoAleNieNieudanaOperacje) {
             return okno.result();
         });
         QTest::mouseClick(k<QPushButton>("bKlientDane"), Qt::LeftButton);
-        EXPECT_EQ(Kasa(), zapisz ? std::vector<QString>{"Wpłata 12,50 wpłata na konto klienta"}
-                                 : std::vector<QString>{})
+        EXPECT_EQ(Kasa(),
+                  zapisz ? std::vector<QString>{"Wpłata 12,50 wpłata na konto klienta (klient 1)"}
+                         : std::vector<QString>{})
             << zapisz;
     }
     EXPECT_DOUBLE_EQ(Saldo(1), 12.50);

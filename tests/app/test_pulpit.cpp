@@ -2,6 +2,7 @@
 // keys and buttons in the empty mode, resizing, closing, and the reloads after dialogs.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "app/uAbout.h"
 #include "app/uIloscDni.h"
@@ -481,6 +483,44 @@ TEST_F(Pulpit, BazaKlientowZawszeOdbudowujeListe) {
         EXPECT_FALSE(k<QPushButton>("bKlientDane")->isEnabled());
     }
     EXPECT_EQ(fake.pokazaneOkna, (std::vector<QString>{"TfKlienci", "TfKlienciArchiwum"}));
+}
+
+// After the film list the title lists hold the store's titles with none chosen, whether
+// nothing changed or a change came through the program or through another connection.
+TEST_F(Pulpit, BazaFilmowZostawiaListyTytulowZgodneZBaza) {
+    PrzedStartem({Film(1, "Heat", "Gorączka", 4), Film(2, "Alien", "Obcy", 4)});
+    Uruchom();
+    const QString plik = folder + "Bazy/" + PlikBazy;
+    const std::vector<std::pair<const char*, std::function<void()>>> zmiany = {
+        {"bez zmian", [] {}},
+        {"przez program",
+         [] { TBaza::Aktywna()->Wykonaj("update film set Tytul_polski = 'Obcy 2' where ID = 2"); }},
+        {"przez inne połączenie", [&] {
+             sqlite3* h = nullptr;
+             ASSERT_EQ(sqlite3_open(plik.toUtf8().constData(), &h), SQLITE_OK);
+             EXPECT_EQ(sqlite3_exec(h, "update film set Tytul_oryginalny = 'Aliens' where ID = 2",
+                                    nullptr, nullptr, nullptr),
+                       SQLITE_OK);
+             sqlite3_close(h);
+         }}};
+    const QStringList oczekiwane[] = {
+        {"Alien", "Heat", "Obcy"}, {"Alien", "Heat", "Obcy 2"}, {"Aliens", "Heat", "Obcy 2"}};
+    for (size_t i = 0; i < zmiany.size(); ++i) {
+        const char* opis = zmiany[i].first;
+        Wybierz("cbTytulOrg", 0);
+        pole("eFilmNr")->setText("0002");
+        fake.PrzyOknie([&](QDialog& okno) {
+            zmiany[i].second();
+            return okno.result();
+        });
+        k<QAction>("miFilmy")->trigger();
+        EXPECT_EQ(Wpisy("cbTytulOrg"), oczekiwane[i].mid(0, 2)) << opis;
+        EXPECT_EQ(Wpisy("cbTytulPol").value(0), oczekiwane[i][2]) << opis;
+        EXPECT_EQ(k<QComboBox>("cbTytulOrg")->currentIndex(), -1) << opis;
+        EXPECT_EQ(k<QComboBox>("cbTytulPol")->currentIndex(), -1) << opis;
+        EXPECT_TRUE(pole("eFilmNr")->text().isEmpty()) << opis;
+        EXPECT_FALSE(k<QPushButton>("bFilmDane")->isEnabled()) << opis;
+    }
 }
 
 TEST_F(Pulpit, ZaleglePlatnosciBezZaleglosciDajaInformacje) {

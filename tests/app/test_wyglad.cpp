@@ -32,15 +32,16 @@ QStringList Uciete(QWidget& okno) {
             b && !b->text().isEmpty() &&
             b->fontMetrics().horizontalAdvance(b->text().remove('&')) > b->contentsRect().width())
             uciete << nazwa(b, b->text());
-        if (auto* sg = qobject_cast<QTableWidget*>(w); sg && sg->horizontalHeader()->isVisible()) {
+        if (auto* sg = qobject_cast<QTableView*>(w);
+            sg && sg->model() && sg->horizontalHeader()->isVisible()) {
             const QHeaderView* h = sg->horizontalHeader();
-            for (int k = 0; k < sg->columnCount(); ++k) {
-                const QTableWidgetItem* t = sg->horizontalHeaderItem(k);
-                if (sg->isColumnHidden(k) || !t || t->text().isEmpty()) continue;
+            for (int k = 0; k < sg->model()->columnCount(); ++k) {
+                const QString t = sg->model()->headerData(k, Qt::Horizontal).toString();
+                if (sg->isColumnHidden(k) || t.isEmpty()) continue;
                 const int potrzeba =
-                    h->fontMetrics().horizontalAdvance(t->text()) +
+                    h->fontMetrics().horizontalAdvance(t) +
                     2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
-                if (potrzeba > h->sectionSize(k)) uciete << nazwa(sg, t->text());
+                if (potrzeba > h->sectionSize(k)) uciete << nazwa(sg, t);
             }
         }
     }

@@ -20,6 +20,7 @@
 #include "settings/uConfig.h"
 #include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
+#include "support/Kwoty.h"
 #include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
 #include "widgets/LimitZnakow.h"
@@ -325,6 +326,36 @@ TEST_F(Klient, WplataDlugu) {
     fake.PrzyOknie(Kliknij("bAnuluj"));
     B("bWplata")->click();
     EXPECT_EQ(E("eSaldo")->text(), "0,00");
+}
+
+TEST_F(Klient, WplatyDoGroszaBezResztyZmiennoprzecinkowej) {
+    config->Ustawienia.AbOplata = 19.99;
+    const int id = Dodaj(3, "Saldo = -1");
+    okno.UstawKlienta(id);
+    // Ten payments of 0,10 clear a debt of 1,00 exactly: nothing is proposed after them.
+    for (int i = 0; i < 10; ++i) Zaplac("0,10");
+    EXPECT_EQ(E("eSaldo")->text(), "0,00");
+    QString proponowana;
+    Zaplac(QString(), nullptr, &proponowana);
+    EXPECT_EQ(proponowana, "0,00");
+    // The fee paid to the grosz asks nothing; a grosz less asks.
+    Abonament()->click();
+    fake.Odpowiedz(QMessageBox::No);
+    Zaplac("19,98");
+    EXPECT_EQ(fake.komunikaty.size(), 1u);
+    Zaplac("19,99");
+    EXPECT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(E("eSaldo")->text(), "19,99");
+    B("bZapisz")->click();
+    EXPECT_KWOTA(Pole("Saldo", id).toDouble(), TKwota::ZGroszy(1999));
+    EXPECT_EQ(baza.Ile(QStringLiteral("select count(*) from kasa where id_klienta = %1 and "
+                                      "Rodzaj = 'Wpłata' and Kwota = 0.1")
+                           .arg(id)),
+              10);
+    EXPECT_KWOTA(
+        baza.Wartosc(QStringLiteral("select sum(Kwota) from kasa where id_klienta = %1").arg(id))
+            .toDouble(),
+        TKwota::ZGroszy(2099));
 }
 
 TEST_F(Klient, ZaleglosciBrak) {

@@ -8,6 +8,7 @@
 
 #include "clients/uWplata.h"
 #include "support/FakeInterakcja.h"
+#include "support/Kwoty.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ TEST(Wplata, ProponowanaKwotaPotwierdzona) {
     EXPECT_EQ(Przycisk(okno, "bAnuluj")->text(), QString::fromUtf8("Nie wpłacono <F10>"));
     Przycisk(okno, "bZapisz")->click();
     EXPECT_EQ(okno.result(), QDialog::Accepted);
-    EXPECT_DOUBLE_EQ(okno.Kwota(), 7.5);
+    EXPECT_KWOTA(okno.Kwota(), 7.5);
     EXPECT_TRUE(fake.komunikaty.empty());
 }
 
@@ -42,7 +43,7 @@ TEST(Wplata, WpisanaKwotaZPrzecinkiem) {
     QTest::keyClicks(Kwota(okno), "12,5");  // "12," on the way passes
     okno.findChild<QAction*>("miWplacono")->trigger();
     EXPECT_EQ(okno.result(), QDialog::Accepted);
-    EXPECT_DOUBLE_EQ(okno.Kwota(), 12.5);
+    EXPECT_KWOTA(okno.Kwota(), 12.5);
     EXPECT_TRUE(fake.komunikaty.empty());
     EXPECT_EQ(okno.findChild<QAction*>("miWplacono")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(okno.findChild<QAction*>("miAnuluj")->shortcut(), QKeySequence(Qt::Key_F10));
@@ -69,7 +70,7 @@ TEST(Wplata, OdmowaPoWpisaniuDajeZero) {
     Kwota(okno)->setText("20,00");
     Przycisk(okno, "bAnuluj")->click();
     EXPECT_EQ(okno.result(), QDialog::Rejected);
-    EXPECT_DOUBLE_EQ(okno.Kwota(), 0);
+    EXPECT_KWOTA(okno.Kwota(), 0);
 }
 
 TEST(Wplata, ZamkniecieOknaToAnuluj) {
@@ -79,7 +80,7 @@ TEST(Wplata, ZamkniecieOknaToAnuluj) {
     okno.show();
     okno.close();
     EXPECT_EQ(okno.result(), QDialog::Rejected);
-    EXPECT_DOUBLE_EQ(okno.Kwota(), 0);
+    EXPECT_KWOTA(okno.Kwota(), 0);
 }
 
 TEST(Wplata, PustaKwotaNieJestPrzyjeta) {
@@ -101,5 +102,5 @@ TEST(Wplata, PustaKwotaNieJestPrzyjeta) {
     EXPECT_EQ(fake.komunikaty.size(), 1u);
     Przycisk(okno, "bZapisz")->click();
     EXPECT_FALSE(okno.isVisible());
-    EXPECT_DOUBLE_EQ(okno.Kwota(), 3);
+    EXPECT_KWOTA(okno.Kwota(), 3);
 }

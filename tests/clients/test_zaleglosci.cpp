@@ -94,7 +94,7 @@ std::function<int(QDialog&)> Zaplac(double kwota, TWplata* zapis = nullptr) {
     return [kwota, zapis](QDialog& okno) {
         auto& wplata = static_cast<TfWplata&>(okno);
         if (zapis) {
-            zapis->proponowano = wplata.Kwota();
+            zapis->proponowano = wplata.Kwota().Zlote();
             if (auto* l = okno.findChild<QLabel*>("Label1")) zapis->etykieta = l->text();
         }
         auto* e = okno.findChild<QLineEdit*>("eKwota");

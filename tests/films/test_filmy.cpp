@@ -56,12 +56,12 @@ protected:
     int Aktualny(int id) {
         return baza.Ile(QStringLiteral("select Aktualny from film where ID = %1").arg(id));
     }
-    QTableWidget* Siatka() { return okno.findChild<QTableWidget*>("sgFilmy"); }
+    QTableView* Siatka() { return okno.findChild<QTableView*>("sgFilmy"); }
     QString Pole(const char* nazwa) { return okno.findChild<QLineEdit*>(nazwa)->text(); }
     QPushButton* B(const char* nazwa) { return okno.findChild<QPushButton*>(nazwa); }
     std::vector<QString> Numery() {
         std::vector<QString> t;
-        for (int w = 0; w < Siatka()->rowCount(); ++w) t.push_back(Siatka()->item(w, 0)->text());
+        for (int w = 0; w < Wierszy(Siatka()); ++w) t.push_back(Wiersz(Siatka(), w)[0]);
         return t;
     }
     void Pokaz() {
@@ -90,9 +90,9 @@ TEST_F(Filmy, ListaWKolejnosciNumerowISzczegoly) {
     Dodaj(5, "Wycofany", "Wycofany", false);
     Pokaz();
 
-    QTableWidget* sg = Siatka();
-    EXPECT_EQ(sg->horizontalHeaderItem(0)->text(), "Nr kat.");
-    EXPECT_EQ(sg->horizontalHeaderItem(1)->text(), "Tytuł");
+    QTableView* sg = Siatka();
+    EXPECT_EQ(Naglowek(sg, 0), "Nr kat.");
+    EXPECT_EQ(Naglowek(sg, 1), "Tytuł");
     EXPECT_EQ(Numery(), (std::vector<QString>{"0003", "0007", "0012"}));
     EXPECT_EQ(Wiersz(sg, 0), (std::vector<QString>{"0003", "Cold River (Zimna rzeka)", "2"}));
     EXPECT_TRUE(sg->isColumnHidden(2));
@@ -195,7 +195,7 @@ TEST_F(Filmy, WycofanieKlawiszemDeleteAzDoPustejListy) {
     fake.Odpowiedz(QMessageBox::Yes);
     B("bUsun")->click();
     EXPECT_EQ(Aktualny(heat), 0);
-    EXPECT_EQ(Siatka()->rowCount(), 0);
+    EXPECT_EQ(Wierszy(Siatka()), 0);
     EXPECT_EQ(okno.IdWybranego, 0);
     EXPECT_EQ(okno.windowTitle(), "Filmy");
     EXPECT_EQ(Pole("eStawka"), "");
@@ -271,7 +271,7 @@ TEST_F(Filmy, FunkcjeBiurka) {
     int wierszy = -1;
     fake.PrzyOknie([&](QDialog& o) {
         o.show();
-        wierszy = o.findChild<QTableWidget*>("sgFilmy")->rowCount();
+        wierszy = Wierszy(o.findChild<QTableView*>("sgFilmy"));
         return QDialog::Accepted;
     });
     PokazFilmy();

@@ -102,8 +102,9 @@ protected:
             EXPECT_EQ(o.objectName(), "TfFilmy");
             EXPECT_FALSE(o.findChild<QPushButton*>("bNowy")->isEnabled());
             o.show();
-            auto* sg = o.findChild<QTableWidget*>("sgFilmy");
-            for (int w = 0; w < sg->rowCount(); ++w) numery.push_back(sg->item(w, 0)->text());
+            const QAbstractItemModel* m = o.findChild<QTableView*>("sgFilmy")->model();
+            for (int w = 0; w < m->rowCount(); ++w)
+                numery.push_back(m->index(w, 0).data().toString());
             return QDialog::Accepted;
         });
         okno.findChild<QPushButton*>("bSzukaj")->click();

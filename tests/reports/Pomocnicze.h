@@ -23,16 +23,24 @@ inline std::vector<QString> Teksty(const TStrona& s, TRodzajPasma pasmo) {
 }
 
 // A double click on a line of a grid, as the operator makes it (a click comes first).
-inline void DwuklikWiersza(QTableWidget* sg, int w) {
+inline void DwuklikWiersza(QTableView* sg, int w) {
     const QPoint punkt = sg->visualRect(sg->model()->index(w, 1)).center();
     QTest::mouseClick(sg->viewport(), Qt::LeftButton, {}, punkt);
     QTest::mouseDClick(sg->viewport(), Qt::LeftButton, {}, punkt);
 }
 
-// The cells of one grid line, hidden ones included.
-inline std::vector<QString> Wiersz(QTableWidget* sg, int w) {
+// The cells of one grid line, hidden ones included, read through the grid's model.
+inline std::vector<QString> Wiersz(const QTableView* sg, int w) {
     std::vector<QString> t;
-    for (int k = 0; k < sg->columnCount(); ++k)
-        t.push_back(sg->item(w, k) ? sg->item(w, k)->text() : QString());
+    for (int k = 0; k < sg->model()->columnCount(); ++k)
+        t.push_back(sg->model()->index(w, k).data().toString());
     return t;
+}
+
+// The number of lines of a grid and a column's header text, read through its model.
+inline int Wierszy(const QTableView* sg) {
+    return sg->model()->rowCount();
+}
+inline QString Naglowek(const QTableView* sg, int k) {
+    return sg->model()->headerData(k, Qt::Horizontal).toString();
 }

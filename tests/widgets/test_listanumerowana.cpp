@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTableView>
+
+#include "store/TQuery.h"
+#include "store/uWspolneDB.h"
+#include "support/TestowaBaza.h"
+#include "widgets/ListaNumerowana.h"
+#include "widgets/uEksport.h"
+
+namespace {
+
+class ListaNumerowana : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int nr : {12, 3, 7})
+            baza.Wykonaj(QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
+                                        "Tytul_polski, Aktualny) values (%1, 'T%1', 'P', 1)")
+                             .arg(nr));
+        PrzygotujListeNumerowana(&sg, &model);
+    }
+    int Wypelnij(const QString& warunek = QString()) {
+        OtworzSQL(query,
+                  QStringLiteral("select ID, Numer_filmu, Tytul_oryginalny tytul from film") +
+                      warunek + QStringLiteral(" order by Numer_filmu"));
+        return WypelnijListeNumerowana(&sg, model, query, QStringLiteral("Numer_filmu"),
+                                       QStringLiteral("tytul"));
+    }
+    QString Komorka(int w, int k) { return model.index(w, k).data().toString(); }
+
+    TestowaBaza baza;
+    TQuery query;
+    QTableView sg;
+    TListaNumerowana model{QStringLiteral("Nr"), QStringLiteral("Tytuł")};
+};
+
+}  // namespace
+
+TEST_F(ListaNumerowana, WierszeNaglowkiIBiezacyWierszPrzyPonownymWczytaniu) {
+    EXPECT_EQ(Wypelnij(), 2);  // the first row becomes current
+    EXPECT_FALSE(query.Active());
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.columnCount(), 3);
+    EXPECT_EQ(Komorka(0, 0), "0003");
+    EXPECT_EQ(Komorka(2, 1), "T12");
+    EXPECT_EQ(Komorka(1, 2), "3");
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Nr");
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Tytuł");
+    EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), "");
+    EXPECT_TRUE(sg.isColumnHidden(2));
+    EXPECT_EQ(model.Id(3), 0);
+    EXPECT_EQ(model.Tekst(-1), "");
+
+    // The current row keeps its place; past the end it becomes the last.
+    sg.setCurrentIndex(model.index(2, 0));
+    EXPECT_EQ(Wypelnij(), 1);
+    EXPECT_EQ(sg.currentIndex().row(), 2);
+    EXPECT_EQ(Wypelnij(" where Numer_filmu < 10"), 3);
+    EXPECT_EQ(sg.currentIndex().row(), 1);
+    EXPECT_EQ(IdBiezacego(&sg), 3);
+    EXPECT_EQ(Wypelnij(" where Numer_filmu > 100"), 0);
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(IdBiezacego(&sg), 0);
+}
+
+TEST_F(ListaNumerowana, ZmianaWierszaWMiejscuIEksportBezId) {
+    Wypelnij();
+    QSignalSpy zmiany(&model, &QAbstractItemModel::dataChanged);
+    model.UstawWiersz(1, 20, "Nowy; tytuł");
+    model.UstawWiersz(5, 1, "poza listą");
+    EXPECT_EQ(zmiany.count(), 1);
+    EXPECT_EQ(Komorka(1, 0), "0020");
+    EXPECT_EQ(Komorka(1, 1), "Nowy; tytuł");
+    EXPECT_EQ(model.Id(1), 3);
+
+    DodajMenuEksportu(&sg, {TListaNumerowana::KolId});
+    sg.setCurrentIndex(model.index(1, 0));
+    sg.findChild<QAction*>("miKopiuj")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("0020\tNowy; tytuł\n"));
+    const auto kolumny = KolumnyEksportu(sg, {TListaNumerowana::KolId});
+    EXPECT_EQ(NaglowekSiatki(sg, kolumny), (std::vector<QString>{"Nr", "Tytuł"}));
+    EXPECT_EQ(WierszeSiatki(sg, {2, 0}, kolumny),
+              (TWierszeTekstu{{"0012", "T12"}, {"0003", "T3"}}));
+}
