@@ -89,7 +89,16 @@ QString DataKrotka(const QDate& data) {
     return data.isValid() ? data.toString(QStringLiteral("dd.MM.yy")) : QString();
 }
 QString DataDluga(const QDate& data) {
-    return data.isValid() ? data.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+    if (!data.isValid()) return {};
+    int r = 0, m = 0, d = 0;
+    data.getDate(&r, &m, &d);
+    if (r < 0 || r > 9999) return data.toString(QStringLiteral("dd.MM.yyyy"));
+    // Put together directly: lists show thousands of dates, and a date format is parsed
+    // anew at every call.
+    const auto c = [](int cyfra) { return QChar(u'0' + cyfra); };
+    const QChar t[10] = {c(d / 10),   c(d % 10),       u'.',           c(m / 10), c(m % 10), u'.',
+                         c(r / 1000), c(r / 100 % 10), c(r / 10 % 10), c(r % 10)};
+    return QString(t, 10);
 }
 
 QDate DataZTekstu(const QString& tekst) {

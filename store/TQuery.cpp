@@ -65,10 +65,29 @@ bool TField::AsBoolean() const {
     return wartosc.toLongLong() != 0;
 }
 
+namespace {
+
+// The stored form YYYY-MM-DD (anything may follow it) read directly; otherwise as Qt reads
+// an ISO date.
+QDate DataISO(const QString& t) {
+    const auto cyfra = [&](int i) { return t[i] >= u'0' && t[i] <= u'9'; };
+    const auto liczba = [&](int od, int ile) {
+        int n = 0;
+        for (int i = od; i < od + ile; ++i) n = n * 10 + (t[i].unicode() - u'0');
+        return n;
+    };
+    if (t.size() >= 10 && t[4] == u'-' && t[7] == u'-' && cyfra(0) && cyfra(1) && cyfra(2) &&
+        cyfra(3) && cyfra(5) && cyfra(6) && cyfra(8) && cyfra(9))
+        return QDate(liczba(0, 4), liczba(5, 2), liczba(8, 2));
+    return QDate::fromString(t.left(10), Qt::ISODate);
+}
+
+}  // namespace
+
 QDate TField::AsDate() const {
     if (wartosc.isNull()) return {};
     const QString t = wartosc.toString();
-    QDate d = QDate::fromString(t.left(10), Qt::ISODate);
+    QDate d = DataISO(t);
     if (!d.isValid()) d = DataZTekstu(t);
     return d;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "store/Formaty.h"
+#include "store/TQuery.h"
 #include "store/Zegar.h"
 
 TEST(Kwoty, NaEkranIWSQL) {
@@ -106,6 +107,26 @@ TEST(Daty, PostaciTekstowe) {
     EXPECT_EQ(DataDluga(d), "05.03.2024");
     EXPECT_EQ(DataKrotka(QDate()), "");
     EXPECT_EQ(DataSQL(QDate(1999, 12, 31)), "\"31.12.1999\"");
+}
+
+// Dates are put together and read without Qt's format parser; both ways agree with it.
+TEST(Daty, DlugaPostacIOdczytZgodneZQt) {
+    for (QDate d(1899, 12, 25); d < QDate(2101, 1, 10); d = d.addDays(37)) {
+        EXPECT_EQ(DataDluga(d), d.toString("dd.MM.yyyy"));
+        const QString iso = d.toString(Qt::ISODate);
+        EXPECT_EQ(TField("d", TField::TTyp::Data, iso).AsDate(), d) << iso.toStdString();
+        EXPECT_EQ(TField("d", TField::TTyp::Data, iso + " 12:30").AsDate(), d);
+    }
+    EXPECT_EQ(DataDluga(QDate(5, 1, 2)), "02.01.0005");
+    EXPECT_EQ(DataDluga(QDate(12345, 6, 7)), QDate(12345, 6, 7).toString("dd.MM.yyyy"));
+    // Other texts read as Qt reads an ISO date, then as a date typed by the operator.
+    const auto jakQt = [](const QString& t) {
+        const QDate d = QDate::fromString(t.left(10), Qt::ISODate);
+        return d.isValid() ? d : DataZTekstu(t);
+    };
+    for (const QString t : {"2024-02-30", "2024-13-01", "2024-1-05", "2024/03/05", "+024-03-05"})
+        EXPECT_EQ(TField("d", TField::TTyp::Data, t).AsDate(), jakQt(t)) << t.toStdString();
+    EXPECT_EQ(TField("d", TField::TTyp::Data, QString("05.03.2024")).AsDate(), QDate(2024, 3, 5));
 }
 
 TEST(Numery, CzteryCyfry) {
