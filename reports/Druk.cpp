@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <functional>
 
 #include "reports/uPodglad.h"
 #include "store/Interakcja.h"
@@ -46,10 +47,10 @@ public:
     bool Drukuj(TRaport& raport) override {
         QPrinter drukarka(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         if (!drukarka.isValid()) return false;
-        const std::vector<TStrona>& strony = raport.Strony();
+        raport.Wyprodukuj();  // a report placing its own pages may set its paper
         UstawStrone(drukarka, raport.Format);
         drukarka.setDocName(raport.TytulZadania);
-        return RysujRaport(drukarka, strony);
+        return RysujRaport(drukarka, raport);
     }
 };
 
@@ -107,15 +108,29 @@ void RysujStrone(QPainter& painter, const TStrona& strona, double pikseliNaMm) {
     painter.restore();
 }
 
-bool RysujRaport(QPagedPaintDevice& urzadzenie, const std::vector<TStrona>& strony) {
+namespace {
+
+bool RysujStrony(QPagedPaintDevice& urzadzenie, int liczba,
+                 const std::function<TStrona(int)>& strona) {
     QPainter painter;
     if (!painter.begin(&urzadzenie)) return false;
     const double pikseliNaMm = urzadzenie.logicalDpiX() / 25.4;
-    for (size_t i = 0; i < strony.size(); ++i) {
+    for (int i = 0; i < liczba; ++i) {
         if (i > 0 && !urzadzenie.newPage()) return false;
-        RysujStrone(painter, strony[i], pikseliNaMm);
+        RysujStrone(painter, strona(i), pikseliNaMm);
     }
     return painter.end();
+}
+
+}  // namespace
+
+bool RysujRaport(QPagedPaintDevice& urzadzenie, const std::vector<TStrona>& strony) {
+    return RysujStrony(urzadzenie, static_cast<int>(strony.size()),
+                       [&](int i) { return strony[static_cast<size_t>(i)]; });
+}
+
+bool RysujRaport(QPagedPaintDevice& urzadzenie, TRaport& raport) {
+    return RysujStrony(urzadzenie, raport.LiczbaStron(), [&](int i) { return raport.Strona(i); });
 }
 
 TDrukarka& Drukarka() {
@@ -127,7 +142,7 @@ void UstawDrukarke(TDrukarka* drukarka) {
 }
 
 void TRaport::Pokaz() {
-    Strony();
+    Wyprodukuj();
     {
         TfPodglad podglad(*this);
         PokazModalnie(podglad);
@@ -191,7 +206,7 @@ bool TRaport::ZapiszPDF(const QString& plik) {
     drukarka.setOutputFileName(plik);
     drukarka.setCreator(TytulAplikacji);
     drukarka.setDocName(TytulZadania);
-    const std::vector<TStrona>& strony = Strony();
+    Wyprodukuj();
     UstawStrone(drukarka, Format);
-    return RysujRaport(drukarka, strony) && QFileInfo(plik).size() > 0;
+    return RysujRaport(drukarka, *this) && QFileInfo(plik).size() > 0;
 }

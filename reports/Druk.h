@@ -21,6 +21,8 @@ void RysujStrone(QPainter& painter, const TStrona& strona, double pikseliNaMm);
 // Draws all pages on a printer, a preview printer or a PDF writer; false when painting
 // cannot start on the device.
 bool RysujRaport(QPagedPaintDevice& urzadzenie, const std::vector<TStrona>& strony);
+// The same for the pages of a report, each made, drawn and let go in turn.
+bool RysujRaport(QPagedPaintDevice& urzadzenie, TRaport& raport);
 
 // The machine's printing. The program uses the system's; tests install their own.
 class TDrukarka {

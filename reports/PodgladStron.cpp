@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
+#include <vector>
 
 #include "reports/Druk.h"
 
@@ -36,31 +37,48 @@ protected:
         p.scale(s / mmEkranu, s / mmEkranu);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        RysujStrone(p, podglad.strony[static_cast<size_t>(podglad.biezaca - 1)], mmEkranu);
+        RysujStrone(p, podglad.Pokazana(), mmEkranu);
     }
 
 private:
     TPodgladStron& podglad;
 };
 
-TPodgladStron::TPodgladStron(const std::vector<TStrona>& strony, QWidget* parent)
-    : QScrollArea(parent), strony(strony), kartka(new TKartka(*this)) {
+TPodgladStron::TPodgladStron(int liczbaStron, std::function<TStrona(int)> strona, QWidget* parent)
+    : QScrollArea(parent),
+      liczba(liczbaStron),
+      strona(std::move(strona)),
+      kartka(new TKartka(*this)) {
     setWidget(kartka);
     setWidgetResizable(false);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setBackgroundRole(QPalette::Dark);
-    biezaca = strony.empty() ? 0 : 1;
+    biezaca = liczba > 0 ? 1 : 0;
     Przelicz();
 }
 
 void TPodgladStron::UstawStrone(int numer) {
-    if (strony.empty()) return;
+    if (liczba < 1) return;
     numer = std::clamp(numer, 1, LiczbaStron());
     if (numer == biezaca) return;
     biezaca = numer;
     verticalScrollBar()->setValue(0);
     kartka->update();
     emit Zmiana();
+}
+
+std::vector<TStrona> TPodgladStron::Strony() const {
+    std::vector<TStrona> wszystkie;
+    for (int i = 0; i < liczba; ++i) wszystkie.push_back(strona(i));
+    return wszystkie;
+}
+
+const TStrona& TPodgladStron::Pokazana() {
+    if (numerPokazanej != biezaca) {
+        pokazana = strona(biezaca - 1);
+        numerPokazanej = biezaca;
+    }
+    return pokazana;
 }
 
 void TPodgladStron::UstawFormat(const TFormatStrony& f) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QScrollArea>
+#include <functional>
 #include <vector>
 
 #include "reports/Raport.h"
@@ -10,11 +11,13 @@
 class TPodgladStron : public QScrollArea {
     Q_OBJECT
 public:
-    // The pages stay the caller's and must outlive the view.
-    explicit TPodgladStron(const std::vector<TStrona>& strony, QWidget* parent = nullptr);
+    // `strona` makes the page of the given number (from 0) when it is shown; it must
+    // stay valid while the view lives.
+    TPodgladStron(int liczbaStron, std::function<TStrona(int)> strona, QWidget* parent = nullptr);
 
-    int LiczbaStron() const { return static_cast<int>(strony.size()); }
-    const std::vector<TStrona>& Strony() const { return strony; }
+    int LiczbaStron() const { return liczba; }
+    // Every page, made on the spot.
+    std::vector<TStrona> Strony() const;
     // 1-based; 0 when the report has no page.
     int BiezacaStrona() const { return biezaca; }
     void UstawStrone(int numer);
@@ -39,7 +42,12 @@ private:
     class TKartka;
     void Przelicz();
 
-    const std::vector<TStrona>& strony;
+    const TStrona& Pokazana();
+
+    int liczba;
+    std::function<TStrona(int)> strona;
+    TStrona pokazana;  // the page on screen, made once when it is first shown
+    int numerPokazanej = 0;
     TFormatStrony format;
     TKartka* kartka;
     int biezaca = 0;

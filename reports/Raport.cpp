@@ -109,8 +109,6 @@ TRaport::TRaport() {
         .DoPrawej();
 }
 
-TRaport::~TRaport() = default;
-
 TPasmo& TRaport::Pasmo(TRodzajPasma rodzaj, double wysokosc) {
     if (TPasmo* p = ZnajdzPasmo(rodzaj)) {
         p->wysokosc = wysokosc;
@@ -129,7 +127,111 @@ TPasmo* TRaport::ZnajdzPasmo(TRodzajPasma rodzaj) {
     return nullptr;
 }
 
-std::vector<TStrona> TRaport::Uloz() {
+namespace {
+
+bool Rowne(const TUlozonyTekst& a, const TUlozonyTekst& b) {
+    return a.tekst == b.tekst && a.prostokat == b.prostokat && a.czcionka == b.czcionka &&
+           a.wyrownanie == b.wyrownanie && a.pasmo == b.pasmo;
+}
+
+bool Rowne(const TStrona& a, const TStrona& b) {
+    return std::equal(a.teksty.begin(), a.teksty.end(), b.teksty.begin(), b.teksty.end(),
+                      [](const auto& x, const auto& y) { return Rowne(x, y); }) &&
+           a.ramki == b.ramki && a.linie == b.linie && a.pola == b.pola;
+}
+
+void Dolacz(TStrona& do_, const TStrona& z) {
+    do_.teksty.insert(do_.teksty.end(), z.teksty.begin(), z.teksty.end());
+    do_.ramki.insert(do_.ramki.end(), z.ramki.begin(), z.ramki.end());
+    do_.linie.insert(do_.linie.end(), z.linie.begin(), z.linie.end());
+    do_.pola.insert(do_.pola.end(), z.pola.begin(), z.pola.end());
+}
+
+}  // namespace
+
+// A report made of bands, laid out compactly: the bands placed once per page (the same
+// placing shared by the pages that repeat it) and, for each row, its place on the page and
+// the texts of its detail band in one buffer.
+class TRaport::TUkladPasm {
+public:
+    explicit TUkladPasm(const TPasmo* szczegoly) {
+        if (szczegoly) wzor = *szczegoly;
+    }
+
+    struct TStronaUkladu {
+        int naglowek = -1, kolumny = -1, stopka = -1;  // pieces in `kawalki`
+        int pierwszyWiersz = 0;
+    };
+
+    // Keeps a piece, shared with the one before it when equal; its number.
+    int Kawalek(TStrona kawalek) {
+        if (!kawalki.empty() && Rowne(kawalki.back(), kawalek))
+            return static_cast<int>(kawalki.size()) - 1;
+        kawalki.push_back(std::move(kawalek));
+        return static_cast<int>(kawalki.size()) - 1;
+    }
+
+    void Wiersz(const TPasmo& pasmo, double y, const TQuery& dane) {
+        const TQuery* zrodlo = pasmo.zrodlo ? pasmo.zrodlo : &dane;
+        for (const TElement& e : pasmo.elementy) {
+            if (e.widoczny) teksty += Wartosc(e, zrodlo);
+            konce.push_back(static_cast<quint32>(teksty.size()));
+        }
+        wiersze.push_back({static_cast<float>(y), static_cast<float>(pasmo.wysokosc), pasmo.ramka,
+                           pasmo.liniaNad});
+    }
+
+    int Liczba() const { return static_cast<int>(strony.size()); }
+
+    TStrona Strona(int numer) const {
+        const TStronaUkladu& u = strony[static_cast<size_t>(numer)];
+        TStrona s;
+        if (u.naglowek >= 0) Dolacz(s, kawalki[static_cast<size_t>(u.naglowek)]);
+        if (numer == 0) Dolacz(s, tytul);
+        if (u.kolumny >= 0) Dolacz(s, kawalki[static_cast<size_t>(u.kolumny)]);
+        const size_t ile = wzor.elementy.size();
+        const size_t koniec =
+            static_cast<size_t>(numer) + 1 < strony.size()
+                ? static_cast<size_t>(strony[static_cast<size_t>(numer) + 1].pierwszyWiersz)
+                : wiersze.size();
+        for (size_t w = static_cast<size_t>(u.pierwszyWiersz); w < koniec; ++w) {
+            const TWierszUkladu& r = wiersze[w];
+            const QRectF obszar(0, r.y, TRaport::SzerokoscObszaru, r.wysokosc);
+            if (r.ramka) s.ramki.push_back(obszar);
+            if (r.liniaNad) s.linie.emplace_back(obszar.topLeft(), obszar.topRight());
+            for (size_t i = 0; i < ile; ++i) {
+                const size_t k = w * ile + i;
+                const quint32 od = k > 0 ? konce[k - 1] : 0;
+                if (konce[k] == od) continue;
+                const TElement& e = wzor.elementy[i];
+                const double szerokosc =
+                    e.szerokosc > 0 ? e.szerokosc : TRaport::SzerokoscObszaru - e.x;
+                const double wysokosc = e.wysokosc > 0 ? e.wysokosc : e.czcionka.WysokoscWiersza();
+                s.teksty.push_back({teksty.mid(od, konce[k] - od),
+                                    QRectF(e.x, r.y + e.y, szerokosc, wysokosc), e.czcionka,
+                                    e.wyrownanie, TRodzajPasma::Szczegoly});
+            }
+        }
+        if (u.stopka >= 0) Dolacz(s, kawalki[static_cast<size_t>(u.stopka)]);
+        return s;
+    }
+
+    std::vector<TStronaUkladu> strony;
+    TStrona tytul;  // the title band of the first page
+
+private:
+    struct TWierszUkladu {
+        float y, wysokosc;
+        bool ramka, liniaNad;
+    };
+    TPasmo wzor;  // the detail band: the place, size and font of each text
+    std::vector<TStrona> kawalki;
+    std::vector<TWierszUkladu> wiersze;
+    QString teksty;              // every row's texts, one after another
+    std::vector<quint32> konce;  // the end in `teksty` of each row's each text
+};
+
+std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
     const TPasmo* naglowek = ZnajdzPasmo(TRodzajPasma::NaglowekStrony);
     const TPasmo* tytul = ZnajdzPasmo(TRodzajPasma::Tytul);
     const TPasmo* kolumny = ZnajdzPasmo(TRodzajPasma::NaglowekKolumn);
@@ -137,54 +239,121 @@ std::vector<TStrona> TRaport::Uloz() {
     const TPasmo* stopka = ZnajdzPasmo(TRodzajPasma::StopkaStrony);
     const double dol = WysokoscObszaru - (stopka ? stopka->wysokosc : 0);
 
-    std::vector<TStrona> wynik;
+    auto uklad = std::make_unique<TUkladPasm>(szczegoly);
     double y = 0;
     int wierszyNaStronie = 0;
+    int wierszy = 0;
+    double yTytulu = 0;
 
+    // One band placed alone, with its top at y.
+    auto kawalek = [&](const TPasmo* p) {
+        TStrona s;
+        if (p) Wstaw(s, *p, y, &Dane);
+        return s;
+    };
     auto zamknijStrone = [&] {
-        if (stopka) Wstaw(wynik.back(), *stopka, dol, &Dane);
+        if (!stopka) return;
+        const double gora = y;
+        y = dol;
+        uklad->strony.back().stopka = uklad->Kawalek(kawalek(stopka));
+        y = gora;
     };
     auto nowaStrona = [&] {
-        wynik.emplace_back();
         y = 0;
         wierszyNaStronie = 0;
+        TUkladPasm::TStronaUkladu strona;
+        strona.pierwszyWiersz = wierszy;
         auto wstaw = [&](const TPasmo* p) {
-            if (!p) return;
-            Wstaw(wynik.back(), *p, y, &Dane);
-            y += p->wysokosc + p->odstepPo;
+            TStrona s = kawalek(p);
+            if (p) y += p->wysokosc + p->odstepPo;
+            return s;
         };
-        wstaw(naglowek);
-        if (wynik.size() == 1) wstaw(tytul);
-        wstaw(kolumny);
+        if (naglowek) strona.naglowek = uklad->Kawalek(wstaw(naglowek));
+        if (uklad->strony.empty()) {
+            yTytulu = y;
+            uklad->tytul = wstaw(tytul);
+        }
+        if (kolumny) strona.kolumny = uklad->Kawalek(wstaw(kolumny));
+        uklad->strony.push_back(strona);
     };
 
     nowaStrona();
     if (szczegoly && Dane.Active()) {
-        for (Dane.First(); !Dane.Eof(); Dane.Next()) {
-            TPasmo wiersz = *szczegoly;
+        TPasmo wiersz = *szczegoly;
+        // A query still on its first row is not run again (a sorted result would be
+        // made twice).
+        if (Dane.Pozycja() != 0) Dane.First();
+        for (; !Dane.Eof(); Dane.Next()) {
+            // The band as defined, then as the hook makes it for this row.
+            for (size_t i = 0; i < wiersz.elementy.size(); ++i) {
+                wiersz.elementy[i].tekst = szczegoly->elementy[i].tekst;
+                wiersz.elementy[i].widoczny = szczegoly->elementy[i].widoczny;
+            }
+            wiersz.wysokosc = szczegoly->wysokosc;
+            wiersz.odstepPo = szczegoly->odstepPo;
+            wiersz.ramka = szczegoly->ramka;
+            wiersz.liniaNad = szczegoly->liniaNad;
             if (PrzedSzczegolem) PrzedSzczegolem(wiersz, Dane);
             // A row that does not fit goes to a new page; a page takes at least one row.
             if (wierszyNaStronie > 0 && y + wiersz.wysokosc > dol) {
                 zamknijStrone();
                 nowaStrona();
             }
-            Wstaw(wynik.back(), wiersz, y, &Dane);
+            uklad->Wiersz(wiersz, y, Dane);
             y += wiersz.wysokosc + wiersz.odstepPo;
             ++wierszyNaStronie;
+            ++wierszy;
         }
     }
     zamknijStrone();
+    if (PoSzczegolach) {
+        PoSzczegolach();
+        y = yTytulu;
+        uklad->tytul = kawalek(tytul);
+    }
+    return uklad;
+}
+
+TRaport::~TRaport() = default;
+
+std::vector<TStrona> TRaport::Uloz() {
+    uklad = UlozPasma();
+    // While producing, the pages stay compact; otherwise they are made whole.
+    if (wProdukcji) return {};
+    std::vector<TStrona> wynik;
+    for (int i = 0; i < uklad->Liczba(); ++i) wynik.push_back(uklad->Strona(i));
+    uklad.reset();
     return wynik;
 }
 
+void TRaport::Wyprodukuj() {
+    if (wyprodukowany) return;
+    uklad.reset();
+    wProdukcji = true;
+    std::vector<TStrona> ulozone = Uloz();
+    wProdukcji = false;
+    // A report that places its own pages gives them whole.
+    if (!uklad) strony = std::move(ulozone);
+    wyprodukowany = true;
+    Dane.Close();
+    for (TPasmo& p : pasma)
+        if (p.zrodlo) p.zrodlo->Close();
+}
+
+int TRaport::LiczbaStron() {
+    Wyprodukuj();
+    return uklad ? uklad->Liczba() : static_cast<int>(strony.size());
+}
+
+TStrona TRaport::Strona(int numer) {
+    Wyprodukuj();
+    return uklad ? uklad->Strona(numer) : strony.at(static_cast<size_t>(numer));
+}
+
 const std::vector<TStrona>& TRaport::Strony() {
-    if (!wyprodukowany) {
-        strony = Uloz();
-        wyprodukowany = true;
-        Dane.Close();
-        for (TPasmo& p : pasma)
-            if (p.zrodlo) p.zrodlo->Close();
-    }
+    Wyprodukuj();
+    if (uklad && strony.empty())
+        for (int i = 0; i < uklad->Liczba(); ++i) strony.push_back(uklad->Strona(i));
     return strony;
 }
 

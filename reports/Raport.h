@@ -54,6 +54,7 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "store/TQuery.h"
@@ -202,7 +203,14 @@ public:
     // a report that leaves it empty offers no CSV.
     TWierszeTekstu WierszeCSV;
     // Run before each detail band is laid out, on a copy of the band, with Dane on the row.
+    // It sets the texts of the band and their visibility (and may change the band's
+    // height, space after, frame and line); the place, size and font of each text stay
+    // the band's own.
     std::function<void(TPasmo&, const TQuery&)> PrzedSzczegolem;
+    // Run once after the last detail band, with Dane past its last row; the title band is
+    // then laid out again (a total of the rows may go into the title this way, so the rows
+    // are read once).
+    std::function<void()> PoSzczegolach;
 
     // The band of the given kind, created empty with the given height when missing
     // (an existing band keeps its contents and takes the new height).
@@ -212,7 +220,15 @@ public:
     // Lays the report out over the current data; the queries stay as they are. A report
     // that is not made of bands (a slip, labels) places its own pages and may set Format.
     virtual std::vector<TStrona> Uloz();
-    // The report as produced: laid out once, after which its queries are closed.
+    // Lays the report out once (reading the rows of Dane once), after which its queries
+    // are closed. A report made of bands keeps its rows' texts compactly and makes a page
+    // whole only when it is asked for.
+    void Wyprodukuj();
+    // The produced report's pages, one at a time (numbered from 0), as the preview and
+    // the printing take them.
+    int LiczbaStron();
+    TStrona Strona(int numer);
+    // All the produced pages at once.
     const std::vector<TStrona>& Strony();
 
     // Preview, then "Czy rozpocząć drukowanie?" (Yes by default), then printing.
@@ -229,9 +245,14 @@ public:
     bool ZapiszJakoCSV();
 
 private:
+    class TUkladPasm;
+    std::unique_ptr<TUkladPasm> UlozPasma();
+
     std::vector<TPasmo> pasma;
-    std::vector<TStrona> strony;
+    std::vector<TStrona> strony;  // all pages, once asked for (or as a report placed them)
+    std::unique_ptr<TUkladPasm> uklad;
     bool wyprodukowany = false;
+    bool wProdukcji = false;
 };
 
 // A table of the store named by its file in the tables' folder, quoted for statement text

@@ -12,8 +12,9 @@ TfPodglad::TfPodglad(TRaport& raport, QWidget* parent)
     setObjectName(QStringLiteral("TfPodglad"));
     if (!raport.TytulZadania.isEmpty())
         setWindowTitle(QStringLiteral("Podgląd wydruku - ") + raport.TytulZadania);
-    // Only the page on screen is painted; the pages are laid out once by the report.
-    podglad = new TPodgladStron(raport.Strony(), this);
+    // Only the page on screen is made and painted.
+    podglad = new TPodgladStron(
+        raport.LiczbaStron(), [&raport](int numer) { return raport.Strona(numer); }, this);
     podglad->UstawFormat(raport.Format);  // set while the report laid out its pages
     podglad->setObjectName(QStringLiteral("podglad"));
     ui->ukladPodgladu->addWidget(podglad);

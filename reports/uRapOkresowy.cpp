@@ -78,15 +78,22 @@ TfRapOkresowy::TfRapOkresowy() {
         .Nazwa(QStringLiteral("lFilm"));
     wiersz.Etykieta(QString(), KolPlatnosc).Y(0.4).Nazwa(QStringLiteral("lPlatnosc"));
 
-    PrzedSzczegolem = [](TPasmo& p, const TQuery& q) {
+    PrzedSzczegolem = [this](TPasmo& p, const TQuery& q) {
         const TField& nr = q.FieldByName(QStringLiteral("nr"));
         p.Element(QStringLiteral("lNr"))->tekst = nr.IsNull() ? QString() : Numer4(nr.AsLargeInt());
         p.Element(QStringLiteral("lKlient"))->tekst =
             q.FieldByName(QStringLiteral("klient")).AsString();
         p.Element(QStringLiteral("lFilm"))->tekst =
             q.FieldByName(QStringLiteral("tytul")).AsString();
-        p.Element(QStringLiteral("lPlatnosc"))->tekst =
-            KwotaNaEkran(KwotaWypozyczenia(KwotyWiersza(q)));
+        const double kwota = KwotaWypozyczenia(KwotyWiersza(q));
+        suma += kwota;
+        p.Element(QStringLiteral("lPlatnosc"))->tekst = KwotaNaEkran(kwota);
+    };
+    // The total goes into the title once the lines are laid out.
+    PoSzczegolach = [this] {
+        Wplywy = ZaokraglijDoGroszy(suma);
+        ZnajdzPasmo(TRodzajPasma::Tytul)->Element(QStringLiteral("lWplywy"))->tekst =
+            KwotaNaEkran(Wplywy);
     };
 }
 
@@ -109,11 +116,8 @@ bool TfRapOkresowy::Init(const QDate& od, const QDate& do_) {
                             "r.id_klienta and f.id = r.id_filmu ");
     OtworzSQL(Dane, sql);
     if (!Dane.Active()) return false;
-    double suma = 0;
-    for (; !Dane.Eof(); Dane.Next()) suma += KwotaWypozyczenia(KwotyWiersza(Dane));
-    Wplywy = ZaokraglijDoGroszy(suma);
-    ZnajdzPasmo(TRodzajPasma::Tytul)->Element(QStringLiteral("lWplywy"))->tekst =
-        KwotaNaEkran(Wplywy);
-    Dane.First();
+    // The rows are read once: each line's amount is added to the total as it is laid out.
+    suma = 0;
+    Wyprodukuj();
     return true;
 }

@@ -29,11 +29,14 @@ QString NaglowekOkresu(const QDate& od, const QDate& do_);
 class TfRapOkresowy : public TRaport {
 public:
     TfRapOkresowy();
-    // Sets the heading, opens the rentals of the range, computes their total takings and
-    // leaves the query open for printing. False when the statement failed (its error text
-    // has been shown; there is nothing to print).
+    // Sets the heading, opens the rentals of the range and lays the report out, computing
+    // their total takings on the way. False when the statement failed (its error text has
+    // been shown; there is nothing to print).
     bool Init(const QDate& od, const QDate& do_);
 
     // The total of the range, as computed by Init.
     double Wplywy = 0;
+
+private:
+    double suma = 0;  // of the lines laid out so far
 };

@@ -66,6 +66,8 @@ public:
     // the query (so Eof turns true).
     void Next();
     void First();
+    // The current row's number in the result, from 0.
+    int Pozycja() const { return pozycja; }
     // Counts the result's rows (reads the result once more; the position stays).
     int RecordCount();
 

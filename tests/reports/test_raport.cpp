@@ -170,6 +170,31 @@ TEST(Raport, HakPrzedWierszemWypelniaTekstyNazwane) {
     EXPECT_EQ(t, (std::vector<QString>{"nr 1", "stały", "stały", "nr 3", "stały"}));
 }
 
+TEST(Raport, WierszeCzytaneRazASumaWTytule) {
+    TestowaBaza baza;
+    DodajKlientow(baza, 3);
+    TRaport r;
+    auto& tytul = r.Pasmo(TRodzajPasma::Tytul, 7);
+    tytul.Etykieta("Razem:", 0);
+    tytul.Etykieta("?", 30).Nazwa("lRazem");
+    r.Pasmo(TRodzajPasma::Szczegoly, 5).Pole("los", 0);
+    int wierszy = 0;
+    r.PrzedSzczegolem = [&](TPasmo&, const TQuery&) { ++wierszy; };
+    r.PoSzczegolach = [&] {
+        r.ZnajdzPasmo(TRodzajPasma::Tytul)->Element("lRazem")->tekst = QString::number(wierszy);
+    };
+    // A sorted result of values drawn anew each time the statement runs.
+    OtworzSQL(r.Dane, "select Numer_klienta nr, random() los from klient order by nr");
+    const QString pierwszy = r.Dane.FieldByName("los").AsString();
+    const TStrona s = r.Strona(0);
+    const auto linie = Teksty(s, TRodzajPasma::Szczegoly);
+    ASSERT_EQ(linie.size(), 3u);
+    EXPECT_EQ(linie[0], pierwszy) << "the statement ran again for the layout";
+    EXPECT_EQ(Teksty(s, TRodzajPasma::Tytul), (std::vector<QString>{"Razem:", "3"}));
+    EXPECT_EQ(s.Znajdz("3")->prostokat.top(), s.Znajdz("Razem:")->prostokat.top());
+    EXPECT_EQ(wierszy, 3) << "each row laid out once";
+}
+
 TEST(Raport, PodgladPotemPytaniePotemDrukNaDomyslnejDrukarce) {
     TestowaBaza baza;
     DodajKlientow(baza, 70);

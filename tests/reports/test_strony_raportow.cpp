@@ -1,0 +1,144 @@
+// The long reports laid out on a fixture shop of some thousand rentals: every page and
+// every placed text (its box, font, alignment and band), the frames and the lines, as
+// digests recorded from the reports' earlier, proven layout; and the same pages when
+// taken one at a time, as the preview and the printing take them.
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "reports/uRapOkresowy.h"
+#include "reports/uRapRentownosc.h"
+#include "store/Indeksy.h"
+#include "store/Katalogi.h"
+#include "support/TestowaBaza.h"
+
+namespace {
+
+// 400 clients (some archived, names repeating), 150 films (some withdrawn, takings
+// repeating) and 6,000 rentals over 500 days: returned, open, without a charge or a
+// return date, partly unpaid, partly from a subscription.
+void Sklep(const TestowaBaza& baza) {
+    baza.Wykonaj(
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 400) "
+        "insert into klient (ID, Numer_klienta, Imie, Nazwisko, Aktualny) select i, 1000 - i, "
+        "case i % 4 when 0 then 'Anna' when 1 then 'Łukasz' when 2 then 'Ewa' else 'Jan' end, "
+        "case i % 7 when 0 then 'Nowak' when 1 then 'Żak' when 2 then 'Kowalska' when 3 then "
+        "'Lis' when 4 then 'Śliwa' when 5 then 'Adamczyk' else 'Zieliński' end, i % 12 <> 0 "
+        "from n");
+    baza.Wykonaj(
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 150) "
+        "insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski, Wplywy, Aktualny) "
+        "select i, i, 'Film ' || (i % 97), 'Tytuł ' || i, (i * 37 % 50) / 4.0, i % 20 <> 0 "
+        "from n");
+    baza.Wykonaj(
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 6000) "
+        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, dataZwrotu, "
+        "platnosc, platnosc1, z_abonamentu, naleznosc) select 1 + i * 7 % 150, "
+        "1 + i * 13 % 400, date('2023-01-01', '+' || (i * 11 % 500) || ' days'), "
+        "date('2023-01-02', '+' || (i * 11 % 500) || ' days'), i % 9 <> 0, "
+        "case when i % 9 = 0 or i % 31 = 0 then null "
+        "else date('2023-01-01', '+' || (i * 11 % 500 + i % 5) || ' days') end, "
+        "case when i % 7 = 0 then 2.5 else 0 end, case when i % 11 = 0 then 1.25 else 0 end, "
+        "case when i % 13 = 0 then 3 else 0 end, "
+        "case when i % 23 = 0 then null else (i * 17 % 40) / 2.0 + 0.1 * (i % 3) end from n");
+}
+
+struct TSlad {
+    size_t stron = 0;
+    size_t tekstow = 0;
+    QByteArray skrot;  // SHA-1 of everything placed, hex
+    bool operator==(const TSlad&) const = default;
+};
+void PrintTo(const TSlad& s, std::ostream* os) {
+    *os << s.stron << " pages, " << s.tekstow << " texts, " << s.skrot.toStdString();
+}
+
+QByteArray Prostokat(const QRectF& r) {
+    return QByteArray::number(r.x(), 'f', 3) + ',' + QByteArray::number(r.y(), 'f', 3) + ',' +
+           QByteArray::number(r.width(), 'f', 3) + ',' + QByteArray::number(r.height(), 'f', 3);
+}
+
+void Dopisz(QCryptographicHash& h, const TStrona& s) {
+    h.addData("strona\n");
+    for (const TUlozonyTekst& t : s.teksty) {
+        const TCzcionka& c = t.czcionka;
+        h.addData(t.tekst.toUtf8() + '|' + Prostokat(t.prostokat) + '|' +
+                  QByteArray::number(c.punkty) + (c.pogrubiona ? "b" : "") +
+                  (c.kursywa ? "i" : "") + c.rodzina.toUtf8() + '|' +
+                  QByteArray::number(static_cast<int>(t.wyrownanie)) + '|' +
+                  QByteArray::number(static_cast<int>(t.pasmo)) + '\n');
+    }
+    for (const QRectF& r : s.ramki) h.addData("ramka " + Prostokat(r) + '\n');
+    for (const QLineF& l : s.linie) h.addData("linia " + Prostokat(QRectF(l.p1(), l.p2())) + '\n');
+    for (const QRectF& r : s.pola) h.addData("pole " + Prostokat(r) + '\n');
+}
+
+TSlad Slad(const std::vector<TStrona>& strony) {
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    TSlad s;
+    s.stron = strony.size();
+    for (const TStrona& strona : strony) {
+        s.tekstow += strona.teksty.size();
+        Dopisz(h, strona);
+    }
+    s.skrot = h.result().toHex();
+    return s;
+}
+
+class StronyRaportow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        KatalogBazy = baza.Katalog();
+        Sklep(baza);
+        // The rows in the order of the tables, as when the digests were recorded (an
+        // index may give a statement without an order of its own another one).
+        for (const QString& n : IndeksyOdczytu()) baza.Wykonaj("drop index " + n);
+    }
+    void TearDown() override { KatalogBazy.clear(); }
+    TestowaBaza baza{QDate(2024, 5, 20)};
+};
+
+}  // namespace
+
+TEST_F(StronyRaportow, RaportOkresowyJakDotad) {
+    TfRapOkresowy r;
+    ASSERT_TRUE(r.Init(QDate(2023, 3, 1), QDate(2024, 2, 29)));
+    EXPECT_DOUBLE_EQ(r.Wplywy, 39448.8);
+    EXPECT_EQ(Slad(r.Strony()), (TSlad{86, 18001, "00c074e82dfdf7ad659b3bc409fa1155e539fd53"}));
+}
+
+TEST_F(StronyRaportow, RankingiJakDotad) {
+    const TSlad oczekiwane[] = {{3, 450, "ca51397d6ae27accc354d48c9d6d9aced4f5ea20"},
+                                {8, 1256, "a15a521251155726bc03abedbecbbbf42f4e1f2f"}};
+    for (int rodzaj : {1, 2}) {
+        TfRapRentownosc r;
+        r.Przygotuj(rodzaj);
+        EXPECT_EQ(Slad(r.Strony()), oczekiwane[rodzaj - 1]) << "kind " << rodzaj;
+    }
+}
+
+TEST_F(StronyRaportow, PdfStronaPoStronie) {
+    TfRapRentownosc r;
+    r.Przygotuj(2);
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath("ranking.pdf");
+    ASSERT_TRUE(r.ZapiszPDF(plik));
+    ASSERT_EQ(r.LiczbaStron(), 8);
+    QProcess p;
+    p.start("pdftotext", {"-layout", plik, "-"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QStringList strony = QString::fromUtf8(p.readAllStandardOutput()).split('\f');
+    ASSERT_GE(strony.size(), 8);
+    for (int i : {0, 7}) {
+        // Each page of the file holds the texts of its own page, its last line included.
+        const TStrona s = r.Strona(i);
+        const auto linie = s.TekstyPasma(TRodzajPasma::Szczegoly);
+        ASSERT_FALSE(linie.empty());
+        for (const TUlozonyTekst& t : {linie.front(), linie.back()})
+            EXPECT_TRUE(strony[i].contains(t.tekst)) << i << ": " << t.tekst.toStdString();
+    }
+    EXPECT_TRUE(strony[7].contains("Wydruk z programu Wirdolan"));
+    EXPECT_EQ(strony.mid(8).join("").trimmed(), QString()) << "no page beyond the last";
+}
