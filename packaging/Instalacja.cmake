@@ -15,8 +15,9 @@ install(TARGETS wirdolan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${WIRDOLAN_WORDLISTS} DESTINATION ${CMAKE_INSTALL_DATADIR}/wirdolan/Config)
 if(EXISTS ${WIRDOLAN_PRZEWODNIK})
     install(DIRECTORY ${WIRDOLAN_PRZEWODNIK}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/wirdolan/pomoc)
-    # The portable build folder carries the guide beside the program too.
-    add_custom_command(TARGET wirdolan POST_BUILD
+    # The portable build folder carries the guide beside the program too, brought up to
+    # date at every build (a changed text or picture relinks nothing).
+    add_custom_target(wirdolan_przewodnik ALL
         COMMAND ${CMAKE_COMMAND} -E copy_directory ${WIRDOLAN_PRZEWODNIK}
                 $<TARGET_FILE_DIR:wirdolan>/pomoc
         VERBATIM)

@@ -28,6 +28,14 @@ for f in usr/bin/wirdolan usr/share/wirdolan/Config/miasta.wdn usr/share/wirdola
          usr/share/metainfo/pl.wirdolan.Wirdolan.metainfo.xml; do
     [ -e "$tmp/root/$f" ] || blad "pakiet nie zawiera $f"
 done
+# The operator's guide with every picture it shows.
+pomoc="$tmp/root/usr/share/wirdolan/pomoc"
+[ -f "$pomoc/index.html" ] || blad "pakiet nie zawiera przewodnika"
+obrazy=$(grep -o 'src="zrzuty/[^"]*"' "$pomoc/index.html" | sed 's/src="//; s/"$//')
+[ -n "$obrazy" ] || blad "przewodnik w pakiecie bez zrzutów"
+for o in $obrazy; do
+    [ -s "$pomoc/$o" ] || blad "pakiet nie zawiera $o"
+done
 (cd "$tmp/root" && find . | sort) >"$tmp/pliki_przed"
 
 mkdir -p "$tmp/home" "$tmp/tmp"

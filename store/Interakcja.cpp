@@ -9,43 +9,10 @@ class TPrawdziwaInterakcja : public TInterakcja {
 public:
     QMessageBox::StandardButton Pokaz(const TKomunikat& k) override {
         QMessageBox box;
-        box.setWindowTitle(k.tytul);
-        box.setText(k.tekst);
-        switch (k.ikona) {
-            case TIkona::Brak:
-                box.setIcon(QMessageBox::NoIcon);
-                break;
-            case TIkona::Informacja:
-                box.setIcon(QMessageBox::Information);
-                break;
-            case TIkona::Ostrzezenie:
-                box.setIcon(QMessageBox::Warning);
-                break;
-            case TIkona::Pytanie:
-                box.setIcon(QMessageBox::Question);
-                break;
-            case TIkona::Stop:
-                box.setIcon(QMessageBox::Critical);
-                break;
-        }
-        box.setStandardButtons(k.przyciski);
-        if (k.domyslny != QMessageBox::NoButton) box.setDefaultButton(k.domyslny);
-        polskiePrzyciski(box);
+        UlozKomunikat(box, k);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
     int PokazModalnie(QDialog& okno) override { return okno.exec(); }
-
-private:
-    static void polskiePrzyciski(QMessageBox& box) {
-        const std::pair<QMessageBox::StandardButton, const char*> napisy[] = {
-            {QMessageBox::Yes, "&Tak"},
-            {QMessageBox::No, "&Nie"},
-            {QMessageBox::Ok, "OK"},
-            {QMessageBox::Cancel, "Anuluj"},
-        };
-        for (const auto& [przycisk, napis] : napisy)
-            if (auto* b = box.button(przycisk)) b->setText(QString::fromUtf8(napis));
-    }
 };
 
 TPrawdziwaInterakcja& prawdziwa() {
@@ -56,6 +23,38 @@ TPrawdziwaInterakcja& prawdziwa() {
 TInterakcja* zainstalowana = nullptr;
 
 }  // namespace
+
+void UlozKomunikat(QMessageBox& box, const TKomunikat& k) {
+    box.setWindowTitle(k.tytul);
+    box.setText(k.tekst);
+    switch (k.ikona) {
+        case TIkona::Brak:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case TIkona::Informacja:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case TIkona::Ostrzezenie:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case TIkona::Pytanie:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case TIkona::Stop:
+            box.setIcon(QMessageBox::Critical);
+            break;
+    }
+    box.setStandardButtons(k.przyciski);
+    if (k.domyslny != QMessageBox::NoButton) box.setDefaultButton(k.domyslny);
+    const std::pair<QMessageBox::StandardButton, const char*> napisy[] = {
+        {QMessageBox::Yes, "&Tak"},
+        {QMessageBox::No, "&Nie"},
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Cancel, "Anuluj"},
+    };
+    for (const auto& [przycisk, napis] : napisy)
+        if (auto* b = box.button(przycisk)) b->setText(QString::fromUtf8(napis));
+}
 
 TInterakcja& Interakcja() {
     return zainstalowana ? *zainstalowana : prawdziwa();

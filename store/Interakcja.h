@@ -33,6 +33,9 @@ TInterakcja& Interakcja();
 // Installs an interaction; nullptr restores the real one. The caller keeps ownership.
 void UstawInterakcje(TInterakcja* interakcja);
 
+// Sets a box's caption, text, icon and buttons (captioned in Polish) from a message.
+void UlozKomunikat(QMessageBox& box, const TKomunikat& komunikat);
+
 QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat);
 int PokazModalnie(QDialog& okno);
 
