@@ -4,16 +4,17 @@
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
 #include "ui_uDaneWypozyczalni.h"
+#include "widgets/LimitZnakow.h"
 
 TfDaneWypozyczalni::TfDaneWypozyczalni(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TfDaneWypozyczalni>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfDaneWypozyczalni"));
-    ui->eNazwa->setMaxLength(DlugoscNazwy);
-    ui->eAdres->setMaxLength(DlugoscAdresu);
-    ui->eMiejscowosc->setMaxLength(DlugoscAdresu);
-    ui->eTelefon->setMaxLength(DlugoscTelefonu);
-    ui->eNIP->setMaxLength(DlugoscNIP);
+    OgraniczZnaki(ui->eNazwa, DlugoscNazwy);
+    OgraniczZnaki(ui->eAdres, DlugoscAdresu);
+    OgraniczZnaki(ui->eMiejscowosc, DlugoscAdresu);
+    OgraniczZnaki(ui->eTelefon, DlugoscTelefonu);
+    OgraniczZnaki(ui->eNIP, DlugoscNIP);
     // In the order of TPapierPotwierdzenia.
     ui->cbPapier->addItems(
         {QStringLiteral("A4"), QStringLiteral("Rolka 80 mm"), QStringLiteral("Rolka 58 mm")});

@@ -34,6 +34,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/KatalogDanych.h"
+#include "store/StanBazy.h"
 #include "store/Tlumacz.h"
 #include "store/Zegar.h"
 #include "store/uStruktura.h"
@@ -237,13 +238,9 @@ bool TfMain::Start() {
     // 7. The program's folder.
     KatalogProgramu = katalog;
 
-    // 8. The store and its upgrade.
-    try {
-        TBaza::Polacz(KatalogBazy);
-    } catch (const TBladBazy& e) {
-        BladOgolny(e.Tekst());
-        return false;
-    }
+    // 8. The store and its upgrade. A store that cannot be used is told in Polish; a
+    // damaged one ends the start unless a copy offered is taken.
+    if (!PolaczNaStarcie(KatalogBazy, OfertaKopii)) return false;
     AktualizujStrukture();
 
     // 9. The settings.

@@ -19,6 +19,7 @@
 #include "reports/uRapPotwierdzenie.h"
 #include "store/Baza.h"
 #include "store/Katalogi.h"
+#include "store/StanBazy.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 
@@ -62,6 +63,7 @@ public:
     QString PlikKonfiguracjiBDE;     // the engine's alias configuration
     QString KatalogStartowy;         // the data folder (empty: chosen for the executable's)
     TSrodowiskoStartu Srodowisko;    // engine check and installer offer
+    TOfertaKopii OfertaKopii;        // the copy offered for a damaged store (when set)
     QString KatalogWspolnyProgramu;  // the installed shared files (empty: none)
     std::function<void(const QUrl&)> OtworzDokument;  // the shell's "open"
 

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/Aplikacja.h"
 #include "app/uAbout.h"
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
@@ -74,7 +75,7 @@ void ZniszczOkna() {
 }
 
 int UruchomProgram(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TAplikacja app(argc, argv);
     QApplication::setApplicationName(TytulAplikacji);
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     UstawWyglad();

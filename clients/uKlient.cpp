@@ -15,6 +15,7 @@
 #include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 #include "ui_uKlient.h"
+#include "widgets/LimitZnakow.h"
 #include "widgets/uDialog.h"
 
 TfKlient* fKlient = nullptr;
@@ -40,6 +41,7 @@ TKwota OplataAbonamentu() {
 
 TfKlient::TfKlient(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlient) {
     ui->setupUi(this);
+    OgraniczZnakiOkna(this);  // length limits in whole characters
     setObjectName(QStringLiteral("TfKlient"));
     // Fixed size, no title-bar buttons: the dialog closes by Save or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

@@ -10,6 +10,7 @@
 #include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"
 #include "ui_uFilm.h"
+#include "widgets/LimitZnakow.h"
 #include "widgets/uDialog.h"
 
 TfFilm* fFilm = nullptr;
@@ -36,6 +37,7 @@ void WybierzWpis(QComboBox* combo, const QString& tekst) {
 
 TfFilm::TfFilm(QWidget* parent) : QDialog(parent), ui(new Ui::TfFilm) {
     ui->setupUi(this);
+    OgraniczZnakiOkna(this);  // length limits in whole characters
     setObjectName(QStringLiteral("TfFilm"));
     QPalette niebieski = ui->lStatus->palette();
     niebieski.setColor(QPalette::WindowText, Qt::blue);

@@ -3,6 +3,7 @@
 #include <QTime>
 
 #include "store/Formaty.h"
+#include "store/Godzina.h"
 #include "store/TQuery.h"
 #include "store/Zegar.h"
 #include "store/uWspolneDB.h"
@@ -13,7 +14,7 @@ void ZapiszRuchKasy(TQuery& query, int idKlienta, const QString& rodzaj, TKwota 
     UruchomSQL(query, QStringLiteral("insert into kasa( Data, Czas, id_klienta, Rodzaj, Kwota, "
                                      "Opis ) values ( ") +
                           DataSQL(Dzisiaj()) + QStringLiteral(", ") +
-                          TekstSQL(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))) +
+                          TekstSQL(Godzina().toString(QStringLiteral("HH:mm:ss"))) +
                           QStringLiteral(", ") + QString::number(idKlienta) + QStringLiteral(", ") +
                           TekstSQL(rodzaj) + QStringLiteral(", ") + KwotaSQL(kwota) +
                           QStringLiteral(", ") + TekstSQL(opis) + QStringLiteral(" )"));

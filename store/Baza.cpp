@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 #include <memory>
 
 #include "store/Porzadek.h"
@@ -73,25 +74,84 @@ TBaza* TBaza::Aktywna() {
     return aktywna.get();
 }
 
+namespace {
+
+sqlite3* otworz(const QByteArray& nazwa, int flagi) {
+    sqlite3* uchwyt = nullptr;
+    if (sqlite3_open_v2(nazwa.constData(), &uchwyt, flagi, nullptr) != SQLITE_OK) {
+        const TBladBazy blad(QString::fromUtf8(sqlite3_errmsg(uchwyt)),
+                             sqlite3_extended_errcode(uchwyt));
+        sqlite3_close(uchwyt);
+        throw blad;
+    }
+    return uchwyt;
+}
+
+// The number of tables in the store: all, and those of the program.
+std::pair<int, int> tabele(TBaza& baza) {
+    int wszystkie = 0, nasze = 0;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(baza.Uchwyt(),
+                           "select lower(name) in ('klient', 'film', 'rental', 'dictionary') "
+                           "from sqlite_master where type = 'table'",
+                           -1, &st, nullptr) != SQLITE_OK)
+        throw TBladBazy(QString::fromUtf8(sqlite3_errmsg(baza.Uchwyt())),
+                        sqlite3_extended_errcode(baza.Uchwyt()));
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        ++wszystkie;
+        nasze += sqlite3_column_int(st, 0);
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE)
+        throw TBladBazy(QString::fromUtf8(sqlite3_errmsg(baza.Uchwyt())),
+                        sqlite3_extended_errcode(baza.Uchwyt()));
+    return {wszystkie, nasze};
+}
+
+}  // namespace
+
 void TBaza::Polacz(const QString& katalog) {
     Rozlacz();
     if (!QDir().mkpath(katalog))
-        throw TBladBazy(QStringLiteral("Nie można utworzyć katalogu bazy danych: %1").arg(katalog));
+        throw TBladBazy(QStringLiteral("Nie można utworzyć katalogu bazy danych: %1").arg(katalog),
+                        SQLITE_CANTOPEN);
     const QString plik = QDir(katalog).filePath(PlikBazy);
-    const bool nowa = !QFileInfo::exists(plik);
-    sqlite3* uchwyt = nullptr;
-    const int rc = sqlite3_open_v2(plik.toUtf8().constData(), &uchwyt,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString blad = QString::fromUtf8(sqlite3_errmsg(uchwyt));
-        sqlite3_close(uchwyt);
-        throw TBladBazy(blad);
-    }
-    std::unique_ptr<TBaza> baza(new TBaza(uchwyt, katalog));
+    std::unique_ptr<TBaza> baza(
+        new TBaza(otworz(plik.toUtf8(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), katalog));
     baza->RejestrujFunkcje();
-    baza->Wykonaj(QStringLiteral(
-        "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA case_sensitive_like=ON;"));
-    if (nowa) baza->UtworzTabele();
+    // The tables are looked at before anything is written, so that a foreign or damaged
+    // file stays as it is.
+    std::pair<int, int> liczby;
+    try {
+        liczby = tabele(*baza);
+    } catch (const TBladBazy& e) {
+        if (WadaZKodu(e.Kod()) != TWadaBazy::TylkoOdczyt) throw;
+        // A folder or file that cannot be written: the store is read as it stands on disk,
+        // and every write is refused by the store itself.
+        const QByteArray adres = QUrl::fromLocalFile(plik).toEncoded() + "?mode=ro&immutable=1";
+        baza.reset(new TBaza(otworz(adres, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI), katalog));
+        baza->RejestrujFunkcje();
+        baza->wada = TWadaBazy::TylkoOdczyt;
+        baza->tekstWady = e.Tekst();
+        liczby = tabele(*baza);
+    }
+    const auto [wszystkie, nasze] = liczby;
+    if (wszystkie > 0 && nasze == 0)
+        throw TBladBazy(QStringLiteral("no tables of the program"), SQLITE_NOTADB);
+    if (baza->wada == TWadaBazy::Brak) {
+        try {
+            baza->Wykonaj(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"));
+        } catch (const TBladBazy& e) {
+            if (WadaZKodu(e.Kod()) != TWadaBazy::TylkoOdczyt) throw;
+            baza->wada = TWadaBazy::TylkoOdczyt;  // a read-only file: read as it is
+            baza->tekstWady = e.Tekst();
+        }
+    }
+    baza->Wykonaj(QStringLiteral("PRAGMA case_sensitive_like=ON;"));
+    // An empty store (a new file, or a first start that ended before its tables) gets the
+    // tables.
+    if (wszystkie == 0 && baza->wada == TWadaBazy::Brak) baza->UtworzTabele();
     static quint64 polaczen = 0;
     baza->numer = ++polaczen;
     aktywna = std::move(baza);
@@ -122,7 +182,7 @@ void TBaza::Wykonaj(const QString& sql) {
     if (sqlite3_exec(uchwyt, sql.toUtf8().constData(), nullptr, nullptr, &blad) != SQLITE_OK) {
         const QString tekst = QString::fromUtf8(blad ? blad : sqlite3_errmsg(uchwyt));
         sqlite3_free(blad);
-        throw TBladBazy(tekst);
+        throw TBladBazy(tekst, sqlite3_extended_errcode(uchwyt));
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "store/StanBazy.h"
+
 struct sqlite3;
 
 inline const QString PlikBazy = QStringLiteral("wirdolan.sqlite");
@@ -23,7 +25,10 @@ public:
     static TBaza* Aktywna();
 
     // Opens (and on a new installation creates, with the four tables) the store in the
-    // given folder and makes it the active connection. Throws TBladBazy.
+    // given folder and makes it the active connection. A folder or file that cannot be
+    // written opens for reading only (Wada tells). Throws TBladBazy with SQLite's code; a
+    // file with tables none of which is the program's throws SQLITE_NOTADB and stays as
+    // it is.
     static void Polacz(const QString& katalog);
     static void Rozlacz();
     // The mark of the active store; the empty mark when none is connected.
@@ -31,6 +36,10 @@ public:
 
     sqlite3* Uchwyt() const { return uchwyt; }
     QString Katalog() const { return katalog; }
+    // What keeps the store from being written (TWadaBazy::Brak when nothing), and the
+    // store's text about it.
+    TWadaBazy Wada() const { return wada; }
+    QString TekstWady() const { return tekstWady; }
 
     // Runs statements of the store's own SQL (no translation); throws TBladBazy.
     void Wykonaj(const QString& sql);
@@ -38,12 +47,14 @@ public:
     ~TBaza();
 
 private:
-    TBaza(sqlite3* uchwyt, QString katalog) : uchwyt(uchwyt), katalog(std::move(katalog)) {}
+    TBaza(sqlite3* h, QString folder) : uchwyt(h), katalog(std::move(folder)) {}
     void UtworzTabele();
     void RejestrujFunkcje();
 
     sqlite3* uchwyt;
     QString katalog;
+    TWadaBazy wada = TWadaBazy::Brak;
+    QString tekstWady;
     quint64 numer = 0;  // the connection's place in the order of connections made
 };
 

@@ -7,7 +7,9 @@
 #include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/StanBazy.h"
 #include "store/Tlumacz.h"
+#include "store/uWspolneDB.h"
 
 namespace {
 
@@ -19,8 +21,8 @@ TField::TTyp typZDeklaracji(const char* deklaracja) {
     return TField::TTyp::Inny;
 }
 
-QString bladBazy(sqlite3* uchwyt) {
-    return QString::fromUtf8(sqlite3_errmsg(uchwyt));
+TBladBazy bladBazy(sqlite3* uchwyt) {
+    return TBladBazy(QString::fromUtf8(sqlite3_errmsg(uchwyt)), sqlite3_extended_errcode(uchwyt));
 }
 
 }  // namespace
@@ -129,9 +131,9 @@ sqlite3_stmt* TQuery::Przygotuj() {
     const char* reszta = nullptr;
     if (sqlite3_prepare_v2(b->Uchwyt(), sql.constData(), static_cast<int>(sql.size()), &s,
                            &reszta) != SQLITE_OK) {
-        const QString blad = bladBazy(b->Uchwyt());
+        const TBladBazy blad = bladBazy(b->Uchwyt());
         sqlite3_finalize(s);
-        throw TBladBazy(blad);
+        throw blad;
     }
     if (!s) throw TBladBazy(QStringLiteral("Puste polecenie SQL."));
     // One statement at a time: anything after it other than blanks and semicolons is
@@ -206,9 +208,9 @@ void TQuery::Krok() {
         koniec = true;
     } else {
         TBaza* b = baza ? baza : TBaza::Aktywna();
-        const QString blad = b ? bladBazy(b->Uchwyt()) : QString();
+        const TBladBazy blad = b ? bladBazy(b->Uchwyt()) : TBladBazy(QString());
         Close();
-        throw TBladBazy(blad);
+        throw blad;
     }
 }
 
@@ -256,7 +258,7 @@ void TQuery::ExecSQL() {
     }
     zmienione = sqlite3_changes(b->Uchwyt());
     sqlite3_finalize(s);
-    if (rc != SQLITE_DONE) throw TBladBazy(bladBazy(b->Uchwyt()));
+    if (rc != SQLITE_DONE) throw bladBazy(b->Uchwyt());
 }
 
 void TQuery::Close() {
@@ -267,6 +269,7 @@ void TQuery::Close() {
     liczbaKolumn = 0;
     wiersz.clear();
     wczytane.clear();
+    brakZgloszony = false;
     nazwyKolumn.clear();
     typyKolumn.clear();
 }
@@ -284,13 +287,13 @@ void TQuery::First() {
     KrokBezWyjatku();
 }
 
-// Moving through an open result never throws: a failing read shows the store's error
-// text, and the query ends closed, so that reading loops stop.
+// Moving through an open result never throws: a failing read is reported with the
+// store's error text, and the query ends closed, so that reading loops stop.
 void TQuery::KrokBezWyjatku() {
     try {
         Krok();
     } catch (const TBladBazy& e) {
-        KomunikatBledu(e.Tekst());
+        ZglosBladBazy(TekstBleduBazy(e.Kod(), e.Tekst()));
     }
 }
 
@@ -348,7 +351,11 @@ const TField* TQuery::FindField(const QString& nazwa) const {
 }
 
 const TField& TQuery::FieldByName(const QString& nazwa) const {
-    const TField* pole = FindField(nazwa);
-    if (!pole) throw TBladBazy(QStringLiteral("Nie znaleziono pola '%1'.").arg(nazwa));
-    return *pole;
+    if (const TField* pole = FindField(nazwa)) return *pole;
+    if (!brakZgloszony) {
+        brakZgloszony = true;
+        ZglosBladBazy(QStringLiteral("Nie znaleziono pola '%1'.").arg(nazwa));
+    }
+    brak = TField(nazwa, TField::TTyp::Inny, QVariant());
+    return brak;
 }

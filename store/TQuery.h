@@ -62,8 +62,8 @@ public:
 
     bool Active() const { return stmt != nullptr; }
     bool Eof() const { return koniec; }
-    // Move through the open result; a failing read shows its error text and closes the
-    // query (so Eof turns true).
+    // Move through the open result; a failing read is reported (ZglosBladBazy) and closes
+    // the query (so Eof turns true).
     void Next();
     void First();
     // The current row's number in the result, from 0.
@@ -73,7 +73,8 @@ public:
 
     int FieldCount() const { return liczbaKolumn; }
     QString FieldName(int i) const;
-    // Throws TBladBazy when the result has no such column.
+    // A column the result lacks (or a closed query) reads as null; the first such read
+    // of an opened statement is reported as a failing statement is (ZglosBladBazy).
     const TField& FieldByName(const QString& nazwa) const;
     const TField* FindField(const QString& nazwa) const;
 
@@ -97,6 +98,9 @@ private:
     // The current row's fields, read from the statement when first asked for.
     mutable std::vector<TField> wiersz;
     mutable std::vector<char> wczytane;
+    // What a missing column reads as, and whether the miss was reported.
+    mutable TField brak;
+    mutable bool brakZgloszony = false;
     std::vector<QString> nazwyKolumn;
     std::vector<TField::TTyp> typyKolumn;
 };

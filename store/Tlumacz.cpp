@@ -518,6 +518,15 @@ private:
 
 }  // namespace
 
+namespace {
+void (*zbieranie)(const QString&) = nullptr;
+}  // namespace
+
+void UstawZbieraniePolecen(void (*zbieraj)(const QString&)) {
+    zbieranie = zbieraj;
+}
+
 QString PrzetlumaczSQL(const QString& lokalny) {
+    if (zbieranie) zbieranie(lokalny);
     return TTlumacz(lokalny).Tlumacz();
 }

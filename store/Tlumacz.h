@@ -7,8 +7,14 @@
 // A statement the store cannot accept; the text is shown to the operator as it stands.
 class TBladBazy : public std::runtime_error {
 public:
-    explicit TBladBazy(const QString& tekst) : std::runtime_error(tekst.toStdString()) {}
+    // kod: SQLite's extended result code when the store raised it, 0 otherwise.
+    explicit TBladBazy(const QString& tekst, int kodBledu = 0)
+        : std::runtime_error(tekst.toStdString()), kod(kodBledu) {}
     QString Tekst() const { return QString::fromStdString(what()); }
+    int Kod() const { return kod; }
+
+private:
+    int kod;
 };
 
 // Works on tokens (identifiers, quoted tokens, numbers, :name parameters, operators):
@@ -24,3 +30,7 @@ public:
 // Everything else passes unchanged. Throws TBladBazy on an unterminated literal or an
 // impossible date.
 QString PrzetlumaczSQL(const QString& lokalny);
+
+// Gathers the statements the program builds (seeds for fuzzing the translator): while
+// set, every statement given to PrzetlumaczSQL is passed to it first; nullptr stops it.
+void UstawZbieraniePolecen(void (*zbieraj)(const QString& lokalny));

@@ -10,6 +10,7 @@
 #include "store/Indeksy.h"
 #include "store/Interakcja.h"
 #include "store/Kasa.h"
+#include "store/StanBazy.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 
@@ -106,7 +107,7 @@ bool zapiszWersje(int wersja) {
     const QByteArray sql = "PRAGMA user_version = " + QByteArray::number(wersja);
     if (b && sqlite3_exec(b->Uchwyt(), sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
         return true;
-    KomunikatBledu(b ? QString::fromUtf8(sqlite3_errmsg(b->Uchwyt()))
+    KomunikatBledu(b ? TekstBleduBazy(b->Uchwyt())
                      : QStringLiteral("Brak połączenia z bazą danych."));
     return false;
 }
@@ -130,7 +131,7 @@ std::optional<int> odczytajWersje() {
         sqlite3_step(st) == SQLITE_ROW)
         wersja = sqlite3_column_int(st, 0);
     else
-        KomunikatBledu(QString::fromUtf8(sqlite3_errmsg(b->Uchwyt())));
+        KomunikatBledu(TekstBleduBazy(b->Uchwyt()));
     sqlite3_finalize(st);
     return wersja;
 }

@@ -12,6 +12,7 @@
 #include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/StanBazy.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 
@@ -35,13 +36,19 @@ void wykonajPolecenie(TQuery& query, const QString& tekst, Krok krok) {
     } catch (const TBladBazy& e) {
         query.Close();
         if (glebokosc > 0) przerwana = true;
-        KomunikatBledu(e.Tekst());
+        KomunikatBledu(TekstBleduBazy(e.Kod(), e.Tekst()));
     }
 }
 
 const QString AliasFilm = QStringLiteral("Film");
 
 }  // namespace
+
+void ZglosBladBazy(const QString& tekst) {
+    if (przerwana) return;
+    if (glebokosc > 0) przerwana = true;
+    KomunikatBledu(tekst);
+}
 
 void UruchomSQL(TQuery& query, const QString& tekst) {
     wykonajPolecenie(query, tekst, [&] {
@@ -63,7 +70,7 @@ TTransakcja::TTransakcja() : zewnetrzna(glebokosc == 0) {
         if (!wykonajWBazie("begin immediate")) {
             przerwana = true;
             TBaza* b = TBaza::Aktywna();
-            KomunikatBledu(b ? QString::fromUtf8(sqlite3_errmsg(b->Uchwyt()))
+            KomunikatBledu(b ? TekstBleduBazy(b->Uchwyt())
                              : QStringLiteral("Brak połączenia z bazą danych."));
         }
     } else if (!przerwana) {
@@ -96,8 +103,7 @@ bool TTransakcja::Zatwierdz() {
         return false;
     }
     if (zewnetrzna && !wykonajWBazie("commit")) {
-        if (TBaza* b = TBaza::Aktywna())
-            KomunikatBledu(QString::fromUtf8(sqlite3_errmsg(b->Uchwyt())));
+        if (TBaza* b = TBaza::Aktywna()) KomunikatBledu(TekstBleduBazy(b->Uchwyt()));
         Zakoncz(false);
         return false;
     }

@@ -13,6 +13,11 @@ void UruchomSQL(TQuery& query, const QString& tekst);
 // Opens a query positioned on its first row; on failure the query is left closed.
 void OtworzSQL(TQuery& query, const QString& tekst);
 
+// Reports a store error met outside a statement routine (a failing read while moving
+// through a result, a missing column) as a failing statement does: its text once, and
+// the operation in force fails. Nothing is shown when that operation already failed.
+void ZglosBladBazy(const QString& tekst);
+
 // Runs a multi-statement operation as one: from construction every statement through
 // UruchomSQL/OtworzSQL belongs to it. The first failing statement shows its error text
 // once; the remaining statements of the operation are skipped, and the whole operation

@@ -115,8 +115,8 @@ TEST_P(HistoriaSklepu, MoglaSieZdarzyc) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PlanSklepu, HistoriaSklepu,
-                         ::testing::Values(QDate(2024, 3, 5), QDate(2024, 6, 14),
-                                           QDate(2025, 1, 1), QDate(2026, 12, 8)));
+                         ::testing::Values(QDate(2024, 3, 5), QDate(2024, 6, 14), QDate(2025, 1, 1),
+                                           QDate(2026, 12, 8)));
 
 TEST(PlanSklepu, TenSamDzienTenSamSklep) {
     const TPlanSklepu a = PlanSklepu(Dzis, Miasta, Gatunki, Nosniki);

@@ -23,6 +23,7 @@
 #include "support/Kwoty.h"
 #include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
+#include "widgets/LimitZnakow.h"
 #include "widgets/uDialog.h"
 
 namespace {
@@ -443,7 +444,10 @@ TEST_F(Klient, ListaMiejscowosci) {
     fake.PrzyOknie([](QDialog& o) {
         o.findChild<QLineEdit*>("Edit1")->setText(QString::fromUtf8("Gdańsk"));
         o.findChild<QPushButton*>("bDodaj")->click();
-        EXPECT_EQ(o.findChild<QLineEdit*>("Edit1")->maxLength(), 30);
+        // The limit of a town, counted in whole characters.
+        const auto* limit =
+            dynamic_cast<const TLimitZnakow*>(o.findChild<QLineEdit*>("Edit1")->validator());
+        EXPECT_EQ(limit ? limit->Limit() : 0, 30);
         o.findChild<QPushButton*>("bZamknij")->click();
         return o.result();
     });
@@ -457,4 +461,20 @@ TEST_F(Klient, ListaMiejscowosci) {
     EXPECT_EQ(plik.readAll(), QByteArray("Gda\xf1sk\r\n"));
     KatalogProgramu = stary;
     UstawPlikUstawienProgramu(QString());
+}
+
+// The record's text fields count their limits in whole characters.
+TEST(KlientLimity, PolaLiczaCaleZnaki) {
+    TfKlient okno;
+    auto* nazwisko = okno.findChild<QLineEdit*>("eNazwisko");
+    ASSERT_NE(nazwisko, nullptr);
+    const auto* limit = dynamic_cast<const TLimitZnakow*>(nazwisko->validator());
+    ASSERT_NE(limit, nullptr);
+    EXPECT_EQ(limit->Limit(), 50);
+    nazwisko->setText(QString(49, 'a'));
+    nazwisko->end(false);
+    nazwisko->insert(QString::fromUtf8("😀"));
+    EXPECT_TRUE(nazwisko->text().endsWith(QString::fromUtf8("😀")));
+    nazwisko->insert("b");
+    EXPECT_EQ(LiczbaZnakow(nazwisko->text()), 50);
 }

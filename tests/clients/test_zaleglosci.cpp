@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
+#include <iostream>
 #include <ostream>
 
 #include "clients/uWplata.h"
@@ -17,6 +18,7 @@
 #include "support/FakeInterakcja.h"
 #include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
+#include "support/Ubijanie.h"
 
 inline void PrintTo(const QString& tekst, std::ostream* os) {
     *os << '"' << tekst.toStdString() << '"';
@@ -344,4 +346,28 @@ TEST(ZaleglosciZBiurka, SprawdzaZaleglosciPrzedPokazaniem) {
     f.PrzyOknie([](QDialog&) { return int(QDialog::Rejected); });
     EXPECT_FALSE(PokazZaleglosci(2));
     EXPECT_EQ(f.pokazaneOkna, (std::vector<QString>{"TfZaleglosci", "TfZaleglosci"}));
+}
+
+// The payment killed at every statement boundary in turn leaves the store as before or
+// as after it.
+TEST_F(Zaleglosci, UbicieNaKazdymPoleceniuZostawiaStanPrzedLubPo) {
+    FakeInterakcja f;
+    const int ubite = SprawdzUbijanie(
+        baza,
+        [&] {
+            f.odpowiedzi.clear();
+            f.okna.clear();
+            // Shown again, the window reads the store as restored, not what the run
+            // before left on its screen.
+            okno.hide();
+            okno.UstawKlienta(1);
+            Pokaz();
+            f.PrzyOknie(Zaplac(5.00));
+            f.Odpowiedz(QMessageBox::Yes);
+        },
+        [&] { Wplac(); });
+    f.odpowiedzi.clear();  // the last attempt's answers were used in its child only
+    f.okna.clear();
+    EXPECT_GT(ubite, 3);
+    std::cout << "[ kill points ] arrears payment: " << ubite << std::endl;
 }

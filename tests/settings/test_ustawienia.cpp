@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <iostream>
 
 #include "settings/UstawieniaSlownik.h"
 #include "settings/uConfig.h"
@@ -16,6 +17,7 @@
 #include "support/FakeInterakcja.h"
 #include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
+#include "support/Ubijanie.h"
 
 namespace {
 
@@ -397,3 +399,17 @@ TEST_F(OknoUstawien, EnterPrzechodziPoPierscieniu) {
 }
 
 }  // namespace
+
+// The save killed at every statement boundary in turn leaves the store as before or as
+// after it.
+TEST_F(OknoUstawien, UbicieNaKazdymPoleceniuZostawiaStanPrzedLubPo) {
+    const int ubite = SprawdzUbijanie(
+        baza,
+        [&] {
+            okno->FormShow();
+            k<QComboBox>("cbWeekend")->setCurrentIndex(1);
+        },
+        [&] { Zapisz(); });
+    EXPECT_GT(ubite, 13);
+    std::cout << "[ kill points ] settings save: " << ubite << std::endl;
+}

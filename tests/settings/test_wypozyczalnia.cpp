@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "store/PlikUstawien.h"
 #include "settings/Wypozyczalnia.h"
+#include "store/PlikUstawien.h"
 
 namespace {
 

@@ -161,3 +161,19 @@ TEST_F(Transakcja, BladPozaOperacjaNiePomijaNastepnego) {
     EXPECT_DOUBLE_EQ(Saldo(2), -3.0);
     EXPECT_DOUBLE_EQ(Saldo(3), 3.0);
 }
+
+// A column the result lacks fails the operation like a failing statement: one box, the
+// rest skipped, everything taken back.
+TEST_F(Transakcja, BrakujacaKolumnaCofaOperacje) {
+    const QString przed = Stan();
+    {
+        TTransakcja t;
+        UruchomSQL(query, "update klient set Saldo = 4 where ID = 1");
+        OtworzSQL(query, "select Saldo from klient where ID = 1");
+        const double dlug = query.FieldByName("Dlug").AsFloat();
+        UruchomSQL(query, QStringLiteral("update klient set Saldo = %1 where ID = 2").arg(dlug));
+        EXPECT_FALSE(t.Zatwierdz());
+    }
+    EXPECT_EQ(fake.Teksty(), std::vector<QString>{"Nie znaleziono pola 'Dlug'."});
+    EXPECT_EQ(Stan(), przed);
+}

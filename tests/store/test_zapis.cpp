@@ -2,6 +2,9 @@
 // and read back.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include "DaneWypozyczalni.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -288,5 +291,30 @@ TEST_F(Wypozyczalnia, BladPoleceniaPokazanyRaz) {
     OtworzSQL(query, "select Saldo from klient where ID = 1");
     EXPECT_EQ(fake.komunikaty.size(), 3u);
     EXPECT_EQ(query.FieldByName("SALDO").AsString(), "12,5");
-    EXPECT_THROW(query.FieldByName("NIEMA"), TBladBazy);
+    // A missing column reads as null and is reported once per opened statement.
+    EXPECT_TRUE(query.FieldByName("NIEMA").IsNull());
+    EXPECT_EQ(query.FieldByName("NIEMA").AsInteger(), 0);
+    EXPECT_EQ(query.FieldByName("INNEGO").AsString(), "");
+    ASSERT_EQ(fake.komunikaty.size(), 4u);
+    EXPECT_EQ(fake.komunikaty[3].tekst, "Nie znaleziono pola 'NIEMA'.");
+    EXPECT_EQ(fake.komunikaty[3].ikona, TIkona::Brak);
+    EXPECT_EQ(query.FieldByName("SALDO").AsString(), "12,5");
+}
+
+// A slot that reads a missing column shows one box, and the event loop goes on.
+TEST_F(Wypozyczalnia, BrakujacaKolumnaWSlocieNieKonczyProgramu) {
+    bool nastepne = false;
+    QObject odbiorca;
+    QTimer::singleShot(0, &odbiorca, [&] {
+        OtworzSQL(query, "select Saldo from klient");
+        while (!query.Eof()) {
+            (void)query.FieldByName("Nazwisko").AsString();
+            query.Next();
+        }
+    });
+    QTimer::singleShot(0, &odbiorca, [&] { nastepne = true; });
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(nastepne);
+    EXPECT_EQ(fake.Teksty(), std::vector<QString>{"Nie znaleziono pola 'Nazwisko'."});
 }

@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 
-FakeInterakcja::FakeInterakcja() { UstawInterakcje(this); }
+FakeInterakcja::FakeInterakcja() {
+    UstawInterakcje(this);
+}
 
 FakeInterakcja::~FakeInterakcja() {
     UstawInterakcje(nullptr);

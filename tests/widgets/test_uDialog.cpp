@@ -11,6 +11,7 @@
 #include <QToolTip>
 
 #include "support/FakeInterakcja.h"
+#include "widgets/LimitZnakow.h"
 #include "widgets/uDialog.h"
 
 namespace {
@@ -147,10 +148,14 @@ TEST(FormatListy, WczytajComboBox) {
     EXPECT_EQ(combo.currentIndex(), 0);
 }
 
-TEST(FormatListy, ZapisDoBrakujacegoFolderuZwracaBlad) {
+// A missing Config folder is created; a folder that cannot be made gives the error.
+TEST(FormatListy, ZapisDoBrakujacegoFolderuGoTworzy) {
     QTemporaryDir katalog;
     QString blad;
-    EXPECT_FALSE(ZapiszPlikListy(katalog.filePath("brak/gatunek.wdn"), {"a"}, &blad));
+    EXPECT_TRUE(ZapiszPlikListy(katalog.filePath("Config/gatunek.wdn"), {"a"}, &blad));
+    EXPECT_EQ(WczytajPlikListy(katalog.filePath("Config/gatunek.wdn")), QStringList{"a"});
+    Zapisz(katalog.filePath("plik"), "x");
+    EXPECT_FALSE(ZapiszPlikListy(katalog.filePath("plik/gatunek.wdn"), {"a"}, &blad));
     EXPECT_FALSE(blad.isEmpty());
 }
 
@@ -404,23 +409,35 @@ TEST_F(ListySlow, SortowanieOdwracanieIUsuwanieWszystkiego) {
     EXPECT_EQ(Czytaj(plik), QByteArray());
 }
 
+namespace {
+// The limit counts whole characters (the edit's validator), not UTF-16 units.
+int Limit(QDialog& okno) {
+    const auto* limit = dynamic_cast<const TLimitZnakow*>(Pole(okno)->validator());
+    return limit ? limit->Limit() : -1;
+}
+}  // namespace
+
 TEST_F(ListySlow, LimitDlugosciWpisu) {
     Edytuj(
         [](QDialog& okno) {
-            EXPECT_EQ(Pole(okno)->maxLength(), 15);
+            EXPECT_EQ(Limit(okno), 15);
             return Zamknij(okno);
         },
         15);
     Edytuj(
         [](QDialog& okno) {
-            EXPECT_EQ(Pole(okno)->maxLength(), 255);
+            EXPECT_EQ(Limit(okno), 255);
             return Zamknij(okno);
         },
         0);
 }
 
 TEST_F(ListySlow, BladZapisuJestPokazany) {
-    plik = katalog.filePath("brak/nosnik.wdn");
+    // A missing folder is created; a folder that is an ordinary file cannot be.
+    QFile zwykly(katalog.filePath("plik"));
+    ASSERT_TRUE(zwykly.open(QIODevice::WriteOnly));
+    zwykly.close();
+    plik = katalog.filePath("plik/nosnik.wdn");
     EXPECT_FALSE(Edytuj(Zamknij));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Stop);

@@ -1,0 +1,9 @@
+// The time of day of the program's clock (the date is in Zegar.h).
+#pragma once
+
+#include <QTime>
+
+// The time of day for what the program records; tests fix it with UstawGodzine.
+QTime Godzina();
+// Fixes the time of day; an invalid time returns to the system clock.
+void UstawGodzine(const QTime& godzina);

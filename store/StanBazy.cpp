@@ -1,0 +1,137 @@
+#include "store/StanBazy.h"
+
+#include <sqlite3.h>
+
+#include <QDir>
+
+#include "store/Baza.h"
+#include "store/Interakcja.h"
+#include "store/Tlumacz.h"
+
+TWadaBazy WadaZKodu(int kod) {
+    switch (kod & 0xff) {
+        case SQLITE_CORRUPT:
+            return TWadaBazy::Uszkodzona;
+        case SQLITE_NOTADB:
+            return TWadaBazy::ObcyPlik;
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+            return TWadaBazy::TylkoOdczyt;
+        case SQLITE_FULL:
+            return TWadaBazy::BrakMiejsca;
+        case SQLITE_IOERR:
+            return TWadaBazy::BladDysku;
+        case SQLITE_CANTOPEN:
+            return TWadaBazy::NieOtwarta;
+        default:
+            return TWadaBazy::Brak;
+    }
+}
+
+bool MoznaCzytac(TWadaBazy wada) {
+    return wada == TWadaBazy::TylkoOdczyt || wada == TWadaBazy::BrakMiejsca ||
+           wada == TWadaBazy::BladDysku;
+}
+
+QString KomunikatWadyBazy(TWadaBazy wada, const QString& katalog, const QString& tekstBazy) {
+    const QString plik = QStringLiteral("„%1” w folderze „%2”")
+                             .arg(PlikBazy, QDir::toNativeSeparators(QDir::cleanPath(katalog)));
+    const QString tylkoCzytanie = QStringLiteral(
+        " Dane można przeglądać, ale żadna zmiana nie zostanie zapisana, dopóki przyczyna nie "
+        "zostanie usunięta.");
+    QString opis;
+    switch (wada) {
+        case TWadaBazy::Uszkodzona:
+            opis = QStringLiteral(
+                       "Plik bazy danych %1 jest uszkodzony i nie można na nim pracować. Program "
+                       "nie zmienia ani nie usuwa tego pliku. Przywróć bazę z kopii zapasowej "
+                       "albo przekaż plik serwisowi do naprawy.")
+                       .arg(plik);
+            break;
+        case TWadaBazy::ObcyPlik:
+            opis = QStringLiteral(
+                       "Plik %1 nie jest bazą danych programu Wirdolan. Program nie zmienia ani "
+                       "nie usuwa tego pliku. Przenieś go w inne miejsce, a program utworzy "
+                       "nową, pustą bazę, albo przywróć bazę z kopii zapasowej.")
+                       .arg(plik);
+            break;
+        case TWadaBazy::TylkoOdczyt:
+            opis = QStringLiteral(
+                       "Nie można zapisywać w bazie danych %1: folder lub plik jest tylko do "
+                       "odczytu.%2 Nadaj prawo zapisu do folderu i pliku bazy, a potem uruchom "
+                       "program ponownie.")
+                       .arg(plik, tylkoCzytanie);
+            break;
+        case TWadaBazy::BrakMiejsca:
+            opis = QStringLiteral(
+                       "Brak miejsca na dysku z bazą danych %1.%2 Zwolnij miejsce na dysku i "
+                       "powtórz operację.")
+                       .arg(plik, tylkoCzytanie);
+            break;
+        case TWadaBazy::BladDysku:
+            opis = QStringLiteral(
+                       "Błąd odczytu lub zapisu dysku z bazą danych %1 (dysk pełny, odłączony "
+                       "lub uszkodzony).%2 Sprawdź dysk i powtórz operację.")
+                       .arg(plik, tylkoCzytanie);
+            break;
+        case TWadaBazy::NieOtwarta:
+            opis = QStringLiteral(
+                       "Nie można otworzyć pliku bazy danych %1. Sprawdź, czy folder istnieje "
+                       "i czy masz prawo do zapisu w nim, a potem uruchom program ponownie.")
+                       .arg(plik);
+            break;
+        case TWadaBazy::Brak:
+            return tekstBazy;
+    }
+    return opis + QStringLiteral("\n") + tekstBazy;
+}
+
+QString TekstBleduBazy(int kod, const QString& tekstBazy) {
+    const TWadaBazy wada = WadaZKodu(kod);
+    const TBaza* b = TBaza::Aktywna();
+    if (wada == TWadaBazy::Brak || !b) return tekstBazy;
+    return KomunikatWadyBazy(wada, b->Katalog(), tekstBazy);
+}
+
+QString TekstBleduBazy(sqlite3* uchwyt) {
+    return TekstBleduBazy(sqlite3_extended_errcode(uchwyt),
+                          QString::fromUtf8(sqlite3_errmsg(uchwyt)));
+}
+
+bool PolaczNaStarcie(const QString& katalogBazy, const TOfertaKopii& oferta) {
+    bool zaproponowano = false;
+    for (;;) {
+        try {
+            TBaza::Polacz(katalogBazy);
+        } catch (const TBladBazy& e) {
+            const TWadaBazy wada = WadaZKodu(e.Kod());
+            const QString tekst = KomunikatWadyBazy(wada, katalogBazy, e.Tekst());
+            const bool uszkodzona = wada == TWadaBazy::Uszkodzona || wada == TWadaBazy::ObcyPlik;
+            const QString kopia =
+                uszkodzona && !zaproponowano && oferta.najnowsza && oferta.przywroc
+                    ? oferta.najnowsza(katalogBazy)
+                    : QString();
+            if (kopia.isEmpty()) {
+                BladOgolny(tekst);
+                return false;
+            }
+            zaproponowano = true;
+            if (!Pytanie(tekst + QStringLiteral("\n\nNajnowsza kopia automatyczna bazy to „%1”. "
+                                                "Czy przywrócić bazę z tej kopii? Obecny plik "
+                                                "zostanie zachowany.")
+                                     .arg(QDir::toNativeSeparators(kopia)),
+                         true))
+                return false;
+            const QString blad = oferta.przywroc(kopia, katalogBazy);
+            if (!blad.isEmpty()) {
+                BladOgolny(blad);
+                return false;
+            }
+            continue;
+        }
+        const TBaza* b = TBaza::Aktywna();
+        if (b->Wada() != TWadaBazy::Brak)
+            Uwaga(KomunikatWadyBazy(b->Wada(), katalogBazy, b->TekstWady()));
+        return true;
+    }
+}
