@@ -1,12 +1,17 @@
 // The desk's "Narzędzia" menu: copies, restore, the store check and the import.
+#include <QDir>
 #include <QTableWidget>
 
+#include "admin/Kopie.h"
+#include "admin/KopieAutomatyczne.h"
 #include "admin/Narzedzia.h"
 #include "admin/uImportParadox.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
 #include "films/uFilm.h"
 #include "settings/uConfig.h"
+#include "store/Interakcja.h"
+#include "store/Zegar.h"
 #include "ui_uMain.h"
 
 void TfMain::PolaczNarzedzia() {
@@ -15,6 +20,21 @@ void TfMain::PolaczNarzedzia() {
     connect(ui->miSprawdzBaze, &QAction::triggered, this, &TfMain::miSprawdzBazeClick);
     connect(ui->miImportParadox, &QAction::triggered, this, &TfMain::miImportParadoxClick);
     connect(ui->miDanePrzykladowe, &QAction::triggered, this, &TfMain::miDanePrzykladoweClick);
+
+    // A store that cannot be opened at start: the newest automatic copy is offered.
+    OfertaKopii.najnowsza = NajnowszaKopiaAutomatyczna;
+    OfertaKopii.chwila = ChwilaKopiiAutomatycznej;
+    OfertaKopii.przywroc = [](const QString& kopia, const QString& katalogBazy) {
+        QString zachowana;
+        const QString blad = PrzywrocBaze(kopia, katalogBazy,
+                                          QDateTime(Dzisiaj(), QTime::currentTime()), &zachowana);
+        if (blad.isEmpty())
+            Informacja(
+                QStringLiteral("Przywrócono bazę danych z kopii „%1”.\nPoprzedni plik bazy "
+                               "zachowano jako „%2”.")
+                    .arg(QDir::toNativeSeparators(kopia), QDir::toNativeSeparators(zachowana)));
+        return blad;
+    };
 }
 
 void TfMain::miKopiaZapasowaClick() {

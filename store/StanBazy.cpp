@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include "store/Baza.h"
+#include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Tlumacz.h"
 
@@ -116,10 +117,16 @@ bool PolaczNaStarcie(const QString& katalogBazy, const TOfertaKopii& oferta) {
                 return false;
             }
             zaproponowano = true;
-            if (!Pytanie(tekst + QStringLiteral("\n\nNajnowsza kopia automatyczna bazy to „%1”. "
+            const QDateTime chwila = oferta.chwila ? oferta.chwila(kopia) : QDateTime();
+            const QString kiedy = chwila.isValid()
+                                      ? QStringLiteral(" (wykonana %1 o godz. %2)")
+                                            .arg(DataDluga(chwila.date()),
+                                                 chwila.time().toString(QStringLiteral("HH:mm")))
+                                      : QString();
+            if (!Pytanie(tekst + QStringLiteral("\n\nNajnowsza kopia automatyczna bazy to „%1”%2. "
                                                 "Czy przywrócić bazę z tej kopii? Obecny plik "
                                                 "zostanie zachowany.")
-                                     .arg(QDir::toNativeSeparators(kopia)),
+                                     .arg(QDir::toNativeSeparators(kopia), kiedy),
                          true))
                 return false;
             const QString blad = oferta.przywroc(kopia, katalogBazy);

@@ -3,6 +3,7 @@
 // second line for the technician.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <functional>
 
@@ -35,10 +36,12 @@ QString TekstBleduBazy(sqlite3* uchwyt);
 
 // The automatic copies, as the start-up offers them for a damaged store: the newest copy
 // of the store in a folder (empty when none), and the restore of a copy into the folder
-// (the error text in Polish, empty on success). Unset: nothing is offered.
+// (the error text in Polish, empty on success). Unset: nothing is offered. The moment a
+// copy was made is told with the offer when chwila is set and gives a valid one.
 struct TOfertaKopii {
     std::function<QString(const QString& katalogBazy)> najnowsza;
     std::function<QString(const QString& plikKopii, const QString& katalogBazy)> przywroc;
+    std::function<QDateTime(const QString& plikKopii)> chwila;
 };
 
 // Connects the store of the folder at start-up. A damaged file or one that is not a store

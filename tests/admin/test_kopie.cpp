@@ -364,6 +364,82 @@ TEST_F(Kopie, ZamkniecieWTrakcieKopiiDnia) {
     }
 }
 
+// A store damaged since the newest automatic copy: the start offers the copy with its moment.
+class UszkodzonaNaStarcie : public Kopie {
+protected:
+    void SetUp() override {
+        PrzedStartem({Klient(7, "Anna", "Nowak"), Film(1, "Alien", "Obcy", 5)});
+        TBaza::Polacz(folder + "Bazy/");
+        TBaza::Aktywna()->Wykonaj(Klient(8, "Jan", "Kowalski"));
+        if (zKopia) {
+            ASSERT_EQ(ZrobKopieAutomatyczna(folder + "Bazy/",
+                                            QDateTime(QDate(2024, 3, 4), QTime(20, 15))),
+                      "");
+        }
+        TBaza::Aktywna()->Wykonaj(Klient(9, "Zofia", "Lis"));
+        TBaza::Rozlacz();
+        QFile f(Baza());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(100);  // the schema page
+        f.write(QByteArray(3000, '\x7f'));
+        f.close();
+        uszkodzona = Tresc(Baza());
+    }
+    static QByteArray Tresc(const QString& plik) {
+        QFile f(plik);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList Zachowane() const {
+        return QDir(folder + "Bazy/Kopie").entryList({"przed-przywroceniem-*"}, QDir::Files);
+    }
+    bool zKopia = true;
+    QByteArray uszkodzona;
+};
+
+class UszkodzonaBezKopii : public UszkodzonaNaStarcie {
+protected:
+    void SetUp() override {
+        zKopia = false;
+        UszkodzonaNaStarcie::SetUp();
+    }
+};
+
+TEST_F(UszkodzonaNaStarcie, KopiaPrzyjetaPulpitPokazujeJejDane) {
+    fake.Odpowiedz(QMessageBox::Yes);
+    ASSERT_TRUE(fMain->Start());
+    ASSERT_EQ(fake.komunikaty.size(), 2u);
+    const QString& pytanie = fake.komunikaty[0].tekst;
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Pytanie);
+    EXPECT_TRUE(pytanie.contains("jest uszkodzony")) << pytanie.toStdString();
+    EXPECT_TRUE(
+        pytanie.contains("wirdolan-2024-03-04-201500.sqlite” (wykonana 04.03.2024 o "
+                         "godz. 20:15). Czy przywrócić bazę z tej kopii?"))
+        << pytanie.toStdString();
+    EXPECT_EQ(Klienci(), (QStringList{"Kowalski Jan", "Nowak Anna"})) << "the copy's clients";
+    ASSERT_EQ(Zachowane().size(), 1u);
+    EXPECT_EQ(Tresc(folder + "Bazy/Kopie/" + Zachowane()[0]), uszkodzona)
+        << "the damaged file is kept as it was";
+    EXPECT_TRUE(fake.komunikaty[1].tekst.contains(Zachowane()[0]));
+}
+
+TEST_F(UszkodzonaNaStarcie, OdmowaKonczyStartBezZmian) {
+    fake.Odpowiedz(QMessageBox::No);
+    EXPECT_FALSE(fMain->Start());
+    EXPECT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(Tresc(Baza()), uszkodzona);
+    EXPECT_TRUE(Zachowane().isEmpty());
+    EXPECT_EQ(TBaza::Aktywna(), nullptr);
+}
+
+TEST_F(UszkodzonaBezKopii, BezKopiiBezOferty) {
+    EXPECT_FALSE(fMain->Start());
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Stop);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("jest uszkodzony"));
+    EXPECT_FALSE(fake.komunikaty[0].tekst.contains("Najnowsza kopia automatyczna"));
+    EXPECT_EQ(Tresc(Baza()), uszkodzona);
+}
+
 TEST(KopiaPrzerwana, ZatrzymanaNieZostawiaPliku) {
     TestowaBaza baza;
     std::stop_source stop;
