@@ -74,16 +74,20 @@ void ZniszczOkna() {
     zniszcz(fMain);
 }
 
-int UruchomProgram(int argc, char** argv) {
-    TAplikacja app(argc, argv);
+void PrzygotujAplikacje() {
     QApplication::setApplicationName(TytulAplikacji);
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     UstawWyglad();
     // Qt's own dialogs (choosing a file, printing) speak Polish too.
-    QTranslator qt;
+    static QTranslator qt;
     if (qt.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
                 QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qt);
+}
+
+int UruchomProgram(int argc, char** argv) {
+    TAplikacja app(argc, argv);
+    PrzygotujAplikacje();
     UtworzOkna();
     const int wynik = fMain->Start() ? QApplication::exec() : 0;
     ZniszczOkna();

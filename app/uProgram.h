@@ -1,6 +1,8 @@
 // Program entry: the application object, the long-lived windows and the message loop.
 #pragma once
 
+// The program's name, Polish locale, fonts and icon, and Qt's own texts in Polish.
+void PrzygotujAplikacje();
 int UruchomProgram(int argc, char** argv);
 
 // Creates the long-lived windows in their fixed order and sets their globals;

@@ -247,13 +247,7 @@ void Narzedzia() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(TytulAplikacji);
-    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    UstawWyglad();
-    QTranslator qt;
-    if (qt.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
-                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qt);
+    PrzygotujAplikacje();
     if (argc < 3) {
         QTextStream(stderr) << "Użycie: wirdolan_zrzuty <katalog zrzutów> <katalog Config>\n";
         return 2;
