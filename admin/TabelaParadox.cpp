@@ -192,8 +192,9 @@ TTabelaParadox::TTabelaParadox(const QString& plik) {
     liczbaWierszy = PX_get_num_records(d.doc);
     autonumer = h->px_autoinc;
     for (int i = 0; i < PX_get_num_fields(d.doc); ++i) {
-        const pxfield_t* f = PX_get_field(d.doc, i);
-        pola.push_back({QString::fromLatin1(f->px_fname), f->px_ftype, f->px_flen, f->px_fdc});
+        const pxfield_t* pole = PX_get_field(d.doc, i);
+        pola.push_back(
+            {QString::fromLatin1(pole->px_fname), pole->px_ftype, pole->px_flen, pole->px_fdc});
     }
     // A table from the DOS days carries no code page of its own.
     if (stronaKodowa == 0) stronaKodowa = h->px_fileversion >= 40 ? 1250 : 852;

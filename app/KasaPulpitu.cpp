@@ -53,7 +53,7 @@ void WybierzZListy(QObject& okno, const char* lista, const QString& tekst) {
 
 }  // namespace
 
-TKasaPulpitu::TKasaPulpitu(TfMain& pulpit) : pulpit(pulpit), poprzednia(&Interakcja()) {
+TKasaPulpitu::TKasaPulpitu(TfMain& okno) : pulpit(okno), poprzednia(&Interakcja()) {
     UstawInterakcje(this);
 }
 

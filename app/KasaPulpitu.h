@@ -12,7 +12,7 @@ class QDialog;
 
 class TKasaPulpitu : public TKasaSklepu, public TInterakcja {
 public:
-    explicit TKasaPulpitu(TfMain& pulpit);
+    explicit TKasaPulpitu(TfMain& okno);
     ~TKasaPulpitu() override;
 
     void NowyKlient(const TKlientPlanu& klient) override;

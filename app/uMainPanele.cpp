@@ -23,8 +23,8 @@ const QString Wypozyczony = QStringLiteral("WYPOŻYCZONY");
 // Runs a handler for the chosen events of the watched object; the event goes on.
 class TObserwator : public QObject {
 public:
-    TObserwator(QObject* rodzic, QEvent::Type typ, std::function<void()> obsluga)
-        : QObject(rodzic), typ(typ), obsluga(std::move(obsluga)) {}
+    TObserwator(QObject* rodzic, QEvent::Type zdarzenie, std::function<void()> reakcja)
+        : QObject(rodzic), typ(zdarzenie), obsluga(std::move(reakcja)) {}
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override {

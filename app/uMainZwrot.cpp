@@ -92,7 +92,7 @@ void TfMain::bPrzedluzenieClick() {
     const int n = fIloscDni->IloscDni();
     // The desk's days box shows them; a listed rental is not re-priced as a basket row.
     {
-        const QSignalBlocker blokada(ui->eIleDni);
+        const QSignalBlocker bezSygnalow(ui->eIleDni);
         ui->eIleDni->setText(QString::number(n));
     }
     // The extended rows.

@@ -138,7 +138,7 @@ double grosze(double kwota) {
 
 class TPolecenie {
 public:
-    TPolecenie(sqlite3* baza, const char* sql) : baza(baza) {
+    TPolecenie(sqlite3* polaczenie, const char* sql) : baza(polaczenie) {
         if (sqlite3_prepare_v2(baza, sql, -1, &st, nullptr) != SQLITE_OK) blad();
     }
     ~TPolecenie() { sqlite3_finalize(st); }
@@ -195,8 +195,8 @@ struct TFilm {
 
 class TGenerator {
 public:
-    TGenerator(const TRozmiarSklepu& r, const QDate& dzis, unsigned ziarno)
-        : r(r), dzis(dzis), g(ziarno), klienci(r.klienci + 1), filmy(r.filmy + 1) {}
+    TGenerator(const TRozmiarSklepu& rozmiar, const QDate& dzien, unsigned ziarno)
+        : r(rozmiar), dzis(dzien), g(ziarno), klienci(r.klienci + 1), filmy(r.filmy + 1) {}
 
     TPodsumowanieSklepu generuj(sqlite3* baza) {
         przygotujKlientow();

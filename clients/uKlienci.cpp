@@ -137,7 +137,7 @@ void TfKlienci::WczytajSzczegoly() {
         return;
     }
     auto tekst = [&](const char* nazwa) { return Query2.FieldByName(nazwa).AsString(); };
-    auto data = [&](const char* nazwa) { return DataDluga(Query2.FieldByName(nazwa).AsDate()); };
+    auto dzien = [&](const char* nazwa) { return DataDluga(Query2.FieldByName(nazwa).AsDate()); };
     ui->eFirma->setText(tekst("Firma"));
     ui->eUpowazniony->setText(tekst("Upowazniony"));
     ui->eMiejscowosc->setText(tekst("Miejscowosc"));
@@ -147,13 +147,13 @@ void TfKlienci::WczytajSzczegoly() {
     ui->eNrLokalu->setText(tekst("Nr_lokalu"));
     ui->eTelefon->setText(tekst("Telefon"));
     ui->eNIP->setText(tekst("NIP"));
-    ui->eOstWypozyczenie->setText(data("Ostatnie_wypozyczenie"));
+    ui->eOstWypozyczenie->setText(dzien("Ostatnie_wypozyczenie"));
     ui->eLicznik->setText(QString::number(Query2.FieldByName("Licznik").AsLargeInt()));
     ui->eRabat->setText(QString::number(Query2.FieldByName("Rabat").AsLargeInt()));
     const bool abonament = Query2.FieldByName("Abonament").AsBoolean();
     ui->cbAbonament->setChecked(abonament);
-    ui->eAbonamentOD->setText(abonament ? data("Abonament_OD") : QString());
-    ui->eAbonamentDO->setText(abonament ? data("Abonament_DO") : QString());
+    ui->eAbonamentOD->setText(abonament ? dzien("Abonament_OD") : QString());
+    ui->eAbonamentDO->setText(abonament ? dzien("Abonament_DO") : QString());
     ui->eSaldo->setText(KwotaNaEkran(Query2.FieldByName("Saldo").AsFloat()));
     Query2.Close();
 }

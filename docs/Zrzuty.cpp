@@ -39,7 +39,7 @@ int Nacisnij(QDialog& okno, const char* przycisk) {
     return okno.result();
 }
 
-TZrzuty::TZrzuty(QString folder) : folder(std::move(folder)) {}
+TZrzuty::TZrzuty(QString docelowy) : folder(std::move(docelowy)) {}
 
 void TZrzuty::PrzyOknie(const QString& nazwa, TObsluga obsluga) {
     obslugi[nazwa].push_back(std::move(obsluga));

@@ -21,7 +21,7 @@ bool ZapiszZrzut(QWidget& okno, const QString& plik, QStringList& bledy);
 class TZrzuty : public TInterakcja, public TWyborPliku {
 public:
     using TObsluga = std::function<int(QDialog&)>;
-    explicit TZrzuty(QString folder);
+    explicit TZrzuty(QString docelowy);
 
     // The next showing of the dialog with this objectName is handed to obsluga (which
     // pictures it and presses its buttons); a dialog with no handler is an error.

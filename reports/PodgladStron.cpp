@@ -18,7 +18,7 @@ constexpr double MinSkala = 0.5, MaxSkala = 20, KrokSkali = 1.25;
 // The sheet of paper with the current page drawn on it.
 class TPodgladStron::TKartka : public QWidget {
 public:
-    explicit TKartka(TPodgladStron& podglad) : QWidget(&podglad), podglad(podglad) {}
+    explicit TKartka(TPodgladStron& okno) : QWidget(&okno), podglad(okno) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -44,10 +44,10 @@ private:
     TPodgladStron& podglad;
 };
 
-TPodgladStron::TPodgladStron(int liczbaStron, std::function<TStrona(int)> strona, QWidget* parent)
+TPodgladStron::TPodgladStron(int liczbaStron, std::function<TStrona(int)> stronaNr, QWidget* parent)
     : QScrollArea(parent),
       liczba(liczbaStron),
-      strona(std::move(strona)),
+      strona(std::move(stronaNr)),
       kartka(new TKartka(*this)) {
     setWidget(kartka);
     setWidgetResizable(false);

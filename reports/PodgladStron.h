@@ -11,9 +11,9 @@
 class TPodgladStron : public QScrollArea {
     Q_OBJECT
 public:
-    // `strona` makes the page of the given number (from 0) when it is shown; it must
+    // `stronaNr` makes the page of the given number (from 0) when it is shown; it must
     // stay valid while the view lives.
-    TPodgladStron(int liczbaStron, std::function<TStrona(int)> strona, QWidget* parent = nullptr);
+    TPodgladStron(int liczbaStron, std::function<TStrona(int)> stronaNr, QWidget* parent = nullptr);
 
     int LiczbaStron() const { return liczba; }
     // Every page, made on the spot.

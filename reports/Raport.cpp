@@ -239,7 +239,7 @@ std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
     const TPasmo* stopka = ZnajdzPasmo(TRodzajPasma::StopkaStrony);
     const double dol = WysokoscObszaru - (stopka ? stopka->wysokosc : 0);
 
-    auto uklad = std::make_unique<TUkladPasm>(szczegoly);
+    auto ulozone = std::make_unique<TUkladPasm>(szczegoly);
     double y = 0;
     int wierszyNaStronie = 0;
     int wierszy = 0;
@@ -255,7 +255,7 @@ std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
         if (!stopka) return;
         const double gora = y;
         y = dol;
-        uklad->strony.back().stopka = uklad->Kawalek(kawalek(stopka));
+        ulozone->strony.back().stopka = ulozone->Kawalek(kawalek(stopka));
         y = gora;
     };
     auto nowaStrona = [&] {
@@ -268,13 +268,13 @@ std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
             if (p) y += p->wysokosc + p->odstepPo;
             return s;
         };
-        if (naglowek) strona.naglowek = uklad->Kawalek(wstaw(naglowek));
-        if (uklad->strony.empty()) {
+        if (naglowek) strona.naglowek = ulozone->Kawalek(wstaw(naglowek));
+        if (ulozone->strony.empty()) {
             yTytulu = y;
-            uklad->tytul = wstaw(tytul);
+            ulozone->tytul = wstaw(tytul);
         }
-        if (kolumny) strona.kolumny = uklad->Kawalek(wstaw(kolumny));
-        uklad->strony.push_back(strona);
+        if (kolumny) strona.kolumny = ulozone->Kawalek(wstaw(kolumny));
+        ulozone->strony.push_back(strona);
     };
 
     nowaStrona();
@@ -299,7 +299,7 @@ std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
                 zamknijStrone();
                 nowaStrona();
             }
-            uklad->Wiersz(wiersz, y, Dane);
+            ulozone->Wiersz(wiersz, y, Dane);
             y += wiersz.wysokosc + wiersz.odstepPo;
             ++wierszyNaStronie;
             ++wierszy;
@@ -309,9 +309,9 @@ std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
     if (PoSzczegolach) {
         PoSzczegolach();
         y = yTytulu;
-        uklad->tytul = kawalek(tytul);
+        ulozone->tytul = kawalek(tytul);
     }
-    return uklad;
+    return ulozone;
 }
 
 TRaport::~TRaport() = default;

@@ -32,7 +32,8 @@ QStringList PodzielNaWiersze(const QString& tekst, const TCzcionka& czcionka, do
     return wiersze;
 }
 
-TUkladacz::TUkladacz(double szerokosc, double wysokosc) : szerokosc(szerokosc), wysokosc(wysokosc) {
+TUkladacz::TUkladacz(double szerokoscObszaru, double wysokoscObszaru)
+    : szerokosc(szerokoscObszaru), wysokosc(wysokoscObszaru) {
     strony.emplace_back();
 }
 

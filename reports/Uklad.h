@@ -15,8 +15,8 @@ QStringList PodzielNaWiersze(const QString& tekst, const TCzcionka& czcionka, do
 
 class TUkladacz {
 public:
-    // Pages of the given printable width; wysokosc 0: one page as long as its content.
-    TUkladacz(double szerokosc, double wysokosc);
+    // Pages of the given printable width; wysokoscObszaru 0: one page as long as its content.
+    TUkladacz(double szerokoscObszaru, double wysokoscObszaru);
 
     const double szerokosc;
     double y = 0;  // the top of the next line on the current page, mm

@@ -6,15 +6,15 @@
 #include "reports/Raport.h"
 #include "ui_uPodglad.h"
 
-TfPodglad::TfPodglad(TRaport& raport, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfPodglad>()), raport(raport) {
+TfPodglad::TfPodglad(TRaport& pokazany, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfPodglad>()), raport(pokazany) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfPodglad"));
     if (!raport.TytulZadania.isEmpty())
         setWindowTitle(QStringLiteral("Podgląd wydruku - ") + raport.TytulZadania);
     // Only the page on screen is made and painted.
     podglad = new TPodgladStron(
-        raport.LiczbaStron(), [&raport](int numer) { return raport.Strona(numer); }, this);
+        raport.LiczbaStron(), [&pokazany](int numer) { return pokazany.Strona(numer); }, this);
     podglad->UstawFormat(raport.Format);  // set while the report laid out its pages
     podglad->setObjectName(QStringLiteral("podglad"));
     ui->ukladPodgladu->addWidget(podglad);

@@ -13,7 +13,7 @@ class TfPodglad;
 class TfPodglad : public QDialog {
     Q_OBJECT
 public:
-    explicit TfPodglad(TRaport& raport, QWidget* parent = nullptr);
+    explicit TfPodglad(TRaport& pokazany, QWidget* parent = nullptr);
     ~TfPodglad() override;
 
     TPodgladStron* Podglad() const { return podglad; }

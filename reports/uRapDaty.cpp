@@ -31,7 +31,7 @@ QToolButton* PrzyciskNawigacji(const QString& nazwa, const QString& tekst,
 
 }  // namespace
 
-TKalendarz::TKalendarz(const QDate& data, QWidget* parent) : QDialog(parent) {
+TKalendarz::TKalendarz(const QDate& wybrana, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TKalendarz"));
     setWindowTitle(QStringLiteral("Wybierz datę"));
 
@@ -67,7 +67,7 @@ TKalendarz::TKalendarz(const QDate& data, QWidget* parent) : QDialog(parent) {
     kalendarz->setNavigationBarVisible(false);
     kalendarz->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     kalendarz->setGridVisible(true);
-    kalendarz->setSelectedDate(data.isValid() ? data : Dzisiaj());
+    kalendarz->setSelectedDate(wybrana.isValid() ? wybrana : Dzisiaj());
     uklad->addWidget(kalendarz);
 
     auto* przyciski = new QHBoxLayout;

@@ -17,7 +17,7 @@ class TfRapDaty;
 class TKalendarz : public QDialog {
     Q_OBJECT
 public:
-    explicit TKalendarz(const QDate& data, QWidget* parent = nullptr);
+    explicit TKalendarz(const QDate& wybrana, QWidget* parent = nullptr);
     QDate Data() const;
     // Moves the calendar by whole years or months, keeping the chosen day where it can.
     void Przesun(int lata, int miesiace);

@@ -128,8 +128,8 @@ std::vector<TEtykieta> EtykietyDnia(const QDate& dzien) {
     return etykietyFilmow(QStringLiteral("DataWprowadzenia = ") + DataSQL(dzien));
 }
 
-TRapEtykiety::TRapEtykiety(std::vector<TEtykieta> etykiety, const TUkladEtykiet& uklad)
-    : etykiety(std::move(etykiety)), uklad(uklad) {
+TRapEtykiety::TRapEtykiety(std::vector<TEtykieta> drukowane, const TUkladEtykiet& ulozenie)
+    : etykiety(std::move(drukowane)), uklad(ulozenie) {
     TytulZadania = QStringLiteral("Wirdolan - etykiety");
     // Sheets and labels are laid out from the paper's corner.
     Format = uklad.Arkusz ? TFormatStrony{210, 297, 0}
@@ -147,12 +147,12 @@ QRectF TRapEtykiety::MiejsceEtykiety(int n) const {
 
 std::vector<TStrona> TRapEtykiety::Uloz() {
     const int naStronie = uklad.Arkusz ? TUkladEtykiet::Kolumny * TUkladEtykiet::Wiersze : 1;
-    std::vector<TStrona> strony;
+    std::vector<TStrona> arkusze;
     for (size_t i = 0; i < etykiety.size(); ++i) {
         const int n = static_cast<int>(i % naStronie);
-        if (n == 0) strony.emplace_back();
-        UlozEtykiete(strony.back(), etykiety[i], MiejsceEtykiety(n));
+        if (n == 0) arkusze.emplace_back();
+        UlozEtykiete(arkusze.back(), etykiety[i], MiejsceEtykiety(n));
     }
-    if (strony.empty()) strony.emplace_back();
-    return strony;
+    if (arkusze.empty()) arkusze.emplace_back();
+    return arkusze;
 }

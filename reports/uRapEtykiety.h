@@ -51,7 +51,7 @@ std::vector<TEtykieta> EtykietyDnia(const QDate& dzien);
 
 class TRapEtykiety : public TRaport {
 public:
-    TRapEtykiety(std::vector<TEtykieta> etykiety, const TUkladEtykiet& uklad);
+    TRapEtykiety(std::vector<TEtykieta> drukowane, const TUkladEtykiet& ulozenie);
     std::vector<TStrona> Uloz() override;
 
     // The box of the n-th label of a page, mm from the paper's corner.

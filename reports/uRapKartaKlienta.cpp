@@ -22,8 +22,8 @@ bool WczytajKarteKlienta(int idKlienta, TKartaKlienta& karta) {
     return jest;
 }
 
-TRapKartaKlienta::TRapKartaKlienta(const TKartaKlienta& karta, const TWypozyczalnia& wypozyczalnia)
-    : karta(karta), wypozyczalnia(wypozyczalnia) {
+TRapKartaKlienta::TRapKartaKlienta(const TKartaKlienta& dane, const TWypozyczalnia& sklep)
+    : karta(dane), wypozyczalnia(sklep) {
     TytulZadania = QStringLiteral("Wirdolan - karta klienta");
     // A card printer prints to the card's edges.
     Format = {Szerokosc, Wysokosc, 0};

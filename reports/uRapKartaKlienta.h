@@ -20,7 +20,7 @@ public:
     static constexpr double Szerokosc = 85;
     static constexpr double Wysokosc = 54;
 
-    TRapKartaKlienta(const TKartaKlienta& karta, const TWypozyczalnia& wypozyczalnia);
+    TRapKartaKlienta(const TKartaKlienta& dane, const TWypozyczalnia& sklep);
     std::vector<TStrona> Uloz() override;
 
 private:

@@ -64,8 +64,8 @@ void UzupelnijPotwierdzenie(TPotwierdzenie& p) {
 }
 
 TRapPotwierdzenie::TRapPotwierdzenie(const TPotwierdzenie& potwierdzenie,
-                                     const TWypozyczalnia& wypozyczalnia)
-    : dane(potwierdzenie), wypozyczalnia(wypozyczalnia) {
+                                     const TWypozyczalnia& sklep)
+    : dane(potwierdzenie), wypozyczalnia(sklep) {
     TytulZadania = QStringLiteral("Wirdolan - potwierdzenie");
     Format = FormatPapieru(wypozyczalnia.Papier);
 }

@@ -43,7 +43,7 @@ void UzupelnijPotwierdzenie(TPotwierdzenie& p);
 
 class TRapPotwierdzenie : public TRaport {
 public:
-    TRapPotwierdzenie(const TPotwierdzenie& potwierdzenie, const TWypozyczalnia& wypozyczalnia);
+    TRapPotwierdzenie(const TPotwierdzenie& potwierdzenie, const TWypozyczalnia& sklep);
     std::vector<TStrona> Uloz() override;
 
     // The paper of each setting: A4 with 10 mm margins; a roll with narrow margins, its

@@ -108,7 +108,7 @@ QString TField::AsString() const {
     return wartosc.toString();
 }
 
-TQuery::TQuery(TBaza* baza) : baza(baza) {}
+TQuery::TQuery(TBaza* polaczenie) : baza(polaczenie) {}
 
 TQuery::~TQuery() {
     Close();

@@ -18,8 +18,8 @@ public:
     enum class TTyp { Inny, Logiczny, Data, Kwota };
 
     TField() = default;
-    TField(QString nazwa, TTyp typ, QVariant wartosc)
-        : nazwa(std::move(nazwa)), typ(typ), wartosc(std::move(wartosc)) {}
+    TField(QString nazwaPola, TTyp typPola, QVariant wartoscPola)
+        : nazwa(std::move(nazwaPola)), typ(typPola), wartosc(std::move(wartoscPola)) {}
 
     const QString& FieldName() const { return nazwa; }
     bool IsNull() const { return wartosc.isNull(); }
@@ -42,7 +42,7 @@ private:
 class TQuery {
 public:
     // nullptr: the active connection at the time the statement runs.
-    explicit TQuery(TBaza* baza = nullptr);
+    explicit TQuery(TBaza* polaczenie = nullptr);
     ~TQuery();
     TQuery(const TQuery&) = delete;
     TQuery& operator=(const TQuery&) = delete;

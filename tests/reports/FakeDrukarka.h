@@ -8,7 +8,8 @@
 
 class FakeDrukarka : public TDrukarka {
 public:
-    explicit FakeDrukarka(bool jest = true, bool udane = true) : jest(jest), udane(udane) {
+    explicit FakeDrukarka(bool dostepna = true, bool drukuje = true)
+        : jest(dostepna), udane(drukuje) {
         UstawDrukarke(this);
     }
     ~FakeDrukarka() override { UstawDrukarke(nullptr); }

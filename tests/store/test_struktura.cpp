@@ -285,8 +285,8 @@ TEST_F(Aktualizacja, BladNaKazdymPoleceniuZostawiaStaryKsztalt) {
 TEST_F(Aktualizacja, UbicieNaKazdymPoleceniuZostawiaStaryLubNowyKsztalt) {
     NajstarszyKsztaltZDanymi();
     const QString przed = ZrzutBazy();
-    TQuery wzor;
-    AktualizujStrukture(wzor);
+    TQuery pierwsza;
+    AktualizujStrukture(pierwsza);
     const QString po = ZrzutBazy();
     ASSERT_NE(przed, po);
 

@@ -66,7 +66,7 @@ QString ZrzutBazy() {
     return zrzut.join('\n');
 }
 
-TBladNaPoleceniu::TBladNaPoleceniu(int n) : n(n) {
+TBladNaPoleceniu::TBladNaPoleceniu(int numer) : n(numer) {
     sqlite3_trace_v2(uchwyt(), SQLITE_TRACE_STMT, &TBladNaPoleceniu::slad, this);
 }
 

@@ -9,11 +9,11 @@
 // The active store as text: user_version, the schema and every row of every table.
 QString ZrzutBazy();
 
-// While it lives, the n-th statement that starts on the active connection fails (counting
+// While it lives, the numer-th statement that starts on the active connection fails (counting
 // from 1). Liczba() is the number of statements started so far.
 class TBladNaPoleceniu {
 public:
-    explicit TBladNaPoleceniu(int n);
+    explicit TBladNaPoleceniu(int numer);
     ~TBladNaPoleceniu();
     TBladNaPoleceniu(const TBladNaPoleceniu&) = delete;
     TBladNaPoleceniu& operator=(const TBladNaPoleceniu&) = delete;
