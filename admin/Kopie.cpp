@@ -183,7 +183,7 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token st
     return naglowek + wynik;
 }
 
-TOpisKopii OpiszKopie(const QString& plik) {
+TOpisKopii OpiszKopie(const QString& plik, bool szybko) {
     TOpisKopii opis;
     const QFileInfo info(plik);
     if (!info.isFile()) {
@@ -198,7 +198,12 @@ TOpisKopii OpiszKopie(const QString& plik) {
                                               "'rental', 'dictionary')")
                                     : std::nullopt;
     if (!tabele) {
-        opis.blad = QStringLiteral("Plik nie jest bazą danych.\n") + p.Blad();
+        opis.uszkodzona = (p.Kod() & 0xff) == SQLITE_CORRUPT;
+        opis.blad =
+            (opis.uszkodzona ? QStringLiteral("Plik jest uszkodzony: nie można odczytać spisu "
+                                              "jego tabel.\n")
+                             : QStringLiteral("Plik nie jest bazą danych.\n")) +
+            p.Blad();
         return opis;
     }
     if (tabele->toInt() != 4) {
@@ -207,8 +212,10 @@ TOpisKopii OpiszKopie(const QString& plik) {
             "dictionary.");
         return opis;
     }
-    const auto spojnosc = Wartosc(p.Uchwyt(), "PRAGMA integrity_check");
+    const auto spojnosc =
+        Wartosc(p.Uchwyt(), szybko ? "PRAGMA quick_check" : "PRAGMA integrity_check");
     if (!spojnosc || *spojnosc != QStringLiteral("ok")) {
+        opis.uszkodzona = true;
         opis.blad = QStringLiteral(
                         "Plik jest uszkodzony: test spójności bazy danych nie powiódł "
                         "się.\n") +
@@ -219,6 +226,7 @@ TOpisKopii OpiszKopie(const QString& plik) {
     const auto filmow = Wartosc(p.Uchwyt(), "select count(*) from film");
     const auto wypozyczen = Wartosc(p.Uchwyt(), "select count(*) from rental");
     if (!klientow || !filmow || !wypozyczen) {
+        opis.uszkodzona = (p.Kod() & 0xff) == SQLITE_CORRUPT;
         opis.blad = QStringLiteral("Nie można odczytać danych z pliku.\n") + p.Blad();
         return opis;
     }

@@ -17,7 +17,8 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token st
 
 // What a chosen copy holds.
 struct TOpisKopii {
-    QString blad;  // empty when the file is a readable, sound store of this program
+    QString blad;             // empty when the file is a readable, sound store of this program
+    bool uszkodzona = false;  // a store whose pages are damaged (not a foreign file)
     QDateTime data;
     qint64 klientow = 0;
     qint64 filmow = 0;
@@ -25,8 +26,9 @@ struct TOpisKopii {
 };
 
 // Opens the file read-only and checks it is a store of this program: the four tables,
-// readable, the integrity check passes. Counts its clients, films and rentals.
-TOpisKopii OpiszKopie(const QString& plik);
+// readable, the integrity check passes. Counts its clients, films and rentals. A quick
+// check (szybko) leaves out the comparison of the indexes with their tables.
+TOpisKopii OpiszKopie(const QString& plik, bool szybko = false);
 
 // The folder of the automatic copies and of the replaced stores: Kopie/ in the tables'
 // folder, ending in a separator.

@@ -47,6 +47,13 @@ QString NajnowszaKopiaAutomatyczna(const QString& katalogBazy) {
     return kopie.isEmpty() ? QString() : katalog + kopie.first();
 }
 
+QString NajnowszaSprawnaKopiaAutomatyczna(const QString& katalogBazy) {
+    const QString katalog = KatalogKopii(katalogBazy);
+    for (const QString& nazwa : KopieAutomatyczne(katalog))
+        if (OpiszKopie(katalog + nazwa, true).blad.isEmpty()) return katalog + nazwa;
+    return {};
+}
+
 void PrzytnijKopie(const QString& katalogKopii, int ile, qint64 najwiecej) {
     const QDir katalog(katalogKopii);
     qint64 razem = 0;

@@ -76,7 +76,11 @@ bool PrzywrocZKopii(QWidget* rodzic) {
     const TOpisKopii opis = OpiszKopie(plik);
     QGuiApplication::restoreOverrideCursor();
     if (!opis.blad.isEmpty()) {
-        Uwaga(QStringLiteral("Wybrany plik nie jest kopią bazy danych programu Wirdolan:\n") +
+        Uwaga((opis.uszkodzona
+                   ? QStringLiteral("Wybrana kopia bazy danych jest uszkodzona i nie można z "
+                                    "niej przywrócić bazy danych:\n")
+                   : QStringLiteral("Wybrany plik nie jest kopią bazy danych programu "
+                                    "Wirdolan:\n")) +
               QDir::toNativeSeparators(plik) + '\n' + opis.blad);
         return false;
     }

@@ -1,5 +1,6 @@
 // The desk's "Narzędzia" menu: copies, restore, the store check and the import.
 #include <QDir>
+#include <QGuiApplication>
 #include <QTableWidget>
 
 #include "admin/Kopie.h"
@@ -21,8 +22,13 @@ void TfMain::PolaczNarzedzia() {
     connect(ui->miImportParadox, &QAction::triggered, this, &TfMain::miImportParadoxClick);
     connect(ui->miDanePrzykladowe, &QAction::triggered, this, &TfMain::miDanePrzykladoweClick);
 
-    // A store that cannot be opened at start: the newest automatic copy is offered.
-    OfertaKopii.najnowsza = NajnowszaKopiaAutomatyczna;
+    // A store that cannot be opened at start: the newest sound automatic copy is offered.
+    OfertaKopii.najnowsza = [](const QString& katalogBazy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString kopia = NajnowszaSprawnaKopiaAutomatyczna(katalogBazy);
+        QGuiApplication::restoreOverrideCursor();
+        return kopia;
+    };
     OfertaKopii.chwila = ChwilaKopiiAutomatycznej;
     OfertaKopii.przywroc = [](const QString& kopia, const QString& katalogBazy) {
         QString zachowana;

@@ -34,8 +34,8 @@ QString TekstBleduBazy(int kod, const QString& tekstBazy);
 // The same for the last failing call on the connection.
 QString TekstBleduBazy(sqlite3* uchwyt);
 
-// The automatic copies, as the start-up offers them for a damaged store: the newest copy
-// of the store in a folder (empty when none), and the restore of a copy into the folder
+// The automatic copies, as the start-up offers them for a damaged store: the newest sound
+// copy of the store in a folder (empty when none), and the restore of a copy into the folder
 // (the error text in Polish, empty on success). Unset: nothing is offered. The moment a
 // copy was made is told with the offer when chwila is set and gives a valid one.
 struct TOfertaKopii {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <stop_token>
@@ -234,9 +235,13 @@ TEST_F(Kopie, PlikKtoryNieJestBazaOdrzucony) {
         wybor.plik = plik;
         Menu("miPrzywroc");
         ASSERT_EQ(fake.komunikaty.size(), 1u) << plik.toStdString();
-        EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(
-            "Wybrany plik nie jest kopią bazy danych programu Wirdolan:\n" +
-            QDir::toNativeSeparators(plik) + "\n"))
+        const QString naglowek =
+            plik == uszkodzona
+                ? "Wybrana kopia bazy danych jest uszkodzona i nie można z niej przywrócić "
+                  "bazy danych:\n"
+                : "Wybrany plik nie jest kopią bazy danych programu Wirdolan:\n";
+        EXPECT_TRUE(
+            fake.komunikaty[0].tekst.startsWith(naglowek + QDir::toNativeSeparators(plik) + "\n"))
             << fake.komunikaty[0].tekst.toStdString();
         EXPECT_EQ(Z(Baza(), "select count(*) from klient"), "393");
     }
@@ -377,6 +382,7 @@ protected:
                       "");
         }
         TBaza::Aktywna()->Wykonaj(Klient(9, "Zofia", "Lis"));
+        PoKopii();
         TBaza::Rozlacz();
         QFile f(Baza());
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
@@ -392,6 +398,7 @@ protected:
     QStringList Zachowane() const {
         return QDir(folder + "Bazy/Kopie").entryList({"przed-przywroceniem-*"}, QDir::Files);
     }
+    virtual void PoKopii() {}
     bool zKopia = true;
     QByteArray uszkodzona;
 };
@@ -438,6 +445,96 @@ TEST_F(UszkodzonaBezKopii, BezKopiiBezOferty) {
     EXPECT_TRUE(fake.komunikaty[0].tekst.contains("jest uszkodzony"));
     EXPECT_FALSE(fake.komunikaty[0].tekst.contains("Najnowsza kopia automatyczna"));
     EXPECT_EQ(Tresc(Baza()), uszkodzona);
+}
+
+// Later automatic copies damaged as well: one with a table's page overwritten (a bad
+// sector), one that no longer has a readable list of tables.
+class UszkodzoneNowszeKopie : public UszkodzonaNaStarcie {
+protected:
+    void PoKopii() override {
+        const QString bazy = folder + "Bazy/";
+        for (int dzien : {5, 6})
+            ASSERT_EQ(ZrobKopieAutomatyczna(bazy, QDateTime(QDate(2024, 3, dzien), QTime(20, 15))),
+                      "");
+        const QString kopie = bazy + "Kopie/";
+        const QString strona = kopie + "wirdolan-2024-03-05-201500.sqlite";
+        const int rozmiar = Z(strona, "PRAGMA page_size").toInt();
+        const int korzen =
+            Z(strona, "select rootpage from sqlite_master where name = 'klient'").toInt();
+        ASSERT_GT(rozmiar, 0);
+        ASSERT_GT(korzen, 1);
+        Nadpisz(strona, qint64(korzen - 1) * rozmiar, QByteArray(rozmiar, '\x5a'));
+        Nadpisz(kopie + "wirdolan-2024-03-06-201500.sqlite", 100, QByteArray(3000, '\x7f'));
+        if (wszystkie)
+            Nadpisz(kopie + "wirdolan-2024-03-04-201500.sqlite", 100, QByteArray(3000, '\x7f'));
+        for (const QString& nazwa : QDir(kopie).entryList(QDir::Files))
+            przedStartem[nazwa] = Tresc(kopie + nazwa);
+    }
+    static void Nadpisz(const QString& plik, qint64 gdzie, const QByteArray& co) {
+        QFile f(plik);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.seek(gdzie));
+        ASSERT_EQ(f.write(co), co.size());
+    }
+    // The copies are left as they were, damaged ones included.
+    void KopieNietkniete() {
+        const QString kopie = folder + "Bazy/Kopie/";
+        QStringList automatyczne = przedStartem.keys();
+        EXPECT_EQ(KopieAutomatyczne(kopie).size(), automatyczne.size());
+        for (const QString& nazwa : automatyczne)
+            EXPECT_EQ(Tresc(kopie + nazwa), przedStartem[nazwa]) << nazwa.toStdString();
+    }
+    bool wszystkie = false;
+    QMap<QString, QByteArray> przedStartem;
+};
+
+class WszystkieKopieUszkodzone : public UszkodzoneNowszeKopie {
+protected:
+    void SetUp() override {
+        wszystkie = true;
+        UszkodzoneNowszeKopie::SetUp();
+    }
+};
+
+TEST_F(UszkodzoneNowszeKopie, OferowanaStarszaSprawnaZJejChwila) {
+    const QString kopie = folder + "Bazy/Kopie/";
+    ASSERT_EQ(KopieAutomatyczne(kopie).size(), 3);
+    const TOpisKopii strona = OpiszKopie(kopie + "wirdolan-2024-03-05-201500.sqlite", true);
+    EXPECT_TRUE(strona.uszkodzona);
+    EXPECT_TRUE(strona.blad.startsWith("Plik jest uszkodzony: test spójności"))
+        << strona.blad.toStdString();
+    const TOpisKopii spis = OpiszKopie(kopie + "wirdolan-2024-03-06-201500.sqlite", true);
+    EXPECT_TRUE(spis.uszkodzona);
+    EXPECT_TRUE(spis.blad.startsWith("Plik jest uszkodzony")) << spis.blad.toStdString();
+
+    fake.Odpowiedz(QMessageBox::Yes);
+    ASSERT_TRUE(fMain->Start());
+    ASSERT_EQ(fake.komunikaty.size(), 2u);
+    const QString& pytanie = fake.komunikaty[0].tekst;
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Pytanie);
+    EXPECT_TRUE(pytanie.contains("jest uszkodzony")) << pytanie.toStdString();
+    EXPECT_TRUE(
+        pytanie.contains("Najnowsza kopia automatyczna bazy to „" +
+                         QDir::toNativeSeparators(kopie + "wirdolan-2024-03-04-201500.sqlite") +
+                         "” (wykonana 04.03.2024 o godz. 20:15). Czy przywrócić bazę z tej kopii?"))
+        << pytanie.toStdString();
+    EXPECT_EQ(Klienci(), (QStringList{"Kowalski Jan", "Nowak Anna"})) << "the older copy's data";
+    EXPECT_EQ(Z(Baza(), "select count(*) from klient"), "2");
+    ASSERT_EQ(Zachowane().size(), 1u);
+    EXPECT_EQ(Tresc(kopie + Zachowane()[0]), uszkodzona) << "the damaged store is kept";
+    KopieNietkniete();
+}
+
+TEST_F(WszystkieKopieUszkodzone, BezOfertyNicNieZmienione) {
+    EXPECT_FALSE(fMain->Start());
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Stop);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("jest uszkodzony"));
+    EXPECT_FALSE(fake.komunikaty[0].tekst.contains("kopia automatyczna"));
+    EXPECT_EQ(Tresc(Baza()), uszkodzona);
+    EXPECT_TRUE(Zachowane().isEmpty());
+    EXPECT_EQ(TBaza::Aktywna(), nullptr);
+    KopieNietkniete();
 }
 
 TEST(KopiaPrzerwana, ZatrzymanaNieZostawiaPliku) {
