@@ -3,10 +3,8 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QShowEvent>
-#include <array>
 
 #include "reports/uRapArchiwum.h"
-#include "reports/uSiatka.h"
 #include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 #include "ui_uArchiwum.h"
@@ -14,17 +12,11 @@
 
 TfArchiwum* fArchiwum = nullptr;
 
-namespace {
-
-enum Kolumna { KolNumer, KolNazwa, KolDataOd, KolDataZwrotu, KolId };
-
-// Number, name, start date, return date, ID of the other side of the rental.
-using TLinia = std::array<QString, 5>;
-
-}  // namespace
+using enum TModelArchiwum::Kolumna;
 
 TfArchiwum::TfArchiwum(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfArchiwum>()) {
     ui->setupUi(this);
+    ui->sgArchiwum->setModel(&Linie);
     setObjectName(QStringLiteral("TfArchiwum"));
     setWindowTitle(QStringLiteral("Archiwum"));
     addAction(ui->miRaport);
@@ -37,8 +29,8 @@ TfArchiwum::TfArchiwum(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     connect(ui->miRaport, &QAction::triggered, this, &TfArchiwum::bRaportClick);
     connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->miZamknij, &QAction::triggered, this, &QDialog::reject);
-    connect(ui->sgArchiwum, &QTableWidget::cellDoubleClicked, this,
-            [this](int wiersz, int) { sgArchiwumDblClick(wiersz); });
+    connect(ui->sgArchiwum, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& indeks) { sgArchiwumDblClick(indeks.row()); });
 }
 
 TfArchiwum::~TfArchiwum() = default;
@@ -101,37 +93,16 @@ void TfArchiwum::FormShow() {
                                  "outer join klient k on k.id = r.id_klienta where r.id_filmu = ") +
                       id + QStringLiteral(" order by dataOD DESC"));
     if (!Query1.Active()) return;  // the error is shown; the lines stay as they were
-    std::vector<TLinia> linie;
-    for (; !Query1.Eof(); Query1.Next()) {
-        const TField& nr = Query1.FieldByName(QStringLiteral("nr"));
-        const TField& idDrugiej = Query1.FieldByName(QStringLiteral("id"));
-        linie.push_back(
-            {nr.IsNull() ? QString() : Numer4(nr.AsLargeInt()),
-             Query1.FieldByName(klient ? QStringLiteral("tytul") : QStringLiteral("klient"))
-                 .AsString(),
-             DataDluga(Query1.FieldByName(QStringLiteral("dataod")).AsDate()),
-             DataDluga(Query1.FieldByName(QStringLiteral("dataZwrotu")).AsDate()),
-             idDrugiej.IsNull() ? QString() : QString::number(idDrugiej.AsLargeInt())});
-    }
-    Query1.Close();
-
-    QTableWidget* sg = ui->sgArchiwum;
-    WypelnijSiatke(sg,
-                   {klient ? QStringLiteral("Nr filmu") : QStringLiteral("Nr klienta"),
-                    klient ? QStringLiteral("Tytuł") : QStringLiteral("Klient"),
-                    QStringLiteral("Data wypożyczenia"), QStringLiteral("Data zwrotu"), QString()},
-                   linie);
-    sg->setCurrentCell(0, KolNumer);
+    Linie.Wczytaj(Query1, klient);
+    ui->sgArchiwum->setCurrentIndex(Linie.index(0, KolNumer));
     UstawSzerokosciKolumn();
 }
 
 void TfArchiwum::sgArchiwumDblClick(int wiersz) {
-    const QTableWidgetItem* komorka = ui->sgArchiwum->item(wiersz, KolId);
-    bool ok = false;
-    const int id = komorka ? komorka->text().toInt(&ok) : 0;
-    if (!ok) return;  // the empty line of an empty history, or a rental of a lost subject
-    UstawArchiwum(Rodzaj == 1 ? 2 : 1, id);
-    ui->sgArchiwum->clearContents();
+    const std::optional<int> id = Linie.IdDrugiejStrony(wiersz);
+    if (!id) return;  // the empty line of an empty history, or a rental of a lost subject
+    UstawArchiwum(Rodzaj == 1 ? 2 : 1, *id);
+    Linie.Wyczysc();
     FormShow();
 }
 
@@ -147,7 +118,7 @@ bool TfArchiwum::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 }
 
 void TfArchiwum::UstawSzerokosciKolumn() {
-    QTableWidget* sg = ui->sgArchiwum;
+    QTableView* sg = ui->sgArchiwum;
     sg->setColumnWidth(KolNumer, 55);
     sg->setColumnWidth(KolNazwa, std::max(0, sg->width() - 275));
     sg->setColumnWidth(KolDataOd, 100);

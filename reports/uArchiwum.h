@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "reports/ModelArchiwum.h"
 #include "store/TQuery.h"
 
 namespace Ui {
@@ -36,6 +37,7 @@ private:
     int Rodzaj = 1;
     int Id = 0;
     TQuery Query1;
+    TModelArchiwum Linie;
 };
 
 // The window created once at program entry.

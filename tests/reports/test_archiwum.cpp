@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,8 +38,8 @@ void Wypelnij(const TestowaBaza& baza) {
         "(10, 3, '2024-02-20', '2024-02-21', 1, '2024-02-21')");
 }
 
-QTableWidget* Siatka(QDialog& okno) {
-    return okno.findChild<QTableWidget*>("sgArchiwum");
+QTableView* Siatka(QDialog& okno) {
+    return okno.findChild<QTableView*>("sgArchiwum");
 }
 QString Pole(QDialog& okno, const char* nazwa) {
     return okno.findChild<QLineEdit*>(nazwa)->text();
@@ -46,9 +48,9 @@ QString Etykieta(QDialog& okno, const char* nazwa) {
     return okno.findChild<QLabel*>(nazwa)->text();
 }
 
-std::vector<QString> Naglowki(QTableWidget* sg) {
+std::vector<QString> Naglowki(QTableView* sg) {
     std::vector<QString> t;
-    for (int k = 0; k < 4; ++k) t.push_back(sg->horizontalHeaderItem(k)->text());
+    for (int k = 0; k < 4; ++k) t.push_back(Naglowek(sg, k));
     return t;
 }
 
@@ -70,10 +72,10 @@ TEST(Archiwum, HistoriaKlientaOdNajnowszego) {
     EXPECT_EQ(okno.findChild<QLineEdit*>("eNazwa")->cursorPosition(), 0) << "its beginning shows";
     EXPECT_EQ(Pole(okno, "eLicznik"), "3");
 
-    QTableWidget* sg = Siatka(okno);
+    QTableView* sg = Siatka(okno);
     EXPECT_EQ(Naglowki(sg),
               (std::vector<QString>{"Nr filmu", "Tytuł", "Data wypożyczenia", "Data zwrotu"}));
-    ASSERT_EQ(sg->rowCount(), 3);
+    ASSERT_EQ(Wierszy(sg), 3);
     EXPECT_EQ(Wiersz(sg, 0), (std::vector<QString>{"0102", "Ogniem i mieczem (Ogniem i mieczem)",
                                                    "01.03.2024", "", "11"}));
     EXPECT_EQ(Wiersz(sg, 1), (std::vector<QString>{"", "", "15.02.2024", "16.02.2024", ""}));
@@ -99,11 +101,11 @@ TEST(Archiwum, PustaHistoriaPoPelnejMaJednaPustaLinie) {
     TfArchiwum okno;
     okno.UstawArchiwum(1, 1);
     okno.FormShow();
-    ASSERT_EQ(Siatka(okno)->rowCount(), 3);
+    ASSERT_EQ(Wierszy(Siatka(okno)), 3);
     okno.UstawArchiwum(1, 2);
     okno.FormShow();
-    QTableWidget* sg = Siatka(okno);
-    ASSERT_EQ(sg->rowCount(), 1);
+    QTableView* sg = Siatka(okno);
+    ASSERT_EQ(Wierszy(sg), 1);
     EXPECT_EQ(Wiersz(sg, 0), (std::vector<QString>(5)));
     EXPECT_EQ(Pole(okno, "eNazwa"), "Wąsowicz Żaneta");
     EXPECT_EQ(Pole(okno, "eLicznik"), "0");
@@ -122,7 +124,7 @@ TEST(Archiwum, DwuklikPrzechodziOdKlientaDoFilmuIZPowrotem) {
     okno.resize(700, 400);
     okno.UstawArchiwum(1, 1);
     okno.show();
-    QTableWidget* sg = Siatka(okno);
+    QTableView* sg = Siatka(okno);
 
     DwuklikWiersza(sg, 2);  // Jaws
     EXPECT_EQ(okno.windowTitle(), "Archwium filmu");
@@ -135,7 +137,7 @@ TEST(Archiwum, DwuklikPrzechodziOdKlientaDoFilmuIZPowrotem) {
     EXPECT_EQ(Pole(okno, "eLicznik"), "45,50");
     EXPECT_EQ(Naglowki(sg),
               (std::vector<QString>{"Nr klienta", "Klient", "Data wypożyczenia", "Data zwrotu"}));
-    ASSERT_EQ(sg->rowCount(), 2);
+    ASSERT_EQ(Wierszy(sg), 2);
     EXPECT_EQ(Wiersz(sg, 0),
               (std::vector<QString>{"0007", "Nowak Anna", "20.02.2024", "21.02.2024", "3"}));
     EXPECT_EQ(Wiersz(sg, 1),
@@ -144,7 +146,7 @@ TEST(Archiwum, DwuklikPrzechodziOdKlientaDoFilmuIZPowrotem) {
     DwuklikWiersza(sg, 0);  // Anna Nowak
     EXPECT_EQ(okno.windowTitle(), "Archiwum klienta");
     EXPECT_EQ(Pole(okno, "eNazwa"), "Nowak Anna");
-    ASSERT_EQ(sg->rowCount(), 1);
+    ASSERT_EQ(Wierszy(sg), 1);
     EXPECT_EQ(Wiersz(sg, 0)[1], "Jaws (Szczęki)");
 }
 
@@ -158,7 +160,7 @@ TEST(Archiwum, FilmONieznanymNumerze) {
     EXPECT_EQ(Pole(okno, "eNumer"), "0000");
     EXPECT_EQ(Pole(okno, "eNazwa"), "");
     EXPECT_EQ(Pole(okno, "eLicznik"), "0,00");
-    ASSERT_EQ(Siatka(okno)->rowCount(), 1);
+    ASSERT_EQ(Wierszy(Siatka(okno)), 1);
     EXPECT_EQ(Wiersz(Siatka(okno), 0), (std::vector<QString>(5)));
 }
 
@@ -174,8 +176,70 @@ TEST(Archiwum, BladZapytaniaZostawiaLinie) {
     okno.FormShow();
     ASSERT_EQ(f.komunikaty.size(), 1u);  // the store's own error text
     EXPECT_EQ(f.komunikaty[0].ikona, TIkona::Brak);
-    EXPECT_EQ(Siatka(okno)->rowCount(), 3);
+    EXPECT_EQ(Wierszy(Siatka(okno)), 3);
     EXPECT_EQ(Wiersz(Siatka(okno), 2)[1], "Jaws (Szczęki)");
+}
+
+TEST(Archiwum, KlawiaturaZaznaczenieIKopiowanie) {
+    TestowaBaza baza;
+    Wypelnij(baza);
+    TfArchiwum okno;
+    okno.resize(700, 400);
+    okno.UstawArchiwum(1, 1);
+    okno.show();
+    QTableView* sg = Siatka(okno);
+    auto zaznaczone = [sg] {
+        std::vector<int> w;
+        for (const QModelIndex& i : sg->selectionModel()->selectedRows()) w.push_back(i.row());
+        return w;
+    };
+    // The newest line is current and marked whole; the arrow keys move the mark.
+    EXPECT_EQ(sg->currentIndex().row(), 0);
+    EXPECT_EQ(zaznaczone(), std::vector<int>{0});
+    sg->setFocus();
+    QTest::keyClick(sg, Qt::Key_Down);
+    QTest::keyClick(sg, Qt::Key_Down);
+    EXPECT_EQ(zaznaczone(), std::vector<int>{2});
+    QTest::keyClick(sg, Qt::Key_Down);
+    EXPECT_EQ(zaznaczone(), std::vector<int>{2}) << "the last line stays";
+
+    // The copy takes the cells as shown, without the hidden ID.
+    sg->findChild<QAction*>("miKopiuj")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QString("0101\tJaws (Szczęki)\t10.01.2024\t12.01.2024\n"));
+
+    // In the film's history the first line is current again.
+    DwuklikWiersza(sg, 2);
+    EXPECT_EQ(okno.RodzajArchiwum(), 2);
+    EXPECT_EQ(zaznaczone(), std::vector<int>{0});
+    QApplication::clipboard()->clear();
+    sg->findChild<QAction*>("miKopiuj")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QString("0007\tNowak Anna\t20.02.2024\t21.02.2024\n"));
+}
+
+TEST(Archiwum, PrzejscieZBledemZostawiaPusteLinie) {
+    TestowaBaza baza;
+    Wypelnij(baza);
+    TfArchiwum okno;
+    okno.resize(700, 400);
+    okno.UstawArchiwum(1, 1);
+    okno.show();
+    QTableView* sg = Siatka(okno);
+    baza.Wykonaj("drop table rental");
+    FakeInterakcja f;
+    DwuklikWiersza(sg, 2);  // Jaws: its rentals cannot be read
+    EXPECT_EQ(f.komunikaty.size(), 1u);
+    EXPECT_EQ(Pole(okno, "eNazwa"), "Jaws (Szczęki)");
+    // No line of the client's stays under the film; nothing of them is copied.
+    ASSERT_EQ(Wierszy(sg), 3);
+    for (int w = 0; w < 3; ++w) EXPECT_EQ(Wiersz(sg, w), std::vector<QString>(5)) << w;
+    QApplication::clipboard()->setText("przed");
+    sg->selectAll();
+    sg->findChild<QAction*>("miKopiuj")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "przed");
+    DwuklikWiersza(sg, 0);
+    EXPECT_EQ(okno.RodzajArchiwum(), 2) << "an emptied line leads nowhere";
 }
 
 TEST(Archiwum, RaportZOknaPodgladPytanieDruk) {

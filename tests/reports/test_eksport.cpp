@@ -182,7 +182,7 @@ TEST(Eksport, MenuWListachRaportow) {
     TfArchiwum archiwum;
     TfAbonenci abonenci;
     for (QDialog* okno : std::initializer_list<QDialog*>{&filmy, &archiwum, &abonenci}) {
-        auto* sg = okno->findChild<QTableWidget*>();
+        auto* sg = okno->findChild<QTableView*>();
         ASSERT_NE(sg, nullptr);
         EXPECT_NE(sg->findChild<QAction*>("miKopiuj"), nullptr) << okno->objectName().toStdString();
         EXPECT_NE(sg->findChild<QAction*>("miZapiszCSV"), nullptr)

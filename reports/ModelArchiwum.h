@@ -1,0 +1,53 @@
+// The lines of the history window's grid: the number of the other side of each rental (a
+// film for a client's history, a client for a film's), its name, the start and return
+// dates, and its ID in a hidden working column. The lines are read once into plain values
+// and their texts made only for the cells painted or read, so a history of thousands of
+// rentals costs no object per cell.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class TQuery;
+
+class TModelArchiwum : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Kolumna { KolNumer, KolNazwa, KolDataOd, KolDataZwrotu, KolId, LiczbaKolumn };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Replaces the lines with the rows of the open query (columns nr, id, dataod, dataZwrotu
+    // and tytul for a client's history or klient for a film's) and closes the query. The
+    // headers follow the kind.
+    void Wczytaj(TQuery& query, bool historiaKlienta);
+    // Empties every cell; the number of lines stays.
+    void Wyczysc();
+
+    // The ID of the line's other side; none on an empty line or for a subject no longer
+    // in the store.
+    std::optional<int> IdDrugiejStrony(int wiersz) const;
+
+    // A history without rentals shows one empty line.
+    int rowCount(const QModelIndex& rodzic = {}) const override;
+    int columnCount(const QModelIndex& rodzic = {}) const override;
+    QVariant data(const QModelIndex& indeks, int rola = Qt::DisplayRole) const override;
+    QVariant headerData(int sekcja, Qt::Orientation kierunek,
+                        int rola = Qt::DisplayRole) const override;
+
+private:
+    struct TLinia {
+        std::optional<qint64> numer;
+        std::optional<qint64> id;
+        QDate dataOd, dataZwrotu;
+        QString nazwa;
+    };
+    const TLinia* Linia(int wiersz) const;
+
+    bool klienta = true;
+    std::vector<TLinia> linie;
+    int pustych = 0;  // empty lines shown beyond `linie` (an empty or emptied history)
+};
