@@ -5,37 +5,17 @@
 
 #include <iostream>
 
+#include "SklepZapisu.h"
 #include "money/Zapis.h"
-#include "support/FakeInterakcja.h"
-#include "support/TestowaBaza.h"
 #include "support/Ubijanie.h"
 
 namespace {
 
 const QDate Dzis(2024, 3, 5);
 
-class UbijanieZapisu : public ::testing::Test {
+class UbijanieZapisu : public SklepZapisu {
 protected:
-    void SetUp() override {
-        baza.Wykonaj(
-            "insert into klient (ID, Numer_klienta, Imie, Nazwisko, Saldo, Licznik, LicznikAb, "
-            "Abonament) values (1, 7, 'Jan', 'Kowalski', 4, 0, 2, 0)");
-        for (int id : {1, 2, 3})
-            baza.Wykonaj(QStringLiteral("insert into film (ID, Numer_filmu, Tytul_oryginalny, "
-                                        "Status, Wplywy, Ilosc_wypozyczen, Stawka) values (%1, %1, "
-                                        "'Film %1', 1, 0, 0, 5)")
-                             .arg(id));
-    }
-    void Otwarte(int id, const char* od, const char* do_, double naleznosc, double platnosc) {
-        baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
-                                    "zwrocono, platnosc, platnosc1, z_abonamentu, naleznosc, "
-                                    "stawka) values (%1, 1, '%2', '%3', 0, %4, 0, 0, %5, 5)")
-                         .arg(id)
-                         .arg(QLatin1String(od), QLatin1String(do_))
-                         .arg(platnosc)
-                         .arg(naleznosc));
-        baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(id));
-    }
+    UbijanieZapisu() : SklepZapisu(2) {}
     // The operation must be stored when it runs whole; a kill must leave before or after.
     void Sprawdz(const char* nazwa, const std::function<bool()>& zapis) {
         bool zapisane = false;
@@ -46,9 +26,6 @@ protected:
         EXPECT_GT(ubite, 4) << nazwa;
         std::cout << "[ kill points ] " << nazwa << ": " << ubite << std::endl;
     }
-
-    TestowaBaza baza;
-    FakeInterakcja fake;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <future>
 #include <thread>
 
+#include "SklepZapisu.h"
 #include "money/Zapis.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
@@ -18,29 +19,8 @@ namespace {
 
 const QDate Dzis(2024, 3, 5);
 
-class Zapis : public ::testing::Test {
+class Zapis : public SklepZapisu {
 protected:
-    void SetUp() override {
-        baza.Wykonaj(
-            "insert into klient (ID, Numer_klienta, Imie, Nazwisko, Saldo, Licznik, LicznikAb, "
-            "Abonament) values (1, 7, 'Jan', 'Kowalski', 4, 0, 0, 0)");
-        for (int id : {1, 2, 3})
-            baza.Wykonaj(QStringLiteral("insert into film (ID, Numer_filmu, Tytul_oryginalny, "
-                                        "Status, Wplywy, Ilosc_wypozyczen, Stawka) values (%1, %1, "
-                                        "'Film %1', 1, 0, 0, 5)")
-                             .arg(id));
-    }
-    // An open rental of film id from dataOD to dataDO.
-    void Otwarte(int id, const char* od, const char* do_, double naleznosc, double platnosc) {
-        baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
-                                    "zwrocono, platnosc, platnosc1, z_abonamentu, naleznosc, "
-                                    "stawka) values (%1, 1, '%2', '%3', 0, %4, 0, 0, %5, 5)")
-                         .arg(id)
-                         .arg(QLatin1String(od), QLatin1String(do_))
-                         .arg(platnosc)
-                         .arg(naleznosc));
-        baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(id));
-    }
     QVariant Rental(int film, const char* kolumna) {
         return baza.Wartosc(QStringLiteral("select %1 from rental where id_filmu = %2")
                                 .arg(QLatin1String(kolumna))
@@ -70,9 +50,6 @@ protected:
                                     "raise(abort, 'Zapis zablokowany'); end")
                          .arg(QLatin1String(tabela)));
     }
-
-    TestowaBaza baza;
-    FakeInterakcja fake;
 };
 
 TDaneWypozyczenia Koszyk() {

@@ -1,0 +1,37 @@
+// The store the write functions' tests start from: client 1 (number 7, balance 4) and
+// films 1 to 3 on the shelf at a rate of 5.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "support/FakeInterakcja.h"
+#include "support/TestowaBaza.h"
+
+class SklepZapisu : public ::testing::Test {
+protected:
+    explicit SklepZapisu(int licznikAb = 0) {
+        baza.Wykonaj(QStringLiteral("insert into klient (ID, Numer_klienta, Imie, Nazwisko, "
+                                    "Saldo, Licznik, LicznikAb, Abonament) values (1, 7, 'Jan', "
+                                    "'Kowalski', 4, 0, %1, 0)")
+                         .arg(licznikAb));
+        for (int id : {1, 2, 3})
+            baza.Wykonaj(QStringLiteral("insert into film (ID, Numer_filmu, Tytul_oryginalny, "
+                                        "Status, Wplywy, Ilosc_wypozyczen, Stawka) values (%1, %1, "
+                                        "'Film %1', 1, 0, 0, 5)")
+                             .arg(id));
+    }
+    // An open rental of film id to client 1 from od to do_; the film leaves the shelf.
+    void Otwarte(int id, const char* od, const char* do_, double naleznosc, double platnosc) {
+        baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
+                                    "zwrocono, platnosc, platnosc1, z_abonamentu, naleznosc, "
+                                    "stawka) values (%1, 1, '%2', '%3', 0, %4, 0, 0, %5, 5)")
+                         .arg(id)
+                         .arg(QLatin1String(od), QLatin1String(do_))
+                         .arg(platnosc)
+                         .arg(naleznosc));
+        baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(id));
+    }
+
+    TestowaBaza baza;
+    FakeInterakcja fake;
+};
