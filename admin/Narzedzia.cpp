@@ -10,6 +10,7 @@
 #include "admin/WyborPliku.h"
 #include "admin/uSprawdzBaze.h"
 #include "store/Baza.h"
+#include "store/Godzina.h"
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
 
@@ -94,8 +95,7 @@ bool PrzywrocZKopii(QWidget* rodzic) {
     if (!Pytanie(pytanie, false)) return false;
     QString zachowana;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString blad =
-        PrzywrocBaze(plik, katalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()), &zachowana);
+    const QString blad = PrzywrocBaze(plik, katalogBazy, Chwila(), &zachowana);
     QGuiApplication::restoreOverrideCursor();
     if (!blad.isEmpty()) {
         Uwaga(blad);

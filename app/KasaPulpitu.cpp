@@ -23,13 +23,16 @@ T* Kontrolka(QObject& okno, const char* nazwa) {
     return okno.findChild<T*>(QString::fromLatin1(nazwa));
 }
 
-// The operator's typing: the focus enters the field, then the text is typed.
+// The operator's typing: the focus enters the field, the text is typed, the focus leaves.
+// A field entered and never left would go on showing a blinking text cursor.
 void Wpisz(QObject& okno, const char* pole, const QString& tekst) {
     auto* e = Kontrolka<QLineEdit>(okno, pole);
     if (!e) return;
     QFocusEvent wejscie(QEvent::FocusIn, Qt::TabFocusReason);
     QCoreApplication::sendEvent(e, &wejscie);
     e->setText(tekst);
+    QFocusEvent wyjscie(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(e, &wyjscie);
 }
 
 void Kliknij(QObject& okno, const char* przycisk) {

@@ -32,11 +32,11 @@
 #include "settings/uConfig.h"
 #include "store/Baza.h"
 #include "store/Formaty.h"
+#include "store/Godzina.h"
 #include "store/Interakcja.h"
 #include "store/KatalogDanych.h"
 #include "store/StanBazy.h"
 #include "store/Tlumacz.h"
-#include "store/Zegar.h"
 #include "store/uStruktura.h"
 #include "ui_uMain.h"
 #include "widgets/uDialog.h"
@@ -268,8 +268,7 @@ bool TfMain::Start() {
 
     // The first start of the day copies the store once the desk is up, in the background.
     QTimer::singleShot(0, this, [this] {
-        if (TBaza::Aktywna())
-            KopieAutomatyczne.PrzyStarcie(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
+        if (TBaza::Aktywna()) KopieAutomatyczne.PrzyStarcie(KatalogBazy, Chwila());
     });
     return true;
 }
@@ -659,8 +658,7 @@ void TfMain::closeEvent(QCloseEvent* zdarzenie) {
         return;
     }
     // A failing copy is reported and the program closes all the same.
-    if (TBaza::Aktywna())
-        KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, QDateTime(Dzisiaj(), QTime::currentTime()));
+    if (TBaza::Aktywna()) KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, Chwila());
     blokada.reset();
     zdarzenie->accept();
 }

@@ -11,8 +11,8 @@
 #include "app/uMainLista.h"
 #include "films/uFilm.h"
 #include "settings/uConfig.h"
+#include "store/Godzina.h"
 #include "store/Interakcja.h"
-#include "store/Zegar.h"
 #include "ui_uMain.h"
 
 void TfMain::PolaczNarzedzia() {
@@ -32,8 +32,7 @@ void TfMain::PolaczNarzedzia() {
     OfertaKopii.chwila = ChwilaKopiiAutomatycznej;
     OfertaKopii.przywroc = [](const QString& kopia, const QString& katalogBazy) {
         QString zachowana;
-        const QString blad = PrzywrocBaze(kopia, katalogBazy,
-                                          QDateTime(Dzisiaj(), QTime::currentTime()), &zachowana);
+        const QString blad = PrzywrocBaze(kopia, katalogBazy, Chwila(), &zachowana);
         if (blad.isEmpty())
             Informacja(
                 QStringLiteral("Przywrócono bazę danych z kopii „%1”.\nPoprzedni plik bazy "

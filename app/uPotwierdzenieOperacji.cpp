@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "store/Zegar.h"
+#include "store/Godzina.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ TPotwierdzenie Potwierdzenie(TRodzajOperacji rodzaj, std::size_t n,
                              TKwota saldo) {
     TPotwierdzenie p;
     p.Rodzaj = rodzaj;
-    p.Chwila = QDateTime(Dzisiaj(), QTime::currentTime());
+    p.Chwila = Chwila();
     for (std::size_t i = 0; i < n; ++i) {
         TWierszPotwierdzenia w = wiersz(i);
         p.Pozostaje += w.Pozostaje;

@@ -35,6 +35,19 @@ void UstawKomorke(QTableWidget* sg, int w, int k, const QString& tekst) {
     sg->setItem(w, k, komorka);
 }
 
+// The payment refused because another desk changed the arrears; doZaplaty: what the
+// refreshed window lists.
+QString ZaleglosciZmienione(TKwota doZaplaty) {
+    return QStringLiteral(
+               "Zaległości klienta zostały w międzyczasie zmienione na innym stanowisku "
+               "(wpłata lub zwrot). Wpłata nie została zapisana.\n\n") +
+           (doZaplaty == TKwota()
+                ? QStringLiteral("Klient nie ma już zaległych należności.")
+                : QStringLiteral("Okno pokazuje aktualne zaległości: razem do zapłaty %1 zł. "
+                                 "Przyjmij wpłatę ponownie.")
+                      .arg(KwotaNaEkran(doZaplaty)));
+}
+
 }  // namespace
 
 TfZaleglosci::TfZaleglosci(QWidget* parent)
@@ -164,12 +177,17 @@ void TfZaleglosci::bWplataClick() {
     for (int w = 0; w < n; ++w)
         wiersze.push_back({sg->item(w, KolIdFilmu)->text().toLongLong(),
                            DataZTekstu(sg->item(w, KolDataOD)->text()),
-                           DataZTekstu(sg->item(w, KolDataZwrotu)->text())});
-    if (!ZapiszZaleglosci(IdKlienta, wiersze, ocena, wynik)) {
+                           DataZTekstu(sg->item(w, KolDataZwrotu)->text()),
+                           zaleglosci[static_cast<size_t>(w)]});
+    bool zmienione = false;
+    if (!ZapiszZaleglosci(IdKlienta, wiersze, ocena, wynik, &zmienione)) {
         // Nothing was stored (the error has been shown): show the store's amounts again.
-        const bool wczesniej = Zaksiegowano;
+        // Arrears changed at another desk change the client's balance too: the desk
+        // reloads it when the window closes.
+        const bool wczesniej = Zaksiegowano || zmienione;
         FormShow();
         Zaksiegowano = wczesniej;
+        if (zmienione) Uwaga(ZaleglosciZmienione(KwotaKomorki(IloscWierszy() + 1)));
         return;
     }
     Zaksiegowano = true;

@@ -1,8 +1,9 @@
 #include "Zrzuty.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QThread>
@@ -21,10 +22,16 @@ void Odczekaj() {
 
 bool ZapiszZrzut(QWidget& okno, const QString& plik, QStringList& bledy) {
     Odczekaj();
+    // The focused field is pictured without its blinking text cursor, so a picture does
+    // not depend on the moment it is taken.
+    auto* pole = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    const bool bezKursora = pole && !pole->isReadOnly() && okno.isAncestorOf(pole);
+    if (bezKursora) pole->setReadOnly(true);
     // A window's picture has a few hundred colours: a palette of 256 keeps the text
     // sharp at a third of the size.
     const QImage obraz = okno.grab().toImage().convertToFormat(
         QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    if (bezKursora) pole->setReadOnly(false);
     if (obraz.isNull() || !obraz.save(plik, "PNG", 0)) {
         bledy << QStringLiteral("Nie zapisano ") + plik;
         return false;
@@ -60,8 +67,11 @@ void TZrzuty::Wymagaj(bool warunek, const QString& opis) {
 QMessageBox::StandardButton TZrzuty::Pokaz(const TKomunikat& k) {
     for (qsizetype i = 0; i < komunikaty.size(); ++i) {
         if (!k.tekst.startsWith(komunikaty[i].first)) continue;
+        TKomunikat pokazany = k;
+        for (const auto& [prawdziwa, pokazana] : sciezki)
+            pokazany.tekst.replace(prawdziwa, pokazana);
         QMessageBox box;
-        UlozKomunikat(box, k);
+        UlozKomunikat(box, pokazany);
         box.show();
         Zrzut(box, komunikaty.takeAt(i).second);
         break;

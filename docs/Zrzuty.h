@@ -34,6 +34,11 @@ public:
     void Zrzut(QWidget& okno, const QString& nazwa);
     // A condition the picture needs (a filled list, a chosen client).
     void Wymagaj(bool warunek, const QString& opis);
+    // Pictured messages show the folder prawdziwa as pokazana: the scratch folders of a
+    // run become the same shop-like paths at every run.
+    void PokazSciezke(const QString& prawdziwa, const QString& pokazana) {
+        sciezki.append({prawdziwa, pokazana});
+    }
 
     QMessageBox::StandardButton Pokaz(const TKomunikat& komunikat) override;
     int PokazModalnie(QDialog& okno) override;
@@ -59,6 +64,7 @@ private:
     QMap<QString, std::deque<TObsluga>> obslugi;
     std::deque<QMessageBox::StandardButton> odpowiedzi;
     QList<std::pair<QString, QString>> komunikaty;
+    QList<std::pair<QString, QString>> sciezki;
 };
 
 // Presses the dialog's button of this objectName and gives the dialog's result.

@@ -26,6 +26,7 @@
 #include "reports/uRapDaty.h"
 #include "store/Baza.h"
 #include "store/Formaty.h"
+#include "store/Godzina.h"
 #include "store/PlikUstawien.h"
 #include "store/TQuery.h"
 #include "store/Zegar.h"
@@ -267,11 +268,14 @@ int main(int argc, char** argv) {
         QFile::copy(listy.filePath(plik), folder + QStringLiteral("Config/") + plik);
     UstawPlikUstawienProgramu(folder + QStringLiteral("wirdolan.ini"));
     UstawDzisiaj(DzienZrzutow);
+    UstawGodzine(QTime(17, 45));
 
     TZrzuty skrypt(cel);
     zrzuty = &skrypt;
     skrypt.KatalogKopii = folder + QStringLiteral("Pendrive/");
     QDir().mkpath(skrypt.KatalogKopii);
+    skrypt.PokazSciezke(skrypt.KatalogKopii, QStringLiteral("/media/sklep/PENDRIVE/"));
+    skrypt.PokazSciezke(folder, QStringLiteral("/home/sklep/.local/share/Wirdolan/"));
     UstawInterakcje(&skrypt);
     UstawWyborPliku(&skrypt);
     UtworzOkna();

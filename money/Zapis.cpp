@@ -1,5 +1,8 @@
 #include "money/Zapis.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "money/uKasa.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
@@ -235,11 +238,64 @@ bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
 
 // ---------------------------------------------------------------- arrears
 
+namespace {
+
+auto KluczZaleglosci(const TZaleglosc& z) {
+    return std::tuple(z.IdFilmu, z.DataOD.toJulianDay(), z.DataZwrotu.isValid(),
+                      z.DataZwrotu.toJulianDay(), z.Naleznosc);
+}
+
+// The client's returned rentals with something unpaid as the store holds them now, in
+// one order; nothing when the read failed.
+std::optional<std::vector<TZaleglosc>> ZaleglosciWBazie(TQuery& q, const QString& klient) {
+    OtworzSQL(q, QStringLiteral("select id_filmu, dataOD, dataZwrotu, platnosc1 from rental "
+                                "where id_klienta = ") +
+                     klient + QStringLiteral(" and zwrocono = True and platnosc1 <> 0"));
+    if (!q.Active()) return std::nullopt;
+    std::vector<TZaleglosc> wynik;
+    for (; !q.Eof(); q.Next())
+        wynik.push_back({q.FieldByName(QStringLiteral("ID_FILMU")).AsLargeInt(),
+                         q.FieldByName(QStringLiteral("DATAOD")).AsDate(),
+                         q.FieldByName(QStringLiteral("DATAZWROTU")).AsDate(),
+                         TKwota::ZeZlotych(q.FieldByName(QStringLiteral("PLATNOSC1")).AsFloat())});
+    q.Close();
+    return wynik;
+}
+
+// The listed rows that still owe something.
+std::vector<TZaleglosc> DoPorownania(std::vector<TZaleglosc> wiersze) {
+    std::erase_if(wiersze, [](const TZaleglosc& z) { return z.Naleznosc == TKwota(); });
+    return wiersze;
+}
+
+bool TeSameZaleglosci(std::vector<TZaleglosc> a, std::vector<TZaleglosc> b) {
+    const auto mniejszy = [](const TZaleglosc& x, const TZaleglosc& y) {
+        return KluczZaleglosci(x) < KluczZaleglosci(y);
+    };
+    std::sort(a.begin(), a.end(), mniejszy);
+    std::sort(b.begin(), b.end(), mniejszy);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const TZaleglosc& x, const TZaleglosc& y) {
+                          return KluczZaleglosci(x) == KluczZaleglosci(y);
+                      });
+}
+
+}  // namespace
+
 bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
-                      const TOcenaWplatyZaleglosci& ocena, const TWynikZaleglosci& wynik) {
+                      const TOcenaWplatyZaleglosci& ocena, const TWynikZaleglosci& wynik,
+                      bool* zmienione) {
+    if (zmienione) *zmienione = false;
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
+    // The arrears paid are the ones the store holds now, under the transaction's lock.
+    const std::optional<std::vector<TZaleglosc>> wBazie = ZaleglosciWBazie(q, klient);
+    if (!wBazie) return false;  // the error has been shown
+    if (!TeSameZaleglosci(*wBazie, DoPorownania(wiersze))) {
+        if (zmienione) *zmienione = true;
+        return false;
+    }
     // The balance and every row change together or not at all.
     UruchomSQL(q, QStringLiteral("update klient set Saldo = Saldo + ") +
                       KwotaSQL(wynik.ZmianaSalda) + QStringLiteral(" where ID = ") + klient);

@@ -56,9 +56,14 @@ struct TZaleglosc {
     qint64 IdFilmu = 0;
     QDate DataOD;
     QDate DataZwrotu;  // invalid: returned before return dates were kept
+    TKwota Naleznosc;  // its unpaid part (platnosc1) as the window shows it
 };
 // Arrears payment: the balance, every listed rental's new unpaid part (wynik's
 // Zaleglosci, in the order of wiersze), then the money taken and what was handed back of
-// more than was owed.
+// more than was owed. First, inside the same transaction, the client's arrears are read
+// again: when they are not the ones listed with a non-zero amount (another desk on the
+// same store took a payment or a return meanwhile), nothing is written, zmienione is set
+// and false returned.
 bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
-                      const TOcenaWplatyZaleglosci& ocena, const TWynikZaleglosci& wynik);
+                      const TOcenaWplatyZaleglosci& ocena, const TWynikZaleglosci& wynik,
+                      bool* zmienione = nullptr);

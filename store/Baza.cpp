@@ -84,6 +84,9 @@ sqlite3* otworz(const QByteArray& nazwa, int flagi) {
         sqlite3_close(uchwyt);
         throw blad;
     }
+    // Another program on the same file (a second desk) holds its lock only for the moment
+    // of its write: wait for it instead of failing at once.
+    sqlite3_busy_timeout(uchwyt, CzekanieNaBlokade);
     return uchwyt;
 }
 

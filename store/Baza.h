@@ -8,6 +8,9 @@
 struct sqlite3;
 
 inline const QString PlikBazy = QStringLiteral("wirdolan.sqlite");
+// How long a statement waits for a lock another connection holds on the store file, in
+// milliseconds, before it fails as busy.
+inline constexpr int CzekanieNaBlokade = 5000;
 
 // A mark of what the store holds. It changes with every write through the program's
 // connection (kept or rolled back), every commit through another connection, and every

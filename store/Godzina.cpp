@@ -1,5 +1,7 @@
 #include "store/Godzina.h"
 
+#include "store/Zegar.h"
+
 namespace {
 
 QTime ustalonaGodzina;
@@ -11,4 +13,7 @@ QTime Godzina() {
 }
 void UstawGodzine(const QTime& godzina) {
     ustalonaGodzina = godzina;
+}
+QDateTime Chwila() {
+    return QDateTime(Dzisiaj(), Godzina());
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -278,6 +280,47 @@ TEST_F(Zaleglosci, NieudanaInstrukcjaNieZostawiaPolowyWplaty) {
     EXPECT_EQ(Kwoty(Siatka(okno)).back(), "10,00");
     QTest::keyClick(&okno, Qt::Key_Escape);
     EXPECT_EQ(okno.result(), QDialog::Rejected);
+}
+
+// Another desk on the same store pays film 2's 4,00 while this window lists it: the
+// payment is refused, the window shows the store's arrears, and a new payment goes in.
+TEST_F(Zaleglosci, ZmienioneNaInnymStanowiskuOdswiezaOkno) {
+    sqlite3* drugie = nullptr;
+    ASSERT_EQ(
+        sqlite3_open(QFile::encodeName(baza.Katalog() + "wirdolan.sqlite").constData(), &drugie),
+        SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(drugie,
+                           "begin; update rental set Platnosc1 = 0 where id_klienta = 1 and "
+                           "id_filmu = 2; update klient set Saldo = Saldo + 4 where ID = 1; "
+                           "commit",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(drugie);
+
+    FakeInterakcja f;
+    f.PrzyOknie(Zaplac(10.00));
+    Wplac();
+    ASSERT_EQ(f.komunikaty.size(), 1u);
+    EXPECT_EQ(f.komunikaty[0].tekst,
+              "Zaległości klienta zostały w międzyczasie zmienione na innym stanowisku (wpłata "
+              "lub zwrot). Wpłata nie została zapisana.\n\nOkno pokazuje aktualne zaległości: "
+              "razem do zapłaty 6,00 zł. Przyjmij wpłatę ponownie.");
+    EXPECT_DOUBLE_EQ(Saldo(baza, 1), -9.00) << "only the other desk's payment";
+    EXPECT_EQ(Zapisane(baza), (std::vector<double>{0, 6.00, 0, 0, 6.00}));
+    EXPECT_EQ(baza.Ile("select count(*) from kasa"), 0);
+    EXPECT_EQ(Kwoty(Siatka(okno)), (std::vector<QString>{"6,00", QString(16, '='), "6,00"}));
+    // The balance changed elsewhere: closed by Esc, the desk is told to reload it.
+    QTest::keyClick(&okno, Qt::Key_Escape);
+    EXPECT_EQ(okno.result(), QDialog::Accepted);
+    Pokaz();
+
+    f.Wyczysc();
+    f.PrzyOknie(Zaplac(6.00));
+    Wplac();
+    EXPECT_TRUE(f.komunikaty.empty());
+    EXPECT_DOUBLE_EQ(Saldo(baza, 1), -3.00);
+    EXPECT_EQ(Zapisane(baza), (std::vector<double>{0, 0, 0, 0, 6.00}));
+    EXPECT_EQ(baza.Ile("select count(*) from kasa"), 1);
 }
 
 TEST(ZaleglosciBezDaty, ZwrotBezDatyZnajdowanyPrzezIsNull) {

@@ -1,5 +1,11 @@
 // The write functions of the desk's operations, on a store without any window.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QFile>
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include "money/Zapis.h"
 #include "store/Formaty.h"
@@ -223,8 +229,8 @@ TEST_F(Zapis, ZaleglosciPoKluczuZDataZwrotuLubBez) {
         "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
         "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
         "(3, 1, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
-    const std::vector<TZaleglosc> wiersze = {{3, QDate(2023, 12, 1), QDate()},
-                                             {3, QDate(2023, 12, 1), QDate(2023, 12, 20)}};
+    const std::vector<TZaleglosc> wiersze = {{3, QDate(2023, 12, 1), QDate(), 2.00},
+                                             {3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.50}};
     const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 2.50);
     const TWynikZaleglosci wynik = RozliczZaleglosci({2.00, 1.50}, ocena.Wplata);
     ASSERT_TRUE(ZapiszZaleglosci(1, wiersze, ocena, wynik));
@@ -237,11 +243,128 @@ TEST_F(Zapis, ZaleglosciPoKluczuZDataZwrotuLubBez) {
 
     // More than owed: all is booked, the excess handed back.
     const TOcenaWplatyZaleglosci wiecej = OcenWplateZaleglosci(1.00, 1.20);
-    ASSERT_TRUE(
-        ZapiszZaleglosci(1, {wiersze[1]}, wiecej, RozliczZaleglosci({1.00}, wiecej.Wplata)));
+    ASSERT_TRUE(ZapiszZaleglosci(1, {{3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.00}}, wiecej,
+                                 RozliczZaleglosci({1.00}, wiecej.Wplata)));
     EXPECT_KWOTA(
         baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble(), 0);
     EXPECT_EQ(Kasa(), (std::vector<QString>{"Zaległości 2,50 zaległe należności",
                                             "Zaległości 1,20 zaległe należności",
                                             "Zaległości -0,20 zaległe należności"}));
+}
+
+// A second desk on the same store file, through a connection of its own.
+class DrugieStanowisko {
+public:
+    explicit DrugieStanowisko(const QString& plik) {
+        EXPECT_EQ(sqlite3_open(QFile::encodeName(plik).constData(), &h), SQLITE_OK);
+    }
+    ~DrugieStanowisko() { sqlite3_close(h); }
+    DrugieStanowisko(const DrugieStanowisko&) = delete;
+    DrugieStanowisko& operator=(const DrugieStanowisko&) = delete;
+    void Wykonaj(const char* sql) {
+        EXPECT_EQ(sqlite3_exec(h, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(h);
+    }
+
+private:
+    sqlite3* h = nullptr;
+};
+
+// Client 1 owes 2,00 and 1,50 on two returned rentals of film 3, balance 4,00; the
+// window listed them so. Each case: another desk changes the store first.
+class ZaleglosciDwaStanowiska : public Zapis {
+protected:
+    void SetUp() override {
+        Zapis::SetUp();
+        baza.Wykonaj(
+            "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+            "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
+            "(3, 1, '2023-12-03', '2023-12-04', 1, 0, 1.5, '2023-12-20')");
+    }
+    // Paying what the window listed: true when booked.
+    bool Zaplac(bool* zmienione) {
+        const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 3.50);
+        return ZapiszZaleglosci(1, Pokazane, ocena, RozliczZaleglosci({2.00, 1.50}, ocena.Wplata),
+                                zmienione);
+    }
+    // rental's unpaid parts by client and start date, the balance, the till journal.
+    std::vector<QString> Stan() {
+        std::vector<QString> w;
+        TQuery q;
+        q.UstawSQL(QStringLiteral("select platnosc1 from rental order by id_klienta, dataOD"));
+        q.Open();
+        for (; q.Active() && !q.Eof(); q.Next())
+            w.push_back(KwotaNaEkran(TKwota::ZeZlotych(q.FieldByName("platnosc1").AsFloat())));
+        w.push_back("Saldo " + KwotaNaEkran(TKwota::ZeZlotych(Klient("Saldo").toDouble())));
+        for (const QString& r : Kasa()) w.push_back(r);
+        return w;
+    }
+    QString Plik() const { return baza.Katalog() + "wirdolan.sqlite"; }
+
+    const std::vector<TZaleglosc> Pokazane = {{3, QDate(2023, 12, 1), QDate(), 2.00},
+                                              {3, QDate(2023, 12, 3), QDate(2023, 12, 20), 1.50}};
+};
+
+TEST_F(ZaleglosciDwaStanowiska, ZmienioneGdzieIndziejNieSaZapisywane) {
+    DrugieStanowisko drugie(Plik());
+    // Paid in part at the other desk.
+    drugie.Wykonaj(
+        "begin; update rental set platnosc1 = 1 where dataZwrotu is null; "
+        "update klient set Saldo = Saldo + 1 where ID = 1; "
+        "insert into kasa (Data, Czas, id_klienta, Rodzaj, Kwota, Opis) values "
+        "('2024-03-05', '10:00:00', 1, 'Zaległości', 1, 'zaległe należności'); commit");
+    const std::vector<QString> poWplacie = {"1,00", "1,50", "Saldo 5,00",
+                                            "Zaległości 1,00 zaległe należności"};
+    ASSERT_EQ(Stan(), poWplacie);
+    bool zmienione = false;
+    EXPECT_FALSE(Zaplac(&zmienione));
+    EXPECT_TRUE(zmienione);
+    EXPECT_EQ(Stan(), poWplacie) << "nothing written";
+
+    // A film returned at the other desk adds a row to the arrears.
+    drugie.Wykonaj(
+        "update rental set platnosc1 = 2 where dataZwrotu is null; "
+        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+        "platnosc1, dataZwrotu) values (2, 1, '2024-03-01', '2024-03-02', 1, 0, 3, "
+        "'2024-03-05')");
+    zmienione = false;
+    EXPECT_FALSE(Zaplac(&zmienione));
+    EXPECT_TRUE(zmienione);
+    EXPECT_EQ(Stan(), (std::vector<QString>{"2,00", "1,50", "3,00", "Saldo 5,00",
+                                            "Zaległości 1,00 zaległe należności"}));
+
+    // Paid off entirely there: another client's row changing does not matter.
+    drugie.Wykonaj(
+        "delete from rental where id_filmu = 2; "
+        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+        "platnosc1, dataZwrotu) values (2, 2, '2024-03-01', '2024-03-02', 1, 0, 3, "
+        "'2024-03-05')");
+    EXPECT_EQ(fake.komunikaty.size(), 0u) << "the write function itself shows nothing";
+    EXPECT_TRUE(Zaplac(&zmienione));
+    EXPECT_FALSE(zmienione);
+    EXPECT_EQ(Stan(), (std::vector<QString>{"0,00", "0,00", "3,00", "Saldo 8,50",
+                                            "Zaległości 1,00 zaległe należności",
+                                            "Zaległości 3,50 zaległe należności"}));
+}
+
+// The other desk holds the store's write lock while it books a payment: this desk waits
+// for it instead of failing at once, then finds the arrears changed.
+TEST_F(ZaleglosciDwaStanowiska, CzekaNaBlokadeInnegoStanowiska) {
+    std::promise<void> zablokowane;
+    std::thread drugie([&] {
+        DrugieStanowisko d(Plik());
+        d.Wykonaj(
+            "begin immediate; update rental set platnosc1 = 0 where dataZwrotu is not null; "
+            "update klient set Saldo = Saldo + 1.5 where ID = 1");
+        zablokowane.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        d.Wykonaj("commit");
+    });
+    zablokowane.get_future().wait();
+    bool zmienione = false;
+    const bool zapisano = Zaplac(&zmienione);
+    drugie.join();
+    EXPECT_TRUE(fake.komunikaty.empty()) << "no error: the lock was waited for";
+    EXPECT_FALSE(zapisano);
+    EXPECT_TRUE(zmienione);
+    EXPECT_EQ(Stan(), (std::vector<QString>{"2,00", "0,00", "Saldo 5,50"}));
 }
