@@ -1,8 +1,10 @@
 #include "admin/SklepPrzykladowy.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
+#include "store/Godzina.h"
 #include "store/TQuery.h"
 #include "store/Zegar.h"
 #include "store/uWspolneDB.h"
@@ -10,11 +12,22 @@
 namespace {
 
 // Puts the clock back as it was however the plan ends: running on the real day, or
-// fixed on the day it was fixed on.
+// fixed on the day it was fixed on, and the time of day likewise.
 struct TZegarPlanu {
     QDate dzien = Dzisiaj();
-    ~TZegarPlanu() { UstawDzisiaj(dzien == QDate::currentDate() ? QDate() : dzien); }
+    QTime godzina = UstalonaGodzina();
+    ~TZegarPlanu() {
+        UstawDzisiaj(dzien == QDate::currentDate() ? QDate() : dzien);
+        UstawGodzine(godzina);
+    }
 };
+
+// The day's n-th operation (from 0) happens during the opening hours, 10:00 to 20:00,
+// the later the greater n; the seconds vary as at a real counter.
+QTime GodzinaOperacji(size_t n, size_t zdarzenie) {
+    const int minuty = std::min(599, int(n) * 47 + int(zdarzenie * 13 % 40));
+    return QTime(10, 0).addSecs(minuty * 60 + int(zdarzenie * 7 % 60));
+}
 
 }  // namespace
 
@@ -46,13 +59,16 @@ TWynikSklepu WypelnijSklep(const TPlanSklepu& plan, TKasaSklepu& kasa) {
     size_t z = 0;
     for (QDate dzien = poczatek; dzien <= ostatni; dzien = dzien.addDays(1)) {
         UstawDzisiaj(dzien);
+        UstawGodzine(GodzinaOperacji(0, z));
         for (size_t k = 0; k < plan.Klienci.size(); ++k) {
             if (zapisany[k] || plan.Klienci[k].Zapisany > dzien) continue;
             kasa.NowyKlient(plan.Klienci[k]);
             zapisany[k] = true;
             ++wynik.Klienci;
         }
-        for (; z < plan.Zdarzenia.size() && plan.Zdarzenia[z].Dzien == dzien; ++z) {
+        for (size_t n = 0; z < plan.Zdarzenia.size() && plan.Zdarzenia[z].Dzien == dzien;
+             ++z, ++n) {
+            UstawGodzine(GodzinaOperacji(n, z));
             const TZdarzeniePlanu& e = plan.Zdarzenia[z];
             switch (e.Rodzaj) {
                 case TRodzajZdarzenia::Abonament:

@@ -14,6 +14,9 @@ QTime Godzina() {
 void UstawGodzine(const QTime& godzina) {
     ustalonaGodzina = godzina;
 }
+QTime UstalonaGodzina() {
+    return ustalonaGodzina;
+}
 QDateTime Chwila() {
     return QDateTime(Dzisiaj(), Godzina());
 }

@@ -6,6 +6,7 @@
 #include "admin/SklepPrzykladowy.h"
 #include "admin/SprawdzenieBazy.h"
 #include "store/Baza.h"
+#include "store/Godzina.h"
 #include "store/TQuery.h"
 #include "test_panele_pulpit.h"
 
@@ -39,6 +40,7 @@ TEST_F(DanePrzykladowe, PustaBazaStajeSieWypozyczalnia) {
     EXPECT_TRUE(fake.komunikaty[1].tekst.startsWith("Wczytano dane przykładowe: klientów 60"))
         << fake.komunikaty[1].tekst.toStdString();
     EXPECT_EQ(Dzisiaj(), Wtorek());
+    EXPECT_FALSE(UstalonaGodzina().isValid()) << "the time of day is left fixed";
 
     EXPECT_EQ(Ile("select count(*) from klient"), 60);
     EXPECT_GE(Ile("select count(*) from klient where Aktualny = False"), 2);
@@ -65,6 +67,12 @@ TEST_F(DanePrzykladowe, PustaBazaStajeSieWypozyczalnia) {
     // Every copy carries the day it was entered, before its shop's first rental.
     EXPECT_EQ(Ile("select count(*) from film where DataWprowadzenia is null or "
                   "DataWprowadzenia > (select min(dataOD) from rental)"),
+              0);
+    // The till journal's operations happen in the opening hours, in order within a day.
+    EXPECT_EQ(Ile("select count(*) from kasa where Czas < '10:00:00' or Czas > '20:00:00'"), 0);
+    EXPECT_GT(Ile("select count(distinct Czas) from kasa"), 20);
+    EXPECT_EQ(Ile("select count(*) from kasa a, kasa b where a.Data = b.Data and a.ID < b.ID "
+                  "and a.Czas > b.Czas"),
               0);
     // The desk is left with nothing chosen and the new clients in its list.
     EXPECT_EQ(k<QComboBox>("cbKlient")->count(),

@@ -121,6 +121,25 @@ TEST_F(StanBazy, UszkodzonaOferujeNajnowszaKopie) {
     EXPECT_EQ(q.FieldByName("Nazwisko").AsString(), "Nowak");
 }
 
+// Looking for a sound copy reads every copy: a store that opens never pays for it.
+TEST_F(StanBazy, ZdrowaBazaNieSzukaKopii) {
+    DobraBaza();
+    int szukano = 0;
+    TOfertaKopii oferta;
+    oferta.najnowsza = [&](const QString&) {
+        ++szukano;
+        return QString();
+    };
+    oferta.przywroc = [](const QString&, const QString&) { return QString(); };
+    oferta.chwila = [&](const QString&) {
+        ++szukano;
+        return QDateTime();
+    };
+    EXPECT_TRUE(PolaczNaStarcie(Katalog(), oferta));
+    EXPECT_EQ(szukano, 0);
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
 TEST_F(StanBazy, UszkodzonaBezKopiiKonczyStart) {
     DobraBaza();
     zapisz(Plik(), QByteArray(3000, '\x7f'), 100);
