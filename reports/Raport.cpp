@@ -231,9 +231,19 @@ private:
     std::vector<quint32> konce;  // the end in `teksty` of each row's each text
 };
 
-std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
+namespace {
+
+// The room the title band takes on the first page.
+double MiejsceTytulu(const TPasmo* tytul) {
+    return tytul ? tytul->wysokosc + tytul->odstepPo : 0;
+}
+
+}  // namespace
+
+std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma(bool ponownie) {
     const TPasmo* naglowek = ZnajdzPasmo(TRodzajPasma::NaglowekStrony);
     const TPasmo* tytul = ZnajdzPasmo(TRodzajPasma::Tytul);
+    const double miejsceTytulu = MiejsceTytulu(tytul);
     const TPasmo* kolumny = ZnajdzPasmo(TRodzajPasma::NaglowekKolumn);
     const TPasmo* szczegoly = ZnajdzPasmo(TRodzajPasma::Szczegoly);
     const TPasmo* stopka = ZnajdzPasmo(TRodzajPasma::StopkaStrony);
@@ -278,6 +288,7 @@ std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
     };
 
     nowaStrona();
+    if (PrzedSzczegolami) PrzedSzczegolami();
     if (szczegoly && Dane.Active()) {
         TPasmo wiersz = *szczegoly;
         // A query still on its first row is not run again (a sorted result would be
@@ -308,6 +319,9 @@ std::unique_ptr<TRaport::TUkladPasm> TRaport::UlozPasma() {
     zamknijStrone();
     if (PoSzczegolach) {
         PoSzczegolach();
+        // The hook may have added a band: the pointers are found again.
+        tytul = ZnajdzPasmo(TRodzajPasma::Tytul);
+        if (!ponownie && MiejsceTytulu(tytul) != miejsceTytulu) return UlozPasma(true);
         y = yTytulu;
         ulozone->tytul = kawalek(tytul);
     }

@@ -207,9 +207,13 @@ public:
     // height, space after, frame and line); the place, size and font of each text stay
     // the band's own.
     std::function<void(TPasmo&, const TQuery&)> PrzedSzczegolem;
+    // Run before the first detail band is laid out, each time the rows are laid out (a
+    // report that adds up its rows starts its totals here).
+    std::function<void()> PrzedSzczegolami;
     // Run once after the last detail band, with Dane past its last row; the title band is
     // then laid out again (a total of the rows may go into the title this way, so the rows
-    // are read once).
+    // are read once). When the hook changed the title band's height or its space after,
+    // the rows are laid out once more under the new title (and read a second time).
     std::function<void()> PoSzczegolach;
 
     // The band of the given kind, created empty with the given height when missing
@@ -246,7 +250,7 @@ public:
 
 private:
     class TUkladPasm;
-    std::unique_ptr<TUkladPasm> UlozPasma();
+    std::unique_ptr<TUkladPasm> UlozPasma(bool ponownie = false);
 
     std::vector<TPasmo> pasma;
     std::vector<TStrona> strony;  // all pages, once asked for (or as a report placed them)

@@ -87,8 +87,14 @@ TfRapKasowy::TfRapKasowy() {
         .KonczySieNa(KolKoniec - 1)
         .Nazwa(QStringLiteral("lKwota"));
 
-    PrzedSzczegolem = [](TPasmo& p, const TQuery& q) {
-        const TRuchKasy r = RuchWiersza(q);
+    PrzedSzczegolami = [this] {
+        Ruchy.clear();
+        Razem = TKwota();
+    };
+    PrzedSzczegolem = [this](TPasmo& p, const TQuery& q) {
+        Ruchy.push_back(RuchWiersza(q));
+        const TRuchKasy& r = Ruchy.back();
+        Razem += r.kwota;
         p.Element(QStringLiteral("lData"))->tekst = DataDluga(r.data);
         p.Element(QStringLiteral("lCzas"))->tekst = r.czas;
         p.Element(QStringLiteral("lNr"))->tekst = r.nr;
@@ -97,6 +103,36 @@ TfRapKasowy::TfRapKasowy() {
         p.Element(QStringLiteral("lOpis"))->tekst = r.opis;
         p.Element(QStringLiteral("lKwota"))->tekst = KwotaNaEkran(r.kwota);
     };
+    // The totals go into the title, and the lines into the CSV, once the lines are laid
+    // out.
+    PoSzczegolach = [this] {
+        UstawTytul();
+        WierszeCSV.clear();
+        WierszeCSV.emplace_back(NaglowkiKolumn.begin(), NaglowkiKolumn.end());
+        for (const TRuchKasy& r : Ruchy)
+            WierszeCSV.push_back({DataDluga(r.data), r.czas, r.nr, r.klient, r.rodzaj, r.opis,
+                                  KwotaNaEkran(r.kwota)});
+    };
+}
+
+void TfRapKasowy::UstawTytul() {
+    // The operations' totals in two columns.
+    const TCzcionka p12 = TCzcionka::Pogrubiona(12);
+    const TCzcionka zwykla = TCzcionka::Zwykla();
+    const auto sumy = SumyRodzajow(Ruchy);
+    const int wierszy = static_cast<int>((sumy.size() + 1) / 2);
+    auto& tytul = Pasmo(TRodzajPasma::Tytul, GoraSum + wierszy * WierszSum + 1);
+    tytul.elementy.clear();
+    tytul.odstepPo = 2;
+    tytul.Etykieta(okres, 3.2, p12);
+    tytul.Etykieta(QStringLiteral("Stan kasy:"), 3.2, p12).Y(7);
+    tytul.Etykieta(KwotaNaEkran(Razem), 30, p12).Y(7).KonczySieNa(70);
+    for (int i = 0; i < static_cast<int>(sumy.size()); ++i) {
+        const double x = i < wierszy ? 3.2 : 80;
+        const double y = GoraSum + (i % wierszy) * WierszSum;
+        tytul.Etykieta(sumy[i].first + ':', x, zwykla).Y(y);
+        tytul.Etykieta(KwotaNaEkran(sumy[i].second), x + 36, zwykla).Y(y).KonczySieNa(x + 66.8);
+    }
 }
 
 bool TfRapKasowy::Init(const QDate& od, const QDate& do_) {
@@ -111,37 +147,13 @@ bool TfRapKasowy::Init(const QDate& od, const QDate& do_) {
                         QStringLiteral(" order by k.Data, k.Czas, k.ID");
     OtworzSQL(Dane, sql);
     if (!Dane.Active()) return false;
+    okres = NaglowekKasy(od, do_);
+    // Until the lines are read, the title holds every operation of the journal at 0,00:
+    // its height is the one the lines are laid out under (operations of other names may
+    // make it taller, and the lines are then laid out again under it).
     Ruchy.clear();
     Razem = TKwota();
-    for (; !Dane.Eof(); Dane.Next()) {
-        Ruchy.push_back(RuchWiersza(Dane));
-        Razem += Ruchy.back().kwota;
-    }
-    Dane.First();
-
-    // The title: the period, what the till should hold, and each operation's total in two
-    // columns.
-    const TCzcionka p12 = TCzcionka::Pogrubiona(12);
-    const TCzcionka zwykla = TCzcionka::Zwykla();
-    const auto sumy = SumyRodzajow(Ruchy);
-    const int wierszy = static_cast<int>((sumy.size() + 1) / 2);
-    auto& tytul = Pasmo(TRodzajPasma::Tytul, GoraSum + wierszy * WierszSum + 1);
-    tytul.elementy.clear();
-    tytul.odstepPo = 2;
-    tytul.Etykieta(NaglowekKasy(od, do_), 3.2, p12);
-    tytul.Etykieta(QStringLiteral("Stan kasy:"), 3.2, p12).Y(7);
-    tytul.Etykieta(KwotaNaEkran(Razem), 30, p12).Y(7).KonczySieNa(70);
-    for (int i = 0; i < static_cast<int>(sumy.size()); ++i) {
-        const double x = i < wierszy ? 3.2 : 80;
-        const double y = GoraSum + (i % wierszy) * WierszSum;
-        tytul.Etykieta(sumy[i].first + ':', x, zwykla).Y(y);
-        tytul.Etykieta(KwotaNaEkran(sumy[i].second), x + 36, zwykla).Y(y).KonczySieNa(x + 66.8);
-    }
-
-    WierszeCSV.clear();
-    WierszeCSV.emplace_back(NaglowkiKolumn.begin(), NaglowkiKolumn.end());
-    for (const TRuchKasy& r : Ruchy)
-        WierszeCSV.push_back(
-            {DataDluga(r.data), r.czas, r.nr, r.klient, r.rodzaj, r.opis, KwotaNaEkran(r.kwota)});
+    UstawTytul();
+    Wyprodukuj();
     return true;
 }

@@ -32,12 +32,19 @@ QString NaglowekKasy(const QDate& od, const QDate& do_);
 class TfRapKasowy : public TRaport {
 public:
     TfRapKasowy();
-    // Sets the heading, reads the movements of the range, puts their totals into the title
-    // and the CSV lines, and leaves the query open for printing. False when the statement
-    // failed (its error text has been shown; there is nothing to print).
+    // Sets the heading, opens the movements of the range and lays the report out, reading
+    // them once: the totals are added up on the way and go into the title and the CSV
+    // lines after the last line. False when the statement failed (its error text has been
+    // shown; there is nothing to print).
     bool Init(const QDate& od, const QDate& do_);
 
     // As read by Init.
     std::vector<TRuchKasy> Ruchy;
     TKwota Razem;
+
+private:
+    // The title: the period, what the till should hold, and each operation's total.
+    void UstawTytul();
+
+    QString okres;
 };

@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "Pomocnicze.h"
+#include "reports/uRapKasowy.h"
 #include "reports/uRapOkresowy.h"
 #include "reports/uRapRentownosc.h"
 #include "store/Indeksy.h"
@@ -43,6 +45,22 @@ void Sklep(const TestowaBaza& baza) {
         "case when i % 7 = 0 then 2.5 else 0 end, case when i % 11 = 0 then 1.25 else 0 end, "
         "case when i % 13 = 0 then 3 else 0 end, "
         "case when i % 23 = 0 then null else (i * 17 % 40) / 2.0 + 0.1 * (i % 3) end from n");
+    // 3,000 movements of the till over 40 days, written out of time order: every
+    // operation, amounts of either sign, clients gone from the store, descriptions too
+    // long for their column; in the last two days two operations of other names.
+    baza.Wykonaj(
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) "
+        "insert into kasa (Data, Czas, id_klienta, Rodzaj, Kwota, Opis) select "
+        "date('2024-02-01', '+' || (i * 7 % 40) || ' days'), "
+        "printf('%02d:%02d:%02d', 8 + i % 12, i * 13 % 60, i * 29 % 60), "
+        "case when i % 37 = 0 then 900 + i % 5 else 1 + i * 13 % 400 end, "
+        "case when i * 7 % 40 >= 38 and i % 9 = 0 then 'Korekta' "
+        "when i * 7 % 40 >= 38 and i % 9 = 1 then 'Sprzedaż' else case i % 7 "
+        "when 0 then 'Wypożyczenie' when 1 then 'Zwrot' when 2 then 'Przedłużenie' "
+        "when 3 then 'Wycofanie' when 4 then 'Zaległości' when 5 then 'Wpłata' "
+        "else 'Abonament' end end, ((i * 37 % 200) - 40) / 4.0, "
+        "case when i % 11 = 0 then 'wpłata na konto klienta stałego, nadpłata ' || i "
+        "else printf('%04d, %04d', i % 150, (i * 3) % 150) end from n");
 }
 
 struct TSlad {
@@ -107,6 +125,45 @@ TEST_F(StronyRaportow, RaportOkresowyJakDotad) {
     ASSERT_TRUE(r.Init(QDate(2023, 3, 1), QDate(2024, 2, 29)));
     EXPECT_DOUBLE_EQ(r.Wplywy, 39448.8);
     EXPECT_EQ(Slad(r.Strony()), (TSlad{86, 18001, "00c074e82dfdf7ad659b3bc409fa1155e539fd53"}));
+}
+
+TEST_F(StronyRaportow, RaportKasowyJakDotad) {
+    // The operations of the journal only; then with two of other names, which take one
+    // more line of totals in the title.
+    const struct {
+        QDate od, do_;
+        qint64 razem;
+        size_t ruchow, tekstowTytulu;
+        TSlad slad;
+        const char* csv;
+    } przypadki[] = {
+        {QDate(2024, 2, 1),
+         QDate(2024, 3, 2),
+         3440625,
+         2325,
+         3 + 2 * 7,
+         {46, 16626, "90cc65441875c232afaa0d829e322d7f1956f1ef"},
+         "6b0699b9644ec260363f40e4715fd01840cb2f60"},
+        {QDate(2024, 1, 1),
+         QDate(2024, 3, 31),
+         4462500,
+         3000,
+         3 + 2 * 9,
+         {59, 21449, "563dac505ba051ea4107fe3525a9b2cdbdafa03d"},
+         "ca272320cc1268497f595a45ce1f1e29e45383d5"},
+    };
+    for (const auto& p : przypadki) {
+        TfRapKasowy r;
+        ASSERT_TRUE(r.Init(p.od, p.do_));
+        EXPECT_FALSE(r.Dane.Active()) << "laid out by Init";
+        EXPECT_EQ(r.Razem.Grosze(), p.razem);
+        EXPECT_EQ(r.Ruchy.size(), p.ruchow);
+        EXPECT_EQ(Slad(r.Strony()), p.slad) << p.od.toString().toStdString();
+        QCryptographicHash csv(QCryptographicHash::Sha1);
+        csv.addData(TekstCSV(r.WierszeCSV).toUtf8());
+        EXPECT_EQ(csv.result().toHex().toStdString(), p.csv);
+        EXPECT_EQ(Teksty(r.Strony().at(0), TRodzajPasma::Tytul).size(), p.tekstowTytulu);
+    }
 }
 
 TEST_F(StronyRaportow, RankingiJakDotad) {
