@@ -31,6 +31,7 @@
 #include "reports/uRaporty.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
+#include "store/Dziennik.h"
 #include "store/Formaty.h"
 #include "store/Godzina.h"
 #include "store/Interakcja.h"
@@ -233,6 +234,11 @@ bool TfMain::Start() {
         TSesjaBDE sesja(PlikKonfiguracjiBDE);
         if (!SprawdzAlias(sesja, katalog, KatalogBazy)) return false;
     }
+    // The error log beside the store opens with this start; a start without an end after it
+    // tells of a program that did not end cleanly.
+    ZapiszWDzienniku(WpisStartu, QStringLiteral("Uruchomienie programu %1 %2")
+                                     .arg(TytulAplikacji, QCoreApplication::applicationVersion())
+                                     .trimmed());
     if (fWitamy && fWitamy->isVisible()) fWitamy->repaint();
 
     // 7. The program's folder.

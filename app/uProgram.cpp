@@ -23,6 +23,7 @@
 #include "reports/uRapArchiwum.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
+#include "store/Dziennik.h"
 #include "store/Interakcja.h"
 
 // The windows belong to the program, not to the desk, so that each window's controls
@@ -76,6 +77,7 @@ void ZniszczOkna() {
 
 void PrzygotujAplikacje() {
     QApplication::setApplicationName(TytulAplikacji);
+    QApplication::setApplicationVersion(QStringLiteral(WIRDOLAN_WERSJA));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     UstawWyglad();
     // Qt's own dialogs (choosing a file, printing) speak Polish too.
@@ -90,7 +92,12 @@ int UruchomProgram(int argc, char** argv) {
     PrzygotujAplikacje();
     UtworzOkna();
     const int wynik = fMain->Start() ? QApplication::exec() : 0;
+    ZakonczProgram();
+    return wynik;
+}
+
+void ZakonczProgram() {
     ZniszczOkna();
     TBaza::Rozlacz();
-    return wynik;
+    ZapiszWDzienniku(WpisKonca, QStringLiteral("Zamknięcie programu"));
 }

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QDialog>
 
+#include "store/Dziennik.h"
+
 namespace {
 
 class TPrawdziwaInterakcja : public TInterakcja {
@@ -63,7 +65,22 @@ void UstawInterakcje(TInterakcja* interakcja) {
     zainstalowana = interakcja;
 }
 
-QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat) {
+QString RodzajWpisu(const TKomunikat& komunikat) {
+    switch (komunikat.ikona) {
+        case TIkona::Brak:
+            return WpisBleduBazy;
+        case TIkona::Stop:
+            return WpisBledu;
+        default:
+            return {};
+    }
+}
+
+QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat, const QString& wpis) {
+    // Logged before it is shown: the line holds the moment of the error, and it stays even
+    // when the program goes no further.
+    if (const QString rodzaj = wpis.isEmpty() ? RodzajWpisu(komunikat) : wpis; !rodzaj.isEmpty())
+        ZapiszWDzienniku(rodzaj, komunikat.tekst);
     return Interakcja().Pokaz(komunikat);
 }
 int PokazModalnie(QDialog& okno) {

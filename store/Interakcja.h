@@ -36,7 +36,13 @@ void UstawInterakcje(TInterakcja* interakcja);
 // Sets a box's caption, text, icon and buttons (captioned in Polish) from a message.
 void UlozKomunikat(QMessageBox& box, const TKomunikat& komunikat);
 
-QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat);
+// The kind under which a message goes to the error log by its icon: the store's errors (no
+// icon) and the program's errors (stop icon); empty for the other messages.
+QString RodzajWpisu(const TKomunikat& komunikat);
+
+// Logs the message under the kind wpis (empty: by its icon), then shows it through the
+// interaction in force.
+QMessageBox::StandardButton PokazKomunikat(const TKomunikat& komunikat, const QString& wpis = {});
 int PokazModalnie(QDialog& okno);
 
 // Input warning: caption "Ostrzeżenie", exclamation icon, OK.

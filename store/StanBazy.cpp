@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include "store/Baza.h"
+#include "store/Dziennik.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Tlumacz.h"
@@ -123,12 +124,14 @@ bool PolaczNaStarcie(const QString& katalogBazy, const TOfertaKopii& oferta) {
                                             .arg(DataDluga(chwila.date()),
                                                  chwila.time().toString(QStringLiteral("HH:mm")))
                                       : QString();
-            if (!Pytanie(tekst + QStringLiteral("\n\nNajnowsza kopia automatyczna bazy to „%1”%2. "
-                                                "Czy przywrócić bazę z tej kopii? Obecny plik "
-                                                "zostanie zachowany.")
-                                     .arg(QDir::toNativeSeparators(kopia), kiedy),
-                         true))
-                return false;
+            const TKomunikat pytanie{
+                tekst + QStringLiteral("\n\nNajnowsza kopia automatyczna bazy to „%1”%2. Czy "
+                                       "przywrócić bazę z tej kopii? Obecny plik zostanie "
+                                       "zachowany.")
+                            .arg(QDir::toNativeSeparators(kopia), kiedy),
+                TytulAplikacji, TIkona::Pytanie, QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::Yes};
+            if (PokazKomunikat(pytanie, WpisWadyBazy) != QMessageBox::Yes) return false;
             const QString blad = oferta.przywroc(kopia, katalogBazy);
             if (!blad.isEmpty()) {
                 BladOgolny(blad);
@@ -138,7 +141,9 @@ bool PolaczNaStarcie(const QString& katalogBazy, const TOfertaKopii& oferta) {
         }
         const TBaza* b = TBaza::Aktywna();
         if (b->Wada() != TWadaBazy::Brak)
-            Uwaga(KomunikatWadyBazy(b->Wada(), katalogBazy, b->TekstWady()));
+            PokazKomunikat({KomunikatWadyBazy(b->Wada(), katalogBazy, b->TekstWady()),
+                            TytulAplikacji, TIkona::Ostrzezenie, QMessageBox::Ok, QMessageBox::Ok},
+                           WpisWadyBazy);
         return true;
     }
 }

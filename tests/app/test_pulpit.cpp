@@ -647,3 +647,26 @@ TEST_F(Pulpit, RaportyOkresowyIRankingiSaPodpietePodMenu) {
 }
 
 }  // namespace
+
+// The error log beside the store opens with the start and its version and closes with the
+// clean end; a start without an end tells the technician of a crash.
+TEST_F(Pulpit, DziennikZapisujeStartZWersjaIKoniec) {
+    const QString wersja = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationVersion("9.8.7");
+    Uruchom();
+    QCoreApplication::setApplicationVersion(wersja);
+    const QString plik = folder + "Bazy/wirdolan.log";
+    const auto wiersze = [&] {
+        QFile f(plik);
+        return f.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
+                   : QStringList();
+    };
+    ASSERT_EQ(wiersze().size(), 1);
+    EXPECT_TRUE(wiersze()[0].endsWith("[Start] Uruchomienie programu Wirdolan 9.8.7"))
+        << wiersze()[0].toStdString();
+    ZakonczProgram();
+    ASSERT_EQ(wiersze().size(), 2);
+    EXPECT_TRUE(wiersze()[1].endsWith("[Koniec] Zamknięcie programu"))
+        << wiersze()[1].toStdString();
+}
