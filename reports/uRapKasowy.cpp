@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr double KolData = 0, KolCzas = 21, KolNr = 37, KolKlient = 50, KolRodzaj = 93,
-                 KolOpis = 121, KolKoniec = TRaport::SzerokoscObszaru;
+constexpr double KolData = 0, KolCzas = 20, KolNr = 35.5, KolKlient = 58, KolRodzaj = 101,
+                 KolOpis = 126, KolKoniec = TRaport::SzerokoscObszaru;
 constexpr double Odstep = 1.5;
 constexpr double WierszSum = 4.5, GoraSum = 14;
 

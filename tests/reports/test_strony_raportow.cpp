@@ -142,14 +142,14 @@ TEST_F(StronyRaportow, RaportKasowyJakDotad) {
          3440625,
          2325,
          3 + 2 * 7,
-         {46, 16626, "90cc65441875c232afaa0d829e322d7f1956f1ef"},
+         {46, 16626, "1287634e287218a34bedcb993cca80f55c72dd2a"},
          "6b0699b9644ec260363f40e4715fd01840cb2f60"},
         {QDate(2024, 1, 1),
          QDate(2024, 3, 31),
          4462500,
          3000,
          3 + 2 * 9,
-         {59, 21449, "563dac505ba051ea4107fe3525a9b2cdbdafa03d"},
+         {59, 21449, "a444a9d3aab7e1d82f9e242dc956527f4833d950"},
          "ca272320cc1268497f595a45ce1f1e29e45383d5"},
     };
     for (const auto& p : przypadki) {
