@@ -11,13 +11,13 @@
 
 namespace {
 
-// Puts the clock back as it was however the plan ends: running on the real day, or
-// fixed on the day it was fixed on, and the time of day likewise.
+// Puts the clock back as it was however the plan ends: running, or fixed on the day and
+// time of day it was fixed on.
 struct TZegarPlanu {
-    QDate dzien = Dzisiaj();
+    QDate dzien = UstalonyDzien();
     QTime godzina = UstalonaGodzina();
     ~TZegarPlanu() {
-        UstawDzisiaj(dzien == QDate::currentDate() ? QDate() : dzien);
+        UstawDzisiaj(dzien);
         UstawGodzine(godzina);
     }
 };

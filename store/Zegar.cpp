@@ -12,3 +12,6 @@ QDate Dzisiaj() {
 void UstawDzisiaj(const QDate& dzien) {
     ustalonyDzien = dzien;
 }
+QDate UstalonyDzien() {
+    return ustalonyDzien;
+}

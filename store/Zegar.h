@@ -7,3 +7,5 @@
 QDate Dzisiaj();
 // Fixes today's date; an invalid date returns to the system clock.
 void UstawDzisiaj(const QDate& dzien);
+// The fixed date; invalid while the system clock runs.
+QDate UstalonyDzien();

@@ -399,6 +399,26 @@ protected:
         return QDir(folder + "Bazy/Kopie").entryList({"przed-przywroceniem-*"}, QDir::Files);
     }
     virtual void PoKopii() {}
+    // The start with the offer taken: the copy of 04.03.2024 20:15 is offered and restored,
+    // the desk shows its clients and the damaged store is kept as it was.
+    void StartZPrzywroconaKopia() {
+        fake.Odpowiedz(QMessageBox::Yes);
+        ASSERT_TRUE(fMain->Start());
+        ASSERT_EQ(fake.komunikaty.size(), 2u);
+        const QString& pytanie = fake.komunikaty[0].tekst;
+        EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Pytanie);
+        EXPECT_TRUE(pytanie.contains("jest uszkodzony")) << pytanie.toStdString();
+        EXPECT_TRUE(pytanie.contains(
+            "Najnowsza kopia automatyczna bazy to „" +
+            QDir::toNativeSeparators(folder + "Bazy/Kopie/wirdolan-2024-03-04-201500.sqlite") +
+            "” (wykonana 04.03.2024 o godz. 20:15). Czy przywrócić bazę z tej kopii?"))
+            << pytanie.toStdString();
+        EXPECT_EQ(Klienci(), (QStringList{"Kowalski Jan", "Nowak Anna"})) << "the copy's clients";
+        ASSERT_EQ(Zachowane().size(), 1u);
+        EXPECT_EQ(Tresc(folder + "Bazy/Kopie/" + Zachowane()[0]), uszkodzona)
+            << "the damaged file is kept as it was";
+        EXPECT_TRUE(fake.komunikaty[1].tekst.contains(Zachowane()[0]));
+    }
     bool zKopia = true;
     QByteArray uszkodzona;
 };
@@ -412,21 +432,7 @@ protected:
 };
 
 TEST_F(UszkodzonaNaStarcie, KopiaPrzyjetaPulpitPokazujeJejDane) {
-    fake.Odpowiedz(QMessageBox::Yes);
-    ASSERT_TRUE(fMain->Start());
-    ASSERT_EQ(fake.komunikaty.size(), 2u);
-    const QString& pytanie = fake.komunikaty[0].tekst;
-    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Pytanie);
-    EXPECT_TRUE(pytanie.contains("jest uszkodzony")) << pytanie.toStdString();
-    EXPECT_TRUE(
-        pytanie.contains("wirdolan-2024-03-04-201500.sqlite” (wykonana 04.03.2024 o "
-                         "godz. 20:15). Czy przywrócić bazę z tej kopii?"))
-        << pytanie.toStdString();
-    EXPECT_EQ(Klienci(), (QStringList{"Kowalski Jan", "Nowak Anna"})) << "the copy's clients";
-    ASSERT_EQ(Zachowane().size(), 1u);
-    EXPECT_EQ(Tresc(folder + "Bazy/Kopie/" + Zachowane()[0]), uszkodzona)
-        << "the damaged file is kept as it was";
-    EXPECT_TRUE(fake.komunikaty[1].tekst.contains(Zachowane()[0]));
+    StartZPrzywroconaKopia();
 }
 
 TEST_F(UszkodzonaNaStarcie, OdmowaKonczyStartBezZmian) {
@@ -507,21 +513,8 @@ TEST_F(UszkodzoneNowszeKopie, OferowanaStarszaSprawnaZJejChwila) {
     EXPECT_TRUE(spis.uszkodzona);
     EXPECT_TRUE(spis.blad.startsWith("Plik jest uszkodzony")) << spis.blad.toStdString();
 
-    fake.Odpowiedz(QMessageBox::Yes);
-    ASSERT_TRUE(fMain->Start());
-    ASSERT_EQ(fake.komunikaty.size(), 2u);
-    const QString& pytanie = fake.komunikaty[0].tekst;
-    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Pytanie);
-    EXPECT_TRUE(pytanie.contains("jest uszkodzony")) << pytanie.toStdString();
-    EXPECT_TRUE(
-        pytanie.contains("Najnowsza kopia automatyczna bazy to „" +
-                         QDir::toNativeSeparators(kopie + "wirdolan-2024-03-04-201500.sqlite") +
-                         "” (wykonana 04.03.2024 o godz. 20:15). Czy przywrócić bazę z tej kopii?"))
-        << pytanie.toStdString();
-    EXPECT_EQ(Klienci(), (QStringList{"Kowalski Jan", "Nowak Anna"})) << "the older copy's data";
+    StartZPrzywroconaKopia();  // the older, sound copy
     EXPECT_EQ(Z(Baza(), "select count(*) from klient"), "2");
-    ASSERT_EQ(Zachowane().size(), 1u);
-    EXPECT_EQ(Tresc(kopie + Zachowane()[0]), uszkodzona) << "the damaged store is kept";
     KopieNietkniete();
 }
 

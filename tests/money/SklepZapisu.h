@@ -4,8 +4,36 @@
 
 #include <gtest/gtest.h>
 
+#include "money/Zapis.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
+
+// The day the operations happen.
+inline const QDate Dzis(2024, 3, 5);
+
+// Films 1 (6,00 for two days at 3,00) and 2 (5,00 for a day) in the basket; balance 4,00.
+inline TDaneWypozyczenia Koszyk() {
+    TDaneWypozyczenia d;
+    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
+    d.Razem = 11.00;
+    d.Saldo = 4.00;
+    d.Dzien = Dzis;
+    d.LicznikAb = 2;
+    return d;
+}
+
+// The undo of film 1 (6,00 unpaid) of the client's two open rentals, 6,00 paid today:
+// overpaid by 1,00. Needs both rentals open (Otwarte).
+inline TDaneWycofania WycofaniePierwszego() {
+    TDaneWycofania d;
+    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
+    d.Pierwszy = d.Ostatni = 0;
+    d.Razem = 5.00;
+    d.Wplacono = 6.00;
+    d.Saldo = -1.00;
+    d.LicznikAb = 2;
+    return d;
+}
 
 class SklepZapisu : public ::testing::Test {
 protected:

@@ -11,8 +11,6 @@
 
 namespace {
 
-const QDate Dzis(2024, 3, 5);
-
 class UbijanieZapisu : public SklepZapisu {
 protected:
     UbijanieZapisu() : SklepZapisu(2) {}
@@ -32,12 +30,7 @@ protected:
 
 TEST_F(UbijanieZapisu, Wypozyczenie) {
     Otwarte(1, "2024-03-05", "2024-03-07", 6.00, 6.00);  // re-rented: its row is updated
-    TDaneWypozyczenia d;
-    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
-    d.Razem = 11.00;
-    d.Saldo = 4.00;
-    d.Dzien = Dzis;
-    d.LicznikAb = 2;
+    const TDaneWypozyczenia d = Koszyk();
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
     const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 10.00);
     ASSERT_TRUE(wynik.Nadplata);
@@ -63,14 +56,7 @@ TEST_F(UbijanieZapisu, Zwrot) {
 TEST_F(UbijanieZapisu, Wycofanie) {
     Otwarte(1, "2024-03-05", "2024-03-07", 6.00, 0);
     Otwarte(2, "2024-03-05", "2024-03-06", 5.00, 5.00);
-    TDaneWycofania d;
-    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
-    d.Pierwszy = d.Ostatni = 0;
-    d.Razem = 5.00;
-    d.Wplacono = 6.00;
-    d.Saldo = -1.00;
-    d.LicznikAb = 2;
-    const TWynikWycofania wynik = RozliczWycofanie(d);
+    const TWynikWycofania wynik = RozliczWycofanie(WycofaniePierwszego());
     ASSERT_TRUE(wynik.Nadplata);
     Sprawdz("undo", [&] { return ZapiszWycofanie(1, wynik, "0001"); });
 }

@@ -17,8 +17,6 @@
 
 namespace {
 
-const QDate Dzis(2024, 3, 5);
-
 class Zapis : public SklepZapisu {
 protected:
     QVariant Rental(int film, const char* kolumna) {
@@ -51,16 +49,6 @@ protected:
                          .arg(QLatin1String(tabela)));
     }
 };
-
-TDaneWypozyczenia Koszyk() {
-    TDaneWypozyczenia d;
-    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
-    d.Razem = 11.00;
-    d.Saldo = 4.00;
-    d.Dzien = Dzis;
-    d.LicznikAb = 2;
-    return d;
-}
 
 }  // namespace
 
@@ -157,14 +145,7 @@ TEST_F(Zapis, ZwrotCzytaTerminyIZamykaWypozyczenie) {
 TEST_F(Zapis, WycofanieUsuwaWypozyczenieIRozkladaWplate) {
     Otwarte(1, "2024-03-05", "2024-03-07", 6.00, 0);
     Otwarte(2, "2024-03-05", "2024-03-06", 5.00, 5.00);
-    TDaneWycofania d;
-    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
-    d.Pierwszy = d.Ostatni = 0;
-    d.Razem = 5.00;
-    d.Wplacono = 6.00;
-    d.Saldo = -1.00;
-    d.LicznikAb = 2;
-    const TWynikWycofania wynik = RozliczWycofanie(d);
+    const TWynikWycofania wynik = RozliczWycofanie(WycofaniePierwszego());
     ASSERT_TRUE(wynik.Nadplata);
     ASSERT_TRUE(ZapiszWycofanie(1, wynik, "0001"));
     EXPECT_EQ(Kasa(),

@@ -54,15 +54,25 @@ std::vector<QString> Naglowki(QTableView* sg) {
     return t;
 }
 
+// The history window over the filled store.
+class Archiwum : public ::testing::Test {
+protected:
+    Archiwum() { Wypelnij(baza); }
+    // Client 1's history on the screen.
+    void PokazKlienta() {
+        okno.resize(700, 400);
+        okno.UstawArchiwum(1, 1);
+        okno.show();
+    }
+
+    TestowaBaza baza;
+    TfArchiwum okno;
+};
+
 }  // namespace
 
-TEST(Archiwum, HistoriaKlientaOdNajnowszego) {
-    TestowaBaza baza;
-    Wypelnij(baza);
-    TfArchiwum okno;
-    okno.resize(700, 400);
-    okno.UstawArchiwum(1, 1);
-    okno.show();
+TEST_F(Archiwum, HistoriaKlientaOdNajnowszego) {
+    PokazKlienta();
     EXPECT_EQ(okno.windowTitle(), "Archiwum klienta");
     EXPECT_EQ(Etykieta(okno, "lNumer"), "Numer klienta");
     EXPECT_EQ(Etykieta(okno, "lNazwa"), "Klient");
@@ -95,10 +105,7 @@ TEST(Archiwum, HistoriaKlientaOdNajnowszego) {
     EXPECT_GT(sg->columnWidth(1), 500);
 }
 
-TEST(Archiwum, PustaHistoriaPoPelnejMaJednaPustaLinie) {
-    TestowaBaza baza;
-    Wypelnij(baza);
-    TfArchiwum okno;
+TEST_F(Archiwum, PustaHistoriaPoPelnejMaJednaPustaLinie) {
     okno.UstawArchiwum(1, 1);
     okno.FormShow();
     ASSERT_EQ(Wierszy(Siatka(okno)), 3);
@@ -117,13 +124,8 @@ TEST(Archiwum, PustaHistoriaPoPelnejMaJednaPustaLinie) {
     EXPECT_EQ(okno.IdArchiwum(), 2);
 }
 
-TEST(Archiwum, DwuklikPrzechodziOdKlientaDoFilmuIZPowrotem) {
-    TestowaBaza baza;
-    Wypelnij(baza);
-    TfArchiwum okno;
-    okno.resize(700, 400);
-    okno.UstawArchiwum(1, 1);
-    okno.show();
+TEST_F(Archiwum, DwuklikPrzechodziOdKlientaDoFilmuIZPowrotem) {
+    PokazKlienta();
     QTableView* sg = Siatka(okno);
 
     DwuklikWiersza(sg, 2);  // Jaws
@@ -150,10 +152,7 @@ TEST(Archiwum, DwuklikPrzechodziOdKlientaDoFilmuIZPowrotem) {
     EXPECT_EQ(Wiersz(sg, 0)[1], "Jaws (Szczęki)");
 }
 
-TEST(Archiwum, FilmONieznanymNumerze) {
-    TestowaBaza baza;
-    Wypelnij(baza);
-    TfArchiwum okno;
+TEST_F(Archiwum, FilmONieznanymNumerze) {
     okno.UstawArchiwum(2, 0);
     okno.FormShow();
     EXPECT_EQ(okno.windowTitle(), "Archwium filmu");
@@ -164,10 +163,7 @@ TEST(Archiwum, FilmONieznanymNumerze) {
     EXPECT_EQ(Wiersz(Siatka(okno), 0), (std::vector<QString>(5)));
 }
 
-TEST(Archiwum, BladZapytaniaZostawiaLinie) {
-    TestowaBaza baza;
-    Wypelnij(baza);
-    TfArchiwum okno;
+TEST_F(Archiwum, BladZapytaniaZostawiaLinie) {
     okno.UstawArchiwum(1, 1);
     okno.FormShow();
     baza.Wykonaj("drop table rental");
@@ -180,13 +176,8 @@ TEST(Archiwum, BladZapytaniaZostawiaLinie) {
     EXPECT_EQ(Wiersz(Siatka(okno), 2)[1], "Jaws (Szczęki)");
 }
 
-TEST(Archiwum, KlawiaturaZaznaczenieIKopiowanie) {
-    TestowaBaza baza;
-    Wypelnij(baza);
-    TfArchiwum okno;
-    okno.resize(700, 400);
-    okno.UstawArchiwum(1, 1);
-    okno.show();
+TEST_F(Archiwum, KlawiaturaZaznaczenieIKopiowanie) {
+    PokazKlienta();
     QTableView* sg = Siatka(okno);
     auto zaznaczone = [sg] {
         std::vector<int> w;
@@ -218,13 +209,8 @@ TEST(Archiwum, KlawiaturaZaznaczenieIKopiowanie) {
               QString("0007\tNowak Anna\t20.02.2024\t21.02.2024\n"));
 }
 
-TEST(Archiwum, PrzejscieZBledemZostawiaPusteLinie) {
-    TestowaBaza baza;
-    Wypelnij(baza);
-    TfArchiwum okno;
-    okno.resize(700, 400);
-    okno.UstawArchiwum(1, 1);
-    okno.show();
+TEST_F(Archiwum, PrzejscieZBledemZostawiaPusteLinie) {
+    PokazKlienta();
     QTableView* sg = Siatka(okno);
     baza.Wykonaj("drop table rental");
     FakeInterakcja f;
@@ -242,10 +228,7 @@ TEST(Archiwum, PrzejscieZBledemZostawiaPusteLinie) {
     EXPECT_EQ(okno.RodzajArchiwum(), 2) << "an emptied line leads nowhere";
 }
 
-TEST(Archiwum, RaportZOknaPodgladPytanieDruk) {
-    TestowaBaza baza;
-    Wypelnij(baza);
-    TfArchiwum okno;
+TEST_F(Archiwum, RaportZOknaPodgladPytanieDruk) {
     okno.UstawArchiwum(2, 10);
     okno.FormShow();
     EXPECT_EQ(okno.findChild<QPushButton*>("bRaport")->text(), "Raport <F2>");
