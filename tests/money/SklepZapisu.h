@@ -60,6 +60,17 @@ protected:
         baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(id));
     }
 
+    // Two returned rentals of film 3 started on one day, 2,00 unpaid on the one kept without
+    // a return date and 1,50 on the one returned 20.12.2023; as the arrears window lists them.
+    std::vector<TZaleglosc> DwieZaleglosci() {
+        baza.Wykonaj(
+            "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+            "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
+            "(3, 1, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
+        return {{3, QDate(2023, 12, 1), QDate(), 2.00},
+                {3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.50}};
+    }
+
     TestowaBaza baza;
     FakeInterakcja fake;
 };

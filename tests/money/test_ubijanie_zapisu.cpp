@@ -82,12 +82,7 @@ TEST_F(UbijanieZapisu, Przedluzenie) {
 }
 
 TEST_F(UbijanieZapisu, Zaleglosci) {
-    baza.Wykonaj(
-        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
-        "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
-        "(3, 1, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
-    const std::vector<TZaleglosc> wiersze = {{3, QDate(2023, 12, 1), QDate(), 2.00},
-                                             {3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.50}};
+    const std::vector<TZaleglosc> wiersze = DwieZaleglosci();
     const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 4.00);
     ASSERT_TRUE(ocena.Nadplata);
     const TWynikZaleglosci wynik = RozliczZaleglosci({2.00, 1.50}, ocena.Wplata);

@@ -183,12 +183,7 @@ TEST_F(Zapis, PrzedluzenieTylkoWskazanychWierszy) {
 }
 
 TEST_F(Zapis, ZaleglosciPoKluczuZDataZwrotuLubBez) {
-    baza.Wykonaj(
-        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
-        "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
-        "(3, 1, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
-    const std::vector<TZaleglosc> wiersze = {{3, QDate(2023, 12, 1), QDate(), 2.00},
-                                             {3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.50}};
+    const std::vector<TZaleglosc> wiersze = DwieZaleglosci();
     const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 2.50);
     const TWynikZaleglosci wynik = RozliczZaleglosci({2.00, 1.50}, ocena.Wplata);
     ASSERT_TRUE(ZapiszZaleglosci(1, wiersze, ocena, wynik));
