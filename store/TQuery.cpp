@@ -55,6 +55,10 @@ double TField::AsFloat() const {
     return wartosc.toDouble();
 }
 
+TKwota TField::AsKwota() const {
+    return TKwota::ZeZlotych(AsFloat());
+}
+
 bool TField::AsBoolean() const {
     if (wartosc.isNull()) return false;
     if (wartosc.typeId() == QMetaType::QString) {

@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <vector>
 
+#include "store/Kwota.h"
+
 class TBaza;
 struct sqlite3_stmt;
 
@@ -27,6 +29,8 @@ public:
     int AsInteger() const;
     qint64 AsLargeInt() const;
     double AsFloat() const;
+    // A money column: the stored złoty rounded once to the grosz.
+    TKwota AsKwota() const;
     bool AsBoolean() const;
     QDate AsDate() const;
     // Text as the program shows it: dates "dd.mm.yyyy", booleans True/False, reals in
