@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "admin/KopieAutomatyczne.h"
-#include "money/uRozliczenia.h"
-#include "money/uRozliczeniePrzedluzenia.h"
-#include "money/uRozliczenieWycofania.h"
-#include "money/uRozliczenieZwrotu.h"
+#include "money/Rozliczenia.h"
+#include "money/RozliczeniePrzedluzenia.h"
+#include "money/RozliczenieWycofania.h"
+#include "money/RozliczenieZwrotu.h"
 #include "reports/uRapPotwierdzenie.h"
 #include "store/Baza.h"
 #include "store/Katalogi.h"

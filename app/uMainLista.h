@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "money/uRozliczenia.h"
+#include "money/Rozliczenia.h"
 #include "settings/Ustawienia.h"
 
 class QTableWidget;

@@ -6,9 +6,9 @@
 
 #include <cstddef>
 
-#include "money/uRozliczenia.h"
-#include "money/uRozliczeniePrzedluzenia.h"
-#include "money/uRozliczenieZwrotu.h"
+#include "money/Rozliczenia.h"
+#include "money/RozliczeniePrzedluzenia.h"
+#include "money/RozliczenieZwrotu.h"
 #include "reports/uRapPotwierdzenie.h"
 
 // pierwszyNowy: the first film added to the list (in mode Zwrot the listed open rentals

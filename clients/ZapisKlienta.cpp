@@ -1,6 +1,6 @@
 #include "clients/ZapisKlienta.h"
 
-#include "money/uKasa.h"
+#include "money/Kasa.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"

@@ -7,7 +7,7 @@
 #include "clients/ZapisKlienta.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
-#include "money/uKasa.h"
+#include "money/Kasa.h"
 #include "settings/uConfig.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "clients/uWplata.h"
+#include "money/Cennik.h"
+#include "money/RozliczenieZaleglosci.h"
 #include "money/Zapis.h"
-#include "money/uCennik.h"
-#include "money/uRozliczenieZaleglosci.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/uWspolneDB.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "money/uKasa.h"
+#include "money/Kasa.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"

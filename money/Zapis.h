@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "money/uRozliczenia.h"
-#include "money/uRozliczeniePrzedluzenia.h"
-#include "money/uRozliczenieWycofania.h"
-#include "money/uRozliczenieZaleglosci.h"
-#include "money/uRozliczenieZwrotu.h"
+#include "money/Rozliczenia.h"
+#include "money/RozliczeniePrzedluzenia.h"
+#include "money/RozliczenieWycofania.h"
+#include "money/RozliczenieZaleglosci.h"
+#include "money/RozliczenieZwrotu.h"
 
 // Rental commit: the credit spent before the payment (when przed says so), the end of an
 // expired subscription, the money taken and a surplus handed back, one rental per film (a

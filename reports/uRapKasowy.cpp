@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "money/uKasa.h"
+#include "money/Kasa.h"
 #include "store/Formaty.h"
 #include "store/uWspolneDB.h"
 

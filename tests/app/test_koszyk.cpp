@@ -1,8 +1,8 @@
 // The rental basket on the desk: adding films with their checks, the row layout, the
 // paid field and total, re-pricing by days, row selection and removal.
 #include "app/uMainLista.h"
-#include "money/uCennik.h"
-#include "money/uKoszyk.h"
+#include "money/Cennik.h"
+#include "money/Koszyk.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Zegar.h"

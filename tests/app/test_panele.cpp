@@ -1,7 +1,7 @@
 // The desk's client panel and film panel: choosing by name, title or number, what the
 // panels show, the desk fields they set and the controls they enable.
 #include "films/uFilm.h"
-#include "money/uKoszyk.h"
+#include "money/Koszyk.h"
 #include "store/Interakcja.h"
 #include "test_panele_pulpit.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "clients/ZapisKlienta.h"
-#include "money/uKasa.h"
+#include "money/Kasa.h"
 #include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"

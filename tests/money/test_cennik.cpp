@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "money/uCennik.h"
+#include "money/Cennik.h"
 #include "store/Formaty.h"
 #include "support/Kwoty.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "money/uRozliczenia.h"
+#include "money/Rozliczenia.h"
 #include "support/FakeInterakcja.h"
 #include "support/Kwoty.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "money/uRozliczeniePrzedluzenia.h"
+#include "money/RozliczeniePrzedluzenia.h"
 #include "support/Kwoty.h"
 
 namespace {

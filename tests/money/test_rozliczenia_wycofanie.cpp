@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "money/uRozliczenieWycofania.h"
+#include "money/RozliczenieWycofania.h"
 #include "support/Kwoty.h"
 
 namespace {

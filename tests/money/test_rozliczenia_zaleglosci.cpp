@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "money/uRozliczenieZaleglosci.h"
+#include "money/RozliczenieZaleglosci.h"
 #include "support/Kwoty.h"
 
 TEST(Zaleglosci, PropozycjaToCalaNaleznosc) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "money/uRozliczenieZwrotu.h"
+#include "money/RozliczenieZwrotu.h"
 #include "support/Kwoty.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "money/uRozliczenieWycofania.h"
+#include "money/RozliczenieWycofania.h"
 
 TWynikWycofania RozliczWycofanie(const TDaneWycofania& dane) {
     TWynikWycofania w;

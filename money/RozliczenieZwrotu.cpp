@@ -1,8 +1,8 @@
-#include "money/uRozliczenieZwrotu.h"
+#include "money/RozliczenieZwrotu.h"
 
 #include <algorithm>
 
-#include "money/uCennik.h"
+#include "money/Cennik.h"
 #include "store/Formaty.h"
 
 namespace {

@@ -7,8 +7,8 @@
 //   basket row    CenaWKoszyku(u, rabat, JestAbonentem(...), licznik, rate, today, days)
 //                 (for a subscriber the desk raises LicznikAbKlienta first and passes it;
 //                 re-pricing a row passes LicznikWierszaKoszyka(...) instead)
-//   return        CenaWypozyczenia kinds 1, 2 and 4 and CenaAbonenta (uRozliczenieZwrotu)
-//   extension     kind 1 or CenaAbonenta from the start date (uRozliczeniePrzedluzenia)
+//   return        CenaWypozyczenia kinds 1, 2 and 4 and CenaAbonenta (RozliczenieZwrotu)
+//   extension     kind 1 or CenaAbonenta from the start date (RozliczeniePrzedluzenia)
 //
 // Results are unrounded złoty; a price becomes an amount with TKwota::ZeZlotych, and a
 // list's total is the sum of its rounded row prices (SumaKwot).

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "money/uRozliczenia.h"
+#include "money/Rozliczenia.h"
 
 // The payment dialog's label and amount: what the listed rows owe.
 TPropozycjaWplaty WplataZaleglosci(TKwota naleznosc);

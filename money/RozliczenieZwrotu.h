@@ -38,7 +38,7 @@
 #include <optional>
 #include <vector>
 
-#include "money/uRozliczenia.h"
+#include "money/Rozliczenia.h"
 #include "settings/Ustawienia.h"
 
 struct TWierszZwrotu {

@@ -1,6 +1,6 @@
-#include "money/uKoszyk.h"
+#include "money/Koszyk.h"
 
-#include "money/uCennik.h"
+#include "money/Cennik.h"
 #include "store/Formaty.h"
 
 TNazwaKlienta PodzielNazweKlienta(const QString& wpis) {

@@ -1,4 +1,4 @@
-#include "money/uKasa.h"
+#include "money/Kasa.h"
 
 #include <QTime>
 

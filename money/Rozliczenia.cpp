@@ -1,6 +1,6 @@
-#include "money/uRozliczenia.h"
+#include "money/Rozliczenia.h"
 
-#include "money/uCennik.h"
+#include "money/Cennik.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 

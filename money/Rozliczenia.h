@@ -11,12 +11,12 @@
 //   listing of open rentals  PodsumujOtwarte                        (this header)
 //   rental commit            PrzygotujWypozyczenie -> dialog "Pobrano:" -> RozliczWypozyczenie
 //   return                   PrzygotujZwrot -> dialog "Do zapłaty: " -> RozliczZwrot
-//                                                              (uRozliczenieZwrotu.h)
-//   undo                     RozliczWycofanie                   (uRozliczenieWycofania.h)
+//                                                              (RozliczenieZwrotu.h)
+//   undo                     RozliczWycofanie                   (RozliczenieWycofania.h)
 //   extension                PrzygotujPrzedluzenie -> dialog "Dopłacono:" -> RozliczPrzedluzenie
-//                                                          (uRozliczeniePrzedluzenia.h)
+//                                                          (RozliczeniePrzedluzenia.h)
 //   arrears                  dialog "Do zapłaty:" -> OcenWplateZaleglosci -> question
-//                            -> RozliczZaleglosci               (uRozliczenieZaleglosci.h)
+//                            -> RozliczZaleglosci               (RozliczenieZaleglosci.h)
 //
 // Money is TKwota, whole grosze, so sums and comparisons are exact. The desk makes the
 // inputs from the store's REAL and the list's cells with TKwota::ZeZlotych and

@@ -1,4 +1,4 @@
-#include "money/uCennik.h"
+#include "money/Cennik.h"
 
 #include <cfenv>
 #include <cmath>

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "money/uRozliczenia.h"
+#include "money/Rozliczenia.h"
 
 struct TDaneWycofania {
     std::vector<TWierszListy> Wiersze;  // every listed rental row, in list order

@@ -1,8 +1,8 @@
-#include "money/uRozliczeniePrzedluzenia.h"
+#include "money/RozliczeniePrzedluzenia.h"
 
 #include <algorithm>
 
-#include "money/uCennik.h"
+#include "money/Cennik.h"
 
 namespace {
 

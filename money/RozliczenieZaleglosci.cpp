@@ -1,6 +1,6 @@
-#include "money/uRozliczenieZaleglosci.h"
+#include "money/RozliczenieZaleglosci.h"
 
-#include "money/uCennik.h"
+#include "money/Cennik.h"
 
 TPropozycjaWplaty WplataZaleglosci(TKwota naleznosc) {
     return {true, QStringLiteral("Do zapłaty:"), naleznosc};
