@@ -1,28 +1,8 @@
 #include "reports/ModelArchiwum.h"
 
 #include "store/Formaty.h"
-#include "store/TQuery.h"
 
-namespace {
-
-std::optional<qint64> Liczba(const TField& pole) {
-    if (pole.IsNull()) return std::nullopt;
-    return pole.AsLargeInt();
-}
-
-}  // namespace
-
-void TModelArchiwum::Wczytaj(TQuery& query, bool historiaKlienta) {
-    const QString kolumnaNazwy =
-        historiaKlienta ? QStringLiteral("tytul") : QStringLiteral("klient");
-    std::vector<TLinia> nowe;
-    for (; !query.Eof(); query.Next())
-        nowe.push_back({Liczba(query.FieldByName(QStringLiteral("nr"))),
-                        Liczba(query.FieldByName(QStringLiteral("id"))),
-                        query.FieldByName(QStringLiteral("dataod")).AsDate(),
-                        query.FieldByName(QStringLiteral("dataZwrotu")).AsDate(),
-                        query.FieldByName(kolumnaNazwy).AsString()});
-    query.Close();
+void TModelArchiwum::Wczytaj(std::vector<TLiniaArchiwum> nowe, bool historiaKlienta) {
     beginResetModel();
     klienta = historiaKlienta;
     linie = std::move(nowe);
@@ -37,13 +17,13 @@ void TModelArchiwum::Wyczysc() {
     endResetModel();
 }
 
-const TModelArchiwum::TLinia* TModelArchiwum::Linia(int wiersz) const {
+const TLiniaArchiwum* TModelArchiwum::Linia(int wiersz) const {
     if (wiersz < 0 || static_cast<size_t>(wiersz) >= linie.size()) return nullptr;
     return &linie[static_cast<size_t>(wiersz)];
 }
 
 std::optional<int> TModelArchiwum::IdDrugiejStrony(int wiersz) const {
-    const TLinia* l = Linia(wiersz);
+    const TLiniaArchiwum* l = Linia(wiersz);
     if (!l || !l->id) return std::nullopt;
     return static_cast<int>(*l->id);
 }
@@ -58,7 +38,7 @@ int TModelArchiwum::columnCount(const QModelIndex& rodzic) const {
 
 QVariant TModelArchiwum::data(const QModelIndex& indeks, int rola) const {
     if (rola != Qt::DisplayRole && rola != Qt::EditRole) return {};
-    const TLinia* l = Linia(indeks.row());
+    const TLiniaArchiwum* l = Linia(indeks.row());
     if (!l) return {};
     switch (indeks.column()) {
         case KolNumer:

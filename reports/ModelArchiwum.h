@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-class TQuery;
+#include "reports/OdczytRaportow.h"
 
 class TModelArchiwum : public QAbstractTableModel {
     Q_OBJECT
@@ -20,10 +20,8 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Replaces the lines with the rows of the open query (columns nr, id, dataod, dataZwrotu
-    // and tytul for a client's history or klient for a film's) and closes the query. The
-    // headers follow the kind.
-    void Wczytaj(TQuery& query, bool historiaKlienta);
+    // Replaces the lines with a history's rentals; the headers follow the kind.
+    void Wczytaj(std::vector<TLiniaArchiwum> nowe, bool historiaKlienta);
     // Empties every cell; the number of lines stays.
     void Wyczysc();
 
@@ -39,15 +37,9 @@ public:
                         int rola = Qt::DisplayRole) const override;
 
 private:
-    struct TLinia {
-        std::optional<qint64> numer;
-        std::optional<qint64> id;
-        QDate dataOd, dataZwrotu;
-        QString nazwa;
-    };
-    const TLinia* Linia(int wiersz) const;
+    const TLiniaArchiwum* Linia(int wiersz) const;
 
     bool klienta = true;
-    std::vector<TLinia> linie;
+    std::vector<TLiniaArchiwum> linie;
     int pustych = 0;  // empty lines shown beyond `linie` (an empty or emptied history)
 };

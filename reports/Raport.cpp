@@ -27,7 +27,7 @@ QString Wartosc(const TElement& e, const TQuery* zrodlo) {
         case TFormat::NumerGdyJest:
             return brak ? QString() : Numer4(pole->AsLargeInt());
         case TFormat::Kwota:
-            return KwotaNaEkran(brak ? 0.0 : pole->AsFloat());
+            return KwotaNaEkran(brak ? TKwota() : pole->AsKwota());
         case TFormat::Data:
             return DataDluga(brak ? QDate() : pole->AsDate());
     }
@@ -81,6 +81,15 @@ TElement& TPasmo::DataWydruku(double x, const TCzcionka& czcionka) {
     e.czcionka = czcionka;
     elementy.push_back(e);
     return elementy.back();
+}
+
+void TPasmo::StanNaDzien(const QString& tekst, double x, double xDaty, const TCzcionka& czcionka) {
+    Etykieta(tekst, x, czcionka);
+    DataWydruku(xDaty, czcionka);
+}
+
+void TPasmo::Kolumny(std::initializer_list<std::pair<QString, double>> kolumny) {
+    for (const auto& [tekst, x] : kolumny) Etykieta(tekst, x, TCzcionka::Pogrubiona()).Y(0.5);
 }
 
 TElement* TPasmo::Element(const QString& nazwa) {

@@ -54,7 +54,9 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "store/TQuery.h"
@@ -143,6 +145,10 @@ struct TPasmo {
     TElement& Pole(const QString& kolumna, double x, TFormat format = TFormat::Tekst,
                    const TCzcionka& czcionka = {});
     TElement& DataWydruku(double x, const TCzcionka& czcionka = {});
+    // The heading "Stan na dzień" (the text given) at x and the date of printing at xDaty.
+    void StanNaDzien(const QString& tekst, double x, double xDaty, const TCzcionka& czcionka);
+    // Column captions in bold, 0.5 mm below the band's top, each at its left edge.
+    void Kolumny(std::initializer_list<std::pair<QString, double>> kolumny);
     // The text of the given name, nullptr when none.
     TElement* Element(const QString& nazwa);
 };

@@ -1,16 +1,16 @@
 // The list of subscribers.
 #pragma once
 
-#include <QDialog>
 #include <memory>
 
+#include "reports/OknoListy.h"
 #include "store/TQuery.h"
 
 namespace Ui {
 class TfAbonenci;
 }
 
-class TfAbonenci : public QDialog {
+class TfAbonenci : public TOknoListy {
     Q_OBJECT
 public:
     explicit TfAbonenci(QWidget* parent = nullptr);
@@ -21,12 +21,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
-    void sgAbonenciDblClick(int wiersz);
-    void bRaportClick();
-    void UstawSzerokosciKolumn();
+    void Dwuklik(int wiersz) override;
+    void Raport() override;
+    void UstawSzerokosciKolumn() override;
 
     std::unique_ptr<Ui::TfAbonenci> ui;
     TQuery Query1;

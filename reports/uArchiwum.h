@@ -1,17 +1,17 @@
 // The rental history of one client or one film.
 #pragma once
 
-#include <QDialog>
 #include <memory>
 
 #include "reports/ModelArchiwum.h"
+#include "reports/OknoListy.h"
 #include "store/TQuery.h"
 
 namespace Ui {
 class TfArchiwum;
 }
 
-class TfArchiwum : public QDialog {
+class TfArchiwum : public TOknoListy {
     Q_OBJECT
 public:
     explicit TfArchiwum(QWidget* parent = nullptr);
@@ -26,12 +26,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
-    void sgArchiwumDblClick(int wiersz);
-    void bRaportClick();
-    void UstawSzerokosciKolumn();
+    void Dwuklik(int wiersz) override;
+    void Raport() override;
+    void UstawSzerokosciKolumn() override;
 
     std::unique_ptr<Ui::TfArchiwum> ui;
     int Rodzaj = 1;

@@ -1,16 +1,16 @@
 // The films out: every open rental (kind 0) or only the overdue ones (kind 1).
 #pragma once
 
-#include <QDialog>
 #include <memory>
 
+#include "reports/OknoListy.h"
 #include "store/TQuery.h"
 
 namespace Ui {
 class TfFilmyWyp;
 }
 
-class TfFilmyWyp : public QDialog {
+class TfFilmyWyp : public TOknoListy {
     Q_OBJECT
 public:
     explicit TfFilmyWyp(QWidget* parent = nullptr);
@@ -20,13 +20,10 @@ public:
     void WczytajWypozyczone(int rodzaj);
     int RodzajListy() const { return Rodzaj; }
 
-protected:
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
-
 private:
-    void sgFilmyDblClick(int wiersz);
-    void bRaportClick();
-    void UstawSzerokosciKolumn();
+    void Dwuklik(int wiersz) override;
+    void Raport() override;
+    void UstawSzerokosciKolumn() override;
 
     std::unique_ptr<Ui::TfFilmyWyp> ui;
     int Rodzaj = 0;

@@ -1,6 +1,6 @@
 #include "reports/uRapAbonenci.h"
 
-#include "store/uWspolneDB.h"
+#include "reports/OdczytRaportow.h"
 
 namespace {
 
@@ -14,20 +14,18 @@ constexpr double KolDo = 160;
 TfRapAbonenci::TfRapAbonenci() {
     TytulZadania = QStringLiteral("Wirdolan - raport klientów");
     const TCzcionka pk12 = TCzcionka::PogrubionaKursywa(12);
-    const TCzcionka pogrubiona = TCzcionka::Pogrubiona();
 
     auto& tytul = Pasmo(TRodzajPasma::Tytul, 9);
     tytul.odstepPo = 2;
     tytul.Etykieta(QStringLiteral("Abonenci"), 0, pk12);
-    tytul.Etykieta(QStringLiteral("Stan na dzień "), 113, pk12);
-    tytul.DataWydruku(148, pk12);
+    tytul.StanNaDzien(QStringLiteral("Stan na dzień "), 113, 148, pk12);
 
     auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
     kolumny.ramka = true;
-    kolumny.Etykieta(QStringLiteral("Nr klienta"), KolNumer, pogrubiona).Y(0.5);
-    kolumny.Etykieta(QStringLiteral("Dane klienta"), KolKlient, pogrubiona).Y(0.5);
-    kolumny.Etykieta(QStringLiteral("Ważny od"), KolOd, pogrubiona).Y(0.5);
-    kolumny.Etykieta(QStringLiteral("Ważny do"), KolDo, pogrubiona).Y(0.5);
+    kolumny.Kolumny({{QStringLiteral("Nr klienta"), KolNumer},
+                     {QStringLiteral("Dane klienta"), KolKlient},
+                     {QStringLiteral("Ważny od"), KolOd},
+                     {QStringLiteral("Ważny do"), KolDo}});
 
     auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
     wiersz.Pole(QStringLiteral("NR"), KolNumer, TFormat::NumerGdyJest).Y(0.4);
@@ -37,8 +35,5 @@ TfRapAbonenci::TfRapAbonenci() {
 }
 
 void TfRapAbonenci::Przygotuj() {
-    OtworzSQL(Dane, QStringLiteral("select Numer_klienta NR, Nazwisko || ' ' || Imie KLIENT, "
-                                   "Abonament_OD, Abonament_DO  \n"
-                                   "from klient\n"
-                                   "where abonament = True"));
+    OtworzAbonentow(Dane);
 }

@@ -2,7 +2,7 @@
 
 #include "clients/uKlienci.h"
 #include "films/uFilmy.h"
-#include "store/uWspolneDB.h"
+#include "reports/OdczytRaportow.h"
 
 namespace {
 
@@ -21,8 +21,7 @@ TfRapArchiwum::TfRapArchiwum() {
 
     auto& naglowek = Pasmo(TRodzajPasma::NaglowekStrony, 8);
     naglowek.Etykieta(QStringLiteral("Archiwum klienta"), 0, pk).Nazwa(QStringLiteral("lTytul"));
-    naglowek.Etykieta(QStringLiteral("Stan na dzień"), 138, pk);
-    naglowek.DataWydruku(165, pk);
+    naglowek.StanNaDzien(QStringLiteral("Stan na dzień"), 138, 165, pk);
 
     auto& tytul = Pasmo(TRodzajPasma::Tytul, 18);
     tytul.ramka = true;
@@ -41,14 +40,13 @@ TfRapArchiwum::TfRapArchiwum() {
 
     auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
     kolumny.ramka = true;
-    kolumny.Etykieta(QStringLiteral("Nr filmu"), KolNumer, pogrubiona)
-        .Y(0.5)
-        .Nazwa(QStringLiteral("lNumer"));
-    kolumny.Etykieta(QStringLiteral("Tytuł"), KolNazwa, pogrubiona)
-        .Y(0.5)
-        .Nazwa(QStringLiteral("lKolumnaNazwy"));
-    kolumny.Etykieta(QStringLiteral("Data wypożyczenia"), KolDataOd, pogrubiona).Y(0.5);
-    kolumny.Etykieta(QStringLiteral("Data zwrotu"), KolDataZwrotu, pogrubiona).Y(0.5);
+    kolumny.Kolumny({{QStringLiteral("Nr filmu"), KolNumer},
+                     {QStringLiteral("Tytuł"), KolNazwa},
+                     {QStringLiteral("Data wypożyczenia"), KolDataOd},
+                     {QStringLiteral("Data zwrotu"), KolDataZwrotu}});
+    // The captions of the number and the name follow the kind.
+    kolumny.elementy[0].Nazwa(QStringLiteral("lNumer"));
+    kolumny.elementy[1].Nazwa(QStringLiteral("lKolumnaNazwy"));
 
     auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
     wiersz.Pole(QStringLiteral("nr"), KolNumer, TFormat::NumerGdyJest).Y(0.4);
@@ -68,53 +66,25 @@ TElement* TfRapArchiwum::Tekst(TRodzajPasma pasmo, const QString& nazwa) {
 
 void TfRapArchiwum::Przygotuj(int rodzaj, int id) {
     Rodzaj = rodzaj;
-    const QString nr = QString::number(id);
-    if (rodzaj == 1) {
-        Tekst(TRodzajPasma::NaglowekStrony, QStringLiteral("lTytul"))->tekst =
-            QStringLiteral("Archiwum klienta");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("lNazwa"))->tekst = QStringLiteral("Klient:");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("eNazwa"))->pole = QStringLiteral("KLIENT");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("lIlosc"))->tekst =
-            QStringLiteral("Liczba wypożyczeń:");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("eIlosc"))->pole = QStringLiteral("LICZNIK");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("eIlosc"))->format = TFormat::Tekst;
-        Tekst(TRodzajPasma::NaglowekKolumn, QStringLiteral("lNumer"))->tekst =
-            QStringLiteral("Nr filmu");
-        Tekst(TRodzajPasma::NaglowekKolumn, QStringLiteral("lKolumnaNazwy"))->tekst =
-            QStringLiteral("Tytuł");
-        Tekst(TRodzajPasma::Szczegoly, QStringLiteral("eNazwa"))->pole = QStringLiteral("TYTUL");
-        OtworzSQL(QueryNaglowek,
-                  QStringLiteral(" select Imie || ' ' || Nazwisko Klient, Numer_klienta nr, "
-                                 "Licznik  from klient where ID = ") +
-                      nr);
-        OtworzSQL(Dane, QStringLiteral(" select f.Numer_filmu nr, f.Tytul_oryginalny || ' (' || "
-                                       "f.Tytul_polski || ')' tytul, r.dataOD dataod, r.dataZwrotu "
-                                       "dataZwrotu  from rental r left outer join film f on f.ID = "
-                                       "r.id_filmu where r.Id_klienta = ") +
-                            nr + QStringLiteral(" order by dataOD DESC"));
-    } else {
-        Tekst(TRodzajPasma::NaglowekStrony, QStringLiteral("lTytul"))->tekst =
-            QStringLiteral("Archiwum filmu");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("lNazwa"))->tekst = QStringLiteral("Tytuł:");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("eNazwa"))->pole = QStringLiteral("TYTUL");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("lIlosc"))->tekst = QStringLiteral("Wpływy:");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("eIlosc"))->pole = QStringLiteral("WPLYWY");
-        Tekst(TRodzajPasma::Tytul, QStringLiteral("eIlosc"))->format = TFormat::Kwota;
-        Tekst(TRodzajPasma::NaglowekKolumn, QStringLiteral("lNumer"))->tekst =
-            QStringLiteral("Nr klienta");
-        Tekst(TRodzajPasma::NaglowekKolumn, QStringLiteral("lKolumnaNazwy"))->tekst =
-            QStringLiteral("Klient");
-        Tekst(TRodzajPasma::Szczegoly, QStringLiteral("eNazwa"))->pole = QStringLiteral("KLIENT");
-        OtworzSQL(QueryNaglowek,
-                  QStringLiteral(" select Numer_filmu nr, Tytul_oryginalny || ' (' || "
-                                 "Tytul_polski || ')' Tytul, Wplywy  from film where ID = ") +
-                      nr);
-        OtworzSQL(Dane,
-                  QStringLiteral(" select k.nazwisko || ' ' || k.imie klient, k.numer_klienta nr, "
-                                 "r.dataOD dataOD, r.dataZwrotu dataZwrotu  from rental r left "
-                                 "outer join klient k on k.id = r.id_klienta where r.id_filmu = ") +
-                      nr + QStringLiteral(" order by dataOD DESC"));
-    }
+    const bool klient = rodzaj == 1;
+    auto wybor = [klient](const char* klienta, const char* filmu) {
+        return QString::fromUtf8(klient ? klienta : filmu);
+    };
+    Tekst(TRodzajPasma::NaglowekStrony, QStringLiteral("lTytul"))->tekst =
+        wybor("Archiwum klienta", "Archiwum filmu");
+    Tekst(TRodzajPasma::Tytul, QStringLiteral("lNazwa"))->tekst = wybor("Klient:", "Tytuł:");
+    Tekst(TRodzajPasma::Tytul, QStringLiteral("eNazwa"))->pole = wybor("KLIENT", "TYTUL");
+    Tekst(TRodzajPasma::Tytul, QStringLiteral("lIlosc"))->tekst =
+        wybor("Liczba wypożyczeń:", "Wpływy:");
+    TElement* ilosc = Tekst(TRodzajPasma::Tytul, QStringLiteral("eIlosc"));
+    ilosc->pole = wybor("LICZNIK", "WPLYWY");
+    ilosc->format = klient ? TFormat::Tekst : TFormat::Kwota;
+    Tekst(TRodzajPasma::NaglowekKolumn, QStringLiteral("lNumer"))->tekst =
+        wybor("Nr filmu", "Nr klienta");
+    Tekst(TRodzajPasma::NaglowekKolumn, QStringLiteral("lKolumnaNazwy"))->tekst =
+        wybor("Tytuł", "Klient");
+    Tekst(TRodzajPasma::Szczegoly, QStringLiteral("eNazwa"))->pole = wybor("TYTUL", "KLIENT");
+    OtworzArchiwum(QueryNaglowek, Dane, klient, id);
 }
 
 void DrukujArchiwum(int rodzaj, int id) {

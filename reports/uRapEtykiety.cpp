@@ -5,10 +5,7 @@
 #include "reports/KodKreskowy.h"
 #include "reports/Uklad.h"
 #include "store/Formaty.h"
-#include "store/Interakcja.h"
 #include "store/PlikUstawien.h"
-#include "store/Zegar.h"
-#include "store/uWspolneDB.h"
 
 namespace {
 
@@ -95,37 +92,6 @@ bool ZapiszUkladEtykiet(const TUkladEtykiet& u) {
                                        {QStringLiteral("OdstepPionowy"), u.OdstepPionowy},
                                        {QStringLiteral("Szerokosc"), u.Szerokosc},
                                        {QStringLiteral("Wysokosc"), u.Wysokosc}});
-}
-
-namespace {
-
-// The current films the condition picks, in number order.
-std::vector<TEtykieta> etykietyFilmow(const QString& warunek) {
-    std::vector<TEtykieta> wynik;
-    TQuery q;
-    OtworzSQL(q, QStringLiteral("select Numer_filmu, Tytul_oryginalny, Tytul_polski from film "
-                                "where Aktualny = True and ") +
-                     warunek + QStringLiteral(" order by Numer_filmu"));
-    while (q.Active() && !q.Eof()) {
-        const QString org = q.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString();
-        const QString pol = q.FieldByName(QStringLiteral("Tytul_polski")).AsString();
-        wynik.push_back({q.FieldByName(QStringLiteral("Numer_filmu")).AsLargeInt(),
-                         pol.isEmpty() ? org : org + QStringLiteral(" (") + pol + ')'});
-        q.Next();
-    }
-    q.Close();
-    return wynik;
-}
-
-}  // namespace
-
-std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_) {
-    return etykietyFilmow(QStringLiteral("Numer_filmu >= ") + QString::number(od) +
-                          QStringLiteral(" and Numer_filmu <= ") + QString::number(do_));
-}
-
-std::vector<TEtykieta> EtykietyDnia(const QDate& dzien) {
-    return etykietyFilmow(QStringLiteral("DataWprowadzenia = ") + DataSQL(dzien));
 }
 
 TRapEtykiety::TRapEtykiety(std::vector<TEtykieta> drukowane, const TUkladEtykiet& ulozenie)

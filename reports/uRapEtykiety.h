@@ -8,12 +8,8 @@
 #include <QString>
 #include <vector>
 
+#include "reports/OdczytRaportow.h"
 #include "reports/Raport.h"
-
-struct TEtykieta {
-    qint64 Numer = 0;
-    QString Tytul;
-};
 
 struct TUkladEtykiet {
     static constexpr int Kolumny = 3;
@@ -42,12 +38,6 @@ struct TUkladEtykiet {
 TUkladEtykiet WczytajUkladEtykiet();
 // False when the file cannot be written.
 bool ZapiszUkladEtykiet(const TUkladEtykiet& uklad);
-
-// The current films with numbers od..do, in number order.
-std::vector<TEtykieta> EtykietyZakresu(qint64 od, qint64 do_);
-// The current films entered on the day, in number order (films without an entry date,
-// from before the date was kept or imported, are never among them).
-std::vector<TEtykieta> EtykietyDnia(const QDate& dzien);
 
 class TRapEtykiety : public TRaport {
 public:

@@ -1,8 +1,6 @@
 #include "reports/uRapFilmyWyp.h"
 
-#include "store/Formaty.h"
-#include "store/Zegar.h"
-#include "store/uWspolneDB.h"
+#include "reports/OdczytRaportow.h"
 
 namespace {
 
@@ -17,22 +15,20 @@ constexpr double Odstep = 2;
 TfRapFilmyWyp::TfRapFilmyWyp() {
     TytulZadania = QStringLiteral("Wirdolan - filmy wypożyczone");
     const TCzcionka p12 = TCzcionka::Pogrubiona(12);
-    const TCzcionka pogrubiona = TCzcionka::Pogrubiona();
 
     auto& tytul = Pasmo(TRodzajPasma::Tytul, 9);
     tytul.odstepPo = 1;
     tytul.Etykieta(QStringLiteral("Filmy wypożyczone"), 3.2, p12)
         .Nazwa(QStringLiteral("lTytul"))
         .Szerokosc(130.2 - 3.2 - Odstep);
-    tytul.Etykieta(QStringLiteral("Stan na dzień"), 130.2, p12);
-    tytul.DataWydruku(159.8, p12);
+    tytul.StanNaDzien(QStringLiteral("Stan na dzień"), 130.2, 159.8, p12);
 
     auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
     kolumny.ramka = true;
-    kolumny.Etykieta(QStringLiteral("Film"), NaglowekFilm, pogrubiona).Y(0.5);
-    kolumny.Etykieta(QStringLiteral("Klient"), NaglowekKlient, pogrubiona).Y(0.5);
-    kolumny.Etykieta(QStringLiteral("Data wypożyczenia"), NaglowekDataOd, pogrubiona).Y(0.5);
-    kolumny.Etykieta(QStringLiteral("Termin zwrotu"), NaglowekDataDo, pogrubiona).Y(0.5);
+    kolumny.Kolumny({{QStringLiteral("Film"), NaglowekFilm},
+                     {QStringLiteral("Klient"), NaglowekKlient},
+                     {QStringLiteral("Data wypożyczenia"), NaglowekDataOd},
+                     {QStringLiteral("Termin zwrotu"), NaglowekDataDo}});
 
     auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
     wiersz.Pole(QStringLiteral("tytul"), PoleFilm).Y(0.4).Szerokosc(PoleKlient - PoleFilm - Odstep);
@@ -49,10 +45,5 @@ void TfRapFilmyWyp::Przygotuj(int rodzaj) {
     ZnajdzPasmo(TRodzajPasma::Tytul)->Element(QStringLiteral("lTytul"))->tekst =
         przeterminowane ? QStringLiteral("Wypożyczenia przeterminowane")
                         : QStringLiteral("Filmy wypożyczone");
-    QString sql = QStringLiteral(
-        " SELECT f.Tytul_oryginalny || ' (' || f.Tytul_polski || ')' tytul,  k.nazwisko || ' ' "
-        "|| k.imie klient,  r.dataOD, r.dataDO, k.id  FROM  rental r, klient k, film f  WHERE "
-        "r.id_filmu   = f.id  AND   r.id_klienta = k.id  AND   r.zwrocono   = False");
-    if (przeterminowane) sql += QStringLiteral("  AND   r.dataDO < ") + DataSQL(Dzisiaj());
-    OtworzSQL(Dane, sql);
+    OtworzWypozyczone(Dane, przeterminowane);
 }

@@ -3,24 +3,6 @@
 #include "reports/KodKreskowy.h"
 #include "reports/Uklad.h"
 #include "store/Formaty.h"
-#include "store/Interakcja.h"
-#include "store/Zegar.h"
-#include "store/uWspolneDB.h"
-
-bool WczytajKarteKlienta(int idKlienta, TKartaKlienta& karta) {
-    TQuery q;
-    OtworzSQL(q, QStringLiteral("select Numer_klienta, Imie, Nazwisko from klient where ID = ") +
-                     QString::number(idKlienta));
-    const bool jest = q.Active() && !q.Eof();
-    if (jest) {
-        karta.Numer = q.FieldByName(QStringLiteral("Numer_klienta")).AsLargeInt();
-        karta.Klient = (q.FieldByName(QStringLiteral("Imie")).AsString() + ' ' +
-                        q.FieldByName(QStringLiteral("Nazwisko")).AsString())
-                           .trimmed();
-    }
-    q.Close();
-    return jest;
-}
 
 TRapKartaKlienta::TRapKartaKlienta(const TKartaKlienta& dane, const TWypozyczalnia& sklep)
     : karta(dane), wypozyczalnia(sklep) {

@@ -4,16 +4,9 @@
 
 #include <QString>
 
+#include "reports/OdczytRaportow.h"
 #include "reports/Raport.h"
 #include "settings/Wypozyczalnia.h"
-
-struct TKartaKlienta {
-    qint64 Numer = 0;
-    QString Klient;  // first name and surname
-};
-
-// The client of the given ID from the store; false when there is none.
-bool WczytajKarteKlienta(int idKlienta, TKartaKlienta& karta);
 
 class TRapKartaKlienta : public TRaport {
 public:

@@ -4,7 +4,6 @@
 
 #include "money/Kasa.h"
 #include "store/Formaty.h"
-#include "store/uWspolneDB.h"
 
 namespace {
 
@@ -12,19 +11,6 @@ constexpr double KolData = 0, KolCzas = 20, KolNr = 35.5, KolKlient = 58, KolRod
                  KolOpis = 126, KolKoniec = TRaport::SzerokoscObszaru;
 constexpr double Odstep = 1.5;
 constexpr double WierszSum = 4.5, GoraSum = 14;
-
-TRuchKasy RuchWiersza(const TQuery& q) {
-    TRuchKasy r;
-    r.data = q.FieldByName(QStringLiteral("Data")).AsDate();
-    r.czas = q.FieldByName(QStringLiteral("Czas")).AsString();
-    const TField& nr = q.FieldByName(QStringLiteral("nr"));
-    r.nr = nr.IsNull() ? QString() : Numer4(nr.AsLargeInt());
-    r.klient = q.FieldByName(QStringLiteral("klient")).AsString().trimmed();
-    r.rodzaj = q.FieldByName(QStringLiteral("Rodzaj")).AsString();
-    r.opis = q.FieldByName(QStringLiteral("Opis")).AsString();
-    r.kwota = TKwota(q.FieldByName(QStringLiteral("Kwota")).AsFloat());
-    return r;
-}
 
 const QStringList NaglowkiKolumn = {QStringLiteral("Data"),       QStringLiteral("Czas"),
                                     QStringLiteral("Nr klienta"), QStringLiteral("Klient"),
@@ -50,22 +36,8 @@ std::vector<std::pair<QString, TKwota>> SumyRodzajow(const std::vector<TRuchKasy
     return sumy;
 }
 
-QString NaglowekKasy(const QDate& od, const QDate& do_) {
-    const QString tekstOd = DataDluga(od);
-    const QString tekstDo = DataDluga(do_);
-    if (tekstOd == tekstDo) return QStringLiteral("Raport kasowy w dniu ") + tekstOd;
-    return QStringLiteral("Raport kasowy za okres od ") + tekstOd + QStringLiteral(" do ") +
-           tekstDo;
-}
-
-TfRapKasowy::TfRapKasowy() {
-    TytulZadania = QStringLiteral("Wirdolan - raport kasowy");
-    const TCzcionka pk = TCzcionka::PogrubionaKursywa();
+TfRapKasowy::TfRapKasowy() : TRaportZakresu(QStringLiteral("Raport kasowy")) {
     const TCzcionka pogrubiona = TCzcionka::Pogrubiona();
-
-    auto& naglowek = Pasmo(TRodzajPasma::NaglowekStrony, 8);
-    naglowek.Etykieta(QStringLiteral("Raport kasowy"), 3.2, pk);
-    naglowek.DataWydruku(171.5, pk);
 
     auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
     kolumny.ramka = true;
@@ -92,7 +64,7 @@ TfRapKasowy::TfRapKasowy() {
         Razem = TKwota();
     };
     PrzedSzczegolem = [this](TPasmo& p, const TQuery& q) {
-        Ruchy.push_back(RuchWiersza(q));
+        Ruchy.push_back(RuchKasy(q));
         const TRuchKasy& r = Ruchy.back();
         Razem += r.kwota;
         p.Element(QStringLiteral("lData"))->tekst = DataDluga(r.data);
@@ -136,18 +108,8 @@ void TfRapKasowy::UstawTytul() {
 }
 
 bool TfRapKasowy::Init(const QDate& od, const QDate& do_) {
-    // The client may be archived or gone: the movement is listed all the same.
-    const QString sql = QStringLiteral(
-                            "select k.Data, k.Czas, k.ID, k.Rodzaj, k.Kwota, k.Opis, "
-                            "c.numer_klienta nr, c.nazwisko || ' ' || c.imie klient "
-                            "from kasa k left join ") +
-                        TabelaBazy(QStringLiteral("klient.db")) +
-                        QStringLiteral(" c on c.id = k.id_klienta where k.Data >= ") + DataSQL(od) +
-                        QStringLiteral(" and k.Data <= ") + DataSQL(do_) +
-                        QStringLiteral(" order by k.Data, k.Czas, k.ID");
-    OtworzSQL(Dane, sql);
-    if (!Dane.Active()) return false;
-    okres = NaglowekKasy(od, do_);
+    if (!OtworzRuchyKasy(Dane, od, do_)) return false;
+    okres = NaglowekZakresu(QStringLiteral("Raport kasowy"), od, do_);
     // Until the lines are read, the title holds every operation of the journal at 0,00:
     // its height is the one the lines are laid out under (operations of other names may
     // make it taller, and the lines are then laid out again under it).

@@ -7,29 +7,15 @@
 #include <utility>
 #include <vector>
 
-#include "reports/Raport.h"
+#include "reports/OdczytRaportow.h"
+#include "reports/RaportZakresu.h"
 #include "store/Kwota.h"
-
-// One movement as the report shows it.
-struct TRuchKasy {
-    QDate data;
-    QString czas;
-    QString nr;      // the client's number, empty when the client row is gone
-    QString klient;  // surname and first name
-    QString rodzaj;
-    QString opis;
-    TKwota kwota;
-};
 
 // The total of each operation: the journal's operations in their fixed order (every one,
 // also at 0,00), then any other operation the movements name, in order of appearance.
 std::vector<std::pair<QString, TKwota>> SumyRodzajow(const std::vector<TRuchKasy>& ruchy);
 
-// "Raport kasowy w dniu dd.mm.yyyy" for one day, otherwise
-// "Raport kasowy za okres od dd.mm.yyyy do dd.mm.yyyy".
-QString NaglowekKasy(const QDate& od, const QDate& do_);
-
-class TfRapKasowy : public TRaport {
+class TfRapKasowy : public TRaportZakresu {
 public:
     TfRapKasowy();
     // Sets the heading, opens the movements of the range and lays the report out, reading

@@ -2,31 +2,17 @@
 #pragma once
 
 #include <QDate>
-#include <QString>
 
-#include "reports/Raport.h"
+#include "reports/OdczytRaportow.h"
+#include "reports/RaportZakresu.h"
+#include "store/Kwota.h"
 
 // The money taken for one rental. Returned: the charge minus what is still owed after the
 // return minus what the subscription covered; open: the charge minus what is still owed.
-// A missing value counts as 0, and a rental without a charge (written before the charge
-// was kept) counts 0.00.
-struct TKwotyWypozyczenia {
-    bool zwrocono = false;
-    bool jestNaleznosc = false;
-    double naleznosc = 0;
-    double platnosc = 0;
-    double platnosc1 = 0;
-    double zAbonamentu = 0;
-};
-double KwotaWypozyczenia(const TKwotyWypozyczenia& r);
-// The amounts of the current row of the report's query.
-TKwotyWypozyczenia KwotyWiersza(const TQuery& q);
+// A rental without a charge (written before the charge was kept) counts 0,00.
+TKwota KwotaWypozyczenia(const TKwotyWypozyczenia& r);
 
-// "Raport wypożyczeń w dniu dd.mm.yyyy" for one day, otherwise
-// "Raport wypożyczeń za okres od dd.mm.yyyy do dd.mm.yyyy".
-QString NaglowekOkresu(const QDate& od, const QDate& do_);
-
-class TfRapOkresowy : public TRaport {
+class TfRapOkresowy : public TRaportZakresu {
 public:
     TfRapOkresowy();
     // Sets the heading, opens the rentals of the range and lays the report out, computing
@@ -35,8 +21,8 @@ public:
     bool Init(const QDate& od, const QDate& do_);
 
     // The total of the range, as computed by Init.
-    double Wplywy = 0;
+    TKwota Wplywy;
 
 private:
-    double suma = 0;  // of the lines laid out so far
+    TKwota suma;  // of the lines laid out so far
 };

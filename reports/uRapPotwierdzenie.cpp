@@ -5,9 +5,6 @@
 
 #include "reports/Uklad.h"
 #include "store/Formaty.h"
-#include "store/Interakcja.h"
-#include "store/Zegar.h"
-#include "store/uWspolneDB.h"
 
 namespace {
 
@@ -33,35 +30,6 @@ QDate Koniec(const TPozycjaPotwierdzenia& p, TRodzajOperacji rodzaj) {
 }
 
 }  // namespace
-
-void UzupelnijPotwierdzenie(TPotwierdzenie& p) {
-    TQuery q;
-    OtworzSQL(q, QStringLiteral("select Numer_klienta, Nazwisko, Imie from klient where ID = ") +
-                     QString::number(p.IdKlienta));
-    if (q.Active() && !q.Eof()) {
-        p.NumerKlienta = q.FieldByName(QStringLiteral("Numer_klienta")).AsLargeInt();
-        p.Klient = (q.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
-                    q.FieldByName(QStringLiteral("Imie")).AsString())
-                       .trimmed();
-    }
-    q.Close();
-    for (TPozycjaPotwierdzenia& f : p.Pozycje) {
-        OtworzSQL(q, QStringLiteral("select Numer_filmu, Tytul_oryginalny, Tytul_polski from "
-                                    "film where ID = ") +
-                         QString::number(f.IdFilmu));
-        if (q.Active() && !q.Eof()) {
-            f.NumerFilmu = q.FieldByName(QStringLiteral("Numer_filmu")).AsLargeInt();
-            const QString org = q.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString();
-            const QString pol = q.FieldByName(QStringLiteral("Tytul_polski")).AsString();
-            f.Tytul = pol.isEmpty() ? org : org + QStringLiteral(" (") + pol + ')';
-        }
-        q.Close();
-    }
-    OtworzSQL(q, QStringLiteral("select min( dataDO ) termin from rental where id_klienta = ") +
-                     QString::number(p.IdKlienta) + QStringLiteral(" and zwrocono = False"));
-    p.Termin = q.Active() && !q.Eof() ? q.FieldByName(QStringLiteral("termin")).AsDate() : QDate();
-    q.Close();
-}
 
 TRapPotwierdzenie::TRapPotwierdzenie(const TPotwierdzenie& potwierdzenie,
                                      const TWypozyczalnia& sklep)

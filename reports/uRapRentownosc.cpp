@@ -1,10 +1,9 @@
 #include "reports/uRapRentownosc.h"
 
-#include "store/Formaty.h"
-#include "store/uWspolneDB.h"
+#include "reports/OdczytRaportow.h"
 
-QString KwotaRankingu(const TField& pole) {
-    return KwotaNaEkran(pole.IsNull() ? 0.0 : pole.AsFloat()) + QStringLiteral(" zł");
+QString KwotaRankingu(TKwota kwota) {
+    return KwotaNaEkran(kwota) + QStringLiteral(" zł");
 }
 
 TfRapRentownosc::TfRapRentownosc() {
@@ -14,8 +13,7 @@ TfRapRentownosc::TfRapRentownosc() {
     auto& naglowek = Pasmo(TRodzajPasma::NaglowekStrony, 8);
     naglowek.odstepPo = 1;
     naglowek.Etykieta(QString(), 0, pk).Nazwa(QStringLiteral("lTytul")).Szerokosc(137);
-    naglowek.Etykieta(QStringLiteral("Stan na dzień"), 139.7, pk);
-    naglowek.DataWydruku(165.1, pk);
+    naglowek.StanNaDzien(QStringLiteral("Stan na dzień"), 139.7, 165.1, pk);
 
     auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
     kolumny.ramka = true;
@@ -32,18 +30,9 @@ TfRapRentownosc::TfRapRentownosc() {
     wiersz.Etykieta(QString(), 130).Y(0.4).KonczySieNa(162.9).Nazwa(QStringLiteral("lKwota"));
 
     PrzedSzczegolem = [this](TPasmo& p, const TQuery& q) {
-        if (Rodzaj == 1) {
-            p.Element(QStringLiteral("lNazwa"))->tekst =
-                q.FieldByName(QStringLiteral("tytul")).AsString();
-            p.Element(QStringLiteral("lKwota"))->tekst =
-                KwotaRankingu(q.FieldByName(QStringLiteral("wplywy")));
-        } else {
-            p.Element(QStringLiteral("lNazwa"))->tekst =
-                q.FieldByName(QStringLiteral("nazwisko")).AsString() + ' ' +
-                q.FieldByName(QStringLiteral("imie")).AsString();
-            p.Element(QStringLiteral("lKwota"))->tekst =
-                KwotaRankingu(q.FieldByName(QStringLiteral("kwota")));
-        }
+        const TPozycjaRankingu r = PozycjaRankingu(q, Rodzaj == 1);
+        p.Element(QStringLiteral("lNazwa"))->tekst = r.nazwa;
+        p.Element(QStringLiteral("lKwota"))->tekst = KwotaRankingu(r.kwota);
     };
 }
 
@@ -62,20 +51,5 @@ void TfRapRentownosc::Przygotuj(int rodzaj) {
         filmy ? QStringLiteral("Tytuł") : QStringLiteral("Dane klienta");
     kolumny->Element(QStringLiteral("lKolumna3"))->tekst =
         filmy ? QStringLiteral("Wpływy") : QStringLiteral("Suma płatności");
-    // Equal amounts come in alphabetical order of the title or the name.
-    if (filmy)
-        // Withdrawn films are never ranked.
-        OtworzSQL(Dane, QStringLiteral("select Numer_filmu nr, Tytul_oryginalny || ' (' || "
-                                       "Tytul_polski || ')' tytul, wplywy from ") +
-                            TabelaBazy(QStringLiteral("film.db")) +
-                            QStringLiteral(" where aktualny = true order by wplywy desc, tytul"));
-    else
-        // Only returned rentals count; archived clients are ranked too.
-        OtworzSQL(Dane, QStringLiteral("select k.id, k.numer_klienta nr, k.nazwisko, k.imie, "
-                                       "sum( r.naleznosc ) kwota from ") +
-                            TabelaBazy(QStringLiteral("klient.db")) + QStringLiteral(" k, ") +
-                            TabelaBazy(QStringLiteral("rental.db")) +
-                            QStringLiteral(" r where k.id = r.id_klienta and zwrocono = true "
-                                           "group by k.id, k.nazwisko, k.imie, k.numer_klienta "
-                                           "order by kwota desc, k.nazwisko, k.imie"));
+    OtworzRanking(Dane, filmy);
 }

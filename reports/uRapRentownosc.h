@@ -3,12 +3,10 @@
 #pragma once
 
 #include "reports/Raport.h"
+#include "store/Kwota.h"
 
-class TField;
-
-// An amount of the ranking: two decimals with the decimal comma and " zł"; an empty value
-// (a client whose charges are all missing) reads "0,00 zł".
-QString KwotaRankingu(const TField& pole);
+// An amount of the ranking: two decimals with the decimal comma and " zł".
+QString KwotaRankingu(TKwota kwota);
 
 class TfRapRentownosc : public TRaport {
 public:

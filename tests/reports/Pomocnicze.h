@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <ostream>
 #include <vector>
 
@@ -43,4 +44,32 @@ inline int Wierszy(const QTableView* sg) {
 }
 inline QString Naglowek(const QTableView* sg, int k) {
     return sg->model()->headerData(k, Qt::Horizontal).toString();
+}
+
+// Every line of a list window's grid, sorted (the store fixes no order).
+inline std::vector<std::vector<QString>> PosortowaneWiersze(const QTableView* sg) {
+    std::vector<std::vector<QString>> t;
+    for (int w = 0; w < Wierszy(sg); ++w) t.push_back(Wiersz(sg, w));
+    std::sort(t.begin(), t.end());
+    return t;
+}
+
+// The first line whose cell in the column holds the text; -1 when none.
+inline int WierszZTekstem(const QTableView* sg, int kolumna, const QString& tekst) {
+    for (int w = 0; w < Wierszy(sg); ++w)
+        if (sg->model()->index(w, kolumna).data().toString() == tekst) return w;
+    return -1;
+}
+
+// A report's number of pages, then the number of texts of each band on its first page:
+// page header, title, column header, lines, footer.
+inline std::vector<size_t> LiczbyTekstow(TRaport& r) {
+    const auto& strony = r.Strony();
+    std::vector<size_t> n{strony.size()};
+    if (strony.empty()) return n;
+    for (TRodzajPasma p :
+         {TRodzajPasma::NaglowekStrony, TRodzajPasma::Tytul, TRodzajPasma::NaglowekKolumn,
+          TRodzajPasma::Szczegoly, TRodzajPasma::StopkaStrony})
+        n.push_back(strony[0].TekstyPasma(p).size());
+    return n;
 }

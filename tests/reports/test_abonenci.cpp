@@ -35,18 +35,6 @@ QTableWidget* Siatka(QDialog& okno) {
     return okno.findChild<QTableWidget*>("sgAbonenci");
 }
 
-std::vector<std::vector<QString>> Wiersze(QTableWidget* sg) {
-    std::vector<std::vector<QString>> t;
-    for (int w = 0; w < sg->rowCount(); ++w) t.push_back(Wiersz(sg, w));
-    std::sort(t.begin(), t.end());  // the store fixes no order
-    return t;
-}
-int WierszKlienta(QTableWidget* sg, const QString& id) {
-    for (int w = 0; w < sg->rowCount(); ++w)
-        if (sg->item(w, 4) && sg->item(w, 4)->text() == id) return w;
-    return -1;
-}
-
 }  // namespace
 
 TEST(Abonenci, ListaZarchiwizowanychIPrzeterminowanych) {
@@ -62,10 +50,11 @@ TEST(Abonenci, ListaZarchiwizowanychIPrzeterminowanych) {
     for (int k = 0; k < 4; ++k) naglowki.push_back(sg->horizontalHeaderItem(k)->text());
     EXPECT_EQ(naglowki,
               (std::vector<QString>{"Nr klienta", "Klient", "Abonament od", "Abonament do"}));
-    EXPECT_EQ(Wiersze(sg), (std::vector<std::vector<QString>>{
-                               {"0003", "Nowak Anna", "01.03.2024", "31.03.2024", "1"},
-                               {"0008", "Żak Łukasz", "10.02.2024", "10.04.2024", "2"},
-                               {"0015", "Kowalski Jan", "01.01.2024", "31.01.2024", "3"}}));
+    EXPECT_EQ(PosortowaneWiersze(sg),
+              (std::vector<std::vector<QString>>{
+                  {"0003", "Nowak Anna", "01.03.2024", "31.03.2024", "1"},
+                  {"0008", "Żak Łukasz", "10.02.2024", "10.04.2024", "2"},
+                  {"0015", "Kowalski Jan", "01.01.2024", "31.01.2024", "3"}}));
     EXPECT_TRUE(sg->isColumnHidden(4));
     EXPECT_EQ(sg->columnWidth(0), 60);
     EXPECT_EQ(sg->columnWidth(1), sg->width() - 280);
@@ -104,7 +93,7 @@ TEST(Abonenci, DwuklikOtwieraKartotekeIPoprawiaLinie) {
     TfAbonenci okno;
     okno.show();
     QTableWidget* sg = Siatka(okno);
-    const int w = WierszKlienta(sg, "3");
+    const int w = WierszZTekstem(sg, 4, "3");
     ASSERT_GE(w, 0);
 
     FakeInterakcja f;
@@ -187,11 +176,5 @@ TEST(RapAbonenci, BezAbonentowTylkoTytulINaglowki) {
     TestowaBaza baza;
     TfRapAbonenci r;
     r.Przygotuj();
-    const auto& strony = r.Strony();
-    ASSERT_EQ(strony.size(), 1u);
-    EXPECT_EQ(Teksty(strony[0], TRodzajPasma::Tytul).size(), 3u);
-    EXPECT_EQ(Teksty(strony[0], TRodzajPasma::NaglowekKolumn).size(), 4u);
-    EXPECT_TRUE(strony[0].TekstyPasma(TRodzajPasma::Szczegoly).empty());
-    EXPECT_EQ(Teksty(strony[0], TRodzajPasma::StopkaStrony),
-              (std::vector<QString>{"Wydruk z programu Wirdolan"}));
+    EXPECT_EQ(LiczbyTekstow(r), (std::vector<size_t>{1, 0, 3, 4, 0, 1}));
 }

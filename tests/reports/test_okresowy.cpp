@@ -82,25 +82,42 @@ protected:
 }  // namespace
 
 TEST(KwotaWypozyczenia, ZwroconeIOtwarte) {
-    // Returned: the charge minus what is still owed minus the subscription's part.
-    EXPECT_DOUBLE_EQ(KwotaWypozyczenia({true, true, 10, 0, 0, 4}), 6.0);
-    EXPECT_DOUBLE_EQ(KwotaWypozyczenia({true, true, 12, 7, 2.5, 0}), 9.5)
-        << "a returned rental ignores what was unpaid while it was out";
-    // Open: the charge minus what is still owed.
-    EXPECT_DOUBLE_EQ(KwotaWypozyczenia({false, true, 10, 10, 0, 0}), 0.0);
-    EXPECT_DOUBLE_EQ(KwotaWypozyczenia({false, true, 10, 3, 9, 9}), 7.0);
-    // Without a charge (a rental older than the column) the rental counts nothing, even
-    // when something of it is still unpaid.
-    EXPECT_DOUBLE_EQ(KwotaWypozyczenia({false, false, 0, 5, 0, 0}), 0.0);
-    EXPECT_DOUBLE_EQ(KwotaWypozyczenia({true, false, 0, 0, 0, 0}), 0.0);
-    // Cent arithmetic: 0.30 less 0.10 owed less 0.20 covered leaves no residue.
-    EXPECT_DOUBLE_EQ(KwotaWypozyczenia({true, true, 0.3, 0, 0.1, 0.2}), 0.0);
+    // In grosze: returned, charge, charge, unpaid after the return, covered, unpaid
+    // while out; what the rental brought.
+    struct Przypadek {
+        bool zwrocono, jestNaleznosc;
+        qint64 naleznosc, platnosc, platnosc1, zAbonamentu, wynik;
+    };
+    const Przypadek przypadki[] = {
+        // Returned: the charge minus what is still owed minus the subscription's part; what
+        // was unpaid while it was out does not count.
+        {true, true, 1000, 0, 0, 400, 600},
+        {true, true, 1200, 700, 250, 0, 950},
+        // Open: the charge minus what is still owed.
+        {false, true, 1000, 1000, 0, 0, 0},
+        {false, true, 1000, 300, 900, 900, 700},
+        // Without a charge (a rental older than the column) the rental counts nothing, even
+        // when something of it is still unpaid.
+        {false, false, 0, 500, 0, 0, 0},
+        {true, false, 0, 0, 0, 0, 0},
+        {true, true, 30, 0, 10, 20, 0},
+    };
+    for (const Przypadek& p : przypadki) {
+        const TKwotyWypozyczenia k{p.zwrocono,
+                                   p.jestNaleznosc,
+                                   TKwota::ZGroszy(p.naleznosc),
+                                   TKwota::ZGroszy(p.platnosc),
+                                   TKwota::ZGroszy(p.platnosc1),
+                                   TKwota::ZGroszy(p.zAbonamentu)};
+        EXPECT_EQ(KwotaWypozyczenia(k).Grosze(), p.wynik) << p.naleznosc << ' ' << p.platnosc;
+    }
 }
 
-TEST(NaglowekOkresu, JedenDzienIZakres) {
-    EXPECT_EQ(NaglowekOkresu(QDate(2024, 3, 1), QDate(2024, 3, 1)),
+TEST(NaglowekZakresu, JedenDzienIZakres) {
+    const QString nazwa = QString::fromUtf8("Raport wypożyczeń");
+    EXPECT_EQ(NaglowekZakresu(nazwa, QDate(2024, 3, 1), QDate(2024, 3, 1)),
               QString::fromUtf8("Raport wypożyczeń w dniu 01.03.2024"));
-    EXPECT_EQ(NaglowekOkresu(QDate(2024, 3, 1), QDate(2024, 3, 7)),
+    EXPECT_EQ(NaglowekZakresu(nazwa, QDate(2024, 3, 1), QDate(2024, 3, 7)),
               QString::fromUtf8("Raport wypożyczeń za okres od 01.03.2024 do 07.03.2024"));
 }
 
@@ -108,7 +125,7 @@ TEST_F(Okresowy, WierszeIWplywyZakresu) {
     Wypelnij(baza);
     TfRapOkresowy r;
     ASSERT_TRUE(r.Init(QDate(2024, 3, 1), QDate(2024, 3, 7)));
-    EXPECT_DOUBLE_EQ(r.Wplywy, 23.5);
+    EXPECT_EQ(r.Wplywy.Grosze(), 2350);
     const auto& strony = r.Strony();
     ASSERT_EQ(strony.size(), 1u);
     const TStrona& s = strony[0];
@@ -182,14 +199,9 @@ TEST_F(Okresowy, UkladPasm) {
 TEST_F(Okresowy, BezWypozyczenNaglowkiWplywyZeroIStopka) {
     TfRapOkresowy r;
     ASSERT_TRUE(r.Init(QDate(2024, 3, 1), QDate(2024, 3, 7)));
-    const auto& strony = r.Strony();
-    ASSERT_EQ(strony.size(), 1u);
-    EXPECT_EQ(Teksty(strony[0], TRodzajPasma::NaglowekStrony).size(), 2u);
-    EXPECT_EQ(Teksty(strony[0], TRodzajPasma::Tytul)[1], QString::fromUtf8("Wpływy:"));
-    EXPECT_EQ(Teksty(strony[0], TRodzajPasma::Tytul)[2], "0,00");
-    EXPECT_EQ(Teksty(strony[0], TRodzajPasma::NaglowekKolumn).size(), 4u);
-    EXPECT_TRUE(strony[0].TekstyPasma(TRodzajPasma::Szczegoly).empty());
-    EXPECT_EQ(Teksty(strony[0], TRodzajPasma::StopkaStrony).size(), 1u);
+    ASSERT_EQ(LiczbyTekstow(r), (std::vector<size_t>{1, 2, 3, 4, 0, 1}));
+    EXPECT_EQ(Teksty(r.Strony()[0], TRodzajPasma::Tytul)[1], QString::fromUtf8("Wpływy:"));
+    EXPECT_EQ(Teksty(r.Strony()[0], TRodzajPasma::Tytul)[2], "0,00");
 }
 
 TEST(RapDaty, PoczatkoweDatyPrzyciskiIKlawisze) {
