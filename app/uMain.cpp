@@ -15,6 +15,7 @@
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
+#include "clients/OdczytPulpitu.h"
 #include "clients/ZapisKlienta.h"
 #include "clients/uKlienci.h"
 #include "clients/uKlienciArchiwum.h"
@@ -24,6 +25,7 @@
 #include "films/uFilm.h"
 #include "films/uFilmy.h"
 #include "films/uSzukaj.h"
+#include "money/OdczytPulpitu.h"
 #include "reports/uAbonenci.h"
 #include "reports/uArchiwum.h"
 #include "reports/uFilmyWyp.h"
@@ -312,16 +314,9 @@ void TfMain::WczytajKlientow() {
     bool odPoczatku = ui->cbKlient->count() == 0;
     {
         const QSignalBlocker blokadaListy(ui->cbKlient);
-        OtworzSQL(Query1, QStringLiteral("select * from klient where aktualny = True"));
-        odPoczatku = odPoczatku && Query1.Active();
-        QStringList wpisy;
-        while (Query1.Active() && !Query1.Eof()) {
-            wpisy << Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
-                         Query1.FieldByName(QStringLiteral("Imie")).AsString();
-            Query1.Next();
-        }
-        Query1.Close();
-        DodajWpisy(ui->cbKlient, wpisy);
+        const std::optional<QStringList> wpisy = NazwyKlientow(Query1);
+        odPoczatku = odPoczatku && wpisy;
+        DodajWpisy(ui->cbKlient, wpisy.value_or(QStringList()));
         if (!bylWybrany) ui->cbKlient->setCurrentIndex(-1);
     }
     PosortujListe(ui->cbKlient);
@@ -337,18 +332,10 @@ void TfMain::WczytajTytuly() {
     bool odPoczatku = ui->cbTytulOrg->count() == 0 && ui->cbTytulPol->count() == 0;
     {
         const QSignalBlocker b1(ui->cbTytulOrg), b2(ui->cbTytulPol);
-        OtworzSQL(Query1, QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where "
-                                         "aktualny = True order by Tytul_oryginalny"));
-        odPoczatku = odPoczatku && Query1.Active();
-        QStringList oryginalne, polskie;
-        while (Query1.Active() && !Query1.Eof()) {
-            oryginalne << Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString();
-            polskie << Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString();
-            Query1.Next();
-        }
-        Query1.Close();
-        DodajWpisy(ui->cbTytulOrg, oryginalne);
-        DodajWpisy(ui->cbTytulPol, polskie);
+        const std::optional<TTytulyFilmow> tytuly = TytulyFilmow(Query1);
+        odPoczatku = odPoczatku && tytuly;
+        DodajWpisy(ui->cbTytulOrg, tytuly ? tytuly->Oryginalne : QStringList());
+        DodajWpisy(ui->cbTytulPol, tytuly ? tytuly->Polskie : QStringList());
         if (!bylWybrany) {
             ui->cbTytulOrg->setCurrentIndex(-1);
             ui->cbTytulPol->setCurrentIndex(-1);
@@ -423,13 +410,7 @@ int TfMain::IdFilmuONumerze(const QString& numer) {
     // Only a whole number reaches the statement.
     const auto n = CalkowitaZEkranu(numer);
     if (!n) return 0;
-    // A withdrawn film's number may be reused: the current film comes first.
-    OtworzSQL(Query1, QStringLiteral("select ID from film where Numer_filmu = ") +
-                          QString::number(*n) + QStringLiteral(" order by Aktualny desc"));
-    int id = 0;
-    if (Query1.Active() && !Query1.Eof()) id = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
-    Query1.Close();
-    return id;
+    return ::IdFilmuONumerze(Query1, *n, false).value_or(0);
 }
 
 // ---------------------------------------------------------------- list and operations
@@ -477,16 +458,9 @@ void TfMain::miKlientUsunClick() {
                            "wypożyczenia."));
         return;
     }
-    OtworzSQL(Query1, QStringLiteral("select * from rental where ID_Klienta = ") +
-                          QString::number(IdKlienta) +
-                          QStringLiteral(" and ( ( Zwrocono = False and Platnosc <> 0 ) or ( "
-                                         "Zwrocono = True and Platnosc1 <> 0 ) )"));
-    const bool sprawdzone = Query1.Active();
-    const bool zalegle = sprawdzone && !Query1.Eof();
-    Query1.Close();
-    // A failed check has shown the store's error: nothing is archived unchecked.
-    if (!sprawdzone) return;
-    if (zalegle) {
+    const std::optional<bool> zalegle = KlientMaNaleznosci(Query1, IdKlienta);
+    if (!zalegle) return;
+    if (*zalegle) {
         Uwaga(
             QStringLiteral("Nie można usunąć klienta.\nKlient musi najpier uregulować zaległe "
                            "należności."));
@@ -509,14 +483,9 @@ void TfMain::miKlientUsunClick() {
 }
 
 void TfMain::miZaleglosciClick() {
-    OtworzSQL(Query1, QStringLiteral("select * from rental where ID_Klienta = ") +
-                          QString::number(IdKlienta) +
-                          QStringLiteral(" and Zwrocono = True and Platnosc1 <> 0"));
-    const bool sprawdzone = Query1.Active();
-    const bool zalegle = sprawdzone && !Query1.Eof();
-    Query1.Close();
-    if (!sprawdzone) return;  // the store's error has been shown
-    if (!zalegle) {
+    const std::optional<bool> zalegle = KlientMaZaleglosci(Query1, IdKlienta);
+    if (!zalegle) return;  // the store's error has been shown
+    if (!*zalegle) {
         Informacja(QStringLiteral("Wszystkie należności zostały uregulowane."));
         return;
     }

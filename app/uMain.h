@@ -23,6 +23,7 @@
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 
+struct TKlientPulpitu;
 class QComboBox;
 class QLineEdit;
 class QLockFile;
@@ -146,7 +147,7 @@ private:
     // Connects the panels' and the basket's field handlers (called by the constructor).
     void PolaczPanele();
     // Shows the client of the query's current row in the panel and the desk fields.
-    void PokazKlienta(const TQuery& wynik);
+    void PokazKlienta(const TKlientPulpitu& klient);
     void UstawWlaczWYlaczFILM();
     void WlaczFilm(bool wlacz);
     void WlaczDodawanie(bool wlacz);

@@ -21,6 +21,7 @@
 #include "clients/uWplata.h"
 #include "money/Cennik.h"
 #include "money/Koszyk.h"
+#include "money/OdczytPulpitu.h"
 #include "money/Zapis.h"
 #include "settings/uConfig.h"
 #include "store/Formaty.h"
@@ -101,34 +102,14 @@ void TfMain::WczytajWypozyczenia() {
     ui->eWplata->clear();
 
     // The client's open rentals.
-    OtworzSQL(Query1,
-              QStringLiteral(" select f.tytul_oryginalny tytul, f.numer_filmu nr, f.id id,  "
-                             "f.stawka stawka1, r.naleznosc, r.dataOD dataOD,  r.dataDO dataDO, "
-                             "r.platnosc platnosc, r.stawka stawka  from '") +
-                  KatalogBazy + QStringLiteral("rental.db' r, ") + QStringLiteral(" '") +
-                  KatalogBazy + QStringLiteral("film.db' f ") +
-                  QStringLiteral(" where f.id = r.id_filmu ") +
-                  QStringLiteral(" and r.id_klienta = ") + QString::number(IdKlienta) +
-                  QStringLiteral(" and r.zwrocono = False"));
     std::vector<TOtwarteWypozyczenie> otwarte;
     QStringList tytuly, numery;
-    while (Query1.Active() && !Query1.Eof()) {
-        TOtwarteWypozyczenie r;
-        r.Naleznosc = TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("naleznosc")).AsFloat());
-        r.Platnosc = TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("platnosc")).AsFloat());
-        r.DataOD = Query1.FieldByName(QStringLiteral("dataOD")).AsDate();
-        r.DataDO = Query1.FieldByName(QStringLiteral("dataDO")).AsDate();
-        const TField& stawka = Query1.FieldByName(QStringLiteral("stawka"));
-        if (!stawka.IsNull()) r.Stawka = TKwota::ZeZlotych(stawka.AsFloat());
-        r.StawkaFilmu = TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("stawka1")).AsFloat());
-        otwarte.push_back(r);
-        tytuly << Query1.FieldByName(QStringLiteral("tytul")).AsString();
-        numery << Numer4(Query1.FieldByName(QStringLiteral("nr")).AsLargeInt());
-        WypozyczeniaNaLiscie.push_back(
-            {Query1.FieldByName(QStringLiteral("id")).AsInteger(), TKwota(), 0, TKwota()});
-        Query1.Next();
+    for (const TWypozyczenieNaLiscie& w : OtwarteWypozyczenia(Query1, IdKlienta)) {
+        otwarte.push_back(w.Rozliczenie);
+        tytuly << w.Tytul;
+        numery << Numer4(w.NumerFilmu);
+        WypozyczeniaNaLiscie.push_back({w.IdFilmu, TKwota(), 0, TKwota()});
     }
-    Query1.Close();
 
     // None: the list is a basket.
     if (otwarte.empty()) {

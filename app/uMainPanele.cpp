@@ -6,9 +6,11 @@
 #include "app/ListaWyboru.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
+#include "clients/OdczytPulpitu.h"
 #include "films/uFilm.h"
 #include "money/Cennik.h"
 #include "money/Koszyk.h"
+#include "money/OdczytPulpitu.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Tlumacz.h"
@@ -65,37 +67,26 @@ void TfMain::PolaczPanele() {
 
 // ---------------------------------------------------------------- client panel
 
-void TfMain::PokazKlienta(const TQuery& wynik) {
-    const auto pole = [&](const char* nazwa) -> const TField& {
-        return wynik.FieldByName(QString::fromLatin1(nazwa));
-    };
+void TfMain::PokazKlienta(const TKlientPulpitu& klient) {
     ui->eUpowazniony->clear();
-    ui->eUpowazniony->setText(pole("Upowazniony").AsString());
-    const bool abonament = pole("Abonament").AsBoolean();
-    ui->cbAbonament->setChecked(abonament);
-    const double saldo = pole("Saldo").AsFloat();
-    ui->eSaldo->setText(KwotaNaEkran(saldo));
+    ui->eUpowazniony->setText(klient.Upowazniony);
+    ui->cbAbonament->setChecked(klient.Abonament);
+    ui->eSaldo->setText(KwotaNaEkran(klient.Saldo));
     QPalette p = ui->pKlient->palette();
     p.setColor(QPalette::Window,
-               palette().color(KwotaUjemna(saldo) ? QPalette::Dark : QPalette::Button));
+               palette().color(klient.Saldo.Ujemna() ? QPalette::Dark : QPalette::Button));
     ui->pKlient->setPalette(p);
-    ui->eAbonamentOD->setText(abonament ? DataKrotka(pole("Abonament_OD").AsDate()) : QString());
-    ui->eAbonamentDO->setText(abonament ? DataKrotka(pole("Abonament_DO").AsDate()) : QString());
-    IdKlienta = pole("ID").AsInteger();
-    RabatKlienta = pole("Rabat").AsInteger();
-    LicznikAbKlienta = pole("LicznikAb").AsInteger();
+    ui->eAbonamentOD->setText(klient.Abonament ? DataKrotka(klient.AbonamentOD) : QString());
+    ui->eAbonamentDO->setText(klient.Abonament ? DataKrotka(klient.AbonamentDO) : QString());
+    IdKlienta = klient.Id;
+    RabatKlienta = klient.Rabat;
+    LicznikAbKlienta = klient.LicznikAb;
 }
 
 void TfMain::cbKlientChange() {
     const TNazwaKlienta nazwa = PodzielNazweKlienta(ui->cbKlient->currentText());
-    OtworzSQL(Query1,
-              QStringLiteral(" select ID, Numer_klienta, Abonament, Abonament_OD, Abonament_DO, "
-                             "Saldo, Upowazniony, LicznikAb, Rabat  from '") +
-                  KatalogBazy + QStringLiteral("klient.db'") + QStringLiteral(" where Imie = ") +
-                  TekstSQL(nazwa.imie) + QStringLiteral(" and Nazwisko = ") +
-                  TekstSQL(nazwa.nazwisko));
-    if (Query1.Active()) {
-        const int ile = Query1.RecordCount();
+    if (const auto klienci = KlienciONazwie(Query1, nazwa.imie, nazwa.nazwisko)) {
+        const int ile = static_cast<int>(klienci->size());
         if (ile > 1) {
             TKomunikat pytanie;
             pytanie.tekst = QStringLiteral("Istnieje ") + QString::number(ile) +
@@ -109,19 +100,14 @@ void TfMain::cbKlientChange() {
             pytanie.ikona = TIkona::Pytanie;
             pytanie.przyciski = QMessageBox::Yes | QMessageBox::No;
             pytanie.domyslny = QMessageBox::No;
-            if (PokazKomunikat(pytanie) == QMessageBox::Yes) {
-                Query1.Close();
-                return;
-            }
+            if (PokazKomunikat(pytanie) == QMessageBox::Yes) return;
         }
-        if (!Query1.Eof()) {
-            PokazKlienta(Query1);
-            ui->eKlientNr->setText(
-                Numer4(Query1.FieldByName(QStringLiteral("Numer_klienta")).AsLargeInt()));
+        if (!klienci->empty()) {
+            PokazKlienta(klienci->front());
+            ui->eKlientNr->setText(Numer4(klienci->front().Numer));
             WlaczKlienta(true);
         }
     }
-    Query1.Close();
     KoszykZmieniony = false;
     WczytajKLIENTA();
 }
@@ -135,23 +121,13 @@ bool TfMain::WczytajKLIENTA() {
         ui->cbKlient->setCurrentIndex(-1);
         return false;
     }
-    OtworzSQL(Query1,
-              QStringLiteral("select ID, Imie, Nazwisko, Abonament, Abonament_OD, Abonament_DO, "
-                             "Saldo, Upowazniony, LicznikAb, Rabat  from '") +
-                  KatalogBazy + QStringLiteral("klient.db'") +
-                  QStringLiteral(" where Numer_klienta = ") + QString::number(*numer) +
-                  QStringLiteral(" and Aktualny = True"));
-    if (!Query1.Active() || Query1.Eof()) {
-        Query1.Close();
+    const std::optional<TKlientPulpitu> klient = KlientONumerze(Query1, *numer);
+    if (!klient) {
         ui->cbKlient->setCurrentIndex(-1);
         return false;
     }
-    ui->cbKlient->setCurrentIndex(
-        ZnajdzWpis(ui->cbKlient, Query1.FieldByName(QStringLiteral("Nazwisko")).AsString() + ' ' +
-                                     Query1.FieldByName(QStringLiteral("Imie")).AsString()));
-    PokazKlienta(Query1);
-    // Every field is read: the listing runs its own statements.
-    Query1.Close();
+    ui->cbKlient->setCurrentIndex(ZnajdzWpis(ui->cbKlient, klient->Nazwisko + ' ' + klient->Imie));
+    PokazKlienta(*klient);
     WczytajWypozyczenia();
     UstawWlaczWYlaczKLIENTA();
     return true;
@@ -194,35 +170,22 @@ void TfMain::cbTytulOrgChange(QComboBox* Sender) {
         else
             ui->cbTytulPol->setCurrentIndex(ui->cbTytulOrg->currentIndex());
     }
-    Query1.Close();
-    Query1.UstawSQL(
-        QStringLiteral("select ID, Stawka, Numer_filmu, Status from film where Tytul_oryginalny "
-                       "= :tytul_oryginalny "));
-    Query1.UstawParametr(QStringLiteral("tytul_oryginalny"), ui->cbTytulOrg->currentText());
-    try {
-        Query1.Open();
-        if (Query1.Eof()) {
-            // The title is no longer in the store: nothing is shown.
-            ui->eFilmNr->clear();
-        } else {
-            ui->eFilmNr->setText(
-                Numer4(Query1.FieldByName(QStringLiteral("Numer_filmu")).AsLargeInt()));
-            ui->eCena->setText(
-                KwotaNaEkran(Query1.FieldByName(QStringLiteral("Stawka")).AsFloat()));
-            IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
-            const bool naPolce = Query1.FieldByName(QStringLiteral("Status")).AsBoolean();
-            UstawStatus(naPolce);
-            if (!naPolce)
-                WlaczDodawanie(false);
-            else if (ui->bWypozycz->isEnabled())
-                WlaczDodawanie(true);
-        }
-    } catch (const TBladBazy& e) {
-        Query1.Close();
-        BladOgolny(e.Tekst());
-        return;
+    const auto filmy = FilmyOTytule(Query1, ui->cbTytulOrg->currentText());
+    if (!filmy) return;
+    if (filmy->empty()) {
+        // The title is no longer in the store: nothing is shown.
+        ui->eFilmNr->clear();
+    } else {
+        const TFilmPulpitu& film = filmy->front();
+        ui->eFilmNr->setText(Numer4(film.Numer));
+        ui->eCena->setText(KwotaNaEkran(film.Stawka));
+        IdFilmu = film.Id;
+        UstawStatus(film.NaPolce);
+        if (!film.NaPolce)
+            WlaczDodawanie(false);
+        else if (ui->bWypozycz->isEnabled())
+            WlaczDodawanie(true);
     }
-    Query1.Close();
     ui->sgWypozyczenie->clearSelection();
     WczytajFILM();
     UstawWlaczWYlaczFILM();
@@ -239,48 +202,28 @@ void TfMain::WczytajFILM() {
         return;
     }
     UstawWlaczWYlaczFILM();
-    const QString nr = QString::number(*numer);
-    OtworzSQL(Query1, QStringLiteral("select ID, Stawka, Tytul_oryginalny, Tytul_polski, Status "
-                                     "from '") +
-                          KatalogBazy + QStringLiteral("film.db'") +
-                          QStringLiteral(" where Numer_filmu = ") + nr +
-                          QStringLiteral(" and Aktualny = True"));
-    const bool znaleziony = Query1.Active() && !Query1.Eof();
-    if (!znaleziony) {
+    const std::optional<TFilmPulpitu> film = BiezacyFilmONumerze(Query1, *numer);
+    if (!film) {
         WlaczFilm(false);
         WlaczDodawanie(false);
     } else {
-        ui->cbTytulOrg->setCurrentIndex(ZnajdzWpis(
-            ui->cbTytulOrg, Query1.FieldByName(QStringLiteral("Tytul_oryginalny")).AsString()));
-        ui->cbTytulPol->setCurrentIndex(ZnajdzWpis(
-            ui->cbTytulPol, Query1.FieldByName(QStringLiteral("Tytul_polski")).AsString()));
-        ui->eCena->setText(KwotaNaEkran(Query1.FieldByName(QStringLiteral("Stawka")).AsFloat()));
-        IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
+        ui->cbTytulOrg->setCurrentIndex(ZnajdzWpis(ui->cbTytulOrg, film->TytulOryginalny));
+        ui->cbTytulPol->setCurrentIndex(ZnajdzWpis(ui->cbTytulPol, film->TytulPolski));
+        ui->eCena->setText(KwotaNaEkran(film->Stawka));
+        IdFilmu = film->Id;
         // The add controls follow the film found, as when it is chosen by title.
-        const bool naPolce = Query1.FieldByName(QStringLiteral("Status")).AsBoolean();
-        UstawStatus(naPolce);
-        WlaczDodawanie(naPolce && ui->bWypozycz->isEnabled());
+        UstawStatus(film->NaPolce);
+        WlaczDodawanie(film->NaPolce && ui->bWypozycz->isEnabled());
     }
-    Query1.Close();
     ui->sgWypozyczenie->clearSelection();
 
     // A film that is out: who holds it. Only for the film just found, so a failed lookup
     // never changes the client number.
-    if (!znaleziony || ui->lStatus->text() != Wypozyczony) return;
-    OtworzSQL(Query1, QStringLiteral("select k.numer_klienta nr from '") + KatalogBazy +
-                          QStringLiteral("klient.db' k ") +
-                          QStringLiteral(" where k.id = ( select r.id_klienta from '") +
-                          KatalogBazy + QStringLiteral("rental.db' r ") +
-                          QStringLiteral("                where r.zwrocono = false          ") +
-                          QStringLiteral("                and r.id_filmu = ( select f.id from '") +
-                          KatalogBazy + QStringLiteral("film.db' f where f.numer_filmu = ") + nr +
-                          QStringLiteral(" ) )"));
-    if (Query1.Active() && !Query1.Eof())
-        ui->eKlientNr->setText(
-            QString::number(Query1.FieldByName(QStringLiteral("nr")).AsLargeInt()));
+    if (!film || ui->lStatus->text() != Wypozyczony) return;
+    if (const auto klient = NumerKlientaZFilmem(Query1, *numer))
+        ui->eKlientNr->setText(QString::number(*klient));
     else
         ui->eKlientNr->clear();
-    Query1.Close();
 }
 
 void TfMain::eCenaExit() {
@@ -291,10 +234,11 @@ void TfMain::eCenaExit() {
     const QString tekst = ui->eCena->text();
     if (!tekst.isEmpty() && !StawkaZEkranu(tekst)) {
         Ostrzezenie(NiepoprawnaWartosc);
-        ui->eCena->setText(KwotaNaEkran(0));
+        ui->eCena->setText(KwotaNaEkran(TKwota()));
         return;
     }
-    ui->eCena->setText(KwotaNaEkran(tekst.isEmpty() ? 0.0 : *LiczbaZEkranu(tekst)));
+    ui->eCena->setText(
+        KwotaNaEkran(tekst.isEmpty() ? TKwota() : TKwota::ZeZlotych(*LiczbaZEkranu(tekst))));
 }
 
 // ---------------------------------------------------------------- the basket
@@ -361,15 +305,7 @@ void TfMain::bNastepnyClick() {
 
     // The film of the number shown; a number typed over a shown film, or of no current
     // film, adds nothing.
-    int id = 0;
-    if (numerFilmu) {
-        OtworzSQL(Query1, QStringLiteral("select ID from film where Numer_filmu = ") +
-                              QString::number(*numerFilmu) +
-                              QStringLiteral(" and Aktualny = True"));
-        if (Query1.Active() && !Query1.Eof())
-            id = Query1.FieldByName(QStringLiteral("ID")).AsInteger();
-        Query1.Close();
-    }
+    const int id = numerFilmu ? ::IdFilmuONumerze(Query1, *numerFilmu, true).value_or(0) : 0;
     if (id == 0 || id != IdFilmu) return;
 
     UstawTloListy(lista, false);
@@ -381,8 +317,8 @@ void TfMain::bNastepnyClick() {
 
     const bool abonent = KlientAbonent();
     if (abonent) ++LicznikAbKlienta;
-    const double cena =
-        CenaWKoszyku(u, RabatKlienta, abonent, LicznikAbKlienta, *stawka, Dzisiaj(), dni.dni);
+    const TKwota cena = TKwota::ZeZlotych(
+        CenaWKoszyku(u, RabatKlienta, abonent, LicznikAbKlienta, *stawka, Dzisiaj(), dni.dni));
     UstawKomorke(lista, r, 0, ui->cbTytulOrg->currentText());
     UstawKomorke(lista, r, 1, numer);
     UstawKomorke(lista, r, 2, KwotaNaEkran(cena));
@@ -437,8 +373,8 @@ void TfMain::eIleDniChange() {
     const double stawka = LiczbaZEkranu(TekstKomorki(lista, wiersz, 5)).value_or(0);
     const bool abonent = KlientAbonent();
     const int licznik = abonent ? LicznikWierszaKoszyka(LicznikAbKlienta, filmy, wiersz) : 0;
-    const double cena =
-        CenaWKoszyku(UstawieniaProgramu(), RabatKlienta, abonent, licznik, stawka, Dzisiaj(), *dni);
+    const TKwota cena = TKwota::ZeZlotych(CenaWKoszyku(UstawieniaProgramu(), RabatKlienta, abonent,
+                                                       licznik, stawka, Dzisiaj(), *dni));
     UstawKomorke(lista, wiersz, 2, KwotaNaEkran(cena));
     const TKwota suma = SumaCenZEkranu(CenyWierszy(lista, filmy - 1));
     UstawKomorke(lista, filmy + 1, 2,

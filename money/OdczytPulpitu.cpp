@@ -1,0 +1,154 @@
+#include "money/OdczytPulpitu.h"
+
+#include "store/Interakcja.h"
+#include "store/Katalogi.h"
+#include "store/TQuery.h"
+#include "store/Tlumacz.h"
+#include "store/uWspolneDB.h"
+
+namespace {
+
+const TField& Pole(const TQuery& q, const char* nazwa) {
+    return q.FieldByName(QString::fromLatin1(nazwa));
+}
+
+// Whether the statement gives any row.
+std::optional<bool> JestWiersz(TQuery& q, const QString& tekst) {
+    OtworzSQL(q, tekst);
+    const bool sprawdzone = q.Active();
+    const bool jest = sprawdzone && !q.Eof();
+    q.Close();
+    if (!sprawdzone) return std::nullopt;
+    return jest;
+}
+
+}  // namespace
+
+std::optional<TTytulyFilmow> TytulyFilmow(TQuery& q) {
+    OtworzSQL(q, QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where "
+                                "aktualny = True order by Tytul_oryginalny"));
+    if (!q.Active()) return std::nullopt;
+    TTytulyFilmow tytuly;
+    while (q.Active() && !q.Eof()) {
+        tytuly.Oryginalne << Pole(q, "Tytul_oryginalny").AsString();
+        tytuly.Polskie << Pole(q, "Tytul_polski").AsString();
+        q.Next();
+    }
+    q.Close();
+    return tytuly;
+}
+
+std::optional<std::vector<TFilmPulpitu>> FilmyOTytule(TQuery& q, const QString& tytul) {
+    q.Close();
+    q.UstawSQL(
+        QStringLiteral("select ID, Stawka, Numer_filmu, Status from film where Tytul_oryginalny "
+                       "= :tytul_oryginalny "));
+    q.UstawParametr(QStringLiteral("tytul_oryginalny"), tytul);
+    std::vector<TFilmPulpitu> filmy;
+    try {
+        q.Open();
+        while (!q.Eof()) {
+            TFilmPulpitu f;
+            f.Id = Pole(q, "ID").AsInteger();
+            f.Numer = Pole(q, "Numer_filmu").AsLargeInt();
+            f.Stawka = Pole(q, "Stawka").AsKwota();
+            f.NaPolce = Pole(q, "Status").AsBoolean();
+            filmy.push_back(f);
+            q.Next();
+        }
+    } catch (const TBladBazy& e) {
+        q.Close();
+        BladOgolny(e.Tekst());
+        return std::nullopt;
+    }
+    q.Close();
+    return filmy;
+}
+
+std::optional<TFilmPulpitu> BiezacyFilmONumerze(TQuery& q, qint64 numer) {
+    OtworzSQL(q, QStringLiteral("select ID, Stawka, Tytul_oryginalny, Tytul_polski, Status "
+                                "from '") +
+                     KatalogBazy + QStringLiteral("film.db'") +
+                     QStringLiteral(" where Numer_filmu = ") + QString::number(numer) +
+                     QStringLiteral(" and Aktualny = True"));
+    std::optional<TFilmPulpitu> film;
+    if (q.Active() && !q.Eof()) {
+        film.emplace();
+        film->Id = Pole(q, "ID").AsInteger();
+        film->Numer = numer;
+        film->TytulOryginalny = Pole(q, "Tytul_oryginalny").AsString();
+        film->TytulPolski = Pole(q, "Tytul_polski").AsString();
+        film->Stawka = Pole(q, "Stawka").AsKwota();
+        film->NaPolce = Pole(q, "Status").AsBoolean();
+    }
+    q.Close();
+    return film;
+}
+
+std::optional<int> IdFilmuONumerze(TQuery& q, qint64 numer, bool biezacy) {
+    OtworzSQL(q, QStringLiteral("select ID from film where Numer_filmu = ") +
+                     QString::number(numer) +
+                     (biezacy ? QStringLiteral(" and Aktualny = True")
+                              : QStringLiteral(" order by Aktualny desc")));
+    std::optional<int> id;
+    if (q.Active() && !q.Eof()) id = Pole(q, "ID").AsInteger();
+    q.Close();
+    return id;
+}
+
+std::optional<qint64> NumerKlientaZFilmem(TQuery& q, qint64 numerFilmu) {
+    OtworzSQL(q, QStringLiteral("select k.numer_klienta nr from '") + KatalogBazy +
+                     QStringLiteral("klient.db' k ") +
+                     QStringLiteral(" where k.id = ( select r.id_klienta from '") + KatalogBazy +
+                     QStringLiteral("rental.db' r ") +
+                     QStringLiteral("                where r.zwrocono = false          ") +
+                     QStringLiteral("                and r.id_filmu = ( select f.id from '") +
+                     KatalogBazy + QStringLiteral("film.db' f where f.numer_filmu = ") +
+                     QString::number(numerFilmu) + QStringLiteral(" ) )"));
+    std::optional<qint64> numer;
+    if (q.Active() && !q.Eof()) numer = Pole(q, "nr").AsLargeInt();
+    q.Close();
+    return numer;
+}
+
+std::vector<TWypozyczenieNaLiscie> OtwarteWypozyczenia(TQuery& q, int idKlienta) {
+    OtworzSQL(q, QStringLiteral(" select f.tytul_oryginalny tytul, f.numer_filmu nr, f.id id,  "
+                                "f.stawka stawka1, r.naleznosc, r.dataOD dataOD,  r.dataDO dataDO, "
+                                "r.platnosc platnosc, r.stawka stawka  from '") +
+                     KatalogBazy + QStringLiteral("rental.db' r, ") + QStringLiteral(" '") +
+                     KatalogBazy + QStringLiteral("film.db' f ") +
+                     QStringLiteral(" where f.id = r.id_filmu ") +
+                     QStringLiteral(" and r.id_klienta = ") + QString::number(idKlienta) +
+                     QStringLiteral(" and r.zwrocono = False"));
+    std::vector<TWypozyczenieNaLiscie> otwarte;
+    while (q.Active() && !q.Eof()) {
+        TWypozyczenieNaLiscie w;
+        TOtwarteWypozyczenie& r = w.Rozliczenie;
+        r.Naleznosc = Pole(q, "naleznosc").AsKwota();
+        r.Platnosc = Pole(q, "platnosc").AsKwota();
+        r.DataOD = Pole(q, "dataOD").AsDate();
+        r.DataDO = Pole(q, "dataDO").AsDate();
+        if (const TField& stawka = Pole(q, "stawka"); !stawka.IsNull()) r.Stawka = stawka.AsKwota();
+        r.StawkaFilmu = Pole(q, "stawka1").AsKwota();
+        w.Tytul = Pole(q, "tytul").AsString();
+        w.NumerFilmu = Pole(q, "nr").AsLargeInt();
+        w.IdFilmu = Pole(q, "id").AsInteger();
+        otwarte.push_back(std::move(w));
+        q.Next();
+    }
+    q.Close();
+    return otwarte;
+}
+
+std::optional<bool> KlientMaNaleznosci(TQuery& q, int idKlienta) {
+    return JestWiersz(q, QStringLiteral("select * from rental where ID_Klienta = ") +
+                             QString::number(idKlienta) +
+                             QStringLiteral(" and ( ( Zwrocono = False and Platnosc <> 0 ) or ( "
+                                            "Zwrocono = True and Platnosc1 <> 0 ) )"));
+}
+
+std::optional<bool> KlientMaZaleglosci(TQuery& q, int idKlienta) {
+    return JestWiersz(q, QStringLiteral("select * from rental where ID_Klienta = ") +
+                             QString::number(idKlienta) +
+                             QStringLiteral(" and Zwrocono = True and Platnosc1 <> 0"));
+}
