@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "store/Baza.h"
+#include "store/ObceObiekty.h"
 #include "store/Tlumacz.h"
 
 namespace {
@@ -20,7 +21,10 @@ class TPolaczenie {
 public:
     TPolaczenie(const QString& plik, int flagi) {
         kod = sqlite3_open_v2(QFile::encodeName(plik).constData(), &uchwyt, flagi, nullptr);
-        if (kod == SQLITE_OK) sqlite3_busy_timeout(uchwyt, 5000);
+        if (kod == SQLITE_OK) {
+            sqlite3_busy_timeout(uchwyt, 5000);
+            ZabezpieczPolaczenie(uchwyt);
+        }
     }
     ~TPolaczenie() { sqlite3_close(uchwyt); }
     TPolaczenie(const TPolaczenie&) = delete;
@@ -183,7 +187,7 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token st
     return naglowek + wynik;
 }
 
-TOpisKopii OpiszKopie(const QString& plik, bool szybko) {
+TOpisKopii OpiszKopie(const QString& plik) {
     TOpisKopii opis;
     const QFileInfo info(plik);
     if (!info.isFile()) {
@@ -212,14 +216,19 @@ TOpisKopii OpiszKopie(const QString& plik, bool szybko) {
             "dictionary.");
         return opis;
     }
-    const auto spojnosc =
-        Wartosc(p.Uchwyt(), szybko ? "PRAGMA quick_check" : "PRAGMA integrity_check");
+    const auto spojnosc = Wartosc(p.Uchwyt(), "PRAGMA integrity_check");
     if (!spojnosc || *spojnosc != QStringLiteral("ok")) {
         opis.uszkodzona = true;
         opis.blad = QStringLiteral(
                         "Plik jest uszkodzony: test spójności bazy danych nie powiódł "
                         "się.\n") +
                     (spojnosc ? *spojnosc : p.Blad());
+        return opis;
+    }
+    if (const auto obce = ObceObiekty(p.Uchwyt()); obce && !obce->empty()) {
+        opis.obceObiekty = true;
+        opis.blad = QStringLiteral("Baza danych zawiera obiekty, których program nie utworzył: ") +
+                    OpisObcychObiektow(*obce) + '.';
         return opis;
     }
     const auto klientow = Wartosc(p.Uchwyt(), "select count(*) from klient");
@@ -302,6 +311,41 @@ QString PrzywrocBaze(const QString& plikKopii, const QString& katalogBazy, const
         if (blad.isEmpty()) blad = e.Tekst();
     }
     return blad.isEmpty() ? QString() : naglowek + blad;
+}
+
+QString UsunObceObiektyZBazy(const QString& katalogBazy, const QDateTime& teraz, QString* kopia) {
+    const QString naglowek = QStringLiteral(
+        "Nie udało się usunąć z bazy danych obiektów, których program nie utworzył.\n");
+    TBaza* baza = TBaza::Aktywna();
+    const QString plikBazy = PlikBazyW(katalogBazy);
+    if (!baza || QFileInfo(PlikBazyW(baza->Katalog())) != QFileInfo(plikBazy))
+        return naglowek + QStringLiteral("Baza danych nie jest otwarta.");
+    if (sqlite3_next_stmt(baza->Uchwyt(), nullptr) || !sqlite3_get_autocommit(baza->Uchwyt()))
+        return naglowek + QStringLiteral(
+                              "Baza danych jest w użyciu: zamknij otwarte okna i "
+                              "spróbuj ponownie.");
+    const QString katalog = KatalogKopii(katalogBazy);
+    QDir().mkpath(katalog);
+    const QString zachowana = katalog + QStringLiteral("przed-usunieciem-obiektow-") +
+                              teraz.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) +
+                              QStringLiteral(".sqlite");
+    if (const QString blad = KopiujBaze(plikBazy, zachowana); !blad.isEmpty())
+        return naglowek + blad;
+    if (kopia) *kopia = zachowana;
+    QString blad;
+    {
+        TPolaczenie p(plikBazy, SQLITE_OPEN_READWRITE);
+        const auto obce = p.Otwarte() ? ObceObiekty(p.Uchwyt()) : std::nullopt;
+        blad = !obce ? Przyczyna(p.Kod(), p.Blad()) : UsunObceObiekty(p.Uchwyt(), *obce);
+    }
+    if (!blad.isEmpty()) return naglowek + blad;
+    // Opened again, the store is checked anew and written when nothing foreign is left.
+    try {
+        TBaza::Polacz(katalogBazy);
+    } catch (const TBladBazy& e) {
+        return naglowek + e.Tekst();
+    }
+    return {};
 }
 
 QString RozmiarPliku(qint64 bajty) {

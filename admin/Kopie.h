@@ -17,8 +17,9 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token st
 
 // What a chosen copy holds.
 struct TOpisKopii {
-    QString blad;             // empty when the file is a readable, sound store of this program
-    bool uszkodzona = false;  // a store whose pages are damaged (not a foreign file)
+    QString blad;              // empty when the file is a readable, sound store of this program
+    bool uszkodzona = false;   // a store whose pages are damaged (not a foreign file)
+    bool obceObiekty = false;  // a store holding objects the program did not make
     QDateTime data;
     qint64 klientow = 0;
     qint64 filmow = 0;
@@ -26,9 +27,10 @@ struct TOpisKopii {
 };
 
 // Opens the file read-only and checks it is a store of this program: the four tables,
-// readable, the integrity check passes. Counts its clients, films and rentals. A quick
-// check (szybko) leaves out the comparison of the indexes with their tables.
-TOpisKopii OpiszKopie(const QString& plik, bool szybko = false);
+// readable, the integrity check passes, no object the program did not make. Counts its
+// clients, films and rentals. The one check of a copy, for the restore and for the copy
+// offered at start alike.
+TOpisKopii OpiszKopie(const QString& plik);
 
 // The folder of the automatic copies and of the replaced stores: Kopie/ in the tables'
 // folder, ending in a separator.
@@ -41,6 +43,13 @@ QString KatalogKopii(const QString& katalogBazy);
 // place is the one before.
 QString PrzywrocBaze(const QString& plikKopii, const QString& katalogBazy, const QDateTime& teraz,
                      QString* zachowana = nullptr);
+
+// Removes from the store in katalogBazy the objects the program did not make: first a copy
+// of the store in Kopie/ (its path in kopia), then the removal in one transaction, then the
+// store opened again (writable when nothing foreign is left). The error text in Polish,
+// empty on success; on an error nothing is removed.
+QString UsunObceObiektyZBazy(const QString& katalogBazy, const QDateTime& teraz,
+                             QString* kopia = nullptr);
 
 // A size for the operator: "512 B", "12,5 KB", "3,2 MB", "1,1 GB".
 QString RozmiarPliku(qint64 bajty);

@@ -50,7 +50,7 @@ QString NajnowszaKopiaAutomatyczna(const QString& katalogBazy) {
 QString NajnowszaSprawnaKopiaAutomatyczna(const QString& katalogBazy) {
     const QString katalog = KatalogKopii(katalogBazy);
     for (const QString& nazwa : KopieAutomatyczne(katalog))
-        if (OpiszKopie(katalog + nazwa, true).blad.isEmpty()) return katalog + nazwa;
+        if (OpiszKopie(katalog + nazwa).blad.isEmpty()) return katalog + nazwa;
     return {};
 }
 

@@ -22,8 +22,9 @@ QDateTime ChwilaKopiiAutomatycznej(const QString& plik);
 QStringList KopieAutomatyczne(const QString& katalogKopii);
 // The full path of the newest automatic copy of the store in katalogBazy, empty when none.
 QString NajnowszaKopiaAutomatyczna(const QString& katalogBazy);
-// The same, skipping the copies that are damaged or no store of this program (a quick
-// check of each, newest first); empty when no copy is sound.
+// The same, skipping the copies that the restore would refuse (OpiszKopie, the restore's own
+// check: damaged, no store of this program, or holding objects the program did not make),
+// newest first; empty when no copy is sound.
 QString NajnowszaSprawnaKopiaAutomatyczna(const QString& katalogBazy);
 // Removes the oldest automatic copies beyond the number ile and then beyond najwiecej
 // bytes in all; the newest copy always stays. Other files of the folder are left alone.

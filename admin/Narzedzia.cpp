@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
+#include <algorithm>
+#include <iterator>
 
 #include "admin/Kopie.h"
 #include "admin/SprawdzenieBazy.h"
@@ -12,6 +14,7 @@
 #include "store/Baza.h"
 #include "store/Godzina.h"
 #include "store/Interakcja.h"
+#include "store/ObceObiekty.h"
 #include "store/Zegar.h"
 
 namespace {
@@ -79,6 +82,9 @@ bool PrzywrocZKopii(QWidget* rodzic) {
         Uwaga((opis.uszkodzona
                    ? QStringLiteral("Wybrana kopia bazy danych jest uszkodzona i nie można z "
                                     "niej przywrócić bazy danych:\n")
+               : opis.obceObiekty
+                   ? QStringLiteral("Wybrana kopia bazy danych zawiera obiekty, których program "
+                                    "nie utworzył, i nie można z niej przywrócić bazy danych:\n")
                    : QStringLiteral("Wybrany plik nie jest kopią bazy danych programu "
                                     "Wirdolan:\n")) +
               QDir::toNativeSeparators(plik) + '\n' + opis.blad);
@@ -107,12 +113,44 @@ bool PrzywrocZKopii(QWidget* rodzic) {
     return true;
 }
 
-void SprawdzBazeDanych(QWidget* rodzic) {
-    if (!TBaza::Aktywna()) return;
+bool SprawdzBazeDanych(QWidget* rodzic) {
+    if (!TBaza::Aktywna()) return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto problemy = SprawdzBaze(TBaza::Aktywna()->Uchwyt());
     QGuiApplication::restoreOverrideCursor();
-    TfSprawdzBaze okno(rodzic);
-    okno.UstawWynik(problemy);
-    PokazModalnie(okno);
+    {
+        TfSprawdzBaze okno(rodzic);
+        okno.UstawWynik(problemy);
+        PokazModalnie(okno);
+    }
+    std::vector<TObcyObiekt> usuwalne;
+    if (const auto obce = ObceObiekty(TBaza::Aktywna()->Uchwyt()))
+        std::copy_if(obce->begin(), obce->end(), std::back_inserter(usuwalne),
+                     [](const TObcyObiekt& o) { return o.usuwalny; });
+    if (usuwalne.empty()) return false;
+    const QString katalogBazy = TBaza::Aktywna()->Katalog();
+    if (!Pytanie(QStringLiteral("Baza danych zawiera obiekty, których program nie utworzył: ") +
+                     OpisObcychObiektow(usuwalne) +
+                     QStringLiteral(".\n\nCzy usunąć je z bazy danych? Najpierw zostanie "
+                                    "zapisana kopia bazy danych w katalogu:\n") +
+                     QDir::toNativeSeparators(KatalogKopii(katalogBazy)),
+                 false))
+        return false;
+    QString kopia;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString blad = UsunObceObiektyZBazy(katalogBazy, Chwila(), &kopia);
+    QGuiApplication::restoreOverrideCursor();
+    if (!blad.isEmpty()) {
+        Uwaga(blad);
+        return false;
+    }
+    const TBaza* b = TBaza::Aktywna();
+    QString tekst = QStringLiteral(
+                        "Usunięto z bazy danych obiekty, których program nie utworzył.\nKopia "
+                        "bazy danych sprzed zmiany została zapisana w pliku:\n") +
+                    QDir::toNativeSeparators(kopia);
+    if (b->Wada() != TWadaBazy::Brak)
+        tekst += QStringLiteral("\n\n") + KomunikatWadyBazy(b->Wada(), katalogBazy, b->TekstWady());
+    Informacja(tekst);
+    return true;
 }

@@ -10,5 +10,7 @@ void KopiaZapasowa(QWidget* rodzic);
 // "Przywróć z kopii…": true when the store was replaced by a copy; the caller then reloads
 // the settings, the pick lists and what it shows.
 bool PrzywrocZKopii(QWidget* rodzic);
-// "Sprawdź bazę danych": the check's report in a window.
-void SprawdzBazeDanych(QWidget* rodzic);
+// "Sprawdź bazę danych": the check's report in a window; for objects the program did not
+// make, the offer to remove them after a copy. True when they were removed and the store
+// opened again; the caller then reloads as after a restore.
+bool SprawdzBazeDanych(QWidget* rodzic);

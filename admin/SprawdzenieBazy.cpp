@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "store/Formaty.h"
+#include "store/ObceObiekty.h"
 
 namespace {
 
@@ -218,6 +219,14 @@ std::vector<TProblemBazy> SprawdzBaze(sqlite3* uchwyt) {
         s.problemy.clear();
     else if (!s.problemy.empty())
         return s.problemy;  // the tables cannot be trusted for the rules
+    if (const auto obce = ObceObiekty(uchwyt))
+        for (const TObcyObiekt& o : *obce)
+            s.problemy.push_back(
+                {TRodzajProblemu::ObcyObiekt,
+                 QStringLiteral("Obiekt, którego program nie utworzył: ") + OpisObiektu(o) +
+                     (o.usuwalny ? QStringLiteral(".")
+                                 : QStringLiteral(". Usunąć go może tylko przywrócenie bazy z "
+                                                  "kopii zapasowej."))});
     Zasady(s);
     return s.problemy;
 }
@@ -231,6 +240,7 @@ std::vector<TProblemBazy> SprawdzPlikBazy(const QString& plik) {
         return {{TRodzajProblemu::Spojnosc,
                  QStringLiteral("Nie można otworzyć pliku ") + plik + QStringLiteral(": ") + blad}};
     }
+    ZabezpieczPolaczenie(uchwyt);
     auto problemy = SprawdzBaze(uchwyt);
     sqlite3_close(uchwyt);
     return problemy;

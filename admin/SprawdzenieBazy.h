@@ -1,5 +1,6 @@
-// The store check: SQLite's integrity check plus the rules the program keeps in the
-// four tables. A plain function: a list of problems, each with its client or film number.
+// The store check: SQLite's integrity check, the objects the program did not make, plus
+// the rules the program keeps in the four tables. A plain function: a list of problems, each with
+// its client or film number.
 #pragma once
 
 #include <QString>
@@ -17,6 +18,7 @@ enum class TRodzajProblemu {
     Data,                 // a date that is not a calendar date
     Kwota,                // an amount that is not a number with at most two decimals
     Saldo,                // a client's balance that is not a number
+    ObcyObiekt,           // an object the program did not make (ObceObiekty)
 };
 
 struct TProblemBazy {

@@ -53,7 +53,9 @@ void TfMain::miPrzywrocClick() {
 }
 
 void TfMain::miSprawdzBazeClick() {
-    SprawdzBazeDanych(this);
+    // Removing the objects the program did not make opens the store again.
+    ZaczekajNaKopie();
+    if (SprawdzBazeDanych(this)) PoPrzywroceniu();
 }
 
 // The import writes only into an empty store; the desk then reloads as after a restore.

@@ -46,6 +46,14 @@ std::optional<double> liczbaPola(const QLineEdit* pole, bool calkowita) {
     return *v;
 }
 
+// A number typed with more than two decimals: an amount is kept in whole grosze, so the
+// save would change it.
+bool PonadDwaMiejsca(const QString& tekst) {
+    const QString t = tekst.trimmed();
+    const qsizetype przecinek = t.indexOf(',');
+    return LiczbaZEkranu(t) && przecinek >= 0 && t.size() - przecinek - 1 > 2;
+}
+
 }  // namespace
 
 TfConfig::TfConfig(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfConfig>()) {
@@ -218,6 +226,14 @@ void TfConfig::SprawdzPole(QLineEdit* pole, bool calkowita) {
 }
 
 void TfConfig::bZapiszClick() {
+    // Amounts of more than two decimals are refused before anything is taken.
+    for (QLineEdit* pole : {ui->eKara, ui->eKaucja, ui->eWysokoscAb,
+                            ui->rbAbCenowy->isChecked() ? ui->eAbStawka : nullptr}) {
+        if (!pole || !PonadDwaMiejsca(pole->text())) continue;
+        Ostrzezenie(QStringLiteral("Kwota może mieć najwyżej dwa miejsca po przecinku."));
+        pole->setFocus();
+        return;
+    }
     // The amounts and the limit; a text that is not a number ends the save there.
     const std::tuple<QLineEdit*, bool, double*, int*> pola[] = {
         {ui->eKara, false, &Ustawienia.Kara, nullptr},

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <memory>
 
+#include "store/ObceObiekty.h"
 #include "store/Porzadek.h"
 #include "store/Tlumacz.h"
 
@@ -87,6 +88,7 @@ sqlite3* otworz(const QByteArray& nazwa, int flagi) {
     // Another program on the same file (a second desk) holds its lock only for the moment
     // of its write: wait for it instead of failing at once.
     sqlite3_busy_timeout(uchwyt, CzekanieNaBlokade);
+    ZabezpieczPolaczenie(uchwyt);
     return uchwyt;
 }
 
@@ -142,6 +144,16 @@ void TBaza::Polacz(const QString& katalog) {
     const auto [wszystkie, nasze] = liczby;
     if (wszystkie > 0 && nasze == 0)
         throw TBladBazy(QStringLiteral("no tables of the program"), SQLITE_NOTADB);
+    // Objects the program did not make could run on its writes: the store is only read, and
+    // every write is refused by the store itself.
+    if (baza->wada == TWadaBazy::Brak && wszystkie > 0) {
+        const auto obce = ObceObiekty(baza->uchwyt);
+        if (obce && !obce->empty()) {
+            baza->Wykonaj(QStringLiteral("PRAGMA query_only = 1;"));
+            baza->wada = TWadaBazy::ObceObiekty;
+            baza->tekstWady = OpisObcychObiektow(*obce);
+        }
+    }
     if (baza->wada == TWadaBazy::Brak) {
         try {
             baza->Wykonaj(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"));

@@ -29,7 +29,8 @@ public:
 
     // Opens (and on a new installation creates, with the four tables) the store in the
     // given folder and makes it the active connection. A folder or file that cannot be
-    // written opens for reading only (Wada tells). Throws TBladBazy with SQLite's code; a
+    // written, or a store holding objects the program did not make, opens for reading only
+    // (Wada tells; TekstWady then names the objects). Throws TBladBazy with SQLite's code; a
     // file with tables none of which is the program's throws SQLITE_NOTADB and stays as
     // it is.
     static void Polacz(const QString& katalog);

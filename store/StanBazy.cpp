@@ -8,6 +8,7 @@
 #include "store/Dziennik.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/SystemPlikow.h"
 #include "store/Tlumacz.h"
 
 TWadaBazy WadaZKodu(int kod) {
@@ -32,7 +33,7 @@ TWadaBazy WadaZKodu(int kod) {
 
 bool MoznaCzytac(TWadaBazy wada) {
     return wada == TWadaBazy::TylkoOdczyt || wada == TWadaBazy::BrakMiejsca ||
-           wada == TWadaBazy::BladDysku;
+           wada == TWadaBazy::BladDysku || wada == TWadaBazy::ObceObiekty;
 }
 
 QString KomunikatWadyBazy(TWadaBazy wada, const QString& katalog, const QString& tekstBazy) {
@@ -82,6 +83,14 @@ QString KomunikatWadyBazy(TWadaBazy wada, const QString& katalog, const QString&
                        "i czy masz prawo do zapisu w nim, a potem uruchom program ponownie.")
                        .arg(plik);
             break;
+        case TWadaBazy::ObceObiekty:
+            return QStringLiteral(
+                       "Baza danych %1 zawiera obiekty, których program nie utworzył: %2. "
+                       "Takie obiekty mogą zmienić lub usunąć dane przy zapisie, dlatego "
+                       "program otwiera bazę tylko do odczytu.%3 Usuń je poleceniem "
+                       "„Narzędzia” → „Sprawdź bazę danych” (program najpierw zapisze kopię "
+                       "bazy) albo przywróć bazę z kopii zapasowej.")
+                .arg(plik, tekstBazy, tylkoCzytanie);
         case TWadaBazy::Brak:
             return tekstBazy;
     }
@@ -92,6 +101,9 @@ QString TekstBleduBazy(int kod, const QString& tekstBazy) {
     const TWadaBazy wada = WadaZKodu(kod);
     const TBaza* b = TBaza::Aktywna();
     if (wada == TWadaBazy::Brak || !b) return tekstBazy;
+    // A write refused because of objects the program did not make.
+    if (wada == TWadaBazy::TylkoOdczyt && b->Wada() == TWadaBazy::ObceObiekty)
+        return KomunikatWadyBazy(b->Wada(), b->Katalog(), b->TekstWady()) + '\n' + tekstBazy;
     return KomunikatWadyBazy(wada, b->Katalog(), tekstBazy);
 }
 
@@ -144,6 +156,8 @@ bool PolaczNaStarcie(const QString& katalogBazy, const TOfertaKopii& oferta) {
             PokazKomunikat({KomunikatWadyBazy(b->Wada(), katalogBazy, b->TekstWady()),
                             TytulAplikacji, TIkona::Ostrzezenie, QMessageBox::Ok, QMessageBox::Ok},
                            WpisWadyBazy);
+        if (const QString siec = SiecowySystemPlikow(SystemPlikow(katalogBazy)); !siec.isEmpty())
+            Uwaga(KomunikatFolderuSieciowego(katalogBazy, siec));
         return true;
     }
 }

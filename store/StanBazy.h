@@ -17,6 +17,7 @@ enum class TWadaBazy {
     BrakMiejsca,  // the disk is full
     BladDysku,    // the disk failed to read or write
     NieOtwarta,   // the file cannot be opened at all
+    ObceObiekty,  // the store holds objects the program did not make: read, never written
 };
 
 // The kind of fault from SQLite's (extended) result code.
@@ -25,7 +26,7 @@ TWadaBazy WadaZKodu(int kod);
 bool MoznaCzytac(TWadaBazy wada);
 
 // The message for the fault of the store file in the folder; tekstBazy is the store's
-// own text, put on the second line.
+// own text, put on the second line (for ObceObiekty: the objects, named in the message).
 QString KomunikatWadyBazy(TWadaBazy wada, const QString& katalog, const QString& tekstBazy);
 
 // The text to show for a failing store call: the message above when the code tells of a
@@ -44,7 +45,8 @@ struct TOfertaKopii {
     std::function<QDateTime(const QString& plikKopii)> chwila;
 };
 
-// Connects the store of the folder at start-up. A damaged file or one that is not a store
+// Connects the store of the folder at start-up. A store in a network folder is told once
+// (see SystemPlikow.h), and the start goes on. A damaged file or one that is not a store
 // of the program gets its message and ends the start (false), unless the operator takes
 // the newest copy offered and it opens; the file itself is never changed. A folder or file
 // that cannot be written gets its message once and the start goes on (true), reading.

@@ -147,6 +147,9 @@ int WersjaBazy() {
 }
 
 void AktualizujStrukture(TQuery& query) {
+    // A store holding objects the program did not make is only read, in its own shape, until
+    // they are removed (the upgrade runs again then).
+    if (const TBaza* b = TBaza::Aktywna(); b && b->Wada() == TWadaBazy::ObceObiekty) return;
     const std::optional<int> odczytana = odczytajWersje();
     if (!odczytana) return;
     const int wersja = *odczytana;

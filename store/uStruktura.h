@@ -11,5 +11,6 @@ int WersjaSchematu();
 // The version recorded in the active store (0 when there is no connection).
 int WersjaBazy();
 // Runs every step above the store's version, in order; stops at the first failing step
-// (its statement's error text was shown once) so that the next start tries it again.
+// (its statement's error text was shown once) so that the next start tries it again. A store
+// opened read-only for objects the program did not make is left as it is.
 void AktualizujStrukture(TQuery& query);

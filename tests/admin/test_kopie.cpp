@@ -505,11 +505,11 @@ protected:
 TEST_F(UszkodzoneNowszeKopie, OferowanaStarszaSprawnaZJejChwila) {
     const QString kopie = folder + "Bazy/Kopie/";
     ASSERT_EQ(KopieAutomatyczne(kopie).size(), 3);
-    const TOpisKopii strona = OpiszKopie(kopie + "wirdolan-2024-03-05-201500.sqlite", true);
+    const TOpisKopii strona = OpiszKopie(kopie + "wirdolan-2024-03-05-201500.sqlite");
     EXPECT_TRUE(strona.uszkodzona);
     EXPECT_TRUE(strona.blad.startsWith("Plik jest uszkodzony: test spójności"))
         << strona.blad.toStdString();
-    const TOpisKopii spis = OpiszKopie(kopie + "wirdolan-2024-03-06-201500.sqlite", true);
+    const TOpisKopii spis = OpiszKopie(kopie + "wirdolan-2024-03-06-201500.sqlite");
     EXPECT_TRUE(spis.uszkodzona);
     EXPECT_TRUE(spis.blad.startsWith("Plik jest uszkodzony")) << spis.blad.toStdString();
 

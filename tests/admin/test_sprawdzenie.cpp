@@ -1,6 +1,7 @@
 // The store check: each rule finds what breaks it, a sound store passes, and the desk's
 // menu item shows the report.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -109,10 +110,19 @@ TEST_F(Sprawdzenie, KazdyRodzajProblemuZNumerem) {
 
 TEST_F(Sprawdzenie, UszkodzonyIndeksWykrywaTestSpojnosci) {
     ZdrowySklep();
-    // The index's definition no longer matches its entries.
-    baza.Wykonaj(
-        "PRAGMA writable_schema = ON; update sqlite_master set sql = 'create index klient_numer "
-        "on klient(Imie)' where name = 'klient_numer'; PRAGMA writable_schema = OFF");
+    // The index's definition no longer matches its entries (written by another program: the
+    // program's own connection refuses to write its schema).
+    TBaza::Rozlacz();
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open((baza.Katalog() + "wirdolan.sqlite").toUtf8().constData(), &h),
+              SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(h,
+                           "PRAGMA writable_schema = ON; update sqlite_master set sql = 'create "
+                           "index klient_numer on klient(Imie)' where name = 'klient_numer'; "
+                           "PRAGMA writable_schema = OFF",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(h);
     TBaza::Polacz(baza.Katalog());
     const auto problemy = Sprawdz();
     ASSERT_FALSE(problemy.empty());

@@ -357,6 +357,38 @@ TEST_F(OknoUstawien, NiepoprawnaWysokoscAbonamentuKonczyZapisBezZapisywania) {
     EXPECT_EQ(okno->Ustawienia.Kara, 3) << "fields taken before the bad one keep their values";
 }
 
+// An amount with a third decimal would be stored changed: refused, the dialog stays open
+// with the text as typed, nothing written; two decimals or fewer pass.
+TEST_F(OknoUstawien, KwotaPonadDwaMiejscaPoPrzecinkuOdrzucona) {
+    const struct {
+        const char* pole;
+        const char* tekst;
+        bool odrzucona;
+    } przypadki[] = {
+        {"eKara", "1,255", true},     {"eKaucja", "10,001", true}, {"eWysokoscAb", "30,500", true},
+        {"eAbStawka", "4,999", true}, {"eKaucja", "10,", false},   {"eAbStawka", "4,99", false},
+    };
+    for (const auto& p : przypadki) {
+        okno->FormShow();
+        fake.Wyczysc();
+        okno->setResult(-1);
+        k<QRadioButton>("rbAbCenowy")->setChecked(true);
+        k<QLineEdit>("eAbStawka")->setText("1");
+        k<QLineEdit>(p.pole)->setText(p.tekst);
+        Zapisz();
+        if (!p.odrzucona) {
+            EXPECT_EQ(okno->result(), QDialog::Accepted) << p.tekst;
+            continue;
+        }
+        EXPECT_EQ(fake.Teksty(),
+                  std::vector<QString>{"Kwota może mieć najwyżej dwa miejsca po przecinku."})
+            << p.tekst;
+        EXPECT_EQ(okno->result(), -1) << "the dialog stays open";
+        EXPECT_EQ(k<QLineEdit>(p.pole)->text(), p.tekst);
+        EXPECT_EQ(baza.Ile("select count(*) from dictionary"), 0) << "nothing written";
+    }
+}
+
 TEST_F(OknoUstawien, AnulujNicNieZapisuje) {
     okno->FormShow();
     k<QCheckBox>("cbStawka")->setChecked(true);

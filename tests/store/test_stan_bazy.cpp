@@ -10,6 +10,7 @@
 
 #include "store/Baza.h"
 #include "store/StanBazy.h"
+#include "store/SystemPlikow.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 #include "support/FakeInterakcja.h"
@@ -183,4 +184,40 @@ TEST_F(StanBazy, ZapisBezPrawaIBezMiejscaOdmowionyTymSamymKomunikatem) {
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith("Brak miejsca na dysku"));
     EXPECT_TRUE(fake.komunikaty[0].tekst.endsWith("\ndatabase or disk is full"));
+}
+
+// A store in a network folder: told once with the folder and the file system, the start goes
+// on; the kind comes from statfs, for FUSE from the mount's type.
+TEST_F(StanBazy, FolderSieciowyOstrzezenieIStartDalej) {
+    const struct {
+        TSystemPlikow system;
+        const char* siec;
+    } przypadki[] = {
+        {{0x6969, "nfs4"}, "NFS"},
+        {{0xFF534D42, "cifs"}, "SMB/CIFS"},
+        {{0xFE534D42, "smb3"}, "SMB/CIFS"},
+        {{0x517B, "smbfs"}, "SMB/CIFS"},
+        {{0x65735546, "fuse.sshfs"}, "sshfs"},
+        {{0x65735546, "fuseblk"}, ""},
+        {{0xEF53, "ext4"}, ""},
+        {{0x01021994, "tmpfs"}, ""},
+        {{0, "nfs"}, "NFS"},
+        {{0, ""}, ""},
+    };
+    for (const auto& p : przypadki)
+        EXPECT_EQ(SiecowySystemPlikow(p.system), p.siec) << p.system.nazwa.toStdString();
+
+    UstawSystemPlikow([](const QString&) { return TSystemPlikow{0x6969, "nfs4"}; });
+    EXPECT_TRUE(PolaczNaStarcie(Katalog(), {}));
+    UstawSystemPlikow({});
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Ostrzezenie);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("w folderze sieciowym (NFS)"));
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains(QDir::toNativeSeparators(katalog.path())));
+    EXPECT_NE(TBaza::Aktywna(), nullptr);
+
+    // The test's own folder is local: nothing told.
+    fake.Wyczysc();
+    EXPECT_TRUE(PolaczNaStarcie(Katalog(), {}));
+    EXPECT_TRUE(fake.komunikaty.empty());
 }
