@@ -17,12 +17,11 @@ std::optional<std::vector<TLiniaRuchu>> RuchyKlienta(TQuery& query, int idKlient
     if (!query.Active()) return std::nullopt;
     std::vector<TLiniaRuchu> linie;
     for (; !query.Eof(); query.Next())
-        linie.push_back(
-            {DataDluga(query.FieldByName(QStringLiteral("Data")).AsDate()),
-             query.FieldByName(QStringLiteral("Czas")).AsString(),
-             query.FieldByName(QStringLiteral("Rodzaj")).AsString(),
-             query.FieldByName(QStringLiteral("Opis")).AsString(),
-             KwotaNaEkran(TKwota(query.FieldByName(QStringLiteral("Kwota")).AsFloat()))});
+        linie.push_back({DataDluga(query.FieldByName(QStringLiteral("Data")).AsDate()),
+                         query.FieldByName(QStringLiteral("Czas")).AsString(),
+                         query.FieldByName(QStringLiteral("Rodzaj")).AsString(),
+                         query.FieldByName(QStringLiteral("Opis")).AsString(),
+                         KwotaNaEkran(query.FieldByName(QStringLiteral("Kwota")).AsKwota())});
     query.Close();
     return linie;
 }

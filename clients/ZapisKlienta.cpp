@@ -1,5 +1,6 @@
 #include "clients/ZapisKlienta.h"
 
+#include "clients/OdczytKlientow.h"
 #include "money/Kasa.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
@@ -73,4 +74,29 @@ void ArchiwizujKlienta(TQuery& q, int id) {
 void PrzywrocKlienta(TQuery& q, int id) {
     UruchomSQL(
         q, QStringLiteral("update klient set Aktualny = True where ID = ") + QString::number(id));
+}
+
+std::optional<TOdmowaArchiwum> ArchiwizujKlientaPoSprawdzeniu(int idKlienta, bool listaZFilmami) {
+    TQuery query;
+    // The checks and the change form one operation, so nothing comes between them. A check
+    // that could not be made counts as a refusal, so that nothing is archived on it.
+    TTransakcja transakcja;
+    std::optional<TOdmowaArchiwum> odmowa;
+    if (listaZFilmami || KlientMaWypozyczenie(query, idKlienta).value_or(true))
+        odmowa = TOdmowaArchiwum::Wypozyczenie;
+    else if (KlientMaNaleznosci(query, idKlienta).value_or(true))
+        odmowa = TOdmowaArchiwum::Naleznosci;
+    // A check that failed has shown the store's error: no refusal is reported for it.
+    if (TTransakcja::Przerwana()) return std::nullopt;
+    if (odmowa) return odmowa;
+    ArchiwizujKlienta(query, idKlienta);
+    if (!transakcja.Zatwierdz()) return std::nullopt;
+    return TOdmowaArchiwum::Brak;
+}
+
+bool ZapiszPowrotKlienta(int id) {
+    TQuery query;
+    TTransakcja transakcja;
+    PrzywrocKlienta(query, id);
+    return transakcja.Zatwierdz();
 }

@@ -2,11 +2,10 @@
 // report of the selected client; and the archiving of a client shared with the desk.
 #pragma once
 
-#include <QDialog>
+#include <memory>
 
 #include "store/TQuery.h"
-
-class TListaNumerowana;
+#include "widgets/OknoListy.h"
 
 namespace Ui {
 class TfKlienci;
@@ -21,47 +20,29 @@ class TfKlienci;
 // on true it removes the client from its pick list and clears its client panel.
 bool UsunKlienta(int idKlienta, bool listaZFilmami = false);
 
-class TfKlienci : public QDialog {
+class TfKlienci : public TOknoListy {
     Q_OBJECT
 public:
     explicit TfKlienci(QWidget* parent = nullptr);
     ~TfKlienci() override;
 
-    // Fills the list from the store, then the details of the selected client.
-    void FormShow();
-    // Refills the list; the current row position is kept. An empty store empties it.
-    void WczytajKlientow();
     // Shows the details of the selected client (an empty panel when none).
-    void WczytajSzczegoly();
-    // The ID of the client in the current row, 0 when the list is empty.
-    int IdWybranego() const { return Id; }
+    void PokazSzczegoly() override;
 
     void bNowyClick();
     void bEdytujClick();
-    void bUsunClick();
-    void bArchiwumClick();
 
 protected:
-    void showEvent(QShowEvent* zdarzenie) override;
+    // The active clients.
+    std::optional<TPozycjeListy> CzytajListe() override;
     void mouseDoubleClickEvent(QMouseEvent* zdarzenie) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
-
-signals:
-    // The operator asked for the printed history of the chosen record (its ID).
-    void PokazArchiwum(int id);
 
 private:
-    void WybierzWiersz(int wiersz);
-    void UstawSzerokosciKolumn();
     void WyczyscSzczegoly();
-    void UstawPolecenia();
 
-    Ui::TfKlienci* ui;
-    TListaNumerowana* lista;  // the rows of the grid
-    TQuery Query1;            // the list
-    TQuery Query2;            // the details
-    int Id = 0;
-    bool wypelnianie = false;
+    std::unique_ptr<Ui::TfKlienci> ui;
+    TQuery Query1;  // the list
+    TQuery Query2;  // the details
 };
 
 // The window created once at program entry.

@@ -8,7 +8,6 @@
 
 #include "clients/ZapisKlienta.h"
 #include "store/Interakcja.h"
-#include "store/uWspolneDB.h"
 #include "ui_uKlienciArchiwum.h"
 #include "widgets/uEksport.h"
 
@@ -24,7 +23,7 @@ void PokazArchiwumKlientow() {
 }
 
 TfKlienciArchiwum::TfKlienciArchiwum(QWidget* parent)
-    : QDialog(parent), ui(new Ui::TfKlienciArchiwum) {
+    : QDialog(parent), ui(std::make_unique<Ui::TfKlienciArchiwum>()) {
     ui->setupUi(this);
     DodajMenuEksportu(ui->sgKlienci, {KolId});
     setObjectName(QStringLiteral("TfKlienciArchiwum"));
@@ -45,9 +44,7 @@ TfKlienciArchiwum::TfKlienciArchiwum(QWidget* parent)
     UstawSzerokosciKolumn();
 }
 
-TfKlienciArchiwum::~TfKlienciArchiwum() {
-    delete ui;
-}
+TfKlienciArchiwum::~TfKlienciArchiwum() = default;
 
 void TfKlienciArchiwum::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);
@@ -63,40 +60,28 @@ void TfKlienciArchiwum::Otworz() {
     QTableWidget* sg = ui->sgKlienci;
     sg->clearContents();
     sg->setRowCount(0);
-    OtworzSQL(Query1, QStringLiteral("select ID, Imie, Nazwisko, Firma\n"
-                                     "from klient\n"
-                                     "where Aktualny = False\n"
-                                     "order by Nazwisko"));
-    if (!Query1.Active()) return;  // the store's error has been shown
-    std::vector<std::array<QString, 4>> linie;
-    for (; !Query1.Eof(); Query1.Next())
-        linie.push_back({QString::number(Query1.FieldByName(QStringLiteral("ID")).AsLargeInt()),
-                         Query1.FieldByName(QStringLiteral("Nazwisko")).AsString(),
-                         Query1.FieldByName(QStringLiteral("Imie")).AsString(),
-                         Query1.FieldByName(QStringLiteral("Firma")).AsString()});
-    // The rows are all read: the query lets go of the store.
-    Query1.Close();
+    klienci.clear();
+    auto wczytani = KlienciArchiwalni(Query1);
+    if (!wczytani) return;  // the store's error has been shown
+    klienci = std::move(*wczytani);
     // The grid grows once, not a row at a time.
-    sg->setRowCount(static_cast<int>(linie.size()));
-    for (int w = 0; w < static_cast<int>(linie.size()); ++w)
-        for (int k = KolId; k <= KolFirma; ++k)
-            sg->setItem(w, k, new QTableWidgetItem(linie[static_cast<size_t>(w)][k]));
+    sg->setRowCount(static_cast<int>(klienci.size()));
+    for (int w = 0; w < sg->rowCount(); ++w) {
+        const TKlientArchiwalny& k = klienci[static_cast<size_t>(w)];
+        const std::array<QString, 4> komorki = {QString::number(k.Id), k.Nazwisko, k.Imie, k.Firma};
+        for (int kol = KolId; kol <= KolFirma; ++kol)
+            sg->setItem(w, kol, new QTableWidgetItem(komorki[kol]));
+    }
     if (sg->rowCount() > 0) sg->setCurrentCell(0, KolNazwisko);
     ui->bPrzywroc->setEnabled(sg->rowCount() > 0);
     ui->miPrzywroc->setEnabled(sg->rowCount() > 0);
 }
 
 void TfKlienciArchiwum::bPrzywrocClick() {
-    QTableWidget* sg = ui->sgKlienci;
-    const QTableWidgetItem* komorka =
-        sg->currentRow() >= 0 ? sg->item(sg->currentRow(), KolId) : nullptr;
-    if (!komorka) return;
+    const int wiersz = ui->sgKlienci->currentRow();
+    if (wiersz < 0 || static_cast<size_t>(wiersz) >= klienci.size()) return;
     if (!Pytanie(QStringLiteral("Czy na pewno chcesz przywrócić klienta do bazy?"), true)) return;
-    {
-        TTransakcja transakcja;
-        PrzywrocKlienta(Query2, komorka->text().toInt());
-        transakcja.Zatwierdz();
-    }
+    ZapiszPowrotKlienta(static_cast<int>(klienci[static_cast<size_t>(wiersz)].Id));
     // Restored or not, the grid shows the stored state.
     Otworz();
 }

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+#include <vector>
 
+#include "clients/OdczytKlientow.h"
 #include "store/TQuery.h"
 
 namespace Ui {
@@ -28,9 +31,9 @@ protected:
 private:
     void UstawSzerokosciKolumn();
 
-    Ui::TfKlienciArchiwum* ui;
-    TQuery Query1;  // the grid's rows
-    TQuery Query2;  // the restore
+    std::unique_ptr<Ui::TfKlienciArchiwum> ui;
+    TQuery Query1;                           // the grid's rows
+    std::vector<TKlientArchiwalny> klienci;  // the grid's rows as read
 };
 
 // The desk's "Klient" -> "Archiwum klientów": creates the window, shows it modally and

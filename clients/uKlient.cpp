@@ -1,8 +1,8 @@
 #include "clients/uKlient.h"
 
 #include <QKeyEvent>
-#include <limits>
 
+#include "clients/OdczytKlientow.h"
 #include "clients/RuchyKlienta.h"
 #include "clients/ZapisKlienta.h"
 #include "clients/uWplata.h"
@@ -13,10 +13,8 @@
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
 #include "store/Zegar.h"
-#include "store/uWspolneDB.h"
 #include "ui_uKlient.h"
 #include "widgets/LimitZnakow.h"
-#include "widgets/uDialog.h"
 
 TfKlient* fKlient = nullptr;
 
@@ -39,10 +37,11 @@ TKwota OplataAbonamentu() {
 
 }  // namespace
 
-TfKlient::TfKlient(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlient) {
+TfKlient::TfKlient(QWidget* parent) : TOknoRekordu(parent), ui(std::make_unique<Ui::TfKlient>()) {
     ui->setupUi(this);
     OgraniczZnakiOkna(this);  // length limits in whole characters
     setObjectName(QStringLiteral("TfKlient"));
+    UstawPierwszePole(ui->eNr);
     // Fixed size, no title-bar buttons: the dialog closes by Save or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     cbMiejscowosc = ui->cbMiejscowosc;
@@ -73,8 +72,8 @@ TfKlient::TfKlient(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlient) {
     connect(ui->miZaleglosci, &QAction::triggered, this, [this] { PokazRuchy(); });
     connect(ui->Button1, &QPushButton::clicked, this, &TfKlient::Button1Click);
     connect(ui->cbAbonament, &QCheckBox::clicked, this, &TfKlient::cbAbonamentClick);
-    connect(ui->eNr, &QLineEdit::textChanged, this, &TfKlient::eNrChange);
-    connect(ui->eLicznik, &QLineEdit::textChanged, this, &TfKlient::eLicznikChange);
+    for (QLineEdit* e : {ui->eNr, ui->eLicznik})
+        connect(e, &QLineEdit::textChanged, this, [e] { SprawdzCalkowita(e); });
     connect(ui->eSaldo, &QLineEdit::textChanged, this, &TfKlient::eSaldoChange);
 
     // Enter moves along a fixed chain; the subscription box leads on by its state.
@@ -100,32 +99,11 @@ TfKlient::TfKlient(QWidget* parent) : QDialog(parent), ui(new Ui::TfKlient) {
     for (qsizetype i = 0; i + 1 < tab.size(); ++i) setTabOrder(tab[i], tab[i + 1]);
 }
 
-TfKlient::~TfKlient() {
-    delete ui;
-}
-
-void TfKlient::UstawKlienta(int id) {
-    Id = id;
-    FormShow();
-    wypelniony = true;
-}
+TfKlient::~TfKlient() = default;
 
 QString TfKlient::NazwaKlienta() const {
     if (!NazwaEdytowana) return QString();
     return ui->eNazwisko->text() + ' ' + ui->eImie->text();
-}
-
-void TfKlient::showEvent(QShowEvent* zdarzenie) {
-    // A showing without UstawKlienta still starts from the opening steps.
-    if (!wypelniony) FormShow();
-    wypelniony = true;
-    QDialog::showEvent(zdarzenie);
-    ui->eNr->setFocus();
-}
-
-void TfKlient::done(int r) {
-    wypelniony = false;
-    QDialog::done(r);
 }
 
 void TfKlient::UstawAbonament(bool zaznaczony) {
@@ -141,49 +119,40 @@ void TfKlient::FormShow() {
 
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
-        OtworzSQL(Query1, QStringLiteral("select * from klient where id = %1").arg(Id));
-        if (Query1.Active() && !Query1.Eof()) {
-            auto pole = [&](const char* nazwa) { return Query1.FieldByName(nazwa).AsString(); };
-            ui->eNr->setText(Numer4(Query1.FieldByName("Numer_klienta").AsLargeInt()));
-            ui->eImie->setText(pole("Imie"));
-            ui->eNazwisko->setText(pole("Nazwisko"));
-            ui->eFirma->setText(pole("Firma"));
-            ui->eUlica->setText(pole("Ulica"));
-            ui->eNrPosesji->setText(pole("Nr_Posesji"));
-            ui->eNrLokalu->setText(pole("Nr_lokalu"));
-            ui->cbMiejscowosc->setEditText(pole("Miejscowosc"));
-            ui->eKod->setText(pole("Kod"));
-            ui->eTelefon->setText(pole("Telefon"));
-            ui->eNIP->setText(pole("NIP"));
-            ui->eUpowazniony->setText(pole("Upowazniony"));
-            ui->eOstWypozyczenie->setText(
-                DataKrotka(Query1.FieldByName("Ostatnie_wypozyczenie").AsDate()));
-            ui->eLicznik->setText(QString::number(Query1.FieldByName("Licznik").AsInteger()));
-            ui->eSaldo->setText(KwotaNaEkran(Query1.FieldByName("Saldo").AsFloat()));
-            const int rabat = Query1.FieldByName("Rabat").AsInteger();
+        if (const auto k = KlientDoEdycji(Query1, Id)) {
+            ui->eNr->setText(Numer4(k->Numer));
+            ui->eImie->setText(k->Imie);
+            ui->eNazwisko->setText(k->Nazwisko);
+            ui->eFirma->setText(k->Firma);
+            ui->eUlica->setText(k->Ulica);
+            ui->eNrPosesji->setText(k->NrPosesji);
+            ui->eNrLokalu->setText(k->NrLokalu);
+            ui->cbMiejscowosc->setEditText(k->Miejscowosc);
+            ui->eKod->setText(k->Kod);
+            ui->eTelefon->setText(k->Telefon);
+            ui->eNIP->setText(k->NIP);
+            ui->eUpowazniony->setText(k->Upowazniony);
+            ui->eOstWypozyczenie->setText(DataKrotka(k->OstatnieWypozyczenie));
+            ui->eLicznik->setText(QString::number(static_cast<int>(k->Licznik)));
+            ui->eSaldo->setText(KwotaNaEkran(k->Saldo));
+            const int rabat = static_cast<int>(k->Rabat);
             RabatZapisany = rabat < 0 ? 0 : rabat;
             ui->cbRabat->setCurrentIndex(ui->cbRabat->findText(QString::number(RabatZapisany)));
-            const bool abonament = Query1.FieldByName("Abonament").AsBoolean();
-            ui->cbAbonament->setChecked(abonament);
-            UstawAbonament(abonament);
+            ui->cbAbonament->setChecked(k->Abonament);
+            UstawAbonament(k->Abonament);
             // The client's own start date is kept, never another client's.
-            UstawDate(ui->dAbonamentOD, Query1.FieldByName("Abonament_OD").AsDate());
-            if (abonament) UstawDate(ui->dAbonamentDO, Query1.FieldByName("Abonament_DO").AsDate());
+            UstawDate(ui->dAbonamentOD, k->AbonamentOD);
+            if (k->Abonament) UstawDate(ui->dAbonamentDO, k->AbonamentDO);
             NowyAbonament = false;
-            LicznikAb = Query1.FieldByName("LicznikAb").AsInteger();
+            LicznikAb = static_cast<int>(k->LicznikAb);
         }
-        Query1.Close();
         ui->bZaleglosci->setEnabled(true);
         ui->miZaleglosci->setEnabled(true);
     } else {
         ui->bZapisz->setText(QStringLiteral("Zapisz <F2>"));
-        OtworzSQL(Query1, QStringLiteral("select Max( Numer_klienta ) m from klient"));
+        const std::optional<int> nastepny = NastepnyNumerKlienta(Query1);
         ui->eNr->clear();
-        if (Query1.Active() && !Query1.Eof()) {
-            const qint64 nastepny = Query1.FieldByName("m").AsLargeInt() + 1;
-            if (nastepny <= std::numeric_limits<int>::max()) ui->eNr->setText(Numer4(nastepny));
-        }
-        Query1.Close();
+        if (nastepny) ui->eNr->setText(Numer4(*nastepny));
         for (QLineEdit* e :
              {ui->eImie, ui->eNazwisko, ui->eFirma, ui->eUlica, ui->eNrPosesji, ui->eNrLokalu,
               ui->eKod, ui->eTelefon, ui->eNIP, ui->eUpowazniony, ui->eLicznik})
@@ -223,18 +192,6 @@ void TfKlient::cbAbonamentClick(bool zaznaczony) {
     if (zaznaczony) UstawDate(ui->dAbonamentOD, Dzisiaj());
 }
 
-void TfKlient::eNrChange() {
-    if (TekstCalkowitejPoprawny(ui->eNr->text())) return;
-    Ostrzezenie(NiepoprawnaWartosc);
-    ui->eNr->clear();
-}
-
-void TfKlient::eLicznikChange() {
-    if (TekstCalkowitejPoprawny(ui->eLicznik->text())) return;
-    Ostrzezenie(NiepoprawnaWartosc);
-    ui->eLicznik->clear();
-}
-
 void TfKlient::eSaldoChange() {
     const QString tekst = ui->eSaldo->text();
     // A lone minus is the start of a debt being typed.
@@ -253,33 +210,14 @@ void TfKlient::bZapiszClick() {
         return;
     }
 
-    const auto nr = CalkowitaZEkranu(ui->eNr->text());
-    if (!nr || *nr < 0) {
-        Ostrzezenie(NiepoprawnaWartosc);
-        ui->eNr->clear();
+    const auto nr = NumerZPola(ui->eNr);
+    if (!nr) return;
+    // Every client counts, archived ones included.
+    if (*nr != numer && !NumerWolny(ui->eNr, NumerKlientaZajety(Query1, *nr),
+                                    QStringLiteral("Podany numer już występuje w bazie.")))
         return;
-    }
-    if (*nr != numer) {
-        // Every client counts, archived ones included.
-        OtworzSQL(Query1, QStringLiteral("select * from klient where Numer_klienta = %1").arg(*nr));
-        const bool sprawdzony = Query1.Active();
-        const bool zajety = sprawdzony && !Query1.Eof();
-        Query1.Close();
-        if (!sprawdzony) return;  // the store's error has been shown
-        if (zajety) {
-            Ostrzezenie(QStringLiteral("Podany numer już występuje w bazie."));
-            ui->eNr->clear();
-            return;
-        }
-    }
-
-    if (ui->eLicznik->text().isEmpty()) ui->eLicznik->setText(QStringLiteral("0"));
-    const auto licznik = CalkowitaZEkranu(ui->eLicznik->text());
-    if (!licznik || *licznik < 0) {
-        Ostrzezenie(QStringLiteral("Wprowadź liczbę."));
-        ui->eLicznik->setText(QStringLiteral("0"));
-        return;
-    }
+    const auto licznik = LicznikZPola(ui->eLicznik);
+    if (!licznik) return;
 
     QDate ostatnie;
     if (ui->eOstWypozyczenie->text().isEmpty()) {
@@ -362,36 +300,21 @@ void TfKlient::bWplataClick() {
 
 void TfKlient::bZaleglosciClick() {
     if (Id == 0 || !ui->bZaleglosci->isEnabled()) return;
-    OtworzSQL(Query1, QStringLiteral("select * from rental where ID_Klienta = %1 and ( ( "
-                                     "Zwrocono = False and Platnosc <> 0 ) or ( Zwrocono = True "
-                                     "and Platnosc1 <> 0 ) )")
-                          .arg(Id));
-    const bool sprawdzony = Query1.Active();
-    const bool sa = sprawdzony && !Query1.Eof();
-    Query1.Close();
-    if (!sprawdzony) return;
-    if (!sa) {
+    const std::optional<bool> sa = KlientMaNaleznosci(Query1, Id);
+    if (!sa) return;
+    if (!*sa) {
         Informacja(QStringLiteral("Wszystkie należności zostały uregulowane."));
         return;
     }
     if (!fZaleglosci) return;
     fZaleglosci->UstawKlienta(Id);
     if (PokazModalnie(*fZaleglosci) != QDialog::Accepted) return;
-    OtworzSQL(Query1, QStringLiteral("select Saldo from klient where ID = %1").arg(Id));
-    if (Query1.Active() && !Query1.Eof())
-        ui->eSaldo->setText(KwotaNaEkran(Query1.FieldByName("Saldo").AsFloat()));
-    Query1.Close();
+    if (const auto saldo = SaldoKlienta(Query1, Id)) ui->eSaldo->setText(KwotaNaEkran(*saldo));
 }
 
 void TfKlient::Button1Click() {
-    const QString plik = KatalogProgramu + QStringLiteral("Config/miasta.wdn");
-    bool zapisany = false;
-    {
-        TfDialog edytor(this);
-        zapisany = edytor.ZmienZawartoscPliku(plik, 30);
-    }
-    if (!zapisany) return;
-    WczytajComboBox(plik, ui->cbMiejscowosc);
+    EdytujListeSlow(this, KatalogProgramu + QStringLiteral("Config/miasta.wdn"), 30,
+                    ui->cbMiejscowosc);
 }
 
 QWidget* TfKlient::NastepnyPoEnter(QWidget* pole) const {

@@ -6,7 +6,7 @@
 
 TfWplata* fWplata = nullptr;
 
-TfWplata::TfWplata(QWidget* parent) : QDialog(parent), ui(new Ui::TfWplata) {
+TfWplata::TfWplata(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfWplata>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfWplata"));
     // The hidden menu "Wpłata": its items act through their keys only.
@@ -19,9 +19,7 @@ TfWplata::TfWplata(QWidget* parent) : QDialog(parent), ui(new Ui::TfWplata) {
     connect(ui->eKwota, &QLineEdit::textChanged, this, &TfWplata::eKwotaChange);
 }
 
-TfWplata::~TfWplata() {
-    delete ui;
-}
+TfWplata::~TfWplata() = default;
 
 void TfWplata::UstawKwote(const QString& tytul, TKwota k) {
     kwota = k;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "store/Kwota.h"
 
@@ -30,7 +31,7 @@ private:
     void eKwotaChange();
     void bZapiszClick();
 
-    Ui::TfWplata* ui;
+    std::unique_ptr<Ui::TfWplata> ui;
     TKwota kwota;
 };
 

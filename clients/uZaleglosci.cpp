@@ -11,7 +11,6 @@
 #include "money/Zapis.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
-#include "store/uWspolneDB.h"
 #include "ui_uZaleglosci.h"
 #include "widgets/uEksport.h"
 
@@ -21,12 +20,6 @@ namespace {
 
 enum Kolumna { KolTytul, KolDataOD, KolDataZwrotu, KolNaleznosc, KolIdFilmu, KolZwrocono };
 constexpr int IloscKolumn = 6;
-
-struct TLinia {
-    QString Tytul, DataOD, DataZwrotu;
-    TKwota Naleznosc;
-    qint64 IdFilmu = 0;
-};
 
 // " = "dd.mm.yyyy"" for a date of the list, " is null" for an empty one.
 void UstawKomorke(QTableWidget* sg, int w, int k, const QString& tekst) {
@@ -94,71 +87,57 @@ void TfZaleglosci::reject() {
 
 void TfZaleglosci::FormShow() {
     Zaksiegowano = false;
-    std::vector<TLinia> linie;
-    OtworzSQL(Query1,
-              QStringLiteral("select f.id, f.Tytul_oryginalny || ' (' || f.Tytul_polski || ')' "
-                             "tytul, r.dataOD, r.dataZwrotu, r.Zwrocono, r.platnosc, r.platnosc1 "
-                             "from rental r left outer join film f on r.id_filmu = f.id "
-                             "where r.id_klienta = ") +
-                  QString::number(IdKlienta) +
-                  QStringLiteral(" and r.zwrocono = True and r.platnosc1 <> 0"));
-    if (Query1.Active()) {
-        for (; !Query1.Eof(); Query1.Next()) {
-            TLinia l;
-            l.Tytul = Query1.FieldByName(QStringLiteral("TYTUL")).AsString();
-            l.DataOD = DataDluga(Query1.FieldByName(QStringLiteral("DATAOD")).AsDate());
-            l.DataZwrotu = DataDluga(Query1.FieldByName(QStringLiteral("DATAZWROTU")).AsDate());
-            l.Naleznosc =
-                TKwota::ZeZlotych(Query1.FieldByName(QStringLiteral("PLATNOSC1")).AsFloat());
-            l.IdFilmu = Query1.FieldByName(QStringLiteral("ID")).AsLargeInt();
-            linie.push_back(l);
-        }
-        Query1.Close();
-    }
+    // A failed read lists nothing.
+    Linie = ZaleglosciKlienta(Query1, IdKlienta).value_or(std::vector<TZalegloscFilmu>{});
 
     QTableWidget* sg = ui->sgZaleglosci;
-    const int n = static_cast<int>(linie.size());
+    const int n = static_cast<int>(Linie.size());
     sg->clearContents();
     sg->setRowCount(n + 2);
-    std::vector<TKwota> kwoty;
     for (int w = 0; w < n; ++w) {
-        const TLinia& l = linie[static_cast<size_t>(w)];
+        const TZalegloscFilmu& l = Linie[static_cast<size_t>(w)];
         UstawKomorke(sg, w, KolTytul, l.Tytul);
-        UstawKomorke(sg, w, KolDataOD, l.DataOD);
-        UstawKomorke(sg, w, KolDataZwrotu, l.DataZwrotu);
-        UstawKomorke(sg, w, KolNaleznosc, KwotaNaEkran(l.Naleznosc));
+        UstawKomorke(sg, w, KolDataOD, DataDluga(l.DataOD));
+        UstawKomorke(sg, w, KolDataZwrotu, DataDluga(l.DataZwrotu));
+        UstawKomorke(sg, w, KolNaleznosc, QString());
         UstawKomorke(sg, w, KolIdFilmu, QString::number(l.IdFilmu));
         UstawKomorke(sg, w, KolZwrocono, QStringLiteral("1"));
-        kwoty.push_back(l.Naleznosc);
     }
     UstawKomorke(sg, n, KolTytul, QString(47, '='));
     for (int k = KolDataOD; k <= KolNaleznosc; ++k) UstawKomorke(sg, n, k, QString(16, '='));
     UstawKomorke(sg, n + 1, KolTytul, QStringLiteral("Razem do zapłaty"));
-    UstawKomorke(sg, n + 1, KolNaleznosc, KwotaNaEkran(Suma(kwoty)));
-    for (int k = KolDataOD; k < KolNaleznosc; ++k) UstawKomorke(sg, n + 1, k, QString());
+    for (int k = KolDataOD; k <= KolNaleznosc; ++k) UstawKomorke(sg, n + 1, k, QString());
     for (int k = KolIdFilmu; k < IloscKolumn; ++k) {
         UstawKomorke(sg, n, k, QString());
         UstawKomorke(sg, n + 1, k, QString());
     }
+    PokazKwoty();
     sg->setCurrentCell(0, KolTytul);
     UstawSzerokosciKolumn();
     sg->setFocus();
 }
 
-int TfZaleglosci::IloscWierszy() const {
-    return std::max(0, ui->sgZaleglosci->rowCount() - 2);
+std::vector<TKwota> TfZaleglosci::Naleznosci() const {
+    std::vector<TKwota> kwoty;
+    for (const TZalegloscFilmu& l : Linie) kwoty.push_back(l.Naleznosc);
+    return kwoty;
 }
 
-TKwota TfZaleglosci::KwotaKomorki(int wiersz) const {
-    const QTableWidgetItem* komorka = ui->sgZaleglosci->item(wiersz, KolNaleznosc);
-    return komorka ? KwotaZEkranu(komorka->text()).value_or(TKwota()) : TKwota();
+TKwota TfZaleglosci::Razem() const {
+    return Suma(Naleznosci());
+}
+
+void TfZaleglosci::PokazKwoty() {
+    QTableWidget* sg = ui->sgZaleglosci;
+    const int n = static_cast<int>(Linie.size());
+    for (int w = 0; w < n; ++w)
+        sg->item(w, KolNaleznosc)->setText(KwotaNaEkran(Linie[static_cast<size_t>(w)].Naleznosc));
+    sg->item(n + 1, KolNaleznosc)->setText(KwotaNaEkran(Razem()));
 }
 
 void TfZaleglosci::bWplataClick() {
     if (!fWplata) return;
-    QTableWidget* sg = ui->sgZaleglosci;
-    const int n = IloscWierszy();
-    const TKwota naleznosc = KwotaKomorki(n + 1);
+    const TKwota naleznosc = Razem();
 
     const TPropozycjaWplaty propozycja = WplataZaleglosci(naleznosc);
     fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
@@ -168,17 +147,9 @@ void TfZaleglosci::bWplataClick() {
     if (ocena.Nadplata) PokazKomunikatRozliczenia(*ocena.Nadplata);
     if (ocena.Pytaj && !Pytanie(ocena.Pytanie, false)) return;
 
-    std::vector<TKwota> zaleglosci;
-    for (int w = 0; w < n; ++w) zaleglosci.push_back(KwotaKomorki(w));
-    const TWynikZaleglosci wynik = RozliczZaleglosci(zaleglosci, ocena.Wplata);
-
-    // The rows as the store knows them: film, start date and return date.
-    std::vector<TZaleglosc> wiersze;
-    for (int w = 0; w < n; ++w)
-        wiersze.push_back({sg->item(w, KolIdFilmu)->text().toLongLong(),
-                           DataZTekstu(sg->item(w, KolDataOD)->text()),
-                           DataZTekstu(sg->item(w, KolDataZwrotu)->text()),
-                           zaleglosci[static_cast<size_t>(w)]});
+    const TWynikZaleglosci wynik = RozliczZaleglosci(Naleznosci(), ocena.Wplata);
+    // The rows as the store knows them: film, start date, return date and unpaid part.
+    const std::vector<TZaleglosc> wiersze(Linie.begin(), Linie.end());
     bool zmienione = false;
     if (!ZapiszZaleglosci(IdKlienta, wiersze, ocena, wynik, &zmienione)) {
         // Nothing was stored (the error has been shown): show the store's amounts again.
@@ -187,13 +158,12 @@ void TfZaleglosci::bWplataClick() {
         const bool wczesniej = Zaksiegowano || zmienione;
         FormShow();
         Zaksiegowano = wczesniej;
-        if (zmienione) Uwaga(ZaleglosciZmienione(KwotaKomorki(IloscWierszy() + 1)));
+        if (zmienione) Uwaga(ZaleglosciZmienione(Razem()));
         return;
     }
     Zaksiegowano = true;
-    for (int w = 0; w < n; ++w)
-        sg->item(w, KolNaleznosc)->setText(KwotaNaEkran(wynik.Zaleglosci[static_cast<size_t>(w)]));
-    sg->item(n + 1, KolNaleznosc)->setText(KwotaNaEkran(wynik.Razem));
+    for (size_t w = 0; w < Linie.size(); ++w) Linie[w].Naleznosc = wynik.Zaleglosci[w];
+    PokazKwoty();
 }
 
 bool TfZaleglosci::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
@@ -218,14 +188,9 @@ void TfZaleglosci::UstawSzerokosciKolumn() {
 }
 
 bool PokazZaleglosci(int idKlienta) {
-    TQuery zapytanie;
-    OtworzSQL(zapytanie, QStringLiteral("select * from rental where ID_Klienta = ") +
-                             QString::number(idKlienta) +
-                             QStringLiteral(" and Zwrocono = True and Platnosc1 <> 0"));
-    if (!zapytanie.Active()) return false;  // the error has been shown
-    const bool sa = !zapytanie.Eof();
-    zapytanie.Close();
-    if (!sa) {
+    const std::optional<bool> sa = KlientMaZaleglosci(idKlienta);
+    if (!sa) return false;  // the error has been shown
+    if (!*sa) {
         Informacja(QStringLiteral("Wszystkie należności zostały uregulowane."));
         return false;
     }

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 #include <memory>
+#include <vector>
 
+#include "clients/OdczytKlientow.h"
 #include "store/Kwota.h"
 #include "store/TQuery.h"
 
@@ -37,11 +39,15 @@ protected:
 private:
     void bWplataClick();
     void UstawSzerokosciKolumn();
-    int IloscWierszy() const;  // the rentals listed (rows before the separator)
-    TKwota KwotaKomorki(int wiersz) const;
+    // The listed rentals' unpaid parts, in list order, and their total.
+    std::vector<TKwota> Naleznosci() const;
+    TKwota Razem() const;
+    // The amounts of the rows and of the total row as they stand now.
+    void PokazKwoty();
 
     std::unique_ptr<Ui::TfZaleglosci> ui;
     TQuery Query1;
+    std::vector<TZalegloscFilmu> Linie;  // the rows listed, as read and as paid since
     int IdKlienta = 0;
     bool Zaksiegowano = false;  // a payment was booked during this showing
 };

@@ -77,3 +77,10 @@ void UstawStatusFilmu(TQuery& q, int id, bool naPolce) {
                       .arg(naPolce ? QStringLiteral("TRUE") : QStringLiteral("FALSE"))
                       .arg(id));
 }
+
+bool ZapiszWycofanieFilmu(int id) {
+    TQuery query;
+    TTransakcja transakcja;
+    WycofajFilmZBazy(query, id);
+    return transakcja.Zatwierdz();
+}

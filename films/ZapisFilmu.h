@@ -7,13 +7,14 @@
 
 class TQuery;
 
+// As saved, and as read back by the reads of OdczytFilmow.h.
 struct TDaneFilmu {
     int Numer = 0;
     QString TytulOrg, TytulPol, Produkcja;
     QString Role[5];
     QString Gatunek, Nosnik, Czas, Rezyser1, Rezyser2, Opis;
     TKwota Stawka, Wplywy, Cena;
-    int IloscWypozyczen = 0;
+    qint64 IloscWypozyczen = 0;
 };
 
 // Saves the film: a new one (id 0) is inserted on the shelf and current, with the typed
@@ -25,5 +26,7 @@ bool ZapiszFilm(int id, const TDaneFilmu& f);
 // The film leaves the current films (withdrawn); one statement, run through q inside the
 // caller's guard if it has one.
 void WycofajFilmZBazy(TQuery& q, int id);
+// The same in a transaction of its own; true when it is stored.
+bool ZapiszWycofanieFilmu(int id);
 // The film marked on the shelf or out, as the film record's button sets it.
 void UstawStatusFilmu(TQuery& q, int id, bool naPolce);

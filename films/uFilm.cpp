@@ -1,14 +1,13 @@
 #include "films/uFilm.h"
 
 #include <QKeyEvent>
-#include <limits>
 
+#include "films/OdczytFilmow.h"
 #include "films/ZapisFilmu.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
 #include "store/Tlumacz.h"
-#include "store/uWspolneDB.h"
 #include "ui_uFilm.h"
 #include "widgets/LimitZnakow.h"
 #include "widgets/uDialog.h"
@@ -35,10 +34,11 @@ void WybierzWpis(QComboBox* combo, const QString& tekst) {
 
 }  // namespace
 
-TfFilm::TfFilm(QWidget* parent) : QDialog(parent), ui(new Ui::TfFilm) {
+TfFilm::TfFilm(QWidget* parent) : TOknoRekordu(parent), ui(std::make_unique<Ui::TfFilm>()) {
     ui->setupUi(this);
     OgraniczZnakiOkna(this);  // length limits in whole characters
     setObjectName(QStringLiteral("TfFilm"));
+    UstawPierwszePole(ui->eNr);
     QPalette niebieski = ui->lStatus->palette();
     niebieski.setColor(QPalette::WindowText, Qt::blue);
     ui->lStatus->setPalette(niebieski);
@@ -54,7 +54,7 @@ TfFilm::TfFilm(QWidget* parent) : QDialog(parent), ui(new Ui::TfFilm) {
     connect(ui->bGatunek, &QPushButton::clicked, this, &TfFilm::bGatunekClick);
     connect(ui->bNosnik, &QPushButton::clicked, this, &TfFilm::bNosnikClick);
     for (QLineEdit* e : {ui->eNr, ui->eIloscWyp})
-        connect(e, &QLineEdit::textChanged, this, [this, e] { SprawdzCalkowita(e); });
+        connect(e, &QLineEdit::textChanged, this, [e] { SprawdzCalkowita(e); });
     for (QLineEdit* e : {ui->eStawka, ui->eWplywy, ui->eCena})
         connect(e, &QLineEdit::textChanged, this, [this, e] { SprawdzKwote(e); });
     for (QLineEdit* e : {ui->eTytulOrg, ui->eTytulPol})
@@ -78,33 +78,13 @@ TfFilm::TfFilm(QWidget* parent) : QDialog(parent), ui(new Ui::TfFilm) {
     setTabOrder(ui->bAnuluj, ui->bZmien);
 }
 
-TfFilm::~TfFilm() {
-    delete ui;
-}
-
-void TfFilm::UstawFilm(int id) {
-    Id = id;
-    FormShow();
-    wypelniony = true;
-}
+TfFilm::~TfFilm() = default;
 
 QString TfFilm::NowyTytulOrg() const {
     return TytulZmieniony ? ui->eTytulOrg->text() : QString();
 }
 QString TfFilm::NowyTytulPol() const {
     return TytulZmieniony ? ui->eTytulPol->text() : QString();
-}
-
-void TfFilm::showEvent(QShowEvent* zdarzenie) {
-    if (!wypelniony) FormShow();
-    wypelniony = true;
-    QDialog::showEvent(zdarzenie);
-    ui->eNr->setFocus();
-}
-
-void TfFilm::done(int r) {
-    wypelniony = false;
-    QDialog::done(r);
 }
 
 void TfFilm::FormShow() {
@@ -119,48 +99,35 @@ void TfFilm::FormShow() {
                               ui->eStawka, ui->eIloscWyp, ui->eWplywy,   ui->eCena};
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
-        OtworzSQL(Query1, QStringLiteral("select * from film where ID = %1").arg(Id));
-        if (Query1.Active() && !Query1.Eof()) {
-            auto tekst = [&](const char* nazwa) { return Query1.FieldByName(nazwa).AsString(); };
-            auto kwota = [&](const char* nazwa) {
-                return KwotaNaEkran(Query1.FieldByName(nazwa).AsFloat());
-            };
-            numer = Query1.FieldByName("Numer_filmu").AsInteger();
+        if (const auto f = FilmDoEdycji(Query1, Id)) {
+            numer = f->Numer;
             ui->eNr->setText(Numer4(numer));
-            ui->eTytulOrg->setText(tekst("Tytul_oryginalny"));
-            ui->eTytulPol->setText(tekst("Tytul_polski"));
-            ui->eRola1->setText(tekst("Rola_glowna_1"));
-            ui->eRola2->setText(tekst("Rola_glowna_2"));
-            ui->eRola3->setText(tekst("Rola_glowna_3"));
-            ui->eRola4->setText(tekst("Rola_glowna_4"));
-            ui->eRola5->setText(tekst("Rola_glowna_5"));
-            ui->eProdukcja->setText(tekst("Produkcja"));
-            ui->eCzas->setText(tekst("Czas_trwania"));
-            ui->eRezyser1->setText(tekst("Rezyseria_1"));
-            ui->eRezyser2->setText(tekst("Rezyseria_2"));
-            WybierzWpis(ui->cbGatunek, tekst("Gatunek"));
-            WybierzWpis(ui->cbNosnik, tekst("Nosnik"));
-            ui->eStawka->setText(kwota("Stawka"));
-            ui->eWplywy->setText(kwota("Wplywy"));
-            ui->eCena->setText(kwota("Cena_zakupu"));
-            ui->eIloscWyp->setText(
-                QString::number(Query1.FieldByName("Ilosc_wypozyczen").AsInteger()));
-            ui->mOpis->setPlainText(tekst("Opis"));
-            ui->lStatus->setText(Query1.FieldByName("Status").AsBoolean()
-                                     ? QStringLiteral("NA PÓŁCE")
-                                     : QStringLiteral("WYPOŻYCZONY"));
+            ui->eTytulOrg->setText(f->TytulOrg);
+            ui->eTytulPol->setText(f->TytulPol);
+            ui->eRola1->setText(f->Role[0]);
+            ui->eRola2->setText(f->Role[1]);
+            ui->eRola3->setText(f->Role[2]);
+            ui->eRola4->setText(f->Role[3]);
+            ui->eRola5->setText(f->Role[4]);
+            ui->eProdukcja->setText(f->Produkcja);
+            ui->eCzas->setText(f->Czas);
+            ui->eRezyser1->setText(f->Rezyser1);
+            ui->eRezyser2->setText(f->Rezyser2);
+            WybierzWpis(ui->cbGatunek, f->Gatunek);
+            WybierzWpis(ui->cbNosnik, f->Nosnik);
+            ui->eStawka->setText(KwotaNaEkran(f->Stawka));
+            ui->eWplywy->setText(KwotaNaEkran(f->Wplywy));
+            ui->eCena->setText(KwotaNaEkran(f->Cena));
+            ui->eIloscWyp->setText(QString::number(static_cast<int>(f->IloscWypozyczen)));
+            ui->mOpis->setPlainText(f->Opis);
+            ui->lStatus->setText(f->NaPolce ? QStringLiteral("NA PÓŁCE")
+                                            : QStringLiteral("WYPOŻYCZONY"));
         }
-        Query1.Close();
     } else {
         ui->bZapisz->setText(QStringLiteral("Zapisz <F2>"));
         for (QLineEdit* e : pola) e->clear();
         // The next number over every film, withdrawn ones included.
-        OtworzSQL(Query1, QStringLiteral("select Max( Numer_filmu ) m from film"));
-        if (Query1.Active() && !Query1.Eof()) {
-            const qint64 nastepny = Query1.FieldByName("m").AsLargeInt() + 1;
-            if (nastepny <= std::numeric_limits<int>::max()) ui->eNr->setText(Numer4(nastepny));
-        }
-        Query1.Close();
+        if (const auto nastepny = NastepnyNumerFilmu(Query1)) ui->eNr->setText(Numer4(*nastepny));
         ui->cbGatunek->setCurrentIndex(-1);
         ui->cbNosnik->setCurrentIndex(-1);
         ui->lStatus->setText(QStringLiteral("NA PÓŁCE"));
@@ -171,12 +138,6 @@ void TfFilm::FormShow() {
     wypelnianie = false;
     TytulZmieniony = false;
     ui->eNr->setFocus();
-}
-
-void TfFilm::SprawdzCalkowita(QLineEdit* pole) {
-    if (TekstCalkowitejPoprawny(pole->text())) return;
-    Ostrzezenie(NiepoprawnaWartosc);
-    pole->clear();
 }
 
 void TfFilm::SprawdzKwote(QLineEdit* pole) {
@@ -205,28 +166,13 @@ void TfFilm::bZapiszClick() {
                            "dobę sa danymi wymaganymi."));
         return;
     }
-    const auto nr = CalkowitaZEkranu(ui->eNr->text());
-    if (!nr || *nr < 0) {
-        Ostrzezenie(NiepoprawnaWartosc);
-        ui->eNr->clear();
-        return;
-    }
-
+    const auto nr = NumerZPola(ui->eNr);
+    if (!nr) return;
     // Only current films count: a withdrawn film's number may be used again.
-    if (Id == 0 || *nr != numer) {
-        OtworzSQL(Query1,
-                  QStringLiteral("select ID from film where Numer_filmu = %1 and aktualny = True")
-                      .arg(*nr));
-        const bool sprawdzony = Query1.Active();
-        const bool zajety = sprawdzony && !Query1.Eof();
-        Query1.Close();
-        if (!sprawdzony) return;  // the store's error has been shown
-        if (zajety) {
-            Ostrzezenie(QStringLiteral("Film o podanym numerze jest już zapisany w bazie."));
-            ui->eNr->clear();
-            return;
-        }
-    }
+    if ((Id == 0 || *nr != numer) &&
+        !NumerWolny(ui->eNr, NumerFilmuZajety(Query1, *nr),
+                    QStringLiteral("Film o podanym numerze jest już zapisany w bazie.")))
+        return;
 
     TDaneFilmu f;
     TKwota* kwoty[3] = {&f.Stawka, &f.Wplywy, &f.Cena};
@@ -239,15 +185,10 @@ void TfFilm::bZapiszClick() {
             polaKwot[i]->setText(QStringLiteral("0,00"));
             return;
         }
-        *kwoty[i] = TKwota(*k);
+        *kwoty[i] = TKwota::ZeZlotych(*k);
     }
-    if (ui->eIloscWyp->text().isEmpty()) ui->eIloscWyp->setText(QStringLiteral("0"));
-    const auto ilosc = CalkowitaZEkranu(ui->eIloscWyp->text());
-    if (!ilosc || *ilosc < 0) {
-        Ostrzezenie(QStringLiteral("Wprowadź liczbę."));
-        ui->eIloscWyp->setText(QStringLiteral("0"));
-        return;
-    }
+    const auto ilosc = LicznikZPola(ui->eIloscWyp);
+    if (!ilosc) return;
 
     f.Numer = *nr;
     f.TytulOrg = ui->eTytulOrg->text();
@@ -279,21 +220,11 @@ void TfFilm::bZmienClick() {
 }
 
 void TfFilm::bGatunekClick() {
-    bool zapisany = false;
-    {
-        TfDialog edytor(this);
-        zapisany = edytor.ZmienZawartoscPliku(PlikGatunkow(), 25);
-    }
-    if (zapisany) WczytajComboBox(PlikGatunkow(), ui->cbGatunek);
+    EdytujListeSlow(this, PlikGatunkow(), 25, ui->cbGatunek);
 }
 
 void TfFilm::bNosnikClick() {
-    bool zapisany = false;
-    {
-        TfDialog edytor(this);
-        zapisany = edytor.ZmienZawartoscPliku(PlikNosnikow(), 15);
-    }
-    if (zapisany) WczytajComboBox(PlikNosnikow(), ui->cbNosnik);
+    EdytujListeSlow(this, PlikNosnikow(), 15, ui->cbNosnik);
 }
 
 bool TfFilm::eventFilter(QObject* obiekt, QEvent* zdarzenie) {

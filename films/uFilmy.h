@@ -3,11 +3,12 @@
 // films found by a search.
 #pragma once
 
-#include <QDialog>
+#include <memory>
+#include <optional>
 
+#include "films/OdczytFilmow.h"
 #include "store/TQuery.h"
-
-class TListaNumerowana;
+#include "widgets/OknoListy.h"
 
 namespace Ui {
 class TfFilmy;
@@ -25,50 +26,31 @@ bool WycofajFilm(int idFilmu);
 // destroys it. The desk then clears its film fields and reloads its title lists.
 void PokazFilmy();
 
-class TfFilmy : public QDialog {
+class TfFilmy : public TOknoListy {
     Q_OBJECT
 public:
     explicit TfFilmy(QWidget* parent = nullptr);
     ~TfFilmy() override;
 
-    // Search mode: the list shows the rows of this statement (columns ID, Numer_filmu,
-    // tytul) and "Nowy" is disabled for the life of the window.
-    void UstawZapytanie(const QString& sql);
-    const QString& Zapytanie() const { return zapytanie; }
+    // Search mode: the list shows the films found by the criteria, withdrawn ones
+    // included, and "Nowy" is disabled for the life of the window.
+    void UstawKryteria(const TKryteriaSzukania& kryteria);
 
-    // Refills the grid from the list statement; the current row position is kept. A
-    // statement returning nothing empties the grid.
-    void WczytajFilmy();
     // The details and the caption for IdWybranego (empty when no film is selected).
-    void PokazSzczegoly();
+    void PokazSzczegoly() override;
 
     void bNowyClick();
     void bEdycjaClick();
-    void bUsunClick();
-    void bArchiwumClick();
-
-    // The ID of the film in the selected row, 0 when the list is empty.
-    int IdWybranego = 0;
 
 protected:
-    void showEvent(QShowEvent* zdarzenie) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
-
-signals:
-    // The operator asked for the printed history of the chosen record (its ID).
-    void PokazArchiwum(int id);
+    // The current films, or those found by the search.
+    std::optional<TPozycjeListy> CzytajListe() override;
 
 private:
-    void WybierzWiersz(int wiersz);
     void WyczyscSzczegoly();
-    void UstawSzerokosciKolumn();
-    void UstawPolecenia();
 
-    Ui::TfFilmy* ui;
-    TListaNumerowana* lista;  // the rows of the grid
-    TQuery Query1;            // the list
-    TQuery Query2;            // the details
-    QString zapytanie;
-    bool trybSzukania = false;
-    bool wypelnianie = false;
+    std::unique_ptr<Ui::TfFilmy> ui;
+    TQuery Query1;                             // the list
+    TQuery Query2;                             // the details
+    std::optional<TKryteriaSzukania> szukane;  // search mode
 };

@@ -4,10 +4,8 @@
 #include <QShowEvent>
 
 #include "films/uFilmy.h"
-#include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
-#include "store/uWspolneDB.h"
 #include "ui_uSzukaj.h"
 #include "widgets/uDialog.h"
 
@@ -22,41 +20,7 @@ QString Wybor(const QComboBox* combo) {
 
 }  // namespace
 
-QString ZapytanieSzukania(const TKryteriaSzukania& k) {
-    QString sql = QStringLiteral(
-        "select ID, Numer_filmu, Tytul_oryginalny || ' (' || Tytul_polski || ')' tytul from film ");
-    bool pierwsze = true;
-    auto warunek = [&](const QString& tekst) {
-        sql += (pierwsze ? QStringLiteral("where ") : QStringLiteral(" and ")) + tekst;
-        pierwsze = false;
-    };
-    // Every typed or chosen value goes between single quotes with its quote doubled: a
-    // value between double quotes could end the statement or be read as a date.
-    if (!k.tytul.isEmpty()) {
-        // Lowered as the store's Lower lowers the titles, Polish letters included, so that
-        // "ŻÓŁW" finds "Żółw".
-        const QString t = TekstSQL(k.tytul.toLower());
-        warunek(QStringLiteral("( Lower( Tytul_oryginalny ) like ") + t +
-                QStringLiteral(" or Lower( Tytul_polski ) like ") + t + QStringLiteral(" )"));
-    }
-    if (!k.rezyser.isEmpty()) {
-        const QString d = TekstSQL(k.rezyser);
-        warunek(QStringLiteral("( Upper( Rezyseria_1 ) like ") + d +
-                QStringLiteral(" or Upper( Rezyseria_2 ) like ") + d + QStringLiteral(" )"));
-    }
-    if (!k.aktor.isEmpty()) {
-        const QString a = TekstSQL(k.aktor);
-        QString tekst = QStringLiteral("( Upper( Rola_glowna_1 ) like ") + a;
-        for (int i = 2; i <= 5; ++i)
-            tekst += QStringLiteral(" or Upper( Rola_glowna_%1 ) like ").arg(i) + a;
-        warunek(tekst + QStringLiteral(" )"));
-    }
-    if (!k.gatunek.isEmpty()) warunek(QStringLiteral("Gatunek like ") + TekstSQL(k.gatunek));
-    if (!k.nosnik.isEmpty()) warunek(QStringLiteral("Nosnik like ") + TekstSQL(k.nosnik));
-    return sql + QStringLiteral(" order by Numer_filmu");
-}
-
-TfSzukaj::TfSzukaj(QWidget* parent) : QDialog(parent), ui(new Ui::TfSzukaj) {
+TfSzukaj::TfSzukaj(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfSzukaj>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfSzukaj"));
     setWindowTitle(QStringLiteral("Wyszukiwanie"));
@@ -83,9 +47,7 @@ TfSzukaj::TfSzukaj(QWidget* parent) : QDialog(parent), ui(new Ui::TfSzukaj) {
     setTabOrder(ui->bSzukaj, ui->bAnuluj);
 }
 
-TfSzukaj::~TfSzukaj() {
-    delete ui;
-}
+TfSzukaj::~TfSzukaj() = default;
 
 void TfSzukaj::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);
@@ -93,17 +55,8 @@ void TfSzukaj::showEvent(QShowEvent* zdarzenie) {
 }
 
 void TfSzukaj::FormShow() {
-    DopiszNazwy(ui->cbRezyser,
-                QStringLiteral("select Upper( Rezyseria_1 ) rezyser from film union select "
-                               "Upper( Rezyseria_2 ) rezyser from film"),
-                QStringLiteral("rezyser"));
-    DopiszNazwy(ui->cbAktor,
-                QStringLiteral("select Upper( Rola_glowna_1 ) aktor from film union select "
-                               "Upper( Rola_glowna_2 ) aktor from film union select Upper( "
-                               "Rola_glowna_3 ) aktor from film union select Upper( Rola_glowna_4 "
-                               ") aktor from film union select Upper( Rola_glowna_5 ) aktor from "
-                               "film"),
-                QStringLiteral("aktor"));
+    DopiszNazwy(ui->cbRezyser, Rezyserzy(Query1));
+    DopiszNazwy(ui->cbAktor, Aktorzy(Query1));
     WczytajComboBox(KatalogProgramu + QStringLiteral("Config/gatunek.wdn"), ui->cbGatunek);
     WczytajComboBox(KatalogProgramu + QStringLiteral("Config/nosnik.wdn"), ui->cbNosnik);
     ui->cbGatunek->setCurrentIndex(-1);
@@ -111,17 +64,12 @@ void TfSzukaj::FormShow() {
     ui->eTytul->setFocus();
 }
 
-// The names only grow: a name is appended when the list lacks it in any letter case.
-void TfSzukaj::DopiszNazwy(QComboBox* combo, const QString& sql, const QString& kolumna) {
+void TfSzukaj::DopiszNazwy(QComboBox* combo, const std::optional<std::vector<QString>>& nazwy) {
+    if (!nazwy) return;  // the store's error has been shown
     const int wybrany = combo->currentIndex();
-    OtworzSQL(Query1, sql);
-    if (!Query1.Active()) return;  // the store's error has been shown
-    for (; !Query1.Eof(); Query1.Next()) {
-        const QString nazwa = Query1.FieldByName(kolumna).AsString();
+    for (const QString& nazwa : *nazwy)
         if (!nazwa.isEmpty() && combo->findText(nazwa, Qt::MatchFixedString) < 0)
             combo->addItem(nazwa);
-    }
-    Query1.Close();
     // Appending to an empty list would choose its first entry: the choice stays as it was.
     combo->setCurrentIndex(wybrany);
 }
@@ -132,19 +80,17 @@ TKryteriaSzukania TfSzukaj::Kryteria() const {
 }
 
 void TfSzukaj::bSzukajClick() {
-    const QString sql = ZapytanieSzukania(Kryteria());
-    OtworzSQL(Query1, sql);
-    if (!Query1.Active()) return;  // the store's error has been shown
-    const bool brak = Query1.Eof();
-    Query1.Close();
-    if (brak) {
+    const TKryteriaSzukania kryteria = Kryteria();
+    const std::optional<bool> znalezione = ZnalezionoFilmy(Query1, kryteria);
+    if (!znalezione) return;  // the store's error has been shown
+    if (!*znalezione) {
         Informacja(QStringLiteral("Nie znaleziono filmów spełniających wskazane kryteria."));
         ui->cbRezyser->setFocus();
         return;
     }
     {
         TfFilmy lista(this);
-        lista.UstawZapytanie(sql);
+        lista.UstawKryteria(kryteria);
         PokazModalnie(lista);
     }
     accept();

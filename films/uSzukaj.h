@@ -5,7 +5,11 @@
 #include <QDialog>
 #include <QHash>
 #include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
 
+#include "films/OdczytFilmow.h"
 #include "store/TQuery.h"
 
 class QComboBox;
@@ -13,20 +17,6 @@ class QComboBox;
 namespace Ui {
 class TfSzukaj;
 }
-
-// The criteria of a search; an empty text is no criterion.
-struct TKryteriaSzukania {
-    QString tytul;    // a pattern as typed (the store's wildcards allowed)
-    QString rezyser;  // an upper-cased name from the director list
-    QString aktor;    // an upper-cased name from the actor list
-    QString gatunek;
-    QString nosnik;
-};
-
-// The statement listing the films that meet every criterion (columns ID, Numer_filmu,
-// tytul), in number order, withdrawn films included. The typed title is lower-cased in
-// the letters A to Z; every value is quoted so that it is searched for as it stands.
-QString ZapytanieSzukania(const TKryteriaSzukania& kryteria);
 
 class TfSzukaj : public QDialog {
     Q_OBJECT
@@ -47,9 +37,10 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
-    void DopiszNazwy(QComboBox* combo, const QString& sql, const QString& kolumna);
+    // The names only grow: a name is appended when the list lacks it in any letter case.
+    void DopiszNazwy(QComboBox* combo, const std::optional<std::vector<QString>>& nazwy);
 
-    Ui::TfSzukaj* ui;
+    std::unique_ptr<Ui::TfSzukaj> ui;
     TQuery Query1;
     QHash<QWidget*, QWidget*> lancuchEnter;
 };

@@ -19,7 +19,7 @@ enum Kolumna { KolNumer, KolKlient, KolOd, KolDo, KolId };
 }  // namespace
 
 TfAbonenci::TfAbonenci(QWidget* parent)
-    : TOknoListy(parent), ui(std::make_unique<Ui::TfAbonenci>()) {
+    : TOknoZestawienia(parent), ui(std::make_unique<Ui::TfAbonenci>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfAbonenci"));
     setWindowTitle(QStringLiteral("Abonenci"));

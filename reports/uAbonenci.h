@@ -3,14 +3,14 @@
 
 #include <memory>
 
-#include "reports/OknoListy.h"
+#include "reports/OknoZestawienia.h"
 #include "store/TQuery.h"
 
 namespace Ui {
 class TfAbonenci;
 }
 
-class TfAbonenci : public TOknoListy {
+class TfAbonenci : public TOknoZestawienia {
     Q_OBJECT
 public:
     explicit TfAbonenci(QWidget* parent = nullptr);

@@ -12,7 +12,7 @@ TfArchiwum* fArchiwum = nullptr;
 using enum TModelArchiwum::Kolumna;
 
 TfArchiwum::TfArchiwum(QWidget* parent)
-    : TOknoListy(parent), ui(std::make_unique<Ui::TfArchiwum>()) {
+    : TOknoZestawienia(parent), ui(std::make_unique<Ui::TfArchiwum>()) {
     ui->setupUi(this);
     ui->sgArchiwum->setModel(&Linie);
     setObjectName(QStringLiteral("TfArchiwum"));

@@ -4,14 +4,14 @@
 #include <memory>
 
 #include "reports/ModelArchiwum.h"
-#include "reports/OknoListy.h"
+#include "reports/OknoZestawienia.h"
 #include "store/TQuery.h"
 
 namespace Ui {
 class TfArchiwum;
 }
 
-class TfArchiwum : public TOknoListy {
+class TfArchiwum : public TOknoZestawienia {
     Q_OBJECT
 public:
     explicit TfArchiwum(QWidget* parent = nullptr);

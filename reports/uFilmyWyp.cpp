@@ -19,7 +19,7 @@ enum Kolumna { KolFilm, KolKlient, KolDataOd, KolDataDo, KolId };
 }  // namespace
 
 TfFilmyWyp::TfFilmyWyp(QWidget* parent)
-    : TOknoListy(parent), ui(std::make_unique<Ui::TfFilmyWyp>()) {
+    : TOknoZestawienia(parent), ui(std::make_unique<Ui::TfFilmyWyp>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfFilmyWyp"));
     setWindowTitle(QStringLiteral("Filmy wypożyczone"));

@@ -3,14 +3,14 @@
 
 #include <memory>
 
-#include "reports/OknoListy.h"
+#include "reports/OknoZestawienia.h"
 #include "store/TQuery.h"
 
 namespace Ui {
 class TfFilmyWyp;
 }
 
-class TfFilmyWyp : public TOknoListy {
+class TfFilmyWyp : public TOknoZestawienia {
     Q_OBJECT
 public:
     explicit TfFilmyWyp(QWidget* parent = nullptr);

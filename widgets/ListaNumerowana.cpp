@@ -6,49 +6,43 @@
 #include "store/Formaty.h"
 #include "store/TQuery.h"
 
+TPozycjaListy TCzytajPozycje::operator()(TQuery& query) const {
+    return {query.FieldByName(kolumnaNumeru).AsLargeInt(),
+            query.FieldByName(kolumnaTekstu).AsString(),
+            query.FieldByName(QStringLiteral("ID")).AsInteger()};
+}
+
 TListaNumerowana::TListaNumerowana(const QString& naglowekNumeru, const QString& naglowekTekstu,
                                    QObject* rodzic)
     : QAbstractTableModel(rodzic), naglowki{naglowekNumeru, naglowekTekstu} {}
 
-void TListaNumerowana::Wczytaj(TQuery& query, const QString& kolumnaNumeru,
-                               const QString& kolumnaTekstu) {
-    std::vector<qint64> noweNumery;
-    std::vector<int> noweIdy;
-    std::vector<QString> noweTeksty;
-    for (; !query.Eof(); query.Next()) {
-        noweNumery.push_back(query.FieldByName(kolumnaNumeru).AsLargeInt());
-        noweTeksty.push_back(query.FieldByName(kolumnaTekstu).AsString());
-        noweIdy.push_back(query.FieldByName(QStringLiteral("ID")).AsInteger());
-    }
-    query.Close();
+void TListaNumerowana::Wczytaj(TPozycjeListy wiersze) {
     beginResetModel();
-    numery = std::move(noweNumery);
-    idy = std::move(noweIdy);
-    teksty = std::move(noweTeksty);
+    pozycje = std::move(wiersze);
     endResetModel();
 }
 
 void TListaNumerowana::UstawWiersz(int wiersz, qint64 numer, const QString& tekst) {
     if (!Jest(wiersz)) return;
-    numery[static_cast<size_t>(wiersz)] = numer;
-    teksty[static_cast<size_t>(wiersz)] = tekst;
+    pozycje[static_cast<size_t>(wiersz)].Numer = numer;
+    pozycje[static_cast<size_t>(wiersz)].Tekst = tekst;
     emit dataChanged(index(wiersz, KolNr), index(wiersz, KolTekst));
 }
 
 bool TListaNumerowana::Jest(int wiersz) const {
-    return wiersz >= 0 && static_cast<size_t>(wiersz) < idy.size();
+    return wiersz >= 0 && static_cast<size_t>(wiersz) < pozycje.size();
 }
 
 int TListaNumerowana::Id(int wiersz) const {
-    return Jest(wiersz) ? idy[static_cast<size_t>(wiersz)] : 0;
+    return Jest(wiersz) ? pozycje[static_cast<size_t>(wiersz)].Id : 0;
 }
 
 QString TListaNumerowana::Tekst(int wiersz) const {
-    return Jest(wiersz) ? teksty[static_cast<size_t>(wiersz)] : QString();
+    return Jest(wiersz) ? pozycje[static_cast<size_t>(wiersz)].Tekst : QString();
 }
 
 int TListaNumerowana::rowCount(const QModelIndex& rodzic) const {
-    return rodzic.isValid() ? 0 : static_cast<int>(idy.size());
+    return rodzic.isValid() ? 0 : static_cast<int>(pozycje.size());
 }
 
 int TListaNumerowana::columnCount(const QModelIndex& rodzic) const {
@@ -57,14 +51,14 @@ int TListaNumerowana::columnCount(const QModelIndex& rodzic) const {
 
 QVariant TListaNumerowana::data(const QModelIndex& indeks, int rola) const {
     if (rola != Qt::DisplayRole || !indeks.isValid() || !Jest(indeks.row())) return {};
-    const auto w = static_cast<size_t>(indeks.row());
+    const TPozycjaListy& p = pozycje[static_cast<size_t>(indeks.row())];
     switch (indeks.column()) {
         case KolNr:
-            return Numer4(numery[w]);
+            return Numer4(p.Numer);
         case KolTekst:
-            return teksty[w];
+            return p.Tekst;
         case KolId:
-            return QString::number(idy[w]);
+            return QString::number(p.Id);
         default:
             return {};
     }
@@ -84,10 +78,9 @@ void PrzygotujListeNumerowana(QTableView* sg, TListaNumerowana* model) {
     sg->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-int WypelnijListeNumerowana(QTableView* sg, TListaNumerowana& model, TQuery& query,
-                            const QString& kolumnaNumeru, const QString& kolumnaTekstu) {
+int WypelnijListeNumerowana(QTableView* sg, TListaNumerowana& model, TPozycjeListy wiersze) {
     const int biezacy = std::max(0, sg->currentIndex().row());
-    model.Wczytaj(query, kolumnaNumeru, kolumnaTekstu);
+    model.Wczytaj(std::move(wiersze));
     const int wierszy = model.rowCount();
     if (wierszy > 0)
         sg->setCurrentIndex(model.index(std::min(biezacy, wierszy - 1), TListaNumerowana::KolNr));

@@ -11,6 +11,24 @@
 class QTableView;
 class TQuery;
 
+// One row of a numbered list.
+struct TPozycjaListy {
+    qint64 Numer = 0;
+    QString Tekst;
+    int Id = 0;
+};
+using TPozycjeListy = std::vector<TPozycjaListy>;
+
+// Reads the query's current row as a row of a numbered list, from the columns of the
+// number and the text, and ID.
+struct TCzytajPozycje {
+    QString kolumnaNumeru, kolumnaTekstu;
+    TPozycjaListy operator()(TQuery& query) const;
+};
+inline TCzytajPozycje CzytajPozycje(const QString& kolumnaNumeru, const QString& kolumnaTekstu) {
+    return {kolumnaNumeru, kolumnaTekstu};
+}
+
 class TListaNumerowana : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,9 +38,8 @@ public:
     TListaNumerowana(const QString& naglowekNumeru, const QString& naglowekTekstu,
                      QObject* rodzic = nullptr);
 
-    // Replaces every row with the rows of the open query, read from the columns
-    // kolumnaNumeru, kolumnaTekstu and ID, and closes the query.
-    void Wczytaj(TQuery& query, const QString& kolumnaNumeru, const QString& kolumnaTekstu);
+    // Replaces every row.
+    void Wczytaj(TPozycjeListy wiersze);
     // The row's number and text replaced in place (the row keeps its position).
     void UstawWiersz(int wiersz, qint64 numer, const QString& tekst);
 
@@ -40,20 +57,16 @@ private:
     bool Jest(int wiersz) const;
 
     QString naglowki[2];
-    std::vector<qint64> numery;
-    std::vector<int> idy;
-    std::vector<QString> teksty;
+    TPozycjeListy pozycje;
 };
 
 // Gives the view the model, hides the ID column and sets the whole-row, single
 // selection of a numbered list.
 void PrzygotujListeNumerowana(QTableView* sg, TListaNumerowana* model);
 
-// Refills the view's model from every row of the open query (see TListaNumerowana::
-// Wczytaj). The current row keeps its place (the last row at most). Returns the ID of
-// the current row, 0 when the list is empty.
-int WypelnijListeNumerowana(QTableView* sg, TListaNumerowana& model, TQuery& query,
-                            const QString& kolumnaNumeru, const QString& kolumnaTekstu);
+// Refills the view's model with the rows. The current row keeps its place (the last row
+// at most). Returns the ID of the current row, 0 when the list is empty.
+int WypelnijListeNumerowana(QTableView* sg, TListaNumerowana& model, TPozycjeListy wiersze);
 
 // The ID in the view's current row, 0 when there is none.
 int IdBiezacego(const QTableView* sg);

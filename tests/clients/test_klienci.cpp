@@ -16,6 +16,7 @@
 #include "reports/uRapArchiwum.h"
 #include "support/FakeInterakcja.h"
 #include "support/OknoGlobalne.h"
+#include "support/Rekordy.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -26,22 +27,21 @@ const QString Zwrot =
 const QString Zaleglosci =
     QStringLiteral("Nie można usunąć klienta.\nKlient musi najpier uregulować zaległe należności.");
 
-class Klienci : public ::testing::Test {
+class Klienci : public TBazaTestu {
 protected:
     void SetUp() override { PolaczArchiwum(okno); }
 
     int Dodaj(int numer, const QString& imie, const QString& nazwisko, bool aktualny = true,
               const QString& reszta = QString()) {
-        baza.Wykonaj(QStringLiteral("insert into klient (Numer_klienta, Imie, Nazwisko, Aktualny, "
-                                    "Saldo, Licznik, Rabat, Abonament) values (%1, '%2', '%3', %4, "
-                                    "0, 0, 0, 0)")
-                         .arg(numer)
-                         .arg(imie, nazwisko)
-                         .arg(aktualny ? 1 : 0));
-        const int id = baza.Ile("select max(ID) from klient");
-        if (!reszta.isEmpty())
-            baza.Wykonaj(QStringLiteral("update klient set %1 where ID = %2").arg(reszta).arg(id));
-        return id;
+        return DodajWiersz(
+            baza, "klient",
+            QStringLiteral("insert into klient (Numer_klienta, Imie, Nazwisko, Aktualny, "
+                           "Saldo, Licznik, Rabat, Abonament) values (%1, '%2', '%3', %4, "
+                           "0, 0, 0, 0)")
+                .arg(numer)
+                .arg(imie, nazwisko)
+                .arg(aktualny ? 1 : 0),
+            reszta);
     }
     void Wypozycz(int idKlienta, bool zwrocono, double platnosc, double platnosc1) {
         baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
@@ -63,8 +63,6 @@ protected:
         okno.show();
     }
 
-    TestowaBaza baza;
-    FakeInterakcja fake;
     TOknoGlobalne<TfKlient> klient{fKlient};
     TfKlienci okno;
 };
@@ -346,8 +344,10 @@ TEST_F(Klienci, ArchiwumKlientowPoNazwiskuIPrzywrocenie) {
     EXPECT_EQ(fake.komunikaty[0].domyslny, QMessageBox::Yes);
     EXPECT_EQ(Aktualny(bak), 0);
 
-    // The second row restored; the first row becomes current.
+    // The second row's client restored, whatever its hidden cell shows; the first row becomes
+    // current.
     sg->setCurrentCell(1, 1);
+    sg->item(1, 0)->setText(QString::number(bak));
     fake.Odpowiedz(QMessageBox::Yes);
     archiwum.findChild<QAction*>("miPrzywroc")->trigger();
     EXPECT_EQ(Aktualny(zak), 1);

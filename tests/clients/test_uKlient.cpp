@@ -22,6 +22,7 @@
 #include "support/FakeInterakcja.h"
 #include "support/Kwoty.h"
 #include "support/OknoGlobalne.h"
+#include "support/Rekordy.h"
 #include "support/TestowaBaza.h"
 #include "widgets/LimitZnakow.h"
 #include "widgets/uDialog.h"
@@ -30,7 +31,7 @@ namespace {
 
 const QString Niepoprawna = QString::fromUtf8("Niepoprawna wartość.");
 
-class Klient : public ::testing::Test {
+class Klient : public TBazaTestu {
 protected:
     void SetUp() override { config->Ustawienia.AbOplata = 50; }
 
@@ -42,16 +43,15 @@ protected:
 
     // A stored client; returns its ID.
     int Dodaj(int numer, const QString& reszta = QString(), bool aktualny = true) {
-        baza.Wykonaj(QStringLiteral("insert into klient (Numer_klienta, Imie, Nazwisko, Aktualny, "
-                                    "Saldo, Licznik, LicznikAb, Rabat, Abonament, "
-                                    "Ostatnie_wypozyczenie) values (%1, 'Jan', 'Kowalski', %2, "
-                                    "0, 4, 3, 0, 0, '2024-01-10')")
-                         .arg(numer)
-                         .arg(aktualny ? 1 : 0));
-        const int id = baza.Ile("select max(ID) from klient");
-        if (!reszta.isEmpty())
-            baza.Wykonaj(QStringLiteral("update klient set %1 where ID = %2").arg(reszta).arg(id));
-        return id;
+        return DodajWiersz(
+            baza, "klient",
+            QStringLiteral("insert into klient (Numer_klienta, Imie, Nazwisko, Aktualny, "
+                           "Saldo, Licznik, LicznikAb, Rabat, Abonament, "
+                           "Ostatnie_wypozyczenie) values (%1, 'Jan', 'Kowalski', %2, "
+                           "0, 4, 3, 0, 0, '2024-01-10')")
+                .arg(numer)
+                .arg(aktualny ? 1 : 0),
+            reszta);
     }
     QVariant Pole(const QString& kolumna, int id) {
         return baza.Wartosc(
@@ -69,8 +69,6 @@ protected:
         B("bWplata")->click();
     }
 
-    TestowaBaza baza;
-    FakeInterakcja fake;
     TOknoGlobalne<TfConfig> config{fConfig};
     TOknoGlobalne<TfWplata> wplata{fWplata};
     TOknoGlobalne<TfZaleglosci> zaleglosci{fZaleglosci};
@@ -434,11 +432,7 @@ TEST_F(Klient, KlawiszEnterIAbonament) {
 }
 
 TEST_F(Klient, ListaMiejscowosci) {
-    QTemporaryDir program;
-    const QString stary = KatalogProgramu;
-    KatalogProgramu = program.path() + '/';
-    QDir(program.path()).mkdir("Config");
-    UstawPlikUstawienProgramu(program.filePath("wirdolan.ini"));
+    TKatalogProgramu program;
     WczytajComboBox(KatalogProgramu + "Config/miasta.wdn", okno.cbMiejscowosc);
     okno.UstawKlienta(0);
     fake.PrzyOknie([](QDialog& o) {
@@ -459,8 +453,6 @@ TEST_F(Klient, ListaMiejscowosci) {
     QFile plik(KatalogProgramu + "Config/miasta.wdn");
     ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
     EXPECT_EQ(plik.readAll(), QByteArray("Gda\xf1sk\r\n"));
-    KatalogProgramu = stary;
-    UstawPlikUstawienProgramu(QString());
 }
 
 // The record's text fields count their limits in whole characters.

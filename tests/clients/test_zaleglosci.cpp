@@ -223,6 +223,24 @@ TEST_F(Zaleglosci, CzescPoPytaniuSplacaWierszePoKolei) {
     EXPECT_EQ(okno.result(), QDialog::Accepted);
 }
 
+TEST_F(Zaleglosci, WplataZWierszyOknaNieZTekstuKomorek) {
+    // Cells changed on screen (amounts, dates, the hidden film) change nothing of the payment.
+    QTableWidget* sg = Siatka(okno);
+    sg->item(0, 3)->setText("1,00");
+    sg->item(3, 3)->setText("99,00");
+    sg->item(1, 1)->setText("01.01.2000");
+    sg->item(1, 4)->setText("3");
+    FakeInterakcja f;
+    TWplata w;
+    f.PrzyOknie(Zaplac(10.00, &w));
+    Wplac();
+    EXPECT_DOUBLE_EQ(w.proponowano, 10.00);
+    EXPECT_TRUE(f.komunikaty.empty());
+    EXPECT_DOUBLE_EQ(Saldo(baza, 1), -3.00);
+    EXPECT_EQ(Zapisane(baza), (std::vector<double>{0, 0, 0, 0, 6.00}));
+    EXPECT_EQ(Kwoty(sg), (std::vector<QString>{"0,00", "0,00", QString(16, '='), "0,00"}));
+}
+
 TEST_F(Zaleglosci, NadplataOstrzegaIKsiegujeNaleznosc) {
     FakeInterakcja f;
     f.PrzyOknie(Zaplac(12.00));

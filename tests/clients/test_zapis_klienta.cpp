@@ -4,12 +4,11 @@
 #include "clients/ZapisKlienta.h"
 #include "money/Kasa.h"
 #include "store/TQuery.h"
-#include "support/FakeInterakcja.h"
-#include "support/TestowaBaza.h"
+#include "support/Rekordy.h"
 
-TEST(ZapisKlienta, NowyIPoprawiony) {
-    TestowaBaza baza;
-    FakeInterakcja fake;
+using ZapisKlienta = TBazaTestu;
+
+TEST_F(ZapisKlienta, NowyIPoprawiony) {
     TDaneKlienta k;
     k.Numer = 12;
     k.Imie = "Sean";
@@ -46,9 +45,7 @@ TEST(ZapisKlienta, NowyIPoprawiony) {
     EXPECT_EQ(baza.Ile("select Numer_klienta from klient"), 13);
 }
 
-TEST(ZapisKlienta, WplatyIdaDoKasyNowegoKlienta) {
-    TestowaBaza baza;
-    FakeInterakcja fake;
+TEST_F(ZapisKlienta, WplatyIdaDoKasyNowegoKlienta) {
     baza.Wykonaj("insert into klient (ID, Numer_klienta, Nazwisko) values (4, 4, 'Nowak')");
     TDaneKlienta k;
     k.Numer = 5;
@@ -77,9 +74,7 @@ TEST(ZapisKlienta, WplatyIdaDoKasyNowegoKlienta) {
     EXPECT_EQ(baza.Ile("select count(*) from kasa"), 2);
 }
 
-TEST(ZapisKlienta, ArchiwumIPowrot) {
-    TestowaBaza baza;
-    FakeInterakcja fake;
+TEST_F(ZapisKlienta, ArchiwumIPowrot) {
     baza.Wykonaj("insert into klient (ID, Numer_klienta, Aktualny) values (1, 1, 1), (2, 2, 1)");
     TQuery q;
     ArchiwizujKlienta(q, 2);

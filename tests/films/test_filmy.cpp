@@ -18,6 +18,7 @@
 #include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
 #include "support/OknoGlobalne.h"
+#include "support/Rekordy.h"
 #include "support/TestowaBaza.h"
 #include "widgets/uDialog.h"
 
@@ -25,33 +26,21 @@ namespace {
 
 const QString PytanieWycofaj = QStringLiteral("Czy na pewno usunąć wskazany film?");
 
-class Filmy : public ::testing::Test {
+class Filmy : public TBazaTestu {
 protected:
-    void SetUp() override {
-        staryKatalog = KatalogProgramu;
-        KatalogProgramu = program.path() + '/';
-        QDir(program.path()).mkdir("Config");
-        UstawPlikUstawienProgramu(program.filePath("wirdolan.ini"));
-        PolaczArchiwum(okno);
-    }
-    void TearDown() override {
-        KatalogProgramu = staryKatalog;
-        UstawPlikUstawienProgramu(QString());
-    }
+    void SetUp() override { PolaczArchiwum(okno); }
 
     int Dodaj(int numer, const QString& org, const QString& pol, bool aktualny = true,
               const QString& reszta = QString()) {
-        baza.Wykonaj(
+        return DodajWiersz(
+            baza, "film",
             QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
                            "Tytul_polski, Stawka, Wplywy, Cena_zakupu, Ilosc_wypozyczen, "
                            "Status, Aktualny) values (%1, '%2', '%3', 4, 30, 20, 7, 1, %4)")
                 .arg(numer)
                 .arg(org, pol)
-                .arg(aktualny ? 1 : 0));
-        const int id = baza.Ile("select max(ID) from film");
-        if (!reszta.isEmpty())
-            baza.Wykonaj(QStringLiteral("update film set %1 where ID = %2").arg(reszta).arg(id));
-        return id;
+                .arg(aktualny ? 1 : 0),
+            reszta);
     }
     int Aktualny(int id) {
         return baza.Ile(QStringLiteral("select Aktualny from film where ID = %1").arg(id));
@@ -69,10 +58,7 @@ protected:
         okno.show();
     }
 
-    TestowaBaza baza;
-    FakeInterakcja fake;
-    QTemporaryDir program;
-    QString staryKatalog;
+    TKatalogProgramu program;
     TOknoGlobalne<TfFilm> film{fFilm};
     TfFilmy okno;
 };
@@ -100,7 +86,7 @@ TEST_F(Filmy, ListaWKolejnosciNumerowISzczegoly) {
     EXPECT_EQ(sg->columnWidth(0), 64);
     EXPECT_EQ(sg->columnWidth(1), sg->width() - 64 - 19);
 
-    EXPECT_EQ(okno.IdWybranego, 2);
+    EXPECT_EQ(okno.IdWybranego(), 2);
     EXPECT_EQ(okno.windowTitle(), "Cold River (Zimna rzeka)  - NA PÓŁCE");
     EXPECT_EQ(Pole("eRezyser1"), "Jan Nowak");
     EXPECT_EQ(Pole("eRezyser2"), "Ewa Lis");
@@ -118,7 +104,7 @@ TEST_F(Filmy, ListaWKolejnosciNumerowISzczegoly) {
     // The next row is out on rent.
     sg->setFocus();
     QTest::keyClick(sg, Qt::Key_Down);
-    EXPECT_EQ(okno.IdWybranego, 1);
+    EXPECT_EQ(okno.IdWybranego(), 1);
     EXPECT_EQ(okno.windowTitle(), "Jaws (Szczęki)  - WYPOŻYCZONY");
     EXPECT_EQ(Pole("eRezyser1"), "");
     EXPECT_EQ(Pole("eStawka"), "4,00");
@@ -144,7 +130,7 @@ TEST_F(Filmy, ZmienionyNumerZostajeWMiejscuDoOdswiezenia) {
     EXPECT_EQ(baza.Ile(QStringLiteral("select Numer_filmu from film where ID = %1").arg(id)), 20);
     EXPECT_EQ(Numery(), (std::vector<QString>{"0020", "0007"}));
     EXPECT_EQ(Wiersz(Siatka(), 0)[1], "Cold River (Zimna rzeka)");
-    okno.WczytajFilmy();
+    okno.WczytajListe();
     EXPECT_EQ(Numery(), (std::vector<QString>{"0007", "0020"}));
 
     // A changed title is written into the row; a double click edits too.
@@ -188,7 +174,7 @@ TEST_F(Filmy, WycofanieKlawiszemDeleteAzDoPustejListy) {
     EXPECT_EQ(Aktualny(heat), 1);
     EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = 0"), 1);
     EXPECT_EQ(Numery(), (std::vector<QString>{"0012"}));
-    EXPECT_EQ(okno.IdWybranego, heat);
+    EXPECT_EQ(okno.IdWybranego(), heat);
     EXPECT_EQ(okno.windowTitle(), "Heat (Gorączka)  - NA PÓŁCE");
 
     // The last current film withdrawn: the list shows that none is left.
@@ -196,7 +182,7 @@ TEST_F(Filmy, WycofanieKlawiszemDeleteAzDoPustejListy) {
     B("bUsun")->click();
     EXPECT_EQ(Aktualny(heat), 0);
     EXPECT_EQ(Wierszy(Siatka()), 0);
-    EXPECT_EQ(okno.IdWybranego, 0);
+    EXPECT_EQ(okno.IdWybranego(), 0);
     EXPECT_EQ(okno.windowTitle(), "Filmy");
     EXPECT_EQ(Pole("eStawka"), "");
     EXPECT_FALSE(B("bUsun")->isEnabled());
@@ -230,9 +216,7 @@ TEST_F(Filmy, NowyFilmIZamkniecieZOK) {
 TEST_F(Filmy, TrybSzukaniaBezNowegoIZWycofanymNaLiscie) {
     const int id = Dodaj(3, "Heat", "Gorączka");
     Dodaj(4, "Jaws", "Szczęki");
-    okno.UstawZapytanie(
-        "select ID, Numer_filmu, Tytul_oryginalny || ' (' || Tytul_polski || ')' tytul from film "
-        "where Gatunek is null order by Numer_filmu");
+    okno.UstawKryteria({});
     EXPECT_FALSE(B("bNowy")->isEnabled());
     EXPECT_FALSE(okno.findChild<QAction*>("miNowy")->isEnabled());
     Pokaz();
@@ -240,7 +224,7 @@ TEST_F(Filmy, TrybSzukaniaBezNowegoIZWycofanymNaLiscie) {
     fake.Odpowiedz(QMessageBox::Yes);
     B("bUsun")->click();
     EXPECT_EQ(Aktualny(id), 0);
-    // The same statement again: the withdrawn film is still found.
+    // The same search again: the withdrawn film is still found.
     EXPECT_EQ(Numery(), (std::vector<QString>{"0003", "0004"}));
     EXPECT_FALSE(B("bNowy")->isEnabled());
 }

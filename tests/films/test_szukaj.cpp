@@ -17,6 +17,7 @@
 #include "store/Formaty.h"
 #include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
+#include "support/Rekordy.h"
 #include "support/TestowaBaza.h"
 #include "widgets/uDialog.h"
 
@@ -49,35 +50,17 @@ TEST(ZapytanieSzukania, KolejnoscKryteriowIWhereAnd) {
                   "'VHS' order by Numer_filmu");
 }
 
-class Szukaj : public ::testing::Test {
+class Szukaj : public TBazaTestu {
 protected:
-    void SetUp() override {
-        staryKatalog = KatalogProgramu;
-        KatalogProgramu = program.path() + '/';
-        QDir(program.path()).mkdir("Config");
-        Zapisz("Config/gatunek.wdn", "dramat\r\nkomedia\r\nkryminał\r\n");
-        Zapisz("Config/nosnik.wdn", "DVD\r\nVHS\r\n");
-    }
-    void TearDown() override { KatalogProgramu = staryKatalog; }
-    void Zapisz(const char* plik, const char* tekst) {
-        QFile f(program.filePath(plik));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        QStringEncoder cp1250("windows-1250");
-        f.write(cp1250(QString::fromUtf8(tekst)));
-    }
-
     int Dodaj(int numer, const QString& org, const QString& pol,
               const QString& reszta = QString()) {
-        baza.Wykonaj(
-            QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
-                           "Tytul_polski, Stawka, Status, Aktualny) values (%1, %2, %3, 4, "
-                           "1, 1)")
-                .arg(numer)
-                .arg(TekstSQL(org), TekstSQL(pol)));
-        const int id = baza.Ile("select max(ID) from film");
-        if (!reszta.isEmpty())
-            baza.Wykonaj(QStringLiteral("update film set %1 where ID = %2").arg(reszta).arg(id));
-        return id;
+        return DodajWiersz(baza, "film",
+                           QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
+                                          "Tytul_polski, Stawka, Status, Aktualny) values (%1, "
+                                          "%2, %3, 4, 1, 1)")
+                               .arg(numer)
+                               .arg(TekstSQL(org), TekstSQL(pol)),
+                           reszta);
     }
 
     QLineEdit* Tytul() { return okno.findChild<QLineEdit*>("eTytul"); }
@@ -116,10 +99,7 @@ protected:
         okno.show();
     }
 
-    TestowaBaza baza;
-    FakeInterakcja fake;
-    QTemporaryDir program;
-    QString staryKatalog;
+    TKatalogProgramu program{ListyFilmow};
     TfSzukaj okno;
 };
 

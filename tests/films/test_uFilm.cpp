@@ -15,33 +15,18 @@
 #include "films/uFilm.h"
 #include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
+#include "support/Rekordy.h"
 #include "support/TestowaBaza.h"
 #include "widgets/LimitZnakow.h"
 #include "widgets/uDialog.h"
 
 namespace {
 
-class Film : public ::testing::Test {
+class Film : public TBazaTestu {
 protected:
-    void SetUp() override {
-        staryKatalog = KatalogProgramu;
-        KatalogProgramu = program.path() + '/';
-        QDir(program.path()).mkdir("Config");
-        Zapisz("Config/gatunek.wdn", "dramat\r\nkomedia\r\nkryminał\r\n");
-        Zapisz("Config/nosnik.wdn", "DVD\r\nVHS\r\n");
-        UstawPlikUstawienProgramu(program.filePath("wirdolan.ini"));
-    }
     void TearDown() override {
-        KatalogProgramu = staryKatalog;
-        UstawPlikUstawienProgramu(QString());
         IdFilmu = 0;
         FilmNaPolce = false;
-    }
-    void Zapisz(const char* plik, const char* tekst) {
-        QFile f(program.filePath(plik));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        QStringEncoder cp1250("windows-1250");
-        f.write(cp1250(QString::fromUtf8(tekst)));
     }
 
     QLineEdit* E(const char* nazwa) { return okno.findChild<QLineEdit*>(nazwa); }
@@ -50,15 +35,13 @@ protected:
     QPlainTextEdit* Opis() { return okno.findChild<QPlainTextEdit*>("mOpis"); }
 
     int Dodaj(int numer, bool aktualny = true, const QString& reszta = QString()) {
-        baza.Wykonaj(QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, Stawka, "
-                                    "Wplywy, Cena_zakupu, Ilosc_wypozyczen, Status, Aktualny) "
-                                    "values (%1, 'Film %1', 4, 30, 20, 7, 1, %2)")
-                         .arg(numer)
-                         .arg(aktualny ? 1 : 0));
-        const int id = baza.Ile("select max(ID) from film");
-        if (!reszta.isEmpty())
-            baza.Wykonaj(QStringLiteral("update film set %1 where ID = %2").arg(reszta).arg(id));
-        return id;
+        return DodajWiersz(baza, "film",
+                           QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
+                                          "Stawka, Wplywy, Cena_zakupu, Ilosc_wypozyczen, Status, "
+                                          "Aktualny) values (%1, 'Film %1', 4, 30, 20, 7, 1, %2)")
+                               .arg(numer)
+                               .arg(aktualny ? 1 : 0),
+                           reszta);
     }
     QVariant Pole(const QString& kolumna, int id) {
         return baza.Wartosc(
@@ -69,10 +52,7 @@ protected:
         E("eStawka")->setText(stawka);
     }
 
-    TestowaBaza baza;
-    FakeInterakcja fake;
-    QTemporaryDir program;
-    QString staryKatalog;
+    TKatalogProgramu program{ListyFilmow};
     TfFilm okno;
 };
 

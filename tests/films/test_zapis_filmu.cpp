@@ -3,12 +3,11 @@
 
 #include "films/ZapisFilmu.h"
 #include "store/TQuery.h"
-#include "support/FakeInterakcja.h"
-#include "support/TestowaBaza.h"
+#include "support/Rekordy.h"
 
-TEST(ZapisFilmu, NowyIPoprawiony) {
-    TestowaBaza baza;
-    FakeInterakcja fake;
+using ZapisFilmu = TBazaTestu;
+
+TEST_F(ZapisFilmu, NowyIPoprawiony) {
     TDaneFilmu f;
     f.Numer = 3;
     f.TytulOrg = "Schindler's List";
@@ -44,9 +43,7 @@ TEST(ZapisFilmu, NowyIPoprawiony) {
     EXPECT_EQ(baza.Ile("select count(*) from film"), 1);
 }
 
-TEST(ZapisFilmu, StatusIWycofanieDotyczaTylkoTegoFilmu) {
-    TestowaBaza baza;
-    FakeInterakcja fake;
+TEST_F(ZapisFilmu, StatusIWycofanieDotyczaTylkoTegoFilmu) {
     baza.Wykonaj(
         "insert into film (ID, Numer_filmu, Status, Aktualny) values (1, 1, 1, 1), (2, 2, 1, 1)");
     TQuery q;

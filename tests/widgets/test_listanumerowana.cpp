@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 
+#include "store/OdczytWierszy.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 #include "support/TestowaBaza.h"
@@ -24,11 +25,12 @@ protected:
         PrzygotujListeNumerowana(&sg, &model);
     }
     int Wypelnij(const QString& warunek = QString()) {
-        OtworzSQL(query,
-                  QStringLiteral("select ID, Numer_filmu, Tytul_oryginalny tytul from film") +
-                      warunek + QStringLiteral(" order by Numer_filmu"));
-        return WypelnijListeNumerowana(&sg, model, query, QStringLiteral("Numer_filmu"),
-                                       QStringLiteral("tytul"));
+        auto wiersze = WierszeZapytania(
+            query,
+            QStringLiteral("select ID, Numer_filmu, Tytul_oryginalny tytul from film") + warunek +
+                QStringLiteral(" order by Numer_filmu"),
+            CzytajPozycje(QStringLiteral("Numer_filmu"), QStringLiteral("tytul")));
+        return WypelnijListeNumerowana(&sg, model, wiersze.value());
     }
     QString Komorka(int w, int k) { return model.index(w, k).data().toString(); }
 

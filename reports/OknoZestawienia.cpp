@@ -1,4 +1,4 @@
-#include "reports/OknoListy.h"
+#include "reports/OknoZestawienia.h"
 
 #include <QAction>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include "store/Interakcja.h"
 #include "widgets/uEksport.h"
 
-void TOknoListy::PolaczListe(QTableView* siatka, int kolumnaId) {
+void TOknoZestawienia::PolaczListe(QTableView* siatka, int kolumnaId) {
     siatkaListy = siatka;
     kolId = kolumnaId;
     auto* miRaport = findChild<QAction*>(QStringLiteral("miRaport"));
@@ -31,20 +31,20 @@ void TOknoListy::PolaczListe(QTableView* siatka, int kolumnaId) {
             [this](const QModelIndex& indeks) { Dwuklik(indeks.row()); });
 }
 
-std::optional<int> TOknoListy::IdWiersza(int wiersz) const {
+std::optional<int> TOknoZestawienia::IdWiersza(int wiersz) const {
     bool ok = false;
     const int id = siatkaListy->model()->index(wiersz, kolId).data().toString().toInt(&ok);
     if (!ok) return std::nullopt;
     return id;
 }
 
-bool TOknoListy::PokazKlienta(int id) {
+bool TOknoZestawienia::PokazKlienta(int id) {
     if (!fKlient) return false;
     fKlient->UstawKlienta(id);
     return PokazModalnie(*fKlient) == QDialog::Accepted;
 }
 
-bool TOknoListy::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+bool TOknoZestawienia::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (obiekt == siatkaListy && zdarzenie->type() == QEvent::Resize) UstawSzerokosciKolumn();
     return QDialog::eventFilter(obiekt, zdarzenie);
 }

@@ -9,7 +9,7 @@
 
 class QTableView;
 
-class TOknoListy : public QDialog {
+class TOknoZestawienia : public QDialog {
     Q_OBJECT
 public:
     using QDialog::QDialog;
