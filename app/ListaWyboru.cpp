@@ -1,7 +1,10 @@
 #include "app/ListaWyboru.h"
 
+#include <QCollator>
 #include <QComboBox>
 #include <QListView>
+#include <algorithm>
+#include <vector>
 
 void TModelWyboru::Ustaw(QStringList teksty) {
     beginResetModel();
@@ -93,4 +96,34 @@ int ZnajdzWpis(const QComboBox* lista, const QString& tekst) {
     if (const auto* model = qobject_cast<const TModelWyboru*>(lista->model()))
         return model->Znajdz(tekst);
     return lista->findText(tekst, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+}
+
+// The entries are compared by their collation keys and put back in one call.
+void PosortujListe(QComboBox* lista) {
+    const QString wybrany = lista->currentIndex() >= 0 ? lista->currentText() : QString();
+    const bool bylWybrany = lista->currentIndex() >= 0;
+    const QCollator porzadek{QLocale(QLocale::Polish, QLocale::Poland)};
+    std::vector<std::pair<QCollatorSortKey, QString>> wpisy;
+    wpisy.reserve(static_cast<size_t>(lista->count()));
+    for (int i = 0; i < lista->count(); ++i) {
+        const QString tekst = lista->itemText(i);
+        wpisy.emplace_back(porzadek.sortKey(tekst), tekst);
+    }
+    std::stable_sort(wpisy.begin(), wpisy.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    QStringList posortowane;
+    posortowane.reserve(static_cast<qsizetype>(wpisy.size()));
+    for (auto& w : wpisy) posortowane << std::move(w.second);
+    const QSignalBlocker blokada(lista);
+    UstawWpisy(lista, std::move(posortowane));
+    lista->setCurrentIndex(bylWybrany ? ZnajdzWpis(lista, wybrany) : -1);
+}
+
+TStanListy StanListy(bool odPoczatku, int wpisow) {
+    return odPoczatku ? TStanListy{TBaza::Znacznik(), wpisow} : TStanListy{};
+}
+
+bool ListaAktualna(const TStanListy& stan, int wpisow) {
+    return stan.znacznik.polaczenie != 0 && wpisow == stan.wpisow &&
+           stan.znacznik == TBaza::Znacznik();
 }

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include "store/Baza.h"
+
 class QComboBox;
 
 class TModelWyboru : public QAbstractListModel {
@@ -42,3 +44,15 @@ void DodajWpisy(QComboBox* lista, const QStringList& teksty);
 // The first entry holding exactly this text, -1 when none; the hash when the combo box
 // has a TModelWyboru.
 int ZnajdzWpis(const QComboBox* lista, const QString& tekst);
+// Sorts the pick list by the user's language, keeping the selected entry selected.
+void PosortujListe(QComboBox* lista);
+
+// What the store was when a pick list was read from empty, and the entries it got.
+struct TStanListy {
+    TZnacznikBazy znacznik;
+    int wpisow = -1;
+};
+// The state of a list just read: known only when it was read from empty.
+TStanListy StanListy(bool odPoczatku, int wpisow);
+// True when the list of this many entries still holds what the store would give it now.
+bool ListaAktualna(const TStanListy& stan, int wpisow);

@@ -6,6 +6,7 @@
 
 #include "app/uMain.h"
 #include "store/Interakcja.h"
+#include "store/Katalogi.h"
 #include "store/uWspolneDB.h"
 #include "ui_uAbout.h"
 

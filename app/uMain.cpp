@@ -1,7 +1,6 @@
 #include "app/uMain.h"
 
 #include <QCloseEvent>
-#include <QCollator>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -11,11 +10,14 @@
 #include <QLockFile>
 #include <QTimer>
 
-#include "app/ListaWyboru.h"
+#include "admin/uDaneWypozyczalni.h"
+#include "app/KoszykPulpitu.h"
+#include "app/ListaWypozyczen.h"
+#include "app/PanelFilmu.h"
+#include "app/PanelKlienta.h"
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
-#include "clients/OdczytPulpitu.h"
 #include "clients/ZapisKlienta.h"
 #include "clients/uKlienci.h"
 #include "clients/uKlienciArchiwum.h"
@@ -28,6 +30,7 @@
 #include "money/OdczytPulpitu.h"
 #include "reports/uAbonenci.h"
 #include "reports/uArchiwum.h"
+#include "reports/uEtykiety.h"
 #include "reports/uFilmyWyp.h"
 #include "reports/uRapArchiwum.h"
 #include "reports/uRaporty.h"
@@ -38,6 +41,7 @@
 #include "store/Godzina.h"
 #include "store/Interakcja.h"
 #include "store/KatalogDanych.h"
+#include "store/Katalogi.h"
 #include "store/StanBazy.h"
 #include "store/Tlumacz.h"
 #include "store/uStruktura.h"
@@ -52,28 +56,6 @@ namespace {
 // their distance from the right edge.
 constexpr int SzerokoscProjektu = 820;
 
-// Sorts a pick list by the user's language, keeping the selected entry selected. The
-// entries are compared by their collation keys and put back in one call.
-void PosortujListe(QComboBox* lista) {
-    const QString wybrany = lista->currentIndex() >= 0 ? lista->currentText() : QString();
-    const bool bylWybrany = lista->currentIndex() >= 0;
-    const QCollator porzadek{QLocale(QLocale::Polish, QLocale::Poland)};
-    std::vector<std::pair<QCollatorSortKey, QString>> wpisy;
-    wpisy.reserve(static_cast<size_t>(lista->count()));
-    for (int i = 0; i < lista->count(); ++i) {
-        const QString tekst = lista->itemText(i);
-        wpisy.emplace_back(porzadek.sortKey(tekst), tekst);
-    }
-    std::stable_sort(wpisy.begin(), wpisy.end(),
-                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    QStringList posortowane;
-    posortowane.reserve(static_cast<qsizetype>(wpisy.size()));
-    for (auto& w : wpisy) posortowane << std::move(w.second);
-    const QSignalBlocker blokada(lista);
-    UstawWpisy(lista, std::move(posortowane));
-    lista->setCurrentIndex(bylWybrany ? ZnajdzWpis(lista, wybrany) : -1);
-}
-
 // The shell's "open"; the help file is shown by whatever the system associates with it.
 void OtworzWSystemie(const QUrl& adres) {
     QDesktopServices::openUrl(adres);
@@ -83,6 +65,12 @@ bool JestEnter(QEvent* zdarzenie) {
     if (zdarzenie->type() != QEvent::KeyPress) return false;
     const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
     return klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter;
+}
+
+// A window created at program entry, shown modally when it is there.
+template <typename T>
+void Pokaz(T* okno) {
+    if (okno) PokazModalnie(*okno);
 }
 
 }  // namespace
@@ -112,7 +100,9 @@ TfMain::TfMain(QWidget* parent)
     ui->sgWypozyczenie->addAction(ui->miDelete);
     ui->miDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(ui->sgWypozyczenie, &QWidget::customContextMenuRequested, this,
-            &TfMain::sgWypozyczenieContextPopup);
+            [this](const QPoint& punkt) {
+                ui->pmWypozyczenie->popup(ui->sgWypozyczenie->viewport()->mapToGlobal(punkt));
+            });
 
     const int kolumny[] = {344, 107, 108, 3, 3, 64};
     for (int i = 0; i < 6; ++i) ui->sgWypozyczenie->setColumnWidth(i, kolumny[i]);
@@ -136,51 +126,128 @@ TfMain::TfMain(QWidget* parent)
           static_cast<QWidget*>(ui->lWplata), static_cast<QWidget*>(ui->eWplata)})
         kotwice.insert(k, SzerokoscProjektu - k->x());
 
+    // The desk's parts; their own handlers watch their fields after the window's.
+    panelKlienta = std::make_unique<TPanelKlienta>(
+        TKontrolkiKlienta{ui->cbKlient,
+                          ui->eKlientNr,
+                          ui->eUpowazniony,
+                          ui->eAbonamentOD,
+                          ui->eAbonamentDO,
+                          ui->eSaldo,
+                          ui->cbAbonament,
+                          ui->pKlient,
+                          ui->bKlientDane,
+                          ui->bKlientKonto,
+                          ui->miZaleglosci,
+                          {ui->miKlientEdytuj, ui->miKlientUsun, ui->miRaportKlient,
+                           ui->miZaleglosci, ui->miKartaKlienta}},
+        Query1);
+    panelFilmu = std::make_unique<TPanelFilmu>(
+        TKontrolkiFilmu{ui->cbTytulOrg,
+                        ui->cbTytulPol,
+                        ui->eFilmNr,
+                        ui->eCena,
+                        ui->lStatus,
+                        ui->bFilmDane,
+                        ui->bFilmKonto,
+                        ui->bNastepny,
+                        ui->miNastepny,
+                        {ui->miFilmEdytuj, ui->miFilmUsun, ui->miRaportFilm}},
+        Query1, [this] { return ui->bWypozycz->isEnabled(); });
+    wypozyczenia = std::make_unique<TListaWypozyczen>(ui->sgWypozyczenie, ui->eWplata, Query1);
+    koszyk = std::make_unique<TKoszykPulpitu>(
+        TKontrolkiKoszyka{ui->sgWypozyczenie, ui->eIleDni, ui->eWplata, ui->bUsun, ui->bWypozycz,
+                          ui->miDelete},
+        *panelKlienta, *panelFilmu, *wypozyczenia, Query1);
+    connect(panelFilmu.get(), &TPanelFilmu::Pokazany, ui->sgWypozyczenie,
+            &QTableWidget::clearSelection);
+    connect(panelFilmu.get(), &TPanelFilmu::Wypozyczajacy, ui->eKlientNr, &QLineEdit::setText);
+
     // Menu items.
     connect(ui->miKlientNowy, &QAction::triggered, this, &TfMain::miKlientNowyClick);
     connect(ui->miKlientEdytuj, &QAction::triggered, this, &TfMain::bKlientDaneClick);
     connect(ui->miKlientUsun, &QAction::triggered, this, &TfMain::miKlientUsunClick);
     connect(ui->miZaleglosci, &QAction::triggered, this, &TfMain::miZaleglosciClick);
-    connect(ui->miKlienci, &QAction::triggered, this, &TfMain::miKlienciClick);
+    connect(ui->miKlienci, &QAction::triggered, this, [this] {
+        Pokaz(fKlienci);
+        panelKlienta->OdswiezKlientow();
+    });
     connect(ui->miArchiwumK, &QAction::triggered, this, &TfMain::miArchiwumKClick);
     connect(ui->miFilmNowy, &QAction::triggered, this, &TfMain::miFilmNowyClick);
     connect(ui->miFilmEdytuj, &QAction::triggered, this, &TfMain::bFilmDaneClick);
     connect(ui->miFilmUsun, &QAction::triggered, this, &TfMain::miFilmUsunClick);
-    connect(ui->miFilmSzukaj, &QAction::triggered, this, &TfMain::miFilmSzukajClick);
+    connect(ui->miFilmSzukaj, &QAction::triggered, this, [] { Pokaz(fSzukaj); });
     connect(ui->miFilmy, &QAction::triggered, this, &TfMain::miFilmyClick);
-    connect(ui->miRaportKlient, &QAction::triggered, this, &TfMain::miRaportKlientClick);
-    connect(ui->miRaportFilm, &QAction::triggered, this, &TfMain::miRaportFilmClick);
-    connect(ui->miRapFilmyWyp, &QAction::triggered, this, &TfMain::miRapFilmyWypClick);
-    connect(ui->miRapFilmyWyp2, &QAction::triggered, this, &TfMain::miRapFilmyWyp2Click);
-    connect(ui->miRapAbonenci, &QAction::triggered, this, &TfMain::miRapAbonenciClick);
+    const auto raportKlienta = [this] {
+        if (!fArchiwum || !panelKlienta->Wybrany()) return;
+        fArchiwum->UstawArchiwum(1, panelKlienta->Id());
+        PokazModalnie(*fArchiwum);
+    };
+    const auto raportFilmu = [this] {
+        if (!fArchiwum || ui->eFilmNr->text().isEmpty()) return;
+        fArchiwum->UstawArchiwum(2, panelFilmu->IdFilmuONumerze());
+        PokazModalnie(*fArchiwum);
+    };
+    connect(ui->miRaportKlient, &QAction::triggered, this, raportKlienta);
+    connect(ui->miRaportFilm, &QAction::triggered, this, raportFilmu);
+    // The films out, all of them or the overdue ones.
+    for (auto [pozycja, rodzaj] :
+         {std::pair{ui->miRapFilmyWyp, 0}, std::pair{ui->miRapFilmyWyp2, 1}})
+        connect(pozycja, &QAction::triggered, this, [rodzaj] {
+            if (!fFilmyWyp) return;
+            fFilmyWyp->WczytajWypozyczone(rodzaj);
+            PokazModalnie(*fFilmyWyp);
+        });
+    connect(ui->miRapAbonenci, &QAction::triggered, this, [] { Pokaz(fAbonenci); });
     connect(ui->miRaportOkresowy, &QAction::triggered, this, [] { RaportOkresowy(); });
     connect(ui->miRaportKasowy, &QAction::triggered, this, [] { RaportKasowy(); });
     // Both rankings share one handler, which tells them apart by the item's name.
     for (QAction* pozycja : {ui->miRapRentownoscF, ui->miRapRentownoscK})
         connect(pozycja, &QAction::triggered, this,
                 [pozycja] { RaportRentownosci(pozycja->objectName()); });
-    connect(ui->miUstawienia, &QAction::triggered, this, &TfMain::miUstawieniaClick);
-    connect(ui->miPomoc, &QAction::triggered, this, &TfMain::miPomocClick);
-    connect(ui->Ofirmie1, &QAction::triggered, this, &TfMain::Ofirmie1Click);
+    connect(ui->miUstawienia, &QAction::triggered, this, [this] {
+        if (!fConfig) return;
+        fConfig->FormShow();
+        PokazModalnie(*fConfig);
+        // Whatever the dialog's result, the desk follows the stored settings.
+        fConfig->WczytajUstawienia();
+        panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
+    });
+    connect(ui->miPomoc, &QAction::triggered, this, [this] {
+        // pomoc.chm when it is there, else the operator's guide.
+        const QString plik = PlikPomocy(KatalogProgramu, KatalogWspolnyProgramu);
+        if (plik.isEmpty())
+            Informacja(QStringLiteral("Brak pliku: \"") + DodajUkosnik(KatalogProgramu) +
+                       QStringLiteral("pomoc.chm\"."));
+        else
+            OtworzDokument(QUrl::fromLocalFile(plik));
+    });
+    connect(ui->Ofirmie1, &QAction::triggered, this, [] { Pokaz(fAbout); });
     connect(ui->miKoniec, &QAction::triggered, this, &QWidget::close);
     connect(ui->miWypozycz, &QAction::triggered, this, &TfMain::bWypozyczClick);
     connect(ui->miZwrot, &QAction::triggered, this, &TfMain::bZwrotClick);
     connect(ui->miCofnij, &QAction::triggered, this, &TfMain::bCofnijClick);
     connect(ui->miPrzedluzenie, &QAction::triggered, this, &TfMain::bPrzedluzenieClick);
-    connect(ui->miNastepny, &QAction::triggered, this, &TfMain::bNastepnyClick);
-    connect(ui->miDelete, &QAction::triggered, this, &TfMain::miDeleteClick);
+    connect(ui->miNastepny, &QAction::triggered, koszyk.get(), &TKoszykPulpitu::bNastepnyClick);
+    connect(ui->miDelete, &QAction::triggered, koszyk.get(), &TKoszykPulpitu::miDeleteClick);
     connect(ui->miPotwierdzenie, &QAction::triggered, this, &TfMain::miPotwierdzenieClick);
     connect(ui->miKartaKlienta, &QAction::triggered, this, &TfMain::miKartaKlientaClick);
-    connect(ui->miEtykiety, &QAction::triggered, this, &TfMain::miEtykietyClick);
-    connect(ui->miDaneWypozyczalni, &QAction::triggered, this, &TfMain::miDaneWypozyczalniClick);
+    connect(ui->miEtykiety, &QAction::triggered, this, [this] {
+        TfEtykiety okno(this);
+        PokazModalnie(okno);
+    });
+    connect(ui->miDaneWypozyczalni, &QAction::triggered, this, [this] {
+        TfDaneWypozyczalni okno(this);
+        PokazModalnie(okno);
+    });
 
     // Buttons.
     connect(ui->bKlientDane, &QPushButton::clicked, this, &TfMain::bKlientDaneClick);
-    connect(ui->bKlientKonto, &QPushButton::clicked, this, &TfMain::miRaportKlientClick);
+    connect(ui->bKlientKonto, &QPushButton::clicked, this, raportKlienta);
     connect(ui->bFilmDane, &QPushButton::clicked, this, &TfMain::bFilmDaneClick);
-    connect(ui->bFilmKonto, &QPushButton::clicked, this, &TfMain::miRaportFilmClick);
-    connect(ui->bNastepny, &QPushButton::clicked, this, &TfMain::bNastepnyClick);
-    connect(ui->bUsun, &QPushButton::clicked, this, &TfMain::miDeleteClick);
+    connect(ui->bFilmKonto, &QPushButton::clicked, this, raportFilmu);
+    connect(ui->bNastepny, &QPushButton::clicked, koszyk.get(), &TKoszykPulpitu::bNastepnyClick);
+    connect(ui->bUsun, &QPushButton::clicked, koszyk.get(), &TKoszykPulpitu::miDeleteClick);
     connect(ui->bWypozycz, &QPushButton::clicked, this, &TfMain::bWypozyczClick);
     connect(ui->bZwrot, &QPushButton::clicked, this, &TfMain::bZwrotClick);
     connect(ui->bCofnij, &QPushButton::clicked, this, &TfMain::bCofnijClick);
@@ -189,12 +256,10 @@ TfMain::TfMain(QWidget* parent)
 
     // Pick lists: only the operator's choice runs the handlers.
     connect(ui->cbKlient, &QComboBox::activated, this, &TfMain::cbKlientChange);
-    connect(ui->cbTytulOrg, &QComboBox::activated, this,
-            [this] { cbTytulOrgChange(ui->cbTytulOrg); });
-    connect(ui->cbTytulPol, &QComboBox::activated, this,
-            [this] { cbTytulOrgChange(ui->cbTytulPol); });
+    for (QComboBox* lista : {ui->cbTytulOrg, ui->cbTytulPol})
+        connect(lista, &QComboBox::activated, this,
+                [this, lista] { panelFilmu->cbTytulOrgChange(lista); });
 
-    PolaczPanele();
     PolaczNarzedzia();
 }
 
@@ -249,11 +314,11 @@ bool TfMain::Start() {
     // 8. The store and its upgrade. A store that cannot be used is told in Polish; a
     // damaged one ends the start unless a copy offered is taken.
     if (!PolaczNaStarcie(KatalogBazy, OfertaKopii)) return false;
-    AktualizujStrukture();
+    ::AktualizujStrukture(Query1);
 
     // 9. The settings.
     if (fConfig) fConfig->WczytajUstawienia();
-    UstawCene();
+    panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
 
     // 10. The pick lists.
     WczytajKlientow();
@@ -281,16 +346,6 @@ bool TfMain::Start() {
     return true;
 }
 
-void TfMain::AktualizujStrukture() {
-    ::AktualizujStrukture(Query1);
-}
-
-void TfMain::UstawCene() {
-    const bool zmiana = UstawieniaProgramu().ZmianaStawki;
-    ui->eCena->setEnabled(zmiana);
-    ui->eCena->setFocusPolicy(zmiana ? Qt::StrongFocus : Qt::NoFocus);
-}
-
 void TfMain::UstawTrybPusty() {
     for (QWidget* w :
          {static_cast<QWidget*>(ui->bUsun), static_cast<QWidget*>(ui->bWypozycz),
@@ -306,117 +361,48 @@ void TfMain::UstawTrybPusty() {
     ui->eWplata->clear();
 }
 
-// ---------------------------------------------------------------- pick lists
+// ---------------------------------------------------------------- the parts wired
 
 void TfMain::WczytajKlientow() {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool bylWybrany = ui->cbKlient->currentIndex() >= 0;
-    bool odPoczatku = ui->cbKlient->count() == 0;
-    {
-        const QSignalBlocker blokadaListy(ui->cbKlient);
-        const std::optional<QStringList> wpisy = NazwyKlientow(Query1);
-        odPoczatku = odPoczatku && wpisy;
-        DodajWpisy(ui->cbKlient, wpisy.value_or(QStringList()));
-        if (!bylWybrany) ui->cbKlient->setCurrentIndex(-1);
-    }
-    PosortujListe(ui->cbKlient);
-    stanKlientow = odPoczatku ? TStanListy{TBaza::Znacznik(), ui->cbKlient->count()} : TStanListy{};
-    ui->bKlientDane->setEnabled(false);
-    ui->miZaleglosci->setEnabled(false);
-    QGuiApplication::restoreOverrideCursor();
+    panelKlienta->WczytajKlientow();
 }
 
 void TfMain::WczytajTytuly() {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool bylWybrany = ui->cbTytulOrg->currentIndex() >= 0;
-    bool odPoczatku = ui->cbTytulOrg->count() == 0 && ui->cbTytulPol->count() == 0;
-    {
-        const QSignalBlocker b1(ui->cbTytulOrg), b2(ui->cbTytulPol);
-        const std::optional<TTytulyFilmow> tytuly = TytulyFilmow(Query1);
-        odPoczatku = odPoczatku && tytuly;
-        DodajWpisy(ui->cbTytulOrg, tytuly ? tytuly->Oryginalne : QStringList());
-        DodajWpisy(ui->cbTytulPol, tytuly ? tytuly->Polskie : QStringList());
-        if (!bylWybrany) {
-            ui->cbTytulOrg->setCurrentIndex(-1);
-            ui->cbTytulPol->setCurrentIndex(-1);
-        }
+    panelFilmu->WczytajTytuly();
+}
+
+void TfMain::WczytajFILM() {
+    panelFilmu->WczytajFILM();
+}
+
+void TfMain::cbKlientChange() {
+    if (!panelKlienta->cbKlientChange()) return;
+    koszyk->Zmieniony = false;
+    WczytajKLIENTA();
+}
+
+bool TfMain::WczytajKLIENTA() {
+    if (!panelKlienta->Wczytaj()) return false;
+    WczytajWypozyczenia();
+    panelKlienta->UstawWlaczWYlaczKLIENTA();
+    return true;
+}
+
+void TfMain::WczytajWypozyczenia() {
+    panelFilmu->Wyczysc();
+    ui->bUsun->setEnabled(false);
+    ui->miDelete->setEnabled(false);
+    const bool zwrot = wypozyczenia->WczytajWypozyczenia(panelKlienta->Id());
+    // Mode Zwrot leaves the rent controls as they were; none listed: the list is a basket.
+    if (!zwrot) {
+        ui->bWypozycz->setEnabled(true);
+        ui->miWypozycz->setEnabled(true);
     }
-    stanTytulow =
-        odPoczatku ? TStanListy{TBaza::Znacznik(), ui->cbTytulOrg->count()} : TStanListy{};
-    ui->bFilmDane->setEnabled(false);
-    ui->bFilmKonto->setEnabled(false);
-    ui->bNastepny->setEnabled(false);
-    ui->miNastepny->setEnabled(false);
-    QGuiApplication::restoreOverrideCursor();
-}
-
-bool TfMain::ListaAktualna(const TStanListy& stan, const QComboBox* lista) {
-    return stan.znacznik.polaczenie != 0 && lista->count() == stan.wpisow &&
-           stan.znacznik == TBaza::Znacznik();
-}
-
-void TfMain::OdswiezKlientow() {
-    if (!ListaAktualna(stanKlientow, ui->cbKlient)) {
-        ui->cbKlient->clear();
-        ui->eKlientNr->clear();
-        WczytajKlientow();
-        return;
-    }
-    ui->cbKlient->setCurrentIndex(-1);
-    ui->eKlientNr->clear();
-    ui->bKlientDane->setEnabled(false);
-    ui->miZaleglosci->setEnabled(false);
-}
-
-void TfMain::OdswiezTytuly() {
-    const bool aktualna =
-        ListaAktualna(stanTytulow, ui->cbTytulOrg) && ui->cbTytulPol->count() == stanTytulow.wpisow;
-    for (QComboBox* lista : {ui->cbTytulOrg, ui->cbTytulPol}) {
-        if (aktualna)
-            lista->setCurrentIndex(-1);
-        else
-            lista->clear();
-    }
-    ui->eFilmNr->clear();
-    ui->eCena->clear();
-    repaint();
-    if (!aktualna) {
-        WczytajTytuly();
-        return;
-    }
-    ui->bFilmDane->setEnabled(false);
-    ui->bFilmKonto->setEnabled(false);
-    ui->bNastepny->setEnabled(false);
-    ui->miNastepny->setEnabled(false);
-}
-
-// ---------------------------------------------------------------- client panel
-
-void TfMain::WlaczKlienta(bool wlacz) {
-    ui->bKlientDane->setEnabled(wlacz);
-    ui->bKlientKonto->setEnabled(wlacz);
-    for (QAction* a : {ui->miKlientEdytuj, ui->miKlientUsun, ui->miRaportKlient, ui->miZaleglosci,
-                       ui->miKartaKlienta})
-        a->setEnabled(wlacz);
-}
-
-void TfMain::UstawWlaczWYlaczKLIENTA() {
-    WlaczKlienta(!ui->cbKlient->currentText().isEmpty());
-}
-
-// ---------------------------------------------------------------- film panel
-
-int TfMain::IdFilmuONumerze(const QString& numer) {
-    // Only a whole number reaches the statement.
-    const auto n = CalkowitaZEkranu(numer);
-    if (!n) return 0;
-    return ::IdFilmuONumerze(Query1, *n, false).value_or(0);
-}
-
-// ---------------------------------------------------------------- list and operations
-
-void TfMain::sgWypozyczenieContextPopup(const QPoint& punkt) {
-    ui->pmWypozyczenie->popup(ui->sgWypozyczenie->viewport()->mapToGlobal(punkt));
+    for (QWidget* w : {static_cast<QWidget*>(ui->bNastepny), static_cast<QWidget*>(ui->eWplata)})
+        w->setEnabled(!zwrot);
+    ui->miNastepny->setEnabled(!zwrot);
+    for (QWidget* w : {ui->bZwrot, ui->bCofnij, ui->bPrzedluzenie}) w->setEnabled(zwrot);
+    for (QAction* a : {ui->miZwrot, ui->miCofnij, ui->miPrzedluzenie}) a->setEnabled(zwrot);
 }
 
 // ---------------------------------------------------------------- menu "Klient"
@@ -427,23 +413,15 @@ void TfMain::miKlientNowyClick() {
     if (PokazModalnie(*fKlient) != QDialog::Accepted) return;
     const QString nazwa = fKlient->NazwaKlienta();
     if (nazwa.isEmpty()) return;
-    {
-        const QSignalBlocker blokadaListy(ui->cbKlient);
-        ui->cbKlient->addItem(nazwa);
-        PosortujListe(ui->cbKlient);
-        ui->cbKlient->setCurrentIndex(ZnajdzWpis(ui->cbKlient, nazwa));
-    }
+    panelKlienta->DodajKlienta(nazwa);
     cbKlientChange();
 }
 
 void TfMain::bKlientDaneClick() {
-    if (!fKlient || ui->cbKlient->currentIndex() < 0) return;
-    fKlient->UstawKlienta(IdKlienta);
+    if (!fKlient || !panelKlienta->Wybrany()) return;
+    fKlient->UstawKlienta(panelKlienta->Id());
     if (PokazModalnie(*fKlient) != QDialog::Accepted) return;
-    if (!fKlient->NazwaKlienta().isEmpty()) {
-        const QSignalBlocker blokadaListy(ui->cbKlient);
-        ui->cbKlient->setItemText(ui->cbKlient->currentIndex(), fKlient->NazwaKlienta());
-    }
+    if (!fKlient->NazwaKlienta().isEmpty()) panelKlienta->ZmienNazwe(fKlient->NazwaKlienta());
     ui->eKlientNr->setText(Numer4(fKlient->Numer()));
     WczytajKLIENTA();
 }
@@ -458,7 +436,8 @@ void TfMain::miKlientUsunClick() {
                            "wypożyczenia."));
         return;
     }
-    const std::optional<bool> zalegle = KlientMaNaleznosci(Query1, IdKlienta);
+    const std::optional<bool> zalegle = KlientMaNaleznosci(Query1, panelKlienta->Id());
+    // A failed check has shown the store's error: nothing is archived unchecked.
     if (!zalegle) return;
     if (*zalegle) {
         Uwaga(
@@ -466,37 +445,21 @@ void TfMain::miKlientUsunClick() {
                            "należności."));
         return;
     }
-    {
-        const QSignalBlocker blokadaListy(ui->cbKlient);
-        if (ui->cbKlient->currentIndex() >= 0)
-            ui->cbKlient->removeItem(ui->cbKlient->currentIndex());
-        ui->cbKlient->setCurrentIndex(-1);
-    }
-    ui->eKlientNr->clear();
-    ui->eUpowazniony->clear();
-    ui->eAbonamentOD->clear();
-    ui->eAbonamentDO->clear();
-    ui->eSaldo->clear();
-    ui->cbAbonament->setChecked(false);
-    ArchiwizujKlienta(Query1, IdKlienta);
-    UstawWlaczWYlaczKLIENTA();
+    panelKlienta->Usun();
+    ArchiwizujKlienta(Query1, panelKlienta->Id());
+    panelKlienta->UstawWlaczWYlaczKLIENTA();
 }
 
 void TfMain::miZaleglosciClick() {
-    const std::optional<bool> zalegle = KlientMaZaleglosci(Query1, IdKlienta);
+    const std::optional<bool> zalegle = KlientMaZaleglosci(Query1, panelKlienta->Id());
     if (!zalegle) return;  // the store's error has been shown
     if (!*zalegle) {
         Informacja(QStringLiteral("Wszystkie należności zostały uregulowane."));
         return;
     }
     if (!fZaleglosci) return;
-    fZaleglosci->UstawKlienta(IdKlienta);
+    fZaleglosci->UstawKlienta(panelKlienta->Id());
     if (PokazModalnie(*fZaleglosci) == QDialog::Accepted) WczytajKLIENTA();
-}
-
-void TfMain::miKlienciClick() {
-    if (fKlienci) PokazModalnie(*fKlienci);
-    OdswiezKlientow();
 }
 
 void TfMain::miArchiwumKClick() {
@@ -515,40 +478,27 @@ void TfMain::miFilmNowyClick() {
     if (!fFilm) return;
     fFilm->UstawFilm(0);
     if (PokazModalnie(*fFilm) != QDialog::Accepted || fFilm->NowyTytulOrg().isEmpty()) return;
-    {
-        const QSignalBlocker b1(ui->cbTytulOrg), b2(ui->cbTytulPol);
-        ui->cbTytulOrg->addItem(fFilm->NowyTytulOrg());
-        ui->cbTytulPol->addItem(fFilm->NowyTytulPol());
-        ui->cbTytulOrg->setCurrentIndex(ui->cbTytulOrg->count() - 1);
-    }
-    cbTytulOrgChange(ui->cbTytulOrg);
+    panelFilmu->DodajTytul(fFilm->NowyTytulOrg(), fFilm->NowyTytulPol());
+    panelFilmu->cbTytulOrgChange(ui->cbTytulOrg);
 }
 
 void TfMain::bFilmDaneClick() {
     if (!fFilm || ui->eFilmNr->text().isEmpty()) return;
-    const int id = IdFilmuONumerze(ui->eFilmNr->text());
+    const int id = panelFilmu->IdFilmuONumerze();
     if (id == 0) {
         Uwaga(QStringLiteral("Nie znaleziono filmu o podanym numerze."));
         return;
     }
     fFilm->UstawFilm(id);
-    if (PokazModalnie(*fFilm) == QDialog::Accepted && !fFilm->NowyTytulOrg().isEmpty()) {
-        const int i = ui->cbTytulOrg->currentIndex();
-        if (i >= 0) {
-            const QSignalBlocker b1(ui->cbTytulOrg), b2(ui->cbTytulPol);
-            ui->cbTytulOrg->setItemText(i, fFilm->NowyTytulOrg());
-            if (i < ui->cbTytulPol->count()) ui->cbTytulPol->setItemText(i, fFilm->NowyTytulPol());
-            ui->cbTytulOrg->setCurrentIndex(i);
-            ui->cbTytulPol->setCurrentIndex(i);
-        }
-    }
+    if (PokazModalnie(*fFilm) == QDialog::Accepted && !fFilm->NowyTytulOrg().isEmpty())
+        panelFilmu->ZmienTytul(fFilm->NowyTytulOrg(), fFilm->NowyTytulPol());
     ui->eFilmNr->setText(Numer4(fFilm->Numer()));
 }
 
 void TfMain::miFilmUsunClick() {
     if (ui->eFilmNr->text().isEmpty()) return;
     if (Pytanie(QStringLiteral("Czy na pewno usunąć wskazany film?"), false)) {
-        const int id = IdFilmuONumerze(ui->eFilmNr->text());
+        const int id = panelFilmu->IdFilmuONumerze();
         if (id != 0) WycofajFilmZBazy(Query1, id);
     }
     ui->eFilmNr->clear();
@@ -558,73 +508,13 @@ void TfMain::miFilmUsunClick() {
     WczytajTytuly();
 }
 
-void TfMain::miFilmSzukajClick() {
-    if (fSzukaj) PokazModalnie(*fSzukaj);
-}
-
 void TfMain::miFilmyClick() {
     {
         TfFilmy okno(this);
         PolaczArchiwum(okno);
         PokazModalnie(okno);
     }
-    OdswiezTytuly();
-}
-
-// ---------------------------------------------------------------- menu "Raport"
-
-void TfMain::miRaportKlientClick() {
-    if (!fArchiwum || ui->cbKlient->currentIndex() < 0) return;
-    fArchiwum->UstawArchiwum(1, IdKlienta);
-    PokazModalnie(*fArchiwum);
-}
-
-void TfMain::miRaportFilmClick() {
-    if (!fArchiwum || ui->eFilmNr->text().isEmpty()) return;
-    fArchiwum->UstawArchiwum(2, IdFilmuONumerze(ui->eFilmNr->text()));
-    PokazModalnie(*fArchiwum);
-}
-
-void TfMain::miRapFilmyWypClick() {
-    if (!fFilmyWyp) return;
-    fFilmyWyp->WczytajWypozyczone(0);
-    PokazModalnie(*fFilmyWyp);
-}
-
-void TfMain::miRapFilmyWyp2Click() {
-    if (!fFilmyWyp) return;
-    fFilmyWyp->WczytajWypozyczone(1);
-    PokazModalnie(*fFilmyWyp);
-}
-
-void TfMain::miRapAbonenciClick() {
-    if (fAbonenci) PokazModalnie(*fAbonenci);
-}
-
-// ---------------------------------------------------------------- the other items
-
-void TfMain::miUstawieniaClick() {
-    if (!fConfig) return;
-    fConfig->FormShow();
-    PokazModalnie(*fConfig);
-    // Whatever the dialog's result, the desk follows the stored settings.
-    fConfig->WczytajUstawienia();
-    UstawCene();
-}
-
-void TfMain::miPomocClick() {
-    // pomoc.chm when it is there, else the operator's guide.
-    const QString plik = PlikPomocy(KatalogProgramu, KatalogWspolnyProgramu);
-    if (plik.isEmpty()) {
-        Informacja(QStringLiteral("Brak pliku: \"") + DodajUkosnik(KatalogProgramu) +
-                   QStringLiteral("pomoc.chm\"."));
-        return;
-    }
-    OtworzDokument(QUrl::fromLocalFile(plik));
-}
-
-void TfMain::Ofirmie1Click() {
-    if (fAbout) PokazModalnie(*fAbout);
+    panelFilmu->OdswiezTytuly();
 }
 
 void TfMain::closeEvent(QCloseEvent* zdarzenie) {
@@ -681,11 +571,6 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         return QMainWindow::eventFilter(obiekt, zdarzenie);
     }
     return true;
-}
-
-void TfMain::ZaznaczPole(QLineEdit* pole) {
-    pole->setFocus();
-    pole->selectAll();
 }
 
 void TfMain::UlozPanel(QWidget* panel) {

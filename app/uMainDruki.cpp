@@ -1,11 +1,10 @@
-// The desk's printed pages beyond the reports (the slip of the last operation, the
-// client card, the copies' labels) and the shop's details.
+// The desk's printed pages beyond the reports: the slip of the last operation and the
+// client card.
 #include <QAction>
 #include <QComboBox>
 
-#include "admin/uDaneWypozyczalni.h"
+#include "app/PanelKlienta.h"
 #include "app/uMain.h"
-#include "reports/uEtykiety.h"
 #include "reports/uRapKartaKlienta.h"
 #include "reports/uRapPotwierdzenie.h"
 #include "settings/Wypozyczalnia.h"
@@ -15,7 +14,7 @@
 #include "ui_uMain.h"
 
 void TfMain::ZapamietajPotwierdzenie(TPotwierdzenie potwierdzenie) {
-    potwierdzenie.IdKlienta = IdKlienta;
+    potwierdzenie.IdKlienta = panelKlienta->Id();
     UzupelnijPotwierdzenie(potwierdzenie);
     OstatniePotwierdzenie = std::move(potwierdzenie);
     ui->miPotwierdzenie->setEnabled(true);
@@ -28,22 +27,12 @@ void TfMain::miPotwierdzenieClick() {
 }
 
 void TfMain::miKartaKlientaClick() {
-    if (ui->cbKlient->currentText().isEmpty() || IdKlienta == 0) return;
+    if (ui->cbKlient->currentText().isEmpty() || panelKlienta->Id() == 0) return;
     TKartaKlienta karta;
-    if (!WczytajKarteKlienta(IdKlienta, karta)) {
+    if (!WczytajKarteKlienta(panelKlienta->Id(), karta)) {
         Uwaga(QStringLiteral("Nie znaleziono klienta."));
         return;
     }
     TRapKartaKlienta raport(karta, WczytajWypozyczalnie());
     raport.Pokaz();
-}
-
-void TfMain::miEtykietyClick() {
-    TfEtykiety okno(this);
-    PokazModalnie(okno);
-}
-
-void TfMain::miDaneWypozyczalniClick() {
-    TfDaneWypozyczalni okno(this);
-    PokazModalnie(okno);
 }

@@ -2,12 +2,18 @@
 // desk's panels and operations.
 #pragma once
 
+#include <QEvent>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "money/Rozliczenia.h"
+#include "money/RozliczeniePrzedluzenia.h"
+#include "money/RozliczenieWycofania.h"
+#include "money/RozliczenieZwrotu.h"
 #include "settings/Ustawienia.h"
 
+class QLineEdit;
 class QTableWidget;
 
 // The text of a cell, empty when the cell has none.
@@ -19,8 +25,24 @@ std::optional<TKwota> KwotaKomorki(const QString& tekst);
 void UstawTloListy(QTableWidget* sg, bool poTerminie);
 // The separator row at wiersz and the total row below it.
 void DopiszPodsumowanie(QTableWidget* sg, int wiersz, TKwota razem);
+// Runs the handler for every event of the type the object receives; the event goes on.
+void Obserwuj(QObject* obiekt, QEvent::Type typ, std::function<void()> obsluga);
+// Puts the focus in a number field with its text selected, so that the next number typed
+// or scanned replaces it.
+void ZaznaczPole(QLineEdit* pole);
 // The settings record of the run (fConfig's), or the defaults when there is none.
 const TUstawienia& UstawieniaProgramu();
 
 // Shows the payment dialog when proposed; the amount paid (0 when declined or not shown).
 TKwota PokazWplate(const TPropozycjaWplaty& propozycja);
+
+class TListaWypozyczen;
+class TPanelKlienta;
+// The inputs of the operations on the listed rentals, rows first..last, as the list and
+// the client panel hold them.
+TDaneZwrotu DaneZwrotu(const TListaWypozyczen& lista, const TPanelKlienta& klient,
+                       std::pair<int, int> wiersze);
+TDaneWycofania DaneWycofania(const TListaWypozyczen& lista, const TPanelKlienta& klient,
+                             std::pair<int, int> wiersze);
+TDanePrzedluzenia DanePrzedluzenia(const TListaWypozyczen& lista, const TPanelKlienta& klient,
+                                   std::pair<int, int> wiersze, int iloscDni);

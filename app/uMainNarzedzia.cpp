@@ -7,19 +7,35 @@
 #include "admin/KopieAutomatyczne.h"
 #include "admin/Narzedzia.h"
 #include "admin/uImportParadox.h"
+#include "app/KoszykPulpitu.h"
+#include "app/ListaWypozyczen.h"
+#include "app/PanelFilmu.h"
+#include "app/PanelKlienta.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
 #include "films/uFilm.h"
 #include "settings/uConfig.h"
 #include "store/Godzina.h"
 #include "store/Interakcja.h"
+#include "store/uStruktura.h"
 #include "ui_uMain.h"
 
 void TfMain::PolaczNarzedzia() {
-    connect(ui->miKopiaZapasowa, &QAction::triggered, this, &TfMain::miKopiaZapasowaClick);
-    connect(ui->miPrzywroc, &QAction::triggered, this, &TfMain::miPrzywrocClick);
-    connect(ui->miSprawdzBaze, &QAction::triggered, this, &TfMain::miSprawdzBazeClick);
-    connect(ui->miImportParadox, &QAction::triggered, this, &TfMain::miImportParadoxClick);
+    connect(ui->miKopiaZapasowa, &QAction::triggered, this, [this] { KopiaZapasowa(this); });
+    connect(ui->miPrzywroc, &QAction::triggered, this, [this] {
+        // The store file is replaced only when no copy reads it.
+        ZaczekajNaKopie();
+        if (PrzywrocZKopii(this)) PoPrzywroceniu();
+    });
+    connect(ui->miSprawdzBaze, &QAction::triggered, this, [this] {
+        // Removing the objects the program did not make opens the store again.
+        ZaczekajNaKopie();
+        if (SprawdzBazeDanych(this)) PoPrzywroceniu();
+    });
+    // The import writes only into an empty store; the desk then reloads as after a restore.
+    connect(ui->miImportParadox, &QAction::triggered, this, [this] {
+        if (ImportParadox(this)) PoPrzywroceniu();
+    });
     connect(ui->miDanePrzykladowe, &QAction::triggered, this, &TfMain::miDanePrzykladoweClick);
 
     // A store that cannot be opened at start: the newest sound automatic copy is offered.
@@ -42,56 +58,17 @@ void TfMain::PolaczNarzedzia() {
     };
 }
 
-void TfMain::miKopiaZapasowaClick() {
-    KopiaZapasowa(this);
-}
-
-void TfMain::miPrzywrocClick() {
-    // The store file is replaced only when no copy reads it.
-    ZaczekajNaKopie();
-    if (PrzywrocZKopii(this)) PoPrzywroceniu();
-}
-
-void TfMain::miSprawdzBazeClick() {
-    // Removing the objects the program did not make opens the store again.
-    ZaczekajNaKopie();
-    if (SprawdzBazeDanych(this)) PoPrzywroceniu();
-}
-
-// The import writes only into an empty store; the desk then reloads as after a restore.
-void TfMain::miImportParadoxClick() {
-    if (ImportParadox(this)) PoPrzywroceniu();
-}
-
 void TfMain::PoPrzywroceniu() {
     // A copy of an older shape gets the columns of this one.
-    AktualizujStrukture();
+    ::AktualizujStrukture(Query1);
     if (fConfig) fConfig->WczytajUstawienia();
-    UstawCene();
+    panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
 
     // Nothing of the replaced store stays on the desk.
-    IdKlienta = 0;
-    RabatKlienta = 0;
-    LicznikAbKlienta = 0;
-    SumaPlatnosci = 0;
-    WplaconoWczesniej = 0;
-    KoszykZmieniony = false;
-    IdFilmu = 0;
-    FilmNaPolce = false;
-    WypozyczeniaNaLiscie.clear();
-    for (QComboBox* lista : {ui->cbKlient, ui->cbTytulOrg, ui->cbTytulPol}) {
-        const QSignalBlocker blokadaListy(lista);
-        lista->clear();
-    }
-    for (QLineEdit* pole : {ui->eKlientNr, ui->eUpowazniony, ui->eAbonamentOD, ui->eAbonamentDO,
-                            ui->eSaldo, ui->eFilmNr, ui->eCena})
-        pole->clear();
-    ui->cbAbonament->setChecked(false);
-    QPalette p = ui->pKlient->palette();
-    p.setColor(QPalette::Window, palette().color(QPalette::Button));
-    ui->pKlient->setPalette(p);
-    ui->lStatus->clear();
-    UstawTloListy(ui->sgWypozyczenie, false);
+    panelKlienta->Wyczysc();
+    panelFilmu->Wyczysc(true);
+    wypozyczenia->Wyczysc();
+    koszyk->Zmieniony = false;
     ui->sgWypozyczenie->clearContents();
     ui->sgWypozyczenie->setRowCount(1);
     ui->eIleDni->setText(QStringLiteral("1"));
@@ -99,6 +76,6 @@ void TfMain::PoPrzywroceniu() {
     WczytajKlientow();
     WczytajTytuly();
     UstawTrybPusty();
-    WlaczKlienta(false);
+    panelKlienta->WlaczKlienta(false);
     ui->cbKlient->setFocus();
 }

@@ -1,6 +1,6 @@
 // The operations on the listed open rentals: the return, the undo and the extension.
 //
-// They work on the rentals as listed from the store (WypozyczeniaNaLiscie, SumaPlatnosci,
+// They work on the rentals as listed from the store (the list's rows, SumaPlatnosci,
 // WplaconoWczesniej), not on column 2 and the total row as the days box may have
 // re-priced them, and on nothing added below the rentals. Each gathers its inputs, shows
 // its dialogs, settles the money, hands the results to its write function (money/Zapis.h)
@@ -11,6 +11,8 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
+#include "app/ListaWypozyczen.h"
+#include "app/PanelKlienta.h"
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uMainLista.h"
@@ -27,31 +29,26 @@
 // ---------------------------------------------------------------- return
 
 void TfMain::bZwrotClick() {
-    ZapiszZwrot();
-}
-
-void TfMain::ZapiszZwrot() {
     // The returned rows.
-    const auto zakres = WybierzWiersze();
+    const auto zakres = wypozyczenia->WybierzWiersze();
     if (!zakres) return;
-    TDaneZwrotu dane = DaneZwrotu(*zakres);
+    TDaneZwrotu dane = DaneZwrotu(*wypozyczenia, *panelKlienta, *zakres);
     std::optional<TPotwierdzenie> potwierdzenie;
     // What the balance was charged and the term of every listed rental. A rental no
     // longer open (the list is out of date) or a failed read: nothing is written.
-    if (WczytajDoZwrotu(IdKlienta, WypozyczeniaNaLiscie, dane)) {
+    if (WczytajDoZwrotu(panelKlienta->Id(), wypozyczenia->Wiersze(), dane)) {
         // The new charges on screen: every listed row, the total and what was paid.
-        QTableWidget* sg = ui->sgWypozyczenie;
         const TPrzedZwrotem przed = PrzygotujZwrot(dane);
-        for (int i = 0; i < static_cast<int>(przed.Naleznosci.size()); ++i)
-            UstawKomorke(sg, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
-        UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(przed.Razem));  // the total row
+        wypozyczenia->PokazNaleznosci(przed.Naleznosci);
+        wypozyczenia->PokazRazem(przed.Razem);
         ui->eWplata->setText(KwotaNaEkran(przed.Wplacono));
         if (przed.Nadplata) PokazKomunikatRozliczenia(*przed.Nadplata);
         // The payment for the returned rows; a surplus is handed back.
         const TWynikZwrotu wynik = RozliczZwrot(dane, przed, PokazWplate(przed.Wplata));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
-        if (::ZapiszZwrot(IdKlienta, dane, przed, wynik, NumeryFilmow(*zakres)))
+        if (ZapiszZwrot(panelKlienta->Id(), dane, przed, wynik,
+                        wypozyczenia->NumeryFilmow(*zakres)))
             potwierdzenie = PotwierdzenieZwrotu(dane, wynik);
     }
     // The operator is told when it is stored; the client is loaded again either way.
@@ -67,17 +64,17 @@ void TfMain::ZapiszZwrot() {
 
 void TfMain::bCofnijClick() {
     // The withdrawn rows.
-    const auto zakres = WybierzWiersze();
+    const auto zakres = wypozyczenia->WybierzWiersze();
     if (!zakres) return;
-    const TWynikWycofania wynik = RozliczWycofanie(DaneWycofania(*zakres));
+    const TWynikWycofania wynik =
+        RozliczWycofanie(DaneWycofania(*wypozyczenia, *panelKlienta, *zakres));
     // What stays paid; a surplus is handed back.
     if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
-    QTableWidget* sg = ui->sgWypozyczenie;
     ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
-    UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(wynik.Razem));  // the total row
+    wypozyczenia->PokazRazem(wynik.Razem);
     // The operator is told when it is stored; the client is loaded again either way.
-    if (ZapiszWycofanie(IdKlienta, wynik, NumeryFilmow(*zakres))) {
-        LicznikAbKlienta = wynik.LicznikAb;
+    if (ZapiszWycofanie(panelKlienta->Id(), wynik, wypozyczenia->NumeryFilmow(*zakres))) {
+        panelKlienta->UstawLicznikAb(wynik.LicznikAb);
         Informacja(QStringLiteral("Wypożyczenie zostało wycofane."));
     }
     WczytajKLIENTA();
@@ -96,23 +93,23 @@ void TfMain::bPrzedluzenieClick() {
         ui->eIleDni->setText(QString::number(n));
     }
     // The extended rows.
-    const auto zakres = WybierzWiersze();
+    const auto zakres = wypozyczenia->WybierzWiersze();
     if (!zakres) return;
-    TDanePrzedluzenia dane = DanePrzedluzenia(*zakres, n);
+    TDanePrzedluzenia dane = DanePrzedluzenia(*wypozyczenia, *panelKlienta, *zakres, n);
     std::optional<TPotwierdzenie> potwierdzenie;
     // One start date prices every extended row: that of the first open rental.
-    if (const std::optional<QDate> poczatek = PoczatekPrzedluzenia(IdKlienta)) {
+    if (const std::optional<QDate> poczatek = PoczatekPrzedluzenia(panelKlienta->Id())) {
         dane.DataOD = *poczatek;
         // The new due date and charges on screen.
         const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(dane);
-        for (int i = 0; i < static_cast<int>(przed.Naleznosci.size()); ++i)
-            UstawKomorke(ui->sgWypozyczenie, i, 2, KwotaNaEkran(przed.Naleznosci[i]));
+        wypozyczenia->PokazNaleznosci(przed.Naleznosci);
         // The payment; a surplus is handed back.
         const TWynikPrzedluzenia wynik =
             RozliczPrzedluzenie(dane, przed, PokazWplate(przed.Wplata));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
-        if (ZapiszPrzedluzenie(IdKlienta, dane, przed, wynik, NumeryFilmow(*zakres))) {
-            LicznikAbKlienta = wynik.LicznikAb;
+        if (ZapiszPrzedluzenie(panelKlienta->Id(), dane, przed, wynik,
+                               wypozyczenia->NumeryFilmow(*zakres))) {
+            panelKlienta->UstawLicznikAb(wynik.LicznikAb);
             potwierdzenie = PotwierdzeniePrzedluzenia(dane, przed, wynik, wynik.Pobrano);
         }
     }

@@ -86,13 +86,6 @@ std::optional<TKwota> SaldoKlienta(TQuery& q, int id) {
                           [](TQuery& w) { return w.FieldByName("Saldo").AsKwota(); });
 }
 
-std::optional<bool> KlientMaNaleznosci(TQuery& q, int id) {
-    return Znaleziono(q, QStringLiteral("select * from rental where ID_Klienta = %1 and ( ( "
-                                        "Zwrocono = False and Platnosc <> 0 ) or ( Zwrocono = True "
-                                        "and Platnosc1 <> 0 ) )")
-                             .arg(id));
-}
-
 std::optional<bool> KlientMaWypozyczenie(TQuery& q, int id) {
     return Znaleziono(q, QStringLiteral("select * from rental where ID_Klienta = ") +
                              QString::number(id) + QStringLiteral(" and Zwrocono = false"));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "clients/ZapisKlienta.h"
+#include "money/OdczytPulpitu.h"
 #include "money/Zapis.h"
 #include "widgets/ListaNumerowana.h"
 
@@ -25,9 +26,6 @@ std::optional<int> NastepnyNumerKlienta(TQuery& q);
 std::optional<bool> NumerKlientaZajety(TQuery& q, qint64 numer);
 // The client's stored balance.
 std::optional<TKwota> SaldoKlienta(TQuery& q, int id);
-// Whether the client has a rental out with an unpaid charge or a returned one with an
-// unpaid part.
-std::optional<bool> KlientMaNaleznosci(TQuery& q, int id);
 // Whether the client has a rental out.
 std::optional<bool> KlientMaWypozyczenie(TQuery& q, int id);
 // Whether the client has a returned rental with an unpaid part.

@@ -181,7 +181,7 @@ TEST_F(Kopie, PrzywrocenieZastepujeBazeIPulpitPokazujeKopie) {
     EXPECT_EQ(Klienci(), (QStringList{"Kowalski Jan", "Nowak Anna"}));
     EXPECT_EQ(pole("eKlientNr")->text(), "");
     EXPECT_EQ(k<QComboBox>("cbTytulOrg")->count(), 1);
-    EXPECT_EQ(fMain->IdKlienta, 0);
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 0);
     KlientNr("0008");
     EXPECT_EQ(k<QComboBox>("cbKlient")->currentText(), "Kowalski Jan");
 

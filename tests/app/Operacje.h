@@ -18,6 +18,9 @@
 #include <algorithm>
 #include <ostream>
 
+#include "app/KoszykPulpitu.h"
+#include "app/ListaWypozyczen.h"
+#include "app/PanelKlienta.h"
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
 #include "app/uProgram.h"
@@ -25,17 +28,13 @@
 #include "settings/uConfig.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 
 inline void PrintTo(const QString& tekst, std::ostream* os) {
     *os << '"' << tekst.toStdString() << '"';
 }
-
-// Tests only: the desk's routines that no control runs directly.
-struct TDostepOperacji {
-    static void WczytajWypozyczenia(TfMain& m) { m.WczytajWypozyczenia(); }
-};
 
 namespace operacje {
 
@@ -140,24 +139,13 @@ protected:
         baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(film));
     }
 
-    // The client as a client load shows it: the panel from the store, then the list.
+    // The client loaded as its number and Enter load it: the panel from the store, then
+    // the list.
     void Przeladuj() {
         auto* cb = k<QComboBox>("cbKlient");
         if (cb->findText("Nowak Anna") < 0) cb->addItem("Nowak Anna");
-        cb->setCurrentIndex(cb->findText("Nowak Anna"));
         k<QLineEdit>("eKlientNr")->setText("0007");
-        k<QLineEdit>("eSaldo")->setText(KwotaNaEkran(Saldo()));
-        k<QCheckBox>("cbAbonament")
-            ->setChecked(baza.Ile("select Abonament from klient where ID = 1") != 0);
-        const QString doDnia =
-            baza.Wartosc("select Abonament_DO from klient where ID = 1").toString();
-        k<QLineEdit>("eAbonamentDO")
-            ->setText(doDnia.isEmpty() ? QString()
-                                       : DataKrotka(QDate::fromString(doDnia, Qt::ISODate)));
-        fMain->IdKlienta = 1;
-        fMain->RabatKlienta = baza.Ile("select Rabat from klient where ID = 1");
-        fMain->LicznikAbKlienta = baza.Ile("select LicznikAb from klient where ID = 1");
-        TDostepOperacji::WczytajWypozyczenia(*fMain);
+        ASSERT_TRUE(fMain->WczytajKLIENTA());
     }
 
     // Every later update of the table fails with the store's error "Zapis zablokowany".
@@ -250,7 +238,7 @@ protected:
         const double wyswietlone =
             (abonent || !wplataWlaczona) ? razem - *LiczbaZEkranu(wplata->text()) : razem;
         s->setItem(r + 1, 2, new QTableWidgetItem(KwotaNaEkran(wyswietlone)));
-        fMain->KoszykZmieniony = true;
+        fMain->Koszyk().Zmieniony = true;
     }
     void Wypozycz() { k<QPushButton>("bWypozycz")->click(); }
 

@@ -97,7 +97,7 @@ TEST_F(Koszyk_, DwaFilmyDajaWierszeSeparatorISume) {
     EXPECT_EQ(pole("eWplata")->text(), "10,00");
     EXPECT_TRUE(k<QWidget>("bUsun")->isEnabled());
     EXPECT_TRUE(k<QAction>("miDelete")->isEnabled());
-    EXPECT_TRUE(fMain->KoszykZmieniony);
+    EXPECT_TRUE(fMain->Koszyk().Zmieniony);
 
     Wybierz("cbTytulOrg", "Heat");
     pole("eIleDni")->setText("1");
@@ -107,7 +107,7 @@ TEST_F(Koszyk_, DwaFilmyDajaWierszeSeparatorISume) {
     EXPECT_EQ(Wiersz(2), Separator());
     EXPECT_EQ(Wiersz(3), Razem("13,33"));
     EXPECT_EQ(pole("eWplata")->text(), "13,33");
-    EXPECT_EQ(fMain->LicznikAbKlienta, 0) << "a regular client";
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 0) << "a regular client";
     EXPECT_TRUE(fake.komunikaty.empty());
 }
 
@@ -142,7 +142,7 @@ TEST_F(Koszyk_, FilmNieNaPolceLubBezTytuluNieJestDodawany) {
     k<QComboBox>("cbTytulPol")->setCurrentIndex(-1);
     Dodaj();
     EXPECT_EQ(lista()->rowCount(), 1);
-    EXPECT_FALSE(fMain->KoszykZmieniony);
+    EXPECT_FALSE(fMain->Koszyk().Zmieniony);
     // A number typed over the shown film, without Enter, adds neither film.
     FilmNr("7");
     pole("eFilmNr")->setText("8");
@@ -273,7 +273,7 @@ TEST_F(Koszyk_, UsuniecieWierszyPrzesuwaResztePoprawiaSumeIWplate) {
     ASSERT_EQ(lista()->rowCount(), 1);
     EXPECT_EQ(Wiersz(0), QStringList({"", "", "", "", "", ""}));
     EXPECT_EQ(pole("eWplata")->text(), "0,00");
-    EXPECT_TRUE(fMain->KoszykZmieniony) << "a removal does not clear it";
+    EXPECT_TRUE(fMain->Koszyk().Zmieniony) << "a removal does not clear it";
 
     Dodaj(7);
     EXPECT_EQ(lista()->rowCount(), 3) << "the basket starts again";
@@ -337,7 +337,7 @@ TEST_F(Koszyk_, AbonentCoTrzeciFilmGratis) {
     Dodaj(7, "2");
     Dodaj(8, "1");
     Dodaj(10, "1");
-    EXPECT_EQ(fMain->LicznikAbKlienta, 3);
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 3);
     EXPECT_EQ(Komorka(0, 2), "10,00");
     EXPECT_EQ(Komorka(1, 2), "5,00");
     EXPECT_EQ(Komorka(2, 2), "0,00") << "the third film is free";
@@ -357,7 +357,7 @@ TEST_F(Koszyk_, AbonentCoTrzeciFilmGratis) {
     // subscriber as for anyone.
     ZaznaczWiersze(0, 0);
     k<QPushButton>("bUsun")->click();
-    EXPECT_EQ(fMain->LicznikAbKlienta, 3);
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 3);
     EXPECT_EQ(Wiersz(3), Razem("10,00"));
     EXPECT_EQ(pole("eWplata")->text(), "10,00");
 }
@@ -368,14 +368,14 @@ TEST_F(Koszyk_, AbonamentKonczacySieDzisiajJeszczeLiczy) {
     KlientDoWypozyczenia("3");  // last day today
     Dodaj(7, "3");
     EXPECT_EQ(Komorka(0, 2), "12,00") << "the flat subscriber price";
-    EXPECT_EQ(fMain->LicznikAbKlienta, 1);
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 1);
 
     KlientDoWypozyczenia("4");  // ended yesterday
     lista()->setRowCount(1);
     lista()->clearContents();
     Dodaj(7, "3");
     EXPECT_EQ(Komorka(0, 2), "15,00") << "a regular price";
-    EXPECT_EQ(fMain->LicznikAbKlienta, 0);
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 0);
     EXPECT_EQ(pole("eWplata")->text(), "15,00");
 }
 

@@ -37,8 +37,8 @@ TEST_F(PulpitLista, BezWypozyczenTrybWypozyczania) {
     for (const char* n : {"miWypozycz", "miNastepny"}) EXPECT_TRUE(k<QAction>(n)->isEnabled()) << n;
     for (const char* n : {"miZwrot", "miCofnij", "miPrzedluzenie", "miDelete"})
         EXPECT_FALSE(k<QAction>(n)->isEnabled()) << n;
-    EXPECT_EQ(fMain->SumaPlatnosci, 0);
-    EXPECT_EQ(fMain->WplaconoWczesniej, 0);
+    EXPECT_EQ(fMain->Wypozyczenia().SumaPlatnosci(), 0);
+    EXPECT_EQ(fMain->Wypozyczenia().WplaconoWczesniej(), 0);
 }
 
 TEST_F(PulpitLista, WierszeSumyIWplaconoZeSklepu) {
@@ -69,8 +69,8 @@ TEST_F(PulpitLista, WierszeSumyIWplaconoZeSklepu) {
     EXPECT_EQ(Komorka(1, 5), "5,00") << "no rate of its own: the film's";
     EXPECT_EQ(k<QLineEdit>("eWplata")->text(), "15,00");
     EXPECT_FALSE(k<QLineEdit>("eWplata")->isEnabled());
-    EXPECT_KWOTA(fMain->SumaPlatnosci, 5);
-    EXPECT_KWOTA(fMain->WplaconoWczesniej, 15);
+    EXPECT_KWOTA(fMain->Wypozyczenia().SumaPlatnosci(), 5);
+    EXPECT_KWOTA(fMain->Wypozyczenia().WplaconoWczesniej(), 15);
 
     for (const char* n : {"bZwrot", "bCofnij", "bPrzedluzenie"})
         EXPECT_TRUE(k<QWidget>(n)->isEnabled()) << n;
@@ -214,7 +214,7 @@ TEST_F(PulpitWypozyczenie, KredytCzterechZlotychIDialogProponujeReszte) {
     EXPECT_FALSE(NaPolce(1));
     EXPECT_FALSE(NaPolce(2));
     EXPECT_EQ(baza.Wartosc("select Ostatnie_wypozyczenie from klient").toString(), "2024-03-04");
-    EXPECT_FALSE(fMain->KoszykZmieniony);
+    EXPECT_FALSE(fMain->Koszyk().Zmieniony);
     EXPECT_EQ(k<QLineEdit>("eIleDni")->text(), "1");
 
     // Reloaded: the new rentals listed, the desk in mode Zwrot.
@@ -298,7 +298,7 @@ TEST_F(PulpitWypozyczenie, NadplataOddanaBezDlugu) {
 TEST_F(PulpitWypozyczenie, AbonentPlaciZSaldaAWygaslyAbonamentJeZeruje) {
     // Ended yesterday: the balance 30,00 is zeroed, then the rental is charged to it.
     Klient(30, true, QDate(2024, 3, 3), 4);
-    fMain->LicznikAbKlienta = 6;  // raised by the basket
+    fMain->PanelKlienta().UstawLicznikAb(6);  // raised by the basket
     DwaFilmy();
     TPropozycja p;
     Zaplac(0, &p);
@@ -393,6 +393,6 @@ TEST_F(PulpitWypozyczenie, BladPoleceniaWycofujeCaleWypozyczenie) {
     EXPECT_TRUE(NaPolce(1));
     EXPECT_TRUE(NaPolce(2));
     EXPECT_EQ(baza.Ile("select count(*) from rental"), 0);
-    EXPECT_TRUE(fMain->KoszykZmieniony) << "the basket stays for another try";
+    EXPECT_TRUE(fMain->Koszyk().Zmieniony) << "the basket stays for another try";
     EXPECT_EQ(sg()->rowCount(), 4);
 }

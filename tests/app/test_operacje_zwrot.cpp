@@ -291,7 +291,7 @@ TEST_F(PulpitWycofanie, WycofanieBOddajeNadwyzke) {
     EXPECT_DOUBLE_EQ(Zapisany(1).platnosc, 0);
     EXPECT_DOUBLE_EQ(Saldo(), 0);
     EXPECT_EQ(baza.Ile("select LicznikAb from klient"), 2);
-    EXPECT_EQ(fMain->LicznikAbKlienta, 2);
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 2);
     EXPECT_EQ(baza.Ile("select Ilosc_wypozyczen from film where ID = 2"), 0);
     EXPECT_EQ(baza.Ile("select Licznik from klient"), 0);
 }
@@ -342,7 +342,7 @@ TEST_F(PulpitWycofanie, BladPoleceniaWycofujeWszystko) {
     EXPECT_FALSE(NaPolce(2));
     EXPECT_DOUBLE_EQ(Zapisany(1).platnosc, 5);
     EXPECT_DOUBLE_EQ(Saldo(), -5);
-    EXPECT_EQ(fMain->LicznikAbKlienta, 3);
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 3);
 }
 
 // ---------------------------------------------------------------- extension

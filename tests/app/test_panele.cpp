@@ -52,16 +52,16 @@ protected:
 };
 
 TEST_F(PanelKlienta, WyborPoNazwieDzieliNazwiskoZLacznikiem) {
-    fMain->KoszykZmieniony = true;
+    fMain->Koszyk().Zmieniony = true;
     Wybierz("cbKlient", "Kowalska-Nowak Anna");
     EXPECT_EQ(pole("eKlientNr")->text(), "0005");
     EXPECT_EQ(k<QComboBox>("cbKlient")->currentText(), "Kowalska-Nowak Anna");
     EXPECT_EQ(pole("eSaldo")->text(), "12,50");
     EXPECT_EQ(pole("eUpowazniony")->text(), "Piotr Nowak");
-    EXPECT_EQ(fMain->RabatKlienta, 10);
-    EXPECT_EQ(fMain->LicznikAbKlienta, 4);
-    EXPECT_EQ(fMain->IdKlienta, 1);
-    EXPECT_FALSE(fMain->KoszykZmieniony) << "cleared by a choice by name";
+    EXPECT_EQ(fMain->PanelKlienta().Rabat(), 10);
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 4);
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 1);
+    EXPECT_FALSE(fMain->Koszyk().Zmieniony) << "cleared by a choice by name";
     WszystkieKlienta(true);
     EXPECT_TRUE(fake.komunikaty.empty());
 }
@@ -73,7 +73,7 @@ TEST_F(PanelKlienta, WyborPoNazwieZImionamiWieloczlonowymiIApostrofem) {
 
     Wybierz("cbKlient", "O'Brien Sean");
     EXPECT_EQ(pole("eKlientNr")->text(), "0009");
-    EXPECT_EQ(fMain->IdKlienta, 4);
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 4);
     EXPECT_TRUE(fake.komunikaty.empty()) << "the quote reaches the store as text";
 }
 
@@ -103,7 +103,7 @@ TEST_F(PanelKlienta, DatyAbonamentuTylkoPrzyAbonamencie) {
 TEST_F(PanelKlienta, NumerZZeramiWiodacymiINumeryNiepoprawne) {
     KlientNr("0012");
     EXPECT_EQ(k<QComboBox>("cbKlient")->currentText(), "Lis Ewa");
-    EXPECT_EQ(fMain->IdKlienta, 5);
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 5);
     WszystkieKlienta(true);
     for (const char* zly : {"abc", "0", "-3", "1,5"}) {
         KlientNr(zly);
@@ -121,11 +121,11 @@ TEST_F(PanelKlienta, NumerKlientaZarchiwizowanegoZostawiaPoprzedniego) {
     EXPECT_EQ(k<QComboBox>("cbKlient")->currentIndex(), -1);
     EXPECT_EQ(pole("eSaldo")->text(), "12,50") << "the previous client's details stay";
     EXPECT_EQ(pole("eUpowazniony")->text(), "Piotr Nowak");
-    EXPECT_EQ(fMain->IdKlienta, 1);
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 1);
     WszystkieKlienta(false);
     // A number of nobody at all behaves alike.
     KlientNr("999");
-    EXPECT_EQ(fMain->IdKlienta, 1);
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 1);
     WszystkieKlienta(false);
     EXPECT_TRUE(fake.komunikaty.empty());
 }
@@ -145,7 +145,7 @@ TEST_F(PanelKlienta, DwajKlienciOTymSamymNazwiskuIImieniu) {
     EXPECT_EQ(p.przyciski, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(p.domyslny, QMessageBox::No);
     EXPECT_EQ(pole("eKlientNr")->text(), "12") << "Yes changes nothing on the desk";
-    EXPECT_EQ(fMain->IdKlienta, 5);
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 5);
 
     fake.Odpowiedz(QMessageBox::No);
     Wybierz("cbKlient", "Nowak Jan");
@@ -241,9 +241,9 @@ TEST_F(PanelFilmu, FilmWypozyczonyPokazujeNumerKlienta) {
     FilmNr("9");
     EXPECT_EQ(k<QLabel>("lStatus")->text(), "WYPOŻYCZONY");
     EXPECT_EQ(pole("eKlientNr")->text(), "12") << "plain, without leading zeros";
-    EXPECT_EQ(fMain->IdKlienta, 0) << "the client panel is not reloaded";
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 0) << "the client panel is not reloaded";
     Enter("eKlientNr");
-    EXPECT_EQ(fMain->IdKlienta, 1);
+    EXPECT_EQ(fMain->PanelKlienta().Id(), 1);
     EXPECT_EQ(k<QComboBox>("cbKlient")->currentText(), "Lis Ewa");
 
     // Out, but with no open rental: nobody holds it.

@@ -15,10 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/KoszykPulpitu.h"
+#include "app/PanelKlienta.h"
 #include "app/uMain.h"
 #include "app/uProgram.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
+#include "store/Katalogi.h"
 #include "store/Zegar.h"
 #include "support/FakeInterakcja.h"
 

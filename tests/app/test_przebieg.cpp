@@ -573,7 +573,7 @@ TEST_F(Przebieg, AbonentCoTrzeciFilmGratis) {
     EXPECT_EQ(Komorka(2, 2), "0,00");
     EXPECT_EQ(Komorka(4, 2), "9,00");
     EXPECT_EQ(Tekst("eWplata"), "0,00");
-    EXPECT_EQ(fMain->LicznikAbKlienta, 3);
+    EXPECT_EQ(fMain->PanelKlienta().LicznikAb(), 3);
 
     TPropozycja p;
     Zaplac(0, &p);

@@ -41,6 +41,7 @@
 #include "reports/uFilmyWyp.h"
 #include "settings/uConfig.h"
 #include "store/Baza.h"
+#include "store/Katalogi.h"
 #include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
 #include "test_panele_pulpit.h"

@@ -1,0 +1,220 @@
+#include "app/ListaWypozyczen.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPalette>
+#include <QStringList>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "app/PanelKlienta.h"
+#include "app/uMainLista.h"
+#include "clients/uWplata.h"
+#include "money/OdczytPulpitu.h"
+#include "money/Koszyk.h"
+#include "settings/uConfig.h"
+#include "store/Formaty.h"
+#include "store/Interakcja.h"
+#include "store/Katalogi.h"
+#include "store/Zegar.h"
+
+// ---------------------------------------------------------------- list cells
+
+QString TekstKomorki(const QTableWidget* sg, int wiersz, int kolumna) {
+    const QTableWidgetItem* k = sg->item(wiersz, kolumna);
+    return k ? k->text() : QString();
+}
+
+void UstawKomorke(QTableWidget* sg, int wiersz, int kolumna, const QString& tekst) {
+    if (QTableWidgetItem* k = sg->item(wiersz, kolumna))
+        k->setText(tekst);
+    else
+        sg->setItem(wiersz, kolumna, new QTableWidgetItem(tekst));
+}
+
+std::optional<TKwota> KwotaKomorki(const QString& tekst) {
+    // The list shows amounts with the decimal comma; a point is read the same way.
+    return KwotaZEkranu(QString(tekst).replace('.', ','));
+}
+
+void UstawTloListy(QTableWidget* sg, bool poTerminie) {
+    const QPalette systemowa = QApplication::palette();
+    QPalette p = sg->palette();
+    p.setColor(QPalette::Base, systemowa.color(poTerminie ? QPalette::Dark : QPalette::Button));
+    sg->setPalette(p);
+}
+
+void DopiszPodsumowanie(QTableWidget* sg, int wiersz, TKwota razem) {
+    UstawKomorke(sg, wiersz, 0, SeparatorTytulu());
+    UstawKomorke(sg, wiersz, 1, SeparatorKwoty());
+    UstawKomorke(sg, wiersz, 2, SeparatorKwoty());
+    UstawKomorke(sg, wiersz + 1, 0, RazemDoZaplaty);
+    UstawKomorke(sg, wiersz + 1, 1, QString());
+    UstawKomorke(sg, wiersz + 1, 2, KwotaNaEkran(razem));
+}
+
+void ZaznaczPole(QLineEdit* pole) {
+    pole->setFocus();
+    pole->selectAll();
+}
+
+const TUstawienia& UstawieniaProgramu() {
+    static const TUstawienia domyslne;
+    return fConfig ? fConfig->Ustawienia : domyslne;
+}
+
+TKwota PokazWplate(const TPropozycjaWplaty& propozycja) {
+    if (!propozycja.Pokaz || !fWplata) return TKwota();
+    fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
+    PokazModalnie(*fWplata);
+    // The amount is read whatever the result: declining gives 0.
+    return fWplata->Kwota();
+}
+
+// ---------------------------------------------------------------- open rentals
+
+TListaWypozyczen::TListaWypozyczen(QTableWidget* sgWypozyczenie, QLineEdit* wplata, TQuery& q)
+    : sg(sgWypozyczenie), eWplata(wplata), query(q) {
+    // The separator rows are cut at the column's edge, as the titles are.
+    sg->setTextElideMode(Qt::ElideNone);
+}
+
+void TListaWypozyczen::Wyczysc() {
+    sumaPlatnosci = TKwota();
+    wplaconoWczesniej = TKwota();
+    wiersze.clear();
+    UstawTloListy(sg, false);
+}
+
+bool TListaWypozyczen::WczytajWypozyczenia(int idKlienta) {
+    Wyczysc();
+    sg->clearContents();
+    sg->clearSelection();
+    sg->setRowCount(1);
+    eWplata->clear();
+
+    const std::vector<TWypozyczenieNaLiscie> otwarte = OtwarteWypozyczenia(query, idKlienta);
+    if (otwarte.empty()) return false;
+
+    // One row per rental, the separator and the total.
+    std::vector<TOtwarteWypozyczenie> rozliczenia;
+    for (const TWypozyczenieNaLiscie& w : otwarte) rozliczenia.push_back(w.Rozliczenie);
+    const TWykazOtwartych wykaz = PodsumujOtwarte(rozliczenia, Dzisiaj());
+    const int k = static_cast<int>(otwarte.size());
+    sg->setRowCount(k + 2);
+    for (int i = 0; i < k; ++i) {
+        const TWierszOtwarty& w = wykaz.Wiersze[static_cast<size_t>(i)];
+        const TWypozyczenieNaLiscie& z = otwarte[static_cast<size_t>(i)];
+        wiersze.push_back({z.IdFilmu, w.Naleznosc, w.IloscDni, w.Stawka});
+        UstawKomorke(sg, i, 0, z.Tytul);
+        UstawKomorke(sg, i, 1, Numer4(z.NumerFilmu));
+        UstawKomorke(sg, i, 2, KwotaNaEkran(w.Naleznosc));
+        UstawKomorke(sg, i, 3, QString::number(z.IdFilmu));
+        UstawKomorke(sg, i, 4, QString::number(w.IloscDni));
+        UstawKomorke(sg, i, 5, KwotaNaEkran(w.Stawka));
+    }
+    DopiszPodsumowanie(sg, k, wykaz.Razem);
+    UstawTloListy(sg, wykaz.PoTerminie);
+    eWplata->setText(KwotaNaEkran(wykaz.Wplacono));
+    sumaPlatnosci = wykaz.SumaPlatnosci;
+    wplaconoWczesniej = wykaz.WplaconoWczesniej;
+    return true;
+}
+
+std::optional<std::pair<int, int>> TListaWypozyczen::WybierzWiersze() {
+    const int k = static_cast<int>(wiersze.size());
+    if (k == 0) return std::nullopt;
+
+    int gora = -1, dol = -1;
+    for (const QTableWidgetSelectionRange& z : sg->selectedRanges()) {
+        gora = gora < 0 ? z.topRow() : std::min(gora, z.topRow());
+        dol = std::max(dol, z.bottomRow());
+    }
+    if (gora >= 0) {
+        // A marking that starts on the separator, the total or a film added below the
+        // rentals applies to nothing.
+        if (gora >= k) return std::nullopt;
+        if (dol >= k) {
+            dol = k - 1;
+            sg->clearSelection();
+            sg->setRangeSelected(QTableWidgetSelectionRange(gora, 0, dol, sg->columnCount() - 1),
+                                 true);
+        }
+        const auto odpowiedz = PokazKomunikat(
+            {QStringLiteral("Czy wykonać operację tylko dla zaznaczonych wierszy?"), TytulAplikacji,
+             TIkona::Pytanie, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+             QMessageBox::Yes});
+        if (odpowiedz == QMessageBox::Yes) return std::make_pair(gora, dol);
+        if (odpowiedz == QMessageBox::No) return std::make_pair(0, k - 1);
+        return std::nullopt;
+    }
+    if (Pytanie(QStringLiteral("Nie zaznaczono żadnego wiersza.\nCzy wykonać operację dla całej "
+                               "listy?"),
+                true))
+        return std::make_pair(0, k - 1);
+    return std::nullopt;
+}
+
+QString TListaWypozyczen::NumeryFilmow(std::pair<int, int> zakres) const {
+    QStringList filmy;
+    for (int i = zakres.first; i <= zakres.second; ++i)
+        filmy << Numer4(TekstKomorki(sg, i, 1).toLongLong());
+    return filmy.join(QStringLiteral(", "));
+}
+
+void TListaWypozyczen::PokazNaleznosci(const std::vector<TKwota>& naleznosci) {
+    for (int i = 0; i < static_cast<int>(naleznosci.size()); ++i)
+        UstawKomorke(sg, i, 2, KwotaNaEkran(naleznosci[static_cast<size_t>(i)]));
+}
+
+void TListaWypozyczen::PokazRazem(TKwota razem) {
+    UstawKomorke(sg, sg->rowCount() - 1, 2, KwotaNaEkran(razem));
+}
+
+// ---------------------------------------------------------------- the operations' inputs
+
+TDaneZwrotu DaneZwrotu(const TListaWypozyczen& lista, const TPanelKlienta& klient,
+                       std::pair<int, int> wiersze) {
+    TDaneZwrotu dane;
+    dane.Pierwszy = wiersze.first;
+    dane.Ostatni = wiersze.second;
+    dane.Ustawienia = UstawieniaProgramu();
+    dane.RabatKlienta = klient.Rabat();
+    dane.Abonament = klient.Abonament();
+    dane.AbonamentDo = klient.AbonamentDo();
+    dane.Saldo = klient.Saldo();
+    dane.Wplacono = lista.WplaconoWczesniej();
+    dane.Dzisiaj = Dzisiaj();
+    return dane;
+}
+
+TDaneWycofania DaneWycofania(const TListaWypozyczen& lista, const TPanelKlienta& klient,
+                             std::pair<int, int> wiersze) {
+    TDaneWycofania dane;
+    dane.Wiersze = lista.Wiersze();
+    dane.Pierwszy = wiersze.first;
+    dane.Ostatni = wiersze.second;
+    dane.Razem = lista.SumaPlatnosci();
+    dane.Wplacono = lista.WplaconoWczesniej();
+    dane.Saldo = klient.Saldo();
+    dane.LicznikAb = klient.LicznikAb();
+    return dane;
+}
+
+TDanePrzedluzenia DanePrzedluzenia(const TListaWypozyczen& lista, const TPanelKlienta& klient,
+                                   std::pair<int, int> wiersze, int iloscDni) {
+    TDanePrzedluzenia dane;
+    dane.Wiersze = lista.Wiersze();
+    dane.Pierwszy = wiersze.first;
+    dane.Ostatni = wiersze.second;
+    dane.IloscDni = iloscDni;
+    dane.Dzisiaj = Dzisiaj();
+    dane.Razem = lista.SumaPlatnosci();
+    dane.Wplacono = lista.WplaconoWczesniej();
+    dane.Saldo = klient.Saldo();
+    dane.Abonament = klient.Abonament();
+    dane.LicznikAb = klient.LicznikAb();
+    dane.Ustawienia = UstawieniaProgramu();
+    dane.RabatKlienta = klient.Rabat();
+    return dane;
+}

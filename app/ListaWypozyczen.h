@@ -1,0 +1,49 @@
+// The desk's list of a client's open rentals: the rows as the store gave them, what was
+// paid on them, the rows an operation applies to, and the charges an operation shows.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "money/Rozliczenia.h"
+
+class QLineEdit;
+class QTableWidget;
+class TQuery;
+
+class TListaWypozyczen {
+public:
+    TListaWypozyczen(QTableWidget* sgWypozyczenie, QLineEdit* eWplata, TQuery& query);
+
+    // Lists the client's open rentals, one row each, then the separator and the total, on
+    // the overdue colour when one is late, with what was paid in eWplata. True when any
+    // is listed; otherwise the list is an empty basket.
+    bool WczytajWypozyczenia(int idKlienta);
+    // Nothing listed.
+    void Wyczysc();
+    // The rows an operation applies to, first..last, as the operator answers; nothing
+    // when cancelled or when the marking starts below the rentals.
+    std::optional<std::pair<int, int>> WybierzWiersze();
+    // The films' numbers of rows first..last, as the till journal names them.
+    QString NumeryFilmow(std::pair<int, int> wiersze) const;
+    // An operation's new charges shown: rows 0.. and the total row.
+    void PokazNaleznosci(const std::vector<TKwota>& naleznosci);
+    void PokazRazem(TKwota razem);
+
+    // The open rentals listed in rows 0..k-1, as the store gave them.
+    const std::vector<TWierszListy>& Wiersze() const { return wiersze; }
+    // The unpaid parts of the listed rentals, and what was paid on them before.
+    TKwota SumaPlatnosci() const { return sumaPlatnosci; }
+    void UstawSumePlatnosci(TKwota suma) { sumaPlatnosci = suma; }
+    TKwota WplaconoWczesniej() const { return wplaconoWczesniej; }
+
+private:
+    QTableWidget* sg;
+    QLineEdit* eWplata;
+    TQuery& query;
+    std::vector<TWierszListy> wiersze;
+    TKwota sumaPlatnosci;
+    TKwota wplaconoWczesniej;
+};
