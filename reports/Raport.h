@@ -33,13 +33,14 @@
 //           auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
 //           wiersz.Pole(QStringLiteral("nr"), 0, TFormat::NumerGdyJest).KonczySieNa(12);
 //           wiersz.Etykieta(QString(), 20).Nazwa(QStringLiteral("lKlient"));
-//           // The hook fills computed texts of the detail band from the current row.
+//           // The hook fills computed texts of the detail band from the current row,
+//           // made into values by a read of the folder (OdczytRaportow.h).
 //           PrzedSzczegolem = [](TPasmo& p, const TQuery& q) {
-//               p.Element(QStringLiteral("lKlient"))->tekst =
-//                   q.FieldByName("nazwisko").AsString() + ' ' + q.FieldByName("imie").AsString();
+//               p.Element(QStringLiteral("lKlient"))->tekst = KlientListy(q).nazwa;
 //           };
 //       }
-//       void Przygotuj() { OtworzSQL(Dane, QStringLiteral("select ...")); }
+//       // The read opens the statement of the rows on Dane.
+//       void Przygotuj() { OtworzKlientow(Dane); }
 //   };
 //
 //   TfRapKlienci raport;  raport.Przygotuj();  raport.Pokaz();

@@ -1,6 +1,9 @@
 // Helpers shared by the report tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QDialog>
 #include <QPoint>
 #include <QString>
 #include <QTableWidget>
@@ -9,7 +12,10 @@
 #include <ostream>
 #include <vector>
 
+#include "clients/uKlient.h"
 #include "reports/Raport.h"
+#include "support/FakeInterakcja.h"
+#include "support/OknoGlobalne.h"
 
 // Readable texts in failure messages.
 inline void PrintTo(const QString& tekst, std::ostream* os) {
@@ -72,4 +78,16 @@ inline std::vector<size_t> LiczbyTekstow(TRaport& r) {
           TRodzajPasma::Szczegoly, TRodzajPasma::StopkaStrony})
         n.push_back(strony[0].TekstyPasma(p).size());
     return n;
+}
+
+// An emptied list of clients' lines shows one empty line of five cells, which holds no
+// client: a double click on it opens nothing.
+inline void SprawdzPustaLinie(QDialog& okno, QTableView* sg) {
+    ASSERT_EQ(Wierszy(sg), 1);
+    EXPECT_EQ(Wiersz(sg, 0), (std::vector<QString>(5)));
+    TOknoGlobalne<TfKlient> klient{fKlient};
+    FakeInterakcja f;
+    okno.show();
+    DwuklikWiersza(sg, 0);
+    EXPECT_TRUE(f.pokazaneOkna.empty());
 }
