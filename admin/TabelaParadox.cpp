@@ -131,7 +131,11 @@ QString SprawdzStruktureParadox(const QByteArray& p) {
     if (rozmiarWiersza == 0 || liczbaPol == 0 || poczatekPol + 2 * liczbaPol > rozmiarNaglowka ||
         rozmiarNaglowka > unsigned(p.size()))
         return QStringLiteral("nagłówek tabeli jest uszkodzony");
-    if (wersja >= WersjaZeStronaKodowa && dlugie(p, 0x5C) != 0)
+    // The first encryption word of a table without a password is 0 or FF00FF00h; pxlib,
+    // given an encrypted table without its password, never finishes opening it.
+    const quint32 szyfr = dlugie(p, 0x25);
+    if ((szyfr != 0 && szyfr != 0xFF00FF00u) ||
+        (wersja >= WersjaZeStronaKodowa && dlugie(p, 0x5C) != 0))
         return QStringLiteral("tabela jest zabezpieczona hasłem");
 
     unsigned suma = 0;

@@ -299,13 +299,20 @@ bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
     // The balance and every row change together or not at all.
     UruchomSQL(q, QStringLiteral("update klient set Saldo = Saldo + ") +
                       KwotaSQL(wynik.ZmianaSalda) + QStringLiteral(" where ID = ") + klient);
+    // Each listed row changes one rental that still owes its amount: the same film may
+    // have been rented and returned twice on one day, and a paid-off or already changed
+    // rental of the same dates is left alone.
     for (size_t i = 0; i < wiersze.size() && i < wynik.Zaleglosci.size(); ++i) {
         const TZaleglosc& z = wiersze[i];
         UruchomSQL(q, QStringLiteral("update rental set platnosc1 = ") +
-                          KwotaSQL(wynik.Zaleglosci[i]) + QStringLiteral(" where id_klienta = ") +
+                          KwotaSQL(wynik.Zaleglosci[i]) +
+                          QStringLiteral(" where rowid = ( select rowid from rental where "
+                                         "id_klienta = ") +
                           klient + QStringLiteral(" and id_filmu = ") + QString::number(z.IdFilmu) +
                           QStringLiteral(" and dataOD") + WarunekDaty(z.DataOD) +
-                          QStringLiteral(" and dataZwrotu") + WarunekDaty(z.DataZwrotu));
+                          QStringLiteral(" and dataZwrotu") + WarunekDaty(z.DataZwrotu) +
+                          QStringLiteral(" and zwrocono = True and abs( platnosc1 - ") +
+                          KwotaSQL(z.Naleznosc) + QStringLiteral(" ) < 0.005 limit 1 )"));
     }
     // The money taken, and what was handed back of more than was owed.
     ZapiszRuchKasy(q, idKlienta, RodzajKasy::Zaleglosci, ocena.Pobrano, OpisZaleglosci);

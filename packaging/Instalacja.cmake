@@ -30,14 +30,33 @@ if(EXISTS ${WIRDOLAN_IKONA})
     install(FILES ${WIRDOLAN_IKONA} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
 
+# The manual page, the copyright file and the package's changelog, compressed as Debian
+# wants them (gzip -9n: no name, no time, the same bytes at every build).
+function(wirdolan_gzip zrodlo cel)
+    configure_file(${zrodlo} ${CMAKE_CURRENT_BINARY_DIR}/pakiet/${cel} @ONLY)
+    execute_process(COMMAND gzip -9nf ${CMAKE_CURRENT_BINARY_DIR}/pakiet/${cel}
+                    COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+wirdolan_gzip(${CMAKE_CURRENT_SOURCE_DIR}/packaging/wirdolan.1 wirdolan.1)
+# A native package (its version has no Debian revision) names it changelog.gz.
+wirdolan_gzip(${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog changelog)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/pakiet/wirdolan.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/packaging/copyright
+              ${CMAKE_CURRENT_BINARY_DIR}/pakiet/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wirdolan)
+
 # cmake --build build --target package: build/wirdolan_<version>_<arch>.deb
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wirdolan)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Wirdolan <wirdolan@localhost>")
+set(CPACK_PACKAGE_CONTACT "Wirdolan <wirdolan@wirdolan.pl>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Obsługa lady wypożyczalni filmów")
+# Lines of the long description: at most 80 characters each.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Rejestr klientów i filmów, wypożyczenia, zwroty, przedłużenia, wpłaty, zaległości, abonamenty i raporty wypożyczalni kaset i płyt.")
+    "Rejestr klientów i filmów, wypożyczenia, zwroty, przedłużenia, wpłaty,\n"
+    "zaległości, abonamenty i raporty wypożyczalni kaset i płyt.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder, unpacks it into a scratch root and starts
+# Builds the Debian package from a build folder, checks it with lintian (no error and no
+# warning), unpacks it into a scratch root and starts
 # the unpacked program offscreen with a scratch home: the program must create its store
 # and its word lists in the user's data folder and leave the unpacked files as they were.
 # Arguments: the build folder, the program's version.
@@ -19,6 +20,9 @@ cpack --config "$budowa/CPackConfig.cmake" -B "$tmp/pakiet" >"$tmp/cpack.log" 2>
     || { cat "$tmp/cpack.log"; blad "cpack"; }
 deb="$tmp/pakiet/wirdolan_${wersja}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || blad "brak pakietu $deb"
+# Debian's package checker: no error and no warning.
+lintian --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1 || true
+if grep -E '^(E|W):' "$tmp/lintian.log"; then blad "lintian zgłasza błędy lub ostrzeżenia"; fi
 zaleznosci=$(dpkg-deb -f "$deb" Depends)
 [[ $zaleznosci == *libqt6widgets6* && $zaleznosci == *qt6-qpa-plugins* ]] || blad "zależności bez Qt: $zaleznosci"
 

@@ -18,14 +18,25 @@
 
 namespace {
 
+// A cell a spreadsheet would run as a formula (one beginning with =, +, -, @, a tab or a
+// carriage return) gets a leading apostrophe, so that it shows as text; a plain number
+// such as "-12,50" stays a number.
+QString BezFormuly(const QString& tekst) {
+    static const QRegularExpression liczba(QStringLiteral("^[+-]?(\\d+(,\\d*)?|,\\d+)$"));
+    if (tekst.isEmpty() || !QStringLiteral("=+-@\t\r").contains(tekst.front())) return tekst;
+    if (liczba.match(tekst).hasMatch()) return tekst;
+    return '\'' + tekst;
+}
+
 QString KomorkaSchowka(const QString& komorka) {
-    QString tekst = komorka;
+    QString tekst = BezFormuly(komorka);
     tekst.replace(QLatin1String("\r\n"), QLatin1String(" "));
     for (QChar znak : {QChar('\t'), QChar('\n'), QChar('\r')}) tekst.replace(znak, QChar(' '));
     return tekst;
 }
 
-QString KomorkaCSV(const QString& tekst) {
+QString KomorkaCSV(const QString& komorka) {
+    const QString tekst = BezFormuly(komorka);
     const bool cytat = tekst.contains(';') || tekst.contains('"') || tekst.contains('\n') ||
                        tekst.contains('\r') ||
                        (!tekst.isEmpty() && (tekst.front().isSpace() || tekst.back().isSpace()));

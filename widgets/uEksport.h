@@ -11,6 +11,10 @@ class QTableView;
 
 using TWierszeTekstu = std::vector<std::vector<QString>>;
 
+// A cell beginning with =, +, -, @, a tab or a carriage return, which a spreadsheet would
+// take for a formula, goes out (to the clipboard and to CSV) after an apostrophe, so that
+// it shows as text; a plain number such as "-12,50" goes out as it is.
+//
 // Lines for the clipboard: cells joined by tabs, lines ended by a line feed. A tab or a
 // line break inside a cell becomes a blank, so every cell stays in its column.
 QString TekstSchowka(const TWierszeTekstu& wiersze);

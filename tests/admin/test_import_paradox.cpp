@@ -179,6 +179,8 @@ TEST_F(ImportTabelParadox, UszkodzonaTabelaOdrzuconaZNazwaINicNieZaimportowano) 
     zepsuj("not a table", [](QByteArray& b) { b.fill('x'); });
     zepsuj("empty file", [](QByteArray& b) { b.clear(); });
     zepsuj("protected by a password", [](QByteArray& b) { b[0x5C] = 0x17; });
+    // Found by fuzzing: pxlib never finished opening it.
+    zepsuj("first encryption word set", [](QByteArray& b) { b[0x25] = 0x2D; });
     zepsuj("block linked to itself", [&](QByteArray& b) {
         b[naglowek] = 1;
         b[naglowek + 1] = 0;

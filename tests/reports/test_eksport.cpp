@@ -66,6 +66,35 @@ TEST(Eksport, TekstSchowkaTabulatory) {
               QString("0003\tNowak; Anna\t12,50\n0008\ta b\tc d\n"));
 }
 
+TEST(Eksport, FormulyArkuszaJakoTekstLiczbyJakLiczby) {
+    struct Przypadek {
+        const char* komorka;
+        const char* csv;
+        const char* schowek;
+    };
+    const Przypadek przypadki[] = {
+        {"=HYPERLINK(\"http://x.pl\",\"Kliknij\")",
+         "\"'=HYPERLINK(\"\"http://x.pl\"\",\"\"Kliknij\"\")\"",
+         "'=HYPERLINK(\"http://x.pl\",\"Kliknij\")"},
+        {"@SUM(1+1)", "'@SUM(1+1)", "'@SUM(1+1)"},
+        {"+48 42 111 22 33", "'+48 42 111 22 33", "'+48 42 111 22 33"},
+        {"-2+3", "'-2+3", "'-2+3"},
+        {"-", "'-", "'-"},
+        {"\t=1+1", "'\t=1+1", "' =1+1"},
+        {"\r=1+1", "\"'\r=1+1\"", "' =1+1"},
+        {"-12,50", "-12,50", "-12,50"},
+        {"+5", "+5", "+5"},
+        {"-,5", "-,5", "-,5"},
+        {"Kowalski = Nowak", "Kowalski = Nowak", "Kowalski = Nowak"},
+        {" =1+1", "\" =1+1\"", " =1+1"},
+    };
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(p.komorka);
+        EXPECT_EQ(TekstCSV({{"0003", p.komorka}}), QString("0003;") + p.csv + "\r\n");
+        EXPECT_EQ(TekstSchowka({{p.komorka, "0003"}}), QString(p.schowek) + "\t0003\n");
+    }
+}
+
 TEST(Eksport, UkryteKolumnyIPustaLiniaPominiete) {
     QTableWidget sg;
     Wypelnij(sg);
