@@ -8,8 +8,8 @@
 
 #include "app/uMainLista.h"
 #include "films/uFilm.h"
-#include "money/OdczytPulpitu.h"
 #include "money/Koszyk.h"
+#include "money/OdczytPulpitu.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 

@@ -22,10 +22,10 @@
 #include <random>
 
 #include "clients/ZapisKlienta.h"
+#include "money/Cennik.h"
+#include "money/Kasa.h"
+#include "money/Koszyk.h"
 #include "money/Zapis.h"
-#include "money/uCennik.h"
-#include "money/uKasa.h"
-#include "money/uKoszyk.h"
 #include "reports/uRapKasowy.h"
 #include "store/Baza.h"
 #include "store/Formaty.h"
