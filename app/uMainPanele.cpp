@@ -381,7 +381,7 @@ void TfMain::bNastepnyClick() {
 
     const bool abonent = KlientAbonent();
     if (abonent) ++LicznikAbKlienta;
-    const double cena =
+    const TKwota cena =
         CenaWKoszyku(u, RabatKlienta, abonent, LicznikAbKlienta, *stawka, Dzisiaj(), dni.dni);
     UstawKomorke(lista, r, 0, ui->cbTytulOrg->currentText());
     UstawKomorke(lista, r, 1, numer);
@@ -437,7 +437,7 @@ void TfMain::eIleDniChange() {
     const double stawka = LiczbaZEkranu(TekstKomorki(lista, wiersz, 5)).value_or(0);
     const bool abonent = KlientAbonent();
     const int licznik = abonent ? LicznikWierszaKoszyka(LicznikAbKlienta, filmy, wiersz) : 0;
-    const double cena =
+    const TKwota cena =
         CenaWKoszyku(UstawieniaProgramu(), RabatKlienta, abonent, licznik, stawka, Dzisiaj(), *dni);
     UstawKomorke(lista, wiersz, 2, KwotaNaEkran(cena));
     const TKwota suma = SumaCenZEkranu(CenyWierszy(lista, filmy - 1));

@@ -23,6 +23,7 @@
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
 #include "ui_uMain.h"
+#include "widgets/Komunikaty.h"
 
 // ---------------------------------------------------------------- return
 

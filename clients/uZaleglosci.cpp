@@ -13,6 +13,7 @@
 #include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
 #include "ui_uZaleglosci.h"
+#include "widgets/Komunikaty.h"
 #include "widgets/uEksport.h"
 
 TfZaleglosci* fZaleglosci = nullptr;
