@@ -10,6 +10,7 @@
 #include "admin/TabelaParadox.h"
 #include "store/Baza.h"
 #include "store/Formaty.h"
+#include "store/Kwota.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"
@@ -138,7 +139,7 @@ bool przelicz(const QVariant& v, TRodzaj rodzaj, QVariant& wynik, QString& powod
             return true;
         }
         case R::Kwota:
-            wynik = ZaokraglijDoGroszy(v.toDouble());
+            wynik = TKwota::ZeZlotych(v.toDouble()).Zlote();
             return true;
         case R::Tekst:
             wynik = v.typeId() == QMetaType::Double ? QString::number(v.toDouble(), 'g', 15)

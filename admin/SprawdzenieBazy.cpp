@@ -96,27 +96,20 @@ QString ZlaKwota(const QString& k) {
 
 void Zasady(TSprawdzenie& s) {
     using R = TRodzajProblemu;
-    s.Zapytanie(R::WypozyczonyBezWpisu,
-                QStringLiteral("select f.Numer_filmu, f.ID from film f where coalesce(f.Status, "
-                               "0) = 0 and not exists (select 1 from rental r where r.id_filmu = "
-                               "f.ID and ") +
-                    Otwarte("r") + QStringLiteral(") order by f.Numer_filmu, f.ID"),
-                [](sqlite3_stmt* st) {
-                    return QStringLiteral("Film ") + Numer(st, 0, 1) +
-                           QStringLiteral(
-                               " jest oznaczony jako wypożyczony, a nie ma otwartego "
-                               "wypożyczenia.");
-                });
-    s.Zapytanie(
-        R::NaPolceZWpisem,
-        QStringLiteral("select f.Numer_filmu, f.ID from film f where coalesce(f.Status, "
-                       "0) <> 0 and exists (select 1 from rental r where r.id_filmu = "
-                       "f.ID and ") +
-            Otwarte("r") + QStringLiteral(") order by f.Numer_filmu, f.ID"),
-        [](sqlite3_stmt* st) {
-            return QStringLiteral("Film ") + Numer(st, 0, 1) +
-                   QStringLiteral(" jest oznaczony jako na półce, a ma otwarte wypożyczenie.");
-        });
+    // A film whose shelf mark disagrees with its open rentals.
+    const auto znacznikFilmu = [&](R rodzaj, const QString& warunek, const QString& opis) {
+        s.Zapytanie(
+            rodzaj,
+            QStringLiteral("select f.Numer_filmu, f.ID from film f where coalesce(f.Status, 0) ") +
+                warunek + QStringLiteral(" (select 1 from rental r where r.id_filmu = f.ID and ") +
+                Otwarte("r") + QStringLiteral(") order by f.Numer_filmu, f.ID"),
+            [opis](sqlite3_stmt* st) { return QStringLiteral("Film ") + Numer(st, 0, 1) + opis; });
+    };
+    znacznikFilmu(R::WypozyczonyBezWpisu, QStringLiteral("= 0 and not exists"),
+                  QStringLiteral(" jest oznaczony jako wypożyczony, a nie ma otwartego "
+                                 "wypożyczenia."));
+    znacznikFilmu(R::NaPolceZWpisem, QStringLiteral("<> 0 and exists"),
+                  QStringLiteral(" jest oznaczony jako na półce, a ma otwarte wypożyczenie."));
     s.Zapytanie(
         R::KilkaOtwartych,
         QStringLiteral("select f.Numer_filmu, r.id_filmu, count(*) from rental r left "
@@ -128,20 +121,15 @@ void Zasady(TSprawdzenie& s) {
                    QStringLiteral(" ma kilka otwartych wypożyczeń (") + Tekst(st, 2) +
                    QStringLiteral("), a może mieć najwyżej jedno.");
         });
-    s.Zapytanie(R::BrakKlienta,
-                QStringLiteral("select ") + KolumnyWypozyczenia + ZWypozyczen +
-                    QStringLiteral(" where k.ID is null order by 1, 4, 5"),
-                [](sqlite3_stmt* st) {
-                    return Wypozyczenie(st, 0) +
-                           QStringLiteral(" dotyczy klienta, którego nie ma w bazie.");
-                });
-    s.Zapytanie(R::BrakFilmu,
-                QStringLiteral("select ") + KolumnyWypozyczenia + ZWypozyczen +
-                    QStringLiteral(" where f.ID is null order by 3, 2, 5"),
-                [](sqlite3_stmt* st) {
-                    return Wypozyczenie(st, 0) +
-                           QStringLiteral(" dotyczy filmu, którego nie ma w bazie.");
-                });
+    // Rentals of a client or a film the store does not hold.
+    const auto bezWiersza = [&](R rodzaj, const QString& warunek, const QString& opis) {
+        s.Zapytanie(rodzaj, QStringLiteral("select ") + KolumnyWypozyczenia + ZWypozyczen + warunek,
+                    [opis](sqlite3_stmt* st) { return Wypozyczenie(st, 0) + opis; });
+    };
+    bezWiersza(R::BrakKlienta, QStringLiteral(" where k.ID is null order by 1, 4, 5"),
+               QStringLiteral(" dotyczy klienta, którego nie ma w bazie."));
+    bezWiersza(R::BrakFilmu, QStringLiteral(" where f.ID is null order by 3, 2, 5"),
+               QStringLiteral(" dotyczy filmu, którego nie ma w bazie."));
 
     // Dates and amounts, column by column.
     struct TKolumna {

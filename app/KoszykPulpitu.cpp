@@ -134,8 +134,8 @@ void TKoszykPulpitu::bNastepnyClick() {
 
     const bool abonent = klient.Abonent(Dzisiaj());
     if (abonent) klient.UstawLicznikAb(klient.LicznikAb() + 1);
-    const TKwota cena = TKwota::ZeZlotych(
-        CenaWKoszyku(u, klient.Rabat(), abonent, klient.LicznikAb(), *stawka, Dzisiaj(), dni.dni));
+    const TKwota cena =
+        CenaWKoszyku(u, klient.Rabat(), abonent, klient.LicznikAb(), *stawka, Dzisiaj(), dni.dni);
     UstawKomorke(sg, r, 0, film.Tytul());
     UstawKomorke(sg, r, 1, numer);
     UstawKomorke(sg, r, 2, KwotaNaEkran(cena));
@@ -187,11 +187,11 @@ void TKoszykPulpitu::eIleDniChange() {
     const int filmy = LiczbaWierszyFilmow(sg->rowCount());
     if (sg->rowCount() < 2 || wiersz >= filmy) return;
     UstawKomorke(sg, wiersz, 4, tekst);
-    const double stawka = LiczbaZEkranu(TekstKomorki(sg, wiersz, 5)).value_or(0);
+    const TKwota stawka = KwotaZEkranu(TekstKomorki(sg, wiersz, 5)).value_or(TKwota());
     const bool abonent = klient.Abonent(Dzisiaj());
     const int licznik = abonent ? LicznikWierszaKoszyka(klient.LicznikAb(), filmy, wiersz) : 0;
-    const TKwota cena = TKwota::ZeZlotych(CenaWKoszyku(UstawieniaProgramu(), klient.Rabat(),
-                                                       abonent, licznik, stawka, Dzisiaj(), *dni));
+    const TKwota cena = CenaWKoszyku(UstawieniaProgramu(), klient.Rabat(), abonent, licznik, stawka,
+                                     Dzisiaj(), *dni);
     UstawKomorke(sg, wiersz, 2, KwotaNaEkran(cena));
     const TKwota suma = SumaCenZEkranu(CenyWierszy(sg, filmy - 1));
     UstawKomorke(sg, filmy + 1, 2,

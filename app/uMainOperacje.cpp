@@ -20,6 +20,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "ui_uMain.h"
+#include "widgets/Komunikaty.h"
 
 // ---------------------------------------------------------------- rental commit
 

@@ -25,6 +25,7 @@
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
 #include "ui_uMain.h"
+#include "widgets/Komunikaty.h"
 
 // ---------------------------------------------------------------- return
 

@@ -11,6 +11,7 @@
 
 #include "store/Baza.h"
 #include "store/Interakcja.h"
+#include "store/Kwota.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/uStruktura.h"
@@ -104,6 +105,18 @@ QString nazwiskoKobiety(const QString& meskie) {
     return meskie;
 }
 
+struct TOsoba {
+    QString imie;
+    QString nazwisko;
+};
+// A person: the surname drawn first, then whether it is a woman's, then the first name.
+template <typename F>
+TOsoba osoba(std::mt19937& g, F kobieta) {
+    const QString meskie = QString::fromUtf8(los(g, Nazwiska));
+    if (kobieta()) return {QString::fromUtf8(los(g, ImionaZenskie)), nazwiskoKobiety(meskie)};
+    return {QString::fromUtf8(los(g, ImionaMeskie)), meskie};
+}
+
 // Titles of film `t`: distinct for every t below the number of combinations of the word
 // lists, then numbered as sequels.
 struct TTytuly {
@@ -132,10 +145,6 @@ QByteArray iso(const QDate& d) {
     return d.toString(Qt::ISODate).toLatin1();
 }
 
-double grosze(double kwota) {
-    return std::round(kwota * 100.0) / 100.0;
-}
-
 class TPolecenie {
 public:
     TPolecenie(sqlite3* polaczenie, const char* sql) : baza(polaczenie) {
@@ -149,6 +158,12 @@ public:
     TPolecenie& operator()(int i, double v) {
         sqlite3_bind_double(st, i, v);
         return *this;
+    }
+    // An amount as the store's REAL.
+    TPolecenie& operator()(int i, TKwota v) { return (*this)(i, v.Zlote()); }
+    // A date as ISO text; no date is null.
+    TPolecenie& operator()(int i, const QDate& v) {
+        return v.isValid() ? (*this)(i, iso(v)) : pusty(i);
     }
     TPolecenie& operator()(int i, const QByteArray& v) {
         sqlite3_bind_text(st, i, v.constData(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
@@ -180,7 +195,7 @@ struct TKlient {
     bool abonament = false;
     int licznik = 0;
     int licznikAb = 0;
-    double saldo = 0;
+    TKwota saldo;
     QDate ostatnie;
     QDate abonamentOd;
 };
@@ -188,9 +203,9 @@ struct TKlient {
 struct TFilm {
     bool aktualny = true;
     bool naPolce = true;
-    double stawka = 0;
+    TKwota stawka;
     int ilosc = 0;
-    double wplywy = 0;
+    TKwota wplywy;
 };
 
 class TGenerator {
@@ -227,7 +242,7 @@ private:
                 if (procent() < 6) {
                     k.abonament = true;
                     k.abonamentOd = dzis.addDays(-zakres(0, 40));  // some already expired
-                    k.saldo += 50.0;
+                    k.saldo += TKwota::ZGroszy(5000);
                     k.licznikAb = zakres(0, 4);
                 }
             } else {
@@ -240,10 +255,10 @@ private:
     }
 
     void przygotujFilmy() {
-        const double stawki[] = {3.0, 4.0, 5.0, 5.5, 6.0, 8.0};
+        const qint64 stawki[] = {300, 400, 500, 550, 600, 800};  // grosze
         for (int id = 1; id <= r.filmy; ++id) {
             TFilm& f = filmy[id];
-            f.stawka = stawki[zakres(0, std::size(stawki) - 1)];
+            f.stawka = TKwota::ZGroszy(stawki[zakres(0, std::size(stawki) - 1)]);
             f.aktualny = procent() >= 5;
             if (f.aktualny)
                 biezace.push_back(id);
@@ -254,6 +269,23 @@ private:
         std::shuffle(wszystkie.begin(), wszystkie.end(), g);
         std::shuffle(biezace.begin(), biezace.end(), g);
     }
+
+    // One rental row; an open one has no return date.
+    struct TWypozyczenie {
+        int idF = 0, idK = 0;
+        QDate od, doo, zwrot;
+        TKwota platnosc, platnosc1, zAbonamentu, naleznosc;
+    };
+    void wstaw(TPolecenie& ins, const TWypozyczenie& w) {
+        TKlient& k = klienci[w.idK];
+        ins(1, w.idF)(2, w.idK)(3, w.od)(4, w.doo)(5, w.zwrot.isValid() ? 1 : 0)(6, w.platnosc)(
+            7, w.platnosc1)(8, w.zAbonamentu)(9, w.naleznosc)(10, filmy[w.idF].stawka)(11, w.zwrot)
+            .wykonaj();
+        k.ostatnie = std::max(k.ostatnie, w.od);
+    }
+
+    // A price of the generated tariff: the rate for a number of days.
+    static TKwota cena(TKwota stawka, qint64 dni) { return TKwota::ZGroszy(stawka.Grosze() * dni); }
 
     // Closed rentals in the order of their day over ten years, then the open ones of the
     // last fortnight, each on its own film and by a current client.
@@ -267,51 +299,44 @@ private:
         const QDate poczatek = dzis.addYears(-Lata);
         const qint64 dni = poczatek.daysTo(dzis.addDays(-15));
         for (int i = 0; i < zamknietych; ++i) {
-            const QDate od = poczatek.addDays(dni * i / std::max(1, zamknietych));
-            const int idK = skosny(wszyscy), idF = skosny(wszystkie);
-            TKlient& k = klienci[idK];
-            TFilm& f = filmy[idF];
+            TWypozyczenie w;
+            w.od = poczatek.addDays(dni * i / std::max(1, zamknietych));
+            w.idK = skosny(wszyscy);
+            w.idF = skosny(wszystkie);
+            TKlient& k = klienci[w.idK];
+            TFilm& f = filmy[w.idF];
             const int doby = procent() < 70 ? 1 : zakres(2, 4);
-            const QDate doo = od.addDays(doby);
+            w.doo = w.od.addDays(doby);
             const int p = procent();
             const int roznica = p < 80 ? 0 : p < 88 ? -1 : zakres(1, 6);
-            const QDate zwrot = std::max(od, doo.addDays(roznica));
-            const double naleznosc = grosze(f.stawka * std::max<qint64>(1, od.daysTo(zwrot)));
-            double platnosc1 = 0, zAbonamentu = 0;
-            if (k.aktualny && od.daysTo(dzis) < 730 && procent() < 2) {
-                platnosc1 = grosze(naleznosc * zakres(20, 100) / 100.0);
-                k.saldo -= platnosc1;
+            w.zwrot = std::max(w.od, w.doo.addDays(roznica));
+            w.naleznosc = cena(f.stawka, std::max<qint64>(1, w.od.daysTo(w.zwrot)));
+            if (k.aktualny && w.od.daysTo(dzis) < 730 && procent() < 2) {
+                w.platnosc1 = TKwota::ZeZlotych(w.naleznosc.Zlote() * zakres(20, 100) / 100.0);
+                k.saldo -= w.platnosc1;
                 ++podsumowanie.zalegle;
-            } else if (k.abonament && od >= k.abonamentOd) {
-                zAbonamentu = naleznosc;
+            } else if (k.abonament && w.od >= k.abonamentOd) {
+                w.zAbonamentu = w.naleznosc;
             }
-            ins(1, idF)(2, idK)(3, iso(od))(4, iso(doo))(5, 1)(6, 0.0)(7, platnosc1)(
-                8, zAbonamentu)(9, naleznosc)(10, f.stawka)(11, iso(zwrot))
-                .wykonaj();
+            wstaw(ins, w);
             ++k.licznik;
-            k.ostatnie = std::max(k.ostatnie, od);
             ++f.ilosc;
-            f.wplywy += naleznosc;
+            f.wplywy += w.naleznosc;
         }
         for (int i = 0; i < otwartych && i < static_cast<int>(biezace.size()); ++i) {
-            const int idF = biezace[i];
-            const int idK = aktywni[zakres(0, static_cast<int>(aktywni.size()) - 1)];
-            TKlient& k = klienci[idK];
-            TFilm& f = filmy[idF];
-            const QDate od = dzis.addDays(-zakres(0, 14));
+            TWypozyczenie w;
+            w.idF = biezace[i];
+            w.idK = aktywni[zakres(0, static_cast<int>(aktywni.size()) - 1)];
+            w.od = dzis.addDays(-zakres(0, 14));
             const int doby = procent() < 60 ? 1 : zakres(2, 7);
-            const QDate doo = od.addDays(doby);
-            const double naleznosc = grosze(f.stawka * doby);
-            const double platnosc = procent() < 10 ? naleznosc : 0.0;
-            k.saldo -= platnosc;
-            ins(1, idF)(2, idK)(3, iso(od))(4, iso(doo))(5, 0)(6, platnosc)(7, 0.0)(8, 0.0)(
-                9, naleznosc)(10, f.stawka)
-                .pusty(11)
-                .wykonaj();
-            f.naPolce = false;
-            k.ostatnie = std::max(k.ostatnie, od);
+            w.doo = w.od.addDays(doby);
+            w.naleznosc = cena(filmy[w.idF].stawka, doby);
+            if (procent() < 10) w.platnosc = w.naleznosc;
+            klienci[w.idK].saldo -= w.platnosc;
+            wstaw(ins, w);
+            filmy[w.idF].naPolce = false;
             ++podsumowanie.otwarte;
-            if (doo < dzis) ++podsumowanie.poTerminie;
+            if (w.doo < dzis) ++podsumowanie.poTerminie;
         }
     }
 
@@ -325,9 +350,7 @@ private:
         const int rabaty[] = {0, 0, 0, 0, 0, 0, 5, 10, 15, 20};
         for (int id = 1; id <= r.klienci; ++id) {
             const TKlient& k = klienci[id];
-            const QString meskie = QString::fromUtf8(los(g, Nazwiska));
-            const QByteArray nazwisko = (k.kobieta ? nazwiskoKobiety(meskie) : meskie).toUtf8();
-            const char* imie = k.kobieta ? los(g, ImionaZenskie) : los(g, ImionaMeskie);
+            const TOsoba o = osoba(g, [&] { return k.kobieta; });
             const QByteArray kod = QStringLiteral("%1-%2")
                                        .arg(zakres(0, 99), 2, 10, QChar('0'))
                                        .arg(zakres(0, 999), 3, 10, QChar('0'))
@@ -339,12 +362,13 @@ private:
                                            .arg(zakres(0, 99), 2, 10, QChar('0'))
                                            .toLatin1();
             const QDate ostatnie = k.ostatnie.isValid() ? k.ostatnie : dzis.addYears(-Lata);
-            ins(1, id)(2, id)(3, imie)(4, nazwisko)(5, procent() < 5 ? "Firma Handlowa" : "")(
-                6, kod)(7, los(g, Miasta))(8, los(g, Ulice))(9, QByteArray::number(zakres(1, 120)))(
+            ins(1, id)(2, id)(3, o.imie.toUtf8())(4, o.nazwisko.toUtf8())(
+                5, procent() < 5 ? "Firma Handlowa" : "")(6, kod)(7, los(g, Miasta))(
+                8, los(g, Ulice))(9, QByteArray::number(zakres(1, 120)))(
                 10, procent() < 40 ? QByteArray::number(zakres(1, 60)) : QByteArray())(11, telefon)(
-                12, "")(13, iso(ostatnie))(14, grosze(k.saldo))(15, k.abonament ? 1 : 0);
+                12, "")(13, ostatnie)(14, k.saldo)(15, k.abonament ? 1 : 0);
             if (k.abonament)
-                ins(16, iso(k.abonamentOd))(17, iso(k.abonamentOd.addDays(30)));
+                ins(16, k.abonamentOd)(17, k.abonamentOd.addDays(30));
             else
                 ins.pusty(16).pusty(17);
             ins(18, k.licznik)(19, procent() < 3 ? "Małżonek" : "")(20, k.licznikAb)(
@@ -372,17 +396,14 @@ private:
                                              .arg(QLatin1String(los(g, Kraje)))
                                              .arg(zakres(1950, 2026))
                                              .toUtf8();
-            auto osoba = [this] {
-                const QString nazwisko = QString::fromUtf8(los(g, Nazwiska));
-                return (procent() < 60 ? QString::fromUtf8(los(g, ImionaMeskie)) + ' ' + nazwisko
-                                       : QString::fromUtf8(los(g, ImionaZenskie)) + ' ' +
-                                             nazwiskoKobiety(nazwisko))
-                    .toUtf8();
+            auto tworca = [this] {
+                const TOsoba o = osoba(g, [this] { return procent() >= 60; });
+                return (o.imie + ' ' + o.nazwisko).toUtf8();
             };
-            ins(1, id)(2, id)(3, t.oryginalny)(4, t.polski)(5, produkcja)(6, osoba())(7, osoba())(
-                8, osoba())(9, "")(10, "")(11, los(g, Gatunki))(12, los(g, Nosniki))(
-                13, QByteArray::number(zakres(75, 180)) + " min")(14, osoba())(15, "")(
-                16, f.stawka)(17, grosze(f.wplywy))(18, f.ilosc)(19, zakres(20, 120) * 1.0)(20, "")(
+            ins(1, id)(2, id)(3, t.oryginalny)(4, t.polski)(5, produkcja)(6, tworca())(7, tworca())(
+                8, tworca())(9, "")(10, "")(11, los(g, Gatunki))(12, los(g, Nosniki))(
+                13, QByteArray::number(zakres(75, 180)) + " min")(14, tworca())(15, "")(
+                16, f.stawka)(17, f.wplywy)(18, f.ilosc)(19, zakres(20, 120) * 1.0)(20, "")(
                 21, f.naPolce ? 1 : 0)(22, f.aktualny ? 1 : 0)
                 .wykonaj();
         }

@@ -91,7 +91,7 @@ void BM_Wyszukanie_TQuery(benchmark::State& state) {
             QStringLiteral("select * from klient where Numer_klienta = %1").arg(nastepnyNumer(n)));
         q.Open();
         benchmark::DoNotOptimize(q.FieldByName(QStringLiteral("NAZWISKO")).AsString());
-        benchmark::DoNotOptimize(q.FieldByName(QStringLiteral("SALDO")).AsFloat());
+        benchmark::DoNotOptimize(q.FieldByName(QStringLiteral("SALDO")).AsKwota());
         benchmark::DoNotOptimize(q.FieldByName(QStringLiteral("ID")).AsInteger());
         q.Close();
     }

@@ -12,6 +12,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "ui_uZaleglosci.h"
+#include "widgets/Komunikaty.h"
 #include "widgets/uEksport.h"
 
 TfZaleglosci* fZaleglosci = nullptr;

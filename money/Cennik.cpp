@@ -50,7 +50,7 @@ double CenaWypozyczenia(const TUstawienia& u, int rabatKlienta, int rodzaj, doub
             return wsp * (stawka + KolejneDni(u, stawka, dni - 1));
         case CenaZwloki:
             if (u.PoTerminie != 0) return wsp * stawka * dni * u.PoTerminie / 100.0;
-            return wsp * dni * u.Kara;
+            return wsp * dni * u.Kara.Zlote();
         case CenaZwrotuWczesniej:
             if (!u.PrzedTerminem) return 0;
             return wsp * KolejneDni(u, stawka, dni);
@@ -75,7 +75,7 @@ double CenaAbonenta(const TUstawienia& u, int rabatKlienta, int licznik, double 
             return CenaWypozyczenia(u, rabatKlienta, CenaNajmu, stawka, od, do_);
         }
         case 2:
-            return dni * u.AbStawka;
+            return dni * u.AbStawka.Zlote();
         default:
             return 0;
     }
@@ -85,11 +85,13 @@ bool JestAbonentem(bool abonament, const QDate& abonamentDo, const QDate& dzisia
     return abonament && abonamentDo.isValid() && dzisiaj <= abonamentDo;
 }
 
-double CenaWKoszyku(const TUstawienia& u, int rabatKlienta, bool abonent, int licznik,
-                    double stawka, const QDate& dzisiaj, int dni) {
+TKwota CenaWKoszyku(const TUstawienia& u, int rabatKlienta, bool abonent, int licznik,
+                    TKwota stawka, const QDate& dzisiaj, int dni) {
     const QDate koniec = dzisiaj.addDays(dni);
-    if (abonent) return CenaAbonenta(u, rabatKlienta, licznik, stawka, dzisiaj, koniec);
-    return CenaWypozyczenia(u, rabatKlienta, CenaNajmu, stawka, dzisiaj, koniec);
+    const double zlote = stawka.Zlote();
+    return TKwota::ZeZlotych(
+        abonent ? CenaAbonenta(u, rabatKlienta, licznik, zlote, dzisiaj, koniec)
+                : CenaWypozyczenia(u, rabatKlienta, CenaNajmu, zlote, dzisiaj, koniec));
 }
 
 int LicznikWierszaKoszyka(int licznik, int liczbaWierszy, int indeks) {

@@ -10,8 +10,9 @@
 //   return        CenaWypozyczenia kinds 1, 2 and 4 and CenaAbonenta (RozliczenieZwrotu)
 //   extension     kind 1 or CenaAbonenta from the start date (RozliczeniePrzedluzenia)
 //
-// Results are unrounded złoty; a price becomes an amount with TKwota::ZeZlotych, and a
-// list's total is the sum of its rounded row prices (SumaKwot).
+// Prices are computed in złoty (double) from the tariff's amounts and the rate and are
+// unrounded; a price becomes an amount once, with TKwota::ZeZlotych, and a list's total is
+// the sum of its rounded row prices (SumaKwot).
 #pragma once
 
 #include <QDate>
@@ -52,9 +53,9 @@ double CenaAbonenta(const TUstawienia& u, int rabatKlienta, int licznik, double 
 bool JestAbonentem(bool abonament, const QDate& abonamentDo, const QDate& dzisiaj);
 
 // Price of a basket row rented today for dni days: the subscriber charge with the row's
-// counter, or a rental of kind 1.
-double CenaWKoszyku(const TUstawienia& u, int rabatKlienta, bool abonent, int licznik,
-                    double stawka, const QDate& dzisiaj, int dni);
+// counter, or a rental of kind 1, rounded to the grosz.
+TKwota CenaWKoszyku(const TUstawienia& u, int rabatKlienta, bool abonent, int licznik,
+                    TKwota stawka, const QDate& dzisiaj, int dni);
 // The counter a basket row received when it was added: with liczbaWierszy film rows and
 // the desk's counter now at licznik, row indeks got licznik - (liczbaWierszy - 1 - indeks).
 int LicznikWierszaKoszyka(int licznik, int liczbaWierszy, int indeks);

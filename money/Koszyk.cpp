@@ -41,9 +41,9 @@ TDniWiersza DniNowegoWiersza(const QString& tekst) {
     return {*dni, true};
 }
 
-std::optional<double> StawkaZEkranu(const QString& tekst) {
+std::optional<TKwota> StawkaZEkranu(const QString& tekst) {
     if (!TekstLiczbyPoprawny(tekst)) return std::nullopt;
-    return LiczbaZEkranu(tekst);
+    return KwotaZEkranu(tekst);
 }
 
 TKwota SumaCenZEkranu(const QStringList& ceny) {

@@ -43,8 +43,8 @@ struct TDniWiersza {
 };
 TDniWiersza DniNowegoWiersza(const QString& tekst);
 
-// The rate typed for a film: a non-negative number, or nothing.
-std::optional<double> StawkaZEkranu(const QString& tekst);
+// The rate typed for a film: a non-negative amount, or nothing.
+std::optional<TKwota> StawkaZEkranu(const QString& tekst);
 
 // The sum of prices shown as screen amounts, each counted to the grosz; an unreadable
 // text counts as 0.

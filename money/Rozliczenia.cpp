@@ -2,26 +2,11 @@
 
 #include "money/Cennik.h"
 #include "store/Formaty.h"
-#include "store/Interakcja.h"
 
 TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, TKwota nadwyzka,
                                         const QString& poKwocie, TRodzajKomunikatu rodzaj) {
     return {naglowek + NowaLinia + QStringLiteral("Do zwrotu ") + KwotaNaEkran(nadwyzka) + poKwocie,
             rodzaj, nadwyzka};
-}
-
-void PokazKomunikatRozliczenia(const TKomunikatRozliczenia& komunikat) {
-    switch (komunikat.Rodzaj) {
-        case TRodzajKomunikatu::Informacja:
-            Informacja(komunikat.Tekst);
-            break;
-        case TRodzajKomunikatu::Ostrzezenie:
-            Ostrzezenie(komunikat.Tekst);
-            break;
-        case TRodzajKomunikatu::Uwaga:
-            Uwaga(komunikat.Tekst);
-            break;
-    }
 }
 
 TKwota RozlozNaNaleznosc(TKwota& pieniadze, TKwota naleznosc) {
@@ -75,11 +60,8 @@ TPrzedWypozyczeniem PrzygotujWypozyczenie(const TDaneWypozyczenia& dane) {
     }
     p.Saldo = saldo;
     p.DoZaplaty = doZaplaty;
-    if (!doZaplaty.Zero()) {
-        p.Wplata.Pokaz = true;
-        p.Wplata.Etykieta = QStringLiteral("Pobrano:");
-        p.Wplata.Kwota = dane.Abonament ? TKwota() : doZaplaty;
-    }
+    if (!doZaplaty.Zero())
+        p.Wplata = {true, QStringLiteral("Pobrano:"), dane.Abonament ? TKwota() : doZaplaty};
     return p;
 }
 

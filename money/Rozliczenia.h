@@ -40,14 +40,13 @@ enum class TRodzajKomunikatu {
     Uwaga         // exclamation icon, application title (Uwaga)
 };
 
-// A message an operation asks the desk to show, with the amount it names.
+// A message an operation asks the desk to show, with the amount it names; the window
+// shows it (widgets/Komunikaty.h).
 struct TKomunikatRozliczenia {
     QString Tekst;
     TRodzajKomunikatu Rodzaj = TRodzajKomunikatu::Informacja;
     TKwota Kwota;
 };
-// Shows the message through the interaction layer.
-void PokazKomunikatRozliczenia(const TKomunikatRozliczenia& komunikat);
 // A surplus handed back: the heading, a line break, "Do zwrotu " and the amount followed by
 // the ending the operation uses ("zł.", " zł.", "zł" or nothing).
 TKomunikatRozliczenia KomunikatNadplaty(const QString& naglowek, TKwota nadwyzka,

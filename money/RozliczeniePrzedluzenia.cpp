@@ -40,11 +40,8 @@ TPrzedPrzedluzeniem PrzygotujPrzedluzenie(const TDanePrzedluzenia& dane) {
     }
     p.Naleznosc = naleznosci;
     p.LicznikAb = licznik;
-    if (!dane.Abonament) {
-        p.Wplata.Pokaz = true;
-        p.Wplata.Etykieta = QStringLiteral("Dopłacono:");
-        p.Wplata.Kwota = NieUjemna(p.Naleznosc - wplacono);
-    }
+    if (!dane.Abonament)
+        p.Wplata = {true, QStringLiteral("Dopłacono:"), NieUjemna(p.Naleznosc - wplacono)};
     return p;
 }
 

@@ -167,11 +167,7 @@ TPrzedZwrotem PrzygotujZwrot(const TDaneZwrotu& dane) {
     p.DoZaplatyZwrocone = zwrocone;
     p.ZAbonamentuZwrocone = zwroconeZAbonamentu;
     p.Saldo = saldo;
-    if (!zwrocone.Zero()) {
-        p.Wplata.Pokaz = true;
-        p.Wplata.Etykieta = QStringLiteral("Do zapłaty: ");
-        p.Wplata.Kwota = zwrocone;
-    }
+    if (!zwrocone.Zero()) p.Wplata = {true, QStringLiteral("Do zapłaty: "), zwrocone};
     return p;
 }
 

@@ -24,12 +24,6 @@ QString SaldoILicznikSQL(TKwota saldo, int licznikAb, const QString& klient) {
            QStringLiteral(" where id = ") + klient;
 }
 
-// A number in general format with a decimal point, as the return writes a returned
-// rental's unpaid part ("2.5", "0").
-QString LiczbaOgolnaSQL(TKwota kwota) {
-    return LiczbaOgolna(kwota.Zlote()).replace(QLatin1Char(','), QLatin1Char('.'));
-}
-
 // A date condition of the arrears' statement: equal to the date, or null.
 QString WarunekDaty(const QDate& data) {
     if (!data.isValid()) return QStringLiteral(" is null");
@@ -107,8 +101,7 @@ bool WczytajDoZwrotu(int idKlienta, const std::vector<TWierszListy>& lista, TDan
                                 "id_klienta = ") +
                      klient + QStringLiteral(" and zwrocono = False"));
     const bool zsumowano = q.Active();
-    if (zsumowano && !q.Eof())
-        dane.SumaPlatnosci = TKwota::ZeZlotych(q.FieldByName(QStringLiteral("P")).AsFloat());
+    if (zsumowano && !q.Eof()) dane.SumaPlatnosci = q.FieldByName(QStringLiteral("P")).AsKwota();
     q.Close();
     if (!zsumowano) return false;
 
@@ -124,7 +117,7 @@ bool WczytajDoZwrotu(int idKlienta, const std::vector<TWierszListy>& lista, TDan
         w.IdFilmu = r.IdFilmu;
         w.Naleznosc = r.Naleznosc;
         if (jest) {
-            w.Stawka = TKwota::ZeZlotych(q.FieldByName(QStringLiteral("STAWKA")).AsFloat());
+            w.Stawka = q.FieldByName(QStringLiteral("STAWKA")).AsKwota();
             w.DataDO = q.FieldByName(QStringLiteral("DATADO")).AsDate();
             w.DataOD = q.FieldByName(QStringLiteral("DATAOD")).AsDate();
         }
@@ -153,7 +146,7 @@ bool ZapiszZwrot(int idKlienta, const TDaneZwrotu& dane, const TPrzedZwrotem& pr
         if (r.Zwrocony) {
             UruchomSQL(q, QStringLiteral("update rental set zwrocono = True, dataZwrotu = ") +
                               DataSQL(dane.Dzisiaj) + QStringLiteral(", platnosc1 = ") +
-                              LiczbaOgolnaSQL(r.Platnosc1) + QStringLiteral(", z_abonamentu = ") +
+                              KwotaOgolnaSQL(r.Platnosc1) + QStringLiteral(", z_abonamentu = ") +
                               KwotaSQL(r.ZAbonamentu) + QStringLiteral(", naleznosc = ") +
                               KwotaSQL(r.Naleznosc) + QStringLiteral(" where id_filmu = ") + film +
                               QStringLiteral(" and id_klienta = ") + klient +
@@ -257,7 +250,7 @@ std::optional<std::vector<TZaleglosc>> ZaleglosciWBazie(TQuery& q, const QString
         wynik.push_back({q.FieldByName(QStringLiteral("ID_FILMU")).AsLargeInt(),
                          q.FieldByName(QStringLiteral("DATAOD")).AsDate(),
                          q.FieldByName(QStringLiteral("DATAZWROTU")).AsDate(),
-                         TKwota::ZeZlotych(q.FieldByName(QStringLiteral("PLATNOSC1")).AsFloat())});
+                         q.FieldByName(QStringLiteral("PLATNOSC1")).AsKwota()});
     q.Close();
     return wynik;
 }

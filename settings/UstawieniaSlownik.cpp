@@ -1,47 +1,96 @@
 #include "settings/UstawieniaSlownik.h"
 
+#include <array>
+#include <variant>
+
 #include "store/Formaty.h"
+#include "store/TQuery.h"
+#include "store/uWspolneDB.h"
 
 namespace {
 
-const QString KKolejnaDoba = QStringLiteral("K_KOLEJNADOBA");
-const QString KPoTerminie = QStringLiteral("K_POTERMINIE");
-const QString KPrzedTerminem = QStringLiteral("K_PRZEDTERMINEM");
-const QString KWeekend = QStringLiteral("K_WEEKEND");
-const QString KKara = QStringLiteral("K_KARA");
-const QString KKaucja = QStringLiteral("K_KAUCJA");
-const QString KFilmMax = QStringLiteral("K_FILMMAX");
-const QString KStawka = QStringLiteral("K_STAWKA");
-const QString KAbonament = QStringLiteral("K_ABONAMENT");
-const QString KAbRabat = QStringLiteral("K_ABRABAT");
-const QString KAbGratis = QStringLiteral("K_ABGRATIS");
-const QString KAbStawka = QStringLiteral("K_ABSTAWKA");
-const QString KTypAb = QStringLiteral("K_TYPAB");
+// One stored key: the field it holds and the insert's text after the value (the
+// description, with the blanks each statement has).
+struct TKluczUstawien {
+    QString klucz;
+    std::variant<double TUstawienia::*, int TUstawienia::*, bool TUstawienia::*,
+                 TKwota TUstawienia::*>
+        pole;
+    QString koniec;
+};
 
-QString logicznaNaTekst(bool b) {
-    return b ? QStringLiteral("True") : QStringLiteral("False");
+// Visits a key's field with the overload of its type.
+template <typename... F>
+struct TWedlugTypu : F... {
+    using F::operator()...;
+};
+
+const std::array<TKluczUstawien, LiczbaKluczyUstawien>& Klucze() {
+    static const std::array<TKluczUstawien, LiczbaKluczyUstawien> klucze = {{
+        {QStringLiteral("K_KOLEJNADOBA"), &TUstawienia::KolejnaDoba,
+         QStringLiteral("', 'opłata za kolejną dobę wypożyczenia' )")},
+        {QStringLiteral("K_POTERMINIE"), &TUstawienia::PoTerminie,
+         QStringLiteral("', 'opłata za filmy zwrócone po terminie' )")},
+        {QStringLiteral("K_PRZEDTERMINEM"), &TUstawienia::PrzedTerminem,
+         QStringLiteral("', 'czy potrącać jeśli filmy oddane przed terminem' )")},
+        {QStringLiteral("K_WEEKEND"), &TUstawienia::Weekend,
+         QStringLiteral("',  'weekendowa stawka wypożyczenia' )")},
+        {QStringLiteral("K_KARA"), &TUstawienia::Kara, QStringLiteral("', 'wysokość kary' )")},
+        {QStringLiteral("K_KAUCJA"), &TUstawienia::Kaucja,
+         QStringLiteral("', 'wysokość kaucji' )")},
+        {QStringLiteral("K_FILMMAX"), &TUstawienia::FilmMax,
+         QStringLiteral("', 'maksymalna liczba filmów przy jedym wypożyczeniu' )")},
+        {QStringLiteral("K_STAWKA"), &TUstawienia::ZmianaStawki,
+         QStringLiteral("', 'możliwość zmiany wysokości stawki za film' )")},
+        {QStringLiteral("K_ABONAMENT"), &TUstawienia::AbOplata,
+         QStringLiteral("', 'wysokość abonamentu'  )")},
+        {QStringLiteral("K_ABRABAT"), &TUstawienia::AbRabat,
+         QStringLiteral("', 'wysokość rabatu - abonament kwotowy' )")},
+        {QStringLiteral("K_ABGRATIS"), &TUstawienia::AbGratis,
+         QStringLiteral("', 'co ktory film gratis - abonament ilościowy' )")},
+        {QStringLiteral("K_ABSTAWKA"), &TUstawienia::AbStawka,
+         QStringLiteral("', 'stawka za dobę - abonament cenowy ' )")},
+        {QStringLiteral("K_TYPAB"), &TUstawienia::TypAb,
+         QStringLiteral("', 'rodzaj abonamentu' )")},
+    }};
+    return klucze;
 }
 
-void czytajRzeczywista(const QHash<QString, QString>& w, const QString& klucz, double& pole) {
-    if (auto it = w.find(klucz); it != w.end())
-        if (auto v = RzeczywistaZTekstu(*it)) pole = *v;
+// The field from its stored text; a text not of the field's type leaves it as it is.
+void CzytajPole(TUstawienia& u, const TKluczUstawien& k, const QString& tekst) {
+    const auto ustaw = [&](auto pole, auto wartosc) {
+        if (wartosc) u.*pole = *wartosc;
+    };
+    std::visit(TWedlugTypu{
+                   [&](double TUstawienia::*p) { ustaw(p, RzeczywistaZTekstu(tekst)); },
+                   [&](int TUstawienia::*p) { ustaw(p, CalkowitaZTekstu(tekst)); },
+                   [&](bool TUstawienia::*p) { u.*p = LogicznaZTekstu(tekst); },
+                   [&](TKwota TUstawienia::*p) { ustaw(p, KwotaZEkranu(tekst)); },
+               },
+               k.pole);
 }
 
-void czytajCalkowita(const QHash<QString, QString>& w, const QString& klucz, int& pole) {
-    if (auto it = w.find(klucz); it != w.end())
-        if (auto v = CalkowitaZTekstu(*it)) pole = *v;
-}
-
-void czytajLogiczna(const QHash<QString, QString>& w, const QString& klucz, bool& pole) {
-    if (auto it = w.find(klucz); it != w.end()) pole = LogicznaZTekstu(*it);
+// The stored text of the field.
+QString TekstPola(const TUstawienia& u, const TKluczUstawien& k) {
+    return std::visit(TWedlugTypu{
+                          [&](double TUstawienia::*p) { return LiczbaOgolna(u.*p); },
+                          [&](int TUstawienia::*p) { return QString::number(u.*p); },
+                          [&](bool TUstawienia::*p) {
+                              return u.*p ? QStringLiteral("True") : QStringLiteral("False");
+                          },
+                          [&](TKwota TUstawienia::*p) { return KwotaOgolna(u.*p); },
+                      },
+                      k.pole);
 }
 
 }  // namespace
 
 const QStringList& KluczeUstawien() {
-    static const QStringList klucze = {
-        KKolejnaDoba, KPoTerminie, KPrzedTerminem, KWeekend,  KKara,     KKaucja, KFilmMax,
-        KStawka,      KAbonament,  KAbRabat,       KAbGratis, KAbStawka, KTypAb};
+    static const QStringList klucze = [] {
+        QStringList lista;
+        for (const TKluczUstawien& k : Klucze()) lista << k.klucz;
+        return lista;
+    }();
     return klucze;
 }
 
@@ -63,18 +112,18 @@ void NormalizujUstawienia(TUstawienia& u) {
     switch (u.TypAb) {
         case 0:
             u.AbGratis = 0;
-            u.AbStawka = 0;
+            u.AbStawka = TKwota();
             if (u.AbRabat == 100) u.AbRabat = 10;
             break;
         case 1:
             if (u.AbGratis == 0) u.AbGratis = 10;
             u.AbRabat = 100;
-            u.AbStawka = 0;
+            u.AbStawka = TKwota();
             break;
         case 2:
             u.AbGratis = 0;
             u.AbRabat = 100;
-            if (u.AbStawka == 0) u.AbStawka = 5.00;
+            if (u.AbStawka.Zero()) u.AbStawka = TKwota::ZGroszy(500);
             break;
         default:
             break;
@@ -83,39 +132,16 @@ void NormalizujUstawienia(TUstawienia& u) {
 
 TUstawienia UstawieniaZTekstow(const QHash<QString, QString>& w) {
     TUstawienia u;  // the defaults
-    czytajRzeczywista(w, KKolejnaDoba, u.KolejnaDoba);
-    czytajCalkowita(w, KPoTerminie, u.PoTerminie);
-    czytajLogiczna(w, KPrzedTerminem, u.PrzedTerminem);
-    czytajCalkowita(w, KWeekend, u.Weekend);
-    czytajRzeczywista(w, KKara, u.Kara);
-    czytajRzeczywista(w, KKaucja, u.Kaucja);
-    czytajCalkowita(w, KFilmMax, u.FilmMax);
-    czytajLogiczna(w, KStawka, u.ZmianaStawki);
-    czytajRzeczywista(w, KAbonament, u.AbOplata);
-    czytajCalkowita(w, KAbRabat, u.AbRabat);
-    czytajCalkowita(w, KAbGratis, u.AbGratis);
-    czytajRzeczywista(w, KAbStawka, u.AbStawka);
-    czytajCalkowita(w, KTypAb, u.TypAb);
+    for (const TKluczUstawien& k : Klucze())
+        if (auto it = w.find(k.klucz); it != w.end()) CzytajPole(u, k, *it);
     NormalizujUstawienia(u);
     return u;
 }
 
 QHash<QString, QString> TekstyUstawien(const TUstawienia& u) {
-    return {
-        {KKolejnaDoba, LiczbaOgolna(u.KolejnaDoba)},
-        {KPoTerminie, QString::number(u.PoTerminie)},
-        {KPrzedTerminem, logicznaNaTekst(u.PrzedTerminem)},
-        {KWeekend, QString::number(u.Weekend)},
-        {KKara, LiczbaOgolna(u.Kara)},
-        {KKaucja, LiczbaOgolna(u.Kaucja)},
-        {KFilmMax, QString::number(u.FilmMax)},
-        {KStawka, logicznaNaTekst(u.ZmianaStawki)},
-        {KAbonament, LiczbaOgolna(u.AbOplata)},
-        {KAbRabat, QString::number(u.AbRabat)},
-        {KAbGratis, QString::number(u.AbGratis)},
-        {KAbStawka, LiczbaOgolna(u.AbStawka)},
-        {KTypAb, QString::number(u.TypAb)},
-    };
+    QHash<QString, QString> t;
+    for (const TKluczUstawien& k : Klucze()) t.insert(k.klucz, TekstPola(u, k));
+    return t;
 }
 
 QString ZapytanieUstawienia(const QString& katalogBazy, const QString& klucz) {
@@ -125,35 +151,26 @@ QString ZapytanieUstawienia(const QString& katalogBazy, const QString& klucz) {
 }
 
 QStringList PoleceniaZapisuUstawien(const TUstawienia& u) {
-    const QHash<QString, QString> t = TekstyUstawien(u);
-    const QString poczatek =
-        QStringLiteral("insert into dictionary( Nazwa, Wartosc, Opis ) values ( '");
-    const auto wstaw = [&](const QString& klucz, const QString& srodek, const QString& koniec) {
-        return poczatek + klucz + QStringLiteral("', '") + t.value(klucz) + srodek + koniec;
-    };
-    const QString zwykly = QStringLiteral("', '");
-    const QString zamkniecie = QStringLiteral("' )");
-    return {
-        QStringLiteral("delete from dictionary where Nazwa like 'K_%'"),
-        wstaw(KKolejnaDoba, zwykly,
-              QStringLiteral("opłata za kolejną dobę wypożyczenia") + zamkniecie),
-        wstaw(KPoTerminie, zwykly,
-              QStringLiteral("opłata za filmy zwrócone po terminie") + zamkniecie),
-        wstaw(KPrzedTerminem, zwykly,
-              QStringLiteral("czy potrącać jeśli filmy oddane przed terminem") + zamkniecie),
-        wstaw(KWeekend, QStringLiteral("',  '"),
-              QStringLiteral("weekendowa stawka wypożyczenia") + zamkniecie),
-        wstaw(KKara, zwykly, QStringLiteral("wysokość kary") + zamkniecie),
-        wstaw(KKaucja, zwykly, QStringLiteral("wysokość kaucji") + zamkniecie),
-        wstaw(KFilmMax, zwykly,
-              QStringLiteral("maksymalna liczba filmów przy jedym wypożyczeniu") + zamkniecie),
-        wstaw(KStawka, zwykly,
-              QStringLiteral("możliwość zmiany wysokości stawki za film") + zamkniecie),
-        wstaw(KAbonament, zwykly, QStringLiteral("wysokość abonamentu'  )")),
-        wstaw(KAbRabat, zwykly, QStringLiteral("wysokość rabatu - abonament kwotowy") + zamkniecie),
-        wstaw(KAbGratis, zwykly,
-              QStringLiteral("co ktory film gratis - abonament ilościowy") + zamkniecie),
-        wstaw(KAbStawka, zwykly, QStringLiteral("stawka za dobę - abonament cenowy ") + zamkniecie),
-        wstaw(KTypAb, zwykly, QStringLiteral("rodzaj abonamentu") + zamkniecie),
-    };
+    QStringList polecenia = {QStringLiteral("delete from dictionary where Nazwa like 'K_%'")};
+    for (const TKluczUstawien& k : Klucze())
+        polecenia << QStringLiteral("insert into dictionary( Nazwa, Wartosc, Opis ) values ( '") +
+                         k.klucz + QStringLiteral("', '") + TekstPola(u, k) + k.koniec;
+    return polecenia;
+}
+
+QHash<QString, QString> CzytajTekstyUstawien(TQuery& q, const QString& katalogBazy) {
+    QHash<QString, QString> wartosci;
+    for (const QString& klucz : KluczeUstawien()) {
+        OtworzSQL(q, ZapytanieUstawienia(katalogBazy, klucz));
+        if (q.Active() && !q.Eof())
+            wartosci.insert(klucz, q.FieldByName(QStringLiteral("WARTOSC")).AsString());
+        q.Close();
+    }
+    return wartosci;
+}
+
+bool ZapiszUstawieniaWBazie(TQuery& q, const TUstawienia& u) {
+    TTransakcja transakcja;
+    for (const QString& polecenie : PoleceniaZapisuUstawien(u)) UruchomSQL(q, polecenie);
+    return transakcja.Zatwierdz();
 }

@@ -10,6 +10,8 @@
 
 #include "settings/Ustawienia.h"
 
+class TQuery;
+
 // The keys in the order they are read and written.
 inline constexpr int LiczbaKluczyUstawien = 13;
 const QStringList& KluczeUstawien();
@@ -37,3 +39,9 @@ QString ZapytanieUstawienia(const QString& katalogBazy, const QString& klucz);
 // The statements writing the whole record: the delete of the old rows followed by one
 // insert per key.
 QStringList PoleceniaZapisuUstawien(const TUstawienia& u);
+
+// The stored texts of the record by key, each key read through the query; a key whose
+// read fails or finds no row is left out.
+QHash<QString, QString> CzytajTekstyUstawien(TQuery& q, const QString& katalogBazy);
+// Writes the whole record in one transaction; true when it is stored.
+bool ZapiszUstawieniaWBazie(TQuery& q, const TUstawienia& u);

@@ -32,18 +32,34 @@ int PoTerminieWpisu(int indeks) {
     return 110 - 10 * indeks;
 }
 
-// The field's text as a non-negative number; the empty text gives 0.
-std::optional<double> liczbaPola(const QLineEdit* pole, bool calkowita) {
+// The field's text as a non-negative whole number, or amount; the empty text gives 0.
+std::optional<int> calkowitaPola(const QLineEdit* pole) {
     const QString t = pole->text();
-    if (t.trimmed().isEmpty()) return 0.0;
-    if (calkowita) {
-        const auto v = CalkowitaZEkranu(t);
-        if (!v || *v < 0) return std::nullopt;
-        return *v;
-    }
-    const auto v = LiczbaZEkranu(t);
+    if (t.trimmed().isEmpty()) return 0;
+    const auto v = CalkowitaZEkranu(t);
     if (!v || *v < 0) return std::nullopt;
-    return *v;
+    return v;
+}
+
+std::optional<TKwota> kwotaPola(const QLineEdit* pole) {
+    const QString t = pole->text();
+    if (t.trimmed().isEmpty()) return TKwota();
+    const auto v = KwotaZEkranu(t);
+    if (!v || v->Ujemna()) return std::nullopt;
+    return v;
+}
+
+// Takes a field's value; a text that is not a number shows the warning, empties the edit
+// and gives false.
+template <typename T>
+bool wezPole(QLineEdit* pole, const std::optional<T>& wartosc, T& cel) {
+    if (!wartosc) {
+        Ostrzezenie(NiepoprawnaWartosc);
+        pole->clear();
+        return false;
+    }
+    cel = *wartosc;
+    return true;
 }
 
 // A number typed with more than two decimals: an amount is kept in whole grosze, so the
@@ -128,21 +144,11 @@ void TfConfig::UmiescWLuce(QRadioButton* przycisk, QLineEdit* pole, const QStrin
 }
 
 void TfConfig::WczytajUstawienia() {
-    QHash<QString, QString> wartosci;
-    for (const QString& klucz : KluczeUstawien()) {
-        OtworzSQL(Query1, ZapytanieUstawienia(KatalogBazy, klucz));
-        if (Query1.Active() && !Query1.Eof())
-            wartosci.insert(klucz, Query1.FieldByName(QStringLiteral("WARTOSC")).AsString());
-        Query1.Close();
-    }
-    Ustawienia = UstawieniaZTekstow(wartosci);
+    Ustawienia = UstawieniaZTekstow(CzytajTekstyUstawien(Query1, KatalogBazy));
 }
 
 bool TfConfig::ZapiszUstawienia() {
-    TTransakcja transakcja;
-    for (const QString& polecenie : PoleceniaZapisuUstawien(Ustawienia))
-        UruchomSQL(Query1, polecenie);
-    return transakcja.Zatwierdz();
+    return ZapiszUstawieniaWBazie(Query1, Ustawienia);
 }
 
 void TfConfig::FormShow() {
@@ -157,7 +163,8 @@ void TfConfig::FormShow() {
             QString::number(u.KolejnaDoba, 'f', 0) + QStringLiteral("% stawki")));
     else
         ui->cbKolejnaDoba->setCurrentIndex(ui->cbKolejnaDoba->findText(
-            QStringLiteral("stawka - ") + KwotaNaEkran(-u.KolejnaDoba) + QStringLiteral("zł")));
+            QStringLiteral("stawka - ") + KwotaNaEkran(TKwota::ZeZlotych(-u.KolejnaDoba)) +
+            QStringLiteral("zł")));
 
     ui->cbPoTerminie->setCurrentIndex(
         u.PoTerminie == 0 ? 0
@@ -176,7 +183,7 @@ void TfConfig::FormShow() {
     ui->eAbStawka->setText(QStringLiteral("0,00"));
     ui->cbAbRabat->setCurrentIndex(ui->cbAbRabat->findText(QStringLiteral("10%")));
     const bool zeroGratis = u.AbGratis == 0;
-    const bool zeroStawka = u.AbStawka == 0;
+    const bool zeroStawka = u.AbStawka.Zero();
     if (u.AbRabat != 100 && zeroGratis && zeroStawka) {
         ui->rbAbKwotowy->setChecked(true);
         ui->cbAbRabat->setCurrentIndex(
@@ -189,7 +196,7 @@ void TfConfig::FormShow() {
         ui->eAbStawka->setText(KwotaNaEkran(u.AbStawka));
     } else {
         Ustawienia.AbRabat = 100;
-        Ustawienia.AbStawka = 0;
+        Ustawienia.AbStawka = TKwota();
         ui->rbAbIlosciowy->setChecked(true);
         ui->eAbGratis->setText(QStringLiteral("10"));
     }
@@ -234,58 +241,35 @@ void TfConfig::bZapiszClick() {
         pole->setFocus();
         return;
     }
-    // The amounts and the limit; a text that is not a number ends the save there.
-    const std::tuple<QLineEdit*, bool, double*, int*> pola[] = {
-        {ui->eKara, false, &Ustawienia.Kara, nullptr},
-        {ui->eKaucja, false, &Ustawienia.Kaucja, nullptr},
-        {ui->eFilmMax, true, nullptr, &Ustawienia.FilmMax},
-        {ui->eWysokoscAb, false, &Ustawienia.AbOplata, nullptr},
-    };
-    for (const auto& [pole, calkowita, rzeczywiste, calkowite] : pola) {
-        const auto v = liczbaPola(pole, calkowita);
-        if (!v) {
-            Ostrzezenie(NiepoprawnaWartosc);
-            pole->clear();
-            return;
-        }
-        if (rzeczywiste) *rzeczywiste = *v;
-        if (calkowite) *calkowite = static_cast<int>(*v);
-    }
-
     TUstawienia& u = Ustawienia;
+    // The amounts and the limit; a text that is not a number ends the save there.
+    if (!wezPole(ui->eKara, kwotaPola(ui->eKara), u.Kara) ||
+        !wezPole(ui->eKaucja, kwotaPola(ui->eKaucja), u.Kaucja) ||
+        !wezPole(ui->eFilmMax, calkowitaPola(ui->eFilmMax), u.FilmMax) ||
+        !wezPole(ui->eWysokoscAb, kwotaPola(ui->eWysokoscAb), u.AbOplata))
+        return;
+
     if (ui->rbAbKwotowy->isChecked()) {
         QString t = ui->cbAbRabat->currentText();
         if (t.endsWith('%')) t.chop(1);
         const auto rabat = CalkowitaZEkranu(t);
         u.AbRabat = ui->cbAbRabat->currentIndex() >= 0 && rabat ? *rabat : 100;
         u.AbGratis = 0;
-        u.AbStawka = 0;
+        u.AbStawka = TKwota();
         u.TypAb = 0;
     } else if (ui->rbAbIlosciowy->isChecked()) {
-        const auto v = liczbaPola(ui->eAbGratis, true);
-        if (!v) {
-            Ostrzezenie(NiepoprawnaWartosc);
-            ui->eAbGratis->clear();
-            return;
-        }
-        u.AbGratis = static_cast<int>(*v);
+        if (!wezPole(ui->eAbGratis, calkowitaPola(ui->eAbGratis), u.AbGratis)) return;
         u.AbRabat = 100;
-        u.AbStawka = 0;
+        u.AbStawka = TKwota();
         u.TypAb = 1;
     } else if (ui->rbAbCenowy->isChecked()) {
-        const auto v = liczbaPola(ui->eAbStawka, false);
-        if (!v) {
-            Ostrzezenie(NiepoprawnaWartosc);
-            ui->eAbStawka->clear();
-            return;
-        }
-        u.AbStawka = *v;
+        if (!wezPole(ui->eAbStawka, kwotaPola(ui->eAbStawka), u.AbStawka)) return;
         u.AbRabat = 100;
         u.AbGratis = 0;
         u.TypAb = 2;
     }
 
-    if (ui->cbPoTerminie->currentText() == OplataKarna && KwotaZerowa(u.Kara)) {
+    if (ui->cbPoTerminie->currentText() == OplataKarna && u.Kara.Zero()) {
         Ostrzezenie(QStringLiteral("Nie ustalono wysokości opłaty karnej."));
         return;
     }

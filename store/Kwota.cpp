@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "store/Formaty.h"
+
 std::optional<TKwota> TKwota::ZTekstu(QStringView tekst) {
     qsizetype i = 0;
     const qsizetype n = tekst.size();
@@ -52,6 +54,14 @@ QString KwotaSQL(TKwota kwota) {
 
 QString KwotaNaEkran(TKwota kwota) {
     return KwotaSQL(kwota).replace('.', ',');
+}
+
+QString KwotaOgolna(TKwota kwota) {
+    return LiczbaOgolna(kwota.Zlote());
+}
+
+QString KwotaOgolnaSQL(TKwota kwota) {
+    return KwotaOgolna(kwota).replace(QLatin1Char(','), QLatin1Char('.'));
 }
 
 std::optional<TKwota> KwotaZEkranu(const QString& tekst) {

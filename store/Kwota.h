@@ -66,6 +66,10 @@ class QString;
 // (decimal point: "1234.50") of an amount.
 QString KwotaNaEkran(TKwota kwota);
 QString KwotaSQL(TKwota kwota);
+// The general form, without trailing zeros: "2,5", "20", "-0,5" (the stored settings), and
+// the same with a decimal point ("2.5") for statements.
+QString KwotaOgolna(TKwota kwota);
+QString KwotaOgolnaSQL(TKwota kwota);
 // An amount typed on screen with a decimal comma ("12,5"; "5," reads as 5); the empty
 // text and anything that is not a number give no value.
 std::optional<TKwota> KwotaZEkranu(const QString& tekst);

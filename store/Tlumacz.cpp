@@ -167,23 +167,14 @@ bool czytajDate(QStringView t, int& dzien, int& miesiac, int& rok, int& cyfrRoku
     return true;
 }
 
-void dopiszIdentyfikator(QString& wynik, QStringView nazwa) {
-    wynik += u'"';
-    for (QChar c : nazwa) {
-        if (c == u'"') wynik += u'"';
-        wynik += c;
-    }
-    wynik += u'"';
-}
-
-// The content of a double-quoted token as a single-quoted literal.
-void dopiszTekst(QString& wynik, QStringView tresc) {
-    wynik += u'\'';
+// The text between two quote characters, each quote inside it doubled.
+void dopiszWCudzyslowie(QString& wynik, QStringView tresc, QChar cudzyslow) {
+    wynik += cudzyslow;
     for (QChar c : tresc) {
-        if (c == u'\'') wynik += u'\'';
+        if (c == cudzyslow) wynik += cudzyslow;
         wynik += c;
     }
-    wynik += u'\'';
+    wynik += cudzyslow;
 }
 
 class TTlumacz {
@@ -345,7 +336,7 @@ private:
                         while (i < n && ciagNazwy(s[i])) ++i;
                         kolumna = QStringView(s).sliced(p, i - p);
                     }
-                    dopiszIdentyfikator(wynik, kolumna);
+                    dopiszWCudzyslowie(wynik, kolumna, u'"');
                     kopiuj = i;
                     if (glebokoscPorzadku >= 0) kolumnaPliku = kolumna.toString();
                     return;
@@ -373,7 +364,8 @@ private:
             return;
         }
         zamien(start, i);
-        dopiszTekst(wynik, t);
+        // The content of a double-quoted token as a single-quoted literal.
+        dopiszWCudzyslowie(wynik, t, u'\'');
     }
 
     // 'YYYY-MM-DD'

@@ -36,7 +36,7 @@ void WczytajComboBox(const QString& sciezka, QComboBox* combo) {
 
 // ---------------------------------------------------------------- the editor
 
-TfDialog::TfDialog(QWidget* parent) : QDialog(parent), ui(new Ui::TfDialog) {
+TfDialog::TfDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfDialog>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfDialog"));
     setSizeGripEnabled(true);
@@ -81,9 +81,7 @@ TfDialog::TfDialog(QWidget* parent) : QDialog(parent), ui(new Ui::TfDialog) {
     WczytajPolozenie();
 }
 
-TfDialog::~TfDialog() {
-    delete ui;
-}
+TfDialog::~TfDialog() = default;
 
 bool TfDialog::ZmienZawartoscPliku(const QString& sciezka, int limit) {
     OgraniczZnaki(ui->Edit1, limit > 0 ? limit : 255);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QStringList>
+#include <memory>
 
 #include "store/PlikUstawien.h"
 #include "widgets/ListaSlow.h"
@@ -68,7 +69,7 @@ private:
     void WczytajPolozenie();
     void ZapiszPolozenie() const;
 
-    Ui::TfDialog* ui;
+    std::unique_ptr<Ui::TfDialog> ui;
     QStringList TEMPList;  // the entries as loaded
     QStringList ListBox2;  // scratch space for reordering
     bool blokadaZaznaczenia = false;

@@ -35,7 +35,7 @@ TEST_F(ImportNaPulpicie, PoImporcieZMenuPulpitPokazujeOtwarteWypozyczeniaKlienta
     // The settings, the pick lists and the desk follow the imported shop.
     EXPECT_DOUBLE_EQ(fConfig->Ustawienia.KolejnaDoba, 90);
     EXPECT_EQ(fConfig->Ustawienia.TypAb, 2);
-    EXPECT_DOUBLE_EQ(fConfig->Ustawienia.AbStawka, 3.5);
+    EXPECT_EQ(fConfig->Ustawienia.AbStawka, TKwota::ZGroszy(350));
     EXPECT_GE(k<QComboBox>("cbKlient")->findText("Óśćżółń Ęwa"), 0);
     EXPECT_GE(k<QComboBox>("cbTytulOrg")->findText("Dzień świra"), 0);
 

@@ -142,7 +142,7 @@ protected:
             if (abonent) {
                 okno.findChild<QCheckBox*>("cbAbonament")->click();
                 okno.findChild<QDateEdit*>("dAbonamentOD")->setDate(Dzisiaj());
-                fake.PrzyOknie(Wplata(fConfig->Ustawienia.AbOplata, oplata));
+                fake.PrzyOknie(Wplata(fConfig->Ustawienia.AbOplata.Zlote(), oplata));
                 Kliknij(okno, "bWplata");
             }
             Kliknij(okno, "bZapisz");

@@ -69,7 +69,7 @@ TEST(Cennik, ZwlokaZwrotPrzedTerminemIKolejneDni) {
     const QDate od = Poniedzialek, do_ = Poniedzialek.addDays(3);
     EXPECT_NEAR(CenaWypozyczenia(u, 0, CenaZwloki, 5, od, do_), 15.00, 1e-9);
     u.PoTerminie = 0;
-    u.Kara = 2;
+    u.Kara = TKwota::ZeZlotych(2);
     EXPECT_NEAR(CenaWypozyczenia(u, 0, CenaZwloki, 5, od, do_), 6.00, 1e-9);
     EXPECT_NEAR(CenaWypozyczenia(u, 50, CenaZwloki, 5, od, do_), 3.00, 1e-9);
     u.PoTerminie = 50;
@@ -99,7 +99,7 @@ TEST(Cennik, AbonamentKwotowyICenowyBezRabatuKlienta) {
 
     u.TypAb = 2;
     u.AbRabat = 100;
-    u.AbStawka = 4;
+    u.AbStawka = TKwota::ZeZlotych(4);
     EXPECT_NEAR(CenaAbonenta(u, 0, 1, 5, od, od.addDays(3)), 12.00, 1e-9);
     EXPECT_NEAR(CenaAbonenta(u, 20, 7, 9, od, od.addDays(3)), 12.00, 1e-9);
     u.TypAb = 7;
@@ -139,9 +139,13 @@ TEST(Cennik, KoszykLicznikWierszaICena) {
     EXPECT_EQ(LicznikWierszaKoszyka(3, 3, 0), 1);
     EXPECT_EQ(LicznikWierszaKoszyka(3, 3, 2), 3);
     const QDate dzis = Poniedzialek;
-    EXPECT_NEAR(CenaWKoszyku(u, 0, true, 2, 5, dzis, 2), 10.00, 1e-9);
-    EXPECT_EQ(CenaWKoszyku(u, 0, true, 3, 5, dzis, 2), 0);
-    EXPECT_NEAR(CenaWKoszyku(u, 0, false, 3, 5, dzis, 2), 10.00, 1e-9);
+    const TKwota stawka = TKwota::ZGroszy(500);
+    EXPECT_KWOTA(CenaWKoszyku(u, 0, true, 2, stawka, dzis, 2), 10.00);
+    EXPECT_KWOTA(CenaWKoszyku(u, 0, true, 3, stawka, dzis, 2), 0);
+    EXPECT_KWOTA(CenaWKoszyku(u, 0, false, 3, stawka, dzis, 2), 10.00);
+    // The tariff's 4,995 becomes an amount once, rounded half up.
+    u.KolejnaDoba = 50;
+    EXPECT_KWOTA(CenaWKoszyku(u, 0, false, 0, TKwota::ZGroszy(333), dzis, 2), 5.00);
 }
 
 TEST(Cennik, SumaListyToSumaZaokraglonychCen) {
@@ -159,7 +163,7 @@ TEST(Cennik, CenyZwrotuIPrzedluzenia) {
     EXPECT_NEAR(k1, 7.50, 1e-9);
     EXPECT_NEAR(k1 + CenaWypozyczenia(u, 0, CenaZwloki, 5, sr, pt), 17.50, 1e-9);
     u.PoTerminie = 0;
-    u.Kara = 3;
+    u.Kara = TKwota::ZeZlotych(3);
     EXPECT_NEAR(k1 + CenaWypozyczenia(u, 0, CenaZwloki, 5, sr, pt), 13.50, 1e-9);
     EXPECT_NEAR(CenaWypozyczenia(u, 0, CenaNajmu, 5, pon, pt), 12.50, 1e-9);
     // Extension: 3 days ago for 2, extended by 2 from today = a 5-day rental.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "money/Rozliczenia.h"
-#include "support/FakeInterakcja.h"
 #include "support/Kwoty.h"
 
 namespace {
@@ -215,18 +214,4 @@ TEST(Wypozyczenie, DodanyFilmDoOtwartychWypozyczen) {
     EXPECT_EQ(Platnosci(w), (std::vector<TKwota>{0, 0, 5.00}));
     EXPECT_KWOTA(w.ZmianaSalda, 0);
     EXPECT_KWOTA(w.NoweSaldo, -5.00);
-}
-
-TEST(Wypozyczenie, KomunikatPrzezWarstweInterakcji) {
-    FakeInterakcja fake;
-    PokazKomunikatRozliczenia({QStringLiteral("Do zwrotu"), TRodzajKomunikatu::Ostrzezenie, 9});
-    PokazKomunikatRozliczenia({QStringLiteral("Zwrot"), TRodzajKomunikatu::Informacja, 0});
-    PokazKomunikatRozliczenia({QStringLiteral("Uwaga"), TRodzajKomunikatu::Uwaga, 0});
-    ASSERT_EQ(fake.komunikaty.size(), 3u);
-    EXPECT_EQ(fake.komunikaty[0].tytul, QStringLiteral("Ostrzeżenie"));
-    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Ostrzezenie);
-    EXPECT_EQ(fake.komunikaty[1].tytul, TytulAplikacji);
-    EXPECT_EQ(fake.komunikaty[1].ikona, TIkona::Informacja);
-    EXPECT_EQ(fake.komunikaty[2].tytul, TytulAplikacji);
-    EXPECT_EQ(fake.komunikaty[2].ikona, TIkona::Ostrzezenie);
 }

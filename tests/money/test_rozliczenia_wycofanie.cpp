@@ -6,15 +6,15 @@
 namespace {
 
 // A charged 12.00 of which 5.00 unpaid, B charged 8.00 and paid; the balance carries
-// the 5.00 debit.
-TDaneWycofania DwaWypozyczenia(int pierwszy, int ostatni) {
+// the 5.00 debit. Unpaid: nothing was paid and the balance carries all 20.00.
+TDaneWycofania DwaWypozyczenia(int pierwszy, int ostatni, bool zaplacone = true) {
     TDaneWycofania d;
     d.Wiersze = {{1, 12.00, 3, 4.00}, {2, 8.00, 2, 4.00}};
     d.Pierwszy = pierwszy;
     d.Ostatni = ostatni;
-    d.Razem = 5.00;
-    d.Wplacono = 15.00;
-    d.Saldo = -5.00;
+    d.Razem = zaplacone ? 5.00 : 20.00;
+    d.Wplacono = zaplacone ? 15.00 : 0;
+    d.Saldo = -d.Razem;
     d.LicznikAb = 4;
     return d;
 }
@@ -48,11 +48,7 @@ TEST(Wycofanie, WycofanieA) {
 }
 
 TEST(Wycofanie, NicNieZaplaconoWycofanieA) {
-    TDaneWycofania d = DwaWypozyczenia(0, 0);
-    d.Razem = 20.00;
-    d.Wplacono = 0;
-    d.Saldo = -20.00;
-    const TWynikWycofania w = RozliczWycofanie(d);
+    const TWynikWycofania w = RozliczWycofanie(DwaWypozyczenia(0, 0, false));
     EXPECT_FALSE(w.Nadplata);
     EXPECT_KWOTA(w.Razem, 8.00);
     EXPECT_KWOTA(w.Saldo, -8.00);  // rises by 12.00
@@ -68,11 +64,7 @@ TEST(Wycofanie, CalaLista) {
     EXPECT_KWOTA(w.Saldo, 0);
     EXPECT_EQ(w.LicznikAb, 2);
 
-    TDaneWycofania d = DwaWypozyczenia(0, 1);
-    d.Razem = 20.00;
-    d.Wplacono = 0;
-    d.Saldo = -20.00;
-    w = RozliczWycofanie(d);
+    w = RozliczWycofanie(DwaWypozyczenia(0, 1, false));
     EXPECT_FALSE(w.Nadplata);
     EXPECT_KWOTA(w.Saldo, 0);
 }

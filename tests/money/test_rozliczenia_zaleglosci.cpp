@@ -10,36 +10,41 @@ TEST(Zaleglosci, PropozycjaToCalaNaleznosc) {
     EXPECT_KWOTA(p.Kwota, 10.00);
 }
 
-TEST(Zaleglosci, CzescNaleznosciPoPytaniu) {
-    const TOcenaWplatyZaleglosci o = OcenWplateZaleglosci(10.00, 5.00);
-    EXPECT_FALSE(o.Nadplata);
-    EXPECT_TRUE(o.Pytaj);
-    EXPECT_EQ(o.Pytanie,
+// A payment against arrears of 4,00 and 6,00: asked about, booked, spread over the rows.
+TEST(Zaleglosci, WplataWobecNaleznosci) {
+    struct TPrzypadek {
+        double wplata;
+        bool nadplata, pytaj;
+        double ksiegowana;
+        std::vector<TKwota> zaleglosci;
+    };
+    const TPrzypadek przypadki[] = {
+        {5.00, false, true, 5.00, {0, 5.00}},  // less than owed: asked first
+        {12.00, true, false, 10.00, {0, 0}},   // more: the surplus handed back
+        {10.00, false, false, 10.00, {0, 0}},  // all of it
+    };
+    for (const TPrzypadek& p : przypadki) {
+        const TOcenaWplatyZaleglosci o = OcenWplateZaleglosci(10.00, p.wplata);
+        EXPECT_EQ(o.Nadplata.has_value(), p.nadplata) << p.wplata;
+        EXPECT_EQ(o.Pytaj, p.pytaj) << p.wplata;
+        EXPECT_KWOTA(o.Wplata, p.ksiegowana) << p.wplata;
+        EXPECT_KWOTA(o.Pobrano, p.wplata) << p.wplata;
+        const TWynikZaleglosci w = RozliczZaleglosci({4.00, 6.00}, o.Wplata);
+        EXPECT_KWOTA(w.ZmianaSalda, p.ksiegowana) << p.wplata;
+        EXPECT_EQ(w.Zaleglosci, p.zaleglosci) << p.wplata;
+        EXPECT_KWOTA(w.Razem, 10.00 - p.ksiegowana) << p.wplata;
+    }
+    const TOcenaWplatyZaleglosci mniej = OcenWplateZaleglosci(10.00, 5.00);
+    EXPECT_EQ(mniej.Pytanie,
               QStringLiteral("Pobrano kwotę niższą niż należność. Czy zaksięgować wpłatę?"));
-    EXPECT_KWOTA(o.Wplata, 5.00);
-    const TWynikZaleglosci w = RozliczZaleglosci({4.00, 6.00}, o.Wplata);
-    EXPECT_KWOTA(w.ZmianaSalda, 5.00);
-    EXPECT_EQ(w.Zaleglosci, (std::vector<TKwota>{0, 5.00}));
-    EXPECT_KWOTA(w.Razem, 5.00);
+    const TOcenaWplatyZaleglosci wiecej = OcenWplateZaleglosci(10.00, 12.00);
+    ASSERT_TRUE(wiecej.Nadplata);
+    EXPECT_EQ(wiecej.Nadplata->Tekst, QStringLiteral("Pobrano za wysoką kwotę."));
+    EXPECT_EQ(wiecej.Nadplata->Rodzaj, TRodzajKomunikatu::Ostrzezenie);
+    EXPECT_KWOTA(wiecej.Nadplata->Kwota, 2.00);
 }
 
-TEST(Zaleglosci, NadplataKsiegujeTylkoNaleznosc) {
-    const TOcenaWplatyZaleglosci o = OcenWplateZaleglosci(10.00, 12.00);
-    ASSERT_TRUE(o.Nadplata);
-    EXPECT_EQ(o.Nadplata->Tekst, QStringLiteral("Pobrano za wysoką kwotę."));
-    EXPECT_EQ(o.Nadplata->Rodzaj, TRodzajKomunikatu::Ostrzezenie);
-    EXPECT_FALSE(o.Pytaj);
-    EXPECT_KWOTA(o.Wplata, 10.00);
-    const TWynikZaleglosci w = RozliczZaleglosci({4.00, 6.00}, o.Wplata);
-    EXPECT_KWOTA(w.ZmianaSalda, 10.00);
-    EXPECT_EQ(w.Zaleglosci, (std::vector<TKwota>{0, 0}));
-    EXPECT_EQ(w.Razem, 0);
-}
-
-TEST(Zaleglosci, CalaKwotaBezPytaniaIKwotaPonadWiersze) {
-    const TOcenaWplatyZaleglosci o = OcenWplateZaleglosci(10.00, 10.00);
-    EXPECT_FALSE(o.Nadplata);
-    EXPECT_FALSE(o.Pytaj);
+TEST(Zaleglosci, KwotaPonadWiersze) {
     // Never more booked into the balance than the rows owe.
     const TWynikZaleglosci w = RozliczZaleglosci({4.00, 6.00}, 15.00);
     EXPECT_KWOTA(w.ZmianaSalda, 10.00);

@@ -302,8 +302,9 @@ private:
         std::vector<int> numery;
         for (const auto& [film, stawka] : polka) {
             if (abonent) ++licznik;
-            const double cena = CenaWKoszyku(u, k.rabat, abonent, licznik, stawka, dzien, dni);
-            d.Wiersze.push_back({film, TKwota::ZeZlotych(cena), dni, TKwota::ZeZlotych(stawka)});
+            const TKwota rata = TKwota::ZeZlotych(stawka);
+            const TKwota cena = CenaWKoszyku(u, k.rabat, abonent, licznik, rata, dzien, dni);
+            d.Wiersze.push_back({film, cena, dni, rata});
             numery.push_back(film);
         }
         std::vector<TKwota> ceny;
@@ -468,7 +469,7 @@ private:
         opis = QStringLiteral("abonament: klient %1 do %2")
                    .arg(k.id)
                    .arg(d.AbonamentDO.toString(Qt::ISODate));
-        const TKwota oplata = TKwota::ZeZlotych(u.AbOplata);
+        const TKwota oplata = u.AbOplata;
         const TKwota kwota = Placi({true, QStringLiteral("Do zapłaty:"), oplata}, op.c % 2 ? 0 : 3);
         wplacal[k.id] = true;
         TWplatyKlienta wplaty;

@@ -39,7 +39,7 @@ protected:
         std::vector<QString> w;
         for (; q.Active() && !q.Eof(); q.Next())
             w.push_back(q.FieldByName("Rodzaj").AsString() + " " +
-                        KwotaNaEkran(TKwota::ZeZlotych(q.FieldByName("Kwota").AsFloat())) + " " +
+                        KwotaNaEkran(q.FieldByName("Kwota").AsKwota()) + " " +
                         q.FieldByName("Opis").AsString());
         return w;
     }
@@ -246,7 +246,7 @@ protected:
         q.UstawSQL(QStringLiteral("select platnosc1 from rental order by id_klienta, dataOD"));
         q.Open();
         for (; q.Active() && !q.Eof(); q.Next())
-            w.push_back(KwotaNaEkran(TKwota::ZeZlotych(q.FieldByName("platnosc1").AsFloat())));
+            w.push_back(KwotaNaEkran(q.FieldByName("platnosc1").AsKwota()));
         w.push_back("Saldo " + KwotaNaEkran(TKwota::ZeZlotych(Klient("Saldo").toDouble())));
         for (const QString& r : Kasa()) w.push_back(r);
         return w;

@@ -15,6 +15,7 @@
 #include "settings/uConfig.h"
 #include "store/Katalogi.h"
 #include "support/FakeInterakcja.h"
+#include "support/Kwoty.h"
 #include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
 #include "support/Ubijanie.h"
@@ -27,21 +28,21 @@ TEST(UstawieniaZTekstow, PustaTabelaDajeUstawieniaDomyslne) {
     EXPECT_EQ(u.PoTerminie, 100);
     EXPECT_FALSE(u.PrzedTerminem);
     EXPECT_EQ(u.Weekend, 0);
-    EXPECT_EQ(u.Kara, 0);
-    EXPECT_EQ(u.Kaucja, 0);
+    EXPECT_KWOTA(u.Kara, 0);
+    EXPECT_KWOTA(u.Kaucja, 0);
     EXPECT_EQ(u.FilmMax, 0);
     EXPECT_FALSE(u.ZmianaStawki);
-    EXPECT_EQ(u.AbOplata, 0);
+    EXPECT_KWOTA(u.AbOplata, 0);
     EXPECT_EQ(u.TypAb, 1);
     EXPECT_EQ(u.AbGratis, 10);  // every 10th film free
     EXPECT_EQ(u.AbRabat, 100);
-    EXPECT_EQ(u.AbStawka, 0);
+    EXPECT_KWOTA(u.AbStawka, 0);
 }
 
 TEST(UstawieniaZTekstow, NormalizacjaWedlugRodzajuAbonamentu) {
     TUstawienia cenowy = UstawieniaZTekstow(
         {{"K_TYPAB", "2"}, {"K_ABSTAWKA", "0"}, {"K_ABRABAT", "20"}, {"K_ABGRATIS", "4"}});
-    EXPECT_EQ(cenowy.AbStawka, 5.0);
+    EXPECT_KWOTA(cenowy.AbStawka, 5.0);
     EXPECT_EQ(cenowy.AbRabat, 100);
     EXPECT_EQ(cenowy.AbGratis, 0);
 
@@ -49,22 +50,22 @@ TEST(UstawieniaZTekstow, NormalizacjaWedlugRodzajuAbonamentu) {
         {{"K_TYPAB", "0"}, {"K_ABRABAT", "100"}, {"K_ABGRATIS", "4"}, {"K_ABSTAWKA", "2,5"}});
     EXPECT_EQ(kwotowy.AbRabat, 10);
     EXPECT_EQ(kwotowy.AbGratis, 0);
-    EXPECT_EQ(kwotowy.AbStawka, 0);
+    EXPECT_KWOTA(kwotowy.AbStawka, 0);
 
     TUstawienia ilosciowy = UstawieniaZTekstow(
         {{"K_TYPAB", "1"}, {"K_ABGRATIS", "0"}, {"K_ABRABAT", "35"}, {"K_ABSTAWKA", "1"}});
     EXPECT_EQ(ilosciowy.AbGratis, 10);
     EXPECT_EQ(ilosciowy.AbRabat, 100);
-    EXPECT_EQ(ilosciowy.AbStawka, 0);
+    EXPECT_KWOTA(ilosciowy.AbStawka, 0);
 
     // Values already of their kind are kept; an unknown kind changes nothing.
-    EXPECT_EQ(UstawieniaZTekstow({{"K_TYPAB", "2"}, {"K_ABSTAWKA", "3,5"}}).AbStawka, 3.5);
+    EXPECT_KWOTA(UstawieniaZTekstow({{"K_TYPAB", "2"}, {"K_ABSTAWKA", "3,5"}}).AbStawka, 3.5);
     EXPECT_EQ(UstawieniaZTekstow({{"K_TYPAB", "0"}, {"K_ABRABAT", "65"}}).AbRabat, 65);
     const TUstawienia inny = UstawieniaZTekstow(
         {{"K_TYPAB", "7"}, {"K_ABRABAT", "30"}, {"K_ABGRATIS", "0"}, {"K_ABSTAWKA", "2"}});
     EXPECT_EQ(inny.AbRabat, 30);
     EXPECT_EQ(inny.AbGratis, 0);
-    EXPECT_EQ(inny.AbStawka, 2);
+    EXPECT_KWOTA(inny.AbStawka, 2);
 }
 
 TEST(UstawieniaZTekstow, ZamianaTekstowNaPola) {
@@ -77,7 +78,7 @@ TEST(UstawieniaZTekstow, ZamianaTekstowNaPola) {
     EXPECT_EQ(u.KolejnaDoba, -0.5);
     EXPECT_TRUE(u.PrzedTerminem);
     EXPECT_TRUE(u.ZmianaStawki);
-    EXPECT_EQ(u.Kara, 12.75);
+    EXPECT_KWOTA(u.Kara, 12.75);
     EXPECT_EQ(u.FilmMax, 3);
     EXPECT_EQ(u.PoTerminie, 0);
 
@@ -90,7 +91,7 @@ TEST(UstawieniaZTekstow, ZamianaTekstowNaPola) {
         UstawieniaZTekstow({{"K_KOLEJNADOBA", "1.5"}, {"K_POTERMINIE", "abc"}, {"K_KARA", "x"}});
     EXPECT_EQ(zle.KolejnaDoba, 100);
     EXPECT_EQ(zle.PoTerminie, 100);
-    EXPECT_EQ(zle.Kara, 0);
+    EXPECT_KWOTA(zle.Kara, 0);
 }
 
 TEST(PoleceniaZapisuUstawien, DokladneTekstyPolecen) {
@@ -99,14 +100,14 @@ TEST(PoleceniaZapisuUstawien, DokladneTekstyPolecen) {
     u.PoTerminie = 0;
     u.PrzedTerminem = true;
     u.Weekend = 1;
-    u.Kara = 2.5;
-    u.Kaucja = 20;
+    u.Kara = TKwota::ZeZlotych(2.5);
+    u.Kaucja = TKwota::ZeZlotych(20);
     u.FilmMax = 4;
     u.ZmianaStawki = true;
-    u.AbOplata = 49.99;
+    u.AbOplata = TKwota::ZeZlotych(49.99);
     u.AbRabat = 100;
     u.AbGratis = 0;
-    u.AbStawka = 3.2;
+    u.AbStawka = TKwota::ZeZlotych(3.2);
     u.TypAb = 2;
     const QString p = "insert into dictionary( Nazwa, Wartosc, Opis ) values ( '";
     const QStringList oczekiwane = {
@@ -298,7 +299,7 @@ TEST_F(OknoUstawien, AbonamentCenowyIIlosciowyWracajaPoZapisie) {
     EXPECT_TRUE(k<QRadioButton>("rbAbCenowy")->isChecked());
     EXPECT_EQ(k<QLineEdit>("eAbStawka")->text(), "4,50");
     EXPECT_EQ(k<QLineEdit>("eAbGratis")->text(), "10");
-    EXPECT_EQ(okno->Ustawienia.AbOplata, 30);
+    EXPECT_KWOTA(okno->Ustawienia.AbOplata, 30);
 
     k<QRadioButton>("rbAbIlosciowy")->setChecked(true);
     k<QLineEdit>("eAbGratis")->setText("6");
@@ -354,7 +355,7 @@ TEST_F(OknoUstawien, NiepoprawnaWysokoscAbonamentuKonczyZapisBezZapisywania) {
     EXPECT_TRUE(k<QLineEdit>("eWysokoscAb")->text().isEmpty());
     EXPECT_NE(okno->result(), QDialog::Accepted);
     EXPECT_EQ(baza.Ile("select count(*) from dictionary"), 0);
-    EXPECT_EQ(okno->Ustawienia.Kara, 3) << "fields taken before the bad one keep their values";
+    EXPECT_KWOTA(okno->Ustawienia.Kara, 3) << "fields taken before the bad one keep their values";
 }
 
 // An amount with a third decimal would be stored changed: refused, the dialog stays open

@@ -77,4 +77,12 @@ TEST(Kwota, EkranISQL) {
     EXPECT_EQ(KwotaZEkranu("5,"), TKwota(5.0));
     EXPECT_FALSE(KwotaZEkranu("1.5")) << "the screen takes the decimal comma only";
     EXPECT_FALSE(KwotaZEkranu(""));
+    // The general form of the stored settings and of a returned rental's unpaid part.
+    const std::pair<qint64, const char*> ogolne[] = {{250, "2,5"}, {2000, "20"},    {-50, "-0,5"},
+                                                     {0, "0"},     {4999, "49,99"}, {-5, "-0,05"}};
+    for (const auto& [grosze, tekst] : ogolne) {
+        EXPECT_EQ(KwotaOgolna(TKwota::ZGroszy(grosze)), QString::fromUtf8(tekst));
+        EXPECT_EQ(KwotaOgolnaSQL(TKwota::ZGroszy(grosze)),
+                  QString::fromUtf8(tekst).replace(',', '.'));
+    }
 }

@@ -10,6 +10,7 @@
 #include "store/TQuery.h"
 #include "store/uStruktura.h"
 #include "support/FakeInterakcja.h"
+#include "support/Kwoty.h"
 #include "support/Przerwania.h"
 #include "support/TestowaBaza.h"
 
@@ -153,7 +154,7 @@ TEST_F(Aktualizacja, WypozyczeniaBezPieciuKolumnDostajaJeWKolejnosci) {
     ASSERT_FALSE(query.Eof());
     EXPECT_FALSE(query.FieldByName("DATAZWROTU").AsDate().isValid());
     for (const char* k : {"Z_ABONAMENTU", "PLATNOSC1", "NALEZNOSC", "STAWKA"}) {
-        EXPECT_EQ(query.FieldByName(k).AsFloat(), 0.0) << k;
+        EXPECT_KWOTA(query.FieldByName(k).AsKwota(), 0) << k;
         EXPECT_EQ(query.FieldByName(k).AsString(), "") << k;
     }
     query.Close();

@@ -5,6 +5,7 @@
 #include "store/Baza.h"
 #include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
+#include "support/Kwoty.h"
 
 namespace {
 
@@ -134,7 +135,7 @@ TEST_F(Transakcja, PoZakonczonejOperacjiPoleceniaBiegnaNormalnie) {
     UruchomSQL(query, "update klient set Saldo = 7 where ID = 1");
     OtworzSQL(query, "select Saldo from klient where ID = 1");
     EXPECT_TRUE(fake.komunikaty.empty());
-    EXPECT_EQ(query.FieldByName("SALDO").AsFloat(), 7.0);
+    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 7);
 }
 
 TEST_F(Transakcja, BladPoZatwierdzeniuNieBlokujeDalszychPolecen) {
@@ -170,8 +171,9 @@ TEST_F(Transakcja, BrakujacaKolumnaCofaOperacje) {
         TTransakcja t;
         UruchomSQL(query, "update klient set Saldo = 4 where ID = 1");
         OtworzSQL(query, "select Saldo from klient where ID = 1");
-        const double dlug = query.FieldByName("Dlug").AsFloat();
-        UruchomSQL(query, QStringLiteral("update klient set Saldo = %1 where ID = 2").arg(dlug));
+        const TKwota dlug = query.FieldByName("Dlug").AsKwota();
+        UruchomSQL(query,
+                   QStringLiteral("update klient set Saldo = %1 where ID = 2").arg(KwotaSQL(dlug)));
         EXPECT_FALSE(t.Zatwierdz());
     }
     EXPECT_EQ(fake.Teksty(), std::vector<QString>{"Nie znaleziono pola 'Dlug'."});
