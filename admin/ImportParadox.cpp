@@ -11,6 +11,7 @@
 #include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Kwota.h"
+#include "store/Liczby.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"

@@ -16,6 +16,7 @@
 #include "money/OdczytPulpitu.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Liczby.h"
 #include "store/Zegar.h"
 
 namespace {

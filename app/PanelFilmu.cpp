@@ -12,6 +12,7 @@
 #include "money/OdczytPulpitu.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Liczby.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "money/Koszyk.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Liczby.h"
 
 TPanelKlienta::TPanelKlienta(const TKontrolkiKlienta& kontrolki, TQuery& q, QObject* rodzic)
     : QObject(rodzic), ui(kontrolki), query(q) {

@@ -7,6 +7,7 @@
 
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Liczby.h"
 #include "store/Zegar.h"
 #include "ui_uIloscDni.h"
 

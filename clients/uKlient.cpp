@@ -12,6 +12,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
+#include "store/Liczby.h"
 #include "store/Zegar.h"
 #include "ui_uKlient.h"
 #include "widgets/LimitZnakow.h"

@@ -2,6 +2,7 @@
 
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Liczby.h"
 #include "ui_uWplata.h"
 
 TfWplata* fWplata = nullptr;

@@ -7,6 +7,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
+#include "store/Liczby.h"
 #include "store/Tlumacz.h"
 #include "ui_uFilm.h"
 #include "widgets/LimitZnakow.h"

@@ -2,6 +2,7 @@
 
 #include "money/Cennik.h"
 #include "store/Formaty.h"
+#include "store/Liczby.h"
 
 TNazwaKlienta PodzielNazweKlienta(const QString& wpis) {
     const int kreska = wpis.indexOf('-');

@@ -4,6 +4,7 @@
 
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Liczby.h"
 #include "store/PlikUstawien.h"
 #include "store/Zegar.h"
 #include "ui_uEtykiety.h"
@@ -12,6 +13,11 @@ namespace {
 
 QString Mm(double mm) {
     return LiczbaOgolna(mm);
+}
+
+// A size in millimetres with two decimals and the decimal comma, rounded as amounts are.
+QString MmDwaMiejsca(double mm) {
+    return KwotaNaEkran(TKwota::ZeZlotych(mm));
 }
 
 }  // namespace
@@ -77,7 +83,7 @@ void TfEtykiety::PokazRozmiar() {
     u.OdstepPionowy = LiczbaZEkranu(ui->eOdstepPionowy->text()).value_or(0);
     ui->lRozmiar->setText(
         QStringLiteral("Etykieta: %1 × %2 mm")
-            .arg(KwotaNaEkran(u.SzerokoscEtykiety()), KwotaNaEkran(u.WysokoscEtykiety())));
+            .arg(MmDwaMiejsca(u.SzerokoscEtykiety()), MmDwaMiejsca(u.WysokoscEtykiety())));
 }
 
 std::optional<TUkladEtykiet> TfEtykiety::Uklad() {

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "store/Formaty.h"
+#include "store/Liczby.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 

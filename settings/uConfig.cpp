@@ -9,6 +9,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
+#include "store/Liczby.h"
 #include "store/uWspolneDB.h"
 #include "ui_uConfig.h"
 

@@ -1,4 +1,5 @@
-// The screen and SQL forms of amounts, dates and numbers, and their readers.
+// The screen and SQL forms of dates, numbers and texts, and their readers; amounts are in
+// store/Kwota.h, general numbers in store/Liczby.h.
 #pragma once
 
 #include <QDate>
@@ -7,34 +8,6 @@
 
 // The warning of every numeric field that refuses its text.
 inline const QString NiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość.");
-
-// ---------------------------------------------------------------- amounts
-
-// Amount rounded to whole grosze (half away from zero).
-double ZaokraglijDoGroszy(double kwota);
-qint64 Grosze(double kwota);
-// Zero, below zero, above zero at cent precision: a residue below half a grosz never counts.
-bool KwotaZerowa(double kwota);
-bool KwotaUjemna(double kwota);
-bool KwotaDodatnia(double kwota);
-
-// Screen form: decimal comma and two decimals ("1234,50", "-0,50").
-QString KwotaNaEkran(double kwota);
-// SQL form: decimal point and two decimals ("1234.50").
-QString KwotaSQL(double kwota);
-// Reads a number typed on screen with a decimal comma ("12,5", "5," reads as 5).
-// The empty text and anything that is not a number give no value.
-std::optional<double> LiczbaZEkranu(const QString& tekst);
-std::optional<int> CalkowitaZEkranu(const QString& tekst);
-// The check run on every change of a numeric edit: the empty text and every text
-// met while typing a non-negative number pass; anything else is refused.
-bool TekstLiczbyPoprawny(const QString& tekst);
-bool TekstCalkowitejPoprawny(const QString& tekst);
-// Real number in general format with the decimal comma and up to 15 significant
-// digits ("100", "-0,5", "12,75").
-QString LiczbaOgolna(double liczba);
-
-// ---------------------------------------------------------------- dates and numbers
 
 // "dd.mm.yy" as in the desk's edit boxes.
 QString DataKrotka(const QDate& data);

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "store/Formaty.h"
+#include "store/Liczby.h"
 
 std::optional<TKwota> TKwota::ZTekstu(QStringView tekst) {
     qsizetype i = 0;

@@ -7,6 +7,7 @@
 #include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Liczby.h"
 #include "store/StanBazy.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"

@@ -4,6 +4,7 @@
 
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Liczby.h"
 #include "widgets/uDialog.h"
 
 TOknoRekordu::TOknoRekordu(QWidget* rodzic) : QDialog(rodzic) {}

@@ -29,6 +29,7 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
+#include "store/Liczby.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 

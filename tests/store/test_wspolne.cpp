@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "store/Formaty.h"
+#include "store/Liczby.h"
 #include "store/TQuery.h"
 #include "store/Zegar.h"
 
@@ -26,18 +27,19 @@ TEST(Kwoty, NaEkranIWSQL) {
         {1e6, "1000000,00", "1000000.00"},
     };
     for (const auto& p : przypadki) {
-        EXPECT_EQ(KwotaNaEkran(p.kwota), QString::fromLatin1(p.ekran)) << p.kwota;
-        EXPECT_EQ(KwotaSQL(p.kwota), QString::fromLatin1(p.sql)) << p.kwota;
+        EXPECT_EQ(KwotaNaEkran(TKwota::ZeZlotych(p.kwota)), QString::fromLatin1(p.ekran))
+            << p.kwota;
+        EXPECT_EQ(KwotaSQL(TKwota::ZeZlotych(p.kwota)), QString::fromLatin1(p.sql)) << p.kwota;
     }
 }
 
 TEST(Kwoty, PorownaniaDoGrosza) {
-    EXPECT_TRUE(KwotaZerowa(0.004));
-    EXPECT_TRUE(KwotaZerowa(-0.004));
-    EXPECT_FALSE(KwotaZerowa(0.005));
-    EXPECT_FALSE(KwotaUjemna(-0.001));
-    EXPECT_TRUE(KwotaUjemna(-0.01));
-    EXPECT_DOUBLE_EQ(ZaokraglijDoGroszy(1.005), 1.01);
+    EXPECT_TRUE(TKwota::ZeZlotych(0.004).Zero());
+    EXPECT_TRUE(TKwota::ZeZlotych(-0.004).Zero());
+    EXPECT_FALSE(TKwota::ZeZlotych(0.005).Zero());
+    EXPECT_FALSE(TKwota::ZeZlotych(-0.001).Ujemna());
+    EXPECT_TRUE(TKwota::ZeZlotych(-0.01).Ujemna());
+    EXPECT_EQ(TKwota::ZeZlotych(1.005).Grosze(), 101);
 }
 
 TEST(Liczby, ZEkranu) {
