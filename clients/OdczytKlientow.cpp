@@ -91,13 +91,6 @@ std::optional<bool> KlientMaWypozyczenie(TQuery& q, int id) {
                              QString::number(id) + QStringLiteral(" and Zwrocono = false"));
 }
 
-std::optional<bool> KlientMaZaleglosci(int id) {
-    TQuery q;
-    return Znaleziono(q, QStringLiteral("select * from rental where ID_Klienta = ") +
-                             QString::number(id) +
-                             QStringLiteral(" and Zwrocono = True and Platnosc1 <> 0"));
-}
-
 std::optional<std::vector<TZalegloscFilmu>> ZaleglosciKlienta(TQuery& q, int id) {
     return WierszeZapytania(
         q,

@@ -28,8 +28,6 @@ std::optional<bool> NumerKlientaZajety(TQuery& q, qint64 numer);
 std::optional<TKwota> SaldoKlienta(TQuery& q, int id);
 // Whether the client has a rental out.
 std::optional<bool> KlientMaWypozyczenie(TQuery& q, int id);
-// Whether the client has a returned rental with an unpaid part.
-std::optional<bool> KlientMaZaleglosci(int id);
 
 // A returned rental with an unpaid part, as the arrears window lists it.
 struct TZalegloscFilmu : TZaleglosc {

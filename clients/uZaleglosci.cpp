@@ -189,7 +189,8 @@ void TfZaleglosci::UstawSzerokosciKolumn() {
 }
 
 bool PokazZaleglosci(int idKlienta) {
-    const std::optional<bool> sa = KlientMaZaleglosci(idKlienta);
+    TQuery q;
+    const std::optional<bool> sa = KlientMaZaleglosci(q, idKlienta);
     if (!sa) return false;  // the error has been shown
     if (!*sa) {
         Informacja(QStringLiteral("Wszystkie należności zostały uregulowane."));

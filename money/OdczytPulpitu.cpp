@@ -2,6 +2,7 @@
 
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
+#include "store/OdczytWierszy.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"
@@ -10,16 +11,6 @@ namespace {
 
 const TField& Pole(const TQuery& q, const char* nazwa) {
     return q.FieldByName(QString::fromLatin1(nazwa));
-}
-
-// Whether the statement gives any row.
-std::optional<bool> JestWiersz(TQuery& q, const QString& tekst) {
-    OtworzSQL(q, tekst);
-    const bool sprawdzone = q.Active();
-    const bool jest = sprawdzone && !q.Eof();
-    q.Close();
-    if (!sprawdzone) return std::nullopt;
-    return jest;
 }
 
 }  // namespace
@@ -141,14 +132,14 @@ std::vector<TWypozyczenieNaLiscie> OtwarteWypozyczenia(TQuery& q, int idKlienta)
 }
 
 std::optional<bool> KlientMaNaleznosci(TQuery& q, int idKlienta) {
-    return JestWiersz(q, QStringLiteral("select * from rental where ID_Klienta = ") +
+    return Znaleziono(q, QStringLiteral("select * from rental where ID_Klienta = ") +
                              QString::number(idKlienta) +
                              QStringLiteral(" and ( ( Zwrocono = False and Platnosc <> 0 ) or ( "
                                             "Zwrocono = True and Platnosc1 <> 0 ) )"));
 }
 
 std::optional<bool> KlientMaZaleglosci(TQuery& q, int idKlienta) {
-    return JestWiersz(q, QStringLiteral("select * from rental where ID_Klienta = ") +
+    return Znaleziono(q, QStringLiteral("select * from rental where ID_Klienta = ") +
                              QString::number(idKlienta) +
                              QStringLiteral(" and Zwrocono = True and Platnosc1 <> 0"));
 }
