@@ -139,9 +139,15 @@ bool przelicz(const QVariant& v, TRodzaj rodzaj, QVariant& wynik, QString& powod
             wynik = qint64(d);
             return true;
         }
-        case R::Kwota:
-            wynik = TKwota::ZeZlotych(v.toDouble()).Zlote();
+        case R::Kwota: {
+            const double d = v.toDouble();
+            if (std::fabs(d) >= 1.0e13) {
+                powod = LiczbaOgolna(d) + QStringLiteral(" nie jest kwotą");
+                return false;
+            }
+            wynik = TKwota::ZeZlotych(d).Zlote();
             return true;
+        }
         case R::Tekst:
             wynik = v.typeId() == QMetaType::Double ? QString::number(v.toDouble(), 'g', 15)
                                                     : v.toString();

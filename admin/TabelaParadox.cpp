@@ -321,7 +321,9 @@ bool TTabelaParadox::CzytajWiersz(int i, std::vector<QVariant>& wartosci, QStrin
                 } else {
                     double ms = 0;
                     jest = PX_get_data_double(doc, dane, pole.dlugosc, &ms);
-                    dni = std::isfinite(ms) ? qint64(std::floor(ms / 86400000.0)) : 0;
+                    // Beyond the year 9999 either way is no date; kept out before the cast.
+                    const double doby = std::floor(ms / 86400000.0);
+                    dni = std::isfinite(doby) && std::fabs(doby) < 4.0e6 ? qint64(doby) : 0;
                 }
                 if (jest > 0) {
                     const QDate data = QDate::fromJulianDay(dni + PrzesuniecieDni);

@@ -69,6 +69,11 @@ void ZapiszTabeleTestowa(const QString& plik, const std::vector<TPoleTestowe>& p
                     break;
                 }
                 case pxfTimestamp: {
+                    // A double is written as it stands (a damaged table's value).
+                    if (v.typeId() == QMetaType::Double) {
+                        PX_put_data_double(doc, dane, 8, v.toDouble());
+                        break;
+                    }
                     // Milliseconds of the Paradox day count; pxlib must read the same day.
                     const QDate d = v.toDate();
                     const double ms =

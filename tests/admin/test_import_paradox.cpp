@@ -307,4 +307,26 @@ TEST_F(ImportTabelParadox, PolaBcdIZnacznikCzasu) {
     EXPECT_TRUE(w[2][12].isNull());
 }
 
+TEST_F(ImportTabelParadox, WartosciPozaZakresemOdrzucone) {
+    ZapiszTabeleTestowa(
+        Plik("klient.db"),
+        {{"ID", pxfAutoInc, 4},
+         {"Saldo", pxfCurrency, 8},
+         {"Ostatnie_wypozyczenie", pxfTimestamp, 8}},
+        1250,
+        {{1, 1.0e20, QDate(2020, 1, 1)}, {2, 0.5, -6.34968e295}, {3, 2.5, QDate(2020, 1, 2)}});
+    ZapiszTabeleTestowa(Plik("film.db"), {{"ID", pxfAutoInc, 4}}, 1250, {});
+    fake.Odpowiedz(QMessageBox::Yes);  // no rental.db
+    OczekujSprawdzenia();
+    ASSERT_TRUE(ImportParadoxZKatalogu(stare.path()));
+    EXPECT_EQ(baza.Ile("select count(*) from klient where ID = 3 and Saldo = 2.5"), 1);
+    EXPECT_EQ(baza.Ile("select count(*) from klient"), 1);
+    const QString tekst = fake.komunikaty.back().tekst;
+    EXPECT_TRUE(tekst.contains("- klient.db, wiersz 1: pole Saldo: ")) << tekst.toStdString();
+    EXPECT_TRUE(tekst.contains(" nie jest kwotą")) << tekst.toStdString();
+    EXPECT_TRUE(
+        tekst.contains("- klient.db, wiersz 2: pole Ostatnie_wypozyczenie: niepoprawna data"))
+        << tekst.toStdString();
+}
+
 }  // namespace
