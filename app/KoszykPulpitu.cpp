@@ -152,10 +152,9 @@ void TKoszykPulpitu::bNastepnyClick() {
     for (int w = r + 1; w <= r + 2; ++w)
         for (int k = 3; k <= 5; ++k) UstawKomorke(sg, w, k, QString());
 
-    if (wlaczona) {
-        ui.bUsun->setEnabled(true);
-        ui.miDelete->setEnabled(true);
-    }
+    // The films added can be removed again, below open rentals too.
+    ui.bUsun->setEnabled(true);
+    ui.miDelete->setEnabled(true);
     Zmieniony = true;
     // Ready for the next film's number.
     film.ZaznaczNumer();
@@ -187,6 +186,8 @@ void TKoszykPulpitu::eIleDniChange() {
     QTableWidget* sg = ui.sgWypozyczenie;
     const int filmy = LiczbaWierszyFilmow(sg->rowCount());
     if (sg->rowCount() < 2 || wiersz >= filmy) return;
+    // An open rental keeps its charge: only a film added is priced again.
+    if (wiersz < static_cast<int>(lista.Wiersze().size())) return;
     UstawKomorke(sg, wiersz, 4, tekst);
     const TKwota stawka = KwotaZEkranu(TekstKomorki(sg, wiersz, 5)).value_or(TKwota());
     const bool abonent = klient.Abonent(Dzisiaj());
@@ -221,14 +222,16 @@ void TKoszykPulpitu::miDeleteClick() {
     for (const auto& z : zakresy) gora = qMin(gora, z.topRow());
     if (gora >= filmy) return;
 
-    // The selected film rows, the separator and total rows left out.
+    // The selected films added, the open rentals, the separator and total rows left out.
+    const int otwarte = static_cast<int>(lista.Wiersze().size());
     QList<int> usuwane;
-    for (int w = filmy - 1; w >= 0; --w)
+    for (int w = filmy - 1; w >= otwarte; --w)
         for (const auto& z : zakresy)
             if (w >= z.topRow() && w <= z.bottomRow()) {
                 usuwane << w;
                 break;
             }
+    if (usuwane.isEmpty()) return;
 
     TKwota suma = KwotaZEkranu(TekstKomorki(sg, filmy + 1, 2)).value_or(TKwota());
     sg->clearSelection();
@@ -242,6 +245,10 @@ void TKoszykPulpitu::miDeleteClick() {
     UstawKomorke(sg, ostatni, 2, KwotaNaEkran(suma));
 
     const bool pusty = sg->rowCount() <= 2;
+    if (otwarte > 0 && sg->rowCount() - 2 <= otwarte) {
+        ui.bUsun->setEnabled(false);
+        ui.miDelete->setEnabled(false);
+    }
     if (ui.eWplata->isEnabled()) ui.eWplata->setText(KwotaNaEkran(pusty ? TKwota() : suma));
     if (pusty) {
         for (int w = 0; w < sg->rowCount(); ++w)

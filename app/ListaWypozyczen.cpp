@@ -1,6 +1,7 @@
 #include "app/ListaWypozyczen.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QStringList>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 #include "app/PanelKlienta.h"
+#include "app/StanKlienta.h"
 #include "app/uMainLista.h"
 #include "clients/uWplata.h"
 #include "money/Koszyk.h"
@@ -63,6 +65,14 @@ const TUstawienia& UstawieniaProgramu() {
     return fConfig ? fConfig->Ustawienia : domyslne;
 }
 
+TZasadyPulpitu ZasadyProgramu() {
+    return {};
+}
+
+int DniZwloki(const QDate& termin, const QDate& dzisiaj) {
+    return std::max<int>(0, static_cast<int>(termin.daysTo(dzisiaj)));
+}
+
 TKwota PokazWplate(const TPropozycjaWplaty& propozycja) {
     if (!propozycja.Pokaz || !fWplata) return TKwota();
     fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
@@ -73,17 +83,26 @@ TKwota PokazWplate(const TPropozycjaWplaty& propozycja) {
 
 // ---------------------------------------------------------------- open rentals
 
-TListaWypozyczen::TListaWypozyczen(QTableWidget* sgWypozyczenie, QLineEdit* wplata, TQuery& q)
-    : sg(sgWypozyczenie), eWplata(wplata), query(q) {
+TListaWypozyczen::TListaWypozyczen(QTableWidget* sgWypozyczenie, QLineEdit* wplata, QLabel* termin,
+                                   TQuery& q)
+    : sg(sgWypozyczenie), eWplata(wplata), lTermin(termin), query(q) {
     // The separator rows are cut at the column's edge, as the titles are.
     sg->setTextElideMode(Qt::ElideNone);
+    QObject::connect(sg, &QTableWidget::currentCellChanged, lTermin,
+                     [this](int wiersz) { PokazTermin(wiersz); });
+    PokazTermin(-1);
 }
+
+TListaWypozyczen::~TListaWypozyczen() = default;
 
 void TListaWypozyczen::Wyczysc() {
     sumaPlatnosci = TKwota();
     wplaconoWczesniej = TKwota();
+    otwarte.clear();
     wiersze.clear();
+    zeskanowane = 0;
     UstawTloListy(sg, false);
+    PokazTermin(-1);
 }
 
 bool TListaWypozyczen::WczytajWypozyczenia(int idKlienta) {
@@ -93,7 +112,7 @@ bool TListaWypozyczen::WczytajWypozyczenia(int idKlienta) {
     sg->setRowCount(1);
     eWplata->clear();
 
-    const std::vector<TWypozyczenieNaLiscie> otwarte = OtwarteWypozyczenia(query, idKlienta);
+    otwarte = OtwarteWypozyczenia(query, idKlienta);
     if (otwarte.empty()) return false;
 
     // One row per rental, the separator and the total.
@@ -104,20 +123,71 @@ bool TListaWypozyczen::WczytajWypozyczenia(int idKlienta) {
     sg->setRowCount(k + 2);
     for (int i = 0; i < k; ++i) {
         const TWierszOtwarty& w = wykaz.Wiersze[static_cast<size_t>(i)];
+        wiersze.push_back(
+            {otwarte[static_cast<size_t>(i)].IdFilmu, w.Naleznosc, w.IloscDni, w.Stawka});
+    }
+    PokazWiersze();
+    DopiszPodsumowanie(sg, k, wykaz.Razem);
+    UstawTloListy(sg, wykaz.PoTerminie);
+    eWplata->setText(KwotaNaEkran(wykaz.Wplacono));
+    sumaPlatnosci = wykaz.SumaPlatnosci;
+    wplaconoWczesniej = wykaz.WplaconoWczesniej;
+    PokazTermin(sg->currentRow());
+    return true;
+}
+
+void TListaWypozyczen::PokazWiersze() {
+    const QDate dzisiaj = Dzisiaj();
+    for (int i = 0; i < static_cast<int>(wiersze.size()); ++i) {
+        const TWierszListy& w = wiersze[static_cast<size_t>(i)];
         const TWypozyczenieNaLiscie& z = otwarte[static_cast<size_t>(i)];
-        wiersze.push_back({z.IdFilmu, w.Naleznosc, w.IloscDni, w.Stawka});
         UstawKomorke(sg, i, 0, z.Tytul);
         UstawKomorke(sg, i, 1, Numer4(z.NumerFilmu));
         UstawKomorke(sg, i, 2, KwotaNaEkran(w.Naleznosc));
         UstawKomorke(sg, i, 3, QString::number(z.IdFilmu));
         UstawKomorke(sg, i, 4, QString::number(w.IloscDni));
         UstawKomorke(sg, i, 5, KwotaNaEkran(w.Stawka));
+        const bool poTerminie = dzisiaj > z.Rozliczenie.DataDO;
+        for (int kolumna = 0; kolumna < 6; ++kolumna)
+            sg->item(i, kolumna)->setForeground(poTerminie ? QBrush(Qt::red) : QBrush());
     }
-    DopiszPodsumowanie(sg, k, wykaz.Razem);
-    UstawTloListy(sg, wykaz.PoTerminie);
-    eWplata->setText(KwotaNaEkran(wykaz.Wplacono));
-    sumaPlatnosci = wykaz.SumaPlatnosci;
-    wplaconoWczesniej = wykaz.WplaconoWczesniej;
+}
+
+std::vector<int> TListaWypozyczen::DniPoTerminie() const {
+    std::vector<int> dni;
+    for (const TWypozyczenieNaLiscie& z : otwarte)
+        if (const int d = DniZwloki(z.Rozliczenie.DataDO, Dzisiaj()); d > 0) dni.push_back(d);
+    return dni;
+}
+
+void TListaWypozyczen::PokazTermin(int wiersz) {
+    if (wiersz < 0 || wiersz >= static_cast<int>(otwarte.size())) {
+        lTermin->clear();
+        return;
+    }
+    const QDate termin = otwarte[static_cast<size_t>(wiersz)].Rozliczenie.DataDO;
+    const int dniPo = DniZwloki(termin, Dzisiaj());
+    lTermin->setText(TerminZwrotuTekst(termin, Dzisiaj(), dniPo));
+    lTermin->setStyleSheet(dniPo > 0 ? QStringLiteral("color: #c00000;") : QString());
+}
+
+bool TListaWypozyczen::ZaznaczFilm(int idFilmu) {
+    const auto it = std::find_if(otwarte.begin(), otwarte.end(),
+                                 [idFilmu](const auto& z) { return z.IdFilmu == idFilmu; });
+    if (it == otwarte.end()) return false;
+    const int wiersz = static_cast<int>(it - otwarte.begin());
+    // A film not yet marked moves up to join the marked rows, so that they stay one range.
+    if (wiersz >= zeskanowane) {
+        std::rotate(otwarte.begin() + zeskanowane, it, it + 1);
+        std::rotate(wiersze.begin() + zeskanowane, wiersze.begin() + wiersz,
+                    wiersze.begin() + wiersz + 1);
+        ++zeskanowane;
+        PokazWiersze();
+    }
+    sg->clearSelection();
+    sg->setCurrentCell(std::min(wiersz, zeskanowane - 1), 0, QItemSelectionModel::NoUpdate);
+    sg->setRangeSelected(QTableWidgetSelectionRange(0, 0, zeskanowane - 1, sg->columnCount() - 1),
+                         true);
     return true;
 }
 
@@ -130,6 +200,8 @@ std::optional<std::pair<int, int>> TListaWypozyczen::WybierzWiersze() {
         gora = gora < 0 ? z.topRow() : std::min(gora, z.topRow());
         dol = std::max(dol, z.bottomRow());
     }
+    if (zeskanowane > 0 && gora == 0 && dol == zeskanowane - 1)
+        return std::make_pair(0, zeskanowane - 1);
     if (gora >= 0) {
         // A marking that starts on the separator, the total or a film added below the
         // rentals applies to nothing.

@@ -9,13 +9,18 @@
 
 #include "money/Rozliczenia.h"
 
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 class TQuery;
+struct TWypozyczenieNaLiscie;
 
 class TListaWypozyczen {
 public:
-    TListaWypozyczen(QTableWidget* sgWypozyczenie, QLineEdit* eWplata, TQuery& query);
+    // lTermin shows the due date of the current open-rental row.
+    TListaWypozyczen(QTableWidget* sgWypozyczenie, QLineEdit* eWplata, QLabel* lTermin,
+                     TQuery& query);
+    ~TListaWypozyczen();
 
     // Lists the client's open rentals, one row each, then the separator and the total, on
     // the overdue colour when one is late, with what was paid in eWplata. True when any
@@ -24,8 +29,15 @@ public:
     // Nothing listed.
     void Wyczysc();
     // The rows an operation applies to, first..last, as the operator answers; nothing
-    // when cancelled or when the marking starts below the rentals.
+    // when cancelled or when the marking starts below the rentals. The films marked by
+    // scanning, while still marked, answer without a question.
     std::optional<std::pair<int, int>> WybierzWiersze();
+    // Marks the open rental of the film (a scanned return): its row joins the marked rows
+    // at the top of the list. False when the client does not hold the film.
+    bool ZaznaczFilm(int idFilmu);
+    int Zeskanowane() const { return zeskanowane; }
+    // The late days, as the pricing counts them, of every listed rental past its due date.
+    std::vector<int> DniPoTerminie() const;
     // The films' numbers of rows first..last, as the till journal names them.
     QString NumeryFilmow(std::pair<int, int> wiersze) const;
     // An operation's new charges shown: rows 0.. and the total row.
@@ -40,10 +52,17 @@ public:
     TKwota WplaconoWczesniej() const { return wplaconoWczesniej; }
 
 private:
+    // Rows 0..k-1 from the rentals as held; overdue ones in red text.
+    void PokazWiersze();
+    void PokazTermin(int wiersz);
+
     QTableWidget* sg;
     QLineEdit* eWplata;
+    QLabel* lTermin;
     TQuery& query;
+    std::vector<TWypozyczenieNaLiscie> otwarte;
     std::vector<TWierszListy> wiersze;
+    int zeskanowane = 0;
     TKwota sumaPlatnosci;
     TKwota wplaconoWczesniej;
 };

@@ -15,6 +15,7 @@
 #include "app/ListaWypozyczen.h"
 #include "app/PanelFilmu.h"
 #include "app/PanelKlienta.h"
+#include "app/StanKlienta.h"
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
@@ -42,6 +43,7 @@
 #include "store/Interakcja.h"
 #include "store/KatalogDanych.h"
 #include "store/Katalogi.h"
+#include "store/Liczby.h"
 #include "store/StanBazy.h"
 #include "store/Tlumacz.h"
 #include "store/uStruktura.h"
@@ -154,7 +156,8 @@ TfMain::TfMain(QWidget* parent)
                         ui->miNastepny,
                         {ui->miFilmEdytuj, ui->miFilmUsun, ui->miRaportFilm}},
         Query1, [this] { return ui->bWypozycz->isEnabled(); });
-    wypozyczenia = std::make_unique<TListaWypozyczen>(ui->sgWypozyczenie, ui->eWplata, Query1);
+    wypozyczenia = std::make_unique<TListaWypozyczen>(ui->sgWypozyczenie, ui->eWplata,
+                                                      ui->lTerminZwrotu, Query1);
     koszyk = std::make_unique<TKoszykPulpitu>(
         TKontrolkiKoszyka{ui->sgWypozyczenie, ui->eIleDni, ui->eWplata, ui->bUsun, ui->bWypozycz,
                           ui->miDelete},
@@ -382,9 +385,59 @@ void TfMain::cbKlientChange() {
 }
 
 bool TfMain::WczytajKLIENTA() {
-    if (!panelKlienta->Wczytaj()) return false;
+    if (!panelKlienta->Wczytaj()) {
+        PokazUwageKlienta(false);
+        return false;
+    }
     WczytajWypozyczenia();
     panelKlienta->UstawWlaczWYlaczKLIENTA();
+    PokazUwageKlienta(true);
+    return true;
+}
+
+void TfMain::ZwrotSkanem() {
+    // A film that is out: the film panel has put its holder's number into eKlientNr.
+    const int idFilmu = IdFilmu;
+    if (idFilmu == 0 || panelFilmu->NaPolce()) return;
+    const auto numerKlienta = CalkowitaZEkranu(ui->eKlientNr->text());
+    if (!numerKlienta) return;
+    QString dopisek;
+    if (!panelKlienta->Wybrany() || panelKlienta->Numer() != *numerKlienta) {
+        if (ListaMaNoweFilmy()) {
+            ui->eKlientNr->setText(Numer4(panelKlienta->Numer()));
+            return;
+        }
+        dopisek = QStringLiteral("Film ") +
+                  Numer4(CalkowitaZEkranu(panelFilmu->Numer()).value_or(0)) +
+                  QStringLiteral(" jest u tego klienta: wczytano go do zwrotu");
+        koszyk->Zmieniony = false;
+        if (!WczytajKLIENTA()) return;
+    }
+    if (wypozyczenia->ZaznaczFilm(idFilmu)) PokazUwageKlienta(true, dopisek);
+}
+
+void TfMain::PokazUwageKlienta(bool wczytany, const QString& dopisek) {
+    QString tekst;
+    if (wczytany) {
+        TStanKlienta stan;
+        stan.Zaleglosci = SumaZaleglosci(Query1, panelKlienta->Id()).value_or(TKwota());
+        stan.Saldo = panelKlienta->Saldo();
+        stan.DniPoTerminie = wypozyczenia->DniPoTerminie();
+        tekst = UwagaOKliencie(stan);
+    }
+    if (!dopisek.isEmpty())
+        tekst = tekst.isEmpty() ? dopisek : dopisek + QStringLiteral(" · ") + tekst;
+    ui->lUwagaKlienta->setText(tekst);
+    ui->lUwagaKlienta->setVisible(!tekst.isEmpty());
+}
+
+bool TfMain::ListaMaNoweFilmy() const {
+    const int filmy = ui->sgWypozyczenie->rowCount() - 2;
+    if (!koszyk->Zmieniony || filmy <= static_cast<int>(wypozyczenia->Wiersze().size()))
+        return false;
+    Uwaga(
+        QStringLiteral("Na liście są filmy dodane do wypożyczenia.\nNajpierw zapisz ich "
+                       "wypożyczenie albo usuń je z listy."));
     return true;
 }
 
@@ -393,11 +446,9 @@ void TfMain::WczytajWypozyczenia() {
     ui->bUsun->setEnabled(false);
     ui->miDelete->setEnabled(false);
     const bool zwrot = wypozyczenia->WczytajWypozyczenia(panelKlienta->Id());
-    // Mode Zwrot leaves the rent controls as they were; none listed: the list is a basket.
-    if (!zwrot) {
-        ui->bWypozycz->setEnabled(true);
-        ui->miWypozycz->setEnabled(true);
-    }
+    // A loaded client may rent in either mode: in Zwrot the films go below the open rentals.
+    ui->bWypozycz->setEnabled(true);
+    ui->miWypozycz->setEnabled(true);
     for (QWidget* w : {static_cast<QWidget*>(ui->bNastepny), static_cast<QWidget*>(ui->eWplata)})
         w->setEnabled(!zwrot);
     ui->miNastepny->setEnabled(!zwrot);
@@ -557,6 +608,7 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         WczytajFILM();
     } else if (obiekt == ui->eFilmNr) {
         WczytajFILM();
+        if (ZasadyProgramu().ZwrotSkanem) ZwrotSkanem();
         ZaznaczPole(ui->eFilmNr);
     } else if (obiekt == ui->eIleDni) {
         if (ui->eWplata->isEnabled())
@@ -586,6 +638,7 @@ void TfMain::UlozPanel(QWidget* panel) {
               static_cast<QWidget*>(ui->bKlientDane), static_cast<QWidget*>(ui->bKlientKonto)})
             doPrawej(k);
         ui->pAbonament->resize(w - 16, ui->pAbonament->height());
+        ui->lUwagaKlienta->resize(w - 118, ui->lUwagaKlienta->height());
     } else if (panel == ui->pFilm) {
         ui->cbTytulOrg->resize(listy, ui->cbTytulOrg->height());
         ui->cbTytulPol->resize(listy, ui->cbTytulPol->height());
@@ -598,6 +651,8 @@ void TfMain::UlozPanel(QWidget* panel) {
     } else if (panel == ui->pLista) {
         const int szerokosc = w - 243;
         ui->sgWypozyczenie->resize(szerokosc, panel->height() - 39);
+        // The due date line fills the strip below the list.
+        ui->lTerminZwrotu->setGeometry(10, panel->height() - 17, szerokosc - 2, 15);
         const auto kolumny = SzerokosciKolumn(szerokosc);
         for (int i = 0; i < 6; ++i) {
             const int k = kolumny[static_cast<size_t>(i)];

@@ -96,6 +96,13 @@ private:
     void cbKlientChange();
     void WczytajWypozyczenia();
     void UstawTrybPusty();
+    // The client's standing in lUwagaKlienta (nothing when no client is loaded), after
+    // what the desk has to say first.
+    void PokazUwageKlienta(bool wczytany, const QString& dopisek = QString());
+    // A scanned film that is out: its holder loaded and its row marked for the return.
+    void ZwrotSkanem();
+    // Films added below the open rentals and not yet rented: told, true.
+    bool ListaMaNoweFilmy() const;
     void UlozPanel(QWidget* panel);
 
     // ---- Operations on the list (uMainOperacje.cpp, uMainZwrot.cpp).

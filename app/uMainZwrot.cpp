@@ -30,6 +30,7 @@
 // ---------------------------------------------------------------- return
 
 void TfMain::bZwrotClick() {
+    if (ListaMaNoweFilmy()) return;
     // The returned rows.
     const auto zakres = wypozyczenia->WybierzWiersze();
     if (!zakres) return;
@@ -64,6 +65,7 @@ void TfMain::bZwrotClick() {
 // ---------------------------------------------------------------- undo
 
 void TfMain::bCofnijClick() {
+    if (ListaMaNoweFilmy()) return;
     // The withdrawn rows.
     const auto zakres = wypozyczenia->WybierzWiersze();
     if (!zakres) return;
@@ -85,6 +87,7 @@ void TfMain::bCofnijClick() {
 // ---------------------------------------------------------------- extension
 
 void TfMain::bPrzedluzenieClick() {
+    if (ListaMaNoweFilmy()) return;
     // The days.
     if (!fIloscDni || PokazModalnie(*fIloscDni) != QDialog::Accepted) return;
     const int n = fIloscDni->IloscDni();

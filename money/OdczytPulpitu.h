@@ -52,3 +52,5 @@ std::vector<TWypozyczenieNaLiscie> OtwarteWypozyczenia(TQuery& q, int idKlienta)
 std::optional<bool> KlientMaNaleznosci(TQuery& q, int idKlienta);
 // Whether the client has arrears: a returned rental not paid in full.
 std::optional<bool> KlientMaZaleglosci(TQuery& q, int idKlienta);
+// The client's arrears: the sum of the returned rentals' unpaid parts.
+std::optional<TKwota> SumaZaleglosci(TQuery& q, int idKlienta);

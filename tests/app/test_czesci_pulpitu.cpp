@@ -47,7 +47,7 @@ protected:
     QComboBox cbKlient, cbTytulOrg, cbTytulPol;
     QLineEdit eKlientNr, eUpowazniony, eOd, eDo, eSaldo, eFilmNr, eCena, eIleDni, eWplata;
     QCheckBox cbAbonament;
-    QLabel lStatus;
+    QLabel lStatus, lTermin;
     QTableWidget lista;
     QPushButton pKlient, bKlientDane, bKlientKonto, bFilmDane, bFilmKonto, bNastepny, bUsun,
         bWypozycz;
@@ -77,7 +77,7 @@ protected:
                       {}},
                      q,
                      [] { return true; }};
-    TListaWypozyczen wypozyczenia{&lista, &eWplata, q};
+    TListaWypozyczen wypozyczenia{&lista, &eWplata, &lTermin, q};
     TKoszykPulpitu koszyk{
         {&lista, &eIleDni, &eWplata, &bUsun, &bWypozycz, &miDelete}, klient, film, wypozyczenia, q};
 };
