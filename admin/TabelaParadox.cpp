@@ -293,10 +293,13 @@ bool TTabelaParadox::CzytajWiersz(int i, std::vector<QVariant>& wartosci, QStrin
                 char* tekst = nullptr;
                 jest = PX_get_data_bcd(doc, reinterpret_cast<unsigned char*>(dane), pole.miejsca,
                                        &tekst);
-                if (jest > 0 && tekst) {
+                // pxlib may hand out the text whatever it reports: freed in every case.
+                const bool maTekst = tekst != nullptr;
+                const QString cyfry = maTekst ? QString::fromLatin1(tekst) : QString();
+                std::free(tekst);
+                if (jest > 0 && maTekst) {
                     bool ok = false;
-                    const double d = QString::fromLatin1(tekst).toDouble(&ok);
-                    std::free(tekst);
+                    const double d = cyfry.toDouble(&ok);
                     if (!ok) {
                         powod = QStringLiteral("pole %1: niepoprawna liczba").arg(pole.nazwa);
                         return false;

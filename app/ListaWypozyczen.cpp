@@ -73,9 +73,10 @@ int DniZwloki(const QDate& termin, const QDate& dzisiaj) {
     return std::max<int>(0, static_cast<int>(termin.daysTo(dzisiaj)));
 }
 
-TKwota PokazWplate(const TPropozycjaWplaty& propozycja) {
+TKwota PokazWplate(const TPropozycjaWplaty& propozycja, const QStringList& rozliczenie) {
     if (!propozycja.Pokaz || !fWplata) return TKwota();
     fWplata->UstawKwote(propozycja.Etykieta, propozycja.Kwota);
+    fWplata->UstawRozliczenie(rozliczenie);
     PokazModalnie(*fWplata);
     // The amount is read whatever the result: declining gives 0.
     return fWplata->Kwota();
@@ -225,6 +226,14 @@ std::optional<std::pair<int, int>> TListaWypozyczen::WybierzWiersze() {
                 true))
         return std::make_pair(0, k - 1);
     return std::nullopt;
+}
+
+TPozycjaRozliczenia TListaWypozyczen::Pozycja(int wiersz, TKwota kwota) const {
+    TPozycjaRozliczenia pozycja;
+    pozycja.Numer = TekstKomorki(sg, wiersz, 1);
+    pozycja.Tytul = TekstKomorki(sg, wiersz, 0);
+    pozycja.Kwota = kwota;
+    return pozycja;
 }
 
 QString TListaWypozyczen::NumeryFilmow(std::pair<int, int> zakres) const {

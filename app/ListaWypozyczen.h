@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/RozliczenieWplaty.h"
 #include "money/Rozliczenia.h"
 
 class QLabel;
@@ -38,6 +39,8 @@ public:
     int Zeskanowane() const { return zeskanowane; }
     // The late days, as the pricing counts them, of every listed rental past its due date.
     std::vector<int> DniPoTerminie() const;
+    // A row's film (number and title) with an amount, for a breakdown.
+    TPozycjaRozliczenia Pozycja(int wiersz, TKwota kwota) const;
     // The films' numbers of rows first..last, as the till journal names them.
     QString NumeryFilmow(std::pair<int, int> wiersze) const;
     // An operation's new charges shown: rows 0.. and the total row.

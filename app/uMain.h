@@ -114,6 +114,10 @@ private:
     // desk's fields go back as they were when nothing is stored. True when it is stored.
     bool ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
                          TKwota pobrano);
+    // The lines of the payment dialogs and of the extension's closing box.
+    QStringList RozliczenieKoszyka(const TDaneWypozyczenia& dane,
+                                   const TPrzedWypozyczeniem& przed) const;
+    QStringList RozliczenieZwrotu(const TDaneZwrotu& dane, const TPrzedZwrotem& przed) const;
 
     std::unique_ptr<Ui::TfMain> ui;
     std::unique_ptr<QLockFile> blokada;

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QEvent>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -41,8 +42,9 @@ TZasadyPulpitu ZasadyProgramu();
 // The late days of a rental due on termin, returned today, as the pricing counts them.
 int DniZwloki(const QDate& termin, const QDate& dzisiaj);
 
-// Shows the payment dialog when proposed; the amount paid (0 when declined or not shown).
-TKwota PokazWplate(const TPropozycjaWplaty& propozycja);
+// Shows the payment dialog when proposed, with the lines that explain the amount; the
+// amount paid (0 when declined or not shown).
+TKwota PokazWplate(const TPropozycjaWplaty& propozycja, const QStringList& rozliczenie = {});
 
 class TListaWypozyczen;
 class TPanelKlienta;

@@ -46,7 +46,8 @@ void TfMain::bZwrotClick() {
         ui->eWplata->setText(KwotaNaEkran(przed.Wplacono));
         if (przed.Nadplata) PokazKomunikatRozliczenia(*przed.Nadplata);
         // The payment for the returned rows; a surplus is handed back.
-        const TWynikZwrotu wynik = RozliczZwrot(dane, przed, PokazWplate(przed.Wplata));
+        const TWynikZwrotu wynik =
+            RozliczZwrot(dane, przed, PokazWplate(przed.Wplata, RozliczenieZwrotu(dane, przed)));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
         if (ZapiszZwrot(panelKlienta->Id(), dane, przed, wynik,
@@ -60,6 +61,19 @@ void TfMain::bZwrotClick() {
     }
     WczytajKLIENTA();
     ZaznaczPole(ui->eKlientNr);  // ready for the next client
+}
+
+QStringList TfMain::RozliczenieZwrotu(const TDaneZwrotu& dane, const TPrzedZwrotem& przed) const {
+    std::vector<TPozycjaRozliczenia> filmy;
+    for (int i = dane.Pierwszy; i <= dane.Ostatni; ++i) {
+        const TWierszZwrotu& w = dane.Wiersze[static_cast<size_t>(i)];
+        TPozycjaRozliczenia f = wypozyczenia->Pozycja(i, przed.Naleznosci[static_cast<size_t>(i)]);
+        f.Zwloka = OplataZaZwloke(dane, w);
+        if (!f.Zwloka.Zero()) f.DniZwloki = DniZwloki(w.DataDO, dane.Dzisiaj);
+        filmy.push_back(f);
+    }
+    return LinieRozliczenia(filmy, {}, QStringLiteral("Wpłacono wcześniej, saldo i abonament"),
+                            przed.Wplata.Kwota);
 }
 
 // ---------------------------------------------------------------- undo
@@ -101,6 +115,7 @@ void TfMain::bPrzedluzenieClick() {
     if (!zakres) return;
     TDanePrzedluzenia dane = DanePrzedluzenia(*wypozyczenia, *panelKlienta, *zakres, n);
     std::optional<TPotwierdzenie> potwierdzenie;
+    QStringList zapisane;
     // One start date prices every extended row: that of the first open rental.
     if (const std::optional<QDate> poczatek = PoczatekPrzedluzenia(panelKlienta->Id())) {
         dane.DataOD = *poczatek;
@@ -108,19 +123,32 @@ void TfMain::bPrzedluzenieClick() {
         const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(dane);
         wypozyczenia->PokazNaleznosci(przed.Naleznosci);
         // The payment; a surplus is handed back.
-        const TWynikPrzedluzenia wynik =
-            RozliczPrzedluzenie(dane, przed, PokazWplate(przed.Wplata));
+        std::vector<TPozycjaRozliczenia> filmy;
+        QStringList zmiany;
+        for (int i = dane.Pierwszy; i <= dane.Ostatni; ++i) {
+            const auto r = static_cast<size_t>(i);
+            filmy.push_back(wypozyczenia->Pozycja(i, przed.Naleznosci[r]));
+            zmiany << LiniaPrzedluzenia(filmy.back(), dane.Wiersze[r].Naleznosc, dane.Abonament);
+        }
+        const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(
+            dane, przed,
+            PokazWplate(przed.Wplata,
+                        LinieRozliczenia(filmy, {}, QStringLiteral("Wpłacono wcześniej i saldo"),
+                                         przed.Wplata.Kwota)));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         if (ZapiszPrzedluzenie(panelKlienta->Id(), dane, przed, wynik,
                                wypozyczenia->NumeryFilmow(*zakres))) {
             panelKlienta->UstawLicznikAb(wynik.LicznikAb);
             potwierdzenie = PotwierdzeniePrzedluzenia(dane, przed, wynik, wynik.Pobrano);
+            zapisane = zmiany;
         }
     }
-    // The operator is told when it is stored; the client is loaded again either way.
+    // The operator is told when it is stored, with each film's old and new charge; the
+    // client is loaded again either way.
     if (potwierdzenie) {
         ZapamietajPotwierdzenie(*potwierdzenie);
-        Informacja(QStringLiteral("Przedłużenie zostało zapisane."));
+        Informacja(QStringLiteral("Przedłużenie zostało zapisane.\n\n") +
+                   zapisane.join(QLatin1Char('\n')));
     }
     WczytajKLIENTA();
     ZaznaczPole(ui->eKlientNr);  // ready for the next client

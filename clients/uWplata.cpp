@@ -18,6 +18,7 @@ TfWplata::TfWplata(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
     connect(ui->bZapisz, &QPushButton::clicked, this, &TfWplata::bZapiszClick);
     connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->eKwota, &QLineEdit::textChanged, this, &TfWplata::eKwotaChange);
+    ui->mRozliczenie->setVisible(false);
 }
 
 TfWplata::~TfWplata() = default;
@@ -26,6 +27,11 @@ void TfWplata::UstawKwote(const QString& tytul, TKwota k) {
     kwota = k;
     ui->eKwota->setText(KwotaNaEkran(k));
     ui->Label1->setText(tytul);
+}
+
+void TfWplata::UstawRozliczenie(const QStringList& linie) {
+    ui->mRozliczenie->setPlainText(linie.join(QLatin1Char('\n')));
+    ui->mRozliczenie->setVisible(!linie.isEmpty());
 }
 
 void TfWplata::showEvent(QShowEvent* zdarzenie) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <memory>
 
 #include "store/Kwota.h"
@@ -18,6 +19,8 @@ public:
     ~TfWplata() override;
     // Proposes the amount and its caption before the dialog is shown.
     void UstawKwote(const QString& tytul, TKwota kwota);
+    // The lines that explain the amount (none: the breakdown is hidden).
+    void UstawRozliczenie(const QStringList& linie);
     // The amount paid (0 when declined).
     TKwota Kwota() const { return kwota; }
 

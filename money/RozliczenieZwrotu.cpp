@@ -109,6 +109,12 @@ TCenaZwrotu CenaZwrotu(const TDaneZwrotu& dane, const TWierszZwrotu& wiersz) {
     return wynik;
 }
 
+TKwota OplataZaZwloke(const TDaneZwrotu& dane, const TWierszZwrotu& wiersz) {
+    if (wiersz.Naleznosc.Zero() || dane.Dzisiaj <= wiersz.DataDO) return TKwota();
+    const TCennikWiersza c{dane.Ustawienia, dane.RabatKlienta, wiersz.Stawka.Zlote()};
+    return TKwota::ZeZlotych(c.Zwloka(wiersz.DataDO, dane.Dzisiaj));
+}
+
 TPrzedZwrotem PrzygotujZwrot(const TDaneZwrotu& dane) {
     TPrzedZwrotem p;
     // The charges and subscription parts of all listed rows and of the returned ones.

@@ -69,6 +69,8 @@ struct TCenaZwrotu {
     TKwota ZAbonamentu;
 };
 TCenaZwrotu CenaZwrotu(const TDaneZwrotu& dane, const TWierszZwrotu& wiersz);
+// The late part of a listed row's charge if it ends today (0 when not late or free).
+TKwota OplataZaZwloke(const TDaneZwrotu& dane, const TWierszZwrotu& wiersz);
 
 struct TPrzedZwrotem {
     std::vector<TKwota> Naleznosci;                 // column 2 of every listed row

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
@@ -51,7 +52,17 @@ struct TZapisany {
 struct TPropozycja {
     QString etykieta;
     double kwota = -1;
+    QString rozliczenie;  // the breakdown's lines
 };
+
+// The messages shown, the extension's closing box by its first line (the lines of its
+// films are checked on their own).
+inline std::vector<QString> BezLiniiFilmow(std::vector<QString> teksty) {
+    const QString przedluzone = QStringLiteral("Przedłużenie zostało zapisane.");
+    for (QString& t : teksty)
+        if (t.startsWith(przedluzone + QLatin1Char('\n'))) t = przedluzone;
+    return teksty;
+}
 
 // A film row for the list: the film's ID, number, price of the row, days and rate.
 struct TPozycja {
@@ -255,6 +266,8 @@ protected:
             if (zapis) {
                 zapis->kwota = wplata.Kwota().Zlote();
                 if (auto* l = okno.findChild<QLabel*>("Label1")) zapis->etykieta = l->text();
+                if (auto* m = okno.findChild<QPlainTextEdit*>("mRozliczenie"))
+                    zapis->rozliczenie = m->isVisibleTo(&okno) ? m->toPlainText() : QString();
             }
             if (kwota < 0) {
                 okno.findChild<QAbstractButton*>("bAnuluj")->click();
@@ -280,7 +293,7 @@ protected:
     // The row question answered.
     void Odpowiedz(QMessageBox::StandardButton o) { fake.Odpowiedz(o); }
 
-    std::vector<QString> Teksty() const { return fake.Teksty(); }
+    std::vector<QString> Teksty() const { return BezLiniiFilmow(fake.Teksty()); }
 
     TestowaBaza baza;
     FakeInterakcja fake;

@@ -112,6 +112,9 @@ TEST_F(PulpitZwrot, PoTerminieDoplataZaSpoznienie) {
     Oddaj(QDate(2024, 3, 8));  // two days late
     EXPECT_EQ(p.etykieta, "Do zapłaty: ");
     EXPECT_DOUBLE_EQ(p.kwota, 10);
+    EXPECT_EQ(p.rozliczenie,
+              "0001 Alien: 17,50 zł (w tym po terminie 2 dni: 10,00 zł)\n"
+              "Wpłacono wcześniej, saldo i abonament: -7,50 zł\nRazem do zapłaty: 10,00 zł");
     EXPECT_EQ(Teksty(), (std::vector<QString>{CalaLista, Zwrocone}));
     EXPECT_DOUBLE_EQ(Zapisany(1).naleznosc, 17.5);
     EXPECT_DOUBLE_EQ(Zapisany(1).platnosc1, 0);
@@ -367,6 +370,12 @@ TEST_F(PulpitPrzedluzenie, ODwaDniDoplataZaCalyOkres) {
     EXPECT_EQ(p.etykieta, "Dopłacono:");
     EXPECT_DOUBLE_EQ(p.kwota, 7.5);
     EXPECT_EQ(Teksty(), (std::vector<QString>{TylkoZaznaczone, Przedluzone}));
+    // The amount explained, and each film's old and new charge in the closing box.
+    EXPECT_EQ(p.rozliczenie,
+              "0001 Alien: 15,00 zł\nWpłacono wcześniej i saldo: -7,50 zł\n"
+              "Razem do zapłaty: 7,50 zł");
+    EXPECT_EQ(fake.Teksty().back(),
+              "Przedłużenie zostało zapisane.\n\n0001 Alien: 7,50 zł → 15,00 zł");
     const TZapisany r = Zapisany(1);
     EXPECT_EQ(r.dataDO, "2024-03-09");
     EXPECT_EQ(r.dataOD, "2024-03-04");

@@ -339,7 +339,7 @@ protected:
 
     // The messages shown since the last check, then forgotten.
     std::vector<QString> Komunikaty() {
-        const std::vector<QString> t = fake.Teksty();
+        const std::vector<QString> t = operacje::BezLiniiFilmow(fake.Teksty());
         fake.Wyczysc();
         return t;
     }
