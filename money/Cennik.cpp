@@ -41,7 +41,7 @@ double KolejneDni(const TUstawienia& u, double stawka, int dni) {
 
 double CenaWypozyczenia(const TUstawienia& u, int rabatKlienta, int rodzaj, double stawka,
                         const QDate& od, const QDate& do_) {
-    const int dni = LiczbaDni(od, do_);
+    const int dni = u.Zasady.DniOtwarte(od, do_);  // a closed day is never charged
     const double wsp = WspolczynnikRabatu(rabatKlienta);
     switch (rodzaj) {
         case CenaNajmu:
@@ -63,7 +63,7 @@ double CenaWypozyczenia(const TUstawienia& u, int rabatKlienta, int rodzaj, doub
 
 double CenaAbonenta(const TUstawienia& u, int rabatKlienta, int licznik, double stawka,
                     const QDate& od, const QDate& do_) {
-    const int dni = LiczbaDni(od, do_);
+    const int dni = u.Zasady.DniOtwarte(od, do_);  // a closed day is never charged
     switch (u.TypAb) {
         case 0:
             return dni * stawka * (1 - u.AbRabat / 100.0);
