@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "money/Cennik.h"
-#include "money/RozliczeniePrzedluzenia.h"
 #include "money/RozliczenieZwrotu.h"
 #include "support/Kwoty.h"
 
@@ -11,7 +10,6 @@ namespace {
 
 const TKwota Stawka = TKwota::ZeZlotych(5.00);
 const QDate Sobota(2026, 12, 5);
-const QDate Poniedzialek(2026, 12, 7);
 
 TUstawienia Taryfa(bool zasady) {
     TUstawienia u;
@@ -25,42 +23,38 @@ TUstawienia Taryfa(bool zasady) {
     return u;
 }
 
-TEST(ZasadyWCenach, JednodniowyNajemWSoboteDoPoniedzialku) {
-    const TUstawienia u = Taryfa(true);
-    EXPECT_EQ(CenaWKoszyku(u, 0, false, 1, Stawka, Sobota, 1), Stawka);
-    // Two days from Saturday end on Monday with one open day between.
-    EXPECT_EQ(CenaWKoszyku(u, 0, false, 1, Stawka, Sobota, 2), Stawka);
-    EXPECT_EQ(CenaWKoszyku(Taryfa(false), 0, false, 1, Stawka, Sobota, 2), TKwota::ZeZlotych(7.50));
+// A basket row at 5,00 then 2,50 a day, Sundays closed.
+TEST(ZasadyWCenach, NajemLiczyOtwarteDniATerminWypadaWDzienOtwarty) {
+    const struct {
+        bool zasady;
+        int weekend;
+        const char* od;
+        int dni;
+        double cena;
+    } przypadki[] = {
+        {true, 0, "2026-12-05", 1, 5.00},  // Saturday: due Monday, one day
+        {true, 0, "2026-12-05", 2, 5.00},  // Saturday to Monday, one open day
+        {false, 0, "2026-12-05", 2, 7.50},
+        {true, 0, "2026-12-06", 1, 5.00},  // made on a closed Sunday: its first day paid
+        {true, 1, "2026-12-05", 3, 7.50},  // Saturday to Tuesday: no weekend rate
+        {true, 1, "2026-12-05", 2, 5.00},
+    };
+    for (const auto& p : przypadki) {
+        TUstawienia u = Taryfa(p.zasady);
+        u.Weekend = p.weekend;
+        const QDate od = QDate::fromString(QString::fromLatin1(p.od), Qt::ISODate);
+        EXPECT_EQ(CenaWKoszyku(u, 0, false, 1, Stawka, od, p.dni), TKwota::ZeZlotych(p.cena))
+            << p.zasady << p.weekend << " " << p.od << " " << p.dni;
+    }
 
     TDaneWypozyczenia d;
     d.Wiersze = {{1, Stawka, 1, Stawka}};
     d.Razem = Stawka;
     d.Dzien = Sobota;
-    d.Zasady = u.Zasady;
+    d.Zasady = Taryfa(true).Zasady;
     const TWynikWypozyczenia w = RozliczWypozyczenie(d, PrzygotujWypozyczenie(d), Stawka);
     ASSERT_EQ(w.Wiersze.size(), 1u);
-    EXPECT_EQ(w.Wiersze[0].DataDO, Poniedzialek);
-    EXPECT_EQ(w.Wiersze[0].Naleznosc, Stawka);
-    EXPECT_EQ(w.Wiersze[0].Platnosc, TKwota());
-
-    // Returned on the due date: still the one day.
-    TDaneZwrotu z;
-    z.Wiersze = {{1, Stawka, Stawka, Sobota, Poniedzialek}};
-    z.Ostatni = 0;
-    z.Ustawienia = u;
-    z.Dzisiaj = Poniedzialek;
-    EXPECT_EQ(CenaZwrotu(z, z.Wiersze[0]).Naleznosc, Stawka);
-
-    // Extended on Saturday by a day: due Monday, priced as the rental of one open day.
-    TDanePrzedluzenia p;
-    p.Wiersze = {{1, Stawka, 1, Stawka}};
-    p.Ostatni = 0;
-    p.IloscDni = 1;
-    p.DataOD = p.Dzisiaj = Sobota;
-    p.Ustawienia = u;
-    const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(p);
-    EXPECT_EQ(przed.DataDO, Poniedzialek);
-    EXPECT_EQ(przed.Naleznosci[0], Stawka);
+    EXPECT_EQ(w.Wiersze[0].DataDO, QDate(2026, 12, 7));  // Monday
 }
 
 // Rented Monday 21 December 2026 until Thursday the 24th (closed with rules on, as are the
