@@ -1,5 +1,6 @@
 #include "money/Cennik.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
@@ -41,13 +42,18 @@ double KolejneDni(const TUstawienia& u, double stawka, int dni) {
 
 double CenaWypozyczenia(const TUstawienia& u, int rabatKlienta, int rodzaj, double stawka,
                         const QDate& od, const QDate& do_) {
-    const int dni = LiczbaDni(od, do_);
+    const int dni = u.Zasady.DniOtwarte(od, do_);  // a closed day is never charged
     const double wsp = WspolczynnikRabatu(rabatKlienta);
     switch (rodzaj) {
-        case CenaNajmu:
-            if (DzienTygodnia(od) == Sobota && dni == 2 && u.Weekend == 1) return stawka * wsp;
-            if (dni <= 0) return 0;
-            return wsp * (stawka + KolejneDni(u, stawka, dni - 1));
+        case CenaNajmu: {
+            // The weekend rate and the first day go by the calendar: a rental made on a
+            // closed day still pays that day.
+            const int kalendarzowe = LiczbaDni(od, do_);
+            if (DzienTygodnia(od) == Sobota && kalendarzowe == 2 && u.Weekend == 1)
+                return stawka * wsp;
+            if (kalendarzowe <= 0) return 0;
+            return wsp * (stawka + KolejneDni(u, stawka, std::max(dni, 1) - 1));
+        }
         case CenaZwloki:
             if (u.PoTerminie != 0) return wsp * stawka * dni * u.PoTerminie / 100.0;
             return wsp * dni * u.Kara.Zlote();
@@ -63,7 +69,7 @@ double CenaWypozyczenia(const TUstawienia& u, int rabatKlienta, int rodzaj, doub
 
 double CenaAbonenta(const TUstawienia& u, int rabatKlienta, int licznik, double stawka,
                     const QDate& od, const QDate& do_) {
-    const int dni = LiczbaDni(od, do_);
+    const int dni = u.Zasady.DniOtwarte(od, do_);  // a closed day is never charged
     switch (u.TypAb) {
         case 0:
             return dni * stawka * (1 - u.AbRabat / 100.0);

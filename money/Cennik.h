@@ -40,7 +40,8 @@ int DzienTygodnia(const QDate& data);
 // The client's discount factor (100 - rabat) / 100, to two decimals.
 double WspolczynnikRabatu(int rabatKlienta);
 
-// Charge of one film of the given kind (TRodzajCeny) at the daily rate for od..do_.
+// Charge of one film of the given kind (TRodzajCeny) at the daily rate for od..do_. Both
+// charges count only the days the shop is open (u.Zasady.DniOtwarte).
 double CenaWypozyczenia(const TUstawienia& u, int rabatKlienta, int rodzaj, double stawka,
                         const QDate& od, const QDate& do_);
 // Subscriber charge of one film by the subscription kind TypAb; licznik is the film's

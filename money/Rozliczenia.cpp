@@ -109,7 +109,8 @@ TWynikWypozyczenia RozliczWypozyczenie(const TDaneWypozyczenia& dane,
         wiersz.Stawka = r.Stawka;
         wiersz.Platnosc = RozlozNaNaleznosc(pieniadze, wiersz.Naleznosc);
         wiersz.DataOD = dane.Dzien;
-        wiersz.DataDO = dane.Dzien.addDays(r.IloscDni);
+        // A due date on a closed day moves to the next open day, at no extra charge.
+        wiersz.DataDO = dane.Zasady.PierwszyOtwarty(dane.Dzien.addDays(r.IloscDni));
         w.Wiersze.push_back(wiersz);
     }
 

@@ -29,6 +29,7 @@
 #include <optional>
 #include <vector>
 
+#include "settings/Zasady.h"
 #include "store/Kwota.h"
 
 // The line break inside a message box's text.
@@ -115,6 +116,7 @@ struct TDaneWypozyczenia {
     QDate AbonamentDo;       // eAbonamentDO
     int LicznikAb = 0;       // LicznikAbKlienta, already raised by the basket
     QDate Dzien;             // the rental date (today)
+    TZasady Zasady;          // the shop's closed days move a due date to an open day
 };
 
 // Before the payment dialog: a regular client's credit is spent on the total.

@@ -19,7 +19,7 @@ TPrzedPrzedluzeniem PrzygotujPrzedluzenie(const TDanePrzedluzenia& dane) {
     p.Saldo = dane.Saldo + nieoplacone;
     int licznik = dane.LicznikAb - std::max(dane.Ostatni - dane.Pierwszy + 1, 0);
     TKwota naleznosci = wplacono + nieoplacone;  // the charges of all listed rows
-    p.DataDO = dane.Dzisiaj.addDays(dane.IloscDni);
+    p.DataDO = dane.Ustawienia.Zasady.PierwszyOtwarty(dane.Dzisiaj.addDays(dane.IloscDni));
     for (int i = 0; i < static_cast<int>(dane.Wiersze.size()); ++i) {
         const TWierszListy& r = dane.Wiersze[i];
         TKwota naleznosc = r.Naleznosc;

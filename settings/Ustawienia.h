@@ -2,6 +2,7 @@
 // held by the settings dialog and read by the pricing and the desk).
 #pragma once
 
+#include "settings/Zasady.h"
 #include "store/Kwota.h"
 
 struct TUstawienia {
@@ -18,4 +19,5 @@ struct TUstawienia {
     int AbGratis = 0;            // kind 1: every n-th film free
     TKwota AbStawka;             // kind 2: flat price per day
     int TypAb = 1;               // 0 amount discount, 1 every n-th free, 2 flat price
+    TZasady Zasady;              // the shop's rules, each off until turned on
 };

@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "settings/UstawieniaSlownik.h"
+#include "settings/Zasady.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
@@ -146,6 +147,8 @@ void TfConfig::UmiescWLuce(QRadioButton* przycisk, QLineEdit* pole, const QStrin
 
 void TfConfig::WczytajUstawienia() {
     Ustawienia = UstawieniaZTekstow(CzytajTekstyUstawien(Query1, KatalogBazy));
+    // A failed read has shown the store's error; the rules then stay off.
+    if (const auto zasady = CzytajZasady(Query1)) Ustawienia.Zasady = *zasady;
 }
 
 bool TfConfig::ZapiszUstawienia() {

@@ -21,7 +21,8 @@ public:
     explicit TfConfig(QWidget* parent = nullptr);
     ~TfConfig() override;
 
-    // Loads the record from the store: defaults for missing rows, then normalised.
+    // Loads the record from the store: defaults for missing rows, then normalised; the
+    // shop's rules with it.
     void WczytajUstawienia();
     // Writes the whole record to the store as one operation; false when nothing was stored.
     bool ZapiszUstawienia();
