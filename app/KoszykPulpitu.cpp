@@ -95,6 +95,17 @@ void TKoszykPulpitu::bNastepnyClick() {
     }
 
     const TUstawienia& u = UstawieniaProgramu();
+    // The shop's limit of arrears: above it no film is added.
+    if (const auto limit = u.Zasady.LimitDlugu) {
+        const std::optional<TKwota> zalegle = SumaZaleglosci(query, klient.Id());
+        if (!zalegle) return;  // the store's error has been shown
+        if (*zalegle > *limit) {
+            Ostrzezenie(QStringLiteral("Zaległości klienta wynoszą %1 zł i przekraczają limit %2 "
+                                       "zł.\nNie można wypożyczyć filmu.")
+                            .arg(KwotaNaEkran(*zalegle), KwotaNaEkran(*limit)));
+            return;
+        }
+    }
     if (LimitFilmowOsiagniety(u.FilmMax, sg->rowCount())) {
         Ostrzezenie(QStringLiteral("Nie można wypożyczyć większej liczby filmów."));
         return;
@@ -293,5 +304,6 @@ std::optional<TDaneWypozyczenia> TKoszykPulpitu::DaneWypozyczenia(TKwota wplata)
     dane.AbonamentDo = klient.AbonamentDo();
     dane.LicznikAb = klient.LicznikAb();
     dane.Dzien = Dzisiaj();
+    dane.Zasady = UstawieniaProgramu().Zasady;
     return dane;
 }

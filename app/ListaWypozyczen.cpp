@@ -65,12 +65,8 @@ const TUstawienia& UstawieniaProgramu() {
     return fConfig ? fConfig->Ustawienia : domyslne;
 }
 
-TZasadyPulpitu ZasadyProgramu() {
-    return {};
-}
-
 int DniZwloki(const QDate& termin, const QDate& dzisiaj) {
-    return std::max<int>(0, static_cast<int>(termin.daysTo(dzisiaj)));
+    return std::max(0, UstawieniaProgramu().Zasady.DniOtwarte(termin, dzisiaj));
 }
 
 TKwota PokazWplate(const TPropozycjaWplaty& propozycja, const QStringList& rozliczenie) {
@@ -230,7 +226,7 @@ std::optional<std::pair<int, int>> TListaWypozyczen::WybierzWiersze() {
 
 TPozycjaRozliczenia TListaWypozyczen::Pozycja(int wiersz, TKwota kwota) const {
     TPozycjaRozliczenia pozycja;
-    pozycja.Numer = TekstKomorki(sg, wiersz, 1);
+    pozycja.Numer = Numer4(TekstKomorki(sg, wiersz, 1).toLongLong());
     pozycja.Tytul = TekstKomorki(sg, wiersz, 0);
     pozycja.Kwota = kwota;
     return pozycja;

@@ -36,6 +36,7 @@
 #include "reports/uRapArchiwum.h"
 #include "reports/uRaporty.h"
 #include "settings/uConfig.h"
+#include "settings/uZasady.h"
 #include "store/Baza.h"
 #include "store/Dziennik.h"
 #include "store/Formaty.h"
@@ -243,6 +244,12 @@ TfMain::TfMain(QWidget* parent)
         TfDaneWypozyczalni okno(this);
         PokazModalnie(okno);
     });
+    connect(ui->miZasady, &QAction::triggered, this, [this] {
+        TfZasady okno(this);
+        PokazModalnie(okno);
+        // The list's due dates and the client's standing follow the closed days.
+        if (panelKlienta->Wybrany() && !ListaMaNoweFilmy(false)) WczytajKLIENTA();
+    });
 
     // Buttons.
     connect(ui->bKlientDane, &QPushButton::clicked, this, &TfMain::bKlientDaneClick);
@@ -431,13 +438,14 @@ void TfMain::PokazUwageKlienta(bool wczytany, const QString& dopisek) {
     ui->lUwagaKlienta->setVisible(!tekst.isEmpty());
 }
 
-bool TfMain::ListaMaNoweFilmy() const {
+bool TfMain::ListaMaNoweFilmy(bool powiedz) const {
     const int filmy = ui->sgWypozyczenie->rowCount() - 2;
     if (!koszyk->Zmieniony || filmy <= static_cast<int>(wypozyczenia->Wiersze().size()))
         return false;
-    Uwaga(
-        QStringLiteral("Na liście są filmy dodane do wypożyczenia.\nNajpierw zapisz ich "
-                       "wypożyczenie albo usuń je z listy."));
+    if (powiedz)
+        Uwaga(
+            QStringLiteral("Na liście są filmy dodane do wypożyczenia.\nNajpierw zapisz ich "
+                           "wypożyczenie albo usuń je z listy."));
     return true;
 }
 
@@ -608,7 +616,7 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         WczytajFILM();
     } else if (obiekt == ui->eFilmNr) {
         WczytajFILM();
-        if (ZasadyProgramu().ZwrotSkanem) ZwrotSkanem();
+        if (UstawieniaProgramu().Zasady.ZwrotSkanem) ZwrotSkanem();
         ZaznaczPole(ui->eFilmNr);
     } else if (obiekt == ui->eIleDni) {
         if (ui->eWplata->isEnabled())

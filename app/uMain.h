@@ -101,8 +101,8 @@ private:
     void PokazUwageKlienta(bool wczytany, const QString& dopisek = QString());
     // A scanned film that is out: its holder loaded and its row marked for the return.
     void ZwrotSkanem();
-    // Films added below the open rentals and not yet rented: told, true.
-    bool ListaMaNoweFilmy() const;
+    // Films added below the open rentals and not yet rented: true, told when powiedz.
+    bool ListaMaNoweFilmy(bool powiedz = true) const;
     void UlozPanel(QWidget* panel);
 
     // ---- Operations on the list (uMainOperacje.cpp, uMainZwrot.cpp).

@@ -34,11 +34,6 @@ void Obserwuj(QObject* obiekt, QEvent::Type typ, std::function<void()> obsluga);
 void ZaznaczPole(QLineEdit* pole);
 // The settings record of the run (fConfig's), or the defaults when there is none.
 const TUstawienia& UstawieniaProgramu();
-// The shop's own rules of the run.
-struct TZasadyPulpitu {
-    bool ZwrotSkanem = false;
-};
-TZasadyPulpitu ZasadyProgramu();
 // The late days of a rental due on termin, returned today, as the pricing counts them.
 int DniZwloki(const QDate& termin, const QDate& dzisiaj);
 
