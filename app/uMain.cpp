@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QTimer>
 
+#include "admin/SklepPrzykladowy.h"
 #include "admin/uDaneWypozyczalni.h"
 #include "app/KoszykPulpitu.h"
 #include "app/ListaWypozyczen.h"
@@ -175,6 +176,7 @@ TfMain::TfMain(QWidget* parent)
     connect(ui->miKlienci, &QAction::triggered, this, [this] {
         Pokaz(fKlienci);
         panelKlienta->OdswiezKlientow();
+        PokazPierwszeKroki();
     });
     connect(ui->miArchiwumK, &QAction::triggered, this, &TfMain::miArchiwumKClick);
     connect(ui->miFilmNowy, &QAction::triggered, this, &TfMain::miFilmNowyClick);
@@ -271,6 +273,27 @@ TfMain::TfMain(QWidget* parent)
                 [this, lista] { panelFilmu->cbTytulOrgChange(lista); });
 
     PolaczNarzedzia();
+
+    // A shop's first start: the ways to begin, where the lists will be.
+    ui->lPierwszeKroki->setText(
+        QStringLiteral("<p>Witaj w programie. Od czego zacząć?</p>"
+                       "<p><a href=\"dane\">Wpisz dane wypożyczalni</a></p>"
+                       "<p><a href=\"przyklad\">Wypróbuj na danych przykładowych</a></p>"
+                       "<p><a href=\"import\">Przenieś dane ze starego programu</a></p>"));
+    connect(ui->lPierwszeKroki, &QLabel::linkActivated, this, [this](const QString& link) {
+        QAction* pozycja = link == QLatin1String("dane")       ? ui->miDaneWypozyczalni
+                           : link == QLatin1String("przyklad") ? ui->miDanePrzykladowe
+                                                               : ui->miImportParadox;
+        pozycja->trigger();
+    });
+}
+
+void TfMain::PokazPierwszeKroki() {
+    // Shown while the store holds no client and no film.
+    const bool pusta = ui->cbKlient->count() == 0 && ui->cbTytulOrg->count() == 0 &&
+                       TBaza::Aktywna() && BazaBezKlientowIFilmow();
+    ui->lPierwszeKroki->setVisible(pusta);
+    if (pusta) ui->lPierwszeKroki->raise();
 }
 
 TfMain::~TfMain() = default;
@@ -375,10 +398,12 @@ void TfMain::UstawTrybPusty() {
 
 void TfMain::WczytajKlientow() {
     panelKlienta->WczytajKlientow();
+    PokazPierwszeKroki();
 }
 
 void TfMain::WczytajTytuly() {
     panelFilmu->WczytajTytuly();
+    PokazPierwszeKroki();
 }
 
 void TfMain::WczytajFILM() {
@@ -473,6 +498,7 @@ void TfMain::miKlientNowyClick() {
     const QString nazwa = fKlient->NazwaKlienta();
     if (nazwa.isEmpty()) return;
     panelKlienta->DodajKlienta(nazwa);
+    PokazPierwszeKroki();
     cbKlientChange();
 }
 
@@ -538,6 +564,7 @@ void TfMain::miFilmNowyClick() {
     fFilm->UstawFilm(0);
     if (PokazModalnie(*fFilm) != QDialog::Accepted || fFilm->NowyTytulOrg().isEmpty()) return;
     panelFilmu->DodajTytul(fFilm->NowyTytulOrg(), fFilm->NowyTytulPol());
+    PokazPierwszeKroki();
     panelFilmu->cbTytulOrgChange(ui->cbTytulOrg);
 }
 
@@ -574,6 +601,7 @@ void TfMain::miFilmyClick() {
         PokazModalnie(okno);
     }
     panelFilmu->OdswiezTytuly();
+    PokazPierwszeKroki();
 }
 
 void TfMain::closeEvent(QCloseEvent* zdarzenie) {
@@ -659,6 +687,7 @@ void TfMain::UlozPanel(QWidget* panel) {
     } else if (panel == ui->pLista) {
         const int szerokosc = w - 243;
         ui->sgWypozyczenie->resize(szerokosc, panel->height() - 39);
+        ui->lPierwszeKroki->setGeometry(ui->sgWypozyczenie->geometry());
         // The due date line fills the strip below the list.
         ui->lTerminZwrotu->setGeometry(10, panel->height() - 17, szerokosc - 2, 15);
         const auto kolumny = SzerokosciKolumn(szerokosc);

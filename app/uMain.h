@@ -96,6 +96,7 @@ private:
     void cbKlientChange();
     void WczytajWypozyczenia();
     void UstawTrybPusty();
+    void PokazPierwszeKroki();
     // The client's standing in lUwagaKlienta (nothing when no client is loaded), after
     // what the desk has to say first.
     void PokazUwageKlienta(bool wczytany, const QString& dopisek = QString());

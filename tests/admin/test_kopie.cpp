@@ -107,8 +107,9 @@ TEST_F(Kopie, KopiaZapasowaZMenuDoWybranegoPliku) {
     QStringList pozycje;
     for (QAction* a : narzedzia->actions())
         if (!a->isSeparator()) pozycje << a->objectName();
-    EXPECT_EQ(pozycje, (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze",
-                                    "miImportParadox", "miDanePrzykladowe", "miDaneWypozyczalni"}));
+    EXPECT_EQ(pozycje,
+              (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze", "miImportParadox",
+                           "miDanePrzykladowe", "miDaneWypozyczalni", "miZasady"}));
 
     // Cancelled: nothing.
     Menu("miKopiaZapasowa");

@@ -2,6 +2,7 @@
 // the store's rules; a store with clients or films is refused.
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 
 #include "admin/SklepPrzykladowy.h"
 #include "admin/SprawdzenieBazy.h"
@@ -33,8 +34,17 @@ protected:
 
 TEST_F(DanePrzykladowe, PustaBazaStajeSieWypozyczalnia) {
     Uruchom();
+    // An empty store: the ways to begin are shown where the lists will be.
+    auto* kroki = fMain->findChild<QLabel*>("lPierwszeKroki");
+    ASSERT_NE(kroki, nullptr);
+    EXPECT_FALSE(kroki->isHidden());
+    EXPECT_TRUE(kroki->text().contains("Wypróbuj na danych przykładowych"));
     fake.Odpowiedz(QMessageBox::Yes);
     Wczytaj();
+    EXPECT_TRUE(kroki->isHidden());
+    // The demo shop's tariff, a subscription fee among it.
+    EXPECT_EQ(Ile("select count(*) from dictionary where Nazwa = 'K_ABONAMENT' and Wartosc = '30'"),
+              1);
     ASSERT_EQ(fake.komunikaty.size(), 2u) << fake.komunikaty.back().tekst.toStdString();
     EXPECT_EQ(fake.komunikaty[0].tekst, PytanieODanePrzykladowe);
     EXPECT_TRUE(fake.komunikaty[1].tekst.startsWith("Wczytano dane przykładowe: klientów 60"))
