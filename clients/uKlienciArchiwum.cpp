@@ -9,6 +9,7 @@
 #include "clients/ZapisKlienta.h"
 #include "store/Interakcja.h"
 #include "ui_uKlienciArchiwum.h"
+#include "widgets/Polecenie.h"
 #include "widgets/uEksport.h"
 
 namespace {
@@ -28,12 +29,8 @@ TfKlienciArchiwum::TfKlienciArchiwum(QWidget* parent)
     DodajMenuEksportu(ui->sgKlienci, {KolId});
     setObjectName(QStringLiteral("TfKlienciArchiwum"));
     setWindowTitle(QStringLiteral("Usunięci klienci"));
-    addAction(ui->miPrzywroc);
-    addAction(ui->miZamknij);
-    connect(ui->bPrzywroc, &QPushButton::clicked, this, &TfKlienciArchiwum::bPrzywrocClick);
-    connect(ui->miPrzywroc, &QAction::triggered, this, &TfKlienciArchiwum::bPrzywrocClick);
-    connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->miZamknij, &QAction::triggered, this, &QDialog::reject);
+    PolaczPolecenie(this, ui->bPrzywroc, ui->miPrzywroc, [this] { bPrzywrocClick(); });
+    PolaczPolecenie(this, ui->bZamknij, ui->miZamknij, [this] { reject(); });
 
     QTableWidget* sg = ui->sgKlienci;
     sg->setHorizontalHeaderLabels({QStringLiteral("ID"), QStringLiteral("Nazwisko"),

@@ -13,6 +13,7 @@
 #include "store/Interakcja.h"
 #include "ui_uZaleglosci.h"
 #include "widgets/Komunikaty.h"
+#include "widgets/Polecenie.h"
 #include "widgets/uEksport.h"
 
 TfZaleglosci* fZaleglosci = nullptr;
@@ -50,8 +51,8 @@ TfZaleglosci::TfZaleglosci(QWidget* parent)
     DodajMenuEksportu(ui->sgZaleglosci, {KolIdFilmu, KolZwrocono});
     setObjectName(QStringLiteral("TfZaleglosci"));
     setWindowTitle(QStringLiteral("Zaległe należności"));
-    addAction(ui->miWplata);
-    addAction(ui->miZamknij);
+    PolaczPolecenie(this, ui->bWplata, ui->miWplata, [this] { bWplataClick(); });
+    PolaczPolecenie(this, ui->bZamknij, ui->miZamknij, [this] { accept(); });
     QTableWidget* sg = ui->sgZaleglosci;
     sg->setHorizontalHeaderLabels({QStringLiteral("Tytuł"), QStringLiteral("Data wypożyczenia"),
                                    QStringLiteral("Data zwrotu"), QStringLiteral("Należność"),
@@ -62,10 +63,6 @@ TfZaleglosci::TfZaleglosci(QWidget* parent)
     sg->setWordWrap(false);
     sg->installEventFilter(this);
     UstawSzerokosciKolumn();
-    connect(ui->bWplata, &QPushButton::clicked, this, &TfZaleglosci::bWplataClick);
-    connect(ui->miWplata, &QAction::triggered, this, &TfZaleglosci::bWplataClick);
-    connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui->miZamknij, &QAction::triggered, this, &QDialog::accept);
 }
 
 TfZaleglosci::~TfZaleglosci() = default;

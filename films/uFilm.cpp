@@ -11,6 +11,7 @@
 #include "store/Tlumacz.h"
 #include "ui_uFilm.h"
 #include "widgets/LimitZnakow.h"
+#include "widgets/Polecenie.h"
 #include "widgets/uDialog.h"
 
 TfFilm* fFilm = nullptr;
@@ -45,12 +46,8 @@ TfFilm::TfFilm(QWidget* parent) : TOknoRekordu(parent), ui(std::make_unique<Ui::
     ui->lStatus->setPalette(niebieski);
 
     // The hidden menu "Zapis": its items act through their keys only.
-    addAction(ui->miZapisz);
-    addAction(ui->miAnuluj);
-    connect(ui->miZapisz, &QAction::triggered, this, &TfFilm::bZapiszClick);
-    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
-    connect(ui->bZapisz, &QPushButton::clicked, this, &TfFilm::bZapiszClick);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
+    PolaczPolecenie(this, ui->bZapisz, ui->miZapisz, [this] { bZapiszClick(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
     connect(ui->bZmien, &QPushButton::clicked, this, &TfFilm::bZmienClick);
     connect(ui->bGatunek, &QPushButton::clicked, this, &TfFilm::bGatunekClick);
     connect(ui->bNosnik, &QPushButton::clicked, this, &TfFilm::bNosnikClick);
