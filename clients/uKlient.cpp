@@ -116,7 +116,7 @@ void TfKlient::FormShow() {
 
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
-        if (const auto k = KlientDoEdycji(Query1, Id)) {
+        if (const auto k = OdczytKlienta.DoEdycji(Query1, Id)) {
             ui->eNr->setText(Numer4(k->Numer));
             ui->eImie->setText(k->Imie);
             ui->eNazwisko->setText(k->Nazwisko);
@@ -147,7 +147,7 @@ void TfKlient::FormShow() {
         ui->miZaleglosci->setEnabled(true);
     } else {
         ui->bZapisz->setText(QStringLiteral("Zapisz <F2>"));
-        const std::optional<int> nastepny = NastepnyNumerKlienta(Query1);
+        const std::optional<int> nastepny = OdczytKlienta.Nastepny(Query1);
         ui->eNr->clear();
         if (nastepny) ui->eNr->setText(Numer4(*nastepny));
         for (QLineEdit* e :
@@ -210,7 +210,7 @@ void TfKlient::bZapiszClick() {
     const auto nr = NumerZPola(ui->eNr);
     if (!nr) return;
     // Every client counts, archived ones included.
-    if (*nr != numer && !NumerWolny(ui->eNr, NumerKlientaZajety(Query1, *nr),
+    if (*nr != numer && !NumerWolny(ui->eNr, OdczytKlienta.Zajety(Query1, *nr),
                                     QStringLiteral("Podany numer już występuje w bazie.")))
         return;
     const auto licznik = LicznikZPola(ui->eLicznik);

@@ -97,7 +97,7 @@ void TfFilm::FormShow() {
                               ui->eStawka, ui->eIloscWyp, ui->eWplywy,   ui->eCena};
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
-        if (const auto f = FilmDoEdycji(Query1, Id)) {
+        if (const auto f = OdczytFilmu.DoEdycji(Query1, Id)) {
             numer = f->Numer;
             ui->eNr->setText(Numer4(numer));
             ui->eTytulOrg->setText(f->TytulOrg);
@@ -125,7 +125,7 @@ void TfFilm::FormShow() {
         ui->bZapisz->setText(QStringLiteral("Zapisz <F2>"));
         for (QLineEdit* e : pola) e->clear();
         // The next number over every film, withdrawn ones included.
-        if (const auto nastepny = NastepnyNumerFilmu(Query1)) ui->eNr->setText(Numer4(*nastepny));
+        if (const auto nastepny = OdczytFilmu.Nastepny(Query1)) ui->eNr->setText(Numer4(*nastepny));
         ui->cbGatunek->setCurrentIndex(-1);
         ui->cbNosnik->setCurrentIndex(-1);
         ui->lStatus->setText(QStringLiteral("NA PÓŁCE"));
@@ -168,7 +168,7 @@ void TfFilm::bZapiszClick() {
     if (!nr) return;
     // Only current films count: a withdrawn film's number may be used again.
     if ((Id == 0 || *nr != numer) &&
-        !NumerWolny(ui->eNr, NumerFilmuZajety(Query1, *nr),
+        !NumerWolny(ui->eNr, OdczytFilmu.Zajety(Query1, *nr),
                     QStringLiteral("Film o podanym numerze jest już zapisany w bazie.")))
         return;
 
