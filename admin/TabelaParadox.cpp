@@ -225,6 +225,20 @@ int TTabelaParadox::IndeksPola(const QString& nazwa) const {
     return -1;
 }
 
+namespace {
+
+// A whole number read by pxlib's reader of the field's type into w; pxlib's result.
+template <typename T>
+int Calkowita(int (*czytaj)(pxdoc_t*, char*, int, T*), pxdoc_t* doc, char* dane, int dlugosc,
+              QVariant& w) {
+    T x = 0;
+    const int jest = czytaj(doc, dane, dlugosc, &x);
+    if (jest > 0) w = qint64(x);
+    return jest;
+}
+
+}  // namespace
+
 bool TTabelaParadox::CzytajWiersz(int i, std::vector<QVariant>& wartosci, QString& powod) {
     wartosci.assign(pola.size(), QVariant());
     if (!doc) {
@@ -263,19 +277,13 @@ bool TTabelaParadox::CzytajWiersz(int i, std::vector<QVariant>& wartosci, QStrin
                 }
                 break;
             }
-            case pxfShort: {
-                short int s = 0;
-                jest = PX_get_data_short(doc, dane, pole.dlugosc, &s);
-                if (jest > 0) w = qint64(s);
+            case pxfShort:
+                jest = Calkowita(PX_get_data_short, doc, dane, pole.dlugosc, w);
                 break;
-            }
             case pxfLong:
-            case pxfAutoInc: {
-                long l = 0;
-                jest = PX_get_data_long(doc, dane, pole.dlugosc, &l);
-                if (jest > 0) w = qint64(l);
+            case pxfAutoInc:
+                jest = Calkowita(PX_get_data_long, doc, dane, pole.dlugosc, w);
                 break;
-            }
             case pxfCurrency:
             case pxfNumber: {
                 double d = 0;

@@ -5,6 +5,7 @@
 #include "store/Zegar.h"
 #include "ui_uDaneWypozyczalni.h"
 #include "widgets/LimitZnakow.h"
+#include "widgets/Polecenie.h"
 
 TfDaneWypozyczalni::TfDaneWypozyczalni(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TfDaneWypozyczalni>()) {
@@ -27,12 +28,8 @@ TfDaneWypozyczalni::TfDaneWypozyczalni(QWidget* parent)
     ui->eNIP->setText(d.NIP);
     ui->cbPapier->setCurrentIndex(static_cast<int>(d.Papier));
 
-    addAction(ui->miZapisz);
-    addAction(ui->miAnuluj);
-    connect(ui->bZapisz, &QPushButton::clicked, this, &TfDaneWypozyczalni::bZapiszClick);
-    connect(ui->miZapisz, &QAction::triggered, this, &TfDaneWypozyczalni::bZapiszClick);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
+    PolaczPolecenie(this, ui->bZapisz, ui->miZapisz, [this] { bZapiszClick(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
 }
 
 TfDaneWypozyczalni::~TfDaneWypozyczalni() = default;

@@ -10,6 +10,7 @@
 #include "store/Liczby.h"
 #include "store/Zegar.h"
 #include "ui_uIloscDni.h"
+#include "widgets/Polecenie.h"
 
 TfIloscDni* fIloscDni = nullptr;
 
@@ -35,12 +36,8 @@ TfIloscDni::TfIloscDni(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setObjectName(QStringLiteral("TfIloscDni"));
     setWindowTitle(QStringLiteral("Przedłużenie"));
-    addAction(ui->miOK);
-    addAction(ui->miAnuluj);
-    connect(ui->bOK, &QPushButton::clicked, this, &TfIloscDni::bOKClick);
-    connect(ui->miOK, &QAction::triggered, this, &TfIloscDni::bOKClick);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &TfIloscDni::bAnulujClick);
-    connect(ui->miAnuluj, &QAction::triggered, this, &TfIloscDni::bAnulujClick);
+    PolaczPolecenie(this, ui->bOK, ui->miOK, [this] { bOKClick(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { bAnulujClick(); });
     connect(ui->eIleDni, &QLineEdit::textChanged, this, &TfIloscDni::eIleDniChange);
 }
 

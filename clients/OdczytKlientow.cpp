@@ -49,6 +49,15 @@ TKlientArchiwalny Archiwalny(TQuery& q) {
 
 }  // namespace
 
+const TOdczytRekordu<TDaneKlienta> OdczytKlienta(
+    {QStringLiteral("select *\n"
+                    "from klient \n"
+                    "where ID = :ID"),
+     QStringLiteral("select * from klient where id = %1"),
+     QStringLiteral("select Max( Numer_klienta ) m from klient"),
+     QStringLiteral("select * from klient where Numer_klienta = %1")},
+    Klient);
+
 std::optional<TPozycjeListy> ListaKlientow(TQuery& q) {
     return WierszeZapytania(
         q,
@@ -57,28 +66,6 @@ std::optional<TPozycjeListy> ListaKlientow(TQuery& q) {
                        "from klient\n"
                        "where aktualny = True"),
         CzytajPozycje(QStringLiteral("Numer_klienta"), QStringLiteral("klient")));
-}
-
-std::optional<TDaneKlienta> SzczegolyKlienta(TQuery& q, int id) {
-    q.UstawParametr(QStringLiteral("ID"), id);
-    return PierwszyWiersz(q,
-                          QStringLiteral("select *\n"
-                                         "from klient \n"
-                                         "where ID = :ID"),
-                          Klient);
-}
-
-std::optional<TDaneKlienta> KlientDoEdycji(TQuery& q, int id) {
-    return PierwszyWiersz(q, QStringLiteral("select * from klient where id = %1").arg(id), Klient);
-}
-
-std::optional<int> NastepnyNumerKlienta(TQuery& q) {
-    return NastepnyNumer(q, QStringLiteral("select Max( Numer_klienta ) m from klient"));
-}
-
-std::optional<bool> NumerKlientaZajety(TQuery& q, qint64 numer) {
-    return Znaleziono(q,
-                      QStringLiteral("select * from klient where Numer_klienta = %1").arg(numer));
 }
 
 std::optional<TKwota> SaldoKlienta(TQuery& q, int id) {

@@ -9,21 +9,15 @@
 #include "clients/ZapisKlienta.h"
 #include "money/OdczytPulpitu.h"
 #include "money/Zapis.h"
+#include "store/OdczytRekordu.h"
 #include "widgets/ListaNumerowana.h"
 
 class TQuery;
 
 // The current clients: number, "surname first name" and ID.
 std::optional<TPozycjeListy> ListaKlientow(TQuery& q);
-// The client with this ID, for the list's details and for the record (two statements of
-// their own); nothing also when no client has the ID.
-std::optional<TDaneKlienta> SzczegolyKlienta(TQuery& q, int id);
-std::optional<TDaneKlienta> KlientDoEdycji(TQuery& q, int id);
-// The number after the highest of every client, archived ones included; nothing also when
-// it would not fit an int.
-std::optional<int> NastepnyNumerKlienta(TQuery& q);
-// Whether any client, archived ones included, holds the number.
-std::optional<bool> NumerKlientaZajety(TQuery& q, qint64 numer);
+// The client by its ID; the numbers run over every client, archived ones included.
+extern const TOdczytRekordu<TDaneKlienta> OdczytKlienta;
 // The client's stored balance.
 std::optional<TKwota> SaldoKlienta(TQuery& q, int id);
 // Whether the client has a rental out.

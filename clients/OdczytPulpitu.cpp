@@ -1,7 +1,9 @@
 #include "clients/OdczytPulpitu.h"
 
+#include "money/OdczytPulpitu.h"
 #include "store/Formaty.h"
 #include "store/Katalogi.h"
+#include "store/OdczytWierszy.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 
@@ -60,18 +62,16 @@ std::optional<std::vector<TKlientPulpitu>> KlienciONazwie(TQuery& q, const QStri
 }
 
 std::optional<TKlientPulpitu> KlientONumerze(TQuery& q, qint64 numer) {
-    OtworzSQL(q, QStringLiteral("select ID, Imie, Nazwisko, Abonament, Abonament_OD, Abonament_DO, "
-                                "Saldo, Upowazniony, LicznikAb, Rabat  from '") +
-                     KatalogBazy + QStringLiteral("klient.db'") +
-                     QStringLiteral(" where Numer_klienta = ") + QString::number(numer) +
-                     QStringLiteral(" and Aktualny = True"));
-    std::optional<TKlientPulpitu> klient;
-    if (q.Active() && !q.Eof()) {
-        klient = KlientZWiersza(q);
-        klient->Numer = numer;
-        klient->Imie = Pole(q, "Imie").AsString();
-        klient->Nazwisko = Pole(q, "Nazwisko").AsString();
-    }
-    q.Close();
-    return klient;
+    return PierwszyWiersz(
+        q,
+        ZapytanieONumerze(QStringLiteral("ID, Imie, Nazwisko, Abonament, Abonament_OD, "
+                                         "Abonament_DO, Saldo, Upowazniony, LicznikAb, Rabat "),
+                          QStringLiteral("klient"), QStringLiteral("Numer_klienta"), numer),
+        [numer](TQuery& w) {
+            TKlientPulpitu k = KlientZWiersza(w);
+            k.Numer = numer;
+            k.Imie = Pole(w, "Imie").AsString();
+            k.Nazwisko = Pole(w, "Nazwisko").AsString();
+            return k;
+        });
 }

@@ -53,7 +53,8 @@ std::optional<TPozycjeListy> TfKlienci::CzytajListe() {
 }
 
 void TfKlienci::PokazSzczegoly() {
-    const auto k = IdWybranego() == 0 ? std::nullopt : SzczegolyKlienta(Query2, IdWybranego());
+    const auto k =
+        IdWybranego() == 0 ? std::nullopt : OdczytKlienta.Szczegoly(Query2, IdWybranego());
     if (!k) {
         WyczyscSzczegoly();
         return;

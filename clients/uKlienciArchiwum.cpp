@@ -1,15 +1,12 @@
 #include "clients/uKlienciArchiwum.h"
 
-#include <QEvent>
 #include <QHeaderView>
-#include <QShowEvent>
 #include <array>
 #include <vector>
 
 #include "clients/ZapisKlienta.h"
 #include "store/Interakcja.h"
 #include "ui_uKlienciArchiwum.h"
-#include "widgets/uEksport.h"
 
 namespace {
 
@@ -23,32 +20,23 @@ void PokazArchiwumKlientow() {
 }
 
 TfKlienciArchiwum::TfKlienciArchiwum(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfKlienciArchiwum>()) {
+    : TOknoListy(parent), ui(std::make_unique<Ui::TfKlienciArchiwum>()) {
     ui->setupUi(this);
-    DodajMenuEksportu(ui->sgKlienci, {KolId});
     setObjectName(QStringLiteral("TfKlienciArchiwum"));
     setWindowTitle(QStringLiteral("Usunięci klienci"));
-    addAction(ui->miPrzywroc);
-    addAction(ui->miZamknij);
-    connect(ui->bPrzywroc, &QPushButton::clicked, this, &TfKlienciArchiwum::bPrzywrocClick);
-    connect(ui->miPrzywroc, &QAction::triggered, this, &TfKlienciArchiwum::bPrzywrocClick);
-    connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->miZamknij, &QAction::triggered, this, &QDialog::reject);
+    DodajPolecenie(ui->bPrzywroc, ui->miPrzywroc, [this] { bPrzywrocClick(); });
+    DodajPolecenie(ui->bZamknij, ui->miZamknij, [this] { reject(); });
 
     QTableWidget* sg = ui->sgKlienci;
     sg->setHorizontalHeaderLabels({QStringLiteral("ID"), QStringLiteral("Nazwisko"),
                                    QStringLiteral("Imię"), QStringLiteral("Firma")});
-    sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    sg->setColumnHidden(KolId, true);
-    sg->installEventFilter(this);
-    UstawSzerokosciKolumn();
+    UstawSiatke(sg, {KolId}, [this] { UstawSzerokosciKolumn(); });
 }
 
 TfKlienciArchiwum::~TfKlienciArchiwum() = default;
 
-void TfKlienciArchiwum::showEvent(QShowEvent* zdarzenie) {
-    QDialog::showEvent(zdarzenie);
-    if (!zdarzenie->spontaneous()) Otworz();
+void TfKlienciArchiwum::FormShow() {
+    Otworz();
 }
 
 void TfKlienciArchiwum::done(int r) {
@@ -84,11 +72,6 @@ void TfKlienciArchiwum::bPrzywrocClick() {
     ZapiszPowrotKlienta(static_cast<int>(klienci[static_cast<size_t>(wiersz)].Id));
     // Restored or not, the grid shows the stored state.
     Otworz();
-}
-
-bool TfKlienciArchiwum::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (obiekt == ui->sgKlienci && zdarzenie->type() == QEvent::Resize) UstawSzerokosciKolumn();
-    return QDialog::eventFilter(obiekt, zdarzenie);
 }
 
 // The visible columns take a third of the grid each, the last one 20 pixels less.

@@ -1,18 +1,18 @@
 // The archived clients, sorted by surname, from which a client is brought back.
 #pragma once
 
-#include <QDialog>
 #include <memory>
 #include <vector>
 
 #include "clients/OdczytKlientow.h"
 #include "store/TQuery.h"
+#include "widgets/OknoListy.h"
 
 namespace Ui {
 class TfKlienciArchiwum;
 }
 
-class TfKlienciArchiwum : public QDialog {
+class TfKlienciArchiwum : public TOknoListy {
     Q_OBJECT
 public:
     explicit TfKlienciArchiwum(QWidget* parent = nullptr);
@@ -24,9 +24,8 @@ public:
     void bPrzywrocClick();
 
 protected:
-    void showEvent(QShowEvent* zdarzenie) override;
+    void FormShow() override;
     void done(int r) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
     void UstawSzerokosciKolumn();

@@ -16,6 +16,7 @@
 #include "store/Zegar.h"
 #include "ui_uKlient.h"
 #include "widgets/LimitZnakow.h"
+#include "widgets/Polecenie.h"
 
 TfKlient* fKlient = nullptr;
 
@@ -58,15 +59,10 @@ TfKlient::TfKlient(QWidget* parent) : TOknoRekordu(parent), ui(std::make_unique<
     ui->cbRabat->addItems(rabaty);
 
     // The hidden menu: its items act through their keys only.
-    for (QAction* a : {ui->miZapisz, ui->miAnuluj, ui->miWplata, ui->miZaleglosci}) addAction(a);
-    connect(ui->miZapisz, &QAction::triggered, this, &TfKlient::bZapiszClick);
-    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
-    connect(ui->miWplata, &QAction::triggered, this, &TfKlient::bWplataClick);
-    connect(ui->miZaleglosci, &QAction::triggered, this, &TfKlient::bZaleglosciClick);
-    connect(ui->bZapisz, &QPushButton::clicked, this, &TfKlient::bZapiszClick);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->bWplata, &QPushButton::clicked, this, &TfKlient::bWplataClick);
-    connect(ui->bZaleglosci, &QPushButton::clicked, this, &TfKlient::bZaleglosciClick);
+    PolaczPolecenie(this, ui->bZapisz, ui->miZapisz, [this] { bZapiszClick(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
+    PolaczPolecenie(this, ui->bWplata, ui->miWplata, [this] { bWplataClick(); });
+    PolaczPolecenie(this, ui->bZaleglosci, ui->miZaleglosci, [this] { bZaleglosciClick(); });
     // The movements list follows a settlement of arrears at once.
     PrzygotujSiatkeRuchow(ui->sgRuchy);
     connect(ui->bZaleglosci, &QPushButton::clicked, this, [this] { PokazRuchy(); });
@@ -120,7 +116,7 @@ void TfKlient::FormShow() {
 
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
-        if (const auto k = KlientDoEdycji(Query1, Id)) {
+        if (const auto k = OdczytKlienta.DoEdycji(Query1, Id)) {
             ui->eNr->setText(Numer4(k->Numer));
             ui->eImie->setText(k->Imie);
             ui->eNazwisko->setText(k->Nazwisko);
@@ -151,7 +147,7 @@ void TfKlient::FormShow() {
         ui->miZaleglosci->setEnabled(true);
     } else {
         ui->bZapisz->setText(QStringLiteral("Zapisz <F2>"));
-        const std::optional<int> nastepny = NastepnyNumerKlienta(Query1);
+        const std::optional<int> nastepny = OdczytKlienta.Nastepny(Query1);
         ui->eNr->clear();
         if (nastepny) ui->eNr->setText(Numer4(*nastepny));
         for (QLineEdit* e :
@@ -214,7 +210,7 @@ void TfKlient::bZapiszClick() {
     const auto nr = NumerZPola(ui->eNr);
     if (!nr) return;
     // Every client counts, archived ones included.
-    if (*nr != numer && !NumerWolny(ui->eNr, NumerKlientaZajety(Query1, *nr),
+    if (*nr != numer && !NumerWolny(ui->eNr, OdczytKlienta.Zajety(Query1, *nr),
                                     QStringLiteral("Podany numer już występuje w bazie.")))
         return;
     const auto licznik = LicznikZPola(ui->eLicznik);

@@ -4,6 +4,7 @@
 #include "store/Interakcja.h"
 #include "store/Liczby.h"
 #include "ui_uWplata.h"
+#include "widgets/Polecenie.h"
 
 TfWplata* fWplata = nullptr;
 
@@ -11,12 +12,8 @@ TfWplata::TfWplata(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
     ui->setupUi(this);
     setObjectName(QStringLiteral("TfWplata"));
     // The hidden menu "Wpłata": its items act through their keys only.
-    addAction(ui->miWplacono);
-    addAction(ui->miAnuluj);
-    connect(ui->miWplacono, &QAction::triggered, this, &TfWplata::bZapiszClick);
-    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
-    connect(ui->bZapisz, &QPushButton::clicked, this, &TfWplata::bZapiszClick);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
+    PolaczPolecenie(this, ui->bZapisz, ui->miWplacono, [this] { bZapiszClick(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
     connect(ui->eKwota, &QLineEdit::textChanged, this, &TfWplata::eKwotaChange);
     ui->mRozliczenie->setVisible(false);
 }

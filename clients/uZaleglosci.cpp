@@ -1,8 +1,6 @@
 #include "clients/uZaleglosci.h"
 
-#include <QEvent>
 #include <QHeaderView>
-#include <QShowEvent>
 #include <vector>
 
 #include "clients/uWplata.h"
@@ -13,7 +11,6 @@
 #include "store/Interakcja.h"
 #include "ui_uZaleglosci.h"
 #include "widgets/Komunikaty.h"
-#include "widgets/uEksport.h"
 
 TfZaleglosci* fZaleglosci = nullptr;
 
@@ -45,38 +42,26 @@ QString ZaleglosciZmienione(TKwota doZaplaty) {
 }  // namespace
 
 TfZaleglosci::TfZaleglosci(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfZaleglosci>()) {
+    : TOknoListy(parent), ui(std::make_unique<Ui::TfZaleglosci>()) {
     ui->setupUi(this);
-    DodajMenuEksportu(ui->sgZaleglosci, {KolIdFilmu, KolZwrocono});
     setObjectName(QStringLiteral("TfZaleglosci"));
     setWindowTitle(QStringLiteral("Zaległe należności"));
-    addAction(ui->miWplata);
-    addAction(ui->miZamknij);
+    DodajPolecenie(ui->bWplata, ui->miWplata, [this] { bWplataClick(); });
+    DodajPolecenie(ui->bZamknij, ui->miZamknij, [this] { accept(); });
     QTableWidget* sg = ui->sgZaleglosci;
     sg->setHorizontalHeaderLabels({QStringLiteral("Tytuł"), QStringLiteral("Data wypożyczenia"),
                                    QStringLiteral("Data zwrotu"), QStringLiteral("Należność"),
                                    QString(), QString()});
-    sg->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     sg->horizontalHeaderItem(KolNaleznosc)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sg->setTextElideMode(Qt::ElideNone);  // the separator row is clipped, not shortened
     sg->setWordWrap(false);
-    sg->installEventFilter(this);
-    UstawSzerokosciKolumn();
-    connect(ui->bWplata, &QPushButton::clicked, this, &TfZaleglosci::bWplataClick);
-    connect(ui->miWplata, &QAction::triggered, this, &TfZaleglosci::bWplataClick);
-    connect(ui->bZamknij, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui->miZamknij, &QAction::triggered, this, &QDialog::accept);
+    UstawSiatke(sg, {KolIdFilmu, KolZwrocono}, [this] { UstawSzerokosciKolumn(); });
 }
 
 TfZaleglosci::~TfZaleglosci() = default;
 
 void TfZaleglosci::UstawKlienta(int id) {
     IdKlienta = id;
-}
-
-void TfZaleglosci::showEvent(QShowEvent* zdarzenie) {
-    QDialog::showEvent(zdarzenie);
-    if (!zdarzenie->spontaneous()) FormShow();
 }
 
 void TfZaleglosci::reject() {
@@ -165,11 +150,6 @@ void TfZaleglosci::bWplataClick() {
     Zaksiegowano = true;
     for (size_t w = 0; w < Linie.size(); ++w) Linie[w].Naleznosc = wynik.Zaleglosci[w];
     PokazKwoty();
-}
-
-bool TfZaleglosci::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (obiekt == ui->sgZaleglosci && zdarzenie->type() == QEvent::Resize) UstawSzerokosciKolumn();
-    return QDialog::eventFilter(obiekt, zdarzenie);
 }
 
 void TfZaleglosci::UstawSzerokosciKolumn() {

@@ -2,19 +2,19 @@
 // with their total, and the payment booked against them.
 #pragma once
 
-#include <QDialog>
 #include <memory>
 #include <vector>
 
 #include "clients/OdczytKlientow.h"
 #include "store/Kwota.h"
 #include "store/TQuery.h"
+#include "widgets/OknoListy.h"
 
 namespace Ui {
 class TfZaleglosci;
 }
 
-class TfZaleglosci : public QDialog {
+class TfZaleglosci : public TOknoListy {
     Q_OBJECT
 public:
     explicit TfZaleglosci(QWidget* parent = nullptr);
@@ -25,16 +25,12 @@ public:
     int Klient() const { return IdKlienta; }
 
     // Lists the client's arrears (run at every showing).
-    void FormShow();
+    void FormShow() override;
 
 public slots:
     // "Zamknij <F10>" ends with OK, and so does any other way of closing once a payment
     // has been booked, so that the caller always reloads a balance that has changed.
     void reject() override;
-
-protected:
-    void showEvent(QShowEvent* zdarzenie) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
     void bWplataClick();

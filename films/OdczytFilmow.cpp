@@ -40,6 +40,15 @@ std::optional<std::vector<QString>> Nazwy(TQuery& q, const QString& sql, const Q
 
 }  // namespace
 
+const TOdczytRekordu<TFilmZapisany> OdczytFilmu(
+    {QStringLiteral("select * \n"
+                    "from film\n"
+                    "where ID = :ID"),
+     QStringLiteral("select * from film where ID = %1"),
+     QStringLiteral("select Max( Numer_filmu ) m from film"),
+     QStringLiteral("select ID from film where Numer_filmu = %1 and aktualny = True")},
+    Film);
+
 QString ZapytanieSzukania(const TKryteriaSzukania& k) {
     QString sql = QStringLiteral(
         "select ID, Numer_filmu, Tytul_oryginalny || ' (' || Tytul_polski || ')' tytul from film ");
@@ -89,29 +98,6 @@ std::optional<TPozycjeListy> FilmySzukane(TQuery& q, const TKryteriaSzukania& kr
 
 std::optional<bool> ZnalezionoFilmy(TQuery& q, const TKryteriaSzukania& kryteria) {
     return Znaleziono(q, ZapytanieSzukania(kryteria));
-}
-
-std::optional<TFilmZapisany> SzczegolyFilmu(TQuery& q, int id) {
-    q.UstawParametr(QStringLiteral("ID"), id);
-    return PierwszyWiersz(q,
-                          QStringLiteral("select * \n"
-                                         "from film\n"
-                                         "where ID = :ID"),
-                          Film);
-}
-
-std::optional<TFilmZapisany> FilmDoEdycji(TQuery& q, int id) {
-    return PierwszyWiersz(q, QStringLiteral("select * from film where ID = %1").arg(id), Film);
-}
-
-std::optional<int> NastepnyNumerFilmu(TQuery& q) {
-    return NastepnyNumer(q, QStringLiteral("select Max( Numer_filmu ) m from film"));
-}
-
-std::optional<bool> NumerFilmuZajety(TQuery& q, qint64 numer) {
-    return Znaleziono(
-        q, QStringLiteral("select ID from film where Numer_filmu = %1 and aktualny = True")
-               .arg(numer));
 }
 
 std::optional<std::vector<QString>> Rezyserzy(TQuery& q) {

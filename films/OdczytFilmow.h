@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "films/ZapisFilmu.h"
+#include "store/OdczytRekordu.h"
 #include "widgets/ListaNumerowana.h"
 
 class TQuery;
@@ -36,15 +37,9 @@ std::optional<bool> ZnalezionoFilmy(TQuery& q, const TKryteriaSzukania& kryteria
 struct TFilmZapisany : TDaneFilmu {
     bool NaPolce = true;
 };
-// The film with this ID, for the list's details and for the record (two statements of
-// their own); nothing also when no film has the ID.
-std::optional<TFilmZapisany> SzczegolyFilmu(TQuery& q, int id);
-std::optional<TFilmZapisany> FilmDoEdycji(TQuery& q, int id);
-// The number after the highest of every film, withdrawn ones included; nothing also when
-// it would not fit an int.
-std::optional<int> NastepnyNumerFilmu(TQuery& q);
-// Whether a current film holds the number (a withdrawn film's number may be used again).
-std::optional<bool> NumerFilmuZajety(TQuery& q, qint64 numer);
+// The film by its ID; the next number follows every film, withdrawn ones included, and a
+// number is taken by a current film only (a withdrawn film's number may be used again).
+extern const TOdczytRekordu<TFilmZapisany> OdczytFilmu;
 
 // Every director's and every leading actor's name, upper-cased, each once.
 std::optional<std::vector<QString>> Rezyserzy(TQuery& q);

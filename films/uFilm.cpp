@@ -11,6 +11,7 @@
 #include "store/Tlumacz.h"
 #include "ui_uFilm.h"
 #include "widgets/LimitZnakow.h"
+#include "widgets/Polecenie.h"
 #include "widgets/uDialog.h"
 
 TfFilm* fFilm = nullptr;
@@ -45,12 +46,8 @@ TfFilm::TfFilm(QWidget* parent) : TOknoRekordu(parent), ui(std::make_unique<Ui::
     ui->lStatus->setPalette(niebieski);
 
     // The hidden menu "Zapis": its items act through their keys only.
-    addAction(ui->miZapisz);
-    addAction(ui->miAnuluj);
-    connect(ui->miZapisz, &QAction::triggered, this, &TfFilm::bZapiszClick);
-    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
-    connect(ui->bZapisz, &QPushButton::clicked, this, &TfFilm::bZapiszClick);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
+    PolaczPolecenie(this, ui->bZapisz, ui->miZapisz, [this] { bZapiszClick(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
     connect(ui->bZmien, &QPushButton::clicked, this, &TfFilm::bZmienClick);
     connect(ui->bGatunek, &QPushButton::clicked, this, &TfFilm::bGatunekClick);
     connect(ui->bNosnik, &QPushButton::clicked, this, &TfFilm::bNosnikClick);
@@ -100,7 +97,7 @@ void TfFilm::FormShow() {
                               ui->eStawka, ui->eIloscWyp, ui->eWplywy,   ui->eCena};
     if (Id != 0) {
         ui->bZapisz->setText(QStringLiteral("Zmień <F2>"));
-        if (const auto f = FilmDoEdycji(Query1, Id)) {
+        if (const auto f = OdczytFilmu.DoEdycji(Query1, Id)) {
             numer = f->Numer;
             ui->eNr->setText(Numer4(numer));
             ui->eTytulOrg->setText(f->TytulOrg);
@@ -128,7 +125,7 @@ void TfFilm::FormShow() {
         ui->bZapisz->setText(QStringLiteral("Zapisz <F2>"));
         for (QLineEdit* e : pola) e->clear();
         // The next number over every film, withdrawn ones included.
-        if (const auto nastepny = NastepnyNumerFilmu(Query1)) ui->eNr->setText(Numer4(*nastepny));
+        if (const auto nastepny = OdczytFilmu.Nastepny(Query1)) ui->eNr->setText(Numer4(*nastepny));
         ui->cbGatunek->setCurrentIndex(-1);
         ui->cbNosnik->setCurrentIndex(-1);
         ui->lStatus->setText(QStringLiteral("NA PÓŁCE"));
@@ -171,7 +168,7 @@ void TfFilm::bZapiszClick() {
     if (!nr) return;
     // Only current films count: a withdrawn film's number may be used again.
     if ((Id == 0 || *nr != numer) &&
-        !NumerWolny(ui->eNr, NumerFilmuZajety(Query1, *nr),
+        !NumerWolny(ui->eNr, OdczytFilmu.Zajety(Query1, *nr),
                     QStringLiteral("Film o podanym numerze jest już zapisany w bazie.")))
         return;
 

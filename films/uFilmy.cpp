@@ -56,7 +56,7 @@ std::optional<TPozycjeListy> TfFilmy::CzytajListe() {
 }
 
 void TfFilmy::PokazSzczegoly() {
-    const auto f = IdWybranego() == 0 ? std::nullopt : SzczegolyFilmu(Query2, IdWybranego());
+    const auto f = IdWybranego() == 0 ? std::nullopt : OdczytFilmu.Szczegoly(Query2, IdWybranego());
     if (!f) {
         WyczyscSzczegoly();
         return;

@@ -7,6 +7,7 @@
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
 #include "ui_uSzukaj.h"
+#include "widgets/Polecenie.h"
 #include "widgets/uDialog.h"
 
 TfSzukaj* fSzukaj = nullptr;
@@ -26,12 +27,8 @@ TfSzukaj::TfSzukaj(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
     setWindowTitle(QStringLiteral("Wyszukiwanie"));
 
     // The hidden menu "Zapis": its items act through their keys only.
-    addAction(ui->miSzukaj);
-    addAction(ui->miAnuluj);
-    connect(ui->bSzukaj, &QPushButton::clicked, this, &TfSzukaj::bSzukajClick);
-    connect(ui->miSzukaj, &QAction::triggered, this, &TfSzukaj::bSzukajClick);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
+    PolaczPolecenie(this, ui->bSzukaj, ui->miSzukaj, [this] { bSzukajClick(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
 
     const QList<QWidget*> lancuch = {ui->eTytul,    ui->cbRezyser, ui->cbAktor,
                                      ui->cbGatunek, ui->cbNosnik,  ui->cbRezyser};

@@ -56,24 +56,28 @@ std::optional<std::vector<TFilmPulpitu>> FilmyOTytule(TQuery& q, const QString& 
     return filmy;
 }
 
+QString ZapytanieONumerze(const QString& kolumny, const QString& tabela,
+                          const QString& kolumnaNumeru, qint64 numer) {
+    return QStringLiteral("select ") + kolumny + QStringLiteral(" from '") + KatalogBazy + tabela +
+           QStringLiteral(".db' where ") + kolumnaNumeru + QStringLiteral(" = ") +
+           QString::number(numer) + QStringLiteral(" and Aktualny = True");
+}
+
 std::optional<TFilmPulpitu> BiezacyFilmONumerze(TQuery& q, qint64 numer) {
-    OtworzSQL(q, QStringLiteral("select ID, Stawka, Tytul_oryginalny, Tytul_polski, Status "
-                                "from '") +
-                     KatalogBazy + QStringLiteral("film.db'") +
-                     QStringLiteral(" where Numer_filmu = ") + QString::number(numer) +
-                     QStringLiteral(" and Aktualny = True"));
-    std::optional<TFilmPulpitu> film;
-    if (q.Active() && !q.Eof()) {
-        film.emplace();
-        film->Id = Pole(q, "ID").AsInteger();
-        film->Numer = numer;
-        film->TytulOryginalny = Pole(q, "Tytul_oryginalny").AsString();
-        film->TytulPolski = Pole(q, "Tytul_polski").AsString();
-        film->Stawka = Pole(q, "Stawka").AsKwota();
-        film->NaPolce = Pole(q, "Status").AsBoolean();
-    }
-    q.Close();
-    return film;
+    return PierwszyWiersz(
+        q,
+        ZapytanieONumerze(QStringLiteral("ID, Stawka, Tytul_oryginalny, Tytul_polski, Status"),
+                          QStringLiteral("film"), QStringLiteral("Numer_filmu"), numer),
+        [numer](TQuery& w) {
+            TFilmPulpitu f;
+            f.Id = Pole(w, "ID").AsInteger();
+            f.Numer = numer;
+            f.TytulOryginalny = Pole(w, "Tytul_oryginalny").AsString();
+            f.TytulPolski = Pole(w, "Tytul_polski").AsString();
+            f.Stawka = Pole(w, "Stawka").AsKwota();
+            f.NaPolce = Pole(w, "Status").AsBoolean();
+            return f;
+        });
 }
 
 std::optional<int> IdFilmuONumerze(TQuery& q, qint64 numer, bool biezacy) {

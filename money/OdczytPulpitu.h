@@ -29,6 +29,10 @@ struct TFilmPulpitu {
 // The films of the original title (Id, Numer, Stawka, NaPolce). A failing statement has
 // shown its error as a general error.
 std::optional<std::vector<TFilmPulpitu>> FilmyOTytule(TQuery& q, const QString& tytul);
+// The statement of the columns of the current record (client or film) of this number, from
+// the table's file in the store's folder.
+QString ZapytanieONumerze(const QString& kolumny, const QString& tabela,
+                          const QString& kolumnaNumeru, qint64 numer);
 // The current film of the number (Id, titles, Stawka, NaPolce); nothing when there is none
 // or the read failed.
 std::optional<TFilmPulpitu> BiezacyFilmONumerze(TQuery& q, qint64 numer);

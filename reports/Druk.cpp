@@ -167,35 +167,22 @@ void TRaport::Drukuj() {
 }
 
 bool TRaport::ZapiszJakoPDF() {
-    const QString nazwa =
-        NazwaDoPliku(TytulZadania.isEmpty() ? QStringLiteral("Raport") : TytulZadania);
-    const QString plik =
-        WybierzPlikZapisu(QStringLiteral("Zapisz raport jako PDF"), QStringLiteral("dZapiszPDF"),
-                          nazwa, QStringLiteral("pdf"), QStringLiteral("Dokumenty PDF (*.pdf)"));
-    if (plik.isEmpty()) return false;
-    if (!ZapiszPDF(plik)) {
-        Uwaga(QStringLiteral("Nie udało się zapisać raportu w pliku \"%1\".\n"
-                             "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
-                  .arg(QDir::toNativeSeparators(plik)));
-        return false;
-    }
-    return true;
+    return ZapiszDoPliku({QStringLiteral("Zapisz raport jako PDF"), QStringLiteral("dZapiszPDF"),
+                          NazwaPlikuRaportu(), QStringLiteral("pdf"),
+                          QStringLiteral("Dokumenty PDF (*.pdf)"), QStringLiteral("raportu")},
+                         [this](const QString& plik) { return ZapiszPDF(plik); });
 }
 
 bool TRaport::ZapiszJakoCSV() {
-    const QString nazwa =
-        NazwaDoPliku(TytulZadania.isEmpty() ? QStringLiteral("Raport") : TytulZadania);
-    const QString plik =
-        WybierzPlikZapisu(QStringLiteral("Zapisz raport jako CSV"), QStringLiteral("dZapiszCSV"),
-                          nazwa, QStringLiteral("csv"), QStringLiteral("Pliki CSV (*.csv)"));
-    if (plik.isEmpty()) return false;
-    if (!ZapiszPlikCSV(plik, TekstCSV(WierszeCSV))) {
-        Uwaga(QStringLiteral("Nie udało się zapisać raportu w pliku \"%1\".\n"
-                             "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
-                  .arg(QDir::toNativeSeparators(plik)));
-        return false;
-    }
-    return true;
+    return ZapiszDoPliku(
+        {QStringLiteral("Zapisz raport jako CSV"), QStringLiteral("dZapiszCSV"),
+         NazwaPlikuRaportu(), QStringLiteral("csv"), QStringLiteral("Pliki CSV (*.csv)"),
+         QStringLiteral("raportu")},
+        [this](const QString& plik) { return ZapiszPlikCSV(plik, TekstCSV(WierszeCSV)); });
+}
+
+QString TRaport::NazwaPlikuRaportu() const {
+    return NazwaDoPliku(TytulZadania.isEmpty() ? QStringLiteral("Raport") : TytulZadania);
 }
 
 bool TRaport::ZapiszPDF(const QString& plik) {

@@ -1,34 +1,21 @@
 #include "reports/OknoZestawienia.h"
 
 #include <QAction>
-#include <QEvent>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
 
 #include "clients/uKlient.h"
 #include "store/Interakcja.h"
-#include "widgets/uEksport.h"
 
-void TOknoZestawienia::PolaczListe(QTableView* siatka, int kolumnaId) {
-    siatkaListy = siatka;
+void TOknoZestawienia::PolaczListe(QTableView* sg, int kolumnaId) {
+    siatkaListy = sg;
     kolId = kolumnaId;
-    auto* miRaport = findChild<QAction*>(QStringLiteral("miRaport"));
-    auto* miZamknij = findChild<QAction*>(QStringLiteral("miZamknij"));
-    addAction(miRaport);
-    addAction(miZamknij);
-    siatkaListy->setColumnHidden(kolId, true);
-    siatkaListy->installEventFilter(this);
-    siatkaListy->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    DodajMenuEksportu(siatkaListy, {kolId});
-    connect(findChild<QPushButton*>(QStringLiteral("bRaport")), &QPushButton::clicked, this,
-            [this] { Raport(); });
-    connect(miRaport, &QAction::triggered, this, [this] { Raport(); });
-    connect(findChild<QPushButton*>(QStringLiteral("bZamknij")), &QPushButton::clicked, this,
-            &QDialog::reject);
-    connect(miZamknij, &QAction::triggered, this, &QDialog::reject);
-    connect(siatkaListy, &QTableView::doubleClicked, this,
-            [this](const QModelIndex& indeks) { Dwuklik(indeks.row()); });
+    UstawSiatke(
+        sg, {kolId}, [this] { UstawSzerokosciKolumn(); }, [this](int wiersz) { Dwuklik(wiersz); });
+    DodajPolecenie(findChild<QPushButton*>(QStringLiteral("bRaport")),
+                   findChild<QAction*>(QStringLiteral("miRaport")), [this] { Raport(); });
+    DodajPolecenie(findChild<QPushButton*>(QStringLiteral("bZamknij")),
+                   findChild<QAction*>(QStringLiteral("miZamknij")), [this] { reject(); });
 }
 
 std::optional<int> TOknoZestawienia::IdWiersza(int wiersz) const {
@@ -42,9 +29,4 @@ bool TOknoZestawienia::PokazKlienta(int id) {
     if (!fKlient) return false;
     fKlient->UstawKlienta(id);
     return PokazModalnie(*fKlient) == QDialog::Accepted;
-}
-
-bool TOknoZestawienia::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (obiekt == siatkaListy && zdarzenie->type() == QEvent::Resize) UstawSzerokosciKolumn();
-    return QDialog::eventFilter(obiekt, zdarzenie);
 }

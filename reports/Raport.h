@@ -258,6 +258,8 @@ public:
 private:
     class TUkladPasm;
     std::unique_ptr<TUkladPasm> UlozPasma(bool ponownie = false);
+    // The name a saved file of the report is offered under.
+    QString NazwaPlikuRaportu() const;
 
     std::vector<TPasmo> pasma;
     std::vector<TStrona> strony;  // all pages, once asked for (or as a report placed them)

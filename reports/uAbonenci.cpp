@@ -1,6 +1,5 @@
 #include "reports/uAbonenci.h"
 
-#include <QShowEvent>
 #include <array>
 
 #include "clients/uKlient.h"
@@ -27,11 +26,6 @@ TfAbonenci::TfAbonenci(QWidget* parent)
 }
 
 TfAbonenci::~TfAbonenci() = default;
-
-void TfAbonenci::showEvent(QShowEvent* zdarzenie) {
-    QDialog::showEvent(zdarzenie);
-    if (!zdarzenie->spontaneous()) FormShow();
-}
 
 void TfAbonenci::FormShow() {
     const auto abonenci = Abonenci(Query1);

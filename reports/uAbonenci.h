@@ -17,10 +17,7 @@ public:
     ~TfAbonenci() override;
 
     // Fills the list from the store (at every showing).
-    void FormShow();
-
-protected:
-    void showEvent(QShowEvent* zdarzenie) override;
+    void FormShow() override;
 
 private:
     void Dwuklik(int wiersz) override;

@@ -1,7 +1,5 @@
 #include "reports/uArchiwum.h"
 
-#include <QShowEvent>
-
 #include "reports/OdczytRaportow.h"
 #include "reports/uRapArchiwum.h"
 #include "store/Formaty.h"
@@ -25,11 +23,6 @@ TfArchiwum::~TfArchiwum() = default;
 void TfArchiwum::UstawArchiwum(int rodzaj, int id) {
     Rodzaj = rodzaj;
     Id = id;
-}
-
-void TfArchiwum::showEvent(QShowEvent* zdarzenie) {
-    QDialog::showEvent(zdarzenie);
-    if (!zdarzenie->spontaneous()) FormShow();
 }
 
 void TfArchiwum::FormShow() {

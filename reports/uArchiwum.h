@@ -22,10 +22,7 @@ public:
     int IdArchiwum() const { return Id; }
 
     // Fills the window from the store for the kind and subject set (at every showing).
-    void FormShow();
-
-protected:
-    void showEvent(QShowEvent* zdarzenie) override;
+    void FormShow() override;
 
 private:
     void Dwuklik(int wiersz) override;

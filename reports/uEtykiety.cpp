@@ -8,6 +8,7 @@
 #include "store/PlikUstawien.h"
 #include "store/Zegar.h"
 #include "ui_uEtykiety.h"
+#include "widgets/Polecenie.h"
 
 namespace {
 
@@ -52,12 +53,8 @@ TfEtykiety::TfEtykiety(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
         });
     connect(ui->rbArkusz, &QRadioButton::toggled, this, [this] { UstawDostepnosc(); });
     connect(ui->rbZakres, &QRadioButton::toggled, this, [this] { UstawDostepnosc(); });
-    addAction(ui->miPodglad);
-    addAction(ui->miAnuluj);
-    connect(ui->bPodglad, &QPushButton::clicked, this, &TfEtykiety::bPodgladClick);
-    connect(ui->miPodglad, &QAction::triggered, this, &TfEtykiety::bPodgladClick);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
+    PolaczPolecenie(this, ui->bPodglad, ui->miPodglad, [this] { bPodgladClick(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
     UstawDostepnosc();
     PokazRozmiar();
 }

@@ -1,13 +1,12 @@
 #include "reports/uRapAbonenci.h"
 
 #include "reports/OdczytRaportow.h"
+#include "reports/PasmoKolumn.h"
 
 namespace {
 
-constexpr double KolNumer = 2;
-constexpr double KolKlient = 25;
-constexpr double KolOd = 130;
-constexpr double KolDo = 160;
+// Left edges of the columns.
+constexpr double KolNumer = 2, KolKlient = 25, KolOd = 130, KolDo = 160;
 
 }  // namespace
 
@@ -20,12 +19,10 @@ TfRapAbonenci::TfRapAbonenci() {
     tytul.Etykieta(QStringLiteral("Abonenci"), 0, pk12);
     tytul.StanNaDzien(QStringLiteral("Stan na dzień "), 113, 148, pk12);
 
-    auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
-    kolumny.ramka = true;
-    kolumny.Kolumny({{QStringLiteral("Nr klienta"), KolNumer},
-                     {QStringLiteral("Dane klienta"), KolKlient},
-                     {QStringLiteral("Ważny od"), KolOd},
-                     {QStringLiteral("Ważny do"), KolDo}});
+    PasmoKolumn(*this, {{QStringLiteral("Nr klienta"), KolNumer},
+                        {QStringLiteral("Dane klienta"), KolKlient},
+                        {QStringLiteral("Ważny od"), KolOd},
+                        {QStringLiteral("Ważny do"), KolDo}});
 
     auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
     wiersz.Pole(QStringLiteral("NR"), KolNumer, TFormat::NumerGdyJest).Y(0.4);

@@ -3,14 +3,12 @@
 #include "clients/uKlienci.h"
 #include "films/uFilmy.h"
 #include "reports/OdczytRaportow.h"
+#include "reports/PasmoKolumn.h"
 
 namespace {
 
 // Columns of the lines: number, name, rental date, return date.
-constexpr double KolNumer = 2;
-constexpr double KolNazwa = 22;
-constexpr double KolDataOd = 130;
-constexpr double KolDataZwrotu = 165;
+constexpr double KolNumer = 2, KolNazwa = 22, KolDataOd = 130, KolDataZwrotu = 165;
 
 }  // namespace
 
@@ -38,12 +36,10 @@ TfRapArchiwum::TfRapArchiwum() {
         .Y(11.5)
         .Nazwa(QStringLiteral("eIlosc"));
 
-    auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
-    kolumny.ramka = true;
-    kolumny.Kolumny({{QStringLiteral("Nr filmu"), KolNumer},
-                     {QStringLiteral("Tytuł"), KolNazwa},
-                     {QStringLiteral("Data wypożyczenia"), KolDataOd},
-                     {QStringLiteral("Data zwrotu"), KolDataZwrotu}});
+    auto& kolumny = PasmoKolumn(*this, {{QStringLiteral("Nr filmu"), KolNumer},
+                                        {QStringLiteral("Tytuł"), KolNazwa},
+                                        {QStringLiteral("Data wypożyczenia"), KolDataOd},
+                                        {QStringLiteral("Data zwrotu"), KolDataZwrotu}});
     // The captions of the number and the name follow the kind.
     kolumny.elementy[0].Nazwa(QStringLiteral("lNumer"));
     kolumny.elementy[1].Nazwa(QStringLiteral("lKolumnaNazwy"));

@@ -15,6 +15,7 @@
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
 #include "ui_uRapDaty.h"
+#include "widgets/Polecenie.h"
 
 namespace {
 
@@ -117,8 +118,8 @@ TfRapDaty::TfRapDaty(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     setWindowTitle(QStringLiteral("Raport okresowy"));
     DataOD = ui->DataOD;
     DataDO = ui->DataDO;
-    addAction(ui->miGeneruj);
-    addAction(ui->miAnuluj);
+    PolaczPolecenie(this, ui->bGeneruj, ui->miGeneruj, [this] { accept(); });
+    PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
     // The hidden menu "Zapis" holds the keys of the buttons.
     auto* menu = new QMenu(QStringLiteral("Zapis"), this);
     menu->setObjectName(QStringLiteral("menuZapis"));
@@ -133,10 +134,6 @@ TfRapDaty::TfRapDaty(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     connect(DataDO, &QDateEdit::dateChanged, this, &TfRapDaty::DataDOChange);
     connect(ui->bbKalendarzOD, &QToolButton::clicked, this, [this] { PokazKalendarz(DataOD); });
     connect(ui->bbKalendarzDO, &QToolButton::clicked, this, [this] { PokazKalendarz(DataDO); });
-    connect(ui->bGeneruj, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui->miGeneruj, &QAction::triggered, this, &QDialog::accept);
-    connect(ui->bAnuluj, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->miAnuluj, &QAction::triggered, this, &QDialog::reject);
 }
 
 TfRapDaty::~TfRapDaty() = default;

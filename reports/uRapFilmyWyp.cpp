@@ -1,6 +1,7 @@
 #include "reports/uRapFilmyWyp.h"
 
 #include "reports/OdczytRaportow.h"
+#include "reports/PasmoKolumn.h"
 
 namespace {
 
@@ -23,12 +24,10 @@ TfRapFilmyWyp::TfRapFilmyWyp() {
         .Szerokosc(130.2 - 3.2 - Odstep);
     tytul.StanNaDzien(QStringLiteral("Stan na dzień"), 130.2, 159.8, p12);
 
-    auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
-    kolumny.ramka = true;
-    kolumny.Kolumny({{QStringLiteral("Film"), NaglowekFilm},
-                     {QStringLiteral("Klient"), NaglowekKlient},
-                     {QStringLiteral("Data wypożyczenia"), NaglowekDataOd},
-                     {QStringLiteral("Termin zwrotu"), NaglowekDataDo}});
+    PasmoKolumn(*this, {{QStringLiteral("Film"), NaglowekFilm},
+                        {QStringLiteral("Klient"), NaglowekKlient},
+                        {QStringLiteral("Data wypożyczenia"), NaglowekDataOd},
+                        {QStringLiteral("Termin zwrotu"), NaglowekDataDo}});
 
     auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
     wiersz.Pole(QStringLiteral("tytul"), PoleFilm).Y(0.4).Szerokosc(PoleKlient - PoleFilm - Odstep);

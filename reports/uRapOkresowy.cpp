@@ -1,5 +1,6 @@
 #include "reports/uRapOkresowy.h"
 
+#include "reports/PasmoKolumn.h"
 #include "store/Formaty.h"
 
 namespace {
@@ -24,12 +25,10 @@ TfRapOkresowy::TfRapOkresowy() : TRaportZakresu(Nazwa) {
     tytul.Etykieta(QStringLiteral("Wpływy:"), 3.2, p12).Y(7);
     tytul.Etykieta(KwotaNaEkran(TKwota()), 24.3, p12).Y(7).Nazwa(QStringLiteral("lWplywy"));
 
-    auto& kolumny = Pasmo(TRodzajPasma::NaglowekKolumn, 6);
-    kolumny.ramka = true;
-    kolumny.Kolumny({{QStringLiteral("Nr klienta"), KolNr},
-                     {QStringLiteral("Klient"), KolKlient},
-                     {QStringLiteral("Film"), KolFilm},
-                     {QStringLiteral("Płatność"), KolPlatnosc}});
+    PasmoKolumn(*this, {{QStringLiteral("Nr klienta"), KolNr},
+                        {QStringLiteral("Klient"), KolKlient},
+                        {QStringLiteral("Film"), KolFilm},
+                        {QStringLiteral("Płatność"), KolPlatnosc}});
 
     auto& wiersz = Pasmo(TRodzajPasma::Szczegoly, 5);
     wiersz.Etykieta(QString(), KolNr).Y(0.4).Nazwa(QStringLiteral("lNr"));

@@ -29,23 +29,11 @@ TInterakcja* zainstalowana = nullptr;
 void UlozKomunikat(QMessageBox& box, const TKomunikat& k) {
     box.setWindowTitle(k.tytul);
     box.setText(k.tekst);
-    switch (k.ikona) {
-        case TIkona::Brak:
-            box.setIcon(QMessageBox::NoIcon);
-            break;
-        case TIkona::Informacja:
-            box.setIcon(QMessageBox::Information);
-            break;
-        case TIkona::Ostrzezenie:
-            box.setIcon(QMessageBox::Warning);
-            break;
-        case TIkona::Pytanie:
-            box.setIcon(QMessageBox::Question);
-            break;
-        case TIkona::Stop:
-            box.setIcon(QMessageBox::Critical);
-            break;
-    }
+    // The box's icon of each TIkona, in its order.
+    constexpr QMessageBox::Icon Ikony[] = {QMessageBox::NoIcon, QMessageBox::Information,
+                                           QMessageBox::Warning, QMessageBox::Question,
+                                           QMessageBox::Critical};
+    box.setIcon(Ikony[static_cast<int>(k.ikona)]);
     box.setStandardButtons(k.przyciski);
     if (k.domyslny != QMessageBox::NoButton) box.setDefaultButton(k.domyslny);
     const std::pair<QMessageBox::StandardButton, const char*> napisy[] = {

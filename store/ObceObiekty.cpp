@@ -156,24 +156,13 @@ QStringList ObiektySchematu() {
 }
 
 QString OpisObiektu(const TObcyObiekt& o) {
-    const char* wzor = "";
-    switch (o.rodzaj) {
-        case TRodzajObiektu::Wyzwalacz:
-            wzor = "wyzwalacz „%1” (tabela %2)";
-            break;
-        case TRodzajObiektu::Widok:
-            wzor = "widok „%1”";
-            break;
-        case TRodzajObiektu::Indeks:
-            wzor = "indeks „%1” (tabela %2)";
-            break;
-        case TRodzajObiektu::Tabela:
-            wzor = "tabela „%1”";
-            break;
-        case TRodzajObiektu::Kolumna:
-            wzor = o.usuwalny ? "kolumna „%1” (tabela %2)" : "wyliczana kolumna „%1” (tabela %2)";
-            break;
-    }
+    // The description of each TRodzajObiektu, in its order; a computed column has its own.
+    const char* const wzory[] = {"wyzwalacz „%1” (tabela %2)", "widok „%1”",
+                                 "indeks „%1” (tabela %2)", "tabela „%1”",
+                                 "kolumna „%1” (tabela %2)"};
+    const char* wzor = wzory[static_cast<int>(o.rodzaj)];
+    if (o.rodzaj == TRodzajObiektu::Kolumna && !o.usuwalny)
+        wzor = "wyliczana kolumna „%1” (tabela %2)";
     QString opis = QString::fromUtf8(wzor).arg(o.nazwa);
     return o.tabela.isEmpty() ? opis : opis.arg(o.tabela);
 }
@@ -188,24 +177,15 @@ QString UsunObceObiekty(sqlite3* uchwyt, const std::vector<TObcyObiekt>& obiekty
     QStringList polecenia{QStringLiteral("begin")};
     for (const TObcyObiekt& o : obiekty) {
         if (!o.usuwalny) continue;
-        switch (o.rodzaj) {
-            case TRodzajObiektu::Wyzwalacz:
-                polecenia << QStringLiteral("drop trigger if exists ") + Cytat(o.nazwa);
-                break;
-            case TRodzajObiektu::Widok:
-                polecenia << QStringLiteral("drop view if exists ") + Cytat(o.nazwa);
-                break;
-            case TRodzajObiektu::Indeks:
-                polecenia << QStringLiteral("drop index if exists ") + Cytat(o.nazwa);
-                break;
-            case TRodzajObiektu::Tabela:
-                polecenia << QStringLiteral("drop table if exists ") + Cytat(o.nazwa);
-                break;
-            case TRodzajObiektu::Kolumna:
-                polecenia << QStringLiteral("alter table %1 drop column %2")
-                                 .arg(Cytat(o.tabela), Cytat(o.nazwa));
-                break;
-        }
+        // The removal of each TRodzajObiektu but a column, in its order.
+        const char* const usuniecia[] = {"drop trigger if exists ", "drop view if exists ",
+                                         "drop index if exists ", "drop table if exists "};
+        if (o.rodzaj == TRodzajObiektu::Kolumna)
+            polecenia << QStringLiteral("alter table %1 drop column %2")
+                             .arg(Cytat(o.tabela), Cytat(o.nazwa));
+        else
+            polecenia << QString::fromLatin1(usuniecia[static_cast<int>(o.rodzaj)]) +
+                             Cytat(o.nazwa);
     }
     polecenia << QStringLiteral("commit");
     for (const QString& p : polecenia) {

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <algorithm>
 
+#include "widgets/Polecenie.h"
 #include "widgets/uEksport.h"
 
 TOknoListy::TOknoListy(QWidget* rodzic) : QDialog(rodzic) {}
@@ -51,9 +52,7 @@ void TOknoListy::UstawListeNumerowana(QTableView* sg, const QString& naglowekNum
 
 void TOknoListy::DodajPolecenie(QAbstractButton* przycisk, QAction* pozycja,
                                 std::function<void()> akcja, bool wymagaWiersza) {
-    addAction(pozycja);
-    connect(przycisk, &QAbstractButton::clicked, this, akcja);
-    connect(pozycja, &QAction::triggered, this, akcja);
+    PolaczPolecenie(this, przycisk, pozycja, akcja);
     if (!wymagaWiersza) return;
     zWierszem.emplace_back(przycisk, pozycja);
     przycisk->setEnabled(idWybranego != 0);

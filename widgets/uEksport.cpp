@@ -167,14 +167,20 @@ bool ZapiszCSV(const QTableView& siatka, const std::vector<int>& pomin) {
     TWierszeTekstu wiersze{NaglowekSiatki(siatka, kolumny)};
     for (auto& w : WierszeSiatki(siatka, wszystkie, kolumny)) wiersze.push_back(std::move(w));
 
-    const QString plik = WybierzPlikZapisu(
-        QStringLiteral("Zapisz listę jako CSV"), QStringLiteral("dZapiszCSV"), NazwaPliku(siatka),
-        QStringLiteral("csv"), QStringLiteral("Pliki CSV (*.csv)"));
+    return ZapiszDoPliku(
+        {QStringLiteral("Zapisz listę jako CSV"), QStringLiteral("dZapiszCSV"), NazwaPliku(siatka),
+         QStringLiteral("csv"), QStringLiteral("Pliki CSV (*.csv)"), QStringLiteral("listy")},
+        [&](const QString& plik) { return ZapiszPlikCSV(plik, TekstCSV(wiersze)); });
+}
+
+bool ZapiszDoPliku(const TZapisDoPliku& zapis, const std::function<bool(const QString&)>& zapisz) {
+    const QString plik = WybierzPlikZapisu(zapis.tytul, zapis.nazwaOkna, zapis.proponowana,
+                                           zapis.rozszerzenie, zapis.filtr);
     if (plik.isEmpty()) return false;
-    if (!ZapiszPlikCSV(plik, TekstCSV(wiersze))) {
-        Uwaga(QStringLiteral("Nie udało się zapisać listy w pliku \"%1\".\n"
+    if (!zapisz(plik)) {
+        Uwaga(QStringLiteral("Nie udało się zapisać %1 w pliku \"%2\".\n"
                              "Sprawdź, czy folder istnieje i czy można w nim zapisywać.")
-                  .arg(QDir::toNativeSeparators(plik)));
+                  .arg(zapis.co, QDir::toNativeSeparators(plik)));
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class QTableView;
@@ -54,6 +55,20 @@ QString NazwaDoPliku(const QString& tekst);
 QString WybierzPlikZapisu(const QString& tytul, const QString& nazwaOkna,
                           const QString& proponowana, const QString& rozszerzenie,
                           const QString& filtr);
+
+// A save to a file the operator chooses: the save dialog (WybierzPlikZapisu) and what is
+// saved, as the failure message names it ("raportu", "listy").
+struct TZapisDoPliku {
+    QString tytul;
+    QString nazwaOkna;
+    QString proponowana;
+    QString rozszerzenie;
+    QString filtr;
+    QString co;
+};
+// Asks for the file and writes it by zapisz; a failed write is reported to the operator.
+// True when the file was written.
+bool ZapiszDoPliku(const TZapisDoPliku& zapis, const std::function<bool(const QString&)>& zapisz);
 
 // Writes the text into the file as UTF-8 with a byte-order mark (so spreadsheets read the
 // Polish letters right); the old file is replaced only once the new one is complete.
