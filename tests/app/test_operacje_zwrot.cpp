@@ -54,7 +54,8 @@ protected:
         Otwarte(1, QDate(2024, 3, 2), QDate(2024, 3, 4), 12, nieA, 6);
         Otwarte(2, QDate(2024, 3, 2), QDate(2024, 3, 4), 8, nieB, 4);
         Klient(-(nieA + nieB), false, QDate(), 3);
-        ASSERT_EQ(k<QLineEdit>("eWplata")->text(), KwotaNaEkran(20 - nieA - nieB));
+        ASSERT_EQ(k<QLineEdit>("eWplata")->text(),
+                  KwotaNaEkran(TKwota::ZeZlotych(20 - nieA - nieB)));
     }
     void Cofnij(int wiersz) {
         Zaznacz(wiersz, wiersz);
@@ -121,7 +122,7 @@ TEST_F(PulpitZwrot, PoTerminieDoplataZaSpoznienie) {
 
 TEST_F(PulpitZwrot, PoTerminieKaraStala) {
     fConfig->Ustawienia.PoTerminie = 0;
-    fConfig->Ustawienia.Kara = 3;
+    fConfig->Ustawienia.Kara = 3_zl;
     Wypozyczone({{1, 1, 7.5, 2, 5}}, 7.5);
     TPropozycja p;
     Zaplac(-1, &p);
@@ -428,7 +429,7 @@ TEST_F(PulpitPrzedluzenie, JedenZDwochNieoznaczonyZachowujeTermin) {
 
 TEST_F(PulpitPrzedluzenie, AbonentBezDialogu) {
     fConfig->Ustawienia.TypAb = 2;
-    fConfig->Ustawienia.AbStawka = 4;
+    fConfig->Ustawienia.AbStawka = 4_zl;
     baza.Wykonaj("update rental set Naleznosc = 8, platnosc = 8");
     Klient(-8, true, QDate(2024, 3, 31), 5);
     Dni(2);
