@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "clients/uWplata.h"
 #include "support/FakeInterakcja.h"
@@ -63,24 +64,26 @@ TEST(Wplata, MinusLubLiteraSaOdrzucane) {
     }
 }
 
-TEST(Wplata, OdmowaPoWpisaniuDajeZero) {
-    FakeInterakcja fake;
-    TfWplata okno;
-    okno.UstawKwote("Do zapłaty:", 7.50_zl);
-    Kwota(okno)->setText("20,00");
-    Przycisk(okno, "bAnuluj")->click();
-    EXPECT_EQ(okno.result(), QDialog::Rejected);
-    EXPECT_KWOTA(okno.Kwota(), 0_zl);
-}
-
-TEST(Wplata, ZamkniecieOknaToAnuluj) {
-    FakeInterakcja fake;
-    TfWplata okno;
-    okno.UstawKwote("Do zapłaty:", 7.50_zl);
-    okno.show();
-    okno.close();
-    EXPECT_EQ(okno.result(), QDialog::Rejected);
-    EXPECT_KWOTA(okno.Kwota(), 0_zl);
+// Declined after typing an amount, or the window closed: cancelled, and the amount is zero.
+TEST(Wplata, OdmowaIZamkniecieDajaZero) {
+    const std::function<void(TfWplata&)> odmowy[] = {
+        [](TfWplata& okno) {
+            Kwota(okno)->setText("20,00");
+            Przycisk(okno, "bAnuluj")->click();
+        },
+        [](TfWplata& okno) {
+            okno.show();
+            okno.close();
+        },
+    };
+    for (const auto& odmowa : odmowy) {
+        FakeInterakcja fake;
+        TfWplata okno;
+        okno.UstawKwote("Do zapłaty:", 7.50_zl);
+        odmowa(okno);
+        EXPECT_EQ(okno.result(), QDialog::Rejected);
+        EXPECT_KWOTA(okno.Kwota(), 0_zl);
+    }
 }
 
 TEST(Wplata, PustaKwotaNieJestPrzyjeta) {
