@@ -110,6 +110,11 @@ protected:
                          .arg(tytul)
                          .arg(KwotaSQL(TKwota::ZeZlotych(stawka))));
     }
+    // Alien (ID and number 1) and Heat (2), both at 5,00 a day.
+    void AlienIHeat() {
+        Film(1, 1, "Alien", 5);
+        Film(2, 2, "Heat", 5);
+    }
     // Client 1 (number 7, "Nowak Anna") with a balance, shown on the desk.
     void Klient(double saldo, bool abonament = false, const QDate& abonamentDo = QDate(),
                 int licznikAb = 0, int rabat = 0) {

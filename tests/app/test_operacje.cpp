@@ -93,8 +93,7 @@ TEST_F(PulpitLista, PrzyciskWypozyczeniaZostajeJakByl) {
 TEST_F(PulpitLista, KolorListyZaleznyOdTerminuOstatniegoWiersza) {
     const QPalette p = QApplication::palette();
     const auto tlo = [this] { return sg()->palette().color(QPalette::Base); };
-    Film(1, 1, "Alien", 5);
-    Film(2, 2, "Heat", 5);
+    AlienIHeat();
     UstawDzisiaj(QDate(2024, 3, 8));
     Otwarte(1, QDate(2024, 3, 4), QDate(2024, 3, 10), 5, 0, 5);
     Otwarte(2, QDate(2024, 3, 4), QDate(2024, 3, 7), 5, 0, 5);  // due yesterday, listed last
@@ -166,8 +165,7 @@ TEST_F(PulpitLista, ZaznaczonyWierszRazemNicNieRobi) {
 }
 
 TEST_F(PulpitLista, BezZaznaczeniaPytanieOCalaListe) {
-    Film(1, 1, "Alien", 5);
-    Film(2, 2, "Heat", 5);
+    AlienIHeat();
     Otwarte(1, QDate(2024, 3, 4), QDate(2024, 3, 6), 7.5, 7.5, 5);
     Otwarte(2, QDate(2024, 3, 4), QDate(2024, 3, 6), 7.5, 7.5, 5);
     Klient(-15);

@@ -11,10 +11,7 @@ namespace {
 
 class PulpitZwrot : public Operacje {
 protected:
-    void SetUp() override {
-        Film(1, 1, "Alien", 5);
-        Film(2, 2, "Heat", 5);
-    }
+    void SetUp() override { AlienIHeat(); }
     // Rented at the desk on Monday 4 March, the amount paid in the payment dialog.
     void Wypozyczone(const std::vector<TPozycja>& filmy, double zaplacono, int rabat = 0) {
         Klient(0, false, QDate(), 0, rabat);
@@ -69,8 +66,7 @@ protected:
     // Thursday 7 March; taken on Monday for 2 days (one day overdue), 7,50 paid.
     void SetUp() override {
         UstawDzisiaj(QDate(2024, 3, 7));
-        Film(1, 1, "Alien", 5);
-        Film(2, 2, "Heat", 5);
+        AlienIHeat();
         Otwarte(1, QDate(2024, 3, 4), QDate(2024, 3, 6), 7.5, 0, 5);
     }
     // The days dialog and the payment dialog are scripted first, in that order.

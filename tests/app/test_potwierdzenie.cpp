@@ -22,8 +22,7 @@ protected:
         TWypozyczalnia w;
         w.Nazwa = QStringLiteral("Wypożyczalnia Żółw");
         ASSERT_TRUE(ZapiszWypozyczalnie(w));
-        Film(1, 1, "Alien", 5);
-        Film(2, 2, "Heat", 5);
+        AlienIHeat();
     }
     void TearDown() override { UstawPlikUstawienProgramu(QString()); }
 
