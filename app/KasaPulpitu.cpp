@@ -248,8 +248,8 @@ int TKasaPulpitu::DialogFilmu(QDialog& okno) {
         Wpisz(okno, "eProdukcja", f.Produkcja);
         Wpisz(okno, "eCzas", QStringLiteral("%1 min").arg(f.CzasTrwania));
         Wpisz(okno, "eRezyser1", f.Rezyseria);
-        Wpisz(okno, "eStawka", KwotaNaEkran(f.Stawka));
-        Wpisz(okno, "eCena", KwotaNaEkran(f.CenaZakupu));
+        Wpisz(okno, "eStawka", KwotaNaEkran(TKwota::ZeZlotych(f.Stawka)));
+        Wpisz(okno, "eCena", KwotaNaEkran(TKwota::ZeZlotych(f.CenaZakupu)));
     }
     Kliknij(okno, "bZapisz");
     if (okno.result() != QDialog::Accepted) Niepowodzenie(QStringLiteral("Nie zapisano filmu"));

@@ -11,10 +11,11 @@
 class TKwota {
 public:
     constexpr TKwota() = default;
-    // The one way from złoty to an amount (a tariff price, the store's REAL, a literal):
-    // the decimal number of 15 significant digits the value stands for (2.675 held as
-    // 2.67499999... is 2.675), rounded to the grosz, halves away from zero.
-    TKwota(double zlote);  // NOLINT: deliberately implicit, so that 12.50 is an amount
+    // The one way from złoty to an amount (a tariff price, the store's REAL): the decimal
+    // number of 15 significant digits the value stands for (2.675 held as 2.67499999... is
+    // 2.675), rounded to the grosz, halves away from zero. Never implicit: an amount written
+    // in the code is a literal, 12.50_zl.
+    explicit TKwota(double zlote);
     static TKwota ZeZlotych(double zlote) { return TKwota(zlote); }
     static constexpr TKwota ZGroszy(qint64 grosze) { return TKwota(Grosze_{}, grosze); }
     // A decimal text: an optional sign, digits, and a decimal comma or point with digits
@@ -58,6 +59,15 @@ constexpr TKwota Max(TKwota a, TKwota b) {
 // The amount, never below zero.
 constexpr TKwota NieUjemna(TKwota k) {
     return Max(k, TKwota());
+}
+
+// Amounts written in the code: 12_zl is whole złoty, exact; 12.50_zl is rounded to the grosz
+// as TKwota(double) rounds.
+consteval TKwota operator""_zl(unsigned long long zlote) {
+    return TKwota::ZGroszy(static_cast<qint64>(zlote) * 100);
+}
+inline TKwota operator""_zl(long double zlote) {
+    return TKwota(static_cast<double>(zlote));
 }
 
 class QString;

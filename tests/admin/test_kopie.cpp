@@ -420,6 +420,16 @@ protected:
             << "the damaged file is kept as it was";
         EXPECT_TRUE(fake.komunikaty[1].tekst.contains(Zachowane()[0]));
     }
+    // The start without the offer: one stop message naming the damage and not the offer's
+    // text, the damaged store left as it was.
+    void StartBezOferty(const char* oferta) {
+        EXPECT_FALSE(fMain->Start());
+        ASSERT_EQ(fake.komunikaty.size(), 1u);
+        EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Stop);
+        EXPECT_TRUE(fake.komunikaty[0].tekst.contains("jest uszkodzony"));
+        EXPECT_FALSE(fake.komunikaty[0].tekst.contains(oferta));
+        EXPECT_EQ(Tresc(Baza()), uszkodzona);
+    }
     bool zKopia = true;
     QByteArray uszkodzona;
 };
@@ -446,12 +456,7 @@ TEST_F(UszkodzonaNaStarcie, OdmowaKonczyStartBezZmian) {
 }
 
 TEST_F(UszkodzonaBezKopii, BezKopiiBezOferty) {
-    EXPECT_FALSE(fMain->Start());
-    ASSERT_EQ(fake.komunikaty.size(), 1u);
-    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Stop);
-    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("jest uszkodzony"));
-    EXPECT_FALSE(fake.komunikaty[0].tekst.contains("Najnowsza kopia automatyczna"));
-    EXPECT_EQ(Tresc(Baza()), uszkodzona);
+    StartBezOferty("Najnowsza kopia automatyczna");
 }
 
 // Later automatic copies damaged as well: one with a table's page overwritten (a bad
@@ -520,12 +525,7 @@ TEST_F(UszkodzoneNowszeKopie, OferowanaStarszaSprawnaZJejChwila) {
 }
 
 TEST_F(WszystkieKopieUszkodzone, BezOfertyNicNieZmienione) {
-    EXPECT_FALSE(fMain->Start());
-    ASSERT_EQ(fake.komunikaty.size(), 1u);
-    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Stop);
-    EXPECT_TRUE(fake.komunikaty[0].tekst.contains("jest uszkodzony"));
-    EXPECT_FALSE(fake.komunikaty[0].tekst.contains("kopia automatyczna"));
-    EXPECT_EQ(Tresc(Baza()), uszkodzona);
+    StartBezOferty("kopia automatyczna");
     EXPECT_TRUE(Zachowane().isEmpty());
     EXPECT_EQ(TBaza::Aktywna(), nullptr);
     KopieNietkniete();

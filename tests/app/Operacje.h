@@ -119,7 +119,12 @@ protected:
                          .arg(id)
                          .arg(numer)
                          .arg(tytul)
-                         .arg(KwotaSQL(stawka)));
+                         .arg(KwotaSQL(TKwota::ZeZlotych(stawka))));
+    }
+    // Alien (ID and number 1) and Heat (2), both at 5,00 a day.
+    void AlienIHeat() {
+        Film(1, 1, "Alien", 5);
+        Film(2, 2, "Heat", 5);
     }
     // Client 1 (number 7, "Nowak Anna") with a balance, shown on the desk.
     void Klient(double saldo, bool abonament = false, const QDate& abonamentDo = QDate(),
@@ -128,7 +133,7 @@ protected:
                                     "Saldo, Abonament, Abonament_OD, Abonament_DO, Licznik, "
                                     "LicznikAb, Aktualny, Rabat) values (1, 7, 'Anna', 'Nowak', "
                                     "%1, %2, %3, %4, 0, %5, 1, %6)")
-                         .arg(KwotaSQL(saldo))
+                         .arg(KwotaSQL(TKwota::ZeZlotych(saldo)))
                          .arg(abonament ? 1 : 0)
                          .arg(abonamentDo.isValid()
                                   ? "'" + abonamentDo.addDays(-30).toString(Qt::ISODate) + "'"
@@ -147,7 +152,9 @@ protected:
                                     "Stawka) values (%1, 1, '%2', '%3', 0, %4, 0, 0, %5, %6)")
                          .arg(film)
                          .arg(od.toString(Qt::ISODate), do_.toString(Qt::ISODate),
-                              KwotaSQL(platnosc), KwotaSQL(naleznosc), KwotaSQL(stawka)));
+                              KwotaSQL(TKwota::ZeZlotych(platnosc)),
+                              KwotaSQL(TKwota::ZeZlotych(naleznosc)),
+                              KwotaSQL(TKwota::ZeZlotych(stawka))));
         baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(film));
     }
 
@@ -230,10 +237,10 @@ protected:
             s->setRowCount(r + 3);
             const QString wiersz[6] = {QStringLiteral("Film %1").arg(p.numer),
                                        Numer4(p.numer),
-                                       KwotaNaEkran(p.cena),
+                                       KwotaNaEkran(TKwota::ZeZlotych(p.cena)),
                                        QString::number(p.id),
                                        QString::number(p.dni),
-                                       KwotaNaEkran(p.stawka)};
+                                       KwotaNaEkran(TKwota::ZeZlotych(p.stawka))};
             for (int kol = 0; kol < 6; ++kol) s->setItem(r, kol, new QTableWidgetItem(wiersz[kol]));
             ++r;
         }
@@ -246,10 +253,11 @@ protected:
         s->setItem(r + 1, 1, new QTableWidgetItem(""));
         const bool abonent = k<QCheckBox>("cbAbonament")->isChecked();
         auto* wplata = k<QLineEdit>("eWplata");
-        if (wplataWlaczona) wplata->setText(abonent ? "0,00" : KwotaNaEkran(razem));
+        if (wplataWlaczona)
+            wplata->setText(abonent ? "0,00" : KwotaNaEkran(TKwota::ZeZlotych(razem)));
         const double wyswietlone =
             (abonent || !wplataWlaczona) ? razem - *LiczbaZEkranu(wplata->text()) : razem;
-        s->setItem(r + 1, 2, new QTableWidgetItem(KwotaNaEkran(wyswietlone)));
+        s->setItem(r + 1, 2, new QTableWidgetItem(KwotaNaEkran(TKwota::ZeZlotych(wyswietlone))));
         fMain->Koszyk().Zmieniony = true;
     }
     void Wypozycz() { k<QPushButton>("bWypozycz")->click(); }
@@ -272,7 +280,8 @@ protected:
             if (kwota < 0) {
                 okno.findChild<QAbstractButton*>("bAnuluj")->click();
             } else {
-                okno.findChild<QLineEdit*>("eKwota")->setText(KwotaNaEkran(kwota));
+                okno.findChild<QLineEdit*>("eKwota")->setText(
+                    KwotaNaEkran(TKwota::ZeZlotych(kwota)));
                 okno.findChild<QAbstractButton*>("bZapisz")->click();
             }
             return okno.result();

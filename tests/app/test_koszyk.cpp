@@ -30,22 +30,22 @@ TEST(Koszyk, ZasadyWierszyLimituIDni) {
 }
 
 TEST(Koszyk, SumaToSumaPokazanychCen) {
-    EXPECT_EQ(SumaCenZEkranu({"0,10", "0,20", "0,70"}), 1.0);
-    EXPECT_EQ(SumaCenZEkranu({}), 0.0);
-    EXPECT_EQ(SumaCenZEkranu({"3,33", "3,33", "3,34", "", "="}), 10.0);
+    EXPECT_EQ(SumaCenZEkranu({"0,10", "0,20", "0,70"}), 1.00_zl);
+    EXPECT_EQ(SumaCenZEkranu({}), 0.00_zl);
+    EXPECT_EQ(SumaCenZEkranu({"3,33", "3,33", "3,34", "", "="}), 10.00_zl);
     // The paid field and the total cell.
-    const TWplataKoszyka zwykly = WplataPoDodaniu(false, true, 15, 99);
+    const TWplataKoszyka zwykly = WplataPoDodaniu(false, true, 15_zl, 99_zl);
     ASSERT_TRUE(zwykly.wplata);
-    EXPECT_EQ(*zwykly.wplata, 15);
-    EXPECT_EQ(zwykly.razem, 15);
-    const TWplataKoszyka abonent = WplataPoDodaniu(true, true, 15, 99);
-    EXPECT_EQ(*abonent.wplata, 0);
-    EXPECT_EQ(abonent.razem, 15);
-    const TWplataKoszyka zwrot = WplataPoDodaniu(false, false, 20.1, 15.05);
+    EXPECT_EQ(*zwykly.wplata, 15_zl);
+    EXPECT_EQ(zwykly.razem, 15_zl);
+    const TWplataKoszyka abonent = WplataPoDodaniu(true, true, 15_zl, 99_zl);
+    EXPECT_EQ(*abonent.wplata, 0_zl);
+    EXPECT_EQ(abonent.razem, 15_zl);
+    const TWplataKoszyka zwrot = WplataPoDodaniu(false, false, 20.10_zl, 15.05_zl);
     EXPECT_FALSE(zwrot.wplata);
     EXPECT_EQ(KwotaNaEkran(zwrot.razem), "5,05");
-    EXPECT_EQ(RazemPoZmianie(true, 12, 5), 12);
-    EXPECT_EQ(RazemPoZmianie(false, 12, 5), 7);
+    EXPECT_EQ(RazemPoZmianie(true, 12_zl, 5_zl), 12_zl);
+    EXPECT_EQ(RazemPoZmianie(false, 12_zl, 5_zl), 7_zl);
 }
 
 class Koszyk_ : public PulpitPaneli {
@@ -364,7 +364,7 @@ TEST_F(Koszyk_, AbonentCoTrzeciFilmGratis) {
 
 TEST_F(Koszyk_, AbonamentKonczacySieDzisiajJeszczeLiczy) {
     Ustawienia().TypAb = 2;
-    Ustawienia().AbStawka = 4;
+    Ustawienia().AbStawka = 4_zl;
     KlientDoWypozyczenia("3");  // last day today
     Dodaj(7, "3");
     EXPECT_EQ(Komorka(0, 2), "12,00") << "the flat subscriber price";

@@ -37,8 +37,8 @@ TEST_F(PulpitLista, BezWypozyczenTrybWypozyczania) {
     for (const char* n : {"miWypozycz", "miNastepny"}) EXPECT_TRUE(k<QAction>(n)->isEnabled()) << n;
     for (const char* n : {"miZwrot", "miCofnij", "miPrzedluzenie", "miDelete"})
         EXPECT_FALSE(k<QAction>(n)->isEnabled()) << n;
-    EXPECT_EQ(fMain->Wypozyczenia().SumaPlatnosci(), 0);
-    EXPECT_EQ(fMain->Wypozyczenia().WplaconoWczesniej(), 0);
+    EXPECT_EQ(fMain->Wypozyczenia().SumaPlatnosci(), 0_zl);
+    EXPECT_EQ(fMain->Wypozyczenia().WplaconoWczesniej(), 0_zl);
 }
 
 TEST_F(PulpitLista, WierszeSumyIWplaconoZeSklepu) {
@@ -69,8 +69,8 @@ TEST_F(PulpitLista, WierszeSumyIWplaconoZeSklepu) {
     EXPECT_EQ(Komorka(1, 5), "5,00") << "no rate of its own: the film's";
     EXPECT_EQ(k<QLineEdit>("eWplata")->text(), "15,00");
     EXPECT_FALSE(k<QLineEdit>("eWplata")->isEnabled());
-    EXPECT_KWOTA(fMain->Wypozyczenia().SumaPlatnosci(), 5);
-    EXPECT_KWOTA(fMain->Wypozyczenia().WplaconoWczesniej(), 15);
+    EXPECT_KWOTA(fMain->Wypozyczenia().SumaPlatnosci(), 5_zl);
+    EXPECT_KWOTA(fMain->Wypozyczenia().WplaconoWczesniej(), 15_zl);
 
     for (const char* n : {"bZwrot", "bCofnij", "bPrzedluzenie"})
         EXPECT_TRUE(k<QWidget>(n)->isEnabled()) << n;
@@ -94,8 +94,7 @@ TEST_F(PulpitLista, PrzyciskWypozyczeniaZostajeJakByl) {
 TEST_F(PulpitLista, KolorListyZaleznyOdTerminuOstatniegoWiersza) {
     const QPalette p = QApplication::palette();
     const auto tlo = [this] { return sg()->palette().color(QPalette::Base); };
-    Film(1, 1, "Alien", 5);
-    Film(2, 2, "Heat", 5);
+    AlienIHeat();
     UstawDzisiaj(QDate(2024, 3, 8));
     Otwarte(1, QDate(2024, 3, 4), QDate(2024, 3, 10), 5, 0, 5);
     Otwarte(2, QDate(2024, 3, 4), QDate(2024, 3, 7), 5, 0, 5);  // due yesterday, listed last
@@ -167,8 +166,7 @@ TEST_F(PulpitLista, ZaznaczonyWierszRazemNicNieRobi) {
 }
 
 TEST_F(PulpitLista, BezZaznaczeniaPytanieOCalaListe) {
-    Film(1, 1, "Alien", 5);
-    Film(2, 2, "Heat", 5);
+    AlienIHeat();
     Otwarte(1, QDate(2024, 3, 4), QDate(2024, 3, 6), 7.5, 7.5, 5);
     Otwarte(2, QDate(2024, 3, 4), QDate(2024, 3, 6), 7.5, 7.5, 5);
     Klient(-15);

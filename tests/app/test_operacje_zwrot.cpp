@@ -11,10 +11,7 @@ namespace {
 
 class PulpitZwrot : public Operacje {
 protected:
-    void SetUp() override {
-        Film(1, 1, "Alien", 5);
-        Film(2, 2, "Heat", 5);
-    }
+    void SetUp() override { AlienIHeat(); }
     // Rented at the desk on Monday 4 March, the amount paid in the payment dialog.
     void Wypozyczone(const std::vector<TPozycja>& filmy, double zaplacono, int rabat = 0) {
         Klient(0, false, QDate(), 0, rabat);
@@ -54,7 +51,8 @@ protected:
         Otwarte(1, QDate(2024, 3, 2), QDate(2024, 3, 4), 12, nieA, 6);
         Otwarte(2, QDate(2024, 3, 2), QDate(2024, 3, 4), 8, nieB, 4);
         Klient(-(nieA + nieB), false, QDate(), 3);
-        ASSERT_EQ(k<QLineEdit>("eWplata")->text(), KwotaNaEkran(20 - nieA - nieB));
+        ASSERT_EQ(k<QLineEdit>("eWplata")->text(),
+                  KwotaNaEkran(TKwota::ZeZlotych(20 - nieA - nieB)));
     }
     void Cofnij(int wiersz) {
         Zaznacz(wiersz, wiersz);
@@ -68,8 +66,7 @@ protected:
     // Thursday 7 March; taken on Monday for 2 days (one day overdue), 7,50 paid.
     void SetUp() override {
         UstawDzisiaj(QDate(2024, 3, 7));
-        Film(1, 1, "Alien", 5);
-        Film(2, 2, "Heat", 5);
+        AlienIHeat();
         Otwarte(1, QDate(2024, 3, 4), QDate(2024, 3, 6), 7.5, 0, 5);
     }
     // The days dialog and the payment dialog are scripted first, in that order.
@@ -124,7 +121,7 @@ TEST_F(PulpitZwrot, PoTerminieDoplataZaSpoznienie) {
 
 TEST_F(PulpitZwrot, PoTerminieKaraStala) {
     fConfig->Ustawienia.PoTerminie = 0;
-    fConfig->Ustawienia.Kara = 3;
+    fConfig->Ustawienia.Kara = 3_zl;
     Wypozyczone({{1, 1, 7.5, 2, 5}}, 7.5);
     TPropozycja p;
     Zaplac(-1, &p);
@@ -448,7 +445,7 @@ TEST_F(PulpitPrzedluzenie, JedenZDwochNieoznaczonyZachowujeTermin) {
 
 TEST_F(PulpitPrzedluzenie, AbonentBezDialogu) {
     fConfig->Ustawienia.TypAb = 2;
-    fConfig->Ustawienia.AbStawka = 4;
+    fConfig->Ustawienia.AbStawka = 4_zl;
     baza.Wykonaj("update rental set Naleznosc = 8, platnosc = 8");
     Klient(-8, true, QDate(2024, 3, 31), 5);
     Dni(2);

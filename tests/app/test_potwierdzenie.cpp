@@ -22,8 +22,7 @@ protected:
         TWypozyczalnia w;
         w.Nazwa = QStringLiteral("Wypożyczalnia Żółw");
         ASSERT_TRUE(ZapiszWypozyczalnie(w));
-        Film(1, 1, "Alien", 5);
-        Film(2, 2, "Heat", 5);
+        AlienIHeat();
     }
     void TearDown() override { UstawPlikUstawienProgramu(QString()); }
 
@@ -163,38 +162,38 @@ TEST(PotwierdzenieOperacji, ZwrotLiniePozostaleIKwoty) {
     for (int id : {1, 2, 3})
         dane.Wiersze.push_back({id, TKwota(), TKwota(), QDate(2024, 3, id), QDate(2024, 3, 5)});
     TWynikZwrotu wynik;
-    wynik.Wiersze = {{1, true, 10.1, {}, 0.2, {}, 9.9},
-                     {2, false, 4, {}, 7, {}, 0.1},
-                     {3, true, 0.1, {}, 0, {}, 0.5}};
-    wynik.Wplata = 5;
-    wynik.Saldo = -0.3;
+    wynik.Wiersze = {{1, true, 10.10_zl, {}, 0.20_zl, {}, 9.90_zl},
+                     {2, false, 4_zl, {}, 7_zl, {}, 0.10_zl},
+                     {3, true, 0.10_zl, {}, 0_zl, {}, 0.50_zl}};
+    wynik.Wplata = 5_zl;
+    wynik.Saldo = -0.30_zl;
     const TPotwierdzenie p = PotwierdzenieZwrotu(dane, wynik);
     EXPECT_EQ(p.Rodzaj, TRodzajOperacji::Zwrot);
     ASSERT_EQ(p.Pozycje.size(), 2u);
     EXPECT_EQ(p.Pozycje[1].IdFilmu, 3);
     EXPECT_EQ(p.Pozycje[1].DataOD, QDate(2024, 3, 3));
     EXPECT_EQ(p.Pozycje[1].DataZwrotu, QDate(2024, 3, 6));
-    EXPECT_KWOTA(p.Pozycje[0].Oplata, 10.1);
-    EXPECT_KWOTA(p.Pozostaje, 0.3) << "owed on the returned, unpaid on the kept";
-    EXPECT_KWOTA(p.Zaplacono, 5);
-    EXPECT_KWOTA(p.Wydano, 0);
-    EXPECT_KWOTA(p.Saldo, -0.3);
+    EXPECT_KWOTA(p.Pozycje[0].Oplata, 10.10_zl);
+    EXPECT_KWOTA(p.Pozostaje, 0.30_zl) << "owed on the returned, unpaid on the kept";
+    EXPECT_KWOTA(p.Zaplacono, 5_zl);
+    EXPECT_KWOTA(p.Wydano, 0_zl);
+    EXPECT_KWOTA(p.Saldo, -0.30_zl);
 }
 
 TEST(PotwierdzenieOperacji, WypozyczenieINowePrzedluzenie) {
     TPrzedWypozyczeniem przed;  // no payment dialog shown
     TWynikWypozyczenia wynik;
-    wynik.Wiersze = {{1, 3, 3, 1, QDate(2024, 3, 1), QDate(2024, 3, 2)},
-                     {2, 7, 7, 2, QDate(2024, 3, 5), QDate(2024, 3, 7)}};
-    wynik.Nadplata = TKomunikatRozliczenia{QString(), TRodzajKomunikatu::Informacja, 3};
-    wynik.NoweSaldo = -3;
-    TPotwierdzenie p = PotwierdzenieWypozyczenia(przed, wynik, 10, 1);
+    wynik.Wiersze = {{1, 3_zl, 3_zl, 1_zl, QDate(2024, 3, 1), QDate(2024, 3, 2)},
+                     {2, 7_zl, 7_zl, 2_zl, QDate(2024, 3, 5), QDate(2024, 3, 7)}};
+    wynik.Nadplata = TKomunikatRozliczenia{QString(), TRodzajKomunikatu::Informacja, 3_zl};
+    wynik.NoweSaldo = -3_zl;
+    TPotwierdzenie p = PotwierdzenieWypozyczenia(przed, wynik, 10_zl, 1);
     ASSERT_EQ(p.Pozycje.size(), 1u) << "the rows listed before are on an earlier slip";
     EXPECT_EQ(p.Pozycje[0].IdFilmu, 2);
     EXPECT_EQ(p.Pozycje[0].DataDO, QDate(2024, 3, 7));
-    EXPECT_KWOTA(p.Pozostaje, 3);
-    EXPECT_KWOTA(p.Zaplacono, 0) << "nothing taken without the dialog";
-    EXPECT_KWOTA(p.Wydano, 3);
+    EXPECT_KWOTA(p.Pozostaje, 3_zl);
+    EXPECT_KWOTA(p.Zaplacono, 0_zl) << "nothing taken without the dialog";
+    EXPECT_KWOTA(p.Wydano, 3_zl);
 
     TDanePrzedluzenia dane;
     dane.DataOD = QDate(2024, 3, 5);
@@ -202,14 +201,14 @@ TEST(PotwierdzenieOperacji, WypozyczenieINowePrzedluzenie) {
     przedP.DataDO = QDate(2024, 3, 9);
     przedP.Wplata.Pokaz = true;
     TWynikPrzedluzenia wynikP;
-    wynikP.Wiersze = {{1, false, 3, 0.5}, {2, true, 12.5, 1.25}};
-    p = PotwierdzeniePrzedluzenia(dane, przedP, wynikP, 4);
+    wynikP.Wiersze = {{1, false, 3_zl, 0.50_zl}, {2, true, 12.50_zl, 1.25_zl}};
+    p = PotwierdzeniePrzedluzenia(dane, przedP, wynikP, 4_zl);
     ASSERT_EQ(p.Pozycje.size(), 1u);
     EXPECT_EQ(p.Pozycje[0].DataOD, QDate(2024, 3, 5));
     EXPECT_EQ(p.Pozycje[0].DataDO, QDate(2024, 3, 9));
-    EXPECT_KWOTA(p.Pozycje[0].Oplata, 12.5);
-    EXPECT_KWOTA(p.Pozostaje, 1.75);
-    EXPECT_KWOTA(p.Zaplacono, 4);
+    EXPECT_KWOTA(p.Pozycje[0].Oplata, 12.50_zl);
+    EXPECT_KWOTA(p.Pozostaje, 1.75_zl);
+    EXPECT_KWOTA(p.Zaplacono, 4_zl);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ protected:
             if (kwota < 0) {
                 Kliknij(okno, "bAnuluj");
             } else {
-                Wpisz(okno, "eKwota", KwotaNaEkran(kwota));
+                Wpisz(okno, "eKwota", KwotaNaEkran(TKwota::ZeZlotych(kwota)));
                 Kliknij(okno, "bZapisz");
             }
             return okno.result();
@@ -117,7 +117,7 @@ protected:
             WybierzWpis(okno, "cbPoTerminie", QStringLiteral("100% należności"));
             WybierzWpis(okno, "cbPrzedTerminem", QStringLiteral("nie"));
             WybierzWpis(okno, "cbWeekend", QStringLiteral("bez zmian"));
-            Wpisz(okno, "eWysokoscAb", KwotaNaEkran(abonament));
+            Wpisz(okno, "eWysokoscAb", KwotaNaEkran(TKwota::ZeZlotych(abonament)));
             okno.findChild<QRadioButton*>("rbAbIlosciowy")->click();
             Wpisz(okno, "eAbGratis", QString::number(coKtoryGratis));
             Kliknij(okno, "bZapisz");
@@ -157,7 +157,7 @@ protected:
             okno.show();
             Wpisz(okno, "eTytulOrg", org);
             Wpisz(okno, "eTytulPol", pol);
-            Wpisz(okno, "eStawka", KwotaNaEkran(stawka));
+            Wpisz(okno, "eStawka", KwotaNaEkran(TKwota::ZeZlotych(stawka)));
             Kliknij(okno, "bZapisz");
             return okno.result();
         });
@@ -531,9 +531,11 @@ TEST_F(Przebieg, KlientPlaciMniejIPozniejSplacaZaleglosci) {
         EXPECT_EQ(pokazane.size(), pytanie ? 1u : 0u);
         EXPECT_DOUBLE_EQ(Saldo(1), saldo);
         EXPECT_DOUBLE_EQ(Rental(1, 1).platnosc1, -saldo);
-        EXPECT_EQ(Tekst("eSaldo"), KwotaNaEkran(saldo)) << "the desk reloads the client";
-        EXPECT_EQ(Kasa(), std::vector<QString>{"Zaległości " + KwotaNaEkran(kwota) +
-                                               " zaległe należności (klient 1)"});
+        EXPECT_EQ(Tekst("eSaldo"), KwotaNaEkran(TKwota::ZeZlotych(saldo)))
+            << "the desk reloads the client";
+        EXPECT_EQ(Kasa(),
+                  std::vector<QString>{"Zaległości " + KwotaNaEkran(TKwota::ZeZlotych(kwota)) +
+                                       " zaległe należności (klient 1)"});
     }
     EXPECT_DOUBLE_EQ(StanKasy(), 10.00);
     k<QAction>("miZaleglosci")->trigger();

@@ -12,10 +12,7 @@ namespace {
 
 class UbijaniePulpitu : public Operacje {
 protected:
-    void SetUp() override {
-        Film(1, 1, "Alien", 5);
-        Film(2, 2, "Heat", 5);
-    }
+    void SetUp() override { AlienIHeat(); }
     // Clears what the reference run left scripted.
     void Skrypt() {
         fake.odpowiedzi.clear();

@@ -259,14 +259,7 @@ TEST_F(Klienci, EdycjaSamegoNumeruZmieniaWierszTylkoPoWejsciuWNazwe) {
 
     // A name box entered: number and name are written into the row. A double click on
     // the grid edits too.
-    fake.PrzyOknie([](QDialog& o) {
-        auto* nazwisko = o.findChild<QLineEdit*>("eNazwisko");
-        QFocusEvent wejscie(QEvent::FocusIn);
-        QApplication::sendEvent(nazwisko, &wejscie);
-        nazwisko->setText("Kowalski-Nowak");
-        o.findChild<QLineEdit*>("eNr")->setText("21");
-        return Kliknij("bZapisz")(o);
-    });
+    fake.PrzyOknie(ZapiszKlienta("Kowalski-Nowak", {{"eNr", "21"}}));
     DwuklikWiersza(Siatka(), 0);
     EXPECT_EQ(Wiersz(Siatka(), 0)[0], "0021");
     EXPECT_EQ(Wiersz(Siatka(), 0)[1], "Kowalski-Nowak Jan");
@@ -283,14 +276,7 @@ TEST_F(Klienci, EdycjaSamegoNumeruZmieniaWierszTylkoPoWejsciuWNazwe) {
 TEST_F(Klienci, NowyKlientPojawiaSieNaLiscie) {
     Dodaj(7, "Jan", "Kowalski");
     Pokaz();
-    fake.PrzyOknie([](QDialog& o) {
-        auto* nazwisko = o.findChild<QLineEdit*>("eNazwisko");
-        QFocusEvent wejscie(QEvent::FocusIn);
-        QApplication::sendEvent(nazwisko, &wejscie);
-        nazwisko->setText("O'Brien");
-        o.findChild<QLineEdit*>("eImie")->setText("Sean");
-        return Kliknij("bZapisz")(o);
-    });
+    fake.PrzyOknie(ZapiszKlienta("O'Brien", {{"eImie", "Sean"}}));
     B("bNowy")->click();
     ASSERT_EQ(Wierszy(Siatka()), 2);
     EXPECT_EQ(Wiersz(Siatka(), 1)[0], "0008");

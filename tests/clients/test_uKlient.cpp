@@ -33,7 +33,7 @@ const QString Niepoprawna = QString::fromUtf8("Niepoprawna wartość.");
 
 class Klient : public TBazaTestu {
 protected:
-    void SetUp() override { config->Ustawienia.AbOplata = 50; }
+    void SetUp() override { config->Ustawienia.AbOplata = 50_zl; }
 
     QLineEdit* E(const char* nazwa) { return okno.findChild<QLineEdit*>(nazwa); }
     QPushButton* B(const char* nazwa) { return okno.findChild<QPushButton*>(nazwa); }
@@ -327,7 +327,7 @@ TEST_F(Klient, WplataDlugu) {
 }
 
 TEST_F(Klient, WplatyDoGroszaBezResztyZmiennoprzecinkowej) {
-    config->Ustawienia.AbOplata = 19.99;
+    config->Ustawienia.AbOplata = 19.99_zl;
     const int id = Dodaj(3, "Saldo = -1");
     okno.UstawKlienta(id);
     // Ten payments of 0,10 clear a debt of 1,00 exactly: nothing is proposed after them.
@@ -345,14 +345,16 @@ TEST_F(Klient, WplatyDoGroszaBezResztyZmiennoprzecinkowej) {
     EXPECT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_EQ(E("eSaldo")->text(), "19,99");
     B("bZapisz")->click();
-    EXPECT_KWOTA(Pole("Saldo", id).toDouble(), TKwota::ZGroszy(1999));
+    EXPECT_KWOTA(TKwota::ZeZlotych(Pole("Saldo", id).toDouble()), TKwota::ZGroszy(1999));
     EXPECT_EQ(baza.Ile(QStringLiteral("select count(*) from kasa where id_klienta = %1 and "
                                       "Rodzaj = 'Wpłata' and Kwota = 0.1")
                            .arg(id)),
               10);
     EXPECT_KWOTA(
-        baza.Wartosc(QStringLiteral("select sum(Kwota) from kasa where id_klienta = %1").arg(id))
-            .toDouble(),
+        TKwota::ZeZlotych(
+            baza.Wartosc(
+                    QStringLiteral("select sum(Kwota) from kasa where id_klienta = %1").arg(id))
+                .toDouble()),
         TKwota::ZGroszy(2099));
 }
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "clients/uWplata.h"
 #include "support/FakeInterakcja.h"
@@ -24,26 +25,26 @@ QPushButton* Przycisk(TfWplata& okno, const char* nazwa) {
 TEST(Wplata, ProponowanaKwotaPotwierdzona) {
     FakeInterakcja fake;
     TfWplata okno;
-    okno.UstawKwote(QString::fromUtf8("Do zapłaty: "), 7.5);
+    okno.UstawKwote(QString::fromUtf8("Do zapłaty: "), 7.50_zl);
     EXPECT_EQ(Kwota(okno)->text(), "7,50");
     EXPECT_EQ(okno.findChild<QLabel*>("Label1")->text(), QString::fromUtf8("Do zapłaty: "));
     EXPECT_EQ(Przycisk(okno, "bZapisz")->text(), QString::fromUtf8("Zapłacono <F2>"));
     EXPECT_EQ(Przycisk(okno, "bAnuluj")->text(), QString::fromUtf8("Nie wpłacono <F10>"));
     Przycisk(okno, "bZapisz")->click();
     EXPECT_EQ(okno.result(), QDialog::Accepted);
-    EXPECT_KWOTA(okno.Kwota(), 7.5);
+    EXPECT_KWOTA(okno.Kwota(), 7.50_zl);
     EXPECT_TRUE(fake.komunikaty.empty());
 }
 
 TEST(Wplata, WpisanaKwotaZPrzecinkiem) {
     FakeInterakcja fake;
     TfWplata okno;
-    okno.UstawKwote("Pobrano:", 0);
+    okno.UstawKwote("Pobrano:", 0_zl);
     Kwota(okno)->clear();
     QTest::keyClicks(Kwota(okno), "12,5");  // "12," on the way passes
     okno.findChild<QAction*>("miWplacono")->trigger();
     EXPECT_EQ(okno.result(), QDialog::Accepted);
-    EXPECT_KWOTA(okno.Kwota(), 12.5);
+    EXPECT_KWOTA(okno.Kwota(), 12.50_zl);
     EXPECT_TRUE(fake.komunikaty.empty());
     EXPECT_EQ(okno.findChild<QAction*>("miWplacono")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(okno.findChild<QAction*>("miAnuluj")->shortcut(), QKeySequence(Qt::Key_F10));
@@ -53,7 +54,7 @@ TEST(Wplata, MinusLubLiteraSaOdrzucane) {
     for (const char* tekst : {"-", "x", "-3", "1,2,3"}) {
         FakeInterakcja fake;
         TfWplata okno;
-        okno.UstawKwote("Do zapłaty:", 4);
+        okno.UstawKwote("Do zapłaty:", 4_zl);
         Kwota(okno)->setText(tekst);
         ASSERT_EQ(fake.komunikaty.size(), 1u) << tekst;
         EXPECT_EQ(fake.komunikaty[0].tekst, QString::fromUtf8("Niepoprawna wartość."));
@@ -63,30 +64,32 @@ TEST(Wplata, MinusLubLiteraSaOdrzucane) {
     }
 }
 
-TEST(Wplata, OdmowaPoWpisaniuDajeZero) {
-    FakeInterakcja fake;
-    TfWplata okno;
-    okno.UstawKwote("Do zapłaty:", 7.5);
-    Kwota(okno)->setText("20,00");
-    Przycisk(okno, "bAnuluj")->click();
-    EXPECT_EQ(okno.result(), QDialog::Rejected);
-    EXPECT_KWOTA(okno.Kwota(), 0);
-}
-
-TEST(Wplata, ZamkniecieOknaToAnuluj) {
-    FakeInterakcja fake;
-    TfWplata okno;
-    okno.UstawKwote("Do zapłaty:", 7.5);
-    okno.show();
-    okno.close();
-    EXPECT_EQ(okno.result(), QDialog::Rejected);
-    EXPECT_KWOTA(okno.Kwota(), 0);
+// Declined after typing an amount, or the window closed: cancelled, and the amount is zero.
+TEST(Wplata, OdmowaIZamkniecieDajaZero) {
+    const std::function<void(TfWplata&)> odmowy[] = {
+        [](TfWplata& okno) {
+            Kwota(okno)->setText("20,00");
+            Przycisk(okno, "bAnuluj")->click();
+        },
+        [](TfWplata& okno) {
+            okno.show();
+            okno.close();
+        },
+    };
+    for (const auto& odmowa : odmowy) {
+        FakeInterakcja fake;
+        TfWplata okno;
+        okno.UstawKwote("Do zapłaty:", 7.50_zl);
+        odmowa(okno);
+        EXPECT_EQ(okno.result(), QDialog::Rejected);
+        EXPECT_KWOTA(okno.Kwota(), 0_zl);
+    }
 }
 
 TEST(Wplata, PustaKwotaNieJestPrzyjeta) {
     FakeInterakcja fake;
     TfWplata okno;
-    okno.UstawKwote("Do zapłaty:", 7.5);
+    okno.UstawKwote("Do zapłaty:", 7.50_zl);
     okno.show();
     Kwota(okno)->clear();
     EXPECT_TRUE(fake.komunikaty.empty());  // emptying the box while typing is allowed
@@ -102,5 +105,5 @@ TEST(Wplata, PustaKwotaNieJestPrzyjeta) {
     EXPECT_EQ(fake.komunikaty.size(), 1u);
     Przycisk(okno, "bZapisz")->click();
     EXPECT_FALSE(okno.isVisible());
-    EXPECT_KWOTA(okno.Kwota(), 3);
+    EXPECT_KWOTA(okno.Kwota(), 3_zl);
 }

@@ -110,11 +110,11 @@ std::function<int(QDialog&)> Zaplac(double kwota, TWplata* zapis = nullptr) {
             return int(QDialog::Rejected);
         }
         if (e && zapisz) {
-            e->setText(KwotaNaEkran(kwota));
+            e->setText(KwotaNaEkran(TKwota::ZeZlotych(kwota)));
             zapisz->click();
             return okno.result();
         }
-        wplata.UstawKwote(QStringLiteral("Do zapłaty:"), kwota);
+        wplata.UstawKwote(QStringLiteral("Do zapłaty:"), TKwota::ZeZlotych(kwota));
         return int(QDialog::Accepted);
     };
 }

@@ -14,7 +14,7 @@ TEST_F(ZapisKlienta, NowyIPoprawiony) {
     k.Imie = "Sean";
     k.Nazwisko = "O'Brien";
     k.OstatnieWypozyczenie = QDate(2024, 3, 1);
-    k.Saldo = -2.5;
+    k.Saldo = -2.50_zl;
     k.Abonament = true;
     k.AbonamentDO = QDate(2024, 3, 31);
     k.Rabat = 5;
@@ -49,7 +49,7 @@ TEST_F(ZapisKlienta, WplatyIdaDoKasyNowegoKlienta) {
     baza.Wykonaj("insert into klient (ID, Numer_klienta, Nazwisko) values (4, 4, 'Nowak')");
     TDaneKlienta k;
     k.Numer = 5;
-    k.Saldo = 42.5;
+    k.Saldo = 42.50_zl;
     ASSERT_TRUE(ZapiszKlienta(
         0, k, {{RodzajKasy::Abonament, TKwota(30.00)}, {RodzajKasy::Wplata, TKwota(12.50)}}));
     const int id = baza.Ile("select ID from klient where Numer_klienta = 5");

@@ -12,8 +12,8 @@ TEST_F(ZapisFilmu, NowyIPoprawiony) {
     f.Numer = 3;
     f.TytulOrg = "Schindler's List";
     f.Role[4] = "Ben Kingsley";
-    f.Stawka = 6.5;
-    f.Cena = 49.99;
+    f.Stawka = 6.50_zl;
+    f.Cena = 49.99_zl;
     ASSERT_TRUE(ZapiszFilm(0, f));
     const int id = baza.Ile("select ID from film where Numer_filmu = 3");
     ASSERT_GT(id, 0);
@@ -24,7 +24,7 @@ TEST_F(ZapisFilmu, NowyIPoprawiony) {
     EXPECT_EQ(baza.Ile("select Aktualny from film"), 1);
 
     f.TytulPol = "Lista Schindlera";
-    f.Wplywy = 13;
+    f.Wplywy = 13_zl;
     f.IloscWypozyczen = 2;
     ASSERT_TRUE(ZapiszFilm(id, f));
     EXPECT_EQ(baza.Ile("select count(*) from film"), 1);

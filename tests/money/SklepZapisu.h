@@ -14,9 +14,9 @@ inline const QDate Dzis(2024, 3, 5);
 // Films 1 (6,00 for two days at 3,00) and 2 (5,00 for a day) in the basket; balance 4,00.
 inline TDaneWypozyczenia Koszyk() {
     TDaneWypozyczenia d;
-    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
-    d.Razem = 11.00;
-    d.Saldo = 4.00;
+    d.Wiersze = {{1, 6.00_zl, 2, 3.00_zl}, {2, 5.00_zl, 1, 5.00_zl}};
+    d.Razem = 11.00_zl;
+    d.Saldo = 4.00_zl;
     d.Dzien = Dzis;
     d.LicznikAb = 2;
     return d;
@@ -26,11 +26,11 @@ inline TDaneWypozyczenia Koszyk() {
 // overpaid by 1,00. Needs both rentals open (Otwarte).
 inline TDaneWycofania WycofaniePierwszego() {
     TDaneWycofania d;
-    d.Wiersze = {{1, 6.00, 2, 3.00}, {2, 5.00, 1, 5.00}};
+    d.Wiersze = {{1, 6.00_zl, 2, 3.00_zl}, {2, 5.00_zl, 1, 5.00_zl}};
     d.Pierwszy = d.Ostatni = 0;
-    d.Razem = 5.00;
-    d.Wplacono = 6.00;
-    d.Saldo = -1.00;
+    d.Razem = 5.00_zl;
+    d.Wplacono = 6.00_zl;
+    d.Saldo = -1.00_zl;
     d.LicznikAb = 2;
     return d;
 }
@@ -67,8 +67,8 @@ protected:
             "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
             "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
             "(3, 1, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
-        return {{3, QDate(2023, 12, 1), QDate(), 2.00},
-                {3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.50}};
+        return {{3, QDate(2023, 12, 1), QDate(), 2.00_zl},
+                {3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.50_zl}};
     }
 
     TestowaBaza baza;

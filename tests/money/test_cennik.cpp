@@ -140,18 +140,18 @@ TEST(Cennik, KoszykLicznikWierszaICena) {
     EXPECT_EQ(LicznikWierszaKoszyka(3, 3, 2), 3);
     const QDate dzis = Poniedzialek;
     const TKwota stawka = TKwota::ZGroszy(500);
-    EXPECT_KWOTA(CenaWKoszyku(u, 0, true, 2, stawka, dzis, 2), 10.00);
-    EXPECT_KWOTA(CenaWKoszyku(u, 0, true, 3, stawka, dzis, 2), 0);
-    EXPECT_KWOTA(CenaWKoszyku(u, 0, false, 3, stawka, dzis, 2), 10.00);
+    EXPECT_KWOTA(CenaWKoszyku(u, 0, true, 2, stawka, dzis, 2), 10.00_zl);
+    EXPECT_KWOTA(CenaWKoszyku(u, 0, true, 3, stawka, dzis, 2), 0_zl);
+    EXPECT_KWOTA(CenaWKoszyku(u, 0, false, 3, stawka, dzis, 2), 10.00_zl);
     // The tariff's 4,995 becomes an amount once, rounded half up.
     u.KolejnaDoba = 50;
-    EXPECT_KWOTA(CenaWKoszyku(u, 0, false, 0, TKwota::ZGroszy(333), dzis, 2), 5.00);
+    EXPECT_KWOTA(CenaWKoszyku(u, 0, false, 0, TKwota::ZGroszy(333), dzis, 2), 5.00_zl);
 }
 
 TEST(Cennik, SumaListyToSumaZaokraglonychCen) {
-    EXPECT_KWOTA(SumaKwot({3.333, 3.333, 3.333}), 9.99);
-    EXPECT_KWOTA(SumaKwot({0.1, 0.2}), 0.3);
-    EXPECT_KWOTA(SumaKwot({}), 0);
+    EXPECT_KWOTA(SumaKwot({3.333, 3.333, 3.333}), 9.99_zl);
+    EXPECT_KWOTA(SumaKwot({0.1, 0.2}), 0.30_zl);
+    EXPECT_KWOTA(SumaKwot({}), 0_zl);
 }
 
 // Pure pricing of the return and extension examples: rate 5.00, further days at 50 %.

@@ -66,12 +66,12 @@ TUstawienia UstawieniaZiarna(quint32 ziarno) {
     u.TypAb = int(ziarno % 3);
     u.AbGratis = 3;
     u.AbRabat = 50;
-    u.AbStawka = 2.35;
-    u.AbOplata = 40;
+    u.AbStawka = 2.35_zl;
+    u.AbOplata = 40_zl;
     u.PrzedTerminem = ziarno & 1;
     u.Weekend = (ziarno >> 1) & 1;
     u.PoTerminie = ziarno % 4 == 0 ? 0 : 70;
-    u.Kara = 3.45;
+    u.Kara = 3.45_zl;
     // A further day at the rate less 0,85 zł: no film's rate here is below it.
     u.KolejnaDoba = ziarno % 5 == 0 ? -0.85 : 85;
     return u;

@@ -32,7 +32,7 @@ TEST_F(UbijanieZapisu, Wypozyczenie) {
     Otwarte(1, "2024-03-05", "2024-03-07", 6.00, 6.00);  // re-rented: its row is updated
     const TDaneWypozyczenia d = Koszyk();
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
-    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 10.00);
+    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 10.00_zl);
     ASSERT_TRUE(wynik.Nadplata);
     Sprawdz("rental commit", [&] { return ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"); });
 }
@@ -44,9 +44,10 @@ TEST_F(UbijanieZapisu, Zwrot) {
     Sprawdz("return", [] {
         TDaneZwrotu dane;
         dane.Pierwszy = dane.Ostatni = 0;
-        dane.Saldo = -12.50;
+        dane.Saldo = -12.50_zl;
         dane.Dzisiaj = Dzis;
-        if (!WczytajDoZwrotu(1, {{1, 7.50, 2, 5.00}, {2, 5.00, 7, 5.00}}, dane)) return false;
+        if (!WczytajDoZwrotu(1, {{1, 7.50_zl, 2, 5.00_zl}, {2, 5.00_zl, 7, 5.00_zl}}, dane))
+            return false;
         const TPrzedZwrotem przed = PrzygotujZwrot(dane);
         const TWynikZwrotu wynik = RozliczZwrot(dane, przed, przed.Wplata.Kwota + TKwota(5.00));
         return ZapiszZwrot(1, dane, przed, wynik, "0001");
@@ -66,25 +67,26 @@ TEST_F(UbijanieZapisu, Przedluzenie) {
     Otwarte(2, "2024-03-04", "2024-03-05", 5.00, 5.00);
     Sprawdz("extension", [] {
         TDanePrzedluzenia d;
-        d.Wiersze = {{1, 5.00, 1, 5.00}, {2, 5.00, 1, 5.00}};
+        d.Wiersze = {{1, 5.00_zl, 1, 5.00_zl}, {2, 5.00_zl, 1, 5.00_zl}};
         d.Pierwszy = 0;
         d.Ostatni = 1;
         d.IloscDni = 2;
         d.Dzisiaj = Dzis;
-        d.Razem = 10.00;
-        d.Saldo = -10.00;
+        d.Razem = 10.00_zl;
+        d.Saldo = -10.00_zl;
         const std::optional<QDate> poczatek = PoczatekPrzedluzenia(1);
         if (!poczatek) return false;
         d.DataOD = *poczatek;
         const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(d);
-        return ZapiszPrzedluzenie(1, d, przed, RozliczPrzedluzenie(d, przed, 30.00), "0001, 0002");
+        return ZapiszPrzedluzenie(1, d, przed, RozliczPrzedluzenie(d, przed, 30.00_zl),
+                                  "0001, 0002");
     });
 }
 
 TEST_F(UbijanieZapisu, Zaleglosci) {
     const std::vector<TZaleglosc> wiersze = DwieZaleglosci();
-    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 4.00);
+    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50_zl, 4.00_zl);
     ASSERT_TRUE(ocena.Nadplata);
-    const TWynikZaleglosci wynik = RozliczZaleglosci({2.00, 1.50}, ocena.Wplata);
+    const TWynikZaleglosci wynik = RozliczZaleglosci({2.00_zl, 1.50_zl}, ocena.Wplata);
     Sprawdz("arrears payment", [&] { return ZapiszZaleglosci(1, wiersze, ocena, wynik); });
 }

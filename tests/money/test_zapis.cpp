@@ -55,20 +55,20 @@ protected:
 TEST_F(Zapis, WypozyczenieKredytWierszeIKlient) {
     const TDaneWypozyczenia d = Koszyk();
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
-    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 5.00);
+    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 5.00_zl);
     ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"));
     EXPECT_TRUE(fake.komunikaty.empty());
     EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 5,00 0001, 0002"});
     EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = 0 and id_klienta = 1"), 2);
-    EXPECT_KWOTA(Rental(1, "platnosc").toDouble(), 0);
-    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), 2.00);
-    EXPECT_KWOTA(Rental(1, "stawka").toDouble(), 3.00);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(1, "platnosc").toDouble()), 0_zl);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(2, "platnosc").toDouble()), 2.00_zl);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(1, "stawka").toDouble()), 3.00_zl);
     EXPECT_EQ(Rental(1, "dataDO").toString(), "2024-03-07");
     EXPECT_FALSE(NaPolce(1));
     EXPECT_FALSE(NaPolce(2));
     EXPECT_TRUE(NaPolce(3));
     // The credit of 4,00 spent, then 2,00 left unpaid charged to the balance.
-    EXPECT_KWOTA(Klient("Saldo").toDouble(), -2.00);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Klient("Saldo").toDouble()), -2.00_zl);
     EXPECT_EQ(Klient("Ostatnie_wypozyczenie").toString(), "2024-03-05");
     EXPECT_EQ(Klient("LicznikAb").toInt(), 2);
 }
@@ -76,31 +76,31 @@ TEST_F(Zapis, WypozyczenieKredytWierszeIKlient) {
 TEST_F(Zapis, WypozyczenieOtwartegoFilmuPoprawiaJegoPlatnosc) {
     Otwarte(1, "2024-03-05", "2024-03-07", 6.00, 6.00);
     TDaneWypozyczenia d = Koszyk();
-    d.Saldo = 0;
+    d.Saldo = 0_zl;
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
-    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 6.00), "0001"));
+    ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 6.00_zl), "0001"));
     EXPECT_EQ(baza.Ile("select count(*) from rental where id_filmu = 1"), 1);
-    EXPECT_KWOTA(Rental(1, "platnosc").toDouble(), 0);
-    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), 5.00);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(1, "platnosc").toDouble()), 0_zl);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(2, "platnosc").toDouble()), 5.00_zl);
 }
 
 TEST_F(Zapis, BladWypozyczeniaNieZostawiaNiczego) {
     Zablokuj("klient");
     const TDaneWypozyczenia d = Koszyk();
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
-    EXPECT_FALSE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 7.00), "0001"));
+    EXPECT_FALSE(ZapiszWypozyczenie(1, d, przed, RozliczWypozyczenie(d, przed, 7.00_zl), "0001"));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_TRUE(fake.komunikaty[0].tekst.contains("Zapis zablokowany"));
     EXPECT_EQ(baza.Ile("select count(*) from rental"), 0);
     EXPECT_TRUE(NaPolce(1));
-    EXPECT_KWOTA(Klient("Saldo").toDouble(), 4.00);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Klient("Saldo").toDouble()), 4.00_zl);
     EXPECT_TRUE(Kasa().empty()) << "the journal goes with the operation";
 }
 
 TEST_F(Zapis, NadplataWypozyczeniaWracaDoKlientaWKasie) {
     const TDaneWypozyczenia d = Koszyk();
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
-    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 10.00);
+    const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 10.00_zl);
     ASSERT_TRUE(wynik.Nadplata);
     ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"));
     EXPECT_EQ(Kasa(), (std::vector<QString>{"Wypożyczenie 10,00 0001, 0002",
@@ -112,14 +112,14 @@ TEST_F(Zapis, ZwrotCzytaTerminyIZamykaWypozyczenie) {
     Otwarte(2, "2024-03-01", "2024-03-08", 5.00, 5.00);
     TDaneZwrotu dane;
     dane.Pierwszy = dane.Ostatni = 0;
-    dane.Saldo = -12.50;
+    dane.Saldo = -12.50_zl;
     dane.Dzisiaj = Dzis;
-    const std::vector<TWierszListy> lista = {{1, 7.50, 2, 5.00}, {2, 5.00, 7, 5.00}};
+    const std::vector<TWierszListy> lista = {{1, 7.50_zl, 2, 5.00_zl}, {2, 5.00_zl, 7, 5.00_zl}};
     ASSERT_TRUE(WczytajDoZwrotu(1, lista, dane));
-    EXPECT_KWOTA(dane.SumaPlatnosci, 12.50);
+    EXPECT_KWOTA(dane.SumaPlatnosci, 12.50_zl);
     ASSERT_EQ(dane.Wiersze.size(), 2u);
     EXPECT_EQ(dane.Wiersze[0].DataDO, QDate(2024, 3, 3));
-    EXPECT_KWOTA(dane.Wiersze[1].Stawka, 5.00);
+    EXPECT_KWOTA(dane.Wiersze[1].Stawka, 5.00_zl);
 
     const TPrzedZwrotem przed = PrzygotujZwrot(dane);
     const TWynikZwrotu wynik = RozliczZwrot(dane, przed, przed.Wplata.Kwota);
@@ -127,15 +127,15 @@ TEST_F(Zapis, ZwrotCzytaTerminyIZamykaWypozyczenie) {
     EXPECT_EQ(Kasa(), std::vector<QString>{"Zwrot " + KwotaNaEkran(przed.Wplata.Kwota) + " 0001"});
     EXPECT_EQ(Rental(1, "zwrocono").toInt(), 1);
     EXPECT_EQ(Rental(1, "dataZwrotu").toString(), "2024-03-05");
-    EXPECT_KWOTA(Rental(1, "naleznosc").toDouble(), wynik.Wiersze[0].Naleznosc);
-    EXPECT_KWOTA(Rental(1, "platnosc1").toDouble(), 0);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(1, "naleznosc").toDouble()), wynik.Wiersze[0].Naleznosc);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(1, "platnosc1").toDouble()), 0_zl);
     EXPECT_TRUE(NaPolce(1));
     EXPECT_EQ(baza.Ile("select Ilosc_wypozyczen from film where ID = 1"), 1);
-    EXPECT_KWOTA(baza.Wartosc("select Wplywy from film where ID = 1").toDouble(),
+    EXPECT_KWOTA(TKwota::ZeZlotych(baza.Wartosc("select Wplywy from film where ID = 1").toDouble()),
                  wynik.Wiersze[0].Wplywy);
     EXPECT_EQ(Rental(2, "zwrocono").toInt(), 0);
-    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), wynik.Wiersze[1].Platnosc);
-    EXPECT_KWOTA(Klient("Saldo").toDouble(), wynik.Saldo);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(2, "platnosc").toDouble()), wynik.Wiersze[1].Platnosc);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Klient("Saldo").toDouble()), wynik.Saldo);
     EXPECT_EQ(Klient("Licznik").toInt(), 1);
 
     // A listed rental no longer open: nothing to write.
@@ -153,8 +153,8 @@ TEST_F(Zapis, WycofanieUsuwaWypozyczenieIRozkladaWplate) {
     EXPECT_EQ(baza.Ile("select count(*) from rental where id_filmu = 1"), 0);
     EXPECT_TRUE(NaPolce(1));
     EXPECT_FALSE(NaPolce(2));
-    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), 0);
-    EXPECT_KWOTA(Klient("Saldo").toDouble(), wynik.Saldo);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(2, "platnosc").toDouble()), 0_zl);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Klient("Saldo").toDouble()), wynik.Saldo);
     EXPECT_EQ(Klient("LicznikAb").toInt(), 1);
 }
 
@@ -163,43 +163,49 @@ TEST_F(Zapis, PrzedluzenieTylkoWskazanychWierszy) {
     Otwarte(2, "2024-03-04", "2024-03-05", 5.00, 5.00);
     EXPECT_FALSE(PoczatekPrzedluzenia(2)) << "a client without open rentals";
     TDanePrzedluzenia d;
-    d.Wiersze = {{1, 5.00, 1, 5.00}, {2, 5.00, 1, 5.00}};
+    d.Wiersze = {{1, 5.00_zl, 1, 5.00_zl}, {2, 5.00_zl, 1, 5.00_zl}};
     d.Pierwszy = d.Ostatni = 1;
     d.IloscDni = 2;
     d.Dzisiaj = Dzis;
-    d.Razem = 10.00;
-    d.Saldo = -10.00;
+    d.Razem = 10.00_zl;
+    d.Saldo = -10.00_zl;
     d.DataOD = PoczatekPrzedluzenia(1).value_or(QDate());
     ASSERT_EQ(d.DataOD, QDate(2024, 3, 4));
     const TPrzedPrzedluzeniem przed = PrzygotujPrzedluzenie(d);
-    const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(d, przed, 4.00);
+    const TWynikPrzedluzenia wynik = RozliczPrzedluzenie(d, przed, 4.00_zl);
     ASSERT_TRUE(ZapiszPrzedluzenie(1, d, przed, wynik, "0002"));
     EXPECT_EQ(Kasa(), std::vector<QString>{"Przedłużenie 4,00 0002"});
     EXPECT_EQ(Rental(1, "dataDO").toString(), "2024-03-05");
     EXPECT_EQ(Rental(2, "dataDO").toString(), "2024-03-07");
-    EXPECT_KWOTA(Rental(2, "naleznosc").toDouble(), przed.Naleznosci[1]);
-    EXPECT_KWOTA(Rental(2, "platnosc").toDouble(), wynik.Wiersze[1].Platnosc);
-    EXPECT_KWOTA(Klient("Saldo").toDouble(), wynik.Saldo);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(2, "naleznosc").toDouble()), przed.Naleznosci[1]);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Rental(2, "platnosc").toDouble()), wynik.Wiersze[1].Platnosc);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Klient("Saldo").toDouble()), wynik.Saldo);
 }
 
 TEST_F(Zapis, ZaleglosciPoKluczuZDataZwrotuLubBez) {
     const std::vector<TZaleglosc> wiersze = DwieZaleglosci();
-    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 2.50);
-    const TWynikZaleglosci wynik = RozliczZaleglosci({2.00, 1.50}, ocena.Wplata);
+    const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50_zl, 2.50_zl);
+    const TWynikZaleglosci wynik = RozliczZaleglosci({2.00_zl, 1.50_zl}, ocena.Wplata);
     ASSERT_TRUE(ZapiszZaleglosci(1, wiersze, ocena, wynik));
-    EXPECT_KWOTA(baza.Wartosc("select platnosc1 from rental where dataZwrotu is null").toDouble(),
-                 0);
     EXPECT_KWOTA(
-        baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble(), 1.00);
-    EXPECT_KWOTA(Klient("Saldo").toDouble(), 6.50);
+        TKwota::ZeZlotych(
+            baza.Wartosc("select platnosc1 from rental where dataZwrotu is null").toDouble()),
+        0_zl);
+    EXPECT_KWOTA(
+        TKwota::ZeZlotych(
+            baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble()),
+        1.00_zl);
+    EXPECT_KWOTA(TKwota::ZeZlotych(Klient("Saldo").toDouble()), 6.50_zl);
     EXPECT_EQ(Kasa(), std::vector<QString>{"Zaległości 2,50 zaległe należności"});
 
     // More than owed: all is booked, the excess handed back.
-    const TOcenaWplatyZaleglosci wiecej = OcenWplateZaleglosci(1.00, 1.20);
-    ASSERT_TRUE(ZapiszZaleglosci(1, {{3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.00}}, wiecej,
-                                 RozliczZaleglosci({1.00}, wiecej.Wplata)));
+    const TOcenaWplatyZaleglosci wiecej = OcenWplateZaleglosci(1.00_zl, 1.20_zl);
+    ASSERT_TRUE(ZapiszZaleglosci(1, {{3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.00_zl}}, wiecej,
+                                 RozliczZaleglosci({1.00_zl}, wiecej.Wplata)));
     EXPECT_KWOTA(
-        baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble(), 0);
+        TKwota::ZeZlotych(
+            baza.Wartosc("select platnosc1 from rental where dataZwrotu is not null").toDouble()),
+        0_zl);
     EXPECT_EQ(Kasa(), (std::vector<QString>{"Zaległości 2,50 zaległe należności",
                                             "Zaległości 1,20 zaległe należności",
                                             "Zaległości -0,20 zaległe należności"}));
@@ -235,9 +241,9 @@ protected:
     }
     // Paying what the window listed: true when booked.
     bool Zaplac(bool* zmienione) {
-        const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50, 3.50);
-        return ZapiszZaleglosci(1, Pokazane, ocena, RozliczZaleglosci({2.00, 1.50}, ocena.Wplata),
-                                zmienione);
+        const TOcenaWplatyZaleglosci ocena = OcenWplateZaleglosci(3.50_zl, 3.50_zl);
+        return ZapiszZaleglosci(1, Pokazane, ocena,
+                                RozliczZaleglosci({2.00_zl, 1.50_zl}, ocena.Wplata), zmienione);
     }
     // rental's unpaid parts by client and start date, the balance, the till journal.
     std::vector<QString> Stan() {
@@ -253,8 +259,9 @@ protected:
     }
     QString Plik() const { return baza.Katalog() + "wirdolan.sqlite"; }
 
-    const std::vector<TZaleglosc> Pokazane = {{3, QDate(2023, 12, 1), QDate(), 2.00},
-                                              {3, QDate(2023, 12, 3), QDate(2023, 12, 20), 1.50}};
+    const std::vector<TZaleglosc> Pokazane = {
+        {3, QDate(2023, 12, 1), QDate(), 2.00_zl},
+        {3, QDate(2023, 12, 3), QDate(2023, 12, 20), 1.50_zl}};
 };
 
 TEST_F(ZaleglosciDwaStanowiska, ZmienioneGdzieIndziejNieSaZapisywane) {

@@ -107,14 +107,7 @@ TEST(Abonenci, DwuklikOtwieraKartotekeIPoprawiaLinie) {
               (std::vector<QString>{"0020", "Kowalski Jan", "01.01.2024", "31.01.2024", "3"}));
 
     // A name box entered and changed: the line takes the new name too.
-    f.PrzyOknie([](QDialog& o) {
-        auto* nazwisko = o.findChild<QLineEdit*>("eNazwisko");
-        QFocusEvent wejscie(QEvent::FocusIn);
-        QApplication::sendEvent(nazwisko, &wejscie);
-        nazwisko->setText("Kowalski-Nowak");
-        o.findChild<QLineEdit*>("eNr")->setText("21");
-        return Kliknij("bZapisz")(o);
-    });
+    f.PrzyOknie(ZapiszKlienta("Kowalski-Nowak", {{"eNr", "21"}}));
     DwuklikWiersza(sg, w);
     EXPECT_EQ(Wiersz(sg, w)[0], "0021");
     EXPECT_EQ(Wiersz(sg, w)[1], "Kowalski-Nowak Jan");

@@ -165,14 +165,7 @@ TEST(FilmyWyp, ZmianaNazwiskaPoprawiaTylkoTeLinie) {
     DwuklikWiersza(sg, alien);
     EXPECT_EQ(Wiersz(sg, alien)[1], "Nowak Anna");
 
-    f.PrzyOknie([](QDialog& o) {
-        auto* nazwisko = o.findChild<QLineEdit*>("eNazwisko");
-        QFocusEvent wejscie(QEvent::FocusIn);
-        QApplication::sendEvent(nazwisko, &wejscie);
-        nazwisko->setText(QString::fromUtf8("Nowak-Wiśniewska"));
-        o.findChild<QPushButton*>("bZapisz")->click();
-        return o.result();
-    });
+    f.PrzyOknie(ZapiszKlienta(QString::fromUtf8("Nowak-Wiśniewska")));
     DwuklikWiersza(sg, alien);
     EXPECT_EQ(f.pokazaneOkna, (std::vector<QString>{"TfKlient", "TfKlient"}));
     EXPECT_EQ(baza.Wartosc("select Nazwisko from klient where ID = 1").toString(),

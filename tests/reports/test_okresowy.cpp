@@ -297,19 +297,17 @@ TEST(RapDaty, KalendarzWybieraDzien) {
     EXPECT_EQ(okno.DataOD->date(), QDate(2024, 2, 27));
 
     // A pick before the start moves the start; a cancelled calendar changes nothing.
-    f.PrzyOknie([](QDialog& k) {
-        k.findChild<QCalendarWidget*>("kalendarz")->setSelectedDate(QDate(2024, 1, 31));
-        k.findChild<QPushButton*>("bOK")->click();
-        return k.result();
-    });
-    okno.findChild<QToolButton*>("bbKalendarzDO")->click();
+    const auto wybierz = [&](const char* pole, const QDate& dzien, const char* przycisk) {
+        f.PrzyOknie([dzien, przycisk](QDialog& k) {
+            k.findChild<QCalendarWidget*>("kalendarz")->setSelectedDate(dzien);
+            k.findChild<QPushButton*>(przycisk)->click();
+            return k.result();
+        });
+        okno.findChild<QToolButton*>(pole)->click();
+    };
+    wybierz("bbKalendarzDO", QDate(2024, 1, 31), "bOK");
     EXPECT_EQ(okno.DataOD->date(), QDate(2024, 1, 31));
-    f.PrzyOknie([](QDialog& k) {
-        k.findChild<QCalendarWidget*>("kalendarz")->setSelectedDate(QDate(2020, 1, 1));
-        k.findChild<QPushButton*>("bAnuluj")->click();
-        return k.result();
-    });
-    okno.findChild<QToolButton*>("bbKalendarzOD")->click();
+    wybierz("bbKalendarzOD", QDate(2020, 1, 1), "bAnuluj");
     EXPECT_EQ(okno.DataOD->date(), QDate(2024, 1, 31));
     UstawDzisiaj(QDate());
 }

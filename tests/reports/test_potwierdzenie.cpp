@@ -30,19 +30,19 @@ TPotwierdzenie Operacja(TRodzajOperacji rodzaj) {
     const QDate koniec =
         rodzaj == TRodzajOperacji::Przedluzenie ? QDate(2024, 3, 9) : QDate(2024, 3, 6);
     TPozycjaPotwierdzenia f{
-        1, 12, QStringLiteral("Matrix (Matrix)"), QDate(2024, 3, 4), koniec, QDate(), 10};
+        1, 12, QStringLiteral("Matrix (Matrix)"), QDate(2024, 3, 4), koniec, QDate(), 10_zl};
     TPozycjaPotwierdzenia g{2,
                             345,
                             QStringLiteral("Ogniem i mieczem (Ogniem i mieczem)"),
                             QDate(2024, 3, 4),
                             koniec,
                             QDate(),
-                            7.5};
+                            7.50_zl};
     if (rodzaj == TRodzajOperacji::Zwrot) f.DataZwrotu = g.DataZwrotu = QDate(2024, 3, 6);
     p.Pozycje = {f, g};
-    p.Zaplacono = 15;
-    p.Pozostaje = 2.5;
-    p.Saldo = -2.5;
+    p.Zaplacono = 15_zl;
+    p.Pozostaje = 2.50_zl;
+    p.Saldo = -2.50_zl;
     p.Termin = rodzaj == TRodzajOperacji::Zwrot ? QDate() : koniec;
     return p;
 }
@@ -109,7 +109,7 @@ TEST_P(Potwierdzenie, WypozyczenieZTerminemDuzymDrukiem) {
 
 TEST_P(Potwierdzenie, ZwrotPodajeDateZwrotuINadplate) {
     TPotwierdzenie p = Operacja(TRodzajOperacji::Zwrot);
-    p.Wydano = 4;
+    p.Wydano = 4_zl;
     TRapPotwierdzenie raport(p, Sklep(GetParam()));
     const std::vector<QString> t = Wszystkie(raport.Strony());
     EXPECT_TRUE(Jest(t, QStringLiteral("Wszystkie filmy zostały zwrócone.")) ||
@@ -210,7 +210,7 @@ TEST(PotwierdzenieStrony, UzupelnieniePoNumerachZeSklepu) {
                        "'2024-02-03', 1)"));
     TPotwierdzenie p;
     p.IdKlienta = 3;
-    p.Pozycje = {{5, 0, {}, {}, {}, {}, 0}, {6, 0, {}, {}, {}, {}, 0}};
+    p.Pozycje = {{5, 0, {}, {}, {}, {}, 0_zl}, {6, 0, {}, {}, {}, {}, 0_zl}};
     UzupelnijPotwierdzenie(p);
     EXPECT_EQ(p.NumerKlienta, 41);
     EXPECT_EQ(p.Klient, QStringLiteral("Żak Łucja"));

@@ -28,21 +28,21 @@ TEST(UstawieniaZTekstow, PustaTabelaDajeUstawieniaDomyslne) {
     EXPECT_EQ(u.PoTerminie, 100);
     EXPECT_FALSE(u.PrzedTerminem);
     EXPECT_EQ(u.Weekend, 0);
-    EXPECT_KWOTA(u.Kara, 0);
-    EXPECT_KWOTA(u.Kaucja, 0);
+    EXPECT_KWOTA(u.Kara, 0_zl);
+    EXPECT_KWOTA(u.Kaucja, 0_zl);
     EXPECT_EQ(u.FilmMax, 0);
     EXPECT_FALSE(u.ZmianaStawki);
-    EXPECT_KWOTA(u.AbOplata, 0);
+    EXPECT_KWOTA(u.AbOplata, 0_zl);
     EXPECT_EQ(u.TypAb, 1);
     EXPECT_EQ(u.AbGratis, 10);  // every 10th film free
     EXPECT_EQ(u.AbRabat, 100);
-    EXPECT_KWOTA(u.AbStawka, 0);
+    EXPECT_KWOTA(u.AbStawka, 0_zl);
 }
 
 TEST(UstawieniaZTekstow, NormalizacjaWedlugRodzajuAbonamentu) {
     TUstawienia cenowy = UstawieniaZTekstow(
         {{"K_TYPAB", "2"}, {"K_ABSTAWKA", "0"}, {"K_ABRABAT", "20"}, {"K_ABGRATIS", "4"}});
-    EXPECT_KWOTA(cenowy.AbStawka, 5.0);
+    EXPECT_KWOTA(cenowy.AbStawka, 5.00_zl);
     EXPECT_EQ(cenowy.AbRabat, 100);
     EXPECT_EQ(cenowy.AbGratis, 0);
 
@@ -50,22 +50,22 @@ TEST(UstawieniaZTekstow, NormalizacjaWedlugRodzajuAbonamentu) {
         {{"K_TYPAB", "0"}, {"K_ABRABAT", "100"}, {"K_ABGRATIS", "4"}, {"K_ABSTAWKA", "2,5"}});
     EXPECT_EQ(kwotowy.AbRabat, 10);
     EXPECT_EQ(kwotowy.AbGratis, 0);
-    EXPECT_KWOTA(kwotowy.AbStawka, 0);
+    EXPECT_KWOTA(kwotowy.AbStawka, 0_zl);
 
     TUstawienia ilosciowy = UstawieniaZTekstow(
         {{"K_TYPAB", "1"}, {"K_ABGRATIS", "0"}, {"K_ABRABAT", "35"}, {"K_ABSTAWKA", "1"}});
     EXPECT_EQ(ilosciowy.AbGratis, 10);
     EXPECT_EQ(ilosciowy.AbRabat, 100);
-    EXPECT_KWOTA(ilosciowy.AbStawka, 0);
+    EXPECT_KWOTA(ilosciowy.AbStawka, 0_zl);
 
     // Values already of their kind are kept; an unknown kind changes nothing.
-    EXPECT_KWOTA(UstawieniaZTekstow({{"K_TYPAB", "2"}, {"K_ABSTAWKA", "3,5"}}).AbStawka, 3.5);
+    EXPECT_KWOTA(UstawieniaZTekstow({{"K_TYPAB", "2"}, {"K_ABSTAWKA", "3,5"}}).AbStawka, 3.50_zl);
     EXPECT_EQ(UstawieniaZTekstow({{"K_TYPAB", "0"}, {"K_ABRABAT", "65"}}).AbRabat, 65);
     const TUstawienia inny = UstawieniaZTekstow(
         {{"K_TYPAB", "7"}, {"K_ABRABAT", "30"}, {"K_ABGRATIS", "0"}, {"K_ABSTAWKA", "2"}});
     EXPECT_EQ(inny.AbRabat, 30);
     EXPECT_EQ(inny.AbGratis, 0);
-    EXPECT_KWOTA(inny.AbStawka, 2);
+    EXPECT_KWOTA(inny.AbStawka, 2_zl);
 }
 
 TEST(UstawieniaZTekstow, ZamianaTekstowNaPola) {
@@ -78,7 +78,7 @@ TEST(UstawieniaZTekstow, ZamianaTekstowNaPola) {
     EXPECT_EQ(u.KolejnaDoba, -0.5);
     EXPECT_TRUE(u.PrzedTerminem);
     EXPECT_TRUE(u.ZmianaStawki);
-    EXPECT_KWOTA(u.Kara, 12.75);
+    EXPECT_KWOTA(u.Kara, 12.75_zl);
     EXPECT_EQ(u.FilmMax, 3);
     EXPECT_EQ(u.PoTerminie, 0);
 
@@ -91,7 +91,7 @@ TEST(UstawieniaZTekstow, ZamianaTekstowNaPola) {
         UstawieniaZTekstow({{"K_KOLEJNADOBA", "1.5"}, {"K_POTERMINIE", "abc"}, {"K_KARA", "x"}});
     EXPECT_EQ(zle.KolejnaDoba, 100);
     EXPECT_EQ(zle.PoTerminie, 100);
-    EXPECT_KWOTA(zle.Kara, 0);
+    EXPECT_KWOTA(zle.Kara, 0_zl);
 }
 
 TEST(PoleceniaZapisuUstawien, DokladneTekstyPolecen) {
@@ -299,7 +299,7 @@ TEST_F(OknoUstawien, AbonamentCenowyIIlosciowyWracajaPoZapisie) {
     EXPECT_TRUE(k<QRadioButton>("rbAbCenowy")->isChecked());
     EXPECT_EQ(k<QLineEdit>("eAbStawka")->text(), "4,50");
     EXPECT_EQ(k<QLineEdit>("eAbGratis")->text(), "10");
-    EXPECT_KWOTA(okno->Ustawienia.AbOplata, 30);
+    EXPECT_KWOTA(okno->Ustawienia.AbOplata, 30_zl);
 
     k<QRadioButton>("rbAbIlosciowy")->setChecked(true);
     k<QLineEdit>("eAbGratis")->setText("6");
@@ -355,7 +355,8 @@ TEST_F(OknoUstawien, NiepoprawnaWysokoscAbonamentuKonczyZapisBezZapisywania) {
     EXPECT_TRUE(k<QLineEdit>("eWysokoscAb")->text().isEmpty());
     EXPECT_NE(okno->result(), QDialog::Accepted);
     EXPECT_EQ(baza.Ile("select count(*) from dictionary"), 0);
-    EXPECT_KWOTA(okno->Ustawienia.Kara, 3) << "fields taken before the bad one keep their values";
+    EXPECT_KWOTA(okno->Ustawienia.Kara, 3_zl)
+        << "fields taken before the bad one keep their values";
 }
 
 // An amount with a third decimal would be stored changed: refused, the dialog stays open

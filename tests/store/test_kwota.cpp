@@ -40,6 +40,10 @@ TEST(Kwota, ZeZlotychJakLiczbaDziesietna) {
     for (const auto& p : przypadki) EXPECT_EQ(TKwota(p.zlote).Grosze(), p.grosze) << p.zlote;
     EXPECT_EQ(TKwota(std::numeric_limits<double>::quiet_NaN()), TKwota());
     EXPECT_EQ(TKwota(INFINITY), TKwota());
+    // The literals: whole złoty exact, a decimal one rounded as above.
+    EXPECT_EQ(12.50_zl, TKwota::ZGroszy(1250));
+    EXPECT_EQ(12_zl, TKwota::ZGroszy(1200));
+    EXPECT_EQ(-2.675_zl, TKwota::ZGroszy(-268));
 }
 
 TEST(Kwota, SumyKtorychDoubleNieTrzyma) {
@@ -47,20 +51,20 @@ TEST(Kwota, SumyKtorychDoubleNieTrzyma) {
     TKwota k;
     for (int i = 0; i < 10; ++i) {
         d += 0.1;
-        k += 0.1;
+        k += 0.10_zl;
     }
     EXPECT_NE(d, 1.0);
     EXPECT_EQ(k, TKwota(1.0));
     EXPECT_EQ(TKwota(0.1) + TKwota(0.2), TKwota(0.3));
     EXPECT_EQ(TKwota(1e7) + TKwota(0.01) - TKwota(1e7), TKwota::ZGroszy(1));
     // Three rows of 3,33 and one of 0,01 are exactly 10,00.
-    EXPECT_EQ(TKwota(3.33) + 3.33 + 3.33 + 0.01, TKwota(10.0));
+    EXPECT_EQ(3.33_zl + 3.33_zl + 3.33_zl + 0.01_zl, 10_zl);
 }
 
 TEST(Kwota, PorownaniaZnakIGranice) {
-    const TKwota a = 2.5, b = -1.25;
+    const TKwota a = 2.50_zl, b = -1.25_zl;
     EXPECT_LT(b, a);
-    EXPECT_EQ(-a, TKwota(-2.5));
+    EXPECT_EQ(-a, -2.50_zl);
     EXPECT_EQ(Min(a, b), b);
     EXPECT_EQ(Max(a, b), a);
     EXPECT_EQ(NieUjemna(b), TKwota());

@@ -48,6 +48,15 @@ struct Srodowisko {
     }
 };
 
+// The message shown, field by field.
+void Sprawdz(const TKomunikat& k, const TKomunikat& oczekiwany) {
+    EXPECT_EQ(k.tekst, oczekiwany.tekst);
+    EXPECT_EQ(k.tytul, oczekiwany.tytul);
+    EXPECT_EQ(k.ikona, oczekiwany.ikona);
+    EXPECT_EQ(k.przyciski, oczekiwany.przyciski);
+    EXPECT_EQ(k.domyslny, oczekiwany.domyslny);
+}
+
 }  // namespace
 
 TEST(SprawdzBDE, DzialajacySilnikNiczegoNiePokazuje) {
@@ -64,38 +73,27 @@ TEST(SprawdzBDE, InstalatorNaDyskachDiEUruchamiaTylkoTenZD) {
     s.pliki = {"E:\\BDE\\setup.exe", "D:\\BDE\\setup.exe"};
     EXPECT_FALSE(SprawdzBDE(s.Start()));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
-    EXPECT_EQ(fake.komunikaty[0].tekst, TekstInstalacji);
-    EXPECT_EQ(fake.komunikaty[0].tytul, TytulAplikacji);
-    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Ostrzezenie);
-    EXPECT_EQ(fake.komunikaty[0].przyciski, QMessageBox::Ok);
+    Sprawdz(fake.komunikaty[0], {TekstInstalacji, TytulAplikacji, TIkona::Ostrzezenie,
+                                 QMessageBox::Ok, QMessageBox::Ok});
     EXPECT_EQ(s.uruchomione, QStringList{"D:\\BDE\\setup.exe"});
     EXPECT_TRUE(s.strony.isEmpty());
 }
 
-TEST(SprawdzBDE, BezInstalatoraTakOtwieraStrone) {
-    Odpowiedzi fake;
-    fake.Odpowiedz(QMessageBox::Yes);
-    Srodowisko s;
-    EXPECT_FALSE(SprawdzBDE(s.Start()));
-    ASSERT_EQ(fake.komunikaty.size(), 2u);
-    EXPECT_EQ(fake.komunikaty[0].tekst, TekstInstalacji);
-    const TKomunikat& p = fake.komunikaty[1];
-    EXPECT_EQ(p.tekst, PytanieOPobranie);
-    EXPECT_EQ(p.tytul, TytulAplikacji);
-    EXPECT_EQ(p.ikona, TIkona::Pytanie);
-    EXPECT_EQ(p.przyciski, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(p.domyslny, QMessageBox::Yes);
-    EXPECT_EQ(s.strony, QList<QUrl>{StronaPobierania});
-    EXPECT_TRUE(s.uruchomione.isEmpty());
-}
-
-TEST(SprawdzBDE, BezInstalatoraNieKonczyBezStrony) {
-    Odpowiedzi fake;
-    fake.Odpowiedz(QMessageBox::No);
-    Srodowisko s;
-    EXPECT_FALSE(SprawdzBDE(s.Start()));
-    EXPECT_EQ(fake.komunikaty.size(), 2u);
-    EXPECT_TRUE(s.strony.isEmpty());
+// Without the installer the download is offered: Yes opens the page, No ends without it.
+TEST(SprawdzBDE, BezInstalatoraPytaOStrone) {
+    for (const QMessageBox::StandardButton odpowiedz : {QMessageBox::Yes, QMessageBox::No}) {
+        Odpowiedzi fake;
+        fake.Odpowiedz(odpowiedz);
+        Srodowisko s;
+        EXPECT_FALSE(SprawdzBDE(s.Start()));
+        ASSERT_EQ(fake.komunikaty.size(), 2u);
+        EXPECT_EQ(fake.komunikaty[0].tekst, TekstInstalacji);
+        Sprawdz(fake.komunikaty[1], {PytanieOPobranie, TytulAplikacji, TIkona::Pytanie,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes});
+        EXPECT_EQ(s.strony,
+                  odpowiedz == QMessageBox::Yes ? QList<QUrl>{StronaPobierania} : QList<QUrl>{});
+        EXPECT_TRUE(s.uruchomione.isEmpty());
+    }
 }
 
 namespace {
@@ -159,12 +157,8 @@ TEST_F(Alias, InnyKatalogNieKonczyProgram) {
     QString katalogBazy;
     EXPECT_FALSE(SprawdzAlias(sesja, program, katalogBazy));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
-    const TKomunikat& p = fake.komunikaty[0];
-    EXPECT_EQ(p.tekst, PytanieOAlias);
-    EXPECT_EQ(p.tytul, TytulAplikacji);
-    EXPECT_EQ(p.ikona, TIkona::Pytanie);
-    EXPECT_EQ(p.przyciski, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(p.domyslny, QMessageBox::No);
+    Sprawdz(fake.komunikaty[0], {PytanieOAlias, TytulAplikacji, TIkona::Pytanie,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No});
     EXPECT_EQ(Sciezka(), katalog.path() + "/inne/");  // nothing rewritten
     EXPECT_TRUE(katalogBazy.isEmpty());
 }

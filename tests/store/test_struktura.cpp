@@ -154,7 +154,7 @@ TEST_F(Aktualizacja, WypozyczeniaBezPieciuKolumnDostajaJeWKolejnosci) {
     ASSERT_FALSE(query.Eof());
     EXPECT_FALSE(query.FieldByName("DATAZWROTU").AsDate().isValid());
     for (const char* k : {"Z_ABONAMENTU", "PLATNOSC1", "NALEZNOSC", "STAWKA"}) {
-        EXPECT_KWOTA(query.FieldByName(k).AsKwota(), 0) << k;
+        EXPECT_KWOTA(query.FieldByName(k).AsKwota(), 0_zl) << k;
         EXPECT_EQ(query.FieldByName(k).AsString(), "") << k;
     }
     query.Close();

@@ -135,7 +135,7 @@ TEST_F(Transakcja, PoZakonczonejOperacjiPoleceniaBiegnaNormalnie) {
     UruchomSQL(query, "update klient set Saldo = 7 where ID = 1");
     OtworzSQL(query, "select Saldo from klient where ID = 1");
     EXPECT_TRUE(fake.komunikaty.empty());
-    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 7);
+    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 7_zl);
 }
 
 TEST_F(Transakcja, BladPoZatwierdzeniuNieBlokujeDalszychPolecen) {

@@ -169,7 +169,7 @@ TEST_F(Wypozyczalnia, PustePolaCzytajaSieJakoZeraIPusteTeksty) {
     OtworzSQL(query, "select * from rental where id_filmu = 3");
     ASSERT_FALSE(query.Eof());
     for (const char* k : {"PLATNOSC", "Platnosc1", "Z_ABONAMENTU", "NALEZNOSC", "STAWKA"}) {
-        EXPECT_KWOTA(query.FieldByName(k).AsKwota(), 0) << k;
+        EXPECT_KWOTA(query.FieldByName(k).AsKwota(), 0_zl) << k;
         EXPECT_EQ(query.FieldByName(k).AsInteger(), 0) << k;
         EXPECT_EQ(query.FieldByName(k).AsString(), "") << k;
     }
@@ -180,12 +180,12 @@ TEST_F(Wypozyczalnia, PustePolaCzytajaSieJakoZeraIPusteTeksty) {
     EXPECT_EQ(query.FieldByName("UPOWAZNIONY").AsString(), "");
     EXPECT_EQ(query.FieldByName("RABAT").AsInteger(), 0);
     EXPECT_FALSE(query.FieldByName("AKTUALNY").AsBoolean());
-    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 0);
+    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 0_zl);
     EXPECT_FALSE(query.FieldByName("ABONAMENT_DO").AsDate().isValid());
     // An empty result reads the same way.
     OtworzSQL(query, "select * from klient where ID = 99");
     EXPECT_TRUE(query.Eof());
-    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 0);
+    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 0_zl);
     EXPECT_EQ(query.FieldByName("NAZWISKO").AsString(), "");
     EXPECT_TRUE(fake.komunikaty.empty());
 }
@@ -207,7 +207,7 @@ TEST_F(Wypozyczalnia, TypyPrzechowywania) {
     EXPECT_EQ(Wiersze(query, {"NUMER_KLIENTA"}), (std::vector<QStringList>{{"12"}, {"7"}}));
     OtworzSQL(query, "select * from klient where ID = 1");
     EXPECT_EQ(query.FieldByName("OSTATNIE_WYPOZYCZENIE").AsDate(), QDate(2024, 3, 5));
-    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 12.5);
+    EXPECT_KWOTA(query.FieldByName("SALDO").AsKwota(), 12.50_zl);
     EXPECT_TRUE(query.FieldByName("AKTUALNY").AsBoolean());
     EXPECT_EQ(query.FieldByName("Aktualny").AsString(), "True");
     EXPECT_EQ(query.FieldByName("NUMER_KLIENTA").AsInteger(), 7);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
 
 FakeInterakcja::FakeInterakcja() {
     UstawInterakcje(this);
@@ -51,5 +54,17 @@ std::function<int(QDialog&)> Kliknij(const QString& nazwaPrzycisku) {
         EXPECT_NE(przycisk, nullptr) << "no button " << nazwaPrzycisku.toStdString();
         if (przycisk) przycisk->click();
         return okno.result();
+    };
+}
+
+std::function<int(QDialog&)> ZapiszKlienta(const QString& nazwisko,
+                                           const std::vector<std::pair<QString, QString>>& pola) {
+    return [nazwisko, pola](QDialog& okno) {
+        auto* pole = okno.findChild<QLineEdit*>("eNazwisko");
+        QFocusEvent wejscie(QEvent::FocusIn);
+        QApplication::sendEvent(pole, &wejscie);
+        pole->setText(nazwisko);
+        for (const auto& [nazwa, tekst] : pola) okno.findChild<QLineEdit*>(nazwa)->setText(tekst);
+        return Kliknij("bZapisz")(okno);
     };
 }

@@ -40,3 +40,7 @@ public:
 
 // A modal handler that presses the named button of the dialog and returns its result.
 std::function<int(QDialog&)> Kliknij(const QString& nazwaPrzycisku);
+// A client box answered: the surname typed after entering its box (the box reacts to being
+// entered), the other named boxes filled, then saved.
+std::function<int(QDialog&)> ZapiszKlienta(
+    const QString& nazwisko, const std::vector<std::pair<QString, QString>>& pola = {});

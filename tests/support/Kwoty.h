@@ -6,9 +6,16 @@
 
 #include "store/Kwota.h"
 
-inline void PrintTo(TKwota kwota, std::ostream* os) {
-    *os << KwotaSQL(kwota).toStdString() << " zł";
+inline std::ostream& operator<<(std::ostream& os, TKwota kwota) {
+    return os << KwotaSQL(kwota).toStdString() << " zł";
 }
 
-// Both sides made amounts (a literal in złoty is rounded to the grosz) and compared exactly.
-#define EXPECT_KWOTA(a, b) EXPECT_EQ(TKwota(a), TKwota(b))
+// Both sides are amounts, compared exactly: a number is written as a literal (12.50_zl) or
+// converted where it really is złoty (TKwota::ZeZlotych of a store value).
+#define EXPECT_KWOTA(a, b) EXPECT_EQ(JakoKwota(a), JakoKwota(b))
+
+constexpr TKwota JakoKwota(TKwota kwota) {
+    return kwota;
+}
+template <typename T>
+TKwota JakoKwota(T) = delete;
