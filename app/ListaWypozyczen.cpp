@@ -232,6 +232,39 @@ TPozycjaRozliczenia TListaWypozyczen::Pozycja(int wiersz, TKwota kwota) const {
     return pozycja;
 }
 
+QStringList TListaWypozyczen::RozliczenieKoszyka(const TDaneWypozyczenia& dane,
+                                                 const TPrzedWypozyczeniem& przed) const {
+    // The films added; in mode Zwrot what the open rentals still owe comes with them.
+    std::vector<TPozycjaRozliczenia> filmy;
+    TKwota noweFilmy;
+    for (int i = static_cast<int>(wiersze.size()); i < static_cast<int>(dane.Wiersze.size()); ++i) {
+        filmy.push_back(Pozycja(i, dane.Wiersze[static_cast<size_t>(i)].Naleznosc));
+        noweFilmy += filmy.back().Kwota;
+    }
+    std::vector<std::pair<QString, TKwota>> dalej;
+    if (dane.TrybZwrot && dane.Razem != noweFilmy)
+        dalej.push_back(
+            {QStringLiteral("Do zapłaty za filmy wypożyczone wcześniej"), dane.Razem - noweFilmy});
+    return LinieRozliczenia(filmy, dalej,
+                            dane.Abonament ? QStringLiteral("Na saldo abonenta")
+                                           : QStringLiteral("Z nadpłaty na koncie klienta"),
+                            przed.Wplata.Kwota);
+}
+
+QStringList TListaWypozyczen::RozliczenieZwrotu(const TDaneZwrotu& dane,
+                                                const TPrzedZwrotem& przed) const {
+    std::vector<TPozycjaRozliczenia> filmy;
+    for (int i = dane.Pierwszy; i <= dane.Ostatni; ++i) {
+        const TWierszZwrotu& w = dane.Wiersze[static_cast<size_t>(i)];
+        TPozycjaRozliczenia f = Pozycja(i, przed.Naleznosci[static_cast<size_t>(i)]);
+        f.Zwloka = OplataZaZwloke(dane, w);
+        if (!f.Zwloka.Zero()) f.DniZwloki = DniZwloki(w.DataDO, dane.Dzisiaj);
+        filmy.push_back(f);
+    }
+    return LinieRozliczenia(filmy, {}, QStringLiteral("Wpłacono wcześniej, saldo i abonament"),
+                            przed.Wplata.Kwota);
+}
+
 QString TListaWypozyczen::NumeryFilmow(std::pair<int, int> zakres) const {
     QStringList filmy;
     for (int i = zakres.first; i <= zakres.second; ++i)
@@ -265,9 +298,13 @@ TDaneZwrotu DaneZwrotu(const TListaWypozyczen& lista, const TPanelKlienta& klien
     return dane;
 }
 
-TDaneWycofania DaneWycofania(const TListaWypozyczen& lista, const TPanelKlienta& klient,
-                             std::pair<int, int> wiersze) {
-    TDaneWycofania dane;
+namespace {
+
+// What the undo and the extension take alike from the list and the client.
+template <typename TDane>
+TDane DaneWierszy(const TListaWypozyczen& lista, const TPanelKlienta& klient,
+                  std::pair<int, int> wiersze) {
+    TDane dane;
     dane.Wiersze = lista.Wiersze();
     dane.Pierwszy = wiersze.first;
     dane.Ostatni = wiersze.second;
@@ -278,19 +315,19 @@ TDaneWycofania DaneWycofania(const TListaWypozyczen& lista, const TPanelKlienta&
     return dane;
 }
 
+}  // namespace
+
+TDaneWycofania DaneWycofania(const TListaWypozyczen& lista, const TPanelKlienta& klient,
+                             std::pair<int, int> wiersze) {
+    return DaneWierszy<TDaneWycofania>(lista, klient, wiersze);
+}
+
 TDanePrzedluzenia DanePrzedluzenia(const TListaWypozyczen& lista, const TPanelKlienta& klient,
                                    std::pair<int, int> wiersze, int iloscDni) {
-    TDanePrzedluzenia dane;
-    dane.Wiersze = lista.Wiersze();
-    dane.Pierwszy = wiersze.first;
-    dane.Ostatni = wiersze.second;
+    auto dane = DaneWierszy<TDanePrzedluzenia>(lista, klient, wiersze);
     dane.IloscDni = iloscDni;
     dane.Dzisiaj = Dzisiaj();
-    dane.Razem = lista.SumaPlatnosci();
-    dane.Wplacono = lista.WplaconoWczesniej();
-    dane.Saldo = klient.Saldo();
     dane.Abonament = klient.Abonament();
-    dane.LicznikAb = klient.LicznikAb();
     dane.Ustawienia = UstawieniaProgramu();
     dane.RabatKlienta = klient.Rabat();
     return dane;

@@ -9,6 +9,7 @@
 
 #include "app/RozliczenieWplaty.h"
 #include "money/Rozliczenia.h"
+#include "money/RozliczenieZwrotu.h"
 
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,11 @@ public:
     std::vector<int> DniPoTerminie() const;
     // A row's film (number and title) with an amount, for a breakdown.
     TPozycjaRozliczenia Pozycja(int wiersz, TKwota kwota) const;
+    // The lines of the payment dialog at a rental of the films added (in mode Zwrot below
+    // the open rentals) and at a return.
+    QStringList RozliczenieKoszyka(const TDaneWypozyczenia& dane,
+                                   const TPrzedWypozyczeniem& przed) const;
+    QStringList RozliczenieZwrotu(const TDaneZwrotu& dane, const TPrzedZwrotem& przed) const;
     // The films' numbers of rows first..last, as the till journal names them.
     QString NumeryFilmow(std::pair<int, int> wiersze) const;
     // An operation's new charges shown: rows 0.. and the total row.

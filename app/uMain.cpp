@@ -531,6 +531,7 @@ void TfMain::miKlientUsunClick() {
         return;
     }
     panelKlienta->Usun();
+    PokazUwageKlienta(false);
     ArchiwizujKlienta(Query1, panelKlienta->Id());
     panelKlienta->UstawWlaczWYlaczKLIENTA();
 }

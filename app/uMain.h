@@ -5,16 +5,12 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QUrl>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "admin/KopieAutomatyczne.h"
 #include "money/Rozliczenia.h"
-#include "money/RozliczeniePrzedluzenia.h"
-#include "money/RozliczenieWycofania.h"
-#include "money/RozliczenieZwrotu.h"
 #include "reports/uRapPotwierdzenie.h"
 #include "store/StanBazy.h"
 #include "store/TQuery.h"
@@ -28,10 +24,6 @@ class TPanelKlienta;
 namespace Ui {
 class TfMain;
 }
-
-// Widths of the list's six columns for a list width: the title, the number and the
-// price share it, the other three are hidden.
-std::array<int, 6> SzerokosciKolumn(int szerokoscListy);
 
 class TfMain : public QMainWindow {
     Q_OBJECT
@@ -71,8 +63,7 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
-    // Menu handlers.
-    void miKlientNowyClick();
+    void miKlientNowyClick();  // the menu handlers
     void bKlientDaneClick();
     void miKlientUsunClick();
     void miZaleglosciClick();
@@ -92,20 +83,18 @@ private:
     void ZapamietajPotwierdzenie(TPotwierdzenie potwierdzenie);
     std::optional<TPotwierdzenie> OstatniePotwierdzenie;
 
-    // Choosing a client by name; the open rentals listed and the mode they set.
+    // Choosing a client by name; the open rentals listed and the mode they set; the ways
+    // to begin shown on an empty store; the client's standing in lUwagaKlienta (nothing
+    // when no client is loaded), after what the desk has to say first.
     void cbKlientChange();
     void WczytajWypozyczenia();
     void UstawTrybPusty();
     void PokazPierwszeKroki();
-    // The client's standing in lUwagaKlienta (nothing when no client is loaded), after
-    // what the desk has to say first.
     void PokazUwageKlienta(bool wczytany, const QString& dopisek = QString());
-    // A scanned film that is out: its holder loaded and its row marked for the return.
-    void ZwrotSkanem();
+    void ZwrotSkanem();  // a film that is out, scanned: its holder loaded, its row marked
     // Films added below the open rentals and not yet rented: true, told when powiedz.
     bool ListaMaNoweFilmy(bool powiedz = true) const;
     void UlozPanel(QWidget* panel);
-
     // ---- Operations on the list (uMainOperacje.cpp, uMainZwrot.cpp).
     void bWypozyczClick();
     void bZwrotClick();
@@ -115,10 +104,6 @@ private:
     // desk's fields go back as they were when nothing is stored. True when it is stored.
     bool ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,
                          TKwota pobrano);
-    // The lines of the payment dialogs and of the extension's closing box.
-    QStringList RozliczenieKoszyka(const TDaneWypozyczenia& dane,
-                                   const TPrzedWypozyczeniem& przed) const;
-    QStringList RozliczenieZwrotu(const TDaneZwrotu& dane, const TPrzedZwrotem& przed) const;
 
     std::unique_ptr<Ui::TfMain> ui;
     std::unique_ptr<QLockFile> blokada;

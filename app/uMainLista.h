@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -17,6 +18,10 @@
 
 class QLineEdit;
 class QTableWidget;
+
+// Widths of the list's six columns for a list width: the title, the number and the
+// price share it, the other three are hidden.
+std::array<int, 6> SzerokosciKolumn(int szerokoscListy);
 
 // The text of a cell, empty when the cell has none.
 QString TekstKomorki(const QTableWidget* sg, int wiersz, int kolumna);

@@ -68,6 +68,7 @@ void TfMain::PoPrzywroceniu() {
     panelKlienta->Wyczysc();
     panelFilmu->Wyczysc(true);
     wypozyczenia->Wyczysc();
+    PokazUwageKlienta(false);
     koszyk->Zmieniony = false;
     ui->sgWypozyczenie->clearContents();
     ui->sgWypozyczenie->setRowCount(1);

@@ -43,7 +43,8 @@ void TfMain::bWypozyczClick() {
     if (!dane) return;
     // A regular client's credit is spent first; then the money taken.
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(*dane);
-    const TKwota pobrano = PokazWplate(przed.Wplata, RozliczenieKoszyka(*dane, przed));
+    const TKwota pobrano =
+        PokazWplate(przed.Wplata, wypozyczenia->RozliczenieKoszyka(*dane, przed));
     if (!ZatwierdzKoszyk(*dane, przed, pobrano)) return;
     // Stored: the basket is done and the client loaded again.
     koszyk->Zmieniony = false;
@@ -51,26 +52,6 @@ void TfMain::bWypozyczClick() {
     Informacja(QStringLiteral("Wypożyczenie zostało zapisane."));
     WczytajKLIENTA();
     ZaznaczPole(ui->eKlientNr);  // ready for the next client
-}
-
-QStringList TfMain::RozliczenieKoszyka(const TDaneWypozyczenia& dane,
-                                       const TPrzedWypozyczeniem& przed) const {
-    // The films added; in mode Zwrot what the open rentals still owe comes with them.
-    std::vector<TPozycjaRozliczenia> filmy;
-    TKwota noweFilmy;
-    for (int i = static_cast<int>(wypozyczenia->Wiersze().size());
-         i < static_cast<int>(dane.Wiersze.size()); ++i) {
-        filmy.push_back(wypozyczenia->Pozycja(i, dane.Wiersze[static_cast<size_t>(i)].Naleznosc));
-        noweFilmy += filmy.back().Kwota;
-    }
-    std::vector<std::pair<QString, TKwota>> dalej;
-    if (dane.TrybZwrot && dane.Razem != noweFilmy)
-        dalej.push_back(
-            {QStringLiteral("Do zapłaty za filmy wypożyczone wcześniej"), dane.Razem - noweFilmy});
-    return LinieRozliczenia(filmy, dalej,
-                            dane.Abonament ? QStringLiteral("Na saldo abonenta")
-                                           : QStringLiteral("Z nadpłaty na koncie klienta"),
-                            przed.Wplata.Kwota);
 }
 
 bool TfMain::ZatwierdzKoszyk(const TDaneWypozyczenia& dane, const TPrzedWypozyczeniem& przed,

@@ -46,8 +46,8 @@ void TfMain::bZwrotClick() {
         ui->eWplata->setText(KwotaNaEkran(przed.Wplacono));
         if (przed.Nadplata) PokazKomunikatRozliczenia(*przed.Nadplata);
         // The payment for the returned rows; a surplus is handed back.
-        const TWynikZwrotu wynik =
-            RozliczZwrot(dane, przed, PokazWplate(przed.Wplata, RozliczenieZwrotu(dane, przed)));
+        const TWynikZwrotu wynik = RozliczZwrot(
+            dane, przed, PokazWplate(przed.Wplata, wypozyczenia->RozliczenieZwrotu(dane, przed)));
         if (wynik.Nadplata) PokazKomunikatRozliczenia(*wynik.Nadplata);
         ui->eWplata->setText(KwotaNaEkran(wynik.Wplacono));
         if (ZapiszZwrot(panelKlienta->Id(), dane, przed, wynik,
@@ -61,19 +61,6 @@ void TfMain::bZwrotClick() {
     }
     WczytajKLIENTA();
     ZaznaczPole(ui->eKlientNr);  // ready for the next client
-}
-
-QStringList TfMain::RozliczenieZwrotu(const TDaneZwrotu& dane, const TPrzedZwrotem& przed) const {
-    std::vector<TPozycjaRozliczenia> filmy;
-    for (int i = dane.Pierwszy; i <= dane.Ostatni; ++i) {
-        const TWierszZwrotu& w = dane.Wiersze[static_cast<size_t>(i)];
-        TPozycjaRozliczenia f = wypozyczenia->Pozycja(i, przed.Naleznosci[static_cast<size_t>(i)]);
-        f.Zwloka = OplataZaZwloke(dane, w);
-        if (!f.Zwloka.Zero()) f.DniZwloki = DniZwloki(w.DataDO, dane.Dzisiaj);
-        filmy.push_back(f);
-    }
-    return LinieRozliczenia(filmy, {}, QStringLiteral("Wpłacono wcześniej, saldo i abonament"),
-                            przed.Wplata.Kwota);
 }
 
 // ---------------------------------------------------------------- undo

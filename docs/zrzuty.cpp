@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -242,6 +243,13 @@ void Narzedzia() {
                               Pole<QLineEdit>(okno, pole)->setText(QString::fromUtf8(tekst));
                       }));
     Wykonaj("miDaneWypozyczalni");
+    zrzuty->PrzyOknie(QStringLiteral("TfZasady"),
+                      Obraz(QStringLiteral("zasady"), "bAnuluj", [](QDialog& okno) {
+                          Pole<QLineEdit>(okno, "eLimitDlugu")->setText(QStringLiteral("50,00"));
+                          Pole<QCheckBox>(okno, "cbNiedziele")->setChecked(true);
+                          Nacisnij(okno, "bSwieta");
+                      }));
+    Wykonaj("miZasady");
 }
 
 }  // namespace

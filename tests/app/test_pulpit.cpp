@@ -28,6 +28,7 @@
 #include "app/uAbout.h"
 #include "app/uIloscDni.h"
 #include "app/uMain.h"
+#include "app/uMainLista.h"
 #include "app/uProgram.h"
 #include "app/uWitamy.h"
 #include "clients/uKlienci.h"
