@@ -295,6 +295,8 @@ int main(int argc, char** argv) {
         if (fWitamy) fWitamy->hide();
         fMain->showNormal();
         fMain->resize(828, 596);
+        // An empty store: the ways to begin.
+        zrzuty->Zrzut(*fMain, QStringLiteral("pierwsze_kroki"));
 
         skrypt.Odpowiedz(QMessageBox::Yes);
         skrypt.ZrzutKomunikatu(QStringLiteral("Wczytano dane przykładowe"),
