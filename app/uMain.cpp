@@ -424,6 +424,7 @@ bool TfMain::WczytajKLIENTA() {
     WczytajWypozyczenia();
     panelKlienta->UstawWlaczWYlaczKLIENTA();
     PokazUwageKlienta(true);
+    ui->miPotwierdzenie->setEnabled(true);  // the client's last operation can be printed
     return true;
 }
 

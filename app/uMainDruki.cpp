@@ -21,8 +21,18 @@ void TfMain::ZapamietajPotwierdzenie(TPotwierdzenie potwierdzenie) {
 }
 
 void TfMain::miPotwierdzenieClick() {
-    if (!OstatniePotwierdzenie) return;
-    TRapPotwierdzenie raport(*OstatniePotwierdzenie, WczytajWypozyczalnie());
+    // The operation just stored, or the loaded client's last one read back from the store.
+    std::optional<TPotwierdzenie> potwierdzenie = OstatniePotwierdzenie;
+    if (panelKlienta->Wybrany() &&
+        (!potwierdzenie || potwierdzenie->IdKlienta != panelKlienta->Id())) {
+        potwierdzenie = OstatniaOperacja(panelKlienta->Id());
+        if (!potwierdzenie) {
+            Informacja(QStringLiteral("Klient nie ma jeszcze operacji do potwierdzenia."));
+            return;
+        }
+    }
+    if (!potwierdzenie) return;
+    TRapPotwierdzenie raport(*potwierdzenie, WczytajWypozyczalnie());
     raport.Pokaz();
 }
 

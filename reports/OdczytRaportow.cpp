@@ -1,5 +1,6 @@
 #include "reports/OdczytRaportow.h"
 
+#include "money/Kasa.h"
 #include "reports/Raport.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
@@ -272,6 +273,159 @@ void UzupelnijPotwierdzenie(TPotwierdzenie& p) {
                      QString::number(p.IdKlienta) + QStringLiteral(" and zwrocono = False"));
     p.Termin = q.Active() && !q.Eof() ? q.FieldByName(QStringLiteral("termin")).AsDate() : QDate();
     q.Close();
+}
+
+namespace {
+
+// The amounts of a column over the rows of a statement (nothing when it failed).
+std::optional<TKwota> SumaKolumny(const QString& sql, const char* kolumna) {
+    TQuery q;
+    OtworzSQL(q, sql);
+    if (!q.Active()) return std::nullopt;
+    TKwota suma;
+    for (; !q.Eof(); q.Next()) suma += q.FieldByName(QString::fromLatin1(kolumna)).AsKwota();
+    q.Close();
+    return suma;
+}
+
+// The slip's lines of the rentals the condition finds.
+bool DodajPozycje(TPotwierdzenie& p, const QString& warunek) {
+    TQuery q;
+    OtworzSQL(q, QStringLiteral("select r.id_filmu, r.dataOD, r.dataDO, r.DataZwrotu, r.naleznosc "
+                                "from rental r, film f where f.ID = r.id_filmu and "
+                                "r.id_klienta = ") +
+                     QString::number(p.IdKlienta) + QStringLiteral(" and ") + warunek);
+    if (!q.Active()) return false;
+    for (; !q.Eof(); q.Next()) {
+        TPozycjaPotwierdzenia f;
+        f.IdFilmu = q.FieldByName(QStringLiteral("id_filmu")).AsInteger();
+        f.DataOD = q.FieldByName(QStringLiteral("dataOD")).AsDate();
+        f.DataDO = q.FieldByName(QStringLiteral("dataDO")).AsDate();
+        f.DataZwrotu = q.FieldByName(QStringLiteral("DataZwrotu")).AsDate();
+        f.Oplata = q.FieldByName(QStringLiteral("naleznosc")).AsKwota();
+        p.Pozycje.push_back(f);
+    }
+    q.Close();
+    return true;
+}
+
+TRodzajOperacji RodzajRuchu(const QString& rodzaj) {
+    if (rodzaj == RodzajKasy::Zwrot) return TRodzajOperacji::Zwrot;
+    if (rodzaj == RodzajKasy::Przedluzenie) return TRodzajOperacji::Przedluzenie;
+    if (rodzaj == RodzajKasy::Zaleglosci) return TRodzajOperacji::Zaleglosci;
+    return TRodzajOperacji::Wypozyczenie;
+}
+
+}  // namespace
+
+std::optional<TPotwierdzenie> OstatniaOperacja(int idKlienta) {
+    const QString klient = QString::number(idKlienta);
+    TQuery q;
+    // The newest rental day and return day.
+    OtworzSQL(q, QStringLiteral("select max( dataOD ) od, max( DataZwrotu ) zwrot from rental "
+                                "where id_klienta = ") +
+                     klient);
+    if (!q.Active()) return std::nullopt;
+    const QDate dzienWypozyczenia =
+        q.Eof() ? QDate() : q.FieldByName(QStringLiteral("od")).AsDate();
+    const QDate dzienZwrotu = q.Eof() ? QDate() : q.FieldByName(QStringLiteral("zwrot")).AsDate();
+    q.Close();
+    const QDate ostatni = std::max(dzienWypozyczenia, dzienZwrotu);
+
+    // The journal's newest operation of the client.
+    OtworzSQL(q,
+              QStringLiteral("select Data, Czas, Rodzaj, Opis from kasa where id_klienta = ") +
+                  klient + QStringLiteral(" and Rodzaj in ( ") +
+                  QStringList{TekstSQL(RodzajKasy::Wypozyczenie), TekstSQL(RodzajKasy::Zwrot),
+                              TekstSQL(RodzajKasy::Przedluzenie), TekstSQL(RodzajKasy::Zaleglosci)}
+                      .join(QStringLiteral(", ")) +
+                  QStringLiteral(" ) order by ID desc"));
+    if (!q.Active()) return std::nullopt;
+    const bool zKasy = !q.Eof() && q.FieldByName(QStringLiteral("Data")).AsDate() >= ostatni;
+    const QDate dzien = zKasy ? q.FieldByName(QStringLiteral("Data")).AsDate() : ostatni;
+    const QString czas = zKasy ? q.FieldByName(QStringLiteral("Czas")).AsString() : QString();
+    const QString rodzaj = zKasy ? q.FieldByName(QStringLiteral("Rodzaj")).AsString() : QString();
+    const QString opis = zKasy ? q.FieldByName(QStringLiteral("Opis")).AsString() : QString();
+    q.Close();
+    if (!dzien.isValid()) return std::nullopt;
+
+    TPotwierdzenie p;
+    p.IdKlienta = idKlienta;
+    if (zKasy) {
+        p.Rodzaj = RodzajRuchu(rodzaj);
+        p.Chwila = QDateTime(dzien, QTime::fromString(czas, QStringLiteral("HH:mm:ss")));
+        // The money of that moment: taken, and a surplus handed back.
+        OtworzSQL(q, QStringLiteral("select Kwota from kasa where id_klienta = ") + klient +
+                         QStringLiteral(" and Data = ") + DataSQL(dzien) +
+                         QStringLiteral(" and Czas = ") + TekstSQL(czas) +
+                         QStringLiteral(" and Rodzaj = ") + TekstSQL(rodzaj));
+        if (!q.Active()) return std::nullopt;
+        for (; !q.Eof(); q.Next()) {
+            const TKwota k = q.FieldByName(QStringLiteral("Kwota")).AsKwota();
+            if (k.Dodatnia())
+                p.Zaplacono += k;
+            else
+                p.Wydano -= k;
+        }
+        q.Close();
+    } else {
+        // Without money the journal has no line: the day's rentals, or returns if later.
+        p.Rodzaj = dzienZwrotu.isValid() && dzienZwrotu > dzienWypozyczenia
+                       ? TRodzajOperacji::Zwrot
+                       : TRodzajOperacji::Wypozyczenie;
+        p.Chwila = QDateTime(dzien, QTime(0, 0));
+        p.BezGodziny = true;
+    }
+
+    // The films: the day's rentals or returns, or the films the extension names.
+    bool odczytano = true;
+    const QString dnia = DataSQL(dzien);
+    switch (p.Rodzaj) {
+        case TRodzajOperacji::Wypozyczenie:
+            odczytano = DodajPozycje(p, QStringLiteral("r.dataOD = ") + dnia);
+            break;
+        case TRodzajOperacji::Zwrot:
+            odczytano =
+                DodajPozycje(p, QStringLiteral("r.zwrocono = True and r.DataZwrotu = ") + dnia);
+            break;
+        case TRodzajOperacji::Przedluzenie: {
+            QStringList numery;
+            for (const QString& n : opis.split(QLatin1Char(','), Qt::SkipEmptyParts))
+                if (const qint64 numer = n.trimmed().toLongLong(); numer > 0)
+                    numery << QString::number(numer);
+            if (!numery.isEmpty())
+                odczytano =
+                    DodajPozycje(p, QStringLiteral("r.zwrocono = False and f.Numer_filmu in ( ") +
+                                        numery.join(QStringLiteral(", ")) + QStringLiteral(" )"));
+            break;
+        }
+        case TRodzajOperacji::Zaleglosci:
+            break;
+    }
+    // What is left unpaid: the open rentals, and the returned ones after a return or an
+    // arrears payment.
+    const std::optional<TKwota> otwarte = SumaKolumny(
+        QStringLiteral("select platnosc from rental where zwrocono = False and id_klienta = ") +
+            klient,
+        "platnosc");
+    std::optional<TKwota> zwrocone = TKwota();
+    if (p.Rodzaj == TRodzajOperacji::Zwrot)
+        zwrocone = SumaKolumny(QStringLiteral("select Platnosc1 from rental where zwrocono = True "
+                                              "and id_klienta = ") +
+                                   klient + QStringLiteral(" and DataZwrotu = ") + dnia,
+                               "Platnosc1");
+    if (p.Rodzaj == TRodzajOperacji::Zaleglosci)
+        zwrocone = SumaKolumny(QStringLiteral("select Platnosc1 from rental where zwrocono = True "
+                                              "and id_klienta = ") +
+                                   klient,
+                               "Platnosc1");
+    const std::optional<TKwota> saldo =
+        SumaKolumny(QStringLiteral("select Saldo from klient where ID = ") + klient, "Saldo");
+    if (!odczytano || !otwarte || !zwrocone || !saldo) return std::nullopt;
+    p.Pozostaje = *otwarte + *zwrocone;
+    p.Saldo = *saldo;
+    UzupelnijPotwierdzenie(p);
+    return p;
 }
 
 bool WczytajKarteKlienta(int idKlienta, TKartaKlienta& karta) {

@@ -106,7 +106,7 @@ bool OtworzWypozyczeniaOkresu(TQuery& q, const QDate& od, const QDate& do_);
 TWypozyczenieOkresu WypozyczenieOkresu(const TQuery& q);
 
 // The rental slip.
-enum class TRodzajOperacji { Wypozyczenie, Zwrot, Przedluzenie };
+enum class TRodzajOperacji { Wypozyczenie, Zwrot, Przedluzenie, Zaleglosci };
 
 struct TPozycjaPotwierdzenia {
     int IdFilmu = 0;
@@ -125,16 +125,23 @@ struct TPotwierdzenie {
     qint64 NumerKlienta = 0;
     QString Klient;  // surname and first name
     std::vector<TPozycjaPotwierdzenia> Pozycje;
-    TKwota Zaplacono;  // money taken by this operation
-    TKwota Wydano;     // a surplus handed back
-    TKwota Pozostaje;  // left unpaid by this operation
-    TKwota Saldo;      // the client's balance afterwards
-    QDate Termin;      // the first day a film of the client's is due back; none: all back
+    TKwota Zaplacono;         // money taken by this operation
+    TKwota Wydano;            // a surplus handed back
+    TKwota Pozostaje;         // left unpaid by this operation
+    TKwota Saldo;             // the client's balance afterwards
+    QDate Termin;             // the first day a film of the client's is due back; none: all back
+    bool BezGodziny = false;  // read back without the journal: the day only
 };
 
 // Fills the client's number and name, each film's number and title, and the first due
 // date of the client's open rentals, from the store.
 void UzupelnijPotwierdzenie(TPotwierdzenie& p);
+// The client's last rental, return, extension or arrears payment read back from the store:
+// the till journal's newest operation of the client when it is not older than the newest
+// rental or return day (kind, moment, money and, for an extension, its films), otherwise
+// that day's rentals or returns without money; the films, what is left unpaid and the
+// balance from the rows. Nothing when the client has none or the read failed.
+std::optional<TPotwierdzenie> OstatniaOperacja(int idKlienta);
 
 // The client card.
 struct TKartaKlienta {

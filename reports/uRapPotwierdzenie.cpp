@@ -18,6 +18,8 @@ QString Tytul(TRodzajOperacji rodzaj) {
             return QStringLiteral("ZWROTU");
         case TRodzajOperacji::Przedluzenie:
             return QStringLiteral("PRZEDŁUŻENIA");
+        case TRodzajOperacji::Zaleglosci:
+            return QStringLiteral("WPŁATY ZALEGŁOŚCI");
         case TRodzajOperacji::Wypozyczenie:
             break;
     }
@@ -80,15 +82,19 @@ std::vector<TStrona> TRapPotwierdzenie::Uloz() {
         u.Wiersz(QStringLiteral("POTWIERDZENIE ") + Tytul(dane.Rodzaj), tytul, srodek);
     }
     u.Odstep(2);
-    u.Wiersz(QStringLiteral("Data: ") + DataDluga(dane.Chwila.date()) + QStringLiteral(", godz. ") +
-                 dane.Chwila.time().toString(QStringLiteral("HH:mm")),
+    u.Wiersz(QStringLiteral("Data: ") + DataDluga(dane.Chwila.date()) +
+                 (dane.BezGodziny ? QString()
+                                  : QStringLiteral(", godz. ") +
+                                        dane.Chwila.time().toString(QStringLiteral("HH:mm"))),
              zwykla);
     u.Wiersz(QStringLiteral("Klient: ") + Numer4(dane.NumerKlienta) + ' ' + dane.Klient, zwykla);
     u.Odstep(2);
 
-    if (rolka)
+    // An arrears payment has no films of its own.
+    const bool filmy = dane.Rodzaj != TRodzajOperacji::Zaleglosci;
+    if (filmy && rolka)
         UlozPozycjeRolka(u);
-    else
+    else if (filmy)
         UlozPozycjeA4(u);
 
     // The money.
@@ -101,7 +107,7 @@ std::vector<TStrona> TRapPotwierdzenie::Uloz() {
     };
     TKwota razem;
     for (const TPozycjaPotwierdzenia& p : dane.Pozycje) razem += p.Oplata;
-    kwota(QStringLiteral("Razem opłaty:"), razem, pogrubiona);
+    if (filmy) kwota(QStringLiteral("Razem opłaty:"), razem, pogrubiona);
     kwota(QStringLiteral("Zapłacono:"), dane.Zaplacono, zwykla);
     if (dane.Wydano.Dodatnia()) kwota(QStringLiteral("Wydano nadpłatę:"), dane.Wydano, zwykla);
     kwota(QStringLiteral("Pozostaje do zapłaty:"), dane.Pozostaje, zwykla);

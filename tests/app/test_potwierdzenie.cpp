@@ -57,7 +57,11 @@ protected:
 
 TEST_F(PulpitPotwierdzenie, PoWypozyczeniuFilmyKwotyITermin) {
     Klient(0);
-    EXPECT_FALSE(Potwierdzenie()->isEnabled()) << "no operation yet in this run";
+    // A loaded client's last operation is read back from the store: none yet.
+    ASSERT_TRUE(Potwierdzenie()->isEnabled());
+    Potwierdzenie()->trigger();
+    EXPECT_EQ(Teksty(), std::vector<QString>{"Klient nie ma jeszcze operacji do potwierdzenia."});
+    fake.Wyczysc();
     Wypozyczone();
     ASSERT_TRUE(Potwierdzenie()->isEnabled());
     EXPECT_EQ(Potwierdzenie()->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "Pomocnicze.h"
 #include "reports/uRapPotwierdzenie.h"
@@ -11,6 +12,7 @@
 #include "store/Zegar.h"
 #include "store/uWspolneDB.h"
 #include "support/FakeInterakcja.h"
+#include "support/Kwoty.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -218,6 +220,78 @@ TEST(PotwierdzenieStrony, UzupelnieniePoNumerachZeSklepu) {
     EXPECT_EQ(p.Pozycje[0].Tytul, QStringLiteral("Jaws (Szczęki)"));
     EXPECT_EQ(p.Pozycje[1].Tytul, QStringLiteral("Solaris"));
     EXPECT_EQ(p.Termin, QDate(2024, 3, 7)) << "the first open due date, returned rows aside";
+}
+
+TEST(PotwierdzenieStrony, OstatniaOperacjaKlientaZeSklepu) {
+    TestowaBaza baza;
+    baza.Wykonaj(
+        "insert into klient (ID, Numer_klienta, Imie, Nazwisko, Saldo) values (3, 41, 'Łucja', "
+        "'Żak', -2.5)");
+    baza.Wykonaj(
+        "insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski) values (5, 77, "
+        "'Jaws', 'Szczęki'), (6, 78, 'Solaris', '')");
+    EXPECT_FALSE(OstatniaOperacja(3)) << "no operation yet";
+    const auto kasa = [&](const char* dzien, const char* rodzaj, double kwota, const char* opis) {
+        baza.Wykonaj(QStringLiteral("insert into kasa (Data, Czas, id_klienta, Rodzaj, Kwota, "
+                                    "Opis) values ('%1', '10:15:00', 3, '%2', %3, '%4')")
+                         .arg(dzien, rodzaj, QString::number(kwota), opis));
+    };
+    // Rented on 4 March, 5,00 paid of 7,50.
+    baza.Wykonaj(
+        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+        "Platnosc1, naleznosc) values (5, 3, '2024-03-04', '2024-03-06', 0, 2.5, 0, 7.5)");
+    kasa("2024-03-04", "Wypożyczenie", 5, "0077");
+    // Returned on 6 March without money: the day's returns, without the time.
+    const auto zwrot = [&] {
+        baza.Wykonaj(
+            "update rental set zwrocono = 1, DataZwrotu = '2024-03-06', Platnosc1 = 2.5, "
+            "platnosc = 0");
+    };
+    // An arrears payment on 7 March; an extension of Solaris on 8 March, a surplus handed back.
+    const auto zaleglosci = [&] {
+        baza.Wykonaj("update rental set Platnosc1 = 0; update klient set Saldo = 0");
+        kasa("2024-03-07", "Zaległości", 2.5, "Wpłata zaległości");
+    };
+    const auto przedluzenie = [&] {
+        baza.Wykonaj(
+            "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+            "Platnosc1, naleznosc) values (6, 3, '2024-03-08', '2024-03-12', 0, 0, 0, 9)");
+        kasa("2024-03-08", "Przedłużenie", 10, "0078");
+        kasa("2024-03-08", "Przedłużenie", -1, "0078");
+    };
+    const struct {
+        std::function<void()> krok;
+        TRodzajOperacji rodzaj;
+        bool bezGodziny;
+        std::vector<qint64> filmy;
+        TKwota zaplacono, wydano, pozostaje;
+    } kroki[] = {
+        {[] {}, TRodzajOperacji::Wypozyczenie, false, {77}, 5_zl, 0_zl, 2.50_zl},
+        {zwrot, TRodzajOperacji::Zwrot, true, {77}, 0_zl, 0_zl, 2.50_zl},
+        {zaleglosci, TRodzajOperacji::Zaleglosci, false, {}, 2.50_zl, 0_zl, 0_zl},
+        {przedluzenie, TRodzajOperacji::Przedluzenie, false, {78}, 10_zl, 1_zl, 0_zl},
+    };
+    for (const auto& k : kroki) {
+        k.krok();
+        const std::optional<TPotwierdzenie> p = OstatniaOperacja(3);
+        ASSERT_TRUE(p);
+        EXPECT_EQ(p->Rodzaj, k.rodzaj);
+        EXPECT_EQ(p->BezGodziny, k.bezGodziny);
+        std::vector<qint64> filmy;
+        for (const TPozycjaPotwierdzenia& f : p->Pozycje) filmy.push_back(f.NumerFilmu);
+        EXPECT_EQ(filmy, k.filmy);
+        EXPECT_KWOTA(p->Zaplacono, k.zaplacono);
+        EXPECT_KWOTA(p->Wydano, k.wydano);
+        EXPECT_KWOTA(p->Pozostaje, k.pozostaje);
+        EXPECT_EQ(p->Klient, QStringLiteral("Żak Łucja"));
+    }
+    // The arrears payment's slip: the money without a list of films.
+    TPotwierdzenie wplata = Operacja(TRodzajOperacji::Zaleglosci);
+    const std::vector<QString> t =
+        Wszystkie(TRapPotwierdzenie(wplata, Sklep(TPapierPotwierdzenia::A4)).Strony());
+    EXPECT_TRUE(Jest(t, QStringLiteral("POTWIERDZENIE WPŁATY ZALEGŁOŚCI")));
+    EXPECT_FALSE(Jest(t, QStringLiteral("Razem opłaty:")));
+    EXPECT_FALSE(Jest(t, QStringLiteral("Matrix (Matrix)")));
 }
 
 }  // namespace
