@@ -296,15 +296,13 @@ bool DodajPozycje(TPotwierdzenie& p, const QString& warunek) {
                                 "r.id_klienta = ") +
                      QString::number(p.IdKlienta) + QStringLiteral(" and ") + warunek);
     if (!q.Active()) return false;
-    for (; !q.Eof(); q.Next()) {
-        TPozycjaPotwierdzenia f;
-        f.IdFilmu = q.FieldByName(QStringLiteral("id_filmu")).AsInteger();
-        f.DataOD = q.FieldByName(QStringLiteral("dataOD")).AsDate();
-        f.DataDO = q.FieldByName(QStringLiteral("dataDO")).AsDate();
-        f.DataZwrotu = q.FieldByName(QStringLiteral("DataZwrotu")).AsDate();
-        f.Oplata = q.FieldByName(QStringLiteral("naleznosc")).AsKwota();
-        p.Pozycje.push_back(f);
-    }
+    const auto data = [&q](const char* kolumna) {
+        return q.FieldByName(QString::fromLatin1(kolumna)).AsDate();
+    };
+    for (; !q.Eof(); q.Next())
+        p.Pozycje.push_back({q.FieldByName(QStringLiteral("id_filmu")).AsInteger(), 0, QString(),
+                             data("dataOD"), data("dataDO"), data("DataZwrotu"),
+                             q.FieldByName(QStringLiteral("naleznosc")).AsKwota()});
     q.Close();
     return true;
 }
