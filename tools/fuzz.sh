@@ -19,6 +19,9 @@ CXX=clang++ cmake -S . -B build-fuzz "${launcher[@]}" -G Ninja -DCMAKE_BUILD_TYP
 cmake --build build-fuzz -j2 --target fuzz_tlumacz fuzz_lista_slow fuzz_paradox ziarna_paradox
 build-fuzz/ziarna_paradox build-fuzz/ziarna-paradox
 
+# Leaks inside libraries the program does not own are not its faults (tools/lsan.supp).
+export LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp":print_suppressions=0
+
 uruchom() {
     local cel=$1 korpus=build-fuzz/korpus-$1
     shift
