@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <algorithm>
 #include <functional>
 
 #include "app/ListaWypozyczen.h"
@@ -68,6 +69,11 @@ TKoszykPulpitu::TKoszykPulpitu(const TKontrolkiKoszyka& kontrolki, TPanelKlienta
     Obserwuj(ui.sgWypozyczenie, QEvent::KeyRelease, [this] { sgWypozyczenieMouseUp(); });
 }
 
+int TKoszykPulpitu::NoweFilmy() const {
+    return std::max(0, LiczbaWierszyFilmow(ui.sgWypozyczenie->rowCount()) -
+                           static_cast<int>(lista.Wiersze().size()));
+}
+
 int TKoszykPulpitu::WybranyWiersz() const {
     const QTableWidget* sg = ui.sgWypozyczenie;
     const QList<QTableWidgetSelectionRange> zakresy = sg->selectedRanges();
@@ -96,15 +102,11 @@ void TKoszykPulpitu::bNastepnyClick() {
 
     const TUstawienia& u = UstawieniaProgramu();
     // The shop's limit of arrears: above it no film is added.
-    if (const auto limit = u.Zasady.LimitDlugu) {
-        const std::optional<TKwota> zalegle = SumaZaleglosci(query, klient.Id());
-        if (!zalegle) return;  // the store's error has been shown
-        if (*zalegle > *limit) {
-            Ostrzezenie(QStringLiteral("Zaległości klienta wynoszą %1 zł i przekraczają limit %2 "
-                                       "zł.\nNie można wypożyczyć filmu.")
-                            .arg(KwotaNaEkran(*zalegle), KwotaNaEkran(*limit)));
-            return;
-        }
+    if (const auto limit = u.Zasady.LimitDlugu; limit && klient.Zaleglosci() > *limit) {
+        Ostrzezenie(QStringLiteral("Zaległości klienta wynoszą %1 zł i przekraczają limit %2 "
+                                   "zł.\nNie można wypożyczyć filmu.")
+                        .arg(KwotaNaEkran(klient.Zaleglosci()), KwotaNaEkran(*limit)));
+        return;
     }
     if (LimitFilmowOsiagniety(u.FilmMax, sg->rowCount())) {
         Ostrzezenie(QStringLiteral("Nie można wypożyczyć większej liczby filmów."));
@@ -256,7 +258,7 @@ void TKoszykPulpitu::miDeleteClick() {
     UstawKomorke(sg, ostatni, 2, KwotaNaEkran(suma));
 
     const bool pusty = sg->rowCount() <= 2;
-    if (otwarte > 0 && sg->rowCount() - 2 <= otwarte) {
+    if (otwarte > 0 && NoweFilmy() == 0) {
         ui.bUsun->setEnabled(false);
         ui.miDelete->setEnabled(false);
     }

@@ -38,6 +38,8 @@ public:
     void eIleDniExit();
     void eWplataExit();
     void sgWypozyczenieMouseUp();
+    // The films added below the open rentals (or into the empty basket).
+    int NoweFilmy() const;
     // The list's selected row (-1 when none).
     int WybranyWiersz() const;
     // The commit's inputs as the list and the client hold them; nothing when a list row

@@ -8,6 +8,7 @@
 
 #include "money/Cennik.h"
 #include "money/Koszyk.h"
+#include "money/OdczytPulpitu.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Liczby.h"
@@ -79,6 +80,7 @@ bool TPanelKlienta::Wczytaj() {
     }
     ui.cbKlient->setCurrentIndex(ZnajdzWpis(ui.cbKlient, k->Nazwisko + ' ' + k->Imie));
     PokazKlienta(*k);
+    zaleglosci = SumaZaleglosci(query, k->Id).value_or(TKwota());
     return true;
 }
 
@@ -141,6 +143,7 @@ void TPanelKlienta::Usun() {
 
 void TPanelKlienta::Wyczysc() {
     klient = TKlientPulpitu();
+    zaleglosci = TKwota();
     {
         const QSignalBlocker blokadaListy(ui.cbKlient);
         ui.cbKlient->clear();

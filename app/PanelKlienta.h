@@ -56,6 +56,8 @@ public:
     int LicznikAb() const { return klient.LicznikAb; }
     void UstawLicznikAb(int licznik) { klient.LicznikAb = licznik; }
     TKwota Saldo() const { return klient.Saldo; }
+    // The returned rentals' unpaid parts, read when the client was loaded.
+    TKwota Zaleglosci() const { return zaleglosci; }
     bool Abonament() const;
     void UstawAbonament(bool abonament);
     QDate AbonamentDo() const;
@@ -69,5 +71,6 @@ private:
     TKontrolkiKlienta ui;
     TQuery& query;
     TKlientPulpitu klient;
+    TKwota zaleglosci;
     TStanListy stanKlientow;
 };

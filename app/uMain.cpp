@@ -453,7 +453,7 @@ void TfMain::PokazUwageKlienta(bool wczytany, const QString& dopisek) {
     QString tekst;
     if (wczytany) {
         TStanKlienta stan;
-        stan.Zaleglosci = SumaZaleglosci(Query1, panelKlienta->Id()).value_or(TKwota());
+        stan.Zaleglosci = panelKlienta->Zaleglosci();
         stan.Saldo = panelKlienta->Saldo();
         stan.DniPoTerminie = wypozyczenia->DniPoTerminie();
         tekst = UwagaOKliencie(stan);
@@ -465,9 +465,7 @@ void TfMain::PokazUwageKlienta(bool wczytany, const QString& dopisek) {
 }
 
 bool TfMain::ListaMaNoweFilmy(bool powiedz) const {
-    const int filmy = ui->sgWypozyczenie->rowCount() - 2;
-    if (!koszyk->Zmieniony || filmy <= static_cast<int>(wypozyczenia->Wiersze().size()))
-        return false;
+    if (!koszyk->Zmieniony || koszyk->NoweFilmy() == 0) return false;
     if (powiedz)
         Uwaga(
             QStringLiteral("Na liście są filmy dodane do wypożyczenia.\nNajpierw zapisz ich "

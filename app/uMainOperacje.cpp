@@ -29,7 +29,7 @@ void TfMain::bWypozyczClick() {
     // A basket with at least one film, for a chosen client.
     if (!koszyk->Zmieniony || sg->rowCount() < 3 || !panelKlienta->Wybrany()) return;
     // Below open rentals, at least one film added (they may all have been removed again).
-    if (sg->rowCount() - 2 <= static_cast<int>(wypozyczenia->Wiersze().size())) return;
+    if (koszyk->NoweFilmy() == 0) return;
     // The paid amount must be a number.
     const QString wplataTekst = ui->eWplata->text().trimmed();
     const std::optional<TKwota> wplata = KwotaZEkranu(wplataTekst);

@@ -149,12 +149,9 @@ std::optional<bool> KlientMaZaleglosci(TQuery& q, int idKlienta) {
 }
 
 std::optional<TKwota> SumaZaleglosci(TQuery& q, int idKlienta) {
-    OtworzSQL(q, QStringLiteral("select Platnosc1 from rental where ID_Klienta = ") +
-                     QString::number(idKlienta) +
-                     QStringLiteral(" and Zwrocono = True and Platnosc1 <> 0"));
-    if (!q.Active()) return std::nullopt;
-    TKwota suma;
-    for (; q.Active() && !q.Eof(); q.Next()) suma += Pole(q, "Platnosc1").AsKwota();
-    q.Close();
-    return suma;
+    return SumaKwot(q,
+                    QStringLiteral("select Platnosc1 from rental where ID_Klienta = ") +
+                        QString::number(idKlienta) +
+                        QStringLiteral(" and Zwrocono = True and Platnosc1 <> 0"),
+                    "Platnosc1");
 }

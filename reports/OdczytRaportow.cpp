@@ -3,6 +3,7 @@
 #include "money/Kasa.h"
 #include "reports/Raport.h"
 #include "store/Formaty.h"
+#include "store/OdczytWierszy.h"
 #include "store/TQuery.h"
 #include "store/Zegar.h"
 #include "store/uWspolneDB.h"
@@ -277,17 +278,6 @@ void UzupelnijPotwierdzenie(TPotwierdzenie& p) {
 
 namespace {
 
-// The amounts of a column over the rows of a statement (nothing when it failed).
-std::optional<TKwota> SumaKolumny(const QString& sql, const char* kolumna) {
-    TQuery q;
-    OtworzSQL(q, sql);
-    if (!q.Active()) return std::nullopt;
-    TKwota suma;
-    for (; !q.Eof(); q.Next()) suma += q.FieldByName(QString::fromLatin1(kolumna)).AsKwota();
-    q.Close();
-    return suma;
-}
-
 // The slip's lines of the rentals the condition finds.
 bool DodajPozycje(TPotwierdzenie& p, const QString& warunek) {
     TQuery q;
@@ -402,23 +392,26 @@ std::optional<TPotwierdzenie> OstatniaOperacja(int idKlienta) {
     }
     // What is left unpaid: the open rentals, and the returned ones after a return or an
     // arrears payment.
-    const std::optional<TKwota> otwarte = SumaKolumny(
+    const std::optional<TKwota> otwarte = SumaKwot(
+        q,
         QStringLiteral("select platnosc from rental where zwrocono = False and id_klienta = ") +
             klient,
         "platnosc");
     std::optional<TKwota> zwrocone = TKwota();
     if (p.Rodzaj == TRodzajOperacji::Zwrot)
-        zwrocone = SumaKolumny(QStringLiteral("select Platnosc1 from rental where zwrocono = True "
-                                              "and id_klienta = ") +
-                                   klient + QStringLiteral(" and DataZwrotu = ") + dnia,
-                               "Platnosc1");
+        zwrocone = SumaKwot(q,
+                            QStringLiteral("select Platnosc1 from rental where zwrocono = True "
+                                           "and id_klienta = ") +
+                                klient + QStringLiteral(" and DataZwrotu = ") + dnia,
+                            "Platnosc1");
     if (p.Rodzaj == TRodzajOperacji::Zaleglosci)
-        zwrocone = SumaKolumny(QStringLiteral("select Platnosc1 from rental where zwrocono = True "
-                                              "and id_klienta = ") +
-                                   klient,
-                               "Platnosc1");
+        zwrocone = SumaKwot(q,
+                            QStringLiteral("select Platnosc1 from rental where zwrocono = True "
+                                           "and id_klienta = ") +
+                                klient,
+                            "Platnosc1");
     const std::optional<TKwota> saldo =
-        SumaKolumny(QStringLiteral("select Saldo from klient where ID = ") + klient, "Saldo");
+        SumaKwot(q, QStringLiteral("select Saldo from klient where ID = ") + klient, "Saldo");
     if (!odczytano || !otwarte || !zwrocone || !saldo) return std::nullopt;
     p.Pozostaje = *otwarte + *zwrocone;
     p.Saldo = *saldo;

@@ -2,6 +2,15 @@
 
 #include <limits>
 
+std::optional<TKwota> SumaKwot(TQuery& q, const QString& sql, const char* kolumna) {
+    const auto kwoty =
+        WierszeZapytania(q, sql, [kolumna](TQuery& w) { return w.FieldByName(kolumna).AsKwota(); });
+    if (!kwoty) return std::nullopt;
+    TKwota suma;
+    for (TKwota k : *kwoty) suma += k;
+    return suma;
+}
+
 std::optional<bool> Znaleziono(TQuery& q, const QString& sql) {
     OtworzSQL(q, sql);
     if (!q.Active()) return std::nullopt;

@@ -34,6 +34,8 @@ auto PierwszyWiersz(TQuery& q, const QString& sql, F wiersz)
     return wynik;
 }
 
+// The sum of the money column over the statement's rows, each read as an amount.
+std::optional<TKwota> SumaKwot(TQuery& q, const QString& sql, const char* kolumna);
 // Whether the statement finds a row.
 std::optional<bool> Znaleziono(TQuery& q, const QString& sql);
 // The column "m" of the statement's row plus one (the number after the highest); nothing
