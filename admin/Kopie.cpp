@@ -1,11 +1,17 @@
 #include "admin/Kopie.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -116,13 +122,23 @@ bool ZacznijOdczyt(sqlite3* uchwyt) {
            Wartosc(uchwyt, "select count(*) from sqlite_master").has_value();
 }
 
+// Writes the file's pages through to the disk; false when the disk refused.
+bool NaDysk(const QString& plik) {
+    const int f = ::open(QFile::encodeName(plik).constData(), O_RDONLY | O_CLOEXEC);
+    if (f < 0) return false;
+    const bool zapisany = ::fsync(f) == 0;
+    ::close(f);
+    return zapisany;
+}
+
 QString PlikBazyW(const QString& katalog) {
     return QDir(katalog).filePath(PlikBazy);
 }
 
 }  // namespace
 
-QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token stop) {
+QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token stop,
+                   const std::function<void(int)>& postep) {
     const QString naglowek =
         QStringLiteral("Nie udało się zapisać kopii bazy danych w pliku:\n") + cel + '\n';
     if (!QFileInfo(zrodlo).isFile()) return naglowek + QStringLiteral("Brak pliku bazy danych.");
@@ -142,6 +158,11 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token st
             blad(z);
         } else if (!c.Otwarte()) {
             blad(c);
+        } else if (sqlite3_exec(c.Uchwyt(), "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF",
+                                nullptr, nullptr, nullptr) != SQLITE_OK) {
+            // The part file is new and thrown away on any failure: it needs no log of its
+            // own, and it goes to the disk once, whole, before it takes the copy's name.
+            blad(c);
         } else if (!ZacznijOdczyt(z.Uchwyt())) {
             // The snapshot the whole copy reads; the backup keeps a read transaction it
             // finds open, so no write of the program restarts it half-way.
@@ -152,12 +173,21 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token st
             blad(c);
         } else {
             int krok = SQLITE_OK;
+            int procent = -1;
             while (krok == SQLITE_OK) {
                 if (stop.stop_requested()) {
                     przerwana = true;
                     break;
                 }
                 krok = sqlite3_backup_step(kopia, StronNaKrok);
+                const int stron = sqlite3_backup_pagecount(kopia);
+                const int teraz =
+                    krok == SQLITE_DONE || stron <= 0
+                        ? 100
+                        : static_cast<int>(qint64{100} * (stron - sqlite3_backup_remaining(kopia)) /
+                                           stron);
+                if (postep && teraz != procent && (krok == SQLITE_OK || krok == SQLITE_DONE))
+                    postep(procent = teraz);
             }
             const int koniec = sqlite3_backup_finish(kopia);
             if (przerwana) {
@@ -177,6 +207,8 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token st
     QString wynik = przerwana          ? QStringLiteral("Kopię przerwano.")
                     : kod != SQLITE_OK ? Przyczyna(kod, tekst)
                                        : QString();
+    if (wynik.isEmpty() && !NaDysk(czesc))
+        wynik = Przyczyna(SQLITE_IOERR, QString::fromLocal8Bit(std::strerror(errno)));
     if (wynik.isEmpty()) {
         const QString zamiana = Zamien(czesc, cel);
         if (!zamiana.isEmpty())
@@ -185,6 +217,17 @@ QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token st
     if (wynik.isEmpty()) return {};
     UsunZDziennikami(czesc);
     return naglowek + wynik;
+}
+
+void ObnizPriorytetWatku() {
+    // On Linux the nice value and the disk class are the calling thread's own.
+    const auto watek = static_cast<id_t>(::syscall(SYS_gettid));
+    ::setpriority(PRIO_PROCESS, watek, 19);
+    // The lowest level of the best-effort disk class (IOPRIO_CLASS_BE = 2, level 7): the
+    // copy still moves when the disk is never idle.
+    constexpr int KtoWatek = 1;  // IOPRIO_WHO_PROCESS
+    constexpr int Klasa = 2, Poziom = 7;
+    ::syscall(SYS_ioprio_set, KtoWatek, static_cast<int>(watek), (Klasa << 13) | Poziom);
 }
 
 TOpisKopii OpiszKopie(const QString& plik) {

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <stop_token>
 
 // Copies the committed state of the store file zrodlo into the file cel through the online
@@ -11,9 +12,15 @@
 // copy. One read snapshot is held from the first page to the last, so the program writes on
 // meanwhile and the copy is the state at its start. The copy is written beside cel and
 // renamed over it at the end, so a failure or a stop never leaves half a file under cel.
-// A stop requested through stop ends the copy between two steps. Returns the error text in
-// Polish, empty on success.
-QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token stop = {});
+// A stop requested through stop ends the copy between two steps; postep hears the percent
+// copied after each step, on the copying thread. Returns the error text in Polish, empty on
+// success.
+QString KopiujBaze(const QString& zrodlo, const QString& cel, std::stop_token stop = {},
+                   const std::function<void(int)>& postep = {});
+
+// Lowers the processor and disk priority of the calling thread, so that a copy made beside
+// the desk gives way to the desk's own work.
+void ObnizPriorytetWatku();
 
 // What a chosen copy holds.
 struct TOpisKopii {

@@ -73,12 +73,12 @@ void PrzytnijKopie(const QString& katalogKopii, int ile, qint64 najwiecej) {
 }
 
 QString ZrobKopieAutomatyczna(const QString& katalogBazy, const QDateTime& chwila,
-                              std::stop_token stop) {
+                              std::stop_token stop, const std::function<void(int)>& postep) {
     const QString katalog = KatalogKopii(katalogBazy);
     if (!QDir().mkpath(katalog))
         return QStringLiteral("Nie można utworzyć katalogu kopii: ") + katalog;
     const QString blad = KopiujBaze(QDir(katalogBazy).filePath(PlikBazy),
-                                    katalog + NazwaKopiiAutomatycznej(chwila), stop);
+                                    katalog + NazwaKopiiAutomatycznej(chwila), stop, postep);
     if (blad.isEmpty()) PrzytnijKopie(katalog);
     return blad;
 }
@@ -92,8 +92,18 @@ void TKopieAutomatyczne::PrzyStarcie(const QString& katalogBazy, const QDateTime
                     [&](const QString& nazwa) { return nazwa.startsWith(dzien); }))
         return;
     zakonczona = false;
-    watek = std::jthread([this, katalogBazy, chwila](std::stop_token stop) {
-        QString blad = ZrobKopieAutomatyczna(katalogBazy, chwila, stop);
+    const int ta = ++kopia;
+    watek = std::jthread([this, katalogBazy, chwila, ta](std::stop_token stop) {
+        ObnizPriorytetWatku();
+        QString blad = ZrobKopieAutomatyczna(katalogBazy, chwila, stop, [this, ta](int procent) {
+            QMetaObject::invokeMethod(
+                &kontekst,
+                [this, ta, procent] {
+                    // Nothing of a copy whose end was already taken.
+                    if (Postep && ta == kopia) Postep(procent);
+                },
+                Qt::QueuedConnection);
+        });
         // A copy stopped on purpose is no failure.
         wynikWTle = stop.stop_requested() ? QString() : std::move(blad);
         zakonczona = true;
@@ -116,7 +126,9 @@ void TKopieAutomatyczne::Zaczekaj() {
     if (!zakonczona) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool kursor = !zakonczona;
     watek.join();
+    ++kopia;
     if (kursor) QGuiApplication::restoreOverrideCursor();
+    if (Postep) Postep(-1);
     Zglos(std::exchange(wynikWTle, QString()));
 }
 

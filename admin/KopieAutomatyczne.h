@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <functional>
 #include <stop_token>
 #include <thread>
 
@@ -31,12 +32,15 @@ QString NajnowszaSprawnaKopiaAutomatyczna(const QString& katalogBazy);
 void PrzytnijKopie(const QString& katalogKopii, int ile = KopieDoZachowania,
                    qint64 najwiecej = KopieNajwiecejBajtow);
 // Copies the open store of katalogBazy into Kopie/ and trims the copies; a stop requested
-// through stop ends the copy and leaves no file. The error text in Polish, empty on success.
+// through stop ends the copy and leaves no file; postep hears the percent copied. The error
+// text in Polish, empty on success.
 QString ZrobKopieAutomatyczna(const QString& katalogBazy, const QDateTime& chwila,
-                              std::stop_token stop = {});
+                              std::stop_token stop = {},
+                              const std::function<void(int)>& postep = {});
 
-// The program's automatic copies. The day's first copy is made on a thread of its own, so
-// the desk is at work meanwhile; the copy at close is made while the program waits. A
+// The program's automatic copies. The day's first copy is made on a thread of its own at
+// the lowest priority, so the desk is at work meanwhile; the copy at close is made while the
+// program waits. A
 // failing copy is reported once in a run, on the program's thread, and never stops the
 // program.
 class TKopieAutomatyczne {
@@ -53,11 +57,16 @@ public:
     // A copy runs in the background.
     bool Trwa() const { return watek.joinable() && !zakonczona; }
 
+    // Hears, on the program's thread, the percent of the copy in the background as it
+    // grows, and -1 once that copy has ended (made, failed or stopped).
+    std::function<void(int)> Postep;
+
 private:
     void Zglos(const QString& blad);
     // Takes the end of the background copy when it has ended.
     void Odbierz();
     bool zgloszono = false;
+    int kopia = 0;      // counts the copies begun and ended; the progress heard names its copy
     QString wynikWTle;  // the background copy's error, read after joining
     std::atomic<bool> zakonczona = false;
     QObject kontekst;    // hears the background copy's end on the program's thread

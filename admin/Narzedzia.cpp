@@ -1,11 +1,13 @@
 #include "admin/Narzedzia.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
 #include <algorithm>
 #include <iterator>
+#include <thread>
 
 #include "admin/Kopie.h"
 #include "admin/SprawdzenieBazy.h"
@@ -37,7 +39,7 @@ bool ToSamPlik(const QString& a, const QString& b) {
 
 }  // namespace
 
-void KopiaZapasowa(QWidget* rodzic) {
+void KopiaZapasowa(QWidget* rodzic, const std::function<void(int)>& postep, std::stop_token stop) {
     if (!TBaza::Aktywna()) return;
     const QString propozycja =
         QDir(Dokumenty())
@@ -51,9 +53,25 @@ void KopiaZapasowa(QWidget* rodzic) {
         Ostrzezenie(QStringLiteral("Kopii nie można zapisać w miejscu samej bazy danych."));
         return;
     }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString blad = KopiujBaze(baza, plik);
-    QGuiApplication::restoreOverrideCursor();
+    QString blad;
+    {
+        QEventLoop petla;
+        // Destroyed before the loop: joined, and no event of it waits for the loop any more.
+        const std::jthread watek([&] {
+            blad = KopiujBaze(baza, plik, stop, [&](int procent) {
+                QMetaObject::invokeMethod(
+                    &petla,
+                    [&postep, procent] {
+                        if (postep) postep(procent);
+                    },
+                    Qt::QueuedConnection);
+            });
+            QMetaObject::invokeMethod(&petla, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        petla.exec();
+    }
+    if (postep) postep(-1);
+    if (stop.stop_requested()) return;
     if (!blad.isEmpty()) {
         Uwaga(blad);
         return;

@@ -2,11 +2,18 @@
 // and reloads what it shows.
 #pragma once
 
+#include <functional>
+#include <stop_token>
+
 class QWidget;
 
 // "Kopia zapasowa…": a copy of the open store to a file the operator picks, then a box
-// saying where it went and how large it is.
-void KopiaZapasowa(QWidget* rodzic);
+// saying where it went and how large it is. The copy is made on a thread of its own while
+// the program's events go on (the windows paint and answer); postep hears its percent as
+// it grows and -1 at its end. A stop requested through stop ends it with no file left and
+// nothing said.
+void KopiaZapasowa(QWidget* rodzic, const std::function<void(int)>& postep = {},
+                   std::stop_token stop = {});
 // "Przywróć z kopii…": true when the store was replaced by a copy; the caller then reloads
 // the settings, the pick lists and what it shows.
 bool PrzywrocZKopii(QWidget* rodzic);

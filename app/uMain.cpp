@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLockFile>
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "admin/SklepPrzykladowy.h"
@@ -107,6 +109,19 @@ TfMain::TfMain(QWidget* parent)
             [this](const QPoint& punkt) {
                 ui->pmWypozyczenie->popup(ui->sgWypozyczenie->viewport()->mapToGlobal(punkt));
             });
+
+    // The status bar shows only while a copy of the store runs, with its progress.
+    auto* pasek = new QStatusBar(this);
+    pasek->setObjectName(QStringLiteral("sbStan"));
+    setStatusBar(pasek);
+    pasek->hide();
+    pbKopia = new QProgressBar(pasek);
+    pbKopia->setObjectName(QStringLiteral("pbKopia"));
+    pbKopia->setRange(0, 100);
+    pasek->addPermanentWidget(pbKopia);
+    KopieAutomatyczne.Postep = [this](int procent) {
+        PokazPostepKopii(QStringLiteral("Kopia bazy danych: %p%"), procent);
+    };
 
     const int kolumny[] = {344, 107, 108, 3, 3, 64};
     for (int i = 0; i < 6; ++i) ui->sgWypozyczenie->setColumnWidth(i, kolumny[i]);
@@ -609,13 +624,26 @@ void TfMain::closeEvent(QCloseEvent* zdarzenie) {
         zdarzenie->ignore();
         return;
     }
-    // A failing copy is reported and the program closes all the same.
+    // A backup from the menu still running is stopped (it leaves no file); a failing copy
+    // is reported and the program closes all the same.
+    kopiaZapasowa.request_stop();
     if (TBaza::Aktywna()) KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, Chwila());
     blokada.reset();
     zdarzenie->accept();
 }
 
 // ---------------------------------------------------------------- keys and sizes
+
+void TfMain::PokazPostepKopii(const QString& format, int procent) {
+    if (procent < 0) {
+        statusBar()->hide();
+        pbKopia->reset();
+        return;
+    }
+    pbKopia->setFormat(format);
+    statusBar()->show();
+    pbKopia->setValue(procent);
+}
 
 bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (zdarzenie->type() == QEvent::Resize) {

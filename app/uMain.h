@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stop_token>
 
 #include "admin/KopieAutomatyczne.h"
 #include "money/Rozliczenia.h"
@@ -17,6 +18,7 @@
 #include "store/uWspolneDB.h"
 
 class QLockFile;
+class QProgressBar;
 class TKoszykPulpitu;
 class TListaWypozyczen;
 class TPanelFilmu;
@@ -95,6 +97,9 @@ private:
     // Films added below the open rentals and not yet rented: true, told when powiedz.
     bool ListaMaNoweFilmy(bool powiedz = true) const;
     void UlozPanel(QWidget* panel);
+    // A copy's percent in pbKopia on the status bar (format: its text with %p); the bar
+    // shows only while a copy runs (procent -1: ended).
+    void PokazPostepKopii(const QString& format, int procent);
     // ---- Operations on the list (uMainOperacje.cpp, uMainZwrot.cpp).
     void bWypozyczClick();
     void bZwrotClick();
@@ -108,6 +113,8 @@ private:
     std::unique_ptr<Ui::TfMain> ui;
     std::unique_ptr<QLockFile> blokada;
     TKopieAutomatyczne KopieAutomatyczne;
+    QProgressBar* pbKopia = nullptr;
+    std::stop_source kopiaZapasowa;  // stops the menu's backup still running at close
     TQuery Query1;
     std::unique_ptr<TPanelKlienta> panelKlienta;
     std::unique_ptr<TPanelFilmu> panelFilmu;

@@ -21,7 +21,20 @@
 #include "ui_uMain.h"
 
 void TfMain::PolaczNarzedzia() {
-    connect(ui->miKopiaZapasowa, &QAction::triggered, this, [this] { KopiaZapasowa(this); });
+    connect(ui->miKopiaZapasowa, &QAction::triggered, this, [this] {
+        // The desk works on while the copy is made; the store is not replaced meanwhile.
+        const QList<QAction*> wstrzymane{ui->miKopiaZapasowa, ui->miPrzywroc, ui->miSprawdzBaze,
+                                         ui->miImportParadox, ui->miDanePrzykladowe};
+        for (QAction* a : wstrzymane) a->setEnabled(false);
+        kopiaZapasowa = std::stop_source();
+        KopiaZapasowa(
+            this,
+            [this](int procent) {
+                PokazPostepKopii(QStringLiteral("Kopia zapasowa bazy danych: %p%"), procent);
+            },
+            kopiaZapasowa.get_token());
+        for (QAction* a : wstrzymane) a->setEnabled(true);
+    });
     connect(ui->miPrzywroc, &QAction::triggered, this, [this] {
         // The store file is replaced only when no copy reads it.
         ZaczekajNaKopie();

@@ -24,8 +24,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <thread>
 #include <vector>
 
+#include "admin/Kopie.h"
+#include "admin/KopieAutomatyczne.h"
 #include "app/uMain.h"
 #include "app/uProgram.h"
 #include "store/Baza.h"
@@ -335,6 +338,40 @@ int main(int argc, char** argv) {
     // The day's copy, begun in the background once the desk is up, ends before the desk
     // is measured.
     fMain->ZaczekajNaKopie();
+    // "kopia": the backup of the menu's copy routine, timed alone.
+    if (wybor.contains(QLatin1String("kopia"))) {
+        TWynik w;
+        for (int i = 0; i < ile; ++i) {
+            const QString cel = robocze.filePath(QStringLiteral("kopia.sqlite"));
+            TZegar t;
+            t.start();
+            if (!KopiujBaze(folder + QStringLiteral("Bazy/") + PlikBazy, cel).isEmpty()) return 1;
+            w.otwarcie.push_back(t.cpu());
+            w.sciana.push_back(t.ms());
+            w.zamkniecie.push_back(0);
+            w.sql.push_back(0);
+            QFile::remove(cel);
+        }
+        wypisz("kopia zapasowa", w);
+    }
+    // WIRDOLAN_KOPIA_W_TLE set: the day's copy made again and again in the background, on
+    // its own low-priority thread as the program makes it, while the desk is measured; the
+    // time of each copy on stderr.
+    std::jthread kopiaWTle;
+    if (qEnvironmentVariableIsSet("WIRDOLAN_KOPIA_W_TLE"))
+        kopiaWTle = std::jthread([folder](std::stop_token stop) {
+            ObnizPriorytetWatku();
+            for (int n = 0; !stop.stop_requested(); ++n) {
+                QElapsedTimer t;
+                t.start();
+                const QString blad = ZrobKopieAutomatyczna(
+                    folder + QStringLiteral("Bazy/"),
+                    QDateTime(QDate(2000, 1, 1).addDays(n), QTime(12, 0)), stop);
+                if (blad.isEmpty())
+                    std::fprintf(stderr, "kopia w tle: %lld ms\n",
+                                 static_cast<long long>(t.elapsed()));
+            }
+        });
     auto* eKlientNr = fMain->findChild<QLineEdit*>(QStringLiteral("eKlientNr"));
     auto* eFilmNr = fMain->findChild<QLineEdit*>(QStringLiteral("eFilmNr"));
     auto numer = [](int i, int n) { return 1 + static_cast<int>((i * 7919LL) % n); };

@@ -10,10 +10,15 @@
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <algorithm>
 #include <stop_token>
+#include <vector>
 
 #include "admin/Kopie.h"
 #include "admin/KopieAutomatyczne.h"
+#include "admin/Narzedzia.h"
 #include "admin/WyborTestowy.h"
 #include "app/Operacje.h"
 #include "app/test_panele_pulpit.h"
@@ -355,6 +360,37 @@ TEST_F(Kopie, KopiaDniaPoPokazaniuPulpituRazNaDzien) {
     EXPECT_TRUE(fake.komunikaty.empty());
 }
 
+// The copy's progress in the status bar while it runs; the bar gone at its end; a backup
+// stopped leaves no file and says nothing.
+TEST_F(Kopie, PostepKopiiNaPaskuStanuIZatrzymanaBezPliku) {
+    Start();
+    auto* pasek = k<QStatusBar>("sbStan");
+    auto* pb = k<QProgressBar>("pbKopia");
+    EXPECT_FALSE(pasek->isVisible()) << "no copy yet";
+    QStringList widziane;
+    QObject::connect(pb, &QProgressBar::valueChanged, [&](int) {
+        if (pasek->isVisible()) widziane << pb->text();
+    });
+    QCoreApplication::processEvents();
+    fMain->ZaczekajNaKopie();
+    EXPECT_FALSE(pasek->isVisible());
+    widziane.clear();
+    wybor.plik = obce.path() + "/sklep.sqlite";
+    Menu("miKopiaZapasowa");
+    EXPECT_EQ(widziane.value(widziane.size() - 1), "Kopia zapasowa bazy danych: 100%");
+    EXPECT_FALSE(pasek->isVisible());
+    EXPECT_TRUE(k<QAction>("miKopiaZapasowa")->isEnabled());
+
+    fake.Wyczysc();
+    wybor.plik = obce.path() + "/zatrzymana.sqlite";
+    std::stop_source stop;
+    stop.request_stop();
+    KopiaZapasowa(fMain, {}, stop.get_token());
+    EXPECT_FALSE(QFile::exists(wybor.plik));
+    EXPECT_FALSE(QFile::exists(wybor.plik + ".czesc"));
+    EXPECT_TRUE(fake.komunikaty.empty());
+}
+
 TEST_F(Kopie, ZamkniecieWTrakcieKopiiDnia) {
     Start();
     QCoreApplication::processEvents();  // the day's copy begins in the background
@@ -555,8 +591,11 @@ TEST(KopiaWTle, ZapisyWTrakcieKopiiNieRozbijajaJej) {
                            nullptr, nullptr, nullptr),
               SQLITE_OK);
     TKopieAutomatyczne kopie;
+    std::vector<int> postep;
+    kopie.Postep = [&](int procent) { postep.push_back(procent); };
     kopie.PrzyStarcie(baza.Katalog(), QDateTime(QDate(2024, 3, 5), QTime(9, 0)));
-    for (int i = 3001; kopie.Trwa() || i < 3011; ++i)
+    for (int i = 3001; kopie.Trwa() || i < 3011; ++i) {
+        QCoreApplication::processEvents();
         ASSERT_EQ(sqlite3_exec(h,
                                QString("begin; insert into klient (Numer_klienta) values (%1); "
                                        "insert into film (Numer_filmu) values (%1); commit")
@@ -565,6 +604,7 @@ TEST(KopiaWTle, ZapisyWTrakcieKopiiNieRozbijajaJej) {
                                nullptr, nullptr, nullptr),
                   SQLITE_OK)
             << "the desk is not kept waiting by the copy";
+    }
     kopie.Zaczekaj();
     const QString kopia = NajnowszaKopiaAutomatyczna(baza.Katalog());
     const TOpisKopii opis = OpiszKopie(kopia);
@@ -572,6 +612,11 @@ TEST(KopiaWTle, ZapisyWTrakcieKopiiNieRozbijajaJej) {
     EXPECT_GE(opis.klientow, 3000);
     EXPECT_EQ(opis.klientow, opis.filmow) << "each pair is in the copy whole or not at all";
     EXPECT_TRUE(fake.komunikaty.empty());
+    // Heard on the program's thread as the events are served: growing, then the end.
+    ASSERT_GE(postep.size(), 2u);
+    EXPECT_EQ(postep.back(), -1);
+    EXPECT_TRUE(std::is_sorted(postep.begin(), postep.end() - 1));
+    EXPECT_EQ(std::count(postep.begin(), postep.end(), -1), 1);
 }
 
 TEST(PrzywrocenieBezOtwartejBazy, UszkodzonaBazaZachowanaIZastapionaKopia) {
