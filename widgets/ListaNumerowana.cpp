@@ -12,7 +12,20 @@ QString TPozycjeListy::Tekst(int wiersz) const {
         if (const auto it = zmienione.constFind(wiersz); it != zmienione.cend()) return *it;
     const auto w = static_cast<size_t>(wiersz);
     const quint32 od = w > 0 ? konce[w - 1] : 0;
-    return QString::fromUtf8(teksty.constData() + od, konce[w] - od);
+    if (konce[w] == od) return QString();
+    const auto b = static_cast<size_t>(std::upper_bound(poczatki.begin(), poczatki.end(), od) -
+                                       poczatki.begin() - 1);
+    return QString::fromUtf8(bloki[b].constData() + (od - poczatki[b]), konce[w] - od);
+}
+
+QByteArray& TPozycjeListy::Blok() {
+    constexpr qsizetype rozmiar = 1 << 20, zapas = 4096;
+    if (bloki.empty() || bloki.back().capacity() - bloki.back().size() < zapas) {
+        poczatki.push_back(
+            bloki.empty() ? 0 : poczatki.back() + static_cast<quint32>(bloki.back().size()));
+        bloki.emplace_back().reserve(rozmiar);
+    }
+    return bloki.back();
 }
 
 void TPozycjeListy::Zmien(int wiersz, qint64 numer, const QString& tekst) {
@@ -38,8 +51,9 @@ std::optional<TPozycjeListy> CzytajListeNumerowana(TQuery& q, const QString& sql
     for (; !q.Eof(); q.Next()) {
         wiersze.numery.push_back(nr < 0 ? 0 : q.Calkowita(nr));
         wiersze.idy.push_back(id < 0 ? 0 : static_cast<int>(q.Calkowita(id)));
-        if (tekst >= 0) q.DopiszTekstUtf8(tekst, wiersze.teksty);
-        wiersze.konce.push_back(static_cast<quint32>(wiersze.teksty.size()));
+        QByteArray& blok = wiersze.Blok();
+        if (tekst >= 0) q.DopiszTekstUtf8(tekst, blok);
+        wiersze.konce.push_back(wiersze.poczatki.back() + static_cast<quint32>(blok.size()));
     }
     q.Close();
     return wiersze;

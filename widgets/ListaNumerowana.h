@@ -29,10 +29,16 @@ public:
 private:
     friend std::optional<TPozycjeListy> CzytajListeNumerowana(TQuery&, const QString&,
                                                               const QString&, const QString&);
+    // Room for the next text: a new block when the last one is nearly full. The blocks
+    // are filled and never moved (a buffer grown by reallocation would hold its old copy
+    // at each growth); a text lies in one block, positions count across the blocks.
+    QByteArray& Blok();
+
     std::vector<qint64> numery;
     std::vector<int> idy;
-    QByteArray teksty;              // every row's text, one after another
-    std::vector<quint32> konce;     // the end of each row's text in `teksty`
+    std::vector<QByteArray> bloki;  // every row's text, one after another
+    std::vector<quint32> poczatki;  // the position of each block's first text
+    std::vector<quint32> konce;     // the position after each row's text
     QHash<int, QString> zmienione;  // texts replaced after reading, by row
 };
 

@@ -104,3 +104,19 @@ TEST_F(ListaNumerowana, BrakujacaKolumna) {
     ASSERT_EQ(fake.komunikaty.size(), 1u);
     EXPECT_EQ(fake.komunikaty[0].tekst, "Nie znaleziono pola 'Numer_filmu'.");
 }
+
+// Texts longer in all than one block of the buffer come back whole, each from its block.
+TEST_F(ListaNumerowana, DlugieTekstyWieluBlokow) {
+    baza.Wykonaj(QStringLiteral("delete from film"));
+    for (int nr = 1; nr <= 300; ++nr)
+        baza.Wykonaj(QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
+                                    "Tytul_polski, Aktualny) values (%1, '%2', 'P', 1)")
+                         .arg(nr)
+                         .arg(QString(nr * 37 % 9000, QChar(u'a' + nr % 26)) + u'ż'));
+    Wypelnij();
+    ASSERT_EQ(model.rowCount(), 300);
+    for (int w = 0; w < 300; ++w) {
+        const int nr = w + 1;
+        ASSERT_EQ(model.Tekst(w), QString(nr * 37 % 9000, QChar(u'a' + nr % 26)) + u'ż') << nr;
+    }
+}
