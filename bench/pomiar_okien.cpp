@@ -98,10 +98,11 @@ public:
     QDate od, doo;                          // the periodic report's range
 
     QMessageBox::StandardButton Pokaz(const TKomunikat& k) override {
-        // Nothing is printed; every other question takes its default.
-        if (k.tekst.startsWith(QLatin1String("Czy rozpocząć drukowanie"))) return QMessageBox::No;
+        // Nothing is printed; every other question takes its default. (The texts hold
+        // Polish letters: compared as UTF-8, not as Latin-1.)
+        if (k.tekst.startsWith(QStringLiteral("Czy rozpocząć drukowanie"))) return QMessageBox::No;
         // A return of the whole list the desk shows.
-        if (k.tekst.startsWith(QLatin1String("Nie zaznaczono żadnego wiersza")))
+        if (k.tekst.startsWith(QStringLiteral("Nie zaznaczono żadnego wiersza")))
             return QMessageBox::Yes;
         return k.domyslny == QMessageBox::NoButton ? QMessageBox::Ok : k.domyslny;
     }
@@ -446,13 +447,13 @@ int main(int argc, char** argv) {
     zPozycji("ranking filmów", "miRapRentownoscF",
              {QStringLiteral("select Numer_filmu nr, Tytul_oryginalny || ' (' || Tytul_polski || "
                              "')' tytul, wplywy from film where aktualny = true order by wplywy "
-                             "desc")},
+                             "desc, tytul")},
              ile);
     zPozycji("ranking klientów", "miRapRentownoscK",
              {QStringLiteral("select k.id, k.numer_klienta nr, k.nazwisko, k.imie, sum( "
                              "r.naleznosc ) kwota from klient k, rental r where k.id = "
                              "r.id_klienta and zwrocono = true group by k.id, k.nazwisko, "
-                             "k.imie, k.numer_klienta order by kwota desc")},
+                             "k.imie, k.numer_klienta order by kwota desc, k.nazwisko, k.imie")},
              ile);
     // At the counter: five films scanned into the basket one by one, the rental of the
     // five committed with the amount proposed, and the five returned the same day, each

@@ -59,13 +59,12 @@ const TOdczytRekordu<TDaneKlienta> OdczytKlienta(
     Klient);
 
 std::optional<TPozycjeListy> ListaKlientow(TQuery& q) {
-    return WierszeZapytania(
-        q,
-        QStringLiteral("select ID, Numer_klienta, Nazwisko || ' ' || Imie "
-                       "klient\n"
-                       "from klient\n"
-                       "where aktualny = True"),
-        CzytajPozycje(QStringLiteral("Numer_klienta"), QStringLiteral("klient")));
+    return CzytajListeNumerowana(q,
+                                 QStringLiteral("select ID, Numer_klienta, Nazwisko || ' ' || Imie "
+                                                "klient\n"
+                                                "from klient\n"
+                                                "where aktualny = True"),
+                                 QStringLiteral("Numer_klienta"), QStringLiteral("klient"));
 }
 
 std::optional<TKwota> SaldoKlienta(TQuery& q, int id) {

@@ -29,8 +29,7 @@ TFilmZapisany Film(TQuery& q) {
 }
 
 std::optional<TPozycjeListy> Lista(TQuery& q, const QString& sql) {
-    return WierszeZapytania(q, sql,
-                            CzytajPozycje(QStringLiteral("Numer_filmu"), QStringLiteral("tytul")));
+    return CzytajListeNumerowana(q, sql, QStringLiteral("Numer_filmu"), QStringLiteral("tytul"));
 }
 
 // The names in the column of the statement's rows.

@@ -183,8 +183,8 @@ public:
     void Wiersz(const TPasmo& pasmo, double y, const TQuery& dane) {
         const TQuery* zrodlo = pasmo.zrodlo ? pasmo.zrodlo : &dane;
         for (const TElement& e : pasmo.elementy) {
-            if (e.widoczny) teksty += Wartosc(e, zrodlo);
-            konce.push_back(static_cast<quint32>(teksty.size()));
+            if (e.widoczny) Dopisz(Wartosc(e, zrodlo));
+            konce.push_back(pozycja);
         }
         wiersze.push_back({static_cast<float>(y), static_cast<float>(pasmo.wysokosc), pasmo.ramka,
                            pasmo.liniaNad});
@@ -199,11 +199,11 @@ public:
         if (numer == 0) Dolacz(s, tytul);
         if (u.kolumny >= 0) Dolacz(s, kawalki[static_cast<size_t>(u.kolumny)]);
         const size_t ile = wzor.elementy.size();
-        const size_t koniec =
+        const size_t ostatni =
             static_cast<size_t>(numer) + 1 < strony.size()
                 ? static_cast<size_t>(strony[static_cast<size_t>(numer) + 1].pierwszyWiersz)
                 : wiersze.size();
-        for (size_t w = static_cast<size_t>(u.pierwszyWiersz); w < koniec; ++w) {
+        for (size_t w = static_cast<size_t>(u.pierwszyWiersz); w < ostatni; ++w) {
             const TWierszUkladu& r = wiersze[w];
             const QRectF obszar(0, r.y, TRaport::SzerokoscObszaru, r.wysokosc);
             if (r.ramka) s.ramki.push_back(obszar);
@@ -216,7 +216,7 @@ public:
                 const double szerokosc =
                     e.szerokosc > 0 ? e.szerokosc : TRaport::SzerokoscObszaru - e.x;
                 const double wysokosc = e.wysokosc > 0 ? e.wysokosc : e.czcionka.WysokoscWiersza();
-                s.teksty.push_back({teksty.mid(od, konce[k] - od),
+                s.teksty.push_back({Tekst(od, konce[k]),
                                     QRectF(e.x, r.y + e.y, szerokosc, wysokosc), e.czcionka,
                                     e.wyrownanie, TRodzajPasma::Szczegoly});
             }
@@ -236,8 +236,28 @@ private:
     TPasmo wzor;  // the detail band: the place, size and font of each text
     std::vector<TStrona> kawalki;
     std::vector<TWierszUkladu> wiersze;
-    QString teksty;              // every row's texts, one after another
-    std::vector<quint32> konce;  // the end in `teksty` of each row's each text
+    // Every row's texts, one after another, in blocks that are filled and never moved
+    // (a buffer grown by reallocation would hold its old copy at the peak): a text lies in
+    // one block; positions count across the blocks.
+    static constexpr qsizetype Blok = 1 << 20;
+    void Dopisz(const QString& tekst) {
+        if (tekst.isEmpty()) return;
+        if (bloki.empty() || bloki.back().size() + tekst.size() > bloki.back().capacity()) {
+            poczatki.push_back(pozycja);
+            bloki.emplace_back().reserve(std::max(Blok, tekst.size()));
+        }
+        bloki.back() += tekst;
+        pozycja += static_cast<quint32>(tekst.size());
+    }
+    QString Tekst(quint32 od, quint32 do_) const {
+        const auto b = static_cast<size_t>(std::upper_bound(poczatki.begin(), poczatki.end(), od) -
+                                           poczatki.begin() - 1);
+        return bloki[b].mid(od - poczatki[b], do_ - od);
+    }
+    std::vector<QString> bloki;
+    std::vector<quint32> poczatki;  // the position of each block's first text
+    quint32 pozycja = 0;            // the position after the last text
+    std::vector<quint32> konce;     // the end of each row's each text
 };
 
 namespace {

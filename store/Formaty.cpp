@@ -47,8 +47,17 @@ QString DataSQL(const QDate& data) {
 }
 
 QString Numer4(qint64 numer) {
-    return numer < 0 ? '-' + QStringLiteral("%1").arg(-numer, 4, 10, QLatin1Char('0'))
-                     : QStringLiteral("%1").arg(numer, 4, 10, QLatin1Char('0'));
+    // Put together directly, as the dates are.
+    quint64 modul = numer < 0 ? 0 - static_cast<quint64>(numer) : static_cast<quint64>(numer);
+    char16_t znaki[24];
+    int i = 24;
+    do {
+        znaki[--i] = static_cast<char16_t>(u'0' + modul % 10);
+        modul /= 10;
+    } while (modul);
+    while (i > 20) znaki[--i] = u'0';
+    if (numer < 0) znaki[--i] = u'-';
+    return QString(reinterpret_cast<const QChar*>(znaki + i), 24 - i);
 }
 
 QString TekstSQL(const QString& tekst) {

@@ -37,6 +37,16 @@ std::optional<TKwota> TKwota::ZTekstu(QStringView tekst) {
 
 TKwota::TKwota(double zlote) {
     if (!std::isfinite(zlote)) return;
+    // The double nearest to a whole number of grosze (as the store holds amounts) is that
+    // number: its error is below half of the 15th significant digit, so the decimal form
+    // below would give the same.
+    if (std::fabs(zlote) < 1e10) {
+        const double setki = std::nearbyint(zlote * 100);
+        if (setki / 100 == zlote) {
+            grosze = static_cast<qint64>(setki);
+            return;
+        }
+    }
     const double modul = std::fabs(zlote);
     const int cyfryCalosci = modul >= 1 ? static_cast<int>(std::floor(std::log10(modul))) + 1 : 0;
     char tekst[64];
@@ -44,17 +54,35 @@ TKwota::TKwota(double zlote) {
     grosze = ZTekstu(QString::fromLatin1(tekst)).value_or(TKwota()).grosze;
 }
 
-QString KwotaSQL(TKwota kwota) {
+namespace {
+
+// "1234.50", "-0.50" with the given separator, put together directly (reports and lists
+// show hundreds of thousands of amounts).
+QString KwotaZSeparatorem(TKwota kwota, char16_t separator) {
     const qint64 g = kwota.Grosze();
-    const qint64 modul = g < 0 ? -g : g;
-    return QStringLiteral("%1%2.%3")
-        .arg(g < 0 ? QStringLiteral("-") : QString())
-        .arg(modul / 100)
-        .arg(modul % 100, 2, 10, QLatin1Char('0'));
+    quint64 modul = g < 0 ? 0 - static_cast<quint64>(g) : static_cast<quint64>(g);
+    char16_t znaki[24];
+    int i = 24;
+    znaki[--i] = static_cast<char16_t>(u'0' + modul % 10);
+    znaki[--i] = static_cast<char16_t>(u'0' + modul / 10 % 10);
+    znaki[--i] = separator;
+    modul /= 100;
+    do {
+        znaki[--i] = static_cast<char16_t>(u'0' + modul % 10);
+        modul /= 10;
+    } while (modul);
+    if (g < 0) znaki[--i] = u'-';
+    return QString(reinterpret_cast<const QChar*>(znaki + i), 24 - i);
+}
+
+}  // namespace
+
+QString KwotaSQL(TKwota kwota) {
+    return KwotaZSeparatorem(kwota, u'.');
 }
 
 QString KwotaNaEkran(TKwota kwota) {
-    return KwotaSQL(kwota).replace('.', ',');
+    return KwotaZSeparatorem(kwota, u',');
 }
 
 QString KwotaOgolna(TKwota kwota) {

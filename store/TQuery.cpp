@@ -191,14 +191,13 @@ void TQuery::Open() {
     Close();
     stmt = Przygotuj();
     liczbaKolumn = sqlite3_column_count(stmt);
-    wiersz.resize(static_cast<size_t>(liczbaKolumn));
     wczytane.assign(static_cast<size_t>(liczbaKolumn), 0);
     // Each column's name and kind once per statement, not once per value read.
-    nazwyKolumn.clear();
-    typyKolumn.clear();
     for (int i = 0; i < liczbaKolumn; ++i) {
-        nazwyKolumn.push_back(QString::fromUtf8(sqlite3_column_name(stmt, i)));
-        typyKolumn.push_back(typZDeklaracji(sqlite3_column_decltype(stmt, i)));
+        const char* nazwa = sqlite3_column_name(stmt, i);
+        nazwyKolumn.emplace_back(nazwa);
+        wiersz.emplace_back(QString::fromUtf8(nazwa),
+                            typZDeklaracji(sqlite3_column_decltype(stmt, i)), QVariant());
     }
     pozycja = 0;
     Krok();
@@ -227,7 +226,8 @@ QString TQuery::FieldName(int i) const {
 // Column i of the current row (null at the end of the result).
 const TField& TQuery::Pole(int i) const {
     const auto k = static_cast<size_t>(i);
-    if (wczytane[k]) return wiersz[k];
+    TField& pole = wiersz[k];
+    if (wczytane[k]) return pole;
     QVariant v;
     if (!koniec) {
         switch (sqlite3_column_type(stmt, i)) {
@@ -249,9 +249,27 @@ const TField& TQuery::Pole(int i) const {
                 break;
         }
     }
-    wiersz[k] = TField(nazwyKolumn[k], typyKolumn[k], std::move(v));
+    pole.wartosc = std::move(v);
     wczytane[k] = 1;
-    return wiersz[k];
+    return pole;
+}
+
+qint64 TQuery::Calkowita(int i) const {
+    if (!koniec && !wczytane[static_cast<size_t>(i)] &&
+        sqlite3_column_type(stmt, i) == SQLITE_INTEGER)
+        return sqlite3_column_int64(stmt, i);
+    return Pole(i).AsLargeInt();
+}
+
+void TQuery::DopiszTekstUtf8(int i, QByteArray& cel) const {
+    // Text of a column of no particular kind shows as stored; anything else as AsString().
+    if (!koniec && wiersz[static_cast<size_t>(i)].typ == TField::TTyp::Inny &&
+        sqlite3_column_type(stmt, i) == SQLITE_TEXT) {
+        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+        cel.append(utf8, sqlite3_column_bytes(stmt, i));
+        return;
+    }
+    cel.append(Pole(i).AsString().toUtf8());
 }
 
 void TQuery::ExecSQL() {
@@ -276,7 +294,6 @@ void TQuery::Close() {
     wczytane.clear();
     brakZgloszony = false;
     nazwyKolumn.clear();
-    typyKolumn.clear();
 }
 
 void TQuery::Next() {
@@ -343,15 +360,15 @@ bool rowneNazwy(const char* kolumna, const QString& nazwa) {
 
 }  // namespace
 
-int TQuery::IndeksKolumny(const QString& nazwa) const {
+int TQuery::IndeksPola(const QString& nazwa) const {
     for (int i = 0; i < liczbaKolumn; ++i)  // the first of equal names wins
-        if (rowneNazwy(sqlite3_column_name(stmt, i), nazwa)) return i;
+        if (rowneNazwy(nazwyKolumn[static_cast<size_t>(i)].constData(), nazwa)) return i;
     return -1;
 }
 
 const TField* TQuery::FindField(const QString& nazwa) const {
     if (!stmt) return nullptr;
-    const int i = IndeksKolumny(nazwa);
+    const int i = IndeksPola(nazwa);
     return i < 0 ? nullptr : &Pole(i);
 }
 

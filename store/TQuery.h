@@ -2,6 +2,7 @@
 // the open result's current row by column name (letter case ignored).
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QHash>
 #include <QString>
@@ -38,6 +39,7 @@ public:
     QString AsString() const;
 
 private:
+    friend class TQuery;  // sets each row's value in place
     QString nazwa;
     TTyp typ = TTyp::Inny;
     QVariant wartosc;
@@ -84,12 +86,19 @@ public:
 
     int RowsAffected() const { return zmienione; }
 
+    // For readers of many rows: a column's index found once (-1 when the result lacks it;
+    // nothing is reported), then its value read by index as FieldByName gives it.
+    int IndeksPola(const QString& nazwa) const;
+    const TField& Pole(int i) const;
+    // The value as AsLargeInt() gives it; a stored integer is read without a TField.
+    qint64 Calkowita(int i) const;
+    // Appends the value as AsString() gives it, in UTF-8; stored text is copied as it is.
+    void DopiszTekstUtf8(int i, QByteArray& cel) const;
+
 private:
     sqlite3_stmt* Przygotuj();
     void Krok();
     void KrokBezWyjatku();
-    int IndeksKolumny(const QString& nazwa) const;
-    const TField& Pole(int i) const;
 
     TBaza* baza;
     QString tekst;
@@ -105,6 +114,6 @@ private:
     // What a missing column reads as, and whether the miss was reported.
     mutable TField brak;
     mutable bool brakZgloszony = false;
-    std::vector<QString> nazwyKolumn;
-    std::vector<TField::TTyp> typyKolumn;
+    // Each column's name as the store gives it (UTF-8), for finding columns by name.
+    std::vector<QByteArray> nazwyKolumn;
 };

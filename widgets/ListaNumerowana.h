@@ -1,33 +1,54 @@
 // The grid of a numbered list (the clients' and the films' lists): the number in four
 // digits, the text, and the row's ID in a hidden working column. The rows live in a
-// model of their own, read once into plain arrays: no object per cell, so a list of
-// hundreds of thousands of rows opens and closes at once.
+// model of their own, read once into plain arrays: no object per cell or per row, so a
+// list of hundreds of thousands of rows opens and closes at once.
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QTableView;
 class TQuery;
 
-// One row of a numbered list.
-struct TPozycjaListy {
-    qint64 Numer = 0;
-    QString Tekst;
-    int Id = 0;
-};
-using TPozycjeListy = std::vector<TPozycjaListy>;
+// The rows of a numbered list, kept compactly: numbers and IDs in arrays, the texts one
+// after another in UTF-8, made into text only for the rows shown or asked for.
+class TPozycjeListy {
+public:
+    int Liczba() const { return static_cast<int>(idy.size()); }
+    // The row's number, text and ID (the row is in the list).
+    qint64 Numer(int wiersz) const { return numery[static_cast<size_t>(wiersz)]; }
+    QString Tekst(int wiersz) const;
+    int Id(int wiersz) const { return idy[static_cast<size_t>(wiersz)]; }
+    // The row's number and text replaced.
+    void Zmien(int wiersz, qint64 numer, const QString& tekst);
 
-// Reads the query's current row as a row of a numbered list, from the columns of the
-// number and the text, and ID.
-struct TCzytajPozycje {
-    QString kolumnaNumeru, kolumnaTekstu;
-    TPozycjaListy operator()(TQuery& query) const;
+private:
+    friend std::optional<TPozycjeListy> CzytajListeNumerowana(TQuery&, const QString&,
+                                                              const QString&, const QString&);
+    // Room for the next text: a new block when the last one is nearly full. The blocks
+    // are filled and never moved (a buffer grown by reallocation would hold its old copy
+    // at each growth); a text lies in one block, positions count across the blocks.
+    QByteArray& Blok();
+
+    std::vector<qint64> numery;
+    std::vector<int> idy;
+    std::vector<QByteArray> bloki;  // every row's text, one after another
+    std::vector<quint32> poczatki;  // the position of each block's first text
+    std::vector<quint32> konce;     // the position after each row's text
+    QHash<int, QString> zmienione;  // texts replaced after reading, by row
 };
-inline TCzytajPozycje CzytajPozycje(const QString& kolumnaNumeru, const QString& kolumnaTekstu) {
-    return {kolumnaNumeru, kolumnaTekstu};
-}
+
+// Every row of the statement as a row of a numbered list: the number and the text from
+// the named columns, the ID from column ID (a column the result lacks is reported once
+// and reads as 0 or the empty text). Nothing when the statement failed; the query is
+// closed.
+std::optional<TPozycjeListy> CzytajListeNumerowana(TQuery& q, const QString& sql,
+                                                   const QString& kolumnaNumeru,
+                                                   const QString& kolumnaTekstu);
 
 class TListaNumerowana : public QAbstractTableModel {
     Q_OBJECT

@@ -33,9 +33,24 @@ TEST(Kwota, ZeZlotychJakLiczbaDziesietna) {
         double zlote;
         qint64 grosze;
     } przypadki[] = {
-        {2.675, 268},      {-2.675, -268},  {1.005, 101},     {0.1 + 0.2, 30},
-        {0.95 * 4.5, 428}, {7.499999, 750}, {0.004, 0},       {-0.004, 0},
-        {1e-9, 0},         {12.5, 1250},    {1e6, 100000000}, {123456.785, 12345679},
+        {2.675, 268},
+        {-2.675, -268},
+        {1.005, 101},
+        {0.1 + 0.2, 30},
+        {0.95 * 4.5, 428},
+        {7.499999, 750},
+        {0.004, 0},
+        {-0.004, 0},
+        {1e-9, 0},
+        {12.5, 1250},
+        {1e6, 100000000},
+        {123456.785, 12345679},
+        // Whole grosze, one step of the double off them, and beyond ten milliard.
+        {0.07, 7},
+        {-1234.56, -123456},
+        {std::nextafter(0.07, 1.0), 7},
+        {std::nextafter(-19.99, 0.0), -1999},
+        {12345678901.23, 1234567890123},
     };
     for (const auto& p : przypadki) EXPECT_EQ(TKwota(p.zlote).Grosze(), p.grosze) << p.zlote;
     EXPECT_EQ(TKwota(std::numeric_limits<double>::quiet_NaN()), TKwota());

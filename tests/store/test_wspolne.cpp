@@ -136,6 +136,8 @@ TEST(Numery, CzteryCyfry) {
     EXPECT_EQ(Numer4(0), "0000");
     EXPECT_EQ(Numer4(1234), "1234");
     EXPECT_EQ(Numer4(12345), "12345");
+    EXPECT_EQ(Numer4(-7), "-0007");
+    EXPECT_EQ(Numer4(-12345), "-12345");
 }
 
 TEST(Teksty, CytowanieDlaPolecen) {

@@ -9,6 +9,7 @@
 #include "store/OdczytWierszy.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
+#include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
 #include "widgets/ListaNumerowana.h"
 #include "widgets/uEksport.h"
@@ -25,11 +26,11 @@ protected:
         PrzygotujListeNumerowana(&sg, &model);
     }
     int Wypelnij(const QString& warunek = QString()) {
-        auto wiersze = WierszeZapytania(
+        auto wiersze = CzytajListeNumerowana(
             query,
             QStringLiteral("select ID, Numer_filmu, Tytul_oryginalny tytul from film") + warunek +
                 QStringLiteral(" order by Numer_filmu"),
-            CzytajPozycje(QStringLiteral("Numer_filmu"), QStringLiteral("tytul")));
+            QStringLiteral("Numer_filmu"), QStringLiteral("tytul"));
         return WypelnijListeNumerowana(&sg, model, wiersze.value());
     }
     QString Komorka(int w, int k) { return model.index(w, k).data().toString(); }
@@ -87,4 +88,35 @@ TEST_F(ListaNumerowana, ZmianaWierszaWMiejscuIEksportBezId) {
     EXPECT_EQ(NaglowekSiatki(sg, kolumny), (std::vector<QString>{"Nr", "Tytuł"}));
     EXPECT_EQ(WierszeSiatki(sg, {2, 0}, kolumny),
               (TWierszeTekstu{{"0012", "T12"}, {"0003", "T3"}}));
+}
+
+// A column the statement lacks reads as 0 or the empty text, reported once.
+TEST_F(ListaNumerowana, BrakujacaKolumna) {
+    FakeInterakcja fake;
+    const auto wiersze =
+        CzytajListeNumerowana(query, QStringLiteral("select ID from film order by Numer_filmu"),
+                              QStringLiteral("Numer_filmu"), QStringLiteral("tytul"));
+    ASSERT_TRUE(wiersze);
+    ASSERT_EQ(wiersze->Liczba(), 3);
+    EXPECT_EQ(wiersze->Numer(0), 0);
+    EXPECT_EQ(wiersze->Tekst(2), "");
+    EXPECT_EQ(wiersze->Id(1), 3);
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].tekst, "Nie znaleziono pola 'Numer_filmu'.");
+}
+
+// Texts longer in all than one block of the buffer come back whole, each from its block.
+TEST_F(ListaNumerowana, DlugieTekstyWieluBlokow) {
+    baza.Wykonaj(QStringLiteral("delete from film"));
+    for (int nr = 1; nr <= 300; ++nr)
+        baza.Wykonaj(QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
+                                    "Tytul_polski, Aktualny) values (%1, '%2', 'P', 1)")
+                         .arg(nr)
+                         .arg(QString(nr * 37 % 9000, QChar(u'a' + nr % 26)) + u'ż'));
+    Wypelnij();
+    ASSERT_EQ(model.rowCount(), 300);
+    for (int w = 0; w < 300; ++w) {
+        const int nr = w + 1;
+        ASSERT_EQ(model.Tekst(w), QString(nr * 37 % 9000, QChar(u'a' + nr % 26)) + u'ż') << nr;
+    }
 }
