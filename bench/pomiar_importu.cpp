@@ -107,13 +107,12 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s\n", qPrintable(interakcja.teksty.join('\n')));
             return 1;
         }
-        std::printf("%-4d %12.2f %12.2f %12.2f %12.2f %8lld %8lld %8lld\n", i + 1,
-                    interakcja.raport.procesor - start, interakcja.raport.zegar,
-                    koniec.procesor - interakcja.raport.procesor,
-                    koniec.zegar - interakcja.raport.zegar,
-                    ile("select count(*) as ile from klient"),
-                    ile("select count(*) as ile from film"),
-                    ile("select count(*) as ile from rental"));
+        std::printf(
+            "%-4d %12.2f %12.2f %12.2f %12.2f %8lld %8lld %8lld\n", i + 1,
+            interakcja.raport.procesor - start, interakcja.raport.zegar,
+            koniec.procesor - interakcja.raport.procesor, koniec.zegar - interakcja.raport.zegar,
+            ile("select count(*) as ile from klient"), ile("select count(*) as ile from film"),
+            ile("select count(*) as ile from rental"));
         std::fflush(stdout);
         TBaza::Rozlacz();
     }
