@@ -122,6 +122,17 @@ bool typPasuje(TRodzaj rodzaj, int typ) {
     return false;
 }
 
+// An amount in złoty as the store keeps it, rounded once to the grosz. A value within a
+// millionth of a grosz of a whole one (what a till writes) is that grosz; any other goes
+// through the general conversion, which rounds the same way.
+double zlote(double d) {
+    if (std::fabs(d) < 1.0e9) {
+        const double grosze = std::nearbyint(d * 100.0);
+        if (std::fabs(d * 100.0 - grosze) < 1.0e-6) return TKwota::ZGroszy(qint64(grosze)).Zlote();
+    }
+    return TKwota::ZeZlotych(d).Zlote();
+}
+
 // The value read from the table as the store's column holds it; false with the reason
 // when it does not fit.
 bool przelicz(const QVariant& v, TRodzaj rodzaj, QVariant& wynik, QString& powod) {
@@ -148,7 +159,7 @@ bool przelicz(const QVariant& v, TRodzaj rodzaj, QVariant& wynik, QString& powod
                 powod = LiczbaOgolna(d) + QStringLiteral(" nie jest kwotą");
                 return false;
             }
-            wynik = TKwota::ZeZlotych(d).Zlote();
+            wynik = zlote(d);
             return true;
         }
         case R::Tekst:

@@ -116,9 +116,15 @@ bool TZapisParadox::Dopisz(const TWierszZapisu& w) {
         if (v.isNull()) continue;
         switch (pola[i].typ) {
             case pxfAlpha: {
+                stan->koder.resetState();
                 QByteArray t = v.typeId() == QMetaType::QByteArray
                                    ? v.toByteArray()
                                    : QByteArray(stan->koder.encode(v.toString()));
+                if (stan->koder.hasError()) {
+                    blad = QStringLiteral("pole %1: znaki spoza strony kodowej")
+                               .arg(QLatin1String(pola[i].nazwa));
+                    return false;
+                }
                 if (t.size() > pola[i].dlugosc) {
                     blad = QStringLiteral("pole %1: tekst dłuższy niż %2 znaków")
                                .arg(QLatin1String(pola[i].nazwa))
