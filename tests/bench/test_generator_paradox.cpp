@@ -39,7 +39,7 @@ TEST(GeneratorParadox, TabeleWracajaPrzezImportWierszPoWierszu) {
 
     TestowaBaza baza;
     FakeInterakcja fake;
-    fake.PrzyOknie([](QDialog& okno) { return okno.exec(); });  // the import's window
+    fake.PrzyOknie([](QDialog& okno) { return okno.exec(); });        // the import's window
     fake.PrzyOknie([](QDialog&) { return int(QDialog::Accepted); });  // the store check
     ASSERT_TRUE(ImportParadoxZKatalogu(tabele));
     ASSERT_FALSE(fake.komunikaty.empty());
