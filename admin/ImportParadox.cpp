@@ -1,10 +1,13 @@
 #include "admin/ImportParadox.h"
 
+#include <sqlite3.h>
+
 #include <QDate>
 #include <QDir>
-#include <QSet>
 #include <cmath>
+#include <cstdio>
 #include <memory>
+#include <unordered_set>
 
 #include "admin/Pxlib.h"
 #include "admin/TabelaParadox.h"
@@ -119,6 +122,17 @@ bool typPasuje(TRodzaj rodzaj, int typ) {
     return false;
 }
 
+// An amount in złoty as the store keeps it, rounded once to the grosz. A value within a
+// millionth of a grosz of a whole one (what a till writes) is that grosz; any other goes
+// through the general conversion, which rounds the same way.
+double zlote(double d) {
+    if (std::fabs(d) < 1.0e9) {
+        const double grosze = std::nearbyint(d * 100.0);
+        if (std::fabs(d * 100.0 - grosze) < 1.0e-6) return TKwota::ZGroszy(qint64(grosze)).Zlote();
+    }
+    return TKwota::ZeZlotych(d).Zlote();
+}
+
 // The value read from the table as the store's column holds it; false with the reason
 // when it does not fit.
 bool przelicz(const QVariant& v, TRodzaj rodzaj, QVariant& wynik, QString& powod) {
@@ -145,7 +159,7 @@ bool przelicz(const QVariant& v, TRodzaj rodzaj, QVariant& wynik, QString& powod
                 powod = LiczbaOgolna(d) + QStringLiteral(" nie jest kwotą");
                 return false;
             }
-            wynik = TKwota::ZeZlotych(d).Zlote();
+            wynik = zlote(d);
             return true;
         }
         case R::Tekst:
@@ -173,100 +187,157 @@ void dodajPowod(TOdczytParadox& odczyt, const QString& plik, int wiersz, const Q
         odczyt.powody << QStringLiteral("%1, wiersz %2: %3").arg(plik).arg(wiersz).arg(powod);
 }
 
-// Reads one table; false with odczyt.blad set when it cannot be brought over.
-bool czytajTabele(const QString& sciezka, const TTabela& opis, TOdczytTabeli& wynik,
+// Opens one table and finds its columns; false with odczyt.blad set when it cannot be
+// brought over.
+bool otworzTabele(const QString& sciezka, const TTabela& opis, TOdczytTabeli& wynik,
                   TOdczytParadox& odczyt) {
     const QString plik = QString::fromLatin1(opis.plik);
-    TTabelaParadox tabela(sciezka);
-    if (!tabela.Otwarta()) {
+    auto tabela = std::make_shared<TTabelaParadox>(sciezka);
+    if (!tabela->Otwarta()) {
         odczyt.blad =
-            QStringLiteral("Nie można otworzyć tabeli \"%1\": %2.").arg(plik, tabela.Blad());
+            QStringLiteral("Nie można otworzyć tabeli \"%1\": %2.").arg(plik, tabela->Blad());
         return false;
     }
-    wynik.autonumer = tabela.LicznikAutonumeru();
+    wynik.autonumer = tabela->LicznikAutonumeru();
+    wynik.wierszy = tabela->LiczbaWierszy();
 
     // Where each column of the store comes from: a field of the table, or -1 when the
     // table lacks it.
-    std::vector<int> zrodla;
     for (const TKolumna& k : opis.kolumny) {
         const QString nazwa = QString::fromLatin1(k.nazwa);
-        const int i = tabela.IndeksPola(nazwa);
+        const int i = tabela->IndeksPola(nazwa);
         if (i < 0 && k.klucz) {
             odczyt.blad = QStringLiteral("Tabela \"%1\" nie ma kolumny %2.").arg(plik, nazwa);
             return false;
         }
-        if (i >= 0 && !typPasuje(k.rodzaj, tabela.Pola()[i].typ)) {
+        if (i >= 0 && !typPasuje(k.rodzaj, tabela->Pola()[i].typ)) {
             odczyt.blad = QStringLiteral("Kolumny %1 tabeli \"%2\" (typ %3) nie można przenieść.")
-                              .arg(nazwa, plik, NazwaTypuParadox(tabela.Pola()[i].typ));
+                              .arg(nazwa, plik, NazwaTypuParadox(tabela->Pola()[i].typ));
             return false;
         }
-        zrodla.push_back(i);
+        wynik.zrodla.push_back(i);
     }
-
-    QSet<qint64> klucze;
-    std::vector<QVariant> pola;
-    for (int w = 0; w < tabela.LiczbaWierszy(); ++w) {
-        QString powod;
-        if (!tabela.CzytajWiersz(w, pola, powod)) {
-            dodajPowod(odczyt, plik, w + 1, powod);
-            continue;
-        }
-        std::vector<QVariant> wiersz(opis.kolumny.size());
-        bool dobry = true;
-        for (size_t k = 0; k < opis.kolumny.size() && dobry; ++k) {
-            const TKolumna& kol = opis.kolumny[k];
-            if (zrodla[k] < 0) {
-                if (kol.wypelnienie == W::Zero) wiersz[k] = qint64(0);
-                if (kol.wypelnienie == W::Prawda) wiersz[k] = true;
-                continue;
-            }
-            if (!przelicz(pola[zrodla[k]], kol.rodzaj, wiersz[k], powod)) {
-                powod = QStringLiteral("pole %1: %2").arg(QLatin1String(kol.nazwa), powod);
-                dobry = false;
-            } else if (kol.klucz && wiersz[k].isNull()) {
-                powod = QStringLiteral("puste pole %1").arg(QLatin1String(kol.nazwa));
-                dobry = false;
-            }
-        }
-        if (dobry && opis.kluczRozny) {
-            const qint64 klucz = wiersz[0].toLongLong();
-            if (klucze.contains(klucz)) {
-                powod = QStringLiteral("powtórzony klucz ID = %1").arg(klucz);
-                dobry = false;
-            }
-            klucze.insert(klucz);
-        }
-        if (!dobry) {
-            dodajPowod(odczyt, plik, w + 1, powod);
-            continue;
-        }
-        wynik.wiersze.push_back(std::move(wiersz));
-    }
-    wynik.nieczytelne = tabela.LiczbaWierszy() - int(wynik.wiersze.size());
+    wynik.tabela = std::move(tabela);
     return true;
 }
+
+// How often the reading reports how far it has gone.
+constexpr int WierszyNaKrok = 4096;
+
+// One prepared statement of the store's own SQL, run again for every row.
+class TPolecenie {
+public:
+    TPolecenie(sqlite3* polaczenie, const QString& sql) : baza(polaczenie) {
+        if (sqlite3_prepare_v2(baza, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
+            blad();
+    }
+    ~TPolecenie() { sqlite3_finalize(st); }
+    TPolecenie(const TPolecenie&) = delete;
+    TPolecenie& operator=(const TPolecenie&) = delete;
+
+    // Binds the first `ile` values in order, as the query object binds its parameters, and
+    // runs the statement.
+    void Wykonaj(const std::vector<QVariant>& wartosci, size_t ile) {
+        for (size_t k = 0; k < ile; ++k) wiaz(int(k) + 1, wartosci[k]);
+        const int wynik = sqlite3_step(st);
+        sqlite3_reset(st);
+        if (wynik != SQLITE_DONE) blad();
+    }
+
+private:
+    void wiaz(int i, const QVariant& v) {
+        if (v.isNull()) {
+            sqlite3_bind_null(st, i);
+            return;
+        }
+        switch (v.typeId()) {
+            case QMetaType::Bool:
+                sqlite3_bind_int(st, i, v.toBool() ? 1 : 0);
+                break;
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+                sqlite3_bind_int64(st, i, v.toLongLong());
+                break;
+            case QMetaType::Double:
+                sqlite3_bind_double(st, i, v.toDouble());
+                break;
+            case QMetaType::QDate: {
+                const QDate d = v.toDate();
+                char iso[16];
+                const int n =
+                    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", d.year(), d.month(), d.day());
+                sqlite3_bind_text(st, i, iso, n, SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                const QByteArray t = v.toString().toUtf8();
+                sqlite3_bind_text(st, i, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+            }
+        }
+    }
+    [[noreturn]] void blad() {
+        throw TBladBazy(QString::fromUtf8(sqlite3_errmsg(baza)), sqlite3_extended_errcode(baza));
+    }
+    sqlite3* baza;
+    sqlite3_stmt* st = nullptr;
+};
 
 QString wstawienie(const TTabela& opis) {
     QStringList kolumny, parametry;
     for (size_t k = 0; k < opis.kolumny.size(); ++k) {
         kolumny << QString::fromLatin1(opis.kolumny[k].nazwa);
-        parametry << QStringLiteral(":p%1").arg(k);
+        parametry << QStringLiteral("?%1").arg(k + 1);
     }
     return QStringLiteral("insert into %1( %2 ) values ( %3 )")
         .arg(QLatin1String(opis.tabela), kolumny.join(QStringLiteral(", ")),
              parametry.join(QStringLiteral(", ")));
 }
 
-void wstaw(TQuery& query, const TTabela& opis, const TOdczytTabeli& tabela) {
-    const QString sql = wstawienie(opis);
-    for (const auto& wiersz : tabela.wiersze) {
-        query.UstawSQL(sql);
-        for (size_t k = 0; k < wiersz.size(); ++k)
-            query.UstawParametr(QStringLiteral("p%1").arg(k), wiersz[k]);
-        query.ExecSQL();
+// The indexes of the tables the rows go into, as the store made them: taken off while
+// the rows are written and made again after them (one sort each instead of a tree kept
+// in order through millions of rows), by the same statements under the same names.
+std::vector<QByteArray> zdejmijIndeksy(sqlite3* h) {
+    std::vector<std::pair<QByteArray, QByteArray>> indeksy;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(h,
+                           "select name, sql from sqlite_master where type = 'index' and "
+                           "tbl_name in ('klient', 'film', 'rental') and sql is not null "
+                           "order by rowid",
+                           -1, &st, nullptr) != SQLITE_OK)
+        throw TBladBazy(QString::fromUtf8(sqlite3_errmsg(h)), sqlite3_extended_errcode(h));
+    while (sqlite3_step(st) == SQLITE_ROW)
+        indeksy.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)),
+                             reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
+    sqlite3_finalize(st);
+    std::vector<QByteArray> tworzenie;
+    for (const auto& [nazwa, sql] : indeksy) {
+        TBaza::Aktywna()->Wykonaj(
+            QStringLiteral("drop index \"%1\"").arg(QString::fromUtf8(nazwa)));
+        tworzenie.push_back(sql);
     }
-    query.Close();
+    return tworzenie;
 }
+
+// While the indexes are made, the import's progress is reported now and then; a stop
+// interrupts the statement.
+struct TPostepIndeksow {
+    sqlite3* h;
+    const TPostepImportu& postep;
+    qint64 zrobione;
+    bool przerwano = false;
+    TPostepIndeksow(sqlite3* baza, const TPostepImportu& p, qint64 z)
+        : h(baza), postep(p), zrobione(z) {
+        if (postep) sqlite3_progress_handler(h, 100000, &TPostepIndeksow::krok, this);
+    }
+    ~TPostepIndeksow() { sqlite3_progress_handler(h, 0, nullptr, nullptr); }
+    TPostepIndeksow(const TPostepIndeksow&) = delete;
+    TPostepIndeksow& operator=(const TPostepIndeksow&) = delete;
+    static int krok(void* dane) {
+        auto* p = static_cast<TPostepIndeksow*>(dane);
+        p->przerwano = p->przerwano || !p->postep(p->zrobione);
+        return p->przerwano ? 1 : 0;
+    }
+};
 
 // Keys the store hands out later continue after the old table's counter.
 void kontynuujKlucze(const char* tabela, qint64 autonumer) {
@@ -280,7 +351,7 @@ void kontynuujKlucze(const char* tabela, qint64 autonumer) {
 QString wierszTabeli(const QString& nazwa, const TOdczytTabeli& t) {
     return QStringLiteral("%1: przeniesiono %2, nie odczytano %3.")
         .arg(nazwa)
-        .arg(t.wiersze.size())
+        .arg(t.przeniesione)
         .arg(t.nieczytelne);
 }
 
@@ -313,7 +384,7 @@ TOdczytParadox CzytajTabeleParadox(const QString& katalog) {
             }
             continue;
         }
-        if (!czytajTabele(sciezka, opis, wynik, odczyt)) break;
+        if (!otworzTabele(sciezka, opis, wynik, odczyt)) break;
     }
     if (!odczyt.blad.isEmpty()) {
         const QString blad = odczyt.blad;
@@ -321,6 +392,73 @@ TOdczytParadox CzytajTabeleParadox(const QString& katalog) {
         odczyt.blad = blad;
     }
     return odczyt;
+}
+
+qint64 WierszeImportu(const TOdczytParadox& odczyt, bool zWypozyczeniami) {
+    return qint64(odczyt.klient.wierszy) + odczyt.film.wierszy +
+           (zWypozyczeniami ? odczyt.rental.wierszy : 0) + odczyt.dictionary.wierszy;
+}
+
+bool PrzeczytajWiersze(TOdczytParadox& odczyt, bool zWypozyczeniami,
+                       const std::function<void(int tabela, const std::vector<QVariant>&)>& wiersz,
+                       const TPostepImportu& postep) {
+    if (!odczyt.blad.isEmpty()) return true;
+    odczyt.nieczytelne = 0;
+    odczyt.powody.clear();
+    TOdczytTabeli* wyniki[] = {&odczyt.klient, &odczyt.film, &odczyt.rental, &odczyt.dictionary};
+    qint64 zrobione = 0;
+    std::vector<QVariant> pola;
+    std::vector<QVariant> nowy;
+    for (int t = 0; t < 4; ++t) {
+        TOdczytTabeli& wynik = *wyniki[t];
+        wynik.przeniesione = 0;
+        wynik.nieczytelne = 0;
+        if (!wynik.tabela || (t == 2 && !zWypozyczeniami)) continue;
+        const TTabela& opis = *Tabele[t];
+        const QString plik = QString::fromLatin1(opis.plik);
+        TTabelaParadox& tabela = *wynik.tabela;
+        std::unordered_set<qint64> klucze;
+        for (int w = 0; w < wynik.wierszy; ++w) {
+            if (postep && ++zrobione % WierszyNaKrok == 0 && !postep(zrobione)) return false;
+            QString powod;
+            if (!tabela.CzytajWiersz(w, pola, powod)) {
+                dodajPowod(odczyt, plik, w + 1, powod);
+                continue;
+            }
+            nowy.assign(opis.kolumny.size(), QVariant());
+            bool dobry = true;
+            for (size_t k = 0; k < opis.kolumny.size() && dobry; ++k) {
+                const TKolumna& kol = opis.kolumny[k];
+                if (wynik.zrodla[k] < 0) {
+                    if (kol.wypelnienie == W::Zero) nowy[k] = qint64(0);
+                    if (kol.wypelnienie == W::Prawda) nowy[k] = true;
+                    continue;
+                }
+                if (!przelicz(pola[wynik.zrodla[k]], kol.rodzaj, nowy[k], powod)) {
+                    powod = QStringLiteral("pole %1: %2").arg(QLatin1String(kol.nazwa), powod);
+                    dobry = false;
+                } else if (kol.klucz && nowy[k].isNull()) {
+                    powod = QStringLiteral("puste pole %1").arg(QLatin1String(kol.nazwa));
+                    dobry = false;
+                }
+            }
+            if (dobry && opis.kluczRozny) {
+                const qint64 klucz = nowy[0].toLongLong();
+                if (!klucze.insert(klucz).second) {
+                    powod = QStringLiteral("powtórzony klucz ID = %1").arg(klucz);
+                    dobry = false;
+                }
+            }
+            if (!dobry) {
+                dodajPowod(odczyt, plik, w + 1, powod);
+                continue;
+            }
+            wiersz(t, nowy);
+            ++wynik.przeniesione;
+        }
+        wynik.nieczytelne = wynik.wierszy - wynik.przeniesione;
+    }
+    return !postep || postep(zrobione);
 }
 
 bool BazaMaDane() {
@@ -334,23 +472,46 @@ bool BazaMaDane() {
     return dane;
 }
 
-QString ZapiszOdczytParadox(const TOdczytParadox& odczyt, bool zWypozyczeniami) {
+QString ZapiszOdczytParadox(TOdczytParadox& odczyt, bool zWypozyczeniami,
+                            const TPostepImportu& postep) {
     if (!odczyt.blad.isEmpty()) return odczyt.blad;
     TTransakcja transakcja;
     if (TTransakcja::Przerwana())
         return QStringLiteral("Nie można rozpocząć zapisu do bazy danych.");
     try {
         if (BazaMaDane()) return QStringLiteral("Baza danych zawiera już dane.");
-        TQuery query;
-        wstaw(query, Klient, odczyt.klient);
-        wstaw(query, Film, odczyt.film);
-        if (zWypozyczeniami) wstaw(query, Rental, odczyt.rental);
-        for (const auto& wiersz : odczyt.dictionary.wiersze) {
-            query.UstawSQL(QStringLiteral("delete from dictionary where Nazwa = :n"));
-            query.UstawParametr(QStringLiteral("n"), wiersz[0]);
-            query.ExecSQL();
+        sqlite3* h = TBaza::Aktywna()->Uchwyt();
+        const std::vector<QByteArray> indeksy = zdejmijIndeksy(h);
+        TPolecenie klient(h, wstawienie(Klient)), film(h, wstawienie(Film)),
+            rental(h, wstawienie(Rental));
+        TPolecenie* wstaw[] = {&klient, &film, &rental};
+        // The settings go in last, in place of the store's rows of the same names.
+        std::vector<std::vector<QVariant>> ustawienia;
+        const bool caly = PrzeczytajWiersze(
+            odczyt, zWypozyczeniami,
+            [&](int tabela, const std::vector<QVariant>& w) {
+                if (tabela < 3)
+                    wstaw[tabela]->Wykonaj(w, w.size());
+                else
+                    ustawienia.push_back(w);
+            },
+            postep);
+        if (!caly) return ImportPrzerwany;
+        {
+            TPolecenie usun(h, QStringLiteral("delete from dictionary where Nazwa = ?1"));
+            for (const auto& w : ustawienia) usun.Wykonaj(w, 1);
+            TPolecenie slownik(h, wstawienie(Slownik));
+            for (const auto& w : ustawienia) slownik.Wykonaj(w, w.size());
         }
-        wstaw(query, Slownik, odczyt.dictionary);
+        {
+            TPostepIndeksow p(h, postep, WierszeImportu(odczyt, zWypozyczeniami));
+            for (const QByteArray& sql : indeksy)
+                if (sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+                    if (p.przerwano) return ImportPrzerwany;
+                    throw TBladBazy(QString::fromUtf8(sqlite3_errmsg(h)),
+                                    sqlite3_extended_errcode(h));
+                }
+        }
         kontynuujKlucze("klient", odczyt.klient.autonumer);
         kontynuujKlucze("film", odczyt.film.autonumer);
     } catch (const TBladBazy& e) {

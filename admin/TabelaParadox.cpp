@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <set>
 
 #include "admin/Pxlib.h"
@@ -172,14 +173,20 @@ QString SprawdzStruktureParadox(const QByteArray& p) {
     return {};
 }
 
-TTabelaParadox::TTabelaParadox(const QString& plik) {
-    QFile f(plik);
-    if (!f.open(QIODevice::ReadOnly)) {
-        blad = f.errorString();
+TTabelaParadox::TTabelaParadox(const QString& plik) : plikTabeli(plik) {
+    if (!plikTabeli.open(QIODevice::ReadOnly)) {
+        blad = plikTabeli.errorString();
         return;
     }
-    blad = SprawdzStruktureParadox(f.readAll());
-    f.close();
+    const qint64 rozmiar = plikTabeli.size();
+    mapa = rozmiar > 0 ? plikTabeli.map(0, rozmiar) : nullptr;
+    if (!mapa) {
+        kopia = plikTabeli.readAll();
+        mapa = reinterpret_cast<const uchar*>(kopia.constData());
+    }
+    const QByteArray p = QByteArray::fromRawData(reinterpret_cast<const char*>(mapa),
+                                                 kopia.isNull() ? rozmiar : kopia.size());
+    blad = SprawdzStruktureParadox(p);
     if (!blad.isEmpty()) return;
 
     PX_boot();
@@ -203,11 +210,26 @@ TTabelaParadox::TTabelaParadox(const QString& plik) {
     // A table from the DOS days carries no code page of its own.
     if (stronaKodowa == 0) stronaKodowa = h->px_fileversion >= 40 ? 1250 : 852;
     kodowanie = "CP" + QByteArray::number(stronaKodowa);
-    if (!QStringDecoder(kodowanie.constData()).isValid()) {
+    dekoder = QStringDecoder(kodowanie.constData());
+    if (!dekoder.isValid()) {
         blad = QStringLiteral("nieznana strona kodowa %1").arg(stronaKodowa);
         return;
     }
     bufor.resize(PX_get_recordsize(d.doc));
+
+    // The rows are read from the data blocks along their chain, as the check found them.
+    const unsigned rozmiarWiersza = slowo(p, 0x00);
+    const qint64 rozmiarBloku = static_cast<unsigned char>(p[0x05]) * 1024;
+    int wiersz = 0;
+    for (unsigned blok = liczbaWierszy == 0 ? 0 : slowo(p, 0x0E); blok != 0;) {
+        const qint64 poczatek = slowo(p, 0x02) + (blok - 1) * rozmiarBloku;
+        const int dodatkowe = static_cast<qint16>(slowo(p, int(poczatek) + 4));
+        if (dodatkowe >= 0) {
+            bloki.push_back({poczatek + 6, wiersz});
+            wiersz += dodatkowe / int(rozmiarWiersza) + 1;
+        }
+        blok = slowo(p, int(poczatek));
+    }
     doc = d.doc;
     d.doc = nullptr;
 }
@@ -245,12 +267,29 @@ bool TTabelaParadox::CzytajWiersz(int i, std::vector<QVariant>& wartosci, QStrin
         powod = blad;
         return false;
     }
-    bladBiblioteki.clear();
-    if (!PX_get_record(doc, i, bufor.data())) {
-        powod = bladBiblioteki.isEmpty() ? QStringLiteral("nie można odczytać wiersza")
-                                         : bladBiblioteki;
+    if (i < 0 || i >= liczbaWierszy || bloki.empty()) {
+        powod = QStringLiteral("nie można odczytać wiersza");
         return false;
     }
+    // The block holding row i: the current one or the next when reading in order.
+    const auto wBloku = [&](size_t b) {
+        return i >= bloki[b].pierwszyWiersz &&
+               (b + 1 == bloki.size() || i < bloki[b + 1].pierwszyWiersz);
+    };
+    if (biezacyBlok >= bloki.size() || !wBloku(biezacyBlok)) {
+        if (biezacyBlok + 1 < bloki.size() && wBloku(biezacyBlok + 1)) {
+            ++biezacyBlok;
+        } else {
+            const auto za =
+                std::upper_bound(bloki.begin(), bloki.end(), i,
+                                 [](int w, const TBlok& b) { return w < b.pierwszyWiersz; });
+            biezacyBlok = size_t(za - bloki.begin()) - 1;
+        }
+    }
+    const TBlok& blok = bloki[biezacyBlok];
+    std::memcpy(bufor.data(),
+                mapa + blok.poczatek + qint64(i - blok.pierwszyWiersz) * qint64(bufor.size()),
+                bufor.size());
     char* dane = bufor.data();
     for (size_t k = 0; k < pola.size(); dane += pola[k].dlugosc, ++k) {
         const TPoleParadox& pole = pola[k];
@@ -264,8 +303,8 @@ bool TTabelaParadox::CzytajWiersz(int i, std::vector<QVariant>& wartosci, QStrin
                 char* tekst = nullptr;
                 jest = PX_get_data_alpha(doc, dane, pole.dlugosc, &tekst);
                 if (jest > 0 && tekst) {
-                    QStringDecoder dekoder(kodowanie.constData());
-                    const QString t = dekoder.decode(QByteArray(tekst));
+                    dekoder.resetState();
+                    const QString t = dekoder.decode(QByteArrayView(tekst));
                     std::free(tekst);
                     if (dekoder.hasError()) {
                         powod = QStringLiteral("pole %1: znaki spoza strony kodowej %2")

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+#include <QStringDecoder>
 #include <QVariant>
 #include <vector>
 
@@ -41,10 +43,11 @@ public:
     // The field's index by name, letter case ignored; -1 when absent.
     int IndeksPola(const QString& nazwa) const;
 
-    // Reads row i (0-based): one value per field, a null QVariant for an empty one. Texts
-    // give QString, integers qint64, money and numbers double, logical fields bool, dates
-    // and timestamps QDate; other kinds of field read as null. False, with the reason, when
-    // the row cannot be read.
+    // Reads row i (0-based; rows are numbered along the chain of data blocks, as pxlib
+    // numbers them): one value per field, a null QVariant for an empty one. Texts give
+    // QString, integers qint64, money and numbers double, logical fields bool, dates and
+    // timestamps QDate; other kinds of field read as null. False, with the reason, when the
+    // row cannot be read. Reading the rows in order costs no search.
     bool CzytajWiersz(int i, std::vector<QVariant>& wartosci, QString& powod);
 
 private:
@@ -57,6 +60,18 @@ private:
     qint64 autonumer = 0;
     std::vector<TPoleParadox> pola;
     std::vector<char> bufor;
+    // The file, mapped into memory (or read whole when it cannot be), and where each data
+    // block's rows start, with the number of the block's first row.
+    QFile plikTabeli;
+    const uchar* mapa = nullptr;
+    QByteArray kopia;
+    struct TBlok {
+        qint64 poczatek;
+        int pierwszyWiersz;
+    };
+    std::vector<TBlok> bloki;
+    size_t biezacyBlok = 0;
+    QStringDecoder dekoder;
 
     friend void ZapiszBladParadox(px_doc*, int, const char*, void*);
 };

@@ -1,23 +1,69 @@
 #include "admin/uImportParadox.h"
 
 #include <QApplication>
+#include <QTimer>
 
-#include "admin/ImportParadox.h"
 #include "admin/Narzedzia.h"
 #include "admin/WyborPliku.h"
 #include "store/Interakcja.h"
+#include "ui_uImportParadox.h"
 
 namespace {
 
 const QString NicNieZaimportowano = QStringLiteral("Nic nie zostało zaimportowane.");
 
-// The hourglass while the tables are read and written.
+// The hourglass while the tables are opened and checked.
 struct TKursorCzekania {
     TKursorCzekania() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~TKursorCzekania() { QApplication::restoreOverrideCursor(); }
 };
 
 }  // namespace
+
+TfImportParadox::TfImportParadox(TOdczytParadox& odczytTabel, bool zRentalami, QWidget* parent)
+    : QDialog(parent),
+      ui(std::make_unique<Ui::TfImportParadox>()),
+      odczyt(odczytTabel),
+      zWypozyczeniami(zRentalami),
+      blad(QStringLiteral("zapis nie został rozpoczęty.")) {
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("TfImportParadox"));
+    // The bar counts rows; a count beyond an int is shown in thousands.
+    const qint64 wierszy = WierszeImportu(odczyt, zWypozyczeniami);
+    ui->pbPostep->setRange(0, int(std::min<qint64>(wierszy, INT_MAX)));
+    connect(ui->bPrzerwij, &QPushButton::clicked, this, &TfImportParadox::reject);
+}
+
+TfImportParadox::~TfImportParadox() = default;
+
+void TfImportParadox::reject() {
+    if (przerwij) return;
+    przerwij = true;
+    ui->bPrzerwij->setEnabled(false);
+    ui->lPostep->setText(QStringLiteral("Przerywanie importu…"));
+}
+
+void TfImportParadox::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (rozpoczety) return;
+    rozpoczety = true;
+    QTimer::singleShot(0, this, &TfImportParadox::Importuj);
+}
+
+void TfImportParadox::Importuj() {
+    const int koniec = ui->pbPostep->maximum();
+    blad = ZapiszOdczytParadox(odczyt, zWypozyczeniami, [&](qint64 zrobione) {
+        const int wartosc = int(std::min<qint64>(zrobione, koniec));
+        if (wartosc == koniec)
+            ui->lPostep->setText(przerwij ? QStringLiteral("Przerywanie importu…")
+                                          : QStringLiteral("Porządkowanie bazy danych…"));
+        ui->pbPostep->setValue(wartosc);
+        QCoreApplication::processEvents();
+        return !przerwij;
+    });
+    if (blad.isEmpty()) przerwij = false;  // stopped too late: everything is stored
+    done(blad.isEmpty() ? QDialog::Accepted : QDialog::Rejected);
+}
 
 bool ImportParadox(QWidget* rodzic) {
     if (BazaMaDane()) {
@@ -49,9 +95,16 @@ bool ImportParadoxZKatalogu(const QString& katalog, QWidget* rodzic) {
                  false))
         return false;
     QString blad;
+    bool przerwano = false;
     {
-        TKursorCzekania kursor;
-        blad = ZapiszOdczytParadox(odczyt, zWypozyczeniami);
+        TfImportParadox okno(odczyt, zWypozyczeniami, rodzic);
+        PokazModalnie(okno);
+        blad = okno.Blad();
+        przerwano = okno.Przerwano();
+    }
+    if (przerwano) {
+        Uwaga(ImportPrzerwany + '\n' + NicNieZaimportowano);
+        return false;
     }
     if (!blad.isEmpty()) {
         Uwaga(QStringLiteral("Import nie został zapisany: ") + blad + '\n' + NicNieZaimportowano);

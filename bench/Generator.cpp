@@ -393,7 +393,7 @@ private:
             const TFilm& f = filmy[id];
             const TTytuly t = tytuly(tytul - 1);
             const QByteArray produkcja = QStringLiteral("%1 %2")
-                                             .arg(QLatin1String(los(g, Kraje)))
+                                             .arg(QString::fromUtf8(los(g, Kraje)))
                                              .arg(zakres(1950, 2026))
                                              .toUtf8();
             auto tworca = [this] {

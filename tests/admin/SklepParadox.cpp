@@ -3,8 +3,6 @@
 #include <QDate>
 #include <QDir>
 
-#include "admin/Pxlib.h"
-
 namespace {
 
 const QVariant N;  // an empty field
@@ -66,34 +64,15 @@ TWierszTestowy film(int id, int numer, const QString& org, const QString& pol, d
 }  // namespace
 
 std::vector<TTabelaSklepu> Sklep() {
+    const auto& ksztalt = KsztaltSklepuParadox();
     std::vector<TTabelaSklepu> t;
-    t.push_back({"klient",
-                 "klient.db",
-                 {{"ID", pxfAutoInc, 4},
-                  {"Numer_klienta", pxfLong, 4},
-                  {"Imie", pxfAlpha, 30},
-                  {"Nazwisko", pxfAlpha, 50},
-                  {"Firma", pxfAlpha, 80},
-                  {"Kod", pxfAlpha, 10},
-                  {"Miejscowosc", pxfAlpha, 30},
-                  {"Ulica", pxfAlpha, 30},
-                  {"Nr_Posesji", pxfAlpha, 10},
-                  {"Nr_lokalu", pxfAlpha, 10},
-                  {"Telefon", pxfAlpha, 50},
-                  {"NIP", pxfAlpha, 20},
-                  {"Ostatnie_wypozyczenie", pxfDate, 4},
-                  {"Saldo", pxfCurrency, 8},
-                  {"Abonament", pxfLogical, 1},
-                  {"Abonament_OD", pxfDate, 4},
-                  {"Abonament_DO", pxfDate, 4},
-                  {"Licznik", pxfLong, 4},
-                  {"Upowazniony", pxfAlpha, 80},
-                  {"LicznikAb", pxfLong, 4},
-                  {"Aktualny", pxfLogical, 1},
-                  {"Rabat", pxfShort, 2}},
-                 18,
-                 {}});
-    auto& k = t.back().wiersze;
+    t.reserve(ksztalt.size());  // each table's rows stay where they are
+    const auto tabela = [&](int i) {
+        const TKsztaltTabeli& k = ksztalt[i];
+        t.push_back({k.nazwa, k.plik, k.pola, k.starychPol, {}});
+        return &t.back().wiersze;
+    };
+    auto& k = *tabela(0);
     k.push_back(klient(1, 1, "Józef", "Gąsiorowski", -123.45, QDate(1999, 12, 31),
                        QDate(1899, 12, 31), QDate(1900, 3, 1), "Łucja Ćwik", true, 15));
     k.push_back(
@@ -115,33 +94,7 @@ std::vector<TTabelaSklepu> Sklep() {
     k.push_back(klient(40, 12, "Zażółć", "Gęślą-Jaźń", -9999.99, QDate(1970, 1, 1),
                        QDate(2024, 3, 1), QDate(2024, 3, 31), N, true, 0));
 
-    t.push_back({"film",
-                 "film.db",
-                 {{"ID", pxfAutoInc, 4},
-                  {"Numer_filmu", pxfLong, 4},
-                  {"Tytul_oryginalny", pxfAlpha, 50},
-                  {"Tytul_polski", pxfAlpha, 50},
-                  {"Produkcja", pxfAlpha, 25},
-                  {"Rola_glowna_1", pxfAlpha, 25},
-                  {"Rola_glowna_2", pxfAlpha, 25},
-                  {"Rola_glowna_3", pxfAlpha, 25},
-                  {"Rola_glowna_4", pxfAlpha, 25},
-                  {"Rola_glowna_5", pxfAlpha, 25},
-                  {"Gatunek", pxfAlpha, 25},
-                  {"Nosnik", pxfAlpha, 15},
-                  {"Czas_trwania", pxfAlpha, 15},
-                  {"Rezyseria_1", pxfAlpha, 25},
-                  {"Rezyseria_2", pxfAlpha, 25},
-                  {"Stawka", pxfCurrency, 8},
-                  {"Wplywy", pxfCurrency, 8},
-                  {"Ilosc_wypozyczen", pxfLong, 4},
-                  {"Cena_zakupu", pxfCurrency, 8},
-                  {"Opis", pxfAlpha, 255},
-                  {"Status", pxfLogical, 1},
-                  {"Aktualny", pxfLogical, 1}},
-                 21,
-                 {}});
-    auto& f = t.back().wiersze;
+    auto& f = *tabela(1);
     f.push_back(film(3, 1, "Ogniem i mieczem", "Ogniem i mieczem", 4.5, true, true));
     f.push_back(film(4, 2, "Żółty szalik", "Żółty szalik", 3.0, true, false));
     f.push_back(film(8, 5, "Seksmisja", "Seksmisja", 5.25, true, true));
@@ -149,22 +102,7 @@ std::vector<TTabelaSklepu> Sklep() {
     f.push_back(film(21, 7, "Cześć Tereska", "Cześć Tereska", 2.5, false, true));
     f.push_back(film(22, 8, "Ąę", "ĄĘ ŁÓDŹ", 0.0, true, true));
 
-    t.push_back({"rental",
-                 "rental.db",
-                 {{"id_filmu", pxfLong, 4},
-                  {"id_klienta", pxfLong, 4},
-                  {"dataOD", pxfDate, 4},
-                  {"dataDO", pxfDate, 4},
-                  {"zwrocono", pxfLogical, 1},
-                  {"platnosc", pxfCurrency, 8},
-                  {"Platnosc1", pxfCurrency, 8},
-                  {"Z_abonamentu", pxfCurrency, 8},
-                  {"Naleznosc", pxfNumber, 8},
-                  {"Stawka", pxfCurrency, 8},
-                  {"DataZwrotu", pxfDate, 4}},
-                 6,
-                 {}});
-    auto& r = t.back().wiersze;
+    auto& r = *tabela(2);
     const int klienci[] = {1, 2, 5, 40};
     const int filmy[] = {3, 4, 8, 22};
     for (int i = 0; i < 998; ++i) {
@@ -176,14 +114,10 @@ std::vector<TTabelaSklepu> Sklep() {
     r.push_back({20, 9, QDate(2024, 3, 1), QDate(2024, 3, 4), false, 6.0, 0.0, 0.0, 18.0, 6.0, N});
     r.push_back({21, 9, QDate(2024, 3, 4), QDate(2024, 3, 6), false, 0.0, 0.0, 0.0, 5.0, 2.5, N});
 
-    t.push_back({"dictionary",
-                 "dictionary.db",
-                 {{"Nazwa", pxfAlpha, 20}, {"Wartosc", pxfAlpha, 30}, {"Opis", pxfAlpha, 60}},
-                 3,
-                 {{"K_KOLEJNADOBA", "90", "opłata za kolejną dobę wypożyczenia"},
+    *tabela(3) = {{"K_KOLEJNADOBA", "90", "opłata za kolejną dobę wypożyczenia"},
                   {"K_TYPAB", "2", "rodzaj abonamentu"},
                   {"K_ABSTAWKA", "3,5", "stawka za dobę - abonament cenowy "},
-                  {"K_KARA", "2,5", "wysokość kary"}}});
+                  {"K_KARA", "2,5", "wysokość kary"}};
     return t;
 }
 

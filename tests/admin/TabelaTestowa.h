@@ -2,19 +2,13 @@
 #pragma once
 
 #include <QString>
-#include <QVariant>
 #include <vector>
 
-struct TPoleTestowe {
-    const char* nazwa;
-    int typ;  // pxfAlpha, pxfLong, ...
-    int dlugosc;
-    int miejsca = 0;  // decimal places of a BCD field
-};
-using TWierszTestowy = std::vector<QVariant>;
+#include "bench/ZapisParadox.h"
 
-// Writes the table: texts in the code page, integers, doubles (BCD fields too), bools,
-// dates and timestamps (from QDate, at midnight); a null
-// value leaves the field empty. Only the first pola.size() values of each row are used.
+using TPoleTestowe = TPoleZapisu;
+using TWierszTestowy = TWierszZapisu;
+
+// Writes the table (see TZapisParadox::Dopisz); a row that cannot be written fails the test.
 void ZapiszTabeleTestowa(const QString& plik, const std::vector<TPoleTestowe>& pola,
                          int stronaKodowa, const std::vector<TWierszTestowy>& wiersze);

@@ -4,7 +4,10 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "admin/ImportParadox.h"
 #include "admin/Pxlib.h"
@@ -100,8 +103,19 @@ protected:
             }
     }
 
-    // The store check shown after the import: its report is kept.
+    // The import's window runs to its end (the values its bar takes are kept), then the
+    // store check is shown: its report is kept.
     void OczekujSprawdzenia() {
+        fake.PrzyOknie([this](QDialog& okno) {
+            auto* pasek = okno.findChild<QProgressBar*>("pbPostep");
+            EXPECT_NE(pasek, nullptr);
+            if (!pasek) return int(QDialog::Rejected);
+            postep.clear();
+            QObject::connect(pasek, &QProgressBar::valueChanged,
+                             [this](int v) { postep.push_back(v); });
+            koniecPaska = pasek->maximum();
+            return okno.exec();
+        });
         fake.PrzyOknie([this](QDialog& okno) {
             raport = dynamic_cast<TfSprawdzBaze&>(okno).Wynik();
             return int(QDialog::Accepted);
@@ -114,6 +128,12 @@ protected:
         ASSERT_TRUE(ImportParadoxZKatalogu(stare.path()));
         for (const TTabelaSklepu& t : Sklep()) SprawdzTabele(t, staryKsztalt);
         EXPECT_EQ(raport, BrakBledow);
+        // The bar goes up to its end, every row of the four tables.
+        EXPECT_EQ(koniecPaska, 6 + 6 + 1000 + 4);
+        ASSERT_FALSE(postep.empty());
+        EXPECT_TRUE(std::is_sorted(postep.begin(), postep.end()));
+        EXPECT_EQ(postep.back(), koniecPaska);
+        EXPECT_EQ(Indeksy(), indeksyPustej) << "the store's indexes, as they were";
         ASSERT_EQ(fake.komunikaty.size(), 1u);
         EXPECT_EQ(fake.komunikaty[0].tekst,
                   "Import z tabel Paradox zakończony.\n\n"
@@ -136,10 +156,27 @@ protected:
         fake.Wyczysc();
     }
 
+    // The store's indexes: name and statement.
+    static QStringList Indeksy() {
+        QStringList wynik;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_prepare_v2(TBaza::Aktywna()->Uchwyt(),
+                           "select name || ': ' || sql from sqlite_master where type = 'index' "
+                           "and sql is not null order by name",
+                           -1, &st, nullptr);
+        while (sqlite3_step(st) == SQLITE_ROW)
+            wynik << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+        return wynik;
+    }
+
     TestowaBaza baza;
+    const QStringList indeksyPustej = Indeksy();
     QTemporaryDir stare;
     FakeInterakcja fake;
     QString raport;
+    std::vector<int> postep;
+    int koniecPaska = -1;
 };
 
 TEST_F(ImportTabelParadox, StaryKsztaltWStronieKodowej852DostajeKolumnyJakPoAktualizacji) {
@@ -154,6 +191,33 @@ TEST_F(ImportTabelParadox, BiezacyKsztaltWStronieKodowej1250ZachowujeWszystkieKo
     // Keys the store hands out later follow the old ones.
     baza.Wykonaj("insert into klient (Nazwisko) values ('Nowy')");
     EXPECT_EQ(baza.Ile("select max(ID) from klient"), 41);
+}
+
+TEST_F(ImportTabelParadox, PrzerwanieZostawiaBazeJakBylaPrzedImportem) {
+    ZapiszSklep(stare.path(), false, 1250);
+    baza.Wykonaj(
+        "insert into dictionary (Nazwa, Wartosc, Opis) values ('K_KOLEJNADOBA', '100', '')");
+    // "Przerwij" pressed when the bar is full: every row is written, not yet committed.
+    fake.PrzyOknie([](QDialog& okno) {
+        auto* pasek = okno.findChild<QProgressBar*>("pbPostep");
+        auto* przerwij = okno.findChild<QPushButton*>("bPrzerwij");
+        EXPECT_TRUE(pasek && przerwij);
+        if (!pasek || !przerwij) return int(QDialog::Rejected);
+        EXPECT_EQ(przerwij->text(), "Przerwij");
+        QObject::connect(pasek, &QProgressBar::valueChanged, [pasek, przerwij](int v) {
+            if (v == pasek->maximum()) przerwij->click();
+        });
+        return okno.exec();
+    });
+    EXPECT_FALSE(ImportParadoxZKatalogu(stare.path()));
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].tekst, "Import został przerwany.\nNic nie zostało zaimportowane.");
+    for (const char* tabela : {"klient", "film", "rental", "kasa"})
+        EXPECT_EQ(baza.Ile(QStringLiteral("select count(*) from %1").arg(tabela)), 0) << tabela;
+    EXPECT_EQ(baza.Ile("select count(*) from dictionary"), 1);
+    EXPECT_EQ(baza.Wartosc("select Wartosc from dictionary"), "100");
+    EXPECT_EQ(baza.Ile("select count(*) from sqlite_sequence where seq > 0"), 0);
+    EXPECT_EQ(Indeksy(), indeksyPustej);
 }
 
 TEST_F(ImportTabelParadox, UszkodzonaTabelaOdrzuconaZNazwaINicNieZaimportowano) {
@@ -239,7 +303,7 @@ TEST_F(ImportTabelParadox, BazaZDanymiOdrzucona) {
         "Import z tabel Paradox jest możliwy tylko do pustej bazy danych"));
     EXPECT_EQ(baza.Ile("select count(*) from klient"), 0);
     // Also when the store gets a row between the reading and the writing.
-    const TOdczytParadox odczyt = CzytajTabeleParadox(stare.path());
+    TOdczytParadox odczyt = CzytajTabeleParadox(stare.path());
     EXPECT_EQ(ZapiszOdczytParadox(odczyt, true), "Baza danych zawiera już dane.");
     EXPECT_EQ(baza.Ile("select count(*) from klient"), 0);
 }

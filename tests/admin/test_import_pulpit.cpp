@@ -18,6 +18,7 @@ TEST_F(ImportNaPulpicie, PoImporcieZMenuPulpitPokazujeOtwarteWypozyczeniaKlienta
     ZapiszSklep(stare.path(), true, 852);
     wybor.plik = stare.path();
     QString raport;
+    fake.PrzyOknie([](QDialog& okno) { return okno.exec(); });  // the import's window
     fake.PrzyOknie([&](QDialog& okno) {
         raport = dynamic_cast<TfSprawdzBaze&>(okno).Wynik();
         return int(QDialog::Accepted);
