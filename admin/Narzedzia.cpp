@@ -31,6 +31,15 @@ QString PlikOtwartejBazy() {
     return QDir(TBaza::Aktywna()->Katalog()).filePath(PlikBazy);
 }
 
+// The copies, their restore and the check work on the store file; a server store is told so.
+bool BazaWPliku() {
+    if (TBaza::Aktywna()->Rodzaj() == TRodzajBazy::Plik) return true;
+    Uwaga(QStringLiteral(
+        "Baza danych jest na serwerze PostgreSQL. Kopię zapasową, przywracanie z kopii i "
+        "sprawdzenie takiej bazy wykonuje się narzędziami serwera (pg_dump, pg_restore)."));
+    return false;
+}
+
 bool ToSamPlik(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
@@ -38,7 +47,7 @@ bool ToSamPlik(const QString& a, const QString& b) {
 }  // namespace
 
 void KopiaZapasowa(QWidget* rodzic) {
-    if (!TBaza::Aktywna()) return;
+    if (!TBaza::Aktywna() || !BazaWPliku()) return;
     const QString propozycja =
         QDir(Dokumenty())
             .filePath(QStringLiteral("wirdolan-") +
@@ -64,7 +73,7 @@ void KopiaZapasowa(QWidget* rodzic) {
 }
 
 bool PrzywrocZKopii(QWidget* rodzic) {
-    if (!TBaza::Aktywna()) return false;
+    if (!TBaza::Aktywna() || !BazaWPliku()) return false;
     const QString katalogBazy = TBaza::Aktywna()->Katalog();
     const QString kopie = KatalogKopii(katalogBazy);
     const QString plik =
@@ -114,7 +123,7 @@ bool PrzywrocZKopii(QWidget* rodzic) {
 }
 
 bool SprawdzBazeDanych(QWidget* rodzic) {
-    if (!TBaza::Aktywna()) return false;
+    if (!TBaza::Aktywna() || !BazaWPliku()) return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto problemy = SprawdzBaze(TBaza::Aktywna()->Uchwyt());
     QGuiApplication::restoreOverrideCursor();
