@@ -33,6 +33,15 @@ QString PlikOtwartejBazy() {
     return QDir(TBaza::Aktywna()->Katalog()).filePath(PlikBazy);
 }
 
+// The copies, their restore and the check work on the store file; a server store is told so.
+bool BazaWPliku() {
+    if (TBaza::Aktywna()->Rodzaj() == TRodzajBazy::Plik) return true;
+    Uwaga(QStringLiteral(
+        "Baza danych jest na serwerze PostgreSQL. Kopię zapasową, przywracanie z kopii i "
+        "sprawdzenie takiej bazy wykonuje się narzędziami serwera (pg_dump, pg_restore)."));
+    return false;
+}
+
 bool ToSamPlik(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
@@ -40,7 +49,7 @@ bool ToSamPlik(const QString& a, const QString& b) {
 }  // namespace
 
 void KopiaZapasowa(QWidget* rodzic, const std::function<void(int)>& postep, std::stop_token stop) {
-    if (!TBaza::Aktywna()) return;
+    if (!TBaza::Aktywna() || !BazaWPliku()) return;
     const QString propozycja =
         QDir(Dokumenty())
             .filePath(QStringLiteral("wirdolan-") +
@@ -82,7 +91,7 @@ void KopiaZapasowa(QWidget* rodzic, const std::function<void(int)>& postep, std:
 }
 
 bool PrzywrocZKopii(QWidget* rodzic) {
-    if (!TBaza::Aktywna()) return false;
+    if (!TBaza::Aktywna() || !BazaWPliku()) return false;
     const QString katalogBazy = TBaza::Aktywna()->Katalog();
     const QString kopie = KatalogKopii(katalogBazy);
     const QString plik =
@@ -132,7 +141,7 @@ bool PrzywrocZKopii(QWidget* rodzic) {
 }
 
 bool SprawdzBazeDanych(QWidget* rodzic) {
-    if (!TBaza::Aktywna()) return false;
+    if (!TBaza::Aktywna() || !BazaWPliku()) return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto problemy = SprawdzBaze(TBaza::Aktywna()->Uchwyt());
     QGuiApplication::restoreOverrideCursor();

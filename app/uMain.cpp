@@ -58,6 +58,12 @@ TfMain* fMain = nullptr;
 
 namespace {
 
+// The automatic copies are of the store file; a server store keeps its own.
+bool BazaWPliku() {
+    const TBaza* b = TBaza::Aktywna();
+    return b && b->Rodzaj() == TRodzajBazy::Plik;
+}
+
 // The panels are laid out for this width; controls right of the pick lists keep
 // their distance from the right edge.
 constexpr int SzerokoscProjektu = 820;
@@ -389,7 +395,7 @@ bool TfMain::Start() {
 
     // The first start of the day copies the store once the desk is up, in the background.
     QTimer::singleShot(0, this, [this] {
-        if (TBaza::Aktywna()) KopieAutomatyczne.PrzyStarcie(KatalogBazy, Chwila());
+        if (BazaWPliku()) KopieAutomatyczne.PrzyStarcie(KatalogBazy, Chwila());
     });
     return true;
 }
@@ -627,7 +633,7 @@ void TfMain::closeEvent(QCloseEvent* zdarzenie) {
     // A backup from the menu still running is stopped (it leaves no file); a failing copy
     // is reported and the program closes all the same.
     kopiaZapasowa.request_stop();
-    if (TBaza::Aktywna()) KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, Chwila());
+    if (BazaWPliku()) KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, Chwila());
     blokada.reset();
     zdarzenie->accept();
 }

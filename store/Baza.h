@@ -1,16 +1,25 @@
-// The connection to the store: one SQLite database file in the alias folder.
+// The connection to the store: one SQLite database file in the alias folder (the file
+// store), or a database on a PostgreSQL server shared by several counters (the server
+// store). Every statement of the program runs unchanged on both.
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QVariant>
+#include <memory>
+#include <optional>
 
 #include "store/StanBazy.h"
 
 struct sqlite3;
+class TKursor;
 
 inline const QString PlikBazy = QStringLiteral("wirdolan.sqlite");
 // How long a statement waits for a lock another connection holds on the store file, in
 // milliseconds, before it fails as busy.
 inline constexpr int CzekanieNaBlokade = 5000;
+
+enum class TRodzajBazy { Plik, Serwer };
 
 // A mark of what the store holds. It changes with every write through the program's
 // connection (kept or rolled back), every commit through another connection, and every
@@ -34,11 +43,20 @@ public:
     // file with tables none of which is the program's throws SQLITE_NOTADB and stays as
     // it is.
     static void Polacz(const QString& katalog);
+    // Connects the database of a PostgreSQL server named by a connection string in libpq's
+    // form ("host=/run/postgresql dbname=wirdolan") and makes it the active connection; an
+    // empty database gets the program's tables. The folder keeps the program's local files
+    // (the copies). Throws TBladBazy.
+    static void PolaczSerwer(const QString& adres, const QString& katalog);
     static void Rozlacz();
     // The mark of the active store; the empty mark when none is connected.
     static TZnacznikBazy Znacznik();
 
-    sqlite3* Uchwyt() const { return uchwyt; }
+    virtual ~TBaza();
+
+    virtual TRodzajBazy Rodzaj() const = 0;
+    // The file store's SQLite connection; nullptr for a server store.
+    virtual sqlite3* Uchwyt() const { return nullptr; }
     QString Katalog() const { return katalog; }
     // What keeps the store from being written (TWadaBazy::Brak when nothing), and the
     // store's text about it.
@@ -46,21 +64,42 @@ public:
     QString TekstWady() const { return tekstWady; }
 
     // Runs statements of the store's own SQL (no translation); throws TBladBazy.
-    void Wykonaj(const QString& sql);
+    virtual void Wykonaj(const QString& sql) = 0;
+    // Runs one statement of the store's own SQL; false, with the store's text for
+    // TekstBleduBazy in blad, when it fails.
+    bool WykonajBezWyjatku(const QString& sql, QString* blad = nullptr);
+    // Translates a statement of the program, binds its :name parameters (upper-case names
+    // with ':' in parametry; a parameter without a value is null) and prepares it. Throws
+    // TBladBazy.
+    virtual std::unique_ptr<TKursor> Przygotuj(const QString& lokalny,
+                                               const QHash<QString, QVariant>& parametry) = 0;
+    // The schema version recorded in the store; empty, with the error shown, on failure.
+    virtual std::optional<int> WersjaZapisana() = 0;
+    // Records the schema version (inside the upgrade step's transaction); throws.
+    virtual void ZapiszWersje(int wersja) = 0;
+    // Opens the outermost transaction of a write; a file store takes its write lock at once.
+    virtual void Zacznij() = 0;
+    // Holds the schema for the upgrade, so that two counters starting together upgrade it
+    // once (the server's advisory lock; a file store's write lock does it by itself).
+    virtual void ZablokujSchemat() {}
+    virtual void OdblokujSchemat() {}
 
-    ~TBaza();
+protected:
+    explicit TBaza(QString folder) : katalog(std::move(folder)) {}
+    // The mark of this connection's store.
+    virtual TZnacznikBazy ZnacznikPolaczenia() const = 0;
+    // Makes the connection the active one.
+    static void Ustaw(std::unique_ptr<TBaza> baza);
 
-private:
-    TBaza(sqlite3* h, QString folder) : uchwyt(h), katalog(std::move(folder)) {}
-    void UtworzTabele();
-    void RejestrujFunkcje();
-
-    sqlite3* uchwyt;
     QString katalog;
     TWadaBazy wada = TWadaBazy::Brak;
     QString tekstWady;
     quint64 numer = 0;  // the connection's place in the order of connections made
 };
+
+// The server a connection string names, for the operator: "host:port/database" (the
+// parts not given are left out; a password never shows).
+QString OpisSerwera(const QString& adres);
 
 // Checks that the embedded store works: opens an in-memory database and reads its version.
 bool SilnikDziala();

@@ -41,6 +41,8 @@ void UlozKomunikat(QMessageBox& box, const TKomunikat& k) {
         {QMessageBox::No, "&Nie"},
         {QMessageBox::Ok, "OK"},
         {QMessageBox::Cancel, "Anuluj"},
+        {QMessageBox::Retry, "Spróbuj ponownie"},
+        {QMessageBox::Close, "Zakończ"},
     };
     for (const auto& [przycisk, napis] : napisy)
         if (auto* b = box.button(przycisk)) b->setText(QString::fromUtf8(napis));

@@ -112,7 +112,29 @@ QString TekstBleduBazy(sqlite3* uchwyt) {
                           QString::fromUtf8(sqlite3_errmsg(uchwyt)));
 }
 
+QString AdresSerweraBazy() {
+    return qEnvironmentVariable("WIRDOLAN_BAZA").trimmed();
+}
+
+bool PolaczSerwerNaStarcie(const QString& adres, const QString& katalogBazy) {
+    for (;;) {
+        try {
+            TBaza::PolaczSerwer(adres, katalogBazy);
+            return true;
+        } catch (const TBladBazy& e) {
+            const TKomunikat pytanie{
+                QStringLiteral("Nie można połączyć się z serwerem bazy danych (%1).\n%2")
+                    .arg(OpisSerwera(adres), e.Tekst()),
+                TytulAplikacji, TIkona::Ostrzezenie, QMessageBox::Retry | QMessageBox::Close,
+                QMessageBox::Retry};
+            if (PokazKomunikat(pytanie, WpisWadyBazy) != QMessageBox::Retry) return false;
+        }
+    }
+}
+
 bool PolaczNaStarcie(const QString& katalogBazy, const TOfertaKopii& oferta) {
+    if (const QString adres = AdresSerweraBazy(); !adres.isEmpty())
+        return PolaczSerwerNaStarcie(adres, katalogBazy);
     bool zaproponowano = false;
     for (;;) {
         try {

@@ -1,32 +1,13 @@
 #include "store/TQuery.h"
 
-#include <sqlite3.h>
-
-#include <cctype>
-
 #include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/Kursor.h"
 #include "store/Liczby.h"
 #include "store/StanBazy.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"
-
-namespace {
-
-TField::TTyp typZDeklaracji(const char* deklaracja) {
-    if (!deklaracja) return TField::TTyp::Inny;
-    if (qstrnicmp(deklaracja, "BOOL", 4) == 0) return TField::TTyp::Logiczny;
-    if (qstrnicmp(deklaracja, "DATE", 4) == 0) return TField::TTyp::Data;
-    if (qstrnicmp(deklaracja, "MONEY", 5) == 0) return TField::TTyp::Kwota;
-    return TField::TTyp::Inny;
-}
-
-TBladBazy bladBazy(sqlite3* uchwyt) {
-    return TBladBazy(QString::fromUtf8(sqlite3_errmsg(uchwyt)), sqlite3_extended_errcode(uchwyt));
-}
-
-}  // namespace
 
 int TField::AsInteger() const {
     return static_cast<int>(AsLargeInt());
@@ -128,99 +109,40 @@ void TQuery::UstawParametr(const QString& nazwa, const QVariant& wartosc) {
     parametry[(nazwa.startsWith(':') ? nazwa : ':' + nazwa).toUpper()] = wartosc;
 }
 
-sqlite3_stmt* TQuery::Przygotuj() {
+std::unique_ptr<TKursor> TQuery::Przygotuj() {
     TBaza* b = baza ? baza : TBaza::Aktywna();
     if (!b) throw TBladBazy(QStringLiteral("Brak połączenia z bazą danych."));
-    const QByteArray sql = PrzetlumaczSQL(tekst).toUtf8();
-    sqlite3_stmt* s = nullptr;
-    const char* reszta = nullptr;
-    if (sqlite3_prepare_v2(b->Uchwyt(), sql.constData(), static_cast<int>(sql.size()), &s,
-                           &reszta) != SQLITE_OK) {
-        const TBladBazy blad = bladBazy(b->Uchwyt());
-        sqlite3_finalize(s);
-        throw blad;
-    }
-    if (!s) throw TBladBazy(QStringLiteral("Puste polecenie SQL."));
-    // One statement at a time: anything after it other than blanks and semicolons is
-    // refused rather than silently left out.
-    for (const char* r = reszta; r && *r; ++r) {
-        if (*r != ';' && !isspace(static_cast<unsigned char>(*r))) {
-            sqlite3_finalize(s);
-            throw TBladBazy(QStringLiteral("Polecenie SQL może zawierać tylko jedno polecenie."));
-        }
-    }
-    for (int i = 1; i <= sqlite3_bind_parameter_count(s); ++i) {
-        const char* nazwa = sqlite3_bind_parameter_name(s, i);
-        const auto it =
-            nazwa ? parametry.constFind(QString::fromUtf8(nazwa).toUpper()) : parametry.cend();
-        if (it == parametry.cend() || it->isNull()) {
-            sqlite3_bind_null(s, i);
-            continue;
-        }
-        const QVariant& v = *it;
-        switch (v.typeId()) {
-            case QMetaType::Bool:
-                sqlite3_bind_int(s, i, v.toBool() ? 1 : 0);
-                break;
-            case QMetaType::Int:
-            case QMetaType::LongLong:
-            case QMetaType::UInt:
-            case QMetaType::ULongLong:
-                sqlite3_bind_int64(s, i, v.toLongLong());
-                break;
-            case QMetaType::Double:
-                sqlite3_bind_double(s, i, v.toDouble());
-                break;
-            case QMetaType::QDate: {
-                const QByteArray d = v.toDate().toString(Qt::ISODate).toUtf8();
-                sqlite3_bind_text(s, i, d.constData(), static_cast<int>(d.size()),
-                                  SQLITE_TRANSIENT);
-                break;
-            }
-            default: {
-                const QByteArray t = v.toString().toUtf8();
-                sqlite3_bind_text(s, i, t.constData(), static_cast<int>(t.size()),
-                                  SQLITE_TRANSIENT);
-            }
-        }
-    }
-    return s;
+    return b->Przygotuj(tekst, parametry);
 }
 
 void TQuery::Open() {
     Close();
-    stmt = Przygotuj();
-    liczbaKolumn = sqlite3_column_count(stmt);
+    kursor = Przygotuj();
+    liczbaKolumn = kursor->LiczbaKolumn();
     wczytane.assign(static_cast<size_t>(liczbaKolumn), 0);
     // Each column's name and kind once per statement, not once per value read.
     for (int i = 0; i < liczbaKolumn; ++i) {
-        const char* nazwa = sqlite3_column_name(stmt, i);
+        const char* nazwa = kursor->NazwaKolumny(i);
         nazwyKolumn.emplace_back(nazwa);
-        wiersz.emplace_back(QString::fromUtf8(nazwa),
-                            typZDeklaracji(sqlite3_column_decltype(stmt, i)), QVariant());
+        wiersz.emplace_back(QString::fromUtf8(nazwa), kursor->TypKolumny(i), QVariant());
     }
     pozycja = 0;
     Krok();
 }
 
 void TQuery::Krok() {
-    const int rc = sqlite3_step(stmt);
     std::fill(wczytane.begin(), wczytane.end(), 0);
-    if (rc == SQLITE_ROW) {
-        koniec = false;
-    } else if (rc == SQLITE_DONE) {
-        koniec = true;
-    } else {
-        TBaza* b = baza ? baza : TBaza::Aktywna();
-        const TBladBazy blad = b ? bladBazy(b->Uchwyt()) : TBladBazy(QString());
+    try {
+        koniec = !kursor->Krok();
+    } catch (const TBladBazy&) {
         Close();
-        throw blad;
+        throw;
     }
 }
 
 QString TQuery::FieldName(int i) const {
-    if (!stmt || i < 0 || i >= liczbaKolumn) return {};
-    return QString::fromUtf8(sqlite3_column_name(stmt, i));
+    if (!kursor || i < 0 || i >= liczbaKolumn) return {};
+    return wiersz[static_cast<size_t>(i)].FieldName();
 }
 
 // Column i of the current row (null at the end of the result).
@@ -228,45 +150,24 @@ const TField& TQuery::Pole(int i) const {
     const auto k = static_cast<size_t>(i);
     TField& pole = wiersz[k];
     if (wczytane[k]) return pole;
-    QVariant v;
-    if (!koniec) {
-        switch (sqlite3_column_type(stmt, i)) {
-            case SQLITE_INTEGER:
-                v = static_cast<qlonglong>(sqlite3_column_int64(stmt, i));
-                break;
-            case SQLITE_FLOAT:
-                v = sqlite3_column_double(stmt, i);
-                break;
-            case SQLITE_TEXT:
-                v = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
-                                      sqlite3_column_bytes(stmt, i));
-                break;
-            case SQLITE_BLOB:
-                v = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                               sqlite3_column_bytes(stmt, i));
-                break;
-            default:
-                break;
-        }
-    }
-    pole.wartosc = std::move(v);
+    pole.wartosc = koniec ? QVariant() : kursor->Wartosc(i);
     wczytane[k] = 1;
     return pole;
 }
 
 qint64 TQuery::Calkowita(int i) const {
-    if (!koniec && !wczytane[static_cast<size_t>(i)] &&
-        sqlite3_column_type(stmt, i) == SQLITE_INTEGER)
-        return sqlite3_column_int64(stmt, i);
+    qint64 v = 0;
+    if (!koniec && !wczytane[static_cast<size_t>(i)] && kursor->Calkowita(i, v)) return v;
     return Pole(i).AsLargeInt();
 }
 
 void TQuery::DopiszTekstUtf8(int i, QByteArray& cel) const {
     // Text of a column of no particular kind shows as stored; anything else as AsString().
+    const char* utf8 = nullptr;
+    int dlugosc = 0;
     if (!koniec && wiersz[static_cast<size_t>(i)].typ == TField::TTyp::Inny &&
-        sqlite3_column_type(stmt, i) == SQLITE_TEXT) {
-        const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-        cel.append(utf8, sqlite3_column_bytes(stmt, i));
+        kursor->TekstUtf8(i, utf8, dlugosc)) {
+        cel.append(utf8, dlugosc);
         return;
     }
     cel.append(Pole(i).AsString().toUtf8());
@@ -274,19 +175,14 @@ void TQuery::DopiszTekstUtf8(int i, QByteArray& cel) const {
 
 void TQuery::ExecSQL() {
     Close();
-    sqlite3_stmt* s = Przygotuj();
-    TBaza* b = baza ? baza : TBaza::Aktywna();
-    int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+    const std::unique_ptr<TKursor> k = Przygotuj();
+    while (k->Krok()) {
     }
-    zmienione = sqlite3_changes(b->Uchwyt());
-    sqlite3_finalize(s);
-    if (rc != SQLITE_DONE) throw bladBazy(b->Uchwyt());
+    zmienione = k->Zmienione();
 }
 
 void TQuery::Close() {
-    if (stmt) sqlite3_finalize(stmt);
-    stmt = nullptr;
+    kursor.reset();
     koniec = true;
     pozycja = 0;
     liczbaKolumn = 0;
@@ -297,14 +193,14 @@ void TQuery::Close() {
 }
 
 void TQuery::Next() {
-    if (!stmt || koniec) return;
+    if (!kursor || koniec) return;
     ++pozycja;
     KrokBezWyjatku();
 }
 
 void TQuery::First() {
-    if (!stmt) return;
-    sqlite3_reset(stmt);
+    if (!kursor) return;
+    kursor->OdNowa();
     pozycja = 0;
     KrokBezWyjatku();
 }
@@ -320,13 +216,13 @@ void TQuery::KrokBezWyjatku() {
 }
 
 int TQuery::RecordCount() {
-    if (!stmt) return 0;
+    if (!kursor) return 0;
     const int zachowana = pozycja;
     const bool bylKoniec = koniec;
-    sqlite3_reset(stmt);
+    kursor->OdNowa();
     int n = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) ++n;
-    sqlite3_reset(stmt);
+    while (kursor->Krok()) ++n;
+    kursor->OdNowa();
     pozycja = 0;
     Krok();
     while (pozycja < zachowana && !koniec) {
@@ -367,7 +263,7 @@ int TQuery::IndeksPola(const QString& nazwa) const {
 }
 
 const TField* TQuery::FindField(const QString& nazwa) const {
-    if (!stmt) return nullptr;
+    if (!kursor) return nullptr;
     const int i = IndeksPola(nazwa);
     return i < 0 ? nullptr : &Pole(i);
 }

@@ -7,12 +7,13 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
 #include "store/Kwota.h"
 
 class TBaza;
-struct sqlite3_stmt;
+class TKursor;
 
 // One column of the current row. A null value reads as 0, the empty text, False or
 // no date.
@@ -66,7 +67,7 @@ public:
     void ExecSQL();
     void Close();
 
-    bool Active() const { return stmt != nullptr; }
+    bool Active() const { return kursor != nullptr; }
     bool Eof() const { return koniec; }
     // Move through the open result; a failing read is reported (ZglosBladBazy) and closes
     // the query (so Eof turns true).
@@ -96,14 +97,14 @@ public:
     void DopiszTekstUtf8(int i, QByteArray& cel) const;
 
 private:
-    sqlite3_stmt* Przygotuj();
+    std::unique_ptr<TKursor> Przygotuj();
     void Krok();
     void KrokBezWyjatku();
 
     TBaza* baza;
     QString tekst;
     QHash<QString, QVariant> parametry;  // by upper-case name with ':'
-    sqlite3_stmt* stmt = nullptr;
+    std::unique_ptr<TKursor> kursor;
     bool koniec = true;
     int pozycja = 0;
     int zmienione = 0;

@@ -179,7 +179,9 @@ void dopiszWCudzyslowie(QString& wynik, QStringView tresc, QChar cudzyslow) {
 
 class TTlumacz {
 public:
-    explicit TTlumacz(const QString& zrodlo) : s(zrodlo), n(zrodlo.size()) {}
+    // parametryPG: the server's dialect, gathering the parameters' names; nullptr: SQLite's.
+    explicit TTlumacz(const QString& zrodlo, QStringList* parametryPG = nullptr)
+        : s(zrodlo), n(zrodlo.size()), serwer(parametryPG) {}
 
     QString Tlumacz() {
         while (i < n) {
@@ -195,8 +197,9 @@ public:
             } else if (c == u'\'' || c == u'"') {
                 cytowany(c);
             } else if (c == u':' && i + 1 < n && poczatekNazwy(s[i + 1])) {
-                ++i;
+                const qsizetype start = i++;
                 while (i < n && ciagNazwy(s[i])) ++i;
+                if (serwer) parametr(start);
                 poprzedni = TPoprzedni::Inny;
                 wyrazenie({});
             } else {
@@ -222,14 +225,19 @@ private:
             pierwszeSlowo = false;
         }
         poprzedni = TPoprzedni::Inny;
+        if (serwer && rowne(slowo, "rowid")) {
+            zamien(start, i);
+            wynik += QLatin1StringView("ctid");
+            return;
+        }
         switch (rodzaj) {
             case TSlowo::Prawda:
                 zamien(start, i);
-                wynik += u'1';
+                wynik += serwer ? QLatin1StringView("true") : QLatin1StringView("1");
                 return;
             case TSlowo::Falsz:
                 zamien(start, i);
-                wynik += u'0';
+                wynik += serwer ? QLatin1StringView("false") : QLatin1StringView("0");
                 return;
             case TSlowo::Od:
                 ustawListe(true);
@@ -245,6 +253,11 @@ private:
                 ustawListe(false);
                 break;
             case TSlowo::Money:
+                if (ddl && serwer) {
+                    zamien(start, i);
+                    wynik += QLatin1StringView("numeric(12,2)");
+                    return;
+                }
                 if (ddl) {
                     // A money column gets REAL affinity, so that whole amounts stay reals;
                     // the declared type still begins with MONEY.
@@ -336,7 +349,12 @@ private:
                         while (i < n && ciagNazwy(s[i])) ++i;
                         kolumna = QStringView(s).sliced(p, i - p);
                     }
-                    dopiszWCudzyslowie(wynik, kolumna, u'"');
+                    if (!serwer)
+                        dopiszWCudzyslowie(wynik, kolumna, u'"');
+                    else if (nazwaProsta(kolumna))
+                        wynik += kolumna;
+                    else
+                        dopiszWCudzyslowie(wynik, kolumna.toString().toLower(), u'"');
                     kopiuj = i;
                     if (glebokoscPorzadku >= 0) kolumnaPliku = kolumna.toString();
                     return;
@@ -348,7 +366,9 @@ private:
                 return;
             }
         }
-        if (cudzyslow == u'\'') {
+        // The server reads a backslash in a LIKE pattern as an escape; SQLite as itself.
+        const bool wzorSerwera = serwer && przed == TPoprzedni::Like && t.contains(u'\\');
+        if (cudzyslow == u'\'' && !wzorSerwera) {
             return;  // already a literal of the store's SQL
         }
         int d, m, r, cyfryRoku;
@@ -365,7 +385,10 @@ private:
         }
         zamien(start, i);
         // The content of a double-quoted token as a single-quoted literal.
-        dopiszWCudzyslowie(wynik, t, u'\'');
+        if (wzorSerwera)
+            dopiszWCudzyslowie(wynik, t.toString().replace(u'\\', QStringLiteral("\\\\")), u'\'');
+        else
+            dopiszWCudzyslowie(wynik, t, u'\'');
     }
 
     // 'YYYY-MM-DD'
@@ -446,9 +469,9 @@ private:
     }
 
     // The current term ends: its expression gets the collation unless it names a column
-    // without text or already has one.
+    // without text or already has one (the server's text columns carry their own).
     void koniecWyrazu() {
-        if (koniecWyrazenia >= kopiuj && !maPorzadek &&
+        if (!serwer && koniecWyrazenia >= kopiuj && !maPorzadek &&
             !(prostota == 1 && nieTekstowa(nazwaKolumny))) {
             zamien(koniecWyrazenia, koniecWyrazenia);
             wynik += QLatin1StringView(" collate ");
@@ -476,6 +499,26 @@ private:
         kopiuj = do_;
     }
 
+    // The :name parameter from od to i becomes $n.
+    void parametr(qsizetype od) {
+        const QString nazwa = QStringView(s).sliced(od, i - od).toString().toUpper();
+        qsizetype numer = serwer->indexOf(nazwa);
+        if (numer < 0) {
+            numer = serwer->size();
+            serwer->append(nazwa);
+        }
+        zamien(od, i);
+        wynik += u'$';
+        wynik += QString::number(numer + 1);
+    }
+
+    static bool nazwaProsta(QStringView nazwa) {
+        if (nazwa.isEmpty() || !poczatekNazwy(nazwa[0])) return false;
+        for (QChar c : nazwa)
+            if (!ciagNazwy(c) || c.unicode() >= 0x80) return false;
+        return true;
+    }
+
     // The FROM list of the current parenthesis level.
     void ustawListe(bool w) {
         if (glebokosc >= 64) return;
@@ -488,6 +531,7 @@ private:
 
     const QString& s;
     const qsizetype n;
+    QStringList* serwer;
     qsizetype i = 0;
     qsizetype kopiuj = 0;  // the source before this is already in wynik
     bool zmieniony = false;
@@ -521,4 +565,10 @@ void UstawZbieraniePolecen(void (*zbieraj)(const QString&)) {
 QString PrzetlumaczSQL(const QString& lokalny) {
     if (zbieranie) zbieranie(lokalny);
     return TTlumacz(lokalny).Tlumacz();
+}
+
+QString PrzetlumaczSQLSerwera(const QString& lokalny, QStringList& parametry) {
+    if (zbieranie) zbieranie(lokalny);
+    parametry.clear();
+    return TTlumacz(lokalny, &parametry).Tlumacz();
 }

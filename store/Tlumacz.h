@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <stdexcept>
 
 // A statement the store cannot accept; the text is shown to the operator as it stands.
@@ -30,6 +31,17 @@ private:
 // Everything else passes unchanged. Throws TBladBazy on an unterminated literal or an
 // impossible date.
 QString PrzetlumaczSQL(const QString& lokalny);
+
+// The same for the server store (PostgreSQL), with these differences:
+// - True and False become true and false;
+// - "klient.db"."Col" becomes the bare column name (the server folds it to lower case, as
+//   the tables were made);
+// - ORDER BY adds no collation: the text columns themselves are in Polish order;
+// - each :name parameter becomes $n, numbered in order of first appearance; parametry
+//   receives the names in upper case with ':' (the same name twice is one parameter);
+// - rowid becomes ctid;
+// - in ALTER and CREATE statements a MONEY column becomes numeric(12,2).
+QString PrzetlumaczSQLSerwera(const QString& lokalny, QStringList& parametry);
 
 // Gathers the statements the program builds (seeds for fuzzing the translator): while
 // set, every statement given to PrzetlumaczSQL is passed to it first; nullptr stops it.

@@ -1,7 +1,5 @@
 #include "store/uStruktura.h"
 
-#include <sqlite3.h>
-
 #include <QStringList>
 #include <optional>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "store/Kasa.h"
 #include "store/StanBazy.h"
 #include "store/TQuery.h"
+#include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"
 
 namespace {
@@ -104,12 +103,17 @@ const TKrok Kroki[] = {
 
 bool zapiszWersje(int wersja) {
     TBaza* b = TBaza::Aktywna();
-    const QByteArray sql = "PRAGMA user_version = " + QByteArray::number(wersja);
-    if (b && sqlite3_exec(b->Uchwyt(), sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
+    if (!b) {
+        KomunikatBledu(QStringLiteral("Brak połączenia z bazą danych."));
+        return false;
+    }
+    try {
+        b->ZapiszWersje(wersja);
         return true;
-    KomunikatBledu(b ? TekstBleduBazy(b->Uchwyt())
-                     : QStringLiteral("Brak połączenia z bazą danych."));
-    return false;
+    } catch (const TBladBazy& e) {
+        KomunikatBledu(TekstBleduBazy(e.Kod(), e.Tekst()));
+        return false;
+    }
 }
 
 bool wykonajKrok(TQuery& query, const TKrok& krok) {
@@ -124,16 +128,7 @@ bool wykonajKrok(TQuery& query, const TKrok& krok) {
 // The recorded version; on a failing read the store's error text, and nothing.
 std::optional<int> odczytajWersje() {
     TBaza* b = TBaza::Aktywna();
-    if (!b) return std::nullopt;
-    sqlite3_stmt* st = nullptr;
-    std::optional<int> wersja;
-    if (sqlite3_prepare_v2(b->Uchwyt(), "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        wersja = sqlite3_column_int(st, 0);
-    else
-        KomunikatBledu(TekstBleduBazy(b->Uchwyt()));
-    sqlite3_finalize(st);
-    return wersja;
+    return b ? b->WersjaZapisana() : std::nullopt;
 }
 
 }  // namespace
@@ -149,13 +144,26 @@ int WersjaBazy() {
 void AktualizujStrukture(TQuery& query) {
     // A store holding objects the program did not make is only read, in its own shape, until
     // they are removed (the upgrade runs again then).
-    if (const TBaza* b = TBaza::Aktywna(); b && b->Wada() == TWadaBazy::ObceObiekty) return;
-    const std::optional<int> odczytana = odczytajWersje();
-    if (!odczytana) return;
-    const int wersja = *odczytana;
-    for (const TKrok& krok : Kroki) {
-        if (krok.numer <= wersja) continue;
-        if (!wykonajKrok(query, krok)) break;
+    TBaza* b = TBaza::Aktywna();
+    if (!b || b->Wada() == TWadaBazy::ObceObiekty) return;
+    // The version is read under the schema's lock: a counter that waited finds the steps
+    // another one took.
+    try {
+        b->ZablokujSchemat();
+    } catch (const TBladBazy& e) {
+        KomunikatBledu(TekstBleduBazy(e.Kod(), e.Tekst()));
+        return;
+    }
+    if (const std::optional<int> wersja = odczytajWersje()) {
+        for (const TKrok& krok : Kroki) {
+            if (krok.numer <= *wersja) continue;
+            if (!wykonajKrok(query, krok)) break;
+        }
     }
     query.Close();
+    try {
+        b->OdblokujSchemat();
+    } catch (const TBladBazy&) {
+        // The lock ends with the connection anyway.
+    }
 }

@@ -1,7 +1,5 @@
 #include "store/uWspolneDB.h"
 
-#include <sqlite3.h>
-
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -21,9 +19,15 @@ namespace {
 int glebokosc = 0;       // nesting of transaction guards
 bool przerwana = false;  // a statement of the operation in force failed
 
-bool wykonajWBazie(const QByteArray& sql) {
+// Runs one statement of the store's own SQL; false, with the store's text in blad, when it
+// fails or no store is connected.
+bool wykonajWBazie(const QString& sql, QString* blad = nullptr) {
     TBaza* b = TBaza::Aktywna();
-    return b && sqlite3_exec(b->Uchwyt(), sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (!b) {
+        if (blad) *blad = QStringLiteral("Brak połączenia z bazą danych.");
+        return false;
+    }
+    return b->WykonajBezWyjatku(sql, blad);
 }
 
 template <typename Krok>
@@ -67,14 +71,20 @@ TTransakcja::TTransakcja() : zewnetrzna(glebokosc == 0) {
     poziom = ++glebokosc;
     if (zewnetrzna) {
         przerwana = false;
-        if (!wykonajWBazie("begin immediate")) {
+        QString blad = QStringLiteral("Brak połączenia z bazą danych.");
+        TBaza* b = TBaza::Aktywna();
+        try {
+            if (b) b->Zacznij();
+        } catch (const TBladBazy& e) {
+            blad = TekstBleduBazy(e.Kod(), e.Tekst());
+            b = nullptr;
+        }
+        if (!b) {
             przerwana = true;
-            TBaza* b = TBaza::Aktywna();
-            KomunikatBledu(b ? TekstBleduBazy(b->Uchwyt())
-                             : QStringLiteral("Brak połączenia z bazą danych."));
+            KomunikatBledu(blad);
         }
     } else if (!przerwana) {
-        wykonajWBazie(QStringLiteral("savepoint t%1").arg(poziom).toUtf8().constData());
+        wykonajWBazie(QStringLiteral("savepoint t%1").arg(poziom));
     }
 }
 
@@ -86,14 +96,14 @@ void TTransakcja::Zakoncz(bool zatwierdz) {
     zakonczona = true;
     glebokosc = poziom - 1;
     if (zewnetrzna) {
-        if (!zatwierdz) wykonajWBazie("rollback");
+        if (!zatwierdz) wykonajWBazie(QStringLiteral("rollback"));
         przerwana = false;
         return;
     }
     if (przerwana) return;  // the outermost guard takes everything back
-    const QByteArray punkt = QStringLiteral("t%1").arg(poziom).toUtf8();
-    if (!zatwierdz) wykonajWBazie("rollback to " + punkt);
-    wykonajWBazie("release " + punkt);
+    const QString punkt = QStringLiteral("t%1").arg(poziom);
+    if (!zatwierdz) wykonajWBazie(QStringLiteral("rollback to ") + punkt);
+    wykonajWBazie(QStringLiteral("release ") + punkt);
 }
 
 bool TTransakcja::Zatwierdz() {
@@ -102,8 +112,9 @@ bool TTransakcja::Zatwierdz() {
         if (zewnetrzna) Zakoncz(false);
         return false;
     }
-    if (zewnetrzna && !wykonajWBazie("commit")) {
-        if (TBaza* b = TBaza::Aktywna()) KomunikatBledu(TekstBleduBazy(b->Uchwyt()));
+    QString blad;
+    if (zewnetrzna && !wykonajWBazie(QStringLiteral("commit"), &blad)) {
+        KomunikatBledu(blad);
         Zakoncz(false);
         return false;
     }

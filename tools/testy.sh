@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program with its tests and runs the whole suite
-# (the format check of every source file among them), then the test programs once more
+# (the format check of every source file among them; the store's tests also against a
+# throwaway PostgreSQL server), then the test programs once more
 # under the address and undefined-behaviour sanitizers (tools/sanityzatory.sh) and a short
 # run of the fuzz targets (tools/fuzz.sh). WIRDOLAN_SZYBKO=1 runs the suite only.
 set -euo pipefail
@@ -14,8 +15,10 @@ cmake -S . -B build "${launcher[@]}" -G Ninja -DWIRDOLAN_TESTS=ON -DWIRDOLAN_BEN
 cmake --build build -j2
 # The statements the suite runs are kept as the translator's fuzzing seeds.
 rm -rf build/ziarna-sql
+# The server store's tests ("Serwer.…") need a PostgreSQL server: pg_virtualenv starts a
+# throwaway one for the run and drops it afterwards.
 WIRDOLAN_ZIARNA_SQL="$PWD/build/ziarna-sql" \
-    ctest --test-dir build --output-on-failure -j2 --no-tests=error
+    pg_virtualenv ctest --test-dir build --output-on-failure -j2 --no-tests=error
 echo "suite: $((SECONDS - start)) s"
 [ "${WIRDOLAN_SZYBKO:-0}" = 1 ] && exit 0
 

@@ -5,7 +5,7 @@ pakiety=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-
          qt6-svg-dev libgl-dev libsqlite3-dev libicu-dev libgtest-dev libgmock-dev
          libbenchmark-dev poppler-utils fonts-liberation xauth xvfb dpkg-dev file
          desktop-file-utils appstream pxlib-dev pkg-config
-         libzint-dev zbar-tools lintian)
+         libzint-dev zbar-tools lintian libpq-dev postgresql)
 brak=()
 for p in "${pakiety[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || brak+=("$p")

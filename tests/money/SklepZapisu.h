@@ -40,24 +40,24 @@ protected:
     explicit SklepZapisu(int licznikAb = 0) {
         baza.Wykonaj(QStringLiteral("insert into klient (ID, Numer_klienta, Imie, Nazwisko, "
                                     "Saldo, Licznik, LicznikAb, Abonament) values (1, 7, 'Jan', "
-                                    "'Kowalski', 4, 0, %1, 0)")
+                                    "'Kowalski', 4, 0, %1, False)")
                          .arg(licznikAb));
         for (int id : {1, 2, 3})
             baza.Wykonaj(QStringLiteral("insert into film (ID, Numer_filmu, Tytul_oryginalny, "
                                         "Status, Wplywy, Ilosc_wypozyczen, Stawka) values (%1, %1, "
-                                        "'Film %1', 1, 0, 0, 5)")
+                                        "'Film %1', True, 0, 0, 5)")
                              .arg(id));
     }
     // An open rental of film id to client 1 from od to do_; the film leaves the shelf.
     void Otwarte(int id, const char* od, const char* do_, double naleznosc, double platnosc) {
         baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
                                     "zwrocono, platnosc, platnosc1, z_abonamentu, naleznosc, "
-                                    "stawka) values (%1, 1, '%2', '%3', 0, %4, 0, 0, %5, 5)")
+                                    "stawka) values (%1, 1, '%2', '%3', False, %4, 0, 0, %5, 5)")
                          .arg(id)
                          .arg(QLatin1String(od), QLatin1String(do_))
                          .arg(platnosc)
                          .arg(naleznosc));
-        baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(id));
+        baza.Wykonaj(QStringLiteral("update film set Status = False where ID = %1").arg(id));
     }
 
     // Two returned rentals of film 3 started on one day, 2,00 unpaid on the one kept without
@@ -65,8 +65,8 @@ protected:
     std::vector<TZaleglosc> DwieZaleglosci() {
         baza.Wykonaj(
             "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
-            "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
-            "(3, 1, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
+            "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', True, 0, 2, null), "
+            "(3, 1, '2023-12-01', '2023-12-02', True, 0, 1.5, '2023-12-20')");
         return {{3, QDate(2023, 12, 1), QDate(), 2.00_zl},
                 {3, QDate(2023, 12, 1), QDate(2023, 12, 20), 1.50_zl}};
     }

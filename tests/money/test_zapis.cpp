@@ -59,7 +59,7 @@ TEST_F(Zapis, WypozyczenieKredytWierszeIKlient) {
     ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"));
     EXPECT_TRUE(fake.komunikaty.empty());
     EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 5,00 0001, 0002"});
-    EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = 0 and id_klienta = 1"), 2);
+    EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = False and id_klienta = 1"), 2);
     EXPECT_KWOTA(TKwota::ZeZlotych(Rental(1, "platnosc").toDouble()), 0_zl);
     EXPECT_KWOTA(TKwota::ZeZlotych(Rental(2, "platnosc").toDouble()), 2.00_zl);
     EXPECT_KWOTA(TKwota::ZeZlotych(Rental(1, "stawka").toDouble()), 3.00_zl);
@@ -236,8 +236,8 @@ protected:
         Zapis::SetUp();
         baza.Wykonaj(
             "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
-            "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', 1, 0, 2, null), "
-            "(3, 1, '2023-12-03', '2023-12-04', 1, 0, 1.5, '2023-12-20')");
+            "platnosc1, dataZwrotu) values (3, 1, '2023-12-01', '2023-12-02', True, 0, 2, null), "
+            "(3, 1, '2023-12-03', '2023-12-04', True, 0, 1.5, '2023-12-20')");
     }
     // Paying what the window listed: true when booked.
     bool Zaplac(bool* zmienione) {

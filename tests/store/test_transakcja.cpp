@@ -11,17 +11,8 @@ namespace {
 
 class Transakcja : public Wypozyczalnia {
 protected:
-    // Every row of the three tables, as the store holds them.
-    QString Stan() const {
-        return baza
-            .Wartosc(
-                "select (select group_concat(ID || Numer_klienta || Saldo || Licznik || "
-                "Aktualny) from klient) || '|' || (select group_concat(ID || Status || "
-                "Wplywy) from film) || '|' || (select group_concat(id_filmu || "
-                "id_klienta || zwrocono || platnosc || coalesce(DataZwrotu, '-')) "
-                "from rental)")
-            .toString();
-    }
+    // Every row of the tables, as the store holds them.
+    QString Stan() const { return baza.Zawartosc(); }
     double Saldo(int id) const {
         return baza.Wartosc(QStringLiteral("select Saldo from klient where ID = %1").arg(id))
             .toDouble();
@@ -79,7 +70,7 @@ TEST_F(Transakcja, ZatwierdzonaTrwaPoPonownymPolaczeniu) {
         UruchomSQL(query, "update klient set Saldo = Saldo + 1 where ID = 2");
         EXPECT_TRUE(t.Zatwierdz());
     }
-    TBaza::Polacz(baza.Katalog());
+    baza.PolaczPonownie();
     EXPECT_DOUBLE_EQ(Saldo(1), 1.5);
     EXPECT_DOUBLE_EQ(Saldo(2), -2.0);
     EXPECT_TRUE(fake.komunikaty.empty());

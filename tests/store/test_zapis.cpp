@@ -267,6 +267,42 @@ TEST(Tlumacz, PostacieTabelIWartosci) {
     UstawDzisiaj(QDate());
 }
 
+// The server's dialect: the same statements with its booleans, parameters and names.
+TEST(Tlumacz, DialektSerwera) {
+    UstawDzisiaj(QDate(2024, 3, 5));
+    const std::tuple<const char*, const char*, QStringList> przypadki[] = {
+        {"where a = tRuE or b = FaLsE", "where a = true or b = false", {}},
+        {"select * from 'C:\\Bazy\\klient.db' where d = \"05.03.24\" order by Nazwisko",
+         "select * from klient where d = '2024-03-05' order by Nazwisko",
+         {}},
+        {"select \"klient.db\".Imie, \"film.db\".\"Tytuł\" from klient",
+         "select Imie, \"tytuł\" from klient",
+         {}},
+        {"where a = :Id and b = :x or c = :ID and d like ':y'",
+         "where a = $1 and b = $2 or c = $1 and d like ':y'",
+         {":ID", ":X"}},
+        {"update rental set a = 1 where rowid = ( select rowid from rental limit 1 )",
+         "update rental set a = 1 where ctid = ( select ctid from rental limit 1 )",
+         {}},
+        {"alter table \"rental.db\" add \"rental.db\".\"Stawka\" MONEY",
+         "alter table rental add Stawka numeric(12,2)",
+         {}},
+        {"select money from t", "select money from t", {}},
+        // a backslash in a LIKE pattern is a backslash, as on the file store
+        {"where t like 'C:\\f%' or u like \"a\\b\" or v = 'C:\\f'",
+         "where t like 'C:\\\\f%' or u like 'a\\\\b' or v = 'C:\\f'",
+         {}},
+    };
+    for (const auto& [lokalny, wynik, nazwy] : przypadki) {
+        QStringList parametry{"stale"};
+        EXPECT_EQ(PrzetlumaczSQLSerwera(QString::fromUtf8(lokalny), parametry),
+                  QString::fromUtf8(wynik))
+            << lokalny;
+        EXPECT_EQ(parametry, nazwy) << lokalny;
+    }
+    UstawDzisiaj(QDate());
+}
+
 TEST(Tlumacz, BledneTekstyOdrzucone) {
     EXPECT_THROW(PrzetlumaczSQL("select * from film where a = 'abc"), TBladBazy);
     EXPECT_THROW(PrzetlumaczSQL("select * from film where a = \"abc"), TBladBazy);

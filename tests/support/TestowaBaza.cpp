@@ -1,17 +1,58 @@
 #include "support/TestowaBaza.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
+#include <libpq-fe.h>
+#include <unistd.h>
 
 #include "store/Baza.h"
+#include "store/Kursor.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/Zegar.h"
 #include "store/uStruktura.h"
 
+namespace {
+
+// Runs one statement on the server's maintenance database; the error text, empty on success.
+QString NaSerwerze(const QString& sql) {
+    PGconn* c = PQconnectdb("dbname=postgres");
+    QString blad;
+    if (PQstatus(c) != CONNECTION_OK) {
+        blad = QString::fromUtf8(PQerrorMessage(c));
+    } else {
+        PGresult* r = PQexec(c, sql.toUtf8().constData());
+        if (PQresultStatus(r) != PGRES_COMMAND_OK) blad = QString::fromUtf8(PQerrorMessage(c));
+        PQclear(r);
+    }
+    PQfinish(c);
+    return blad;
+}
+
+}  // namespace
+
+bool TestowaBaza::NaSerwerze() {
+    return qEnvironmentVariable("WIRDOLAN_TEST_SERWER") == QLatin1String("1");
+}
+
 TestowaBaza::TestowaBaza(const QDate& dzisiaj) {
     UstawDzisiaj(dzisiaj);
-    TBaza::Polacz(Katalog());
+    if (NaSerwerze()) {
+        static int numer = 0;
+        bazaSerwera = QStringLiteral("wirdolan_test_%1_%2").arg(getpid()).arg(++numer);
+        // The database as the README tells a shop to make it: UTF-8, Polish order by ICU.
+        const QString blad =
+            ::NaSerwerze(QStringLiteral("create database %1 template template0 encoding 'UTF8' "
+                                        "locale_provider icu icu_locale 'pl-PL' locale 'C.UTF-8'")
+                             .arg(bazaSerwera));
+        if (!blad.isEmpty()) {
+            ADD_FAILURE() << "no test database on the server (run the tests under "
+                             "pg_virtualenv, as tools/testy.sh does): "
+                          << blad.toStdString();
+            bazaSerwera.clear();
+            return;
+        }
+    }
+    PolaczPonownie();
     // Every later table and column through the program's own start-up upgrade.
     TQuery query;
     AktualizujStrukture(query);
@@ -19,9 +60,18 @@ TestowaBaza::TestowaBaza(const QDate& dzisiaj) {
         ADD_FAILURE() << "the upgrade of a new store stopped at version " << WersjaBazy();
 }
 
+void TestowaBaza::PolaczPonownie() const {
+    if (bazaSerwera.isEmpty())
+        TBaza::Polacz(Katalog());
+    else
+        TBaza::PolaczSerwer(QStringLiteral("dbname=") + bazaSerwera, Katalog());
+}
+
 TestowaBaza::~TestowaBaza() {
     TBaza::Rozlacz();
     UstawDzisiaj(QDate());
+    if (!bazaSerwera.isEmpty())
+        ::NaSerwerze(QStringLiteral("drop database if exists %1 with (force)").arg(bazaSerwera));
 }
 
 QString TestowaBaza::Katalog() const {
@@ -30,7 +80,10 @@ QString TestowaBaza::Katalog() const {
 
 void TestowaBaza::Wykonaj(const QString& sql) const {
     try {
-        TBaza::Aktywna()->Wykonaj(sql);
+        // The server reads the fixtures' True and False in its own dialect.
+        QStringList parametry;
+        TBaza::Aktywna()->Wykonaj(bazaSerwera.isEmpty() ? sql
+                                                        : PrzetlumaczSQLSerwera(sql, parametry));
     } catch (const TBladBazy& e) {
         ADD_FAILURE() << "statement failed: " << e.Tekst().toStdString() << "\n"
                       << sql.toStdString();
@@ -38,28 +91,41 @@ void TestowaBaza::Wykonaj(const QString& sql) const {
 }
 
 QVariant TestowaBaza::Wartosc(const QString& sql) const {
-    sqlite3_stmt* st = nullptr;
-    sqlite3* h = TBaza::Aktywna()->Uchwyt();
-    if (sqlite3_prepare_v2(h, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << "query failed: " << sqlite3_errmsg(h) << "\n" << sql.toStdString();
+    try {
+        const std::unique_ptr<TKursor> k = TBaza::Aktywna()->Przygotuj(sql, {});
+        return k->Krok() ? k->Wartosc(0) : QVariant();
+    } catch (const TBladBazy& e) {
+        ADD_FAILURE() << "query failed: " << e.Tekst().toStdString() << "\n" << sql.toStdString();
         return {};
     }
-    QVariant v;
-    if (sqlite3_step(st) == SQLITE_ROW) {
-        switch (sqlite3_column_type(st, 0)) {
-            case SQLITE_INTEGER:
-                v = static_cast<qlonglong>(sqlite3_column_int64(st, 0));
-                break;
-            case SQLITE_FLOAT:
-                v = sqlite3_column_double(st, 0);
-                break;
-            case SQLITE_TEXT:
-                v = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-                break;
-            default:
-                break;
+}
+
+QString TestowaBaza::Zawartosc() const {
+    const char* const zapytania[] = {
+        "select * from klient order by ID",
+        "select * from film order by ID",
+        "select * from rental order by id_filmu, id_klienta, dataOD, dataDO, zwrocono, "
+        "DataZwrotu",
+        "select * from kasa order by ID",
+        "select * from dictionary order by Nazwa, Wartosc, Opis",
+    };
+    QString wynik;
+    TQuery q;
+    for (const char* sql : zapytania) {
+        q.UstawSQL(QString::fromLatin1(sql));
+        try {
+            q.Open();
+        } catch (const TBladBazy& e) {
+            ADD_FAILURE() << "query failed: " << e.Tekst().toStdString() << "\n" << sql;
+            continue;
         }
+        for (; !q.Eof(); q.Next()) {
+            QStringList pola;
+            for (int i = 0; i < q.FieldCount(); ++i)
+                pola << q.FieldByName(q.FieldName(i)).AsString();
+            wynik += pola.join('|') + '\n';
+        }
+        wynik += QStringLiteral("--\n");
     }
-    sqlite3_finalize(st);
-    return v;
+    return wynik;
 }

@@ -1,4 +1,7 @@
-// A fresh store in a temporary folder for one test, with a fixed clock.
+// A fresh store in a temporary folder for one test, with a fixed clock. With
+// WIRDOLAN_TEST_SERWER=1 in the environment the store is a new database of the PostgreSQL
+// server that libpq's variables (PGHOST, PGPORT, PGUSER, PGPASSWORD) name, as
+// pg_virtualenv sets them, dropped after the test; the folder still holds the local files.
 #pragma once
 
 #include <QDate>
@@ -17,12 +20,22 @@ public:
     QString Katalog() const;
     QString Folder() const { return katalog.path(); }
 
-    // Runs statements of the store's own SQL directly; fails the test on an error.
+    // The tests run against a server store.
+    static bool NaSerwerze();
+    // Connects the test's store anew (a new connection to the same file or database).
+    void PolaczPonownie() const;
+
+    // Runs statements of the store's own SQL directly (booleans written True and False, as
+    // both kinds of store read them); fails the test on an error.
     void Wykonaj(const QString& sql) const;
-    // The first column of the first row of a store-SQL query (null when no row).
+    // The first column of the first row of a query of the program's SQL (null when no row).
     QVariant Wartosc(const QString& sql) const;
     int Ile(const QString& sql) const { return Wartosc(sql).toInt(); }
+    // Every row of the program's tables as the program reads them (one line per row, in a
+    // fixed order): equal on both kinds of store when they hold the same.
+    QString Zawartosc() const;
 
 private:
     QTemporaryDir katalog;
+    QString bazaSerwera;  // the test's database on the server; empty for a file store
 };
