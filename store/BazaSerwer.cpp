@@ -152,9 +152,9 @@ public:
         if (wiersz < 0 || wiersz >= wierszy || PQgetisnull(wynik, wiersz, i) ||
             (typ != TypInt2 && typ != TypInt4 && typ != TypInt8))
             return false;
-        wartosc = QByteArray::fromRawData(PQgetvalue(wynik, wiersz, i),
-                                          PQgetlength(wynik, wiersz, i))
-                      .toLongLong();
+        wartosc =
+            QByteArray::fromRawData(PQgetvalue(wynik, wiersz, i), PQgetlength(wynik, wiersz, i))
+                .toLongLong();
         return true;
     }
     bool TekstUtf8(int i, const char*& tekst, int& dlugosc) const override {
