@@ -285,9 +285,7 @@ TEST_F(Zaleglosci, OdmowaWplatyLubPytaniaNicNieZmienia) {
 }
 
 TEST_F(Zaleglosci, NieudanaInstrukcjaNieZostawiaPolowyWplaty) {
-    baza.Wykonaj(
-        "create trigger blokada before update on rental begin select raise(abort, 'zablokowane'); "
-        "end");
+    baza.Zablokuj("update", "rental", "zablokowane");
     FakeInterakcja f;
     f.PrzyOknie(Zaplac(10.00));
     Wplac();

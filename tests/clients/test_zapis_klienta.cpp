@@ -36,9 +36,7 @@ TEST_F(ZapisKlienta, NowyIPoprawiony) {
     EXPECT_TRUE(baza.Wartosc("select Abonament_DO from klient").isNull());
     EXPECT_TRUE(fake.komunikaty.empty());
 
-    baza.Wykonaj(
-        "create trigger blokada before update on klient begin select raise(abort, "
-        "'zablokowane'); end");
+    baza.Zablokuj("update", "klient", "zablokowane");
     k.Numer = 14;
     EXPECT_FALSE(ZapiszKlienta(id, k));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
@@ -67,9 +65,7 @@ TEST_F(ZapisKlienta, WplatyIdaDoKasyNowegoKlienta) {
     EXPECT_EQ(baza.Ile("select count(*) from kasa"), 2);
 
     // A save that fails books nothing.
-    baza.Wykonaj(
-        "create trigger blokada before update on klient begin select raise(abort, "
-        "'zablokowane'); end");
+    baza.Zablokuj("update", "klient", "zablokowane");
     EXPECT_FALSE(ZapiszKlienta(id, k, {{RodzajKasy::Wplata, TKwota(5.00)}}));
     EXPECT_EQ(baza.Ile("select count(*) from kasa"), 2);
 }

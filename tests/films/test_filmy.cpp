@@ -36,10 +36,10 @@ protected:
             baza, "film",
             QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
                            "Tytul_polski, Stawka, Wplywy, Cena_zakupu, Ilosc_wypozyczen, "
-                           "Status, Aktualny) values (%1, '%2', '%3', 4, 30, 20, 7, 1, %4)")
+                           "Status, Aktualny) values (%1, '%2', '%3', 4, 30, 20, 7, True, %4)")
                 .arg(numer)
                 .arg(org, pol)
-                .arg(aktualny ? 1 : 0),
+                .arg(aktualny ? "True" : "False"),
             reszta);
     }
     int Aktualny(int id) {
@@ -66,7 +66,7 @@ protected:
 }  // namespace
 
 TEST_F(Filmy, ListaWKolejnosciNumerowISzczegoly) {
-    Dodaj(7, "Jaws", "Szczęki", true, "Status = 0");
+    Dodaj(7, "Jaws", "Szczęki", true, "Status = False");
     Dodaj(3, "Cold River", "Zimna rzeka", true,
           "Rezyseria_1 = 'Jan Nowak', Rezyseria_2 = 'Ewa Lis', Rola_glowna_1 = 'A1', "
           "Rola_glowna_5 = 'A5', Gatunek = 'dramat', Nosnik = 'DVD', Produkcja = 'USA 1990', "
@@ -152,9 +152,9 @@ TEST_F(Filmy, WycofanieKlawiszemDeleteAzDoPustejListy) {
     const int heat = Dodaj(12, "Heat", "Gorączka");
     const int jaws = Dodaj(7, "Jaws", "Szczęki");
     // Out on rent: withdrawal is allowed and the rental stays.
-    baza.Wykonaj(QStringLiteral("update film set Status = 0 where ID = %1").arg(jaws));
+    baza.Wykonaj(QStringLiteral("update film set Status = False where ID = %1").arg(jaws));
     baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, dataOD, dataDO, "
-                                "zwrocono) values (%1, 1, '2024-03-01', '2024-03-04', 0)")
+                                "zwrocono) values (%1, 1, '2024-03-01', '2024-03-04', False)")
                      .arg(jaws));
     Pokaz();
     okno.activateWindow();
@@ -172,7 +172,7 @@ TEST_F(Filmy, WycofanieKlawiszemDeleteAzDoPustejListy) {
     QTest::keyClick(Siatka(), Qt::Key_Delete);
     EXPECT_EQ(Aktualny(jaws), 0);
     EXPECT_EQ(Aktualny(heat), 1);
-    EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = 0"), 1);
+    EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = False"), 1);
     EXPECT_EQ(Numery(), (std::vector<QString>{"0012"}));
     EXPECT_EQ(okno.IdWybranego(), heat);
     EXPECT_EQ(okno.windowTitle(), "Heat (Gorączka)  - NA PÓŁCE");

@@ -57,7 +57,7 @@ protected:
         return DodajWiersz(baza, "film",
                            QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
                                           "Tytul_polski, Stawka, Status, Aktualny) values (%1, "
-                                          "%2, %3, 4, 1, 1)")
+                                          "%2, %3, 4, True, True)")
                                .arg(numer)
                                .arg(TekstSQL(org), TekstSQL(pol)),
                            reszta);
@@ -196,7 +196,7 @@ TEST_F(Szukaj, AktorWDowolnejKolumnieRoli) {
 
 TEST_F(Szukaj, BezKryteriowWszystkieFilmyZWycofanymi) {
     Dodaj(12, "A", "A");
-    Dodaj(3, "B", "B", "Aktualny = 0");
+    Dodaj(3, "B", "B", "Aktualny = False");
     Dodaj(7, "C", "C");
     Otworz();
     EXPECT_EQ(C("cbGatunek")->currentIndex(), -1);

@@ -35,13 +35,14 @@ protected:
     QPlainTextEdit* Opis() { return okno.findChild<QPlainTextEdit*>("mOpis"); }
 
     int Dodaj(int numer, bool aktualny = true, const QString& reszta = QString()) {
-        return DodajWiersz(baza, "film",
-                           QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
-                                          "Stawka, Wplywy, Cena_zakupu, Ilosc_wypozyczen, Status, "
-                                          "Aktualny) values (%1, 'Film %1', 4, 30, 20, 7, 1, %2)")
-                               .arg(numer)
-                               .arg(aktualny ? 1 : 0),
-                           reszta);
+        return DodajWiersz(
+            baza, "film",
+            QStringLiteral("insert into film (Numer_filmu, Tytul_oryginalny, "
+                           "Stawka, Wplywy, Cena_zakupu, Ilosc_wypozyczen, Status, "
+                           "Aktualny) values (%1, 'Film %1', 4, 30, 20, 7, True, %2)")
+                .arg(numer)
+                .arg(aktualny ? "True" : "False"),
+            reszta);
     }
     QVariant Pole(const QString& kolumna, int id) {
         return baza.Wartosc(
@@ -136,7 +137,7 @@ TEST_F(Film, NumerBiezacegoFilmuOdrzuconyWycofanegoPrzyjety) {
 }
 
 TEST_F(Film, EdycjaNumeru) {
-    const int id = Dodaj(5, true, "Status = 0, Gatunek = 'DRAMAT', Nosnik = 'Blu-ray'");
+    const int id = Dodaj(5, true, "Status = False, Gatunek = 'DRAMAT', Nosnik = 'Blu-ray'");
     Dodaj(6);
     Dodaj(9, false);
     okno.UstawFilm(id);
@@ -204,9 +205,7 @@ TEST_F(Film, SprawdzaniePodczasPisania) {
 }
 
 TEST_F(Film, BladWstawieniaZostawiaOknoOtwarte) {
-    baza.Wykonaj(
-        "create trigger blokada before insert on film begin select raise(abort, "
-        "'zapis zablokowany'); end");
+    baza.Zablokuj("insert", "film", "zapis zablokowany");
     okno.UstawFilm(0);
     Wypelnij("Tytul", "3");
     B("bZapisz")->click();

@@ -34,9 +34,7 @@ TEST_F(ZapisFilmu, NowyIPoprawiony) {
     EXPECT_TRUE(fake.komunikaty.empty());
 
     // A failed insert is reported and stores nothing.
-    baza.Wykonaj(
-        "create trigger blokada before insert on film begin select raise(abort, 'zablokowane'); "
-        "end");
+    baza.Zablokuj("insert", "film", "zablokowane");
     f.Numer = 4;
     EXPECT_FALSE(ZapiszFilm(0, f));
     ASSERT_EQ(fake.komunikaty.size(), 1u);
@@ -45,7 +43,8 @@ TEST_F(ZapisFilmu, NowyIPoprawiony) {
 
 TEST_F(ZapisFilmu, StatusIWycofanieDotyczaTylkoTegoFilmu) {
     baza.Wykonaj(
-        "insert into film (ID, Numer_filmu, Status, Aktualny) values (1, 1, 1, 1), (2, 2, 1, 1)");
+        "insert into film (ID, Numer_filmu, Status, Aktualny) values (1, 1, True, True), (2, 2, "
+        "True, True)");
     TQuery q;
     UstawStatusFilmu(q, 1, false);
     EXPECT_EQ(baza.Ile("select Status from film where ID = 1"), 0);
@@ -53,6 +52,6 @@ TEST_F(ZapisFilmu, StatusIWycofanieDotyczaTylkoTegoFilmu) {
     EXPECT_EQ(baza.Ile("select Status from film where ID = 1"), 1);
     WycofajFilmZBazy(q, 2);
     EXPECT_EQ(baza.Ile("select Aktualny from film where ID = 2"), 0);
-    EXPECT_EQ(baza.Ile("select count(*) from film where Aktualny = 1 and Status = 1"), 1);
+    EXPECT_EQ(baza.Ile("select count(*) from film where Aktualny = True and Status = True"), 1);
     EXPECT_TRUE(fake.komunikaty.empty());
 }

@@ -43,11 +43,7 @@ protected:
                         q.FieldByName("Opis").AsString());
         return w;
     }
-    void Zablokuj(const char* tabela) {
-        baza.Wykonaj(QStringLiteral("create trigger blokada before update on %1 begin select "
-                                    "raise(abort, 'Zapis zablokowany'); end")
-                         .arg(QLatin1String(tabela)));
-    }
+    void Zablokuj(const char* tabela) { baza.Zablokuj("update", tabela, "Zapis zablokowany"); }
 };
 
 }  // namespace

@@ -166,9 +166,7 @@ TEST(Etykiety, DzisiajWprowadzoneZZapisuFilmu) {
     EXPECT_EQ(dzis[0].Numer, 3);
     EXPECT_EQ(EtykietyDnia(QDate(2024, 3, 4)).size(), 2u);
 
-    baza.Wykonaj(
-        QStringLiteral("create trigger blokada before update on film begin "
-                       "select raise(abort, 'zablokowane'); end"));
+    baza.Zablokuj("update", "film", "zablokowane");
     f.Numer = 4;
     EXPECT_FALSE(ZapiszFilm(0, f));
     EXPECT_EQ(fake.komunikaty.size(), 1u);

@@ -90,6 +90,21 @@ void TestowaBaza::Wykonaj(const QString& sql) const {
     }
 }
 
+void TestowaBaza::Zablokuj(const char* zdarzenie, const char* tabela, const char* tekst) const {
+    const QString z = QLatin1String(zdarzenie), t = QLatin1String(tabela),
+                  w = QString::fromUtf8(tekst);
+    if (bazaSerwera.isEmpty()) {
+        Wykonaj(QStringLiteral("create trigger blokada before %1 on %2 begin select raise(abort, "
+                               "'%3'); end")
+                    .arg(z, t, w));
+        return;
+    }
+    Wykonaj(QStringLiteral("create function blokada() returns trigger language plpgsql as $$ "
+                           "begin raise exception '%3'; end $$; create trigger blokada before %1 "
+                           "on %2 for each row execute function blokada()")
+                .arg(z, t, w));
+}
+
 QVariant TestowaBaza::Wartosc(const QString& sql) const {
     try {
         const std::unique_ptr<TKursor> k = TBaza::Aktywna()->Przygotuj(sql, {});

@@ -20,6 +20,10 @@ public:
     QString Katalog() const;
     QString Folder() const { return katalog.path(); }
 
+    // Makes every statement of the kind ("insert", "update") on the table fail with the
+    // text, on either kind of store (a trigger of the store's own language).
+    void Zablokuj(const char* zdarzenie, const char* tabela, const char* tekst) const;
+
     // The tests run against a server store.
     static bool NaSerwerze();
     // Connects the test's store anew (a new connection to the same file or database).
