@@ -17,6 +17,7 @@
 #include "store/Liczby.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
+#include "store/WiazanieSQLite.h"
 #include "store/uWspolneDB.h"
 
 namespace {
@@ -238,43 +239,13 @@ public:
     // Binds the first `ile` values in order, as the query object binds its parameters, and
     // runs the statement.
     void Wykonaj(const std::vector<QVariant>& wartosci, size_t ile) {
-        for (size_t k = 0; k < ile; ++k) wiaz(int(k) + 1, wartosci[k]);
+        for (size_t k = 0; k < ile; ++k) WiazWartosc(st, int(k) + 1, wartosci[k]);
         const int wynik = sqlite3_step(st);
         sqlite3_reset(st);
         if (wynik != SQLITE_DONE) blad();
     }
 
 private:
-    void wiaz(int i, const QVariant& v) {
-        if (v.isNull()) {
-            sqlite3_bind_null(st, i);
-            return;
-        }
-        switch (v.typeId()) {
-            case QMetaType::Bool:
-                sqlite3_bind_int(st, i, v.toBool() ? 1 : 0);
-                break;
-            case QMetaType::Int:
-            case QMetaType::LongLong:
-                sqlite3_bind_int64(st, i, v.toLongLong());
-                break;
-            case QMetaType::Double:
-                sqlite3_bind_double(st, i, v.toDouble());
-                break;
-            case QMetaType::QDate: {
-                const QDate d = v.toDate();
-                char iso[16];
-                const int n =
-                    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", d.year(), d.month(), d.day());
-                sqlite3_bind_text(st, i, iso, n, SQLITE_TRANSIENT);
-                break;
-            }
-            default: {
-                const QByteArray t = v.toString().toUtf8();
-                sqlite3_bind_text(st, i, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-            }
-        }
-    }
     [[noreturn]] void blad() {
         throw TBladBazy(QString::fromUtf8(sqlite3_errmsg(baza)), sqlite3_extended_errcode(baza));
     }

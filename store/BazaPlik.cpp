@@ -1,10 +1,12 @@
 // The file store: one SQLite database file, its connection and its statements.
 #include <sqlite3.h>
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 #include <cctype>
+#include <cstdio>
 #include <memory>
 
 #include "store/Baza.h"
@@ -13,6 +15,7 @@
 #include "store/ObceObiekty.h"
 #include "store/Porzadek.h"
 #include "store/Tlumacz.h"
+#include "store/WiazanieSQLite.h"
 
 namespace {
 
@@ -292,36 +295,7 @@ std::unique_ptr<TKursor> TBazaPlik::Przygotuj(const QString& lokalny,
         const char* nazwa = sqlite3_bind_parameter_name(s, i);
         const auto it =
             nazwa ? parametry.constFind(QString::fromUtf8(nazwa).toUpper()) : parametry.cend();
-        if (it == parametry.cend() || it->isNull()) {
-            sqlite3_bind_null(s, i);
-            continue;
-        }
-        const QVariant& v = *it;
-        switch (v.typeId()) {
-            case QMetaType::Bool:
-                sqlite3_bind_int(s, i, v.toBool() ? 1 : 0);
-                break;
-            case QMetaType::Int:
-            case QMetaType::LongLong:
-            case QMetaType::UInt:
-            case QMetaType::ULongLong:
-                sqlite3_bind_int64(s, i, v.toLongLong());
-                break;
-            case QMetaType::Double:
-                sqlite3_bind_double(s, i, v.toDouble());
-                break;
-            case QMetaType::QDate: {
-                const QByteArray d = v.toDate().toString(Qt::ISODate).toUtf8();
-                sqlite3_bind_text(s, i, d.constData(), static_cast<int>(d.size()),
-                                  SQLITE_TRANSIENT);
-                break;
-            }
-            default: {
-                const QByteArray t = v.toString().toUtf8();
-                sqlite3_bind_text(s, i, t.constData(), static_cast<int>(t.size()),
-                                  SQLITE_TRANSIENT);
-            }
-        }
+        WiazWartosc(s, i, it == parametry.cend() ? QVariant() : *it);
     }
     return kursor;
 }
@@ -381,4 +355,38 @@ bool SilnikDziala() {
     sqlite3_finalize(st);
     sqlite3_close(baza);
     return ok;
+}
+
+void WiazWartosc(sqlite3_stmt* st, int i, const QVariant& v) {
+    if (v.isNull()) {
+        sqlite3_bind_null(st, i);
+        return;
+    }
+    switch (v.typeId()) {
+        case QMetaType::Bool:
+            sqlite3_bind_int(st, i, v.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+            sqlite3_bind_int64(st, i, v.toLongLong());
+            break;
+        case QMetaType::Double:
+            sqlite3_bind_double(st, i, v.toDouble());
+            break;
+        case QMetaType::QDate: {
+            const QDate d = v.toDate();
+            char iso[16] = "";
+            const int n = d.isValid() ? std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", d.year(),
+                                                      d.month(), d.day())
+                                      : 0;
+            sqlite3_bind_text(st, i, iso, n, SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray t = v.toString().toUtf8();
+            sqlite3_bind_text(st, i, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+        }
+    }
 }
