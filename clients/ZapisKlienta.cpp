@@ -27,8 +27,8 @@ bool ZapiszKlienta(int id, const TDaneKlienta& k, const TWplatyKlienta& wplaty) 
               QString::number(k.Numer) + t + TekstSQL(k.Imie) + t + TekstSQL(k.Nazwisko) + t +
               TekstSQL(k.Firma) + t + TekstSQL(k.Kod) + t + TekstSQL(k.Miejscowosc) + t +
               TekstSQL(k.Ulica) + t + TekstSQL(k.NrPosesji) + t + TekstSQL(k.NrLokalu) + t +
-              TekstSQL(k.Telefon) + t + TekstSQL(k.NIP) + t + DataSQL(k.OstatnieWypozyczenie) + t +
-              KwotaSQL(k.Saldo) + t + abonament + t + DataLubNull(k.AbonamentOD) + t +
+              TekstSQL(k.Telefon) + t + TekstSQL(k.NIP) + t + DataLubNull(k.OstatnieWypozyczenie) +
+              t + KwotaSQL(k.Saldo) + t + abonament + t + DataLubNull(k.AbonamentOD) + t +
               DataLubNull(k.AbonamentDO) + t + QString::number(k.Licznik) + t +
               TekstSQL(k.Upowazniony) + t + QString::number(k.LicznikAb) + t + "True" + t +
               QString::number(k.Rabat) + ")";
@@ -39,7 +39,7 @@ bool ZapiszKlienta(int id, const TDaneKlienta& k, const TWplatyKlienta& wplaty) 
               ", Miejscowosc = " + TekstSQL(k.Miejscowosc) + ", Ulica = " + TekstSQL(k.Ulica) +
               ", Nr_posesji = " + TekstSQL(k.NrPosesji) + ", Nr_lokalu = " + TekstSQL(k.NrLokalu) +
               ", Telefon = " + TekstSQL(k.Telefon) + ", NIP = " + TekstSQL(k.NIP) +
-              ", Ostatnie_wypozyczenie = " + DataSQL(k.OstatnieWypozyczenie) +
+              ", Ostatnie_wypozyczenie = " + DataLubNull(k.OstatnieWypozyczenie) +
               ", Saldo = " + KwotaSQL(k.Saldo) + ", Abonament = " + abonament +
               ", Abonament_OD = " + DataLubNull(k.AbonamentOD) +
               ", Abonament_DO = " + DataLubNull(k.AbonamentDO) +

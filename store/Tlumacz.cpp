@@ -414,6 +414,7 @@ private:
     // names a column, empty otherwise.
     void wyrazenie(QStringView kolumna) {
         poOrder = false;
+        if (glebokoscPorzadku >= 0) koniecTerminu = i;
         if (glebokoscPorzadku < 0 || przyrostek) return;
         if (glebokosc > glebokoscPorzadku || kolumna.isEmpty())
             prostota = -1;
@@ -439,6 +440,9 @@ private:
                 koniecPorzadku();
             } else if (rowne(slowo, "asc") || rowne(slowo, "desc") || rowne(slowo, "nulls")) {
                 przyrostek = true;
+                koniecTerminu = i;
+                if (rowne(slowo, "desc")) malejaco = true;
+                if (rowne(slowo, "nulls")) maNulls = true;
             } else if (rowne(slowo, "collate")) {
                 przyrostek = true;
                 maPorzadek = true;
@@ -459,6 +463,7 @@ private:
             if (c != u',') koniecPorzadku();
             return;
         }
+        koniecTerminu = i;
         if (przyrostek) return;
         if (c == u'.' && glebokosc == glebokoscPorzadku && prostota == 1) {
             prostota = 2;  // a table's alias: the column's name follows
@@ -469,8 +474,17 @@ private:
     }
 
     // The current term ends: its expression gets the collation unless it names a column
-    // without text or already has one (the server's text columns carry their own).
+    // without text or already has one (the server's text columns carry their own). On the
+    // server, nulls take the place SQLite gives them: first going up, last going down.
     void koniecWyrazu() {
+        if (serwer && koniecTerminu >= kopiuj && !maNulls) {
+            zamien(koniecTerminu, koniecTerminu);
+            wynik +=
+                malejaco ? QLatin1StringView(" nulls last") : QLatin1StringView(" nulls first");
+        }
+        koniecTerminu = -1;
+        malejaco = false;
+        maNulls = false;
         if (!serwer && koniecWyrazenia >= kopiuj && !maPorzadek &&
             !(prostota == 1 && nieTekstowa(nazwaKolumny))) {
             zamien(koniecWyrazenia, koniecWyrazenia);
@@ -548,8 +562,11 @@ private:
     qsizetype koniecWyrazenia = -1;  // just past the term's expression; -1 before it
     int prostota = 0;  // 0 empty, 1 a column name, 2 an alias and a point, -1 anything else
     QString nazwaKolumny;
-    bool maPorzadek = false;  // COLLATE written
-    bool przyrostek = false;  // ASC, DESC, NULLS or COLLATE read: the expression is over
+    bool maPorzadek = false;       // COLLATE written
+    bool przyrostek = false;       // ASC, DESC, NULLS or COLLATE read: the expression is over
+    qsizetype koniecTerminu = -1;  // just past the term's last token; -1 before it
+    bool malejaco = false;         // DESC read
+    bool maNulls = false;          // NULLS read
 };
 
 }  // namespace

@@ -16,9 +16,10 @@ cmake --build build -j2
 # The statements the suite runs are kept as the translator's fuzzing seeds.
 rm -rf build/ziarna-sql
 # The server store's tests ("Serwer.…") need a PostgreSQL server: pg_virtualenv starts a
-# throwaway one for the run and drops it afterwards.
+# throwaway one for the run and drops it afterwards (-t: a cluster of its own in a temporary
+# folder, also as root, so that two runs on one machine do not meet).
 WIRDOLAN_ZIARNA_SQL="$PWD/build/ziarna-sql" \
-    pg_virtualenv ctest --test-dir build --output-on-failure -j2 --no-tests=error
+    pg_virtualenv -t ctest --test-dir build --output-on-failure -j2 --no-tests=error
 echo "suite: $((SECONDS - start)) s"
 [ "${WIRDOLAN_SZYBKO:-0}" = 1 ] && exit 0
 

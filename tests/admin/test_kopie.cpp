@@ -1,6 +1,7 @@
 // Copies of the store: the online copy, the restore through the desk, files that are no
 // store, and the automatic copies with their rotation.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QAction>
 #include <QComboBox>

@@ -106,7 +106,8 @@ TEST_F(PulpitLista, KolorListyZaleznyOdTerminuOstatniegoWiersza) {
     EXPECT_EQ(tlo(), p.color(QPalette::Button));
 
     baza.Wykonaj(
-        "update rental set dataDO = case id_filmu when 1 then '2024-03-07' else '2024-03-10' end");
+        "update rental set dataDO = '2024-03-07' where id_filmu = 1; "
+        "update rental set dataDO = '2024-03-10' where id_filmu <> 1");
     Przeladuj();
     EXPECT_EQ(tlo(), p.color(QPalette::Button)) << "an overdue rental before one not yet due";
 

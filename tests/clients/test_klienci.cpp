@@ -37,10 +37,10 @@ protected:
             baza, "klient",
             QStringLiteral("insert into klient (Numer_klienta, Imie, Nazwisko, Aktualny, "
                            "Saldo, Licznik, Rabat, Abonament) values (%1, '%2', '%3', %4, "
-                           "0, 0, 0, 0)")
+                           "0, 0, 0, False)")
                 .arg(numer)
                 .arg(imie, nazwisko)
-                .arg(aktualny ? 1 : 0),
+                .arg(aktualny ? "True" : "False"),
             reszta);
     }
     void Wypozycz(int idKlienta, bool zwrocono, double platnosc, double platnosc1) {
@@ -48,7 +48,7 @@ protected:
                                     "zwrocono, platnosc, platnosc1) values (1, %1, '2024-03-01', "
                                     "'2024-03-02', %2, %3, %4)")
                          .arg(idKlienta)
-                         .arg(zwrocono ? 1 : 0)
+                         .arg(zwrocono ? "True" : "False")
                          .arg(platnosc)
                          .arg(platnosc1));
     }
@@ -77,7 +77,7 @@ TEST_F(Klienci, ListaAktywnychISzczegolyWybranego) {
           "Abonament_OD = '2023-12-01', Abonament_DO = '2023-12-31'");
     Dodaj(8, "Stary", "Archiwalny", false);
     Dodaj(12, "Anna", "Nowak", true,
-          "Abonament = 1, Abonament_OD = '2024-03-01', Abonament_DO = '2024-03-31', Saldo = 50");
+          "Abonament = True, Abonament_OD = '2024-03-01', Abonament_DO = '2024-03-31', Saldo = 50");
     Pokaz();
     EXPECT_EQ(okno.windowTitle(), "Klienci");
     QTableView* sg = Siatka();
@@ -174,7 +174,7 @@ TEST_F(Klienci, ArchiwizacjaDopieroPoZwrocieIZaplacie) {
     EXPECT_EQ(Aktualny(id), 1);
 
     // Returned, with a part left unpaid.
-    baza.Wykonaj("update rental set zwrocono = 1, platnosc1 = 4, DataZwrotu = '2024-03-04'");
+    baza.Wykonaj("update rental set zwrocono = True, platnosc1 = 4, DataZwrotu = '2024-03-04'");
     fake.Wyczysc();
     fake.Odpowiedz(QMessageBox::Yes);
     okno.findChild<QAction*>("miUsun")->trigger();
@@ -236,7 +236,7 @@ TEST_F(Klienci, UsunKlientaZBiurka) {
     EXPECT_TRUE(UsunKlienta(jan));
     EXPECT_EQ(Aktualny(jan), 0);
     EXPECT_EQ(Aktualny(anna), 1);
-    EXPECT_EQ(baza.Ile("select count(*) from klient where aktualny = 1"), 1);
+    EXPECT_EQ(baza.Ile("select count(*) from klient where aktualny = True"), 1);
 }
 
 TEST_F(Klienci, EdycjaSamegoNumeruZmieniaWierszTylkoPoWejsciuWNazwe) {
@@ -281,8 +281,8 @@ TEST_F(Klienci, NowyKlientPojawiaSieNaLiscie) {
     ASSERT_EQ(Wierszy(Siatka()), 2);
     EXPECT_EQ(Wiersz(Siatka(), 1)[0], "0008");
     EXPECT_EQ(Wiersz(Siatka(), 1)[1], "O'Brien Sean");
-    EXPECT_EQ(baza.Ile("select count(*) from klient where Nazwisko = 'O''Brien' and Aktualny = 1"),
-              1);
+    EXPECT_EQ(
+        baza.Ile("select count(*) from klient where Nazwisko = 'O''Brien' and Aktualny = True"), 1);
 }
 
 TEST_F(Klienci, RaportWypozyczenKlienta) {

@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         baza.Wykonaj(
             "insert into klient (ID, Numer_klienta, Imie, Nazwisko, Aktualny, Saldo) values "
-            "(1, 3, 'Anna', 'Nowak', 1, 0), (2, 8, 'Jan', 'Kos', 1, 0)");
+            "(1, 3, 'Anna', 'Nowak', True, 0), (2, 8, 'Jan', 'Kos', True, 0)");
         baza.Wykonaj(
             "insert into kasa (Data, Czas, id_klienta, Rodzaj, Kwota, Opis) values "
             "('2024-03-04', '18:00:00', 1, 'Abonament', 50, 'abonament'),"

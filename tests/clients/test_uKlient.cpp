@@ -48,9 +48,9 @@ protected:
             QStringLiteral("insert into klient (Numer_klienta, Imie, Nazwisko, Aktualny, "
                            "Saldo, Licznik, LicznikAb, Rabat, Abonament, "
                            "Ostatnie_wypozyczenie) values (%1, 'Jan', 'Kowalski', %2, "
-                           "0, 4, 3, 0, 0, '2024-01-10')")
+                           "0, 4, 3, 0, False, '2024-01-10')")
                 .arg(numer)
-                .arg(aktualny ? 1 : 0),
+                .arg(aktualny ? "True" : "False"),
             reszta);
     }
     QVariant Pole(const QString& kolumna, int id) {
@@ -361,7 +361,7 @@ TEST_F(Klient, WplatyDoGroszaBezResztyZmiennoprzecinkowej) {
 TEST_F(Klient, ZaleglosciBrak) {
     const int id = Dodaj(3);
     baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, zwrocono, platnosc, "
-                                "platnosc1) values (1, %1, 1, 5, 0), (2, %1, 0, 0, 0)")
+                                "platnosc1) values (1, %1, True, 5, 0), (2, %1, False, 0, 0)")
                      .arg(id));
     okno.UstawKlienta(id);
     B("bZaleglosci")->click();
@@ -374,7 +374,7 @@ TEST_F(Klient, ZaleglosciBrak) {
 TEST_F(Klient, ZaleglosciOtwierajaOknoIWczytujaSaldo) {
     const int id = Dodaj(3, "Saldo = -8");
     baza.Wykonaj(QStringLiteral("insert into rental (id_filmu, id_klienta, zwrocono, platnosc, "
-                                "platnosc1) values (1, %1, 1, 0, 8)")
+                                "platnosc1) values (1, %1, True, 0, 8)")
                      .arg(id));
     okno.UstawKlienta(id);
     fake.PrzyOknie([&](QDialog&) {

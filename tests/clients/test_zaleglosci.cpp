@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -41,16 +40,16 @@ void Wypelnij(const TestowaBaza& baza) {
         "(1, 7, 'Anna', 'Nowak', -13), (2, 8, 'Jan', 'Kowalski', -6)");
     baza.Wykonaj(
         "insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski, Stawka, Status) "
-        "values (1, 1, 'Alien', 'Obcy', 5, 1), (2, 2, 'Heat', 'Gorączka', 5, 1), "
-        "(3, 3, 'Ronin', 'Ronin', 5, 0)");
+        "values (1, 1, 'Alien', 'Obcy', 5, True), (2, 2, 'Heat', 'Gorączka', 5, True), "
+        "(3, 3, 'Ronin', 'Ronin', 5, False)");
     baza.Wykonaj(
         "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
         "Platnosc1, DataZwrotu) values "
-        "(2, 1, '2024-02-01', '2024-02-03', 1, 0, 4, '2024-02-03'),"
-        "(1, 1, '2024-02-10', '2024-02-11', 1, 0, 6, '2024-02-12'),"
-        "(1, 1, '2024-01-05', '2024-01-06', 1, 0, 0, '2024-01-06'),"
-        "(3, 1, '2024-03-01', '2024-03-08', 0, 3, 0, null),"
-        "(1, 2, '2024-02-10', '2024-02-11', 1, 0, 6, '2024-02-12')");
+        "(2, 1, '2024-02-01', '2024-02-03', True, 0, 4, '2024-02-03'),"
+        "(1, 1, '2024-02-10', '2024-02-11', True, 0, 6, '2024-02-12'),"
+        "(1, 1, '2024-01-05', '2024-01-06', True, 0, 0, '2024-01-06'),"
+        "(3, 1, '2024-03-01', '2024-03-08', False, 3, 0, null),"
+        "(1, 2, '2024-02-10', '2024-02-11', True, 0, 6, '2024-02-12')");
 }
 
 double Saldo(const TestowaBaza& baza, int id) {
@@ -62,7 +61,7 @@ std::vector<double> Zapisane(const TestowaBaza& baza) {
     std::vector<double> t;
     for (const char* warunek :
          {"id_klienta = 1 and id_filmu = 2", "id_klienta = 1 and dataOD = '2024-02-10'",
-          "id_klienta = 1 and dataOD = '2024-01-05'", "id_klienta = 1 and zwrocono = 0",
+          "id_klienta = 1 and dataOD = '2024-01-05'", "id_klienta = 1 and zwrocono = False",
           "id_klienta = 2"})
         t.push_back(baza.Wartosc(QStringLiteral("select Platnosc1 from rental where ") + warunek)
                         .toDouble());
@@ -203,7 +202,7 @@ TEST_F(Zaleglosci, CzescPoPytaniuSplacaWierszePoKolei) {
     EXPECT_DOUBLE_EQ(Saldo(baza, 1), -8.00);
     EXPECT_DOUBLE_EQ(Saldo(baza, 2), -6.00);
     EXPECT_EQ(Zapisane(baza), (std::vector<double>{0, 5.00, 0, 0, 6.00}));
-    EXPECT_DOUBLE_EQ(baza.Wartosc("select platnosc from rental where zwrocono = 0").toDouble(),
+    EXPECT_DOUBLE_EQ(baza.Wartosc("select platnosc from rental where zwrocono = False").toDouble(),
                      3.00);
     // The window stays open; the paid-off row shows 0,00.
     EXPECT_TRUE(okno.isVisible());
@@ -301,17 +300,9 @@ TEST_F(Zaleglosci, NieudanaInstrukcjaNieZostawiaPolowyWplaty) {
 // Another desk on the same store pays film 2's 4,00 while this window lists it: the
 // payment is refused, the window shows the store's arrears, and a new payment goes in.
 TEST_F(Zaleglosci, ZmienioneNaInnymStanowiskuOdswiezaOkno) {
-    sqlite3* drugie = nullptr;
-    ASSERT_EQ(
-        sqlite3_open(QFile::encodeName(baza.Katalog() + "wirdolan.sqlite").constData(), &drugie),
-        SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(drugie,
-                           "begin; update rental set Platnosc1 = 0 where id_klienta = 1 and "
-                           "id_filmu = 2; update klient set Saldo = Saldo + 4 where ID = 1; "
-                           "commit",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(drugie);
+    baza.DrugiePolaczenie(
+        "begin; update rental set Platnosc1 = 0 where id_klienta = 1 and id_filmu = 2; "
+        "update klient set Saldo = Saldo + 4 where ID = 1; commit");
 
     FakeInterakcja f;
     f.PrzyOknie(Zaplac(10.00));
@@ -347,8 +338,8 @@ TEST(ZaleglosciBezDaty, ZwrotBezDatyZnajdowanyPrzezIsNull) {
     baza.Wykonaj(
         "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
         "Platnosc1, DataZwrotu) values "
-        "(3, 2, '2023-12-01', '2023-12-02', 1, 0, 2, null),"
-        "(3, 2, '2023-12-01', '2023-12-02', 1, 0, 1.5, '2023-12-20')");
+        "(3, 2, '2023-12-01', '2023-12-02', True, 0, 2, null),"
+        "(3, 2, '2023-12-01', '2023-12-02', True, 0, 1.5, '2023-12-20')");
     TOknoGlobalne<TfWplata> wplata{fWplata};
     TfZaleglosci okno;
     okno.UstawKlienta(2);
@@ -381,7 +372,7 @@ TEST(ZaleglosciZBiurka, SprawdzaZaleglosciPrzedPokazaniem) {
     baza.Wykonaj("insert into klient (ID, Numer_klienta, Saldo) values (3, 9, -3)");
     baza.Wykonaj(
         "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
-        "Platnosc1) values (3, 3, '2024-03-01', '2024-03-08', 0, 3, 0)");
+        "Platnosc1) values (3, 3, '2024-03-01', '2024-03-08', False, 3, 0)");
     EXPECT_FALSE(PokazZaleglosci(3));
     ASSERT_EQ(f.komunikaty.size(), 1u);
     EXPECT_EQ(f.komunikaty[0].tekst, "Wszystkie należności zostały uregulowane.");

@@ -71,11 +71,12 @@ TEST_F(ZapisKlienta, WplatyIdaDoKasyNowegoKlienta) {
 }
 
 TEST_F(ZapisKlienta, ArchiwumIPowrot) {
-    baza.Wykonaj("insert into klient (ID, Numer_klienta, Aktualny) values (1, 1, 1), (2, 2, 1)");
+    baza.Wykonaj(
+        "insert into klient (ID, Numer_klienta, Aktualny) values (1, 1, True), (2, 2, True)");
     TQuery q;
     ArchiwizujKlienta(q, 2);
-    EXPECT_EQ(baza.Ile("select count(*) from klient where Aktualny = 1"), 1);
+    EXPECT_EQ(baza.Ile("select count(*) from klient where Aktualny = True"), 1);
     EXPECT_EQ(baza.Ile("select Aktualny from klient where ID = 2"), 0);
     PrzywrocKlienta(q, 2);
-    EXPECT_EQ(baza.Ile("select count(*) from klient where Aktualny = 1"), 2);
+    EXPECT_EQ(baza.Ile("select count(*) from klient where Aktualny = True"), 2);
 }

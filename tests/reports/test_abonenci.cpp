@@ -72,7 +72,7 @@ TEST(Abonenci, BezAbonentowJednaPustaLiniaTakzePoWczesniejszymPokazaniu) {
     TfAbonenci okno;
     okno.FormShow();
     ASSERT_EQ(Siatka(okno)->rowCount(), 3);
-    baza.Wykonaj("update klient set Abonament = 0");
+    baza.Wykonaj("update klient set Abonament = False");
     okno.FormShow();
     SprawdzPustaLinie(okno, Siatka(okno));
 }

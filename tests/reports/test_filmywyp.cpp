@@ -120,7 +120,7 @@ TEST(FilmyWyp, BezOtwartychJednaPustaLiniaTakzePoWczesniejszymWypelnieniu) {
     TfFilmyWyp okno;
     okno.WczytajWypozyczone(0);
     ASSERT_EQ(Siatka(okno)->rowCount(), 3);
-    baza.Wykonaj("update rental set zwrocono = 1");
+    baza.Wykonaj("update rental set zwrocono = True");
     okno.WczytajWypozyczone(0);
     SprawdzPustaLinie(okno, Siatka(okno));
 }
@@ -144,7 +144,7 @@ TEST(FilmyWyp, ZmianaNazwiskaPoprawiaTylkoTeLinie) {
     Wypelnij(baza);
     baza.Wykonaj(
         "update klient set Ostatnie_wypozyczenie = '2024-03-03', Licznik = 0, "
-        "LicznikAb = 0, Rabat = 0, Saldo = 0, Abonament = 0");
+        "LicznikAb = 0, Rabat = 0, Saldo = 0, Abonament = False");
     TOknoGlobalne<TfConfig> config{fConfig};
     TOknoGlobalne<TfWplata> wplata{fWplata};
     TOknoGlobalne<TfZaleglosci> zaleglosci{fZaleglosci};
@@ -264,7 +264,7 @@ TEST(RapFilmyWyp, PrzeterminowaneINicDoWydruku) {
                   (std::vector<std::vector<QString>>{
                       {"Alien (Obcy)", "Nowak Anna", "01.03.2024", "04.03.2024"}}));
     }
-    baza.Wykonaj("update rental set zwrocono = 1");
+    baza.Wykonaj("update rental set zwrocono = True");
     TfRapFilmyWyp r;
     r.Przygotuj(0);
     EXPECT_EQ(LiczbyTekstow(r), (std::vector<size_t>{1, 0, 3, 4, 0, 1}));

@@ -244,7 +244,7 @@ TEST(PotwierdzenieStrony, OstatniaOperacjaKlientaZeSklepu) {
     // Returned on 6 March without money: the day's returns, without the time.
     const auto zwrot = [&] {
         baza.Wykonaj(
-            "update rental set zwrocono = 1, DataZwrotu = '2024-03-06', Platnosc1 = 2.5, "
+            "update rental set zwrocono = True, DataZwrotu = '2024-03-06', Platnosc1 = 2.5, "
             "platnosc = 0");
     };
     // An arrears payment on 7 March; an extension of Solaris on 8 March, a surplus handed back.

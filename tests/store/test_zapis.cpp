@@ -273,7 +273,15 @@ TEST(Tlumacz, DialektSerwera) {
     const std::tuple<const char*, const char*, QStringList> przypadki[] = {
         {"where a = tRuE or b = FaLsE", "where a = true or b = false", {}},
         {"select * from 'C:\\Bazy\\klient.db' where d = \"05.03.24\" order by Nazwisko",
-         "select * from klient where d = '2024-03-05' order by Nazwisko",
+         "select * from klient where d = '2024-03-05' order by Nazwisko nulls first",
+         {}},
+        // nulls where SQLite puts them: first going up, last going down
+        {"select sum(a) s, b from t group by b order by s desc, lower(b), c asc limit 3",
+         "select sum(a) s, b from t group by b order by s desc nulls last, lower(b) nulls first, "
+         "c asc nulls first limit 3",
+         {}},
+        {"select * from (select a from t order by a desc nulls first) order by a",
+         "select * from (select a from t order by a desc nulls first) order by a nulls first",
          {}},
         {"select \"klient.db\".Imie, \"film.db\".\"Tytuł\" from klient",
          "select Imie, \"tytuł\" from klient",

@@ -21,8 +21,13 @@ public:
     QString Folder() const { return katalog.path(); }
 
     // Makes every statement of the kind ("insert", "update") on the table fail with the
-    // text, on either kind of store (a trigger of the store's own language).
+    // text, on either kind of store (a trigger of the store's own language); one per table.
     void Zablokuj(const char* zdarzenie, const char* tabela, const char* tekst) const;
+
+    // Runs statements of the store's own SQL through a second connection, as another counter
+    // does, and gives the first value of the last one's first row (null when none); fails the
+    // test on an error.
+    QVariant DrugiePolaczenie(const QString& sql) const;
 
     // The tests run against a server store.
     static bool NaSerwerze();
