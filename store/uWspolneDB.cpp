@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
+#include <utility>
 
 #include "store/Baza.h"
 #include "store/Formaty.h"
@@ -21,13 +22,19 @@ int glebokosc = 0;       // nesting of transaction guards
 bool przerwana = false;  // a statement of the operation in force failed
 int ponowien = 0;        // tries of the write in force left after this one
 bool konflikt = false;   // the operation in force failed for a conflict with another counter
+QString odlozony;        // the operation's error, shown once its transaction has ended
 
-// The error of the operation in force: shown, unless the server took the operation back for
-// a conflict with another counter and the write runs again.
+// A store error: outside an operation shown at once; inside one shown when its transaction
+// has been taken back, so that no lock waits on the operator, and not at all when the server
+// took the operation back for a conflict with another counter and the write runs again.
 void zglos(int kod, const QString& tekst) {
     TBaza* b = TBaza::Aktywna();
     if (glebokosc > 0 && ponowien > 0 && kod == 5 && b && b->Rodzaj() == TRodzajBazy::Serwer) {
         konflikt = true;
+        return;
+    }
+    if (glebokosc > 0) {
+        if (odlozony.isEmpty()) odlozony = tekst;
         return;
     }
     KomunikatBledu(tekst);
@@ -72,7 +79,7 @@ const QString AliasFilm = QStringLiteral("Film");
 void ZglosBladBazy(const QString& tekst) {
     if (przerwana) return;
     if (glebokosc > 0) przerwana = true;
-    KomunikatBledu(tekst);
+    zglos(0, tekst);
 }
 
 void UruchomSQL(TQuery& query, const QString& tekst) {
@@ -119,6 +126,7 @@ void TTransakcja::Zakoncz(bool zatwierdz) {
     if (zewnetrzna) {
         if (!zatwierdz) wykonajWBazie(QStringLiteral("rollback"));
         przerwana = false;
+        if (!odlozony.isEmpty()) KomunikatBledu(std::exchange(odlozony, QString()));
         return;
     }
     if (przerwana) return;  // the outermost guard takes everything back
