@@ -479,6 +479,9 @@ QString ZapiszOdczytParadox(TOdczytParadox& odczyt, bool zWypozyczeniami,
             for (const QByteArray& sql : indeksy)
                 if (sqlite3_exec(h, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
                     if (p.przerwano) return ImportPrzerwany;
+                    // Old tables with a copy out twice: the index of one open rental a copy
+                    // waits until the shop settles them (the store check lists them).
+                    if (sqlite3_extended_errcode(h) == SQLITE_CONSTRAINT_UNIQUE) continue;
                     throw TBladBazy(QString::fromUtf8(sqlite3_errmsg(h)),
                                     sqlite3_extended_errcode(h));
                 }

@@ -1,14 +1,20 @@
 #include "money/Zapis.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <tuple>
 
 #include "money/Kasa.h"
 #include "store/Formaty.h"
+#include "store/Interakcja.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
 
 namespace {
+
+const QString KlientZmieniony = QStringLiteral(
+    "Dane klienta zostały w międzyczasie zmienione przy innym stanowisku. "
+    "Wczytaj klienta ponownie.");
 
 // The statement that sets the unpaid part of a client's open rental of a film.
 QString PlatnoscSQL(int idFilmu, const QString& klient, TKwota platnosc) {
@@ -30,6 +36,58 @@ QString WarunekDaty(const QDate& data) {
     return QStringLiteral(" = ") + DataSQL(data);
 }
 
+// What an operation finds in the store under the client's lock.
+enum class TStanWypozyczen { Blad, Zmieniona, Aktualna };
+
+// The client's row, locked for the operation: the server's row lock (a file store's write
+// holds the whole store from its start). Every write function takes it first, so two
+// counters' operations on one client run one after the other. Zmieniona: the client is gone,
+// or the balance is not saldo (the one the desk showed), when given; Blad: the read failed
+// (its error shown).
+TStanWypozyczen ZablokujKlienta(TQuery& q, const QString& klient,
+                                std::optional<TKwota> saldo = std::nullopt) {
+    OtworzSQL(q, QStringLiteral("select Saldo from klient where ID = ") + klient +
+                     QStringLiteral(" for update"));
+    if (!q.Active()) return TStanWypozyczen::Blad;
+    const bool ten =
+        !q.Eof() && (!saldo || q.FieldByName(QStringLiteral("SALDO")).AsKwota() == *saldo);
+    q.Close();
+    return ten ? TStanWypozyczen::Aktualna : TStanWypozyczen::Zmieniona;
+}
+
+// The films of the client's open rentals in the store, in ID order; nothing when the read
+// failed.
+std::optional<std::vector<int>> OtwarteFilmy(TQuery& q, const QString& klient) {
+    OtworzSQL(q, QStringLiteral("select id_filmu from rental where id_klienta = ") + klient +
+                     QStringLiteral(" and zwrocono = False"));
+    if (!q.Active()) return std::nullopt;
+    std::vector<int> filmy;
+    for (; !q.Eof(); q.Next())
+        filmy.push_back(q.FieldByName(QStringLiteral("ID_FILMU")).AsInteger());
+    q.Close();
+    std::sort(filmy.begin(), filmy.end());
+    return filmy;
+}
+
+// The client's balance is the one the desk showed, and the listed rentals (their films) are
+// the client's open ones in the store.
+TStanWypozyczen SprawdzListe(TQuery& q, const QString& klient, std::vector<int> filmy,
+                             std::optional<TKwota> saldo) {
+    const TStanWypozyczen stan = ZablokujKlienta(q, klient, saldo);
+    if (stan != TStanWypozyczen::Aktualna) return stan;
+    const std::optional<std::vector<int>> wBazie = OtwarteFilmy(q, klient);
+    if (!wBazie) return TStanWypozyczen::Blad;
+    std::sort(filmy.begin(), filmy.end());
+    return filmy == *wBazie ? TStanWypozyczen::Aktualna : TStanWypozyczen::Zmieniona;
+}
+
+// An operation refused because another counter changed the client's rentals meanwhile.
+void ListaZmieniona(const QString& operacja) {
+    Uwaga(QStringLiteral("Wypożyczenia lub saldo klienta zostały w międzyczasie zmienione przy "
+                         "innym stanowisku. ") +
+          operacja);
+}
+
 // The journal rows of a desk operation, in their order: a refund before the payment, the
 // money taken, a surplus handed back after it. A zero amount writes no row.
 void ZapiszKase(TQuery& q, int idKlienta, const QString& rodzaj, const QString& filmy,
@@ -44,12 +102,60 @@ void ZapiszKase(TQuery& q, int idKlienta, const QString& rodzaj, const QString& 
 
 // ---------------------------------------------------------------- rental commit
 
-bool ZapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
+namespace {
+
+const QString FilmZajety =
+    QStringLiteral("Film %1 został przed chwilą wypożyczony przy innym stanowisku.");
+
+// Each film of the basket locked, in ID order (two counters lock common films in one order),
+// and checked to be still on the shelf or out to this client; the films another counter
+// has rented meanwhile (or removed) go to zajete. False when a read failed.
+bool ZablokujFilmy(TQuery& q, int idKlienta, const TWynikWypozyczenia& wynik, QStringList& zajete) {
+    std::vector<int> filmy;
+    for (const TWierszWypozyczenia& r : wynik.Wiersze) filmy.push_back(r.IdFilmu);
+    std::sort(filmy.begin(), filmy.end());
+    filmy.erase(std::unique(filmy.begin(), filmy.end()), filmy.end());
+    for (int id : filmy) {
+        const QString film = QString::number(id);
+        OtworzSQL(q, QStringLiteral("select Numer_filmu, Status from film where ID = ") + film +
+                         QStringLiteral(" for update"));
+        if (!q.Active()) return false;
+        const bool jest = !q.Eof();
+        const qint64 numer = jest ? q.FieldByName(QStringLiteral("NUMER_FILMU")).AsLargeInt() : 0;
+        const bool naPolce = jest && q.FieldByName(QStringLiteral("STATUS")).AsBoolean();
+        q.Close();
+        if (!jest) {
+            zajete << QStringLiteral("Film (ID %1) został w międzyczasie usunięty.").arg(id);
+            continue;
+        }
+        OtworzSQL(q, QStringLiteral("select id_klienta from rental where id_filmu = ") + film +
+                         QStringLiteral(" and zwrocono = False"));
+        if (!q.Active()) return false;
+        bool tegoKlienta = false, innego = false;
+        for (; !q.Eof(); q.Next())
+            (q.FieldByName(QStringLiteral("ID_KLIENTA")).AsInteger() == idKlienta ? tegoKlienta
+                                                                                  : innego) = true;
+        q.Close();
+        if (innego || (!naPolce && !tegoKlienta)) zajete << FilmZajety.arg(Numer4(numer));
+    }
+    return true;
+}
+
+bool zapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
                         const TPrzedWypozyczeniem& przed, const TWynikWypozyczenia& wynik,
-                        const QString& filmy) {
+                        const QString& filmy, QStringList& zajete) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
+    // The client (with the balance the credit was spent from), then the films, under lock;
+    // a film gone meanwhile stops the whole rental.
+    const TStanWypozyczen stan =
+        ZablokujKlienta(q, klient, przed.ZapiszSaldo ? std::optional(dane.Saldo) : std::nullopt);
+    if (stan != TStanWypozyczen::Aktualna) {
+        if (stan == TStanWypozyczen::Zmieniona) zajete << KlientZmieniony;
+        return false;
+    }
+    if (!ZablokujFilmy(q, idKlienta, wynik, zajete) || !zajete.isEmpty()) return false;
     // A regular client's credit is spent first.
     if (przed.ZapiszSaldo)
         UruchomSQL(q, QStringLiteral("update klient set Saldo = ") + KwotaSQL(przed.Saldo) +
@@ -91,10 +197,27 @@ bool ZapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
     return transakcja.Zatwierdz();
 }
 
+}  // namespace
+
+bool ZapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
+                        const TPrzedWypozyczeniem& przed, const TWynikWypozyczenia& wynik,
+                        const QString& filmy) {
+    QStringList zajete;
+    const bool zapisano = ZapiszZPowtorzeniem([&] {
+        zajete.clear();
+        return zapiszWypozyczenie(idKlienta, dane, przed, wynik, filmy, zajete);
+    });
+    // Told once the transaction is over: nothing waits on the operator.
+    if (!zajete.isEmpty()) Uwaga(zajete.join(QLatin1Char('\n')));
+    return zapisano;
+}
+
 // ---------------------------------------------------------------- return
 
-bool WczytajDoZwrotu(int idKlienta, const std::vector<TWierszListy>& lista, TDaneZwrotu& dane) {
-    TQuery q;
+namespace {
+
+bool wczytajDoZwrotu(TQuery& q, int idKlienta, const std::vector<TWierszListy>& lista,
+                     TDaneZwrotu& dane) {
     const QString klient = QString::number(idKlienta);
     // What the balance was charged for all open rentals.
     OtworzSQL(q, QStringLiteral("select sum( platnosc ) p, sum( naleznosc ) n from rental where "
@@ -128,11 +251,39 @@ bool WczytajDoZwrotu(int idKlienta, const std::vector<TWierszListy>& lista, TDan
     return true;
 }
 
-bool ZapiszZwrot(int idKlienta, const TDaneZwrotu& dane, const TPrzedZwrotem& przed,
-                 const TWynikZwrotu& wynik, const QString& filmy) {
+// The rentals and sums the return was settled on, read again under the client's lock.
+TStanWypozyczen SprawdzZwrot(TQuery& q, int idKlienta, const TDaneZwrotu& dane) {
+    std::vector<int> filmy;
+    std::vector<TWierszListy> lista;
+    for (const TWierszZwrotu& w : dane.Wiersze) {
+        filmy.push_back(w.IdFilmu);
+        lista.push_back({w.IdFilmu, w.Naleznosc, 0, w.Stawka});
+    }
+    const TStanWypozyczen stan = SprawdzListe(q, QString::number(idKlienta), filmy, dane.Saldo);
+    if (stan != TStanWypozyczen::Aktualna) return stan;
+    TDaneZwrotu teraz;
+    if (!wczytajDoZwrotu(q, idKlienta, lista, teraz))
+        return TTransakcja::Przerwana() ? TStanWypozyczen::Blad : TStanWypozyczen::Zmieniona;
+    const auto terminy = [](const TWierszZwrotu& w) {
+        return std::tuple(w.IdFilmu, w.DataOD, w.DataDO, w.Stawka);
+    };
+    const bool te =
+        teraz.SumaPlatnosci == dane.SumaPlatnosci &&
+        std::equal(teraz.Wiersze.begin(), teraz.Wiersze.end(), dane.Wiersze.begin(),
+                   dane.Wiersze.end(), [&](const TWierszZwrotu& a, const TWierszZwrotu& b) {
+                       return terminy(a) == terminy(b);
+                   });
+    return te ? TStanWypozyczen::Aktualna : TStanWypozyczen::Zmieniona;
+}
+
+bool zapiszZwrot(int idKlienta, const TDaneZwrotu& dane, const TPrzedZwrotem& przed,
+                 const TWynikZwrotu& wynik, const QString& filmy, bool& zmieniona) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
+    const TStanWypozyczen stan = SprawdzZwrot(q, idKlienta, dane);
+    zmieniona = stan == TStanWypozyczen::Zmieniona;
+    if (stan != TStanWypozyczen::Aktualna) return false;
     // The money across the counter.
     ZapiszKase(q, idKlienta, RodzajKasy::Zwrot, filmy, przed.Nadplata, wynik.Pobrano,
                wynik.Nadplata);
@@ -165,12 +316,36 @@ bool ZapiszZwrot(int idKlienta, const TDaneZwrotu& dane, const TPrzedZwrotem& pr
     return transakcja.Zatwierdz();
 }
 
+}  // namespace
+
+bool WczytajDoZwrotu(int idKlienta, const std::vector<TWierszListy>& lista, TDaneZwrotu& dane) {
+    TQuery q;
+    return wczytajDoZwrotu(q, idKlienta, lista, dane);
+}
+
+bool ZapiszZwrot(int idKlienta, const TDaneZwrotu& dane, const TPrzedZwrotem& przed,
+                 const TWynikZwrotu& wynik, const QString& filmy) {
+    bool zmieniona = false;
+    const bool zapisano = ZapiszZPowtorzeniem(
+        [&] { return zapiszZwrot(idKlienta, dane, przed, wynik, filmy, zmieniona); });
+    if (zmieniona) ListaZmieniona(QStringLiteral("Zwrot nie został zapisany."));
+    return zapisano;
+}
+
 // ---------------------------------------------------------------- undo
 
-bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString& filmy) {
+namespace {
+
+bool zapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString& filmy,
+                     bool& zmieniona) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
+    std::vector<int> lista = wynik.Wycofane;
+    for (const TWierszPoWycofaniu& r : wynik.Pozostale) lista.push_back(r.IdFilmu);
+    const TStanWypozyczen stan = SprawdzListe(q, klient, lista, std::nullopt);
+    zmieniona = stan == TStanWypozyczen::Zmieniona;
+    if (stan != TStanWypozyczen::Aktualna) return false;
     // The rentals deleted, their films on the shelf.
     for (int id : wynik.Wycofane) {
         const QString film = QString::number(id);
@@ -189,6 +364,16 @@ bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString&
     return transakcja.Zatwierdz();
 }
 
+}  // namespace
+
+bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString& filmy) {
+    bool zmieniona = false;
+    const bool zapisano =
+        ZapiszZPowtorzeniem([&] { return zapiszWycofanie(idKlienta, wynik, filmy, zmieniona); });
+    if (zmieniona) ListaZmieniona(QStringLiteral("Wycofanie nie zostało zapisane."));
+    return zapisano;
+}
+
 // ---------------------------------------------------------------- extension
 
 std::optional<QDate> PoczatekPrzedluzenia(int idKlienta) {
@@ -201,12 +386,19 @@ std::optional<QDate> PoczatekPrzedluzenia(int idKlienta) {
     return poczatek;
 }
 
-bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
+namespace {
+
+bool zapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
                         const TPrzedPrzedluzeniem& przed, const TWynikPrzedluzenia& wynik,
-                        const QString& filmy) {
+                        const QString& filmy, bool& zmieniona) {
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
+    std::vector<int> lista;
+    for (const TWierszListy& w : dane.Wiersze) lista.push_back(w.IdFilmu);
+    const TStanWypozyczen stan = SprawdzListe(q, klient, lista, dane.Saldo);
+    zmieniona = stan == TStanWypozyczen::Zmieniona;
+    if (stan != TStanWypozyczen::Aktualna) return false;
     // The new due date and charge of every extended rental.
     for (int i = dane.Pierwszy; i <= dane.Ostatni && i < static_cast<int>(dane.Wiersze.size());
          ++i) {
@@ -227,6 +419,18 @@ bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
     for (const TWierszPoPrzedluzeniu& r : wynik.Wiersze)
         UruchomSQL(q, PlatnoscSQL(r.IdFilmu, klient, r.Platnosc));
     return transakcja.Zatwierdz();
+}
+
+}  // namespace
+
+bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
+                        const TPrzedPrzedluzeniem& przed, const TWynikPrzedluzenia& wynik,
+                        const QString& filmy) {
+    bool zmieniona = false;
+    const bool zapisano = ZapiszZPowtorzeniem(
+        [&] { return zapiszPrzedluzenie(idKlienta, dane, przed, wynik, filmy, zmieniona); });
+    if (zmieniona) ListaZmieniona(QStringLiteral("Przedłużenie nie zostało zapisane."));
+    return zapisano;
 }
 
 // ---------------------------------------------------------------- arrears
@@ -273,15 +477,18 @@ bool TeSameZaleglosci(std::vector<TZaleglosc> a, std::vector<TZaleglosc> b) {
                       });
 }
 
-}  // namespace
-
-bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
+bool zapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
                       const TOcenaWplatyZaleglosci& ocena, const TWynikZaleglosci& wynik,
                       bool* zmienione) {
     if (zmienione) *zmienione = false;
     TQuery q;
     const QString klient = QString::number(idKlienta);
     TTransakcja transakcja;
+    const TStanWypozyczen stan = ZablokujKlienta(q, klient);
+    if (stan != TStanWypozyczen::Aktualna) {
+        if (stan == TStanWypozyczen::Zmieniona && zmienione) *zmienione = true;
+        return false;
+    }
     // The arrears paid are the ones the store holds now, under the transaction's lock.
     const std::optional<std::vector<TZaleglosc>> wBazie = ZaleglosciWBazie(q, klient);
     if (!wBazie) return false;  // the error has been shown
@@ -313,4 +520,13 @@ bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
         ZapiszRuchKasy(q, idKlienta, RodzajKasy::Zaleglosci, -ocena.Nadplata->Kwota,
                        OpisZaleglosci);
     return transakcja.Zatwierdz();
+}
+
+}  // namespace
+
+bool ZapiszZaleglosci(int idKlienta, const std::vector<TZaleglosc>& wiersze,
+                      const TOcenaWplatyZaleglosci& ocena, const TWynikZaleglosci& wynik,
+                      bool* zmienione) {
+    return ZapiszZPowtorzeniem(
+        [&] { return zapiszZaleglosci(idKlienta, wiersze, ocena, wynik, zmienione); });
 }

@@ -4,6 +4,13 @@
 // depends on. A write function returns whether the operation is stored; a failing
 // statement has shown the store's error text and nothing of the operation is kept.
 //
+// Two counters on one store: each write function first locks the client's row, then the
+// rows it changes (select … for update on the server; the file store's write holds the
+// whole store), and checks that what the desk showed before its dialogs is still the
+// store's. What another counter changed meanwhile is told in a message once the
+// transaction is over, and nothing is written. A write the server takes back for a
+// conflict of two counters runs again (ZapiszZPowtorzeniem).
+//
 // filmy: the films' numbers as the desk lists them ("0003, 0017"), the journal's Opis.
 #pragma once
 
@@ -21,7 +28,8 @@
 // Rental commit: the credit spent before the payment (when przed says so), the end of an
 // expired subscription, the money taken and a surplus handed back, one rental per film (a
 // new one, or the unpaid part of the one open), then the client's balance, last rental
-// and subscriber counter.
+// and subscriber counter. A film rented at another counter meanwhile ("Film 0012 został
+// przed chwilą wypożyczony przy innym stanowisku.") stops the whole rental.
 bool ZapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
                         const TPrzedWypozyczeniem& przed, const TWynikWypozyczenia& wynik,
                         const QString& filmy);
@@ -32,13 +40,14 @@ bool ZapiszWypozyczenie(int idKlienta, const TDaneWypozyczenia& dane,
 bool WczytajDoZwrotu(int idKlienta, const std::vector<TWierszListy>& lista, TDaneZwrotu& dane);
 // Return: what was handed back before the payment, the money taken and a surplus handed
 // back after it, the client's balance and rental count, the returned rentals closed on
-// dane.Dzisiaj and their films back on the shelf, the kept ones re-priced.
+// dane.Dzisiaj and their films back on the shelf, the kept ones re-priced. The client's
+// open rentals, their terms and unpaid sum must still be those WczytajDoZwrotu read.
 bool ZapiszZwrot(int idKlienta, const TDaneZwrotu& dane, const TPrzedZwrotem& przed,
                  const TWynikZwrotu& wynik, const QString& filmy);
 
 // Undo: the withdrawn rentals deleted and their films on the shelf, a surplus handed
 // back, the client's balance and counter, the money spread again over the remaining
-// rentals.
+// rentals. The client's open rentals must still be the listed ones.
 bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString& filmy);
 
 // The read of an extension: the start date of the client's first open rental as the
@@ -46,7 +55,7 @@ bool ZapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString&
 std::optional<QDate> PoczatekPrzedluzenia(int idKlienta);
 // Extension: every extended rental's new due date and charge, the money taken and a
 // surplus handed back, the client's balance and counter, what was paid spread over every
-// listed rental.
+// listed rental. The client's open rentals must still be the listed ones.
 bool ZapiszPrzedluzenie(int idKlienta, const TDanePrzedluzenia& dane,
                         const TPrzedPrzedluzeniem& przed, const TWynikPrzedluzenia& wynik,
                         const QString& filmy);

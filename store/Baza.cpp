@@ -23,6 +23,10 @@ void TBaza::Rozlacz() {
     aktywna.reset();
 }
 
+std::unique_ptr<TBaza> TBaza::Odlacz() {
+    return std::move(aktywna);
+}
+
 TZnacznikBazy TBaza::Znacznik() {
     return aktywna ? aktywna->ZnacznikPolaczenia() : TZnacznikBazy{};
 }

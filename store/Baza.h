@@ -49,6 +49,8 @@ public:
     // (the copies). Throws TBladBazy.
     static void PolaczSerwer(const QString& adres, const QString& katalog);
     static void Rozlacz();
+    // Takes the active connection out (then none is active); the caller keeps it open.
+    static std::unique_ptr<TBaza> Odlacz();
     // The mark of the active store; the empty mark when none is connected.
     static TZnacznikBazy Znacznik();
 
@@ -77,6 +79,8 @@ public:
     virtual std::optional<int> WersjaZapisana() = 0;
     // Records the schema version (inside the upgrade step's transaction); throws.
     virtual void ZapiszWersje(int wersja) = 0;
+    // Whether the store holds an index of the name; false when it cannot be told.
+    virtual bool MaIndeks(const QString& nazwa) = 0;
     // Opens the outermost transaction of a write; a file store takes its write lock at once.
     virtual void Zacznij() = 0;
     // Holds the schema for the upgrade, so that two counters starting together upgrade it

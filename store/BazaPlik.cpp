@@ -86,6 +86,7 @@ public:
                                        const QHash<QString, QVariant>& parametry) override;
     std::optional<int> WersjaZapisana() override;
     void ZapiszWersje(int wersja) override;
+    bool MaIndeks(const QString& nazwa) override;
     void Zacznij() override { Wykonaj(QStringLiteral("begin immediate")); }
 
     void UtworzTabele();
@@ -310,6 +311,19 @@ std::optional<int> TBazaPlik::WersjaZapisana() {
         KomunikatBledu(TekstBleduBazy(uchwyt));
     sqlite3_finalize(st);
     return wersja;
+}
+
+bool TBazaPlik::MaIndeks(const QString& nazwa) {
+    sqlite3_stmt* st = nullptr;
+    const QByteArray n = nazwa.toUtf8();
+    bool jest = false;
+    if (sqlite3_prepare_v2(uchwyt, "select 1 from sqlite_master where type = 'index' and name = ?1",
+                           -1, &st, nullptr) == SQLITE_OK) {
+        sqlite3_bind_text(st, 1, n.constData(), static_cast<int>(n.size()), SQLITE_TRANSIENT);
+        jest = sqlite3_step(st) == SQLITE_ROW;
+    }
+    sqlite3_finalize(st);
+    return jest;
 }
 
 void TBazaPlik::ZapiszWersje(int wersja) {

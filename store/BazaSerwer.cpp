@@ -70,10 +70,11 @@ const char* const Tabele[] = {
     "create index rental_otwarte on rental(zwrocono) where not zwrocono",
     "create index rental_od on rental(dataOD)",
     "create index rental_zwrocone_naleznosc on rental(zwrocono, naleznosc, id_klienta)",
+    "create unique index rental_otwarty_film on rental(id_filmu) where not zwrocono",
     "create index dictionary_nazwa on dictionary(Nazwa)",
     // The schema version the tables above are the shape of.
     "create table wirdolan_schemat (wersja integer not null)",
-    "insert into wirdolan_schemat values (4)",
+    "insert into wirdolan_schemat values (5)",
 };
 
 // The advisory lock two counters starting together take for the schema: one creates or
@@ -257,6 +258,18 @@ public:
 
     void ZapiszWersje(int wersja) override {
         Wykonaj(QStringLiteral("update wirdolan_schemat set wersja = %1").arg(wersja));
+    }
+
+    bool MaIndeks(const QString& nazwa) override {
+        const QByteArray n = nazwa.toLower().toUtf8();
+        const char* wartosci[] = {n.constData()};
+        PGresult* r = PQexecParams(polaczenie,
+                                   "select 1 from pg_indexes where schemaname = current_schema() "
+                                   "and indexname = $1",
+                                   1, nullptr, wartosci, nullptr, nullptr, 0);
+        const bool jest = PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) > 0;
+        PQclear(r);
+        return jest;
     }
 
     void Zacznij() override { Wykonaj(QStringLiteral("begin")); }

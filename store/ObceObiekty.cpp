@@ -51,6 +51,8 @@ const TIndeks Indeksy[] = {
      "create index rental_zwrocone_naleznosc on rental(zwrocono, naleznosc, id_klienta)"},
     {"kasa_data", "kasa", "create index kasa_data on kasa(Data, ID)"},
     {"film_wprowadzenie", "film", "create index film_wprowadzenie on film(DataWprowadzenia)"},
+    {"rental_otwarty_film", "rental",
+     "create unique index rental_otwarty_film on rental(id_filmu) where not zwrocono"},
 };
 
 bool Rowne(const QString& a, const char* b) {

@@ -225,6 +225,7 @@ private:
             pierwszeSlowo = false;
         }
         poprzedni = TPoprzedni::Inny;
+        if (!serwer && rowne(slowo, "for") && blokadaWierszy(start)) return;
         if (serwer && rowne(slowo, "rowid")) {
             zamien(start, i);
             wynik += QLatin1StringView("ctid");
@@ -269,6 +270,20 @@ private:
             default:
                 break;
         }
+    }
+
+    // FOR UPDATE ending a statement: the server locks the rows read; the file store has
+    // nothing to lock by row (a write holds the whole store from its start) and drops it.
+    bool blokadaWierszy(qsizetype start) {
+        const qsizetype od = pominOdstep(i);
+        qsizetype k = od;
+        while (k < n && ciagNazwy(s[k])) ++k;
+        if (!rowne(QStringView(s).sliced(od, k - od), "update")) return false;
+        for (qsizetype r = k; r < n; ++r)
+            if (!odstep(s[r]) && s[r] != u';') return false;
+        zamien(start, k);
+        i = k;
+        return true;
     }
 
     void znak(QChar c) {
@@ -436,7 +451,7 @@ private:
         }
         if (glebokoscPorzadku >= 0 && glebokosc == glebokoscPorzadku) {
             if (rowne(slowo, "limit") || rowne(slowo, "union") || rowne(slowo, "except") ||
-                rowne(slowo, "intersect")) {
+                rowne(slowo, "intersect") || rowne(slowo, "for")) {
                 koniecPorzadku();
             } else if (rowne(slowo, "asc") || rowne(slowo, "desc") || rowne(slowo, "nulls")) {
                 przyrostek = true;

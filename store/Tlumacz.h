@@ -27,7 +27,8 @@ private:
 //   as a LIKE pattern;
 // - any other double-quoted text becomes a string literal ("" inside stands for ");
 // - True and False in any letter case become 1 and 0;
-// - in ALTER and CREATE statements a MONEY column gets REAL affinity.
+// - in ALTER and CREATE statements a MONEY column gets REAL affinity;
+// - FOR UPDATE at the end of a statement is dropped (a write holds the whole file).
 // Everything else passes unchanged. Throws TBladBazy on an unterminated literal or an
 // impossible date.
 QString PrzetlumaczSQL(const QString& lokalny);

@@ -80,6 +80,22 @@ void dataWprowadzeniaFilmu(TQuery& query) {
                                      "film(DataWprowadzenia)"));
 }
 
+// The one open rental of a copy: a second counter cannot rent a copy out twice.
+const char* const JednoOtwarte =
+    "create unique index if not exists rental_otwarty_film on rental(id_filmu) where not "
+    "zwrocono";
+
+// Version 5: a copy out on one open rental at most. A store already holding a copy out
+// twice goes without the index until the shop settles them (the store check lists them);
+// every start tries again.
+void jednoOtwarteNaFilm(TQuery& query) {
+    OtworzSQL(query, QStringLiteral("select id_filmu from rental where zwrocono = False group by "
+                                    "id_filmu having count(*) > 1"));
+    const bool bezPowtorzen = query.Active() && query.Eof();
+    query.Close();
+    if (bezPowtorzen) UruchomSQL(query, QString::fromLatin1(JednoOtwarte));
+}
+
 struct TKrok {
     int numer;
     void (*wykonaj)(TQuery& query);
@@ -94,12 +110,17 @@ struct TKrok {
 // To change the schema, append one line with the next number, e.g.
 //     {2, [](TQuery& q) { UruchomSQL(q, "create index film_gatunek on film(Gatunek)"); }},
 // A step never changes once shipped; the four tables keep every column and its meaning.
+// clang-format off
 const TKrok Kroki[] = {
     {1, kolumnyStarszychWersji},
     {2, UtworzIndeksyOdczytu},
     {3, UtworzKase},
     {4, dataWprowadzeniaFilmu},
+    {5, jednoOtwarteNaFilm},  // may leave its index for a later start
 };
+// clang-format on
+
+constexpr int KrokJednegoOtwartego = 5;
 
 bool zapiszWersje(int wersja) {
     TBaza* b = TBaza::Aktywna();
@@ -158,6 +179,15 @@ void AktualizujStrukture(TQuery& query) {
         for (const TKrok& krok : Kroki) {
             if (krok.numer <= *wersja) continue;
             if (!wykonajKrok(query, krok)) break;
+        }
+        // The index an earlier start's step 5 left waiting: made once the copies out twice
+        // are settled.
+        if (*wersja >= KrokJednegoOtwartego && b->Wada() == TWadaBazy::Brak &&
+            !b->MaIndeks(QStringLiteral("rental_otwarty_film"))) {
+            TTransakcja transakcja;
+            jednoOtwarteNaFilm(query);
+            query.Close();
+            transakcja.Zatwierdz();
         }
     }
     query.Close();

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
+#include <utility>
 
 #include "store/Baza.h"
 #include "store/Formaty.h"
@@ -18,16 +20,42 @@ namespace {
 
 int glebokosc = 0;       // nesting of transaction guards
 bool przerwana = false;  // a statement of the operation in force failed
+int ponowien = 0;        // tries of the write in force left after this one
+bool konflikt = false;   // the operation in force failed for a conflict with another counter
+QString odlozony;        // the operation's error, shown once its transaction has ended
 
-// Runs one statement of the store's own SQL; false, with the store's text in blad, when it
-// fails or no store is connected.
-bool wykonajWBazie(const QString& sql, QString* blad = nullptr) {
+// A store error: outside an operation shown at once; inside one shown when its transaction
+// has been taken back, so that no lock waits on the operator, and not at all when the server
+// took the operation back for a conflict with another counter and the write runs again.
+void zglos(int kod, const QString& tekst) {
+    TBaza* b = TBaza::Aktywna();
+    if (glebokosc > 0 && ponowien > 0 && kod == 5 && b && b->Rodzaj() == TRodzajBazy::Serwer) {
+        konflikt = true;
+        return;
+    }
+    if (glebokosc > 0) {
+        if (odlozony.isEmpty()) odlozony = tekst;
+        return;
+    }
+    KomunikatBledu(tekst);
+}
+
+// Runs one statement of the store's own SQL; false, with the store's text in blad and its
+// code in kod, when it fails or no store is connected.
+bool wykonajWBazie(const QString& sql, QString* blad = nullptr, int* kod = nullptr) {
     TBaza* b = TBaza::Aktywna();
     if (!b) {
         if (blad) *blad = QStringLiteral("Brak połączenia z bazą danych.");
         return false;
     }
-    return b->WykonajBezWyjatku(sql, blad);
+    try {
+        b->Wykonaj(sql);
+        return true;
+    } catch (const TBladBazy& e) {
+        if (blad) *blad = TekstBleduBazy(e.Kod(), e.Tekst());
+        if (kod) *kod = e.Kod();
+        return false;
+    }
 }
 
 template <typename Krok>
@@ -40,7 +68,7 @@ void wykonajPolecenie(TQuery& query, const QString& tekst, Krok krok) {
     } catch (const TBladBazy& e) {
         query.Close();
         if (glebokosc > 0) przerwana = true;
-        KomunikatBledu(TekstBleduBazy(e.Kod(), e.Tekst()));
+        zglos(e.Kod(), TekstBleduBazy(e.Kod(), e.Tekst()));
     }
 }
 
@@ -51,7 +79,7 @@ const QString AliasFilm = QStringLiteral("Film");
 void ZglosBladBazy(const QString& tekst) {
     if (przerwana) return;
     if (glebokosc > 0) przerwana = true;
-    KomunikatBledu(tekst);
+    zglos(0, tekst);
 }
 
 void UruchomSQL(TQuery& query, const QString& tekst) {
@@ -98,6 +126,7 @@ void TTransakcja::Zakoncz(bool zatwierdz) {
     if (zewnetrzna) {
         if (!zatwierdz) wykonajWBazie(QStringLiteral("rollback"));
         przerwana = false;
+        if (!odlozony.isEmpty()) KomunikatBledu(std::exchange(odlozony, QString()));
         return;
     }
     if (przerwana) return;  // the outermost guard takes everything back
@@ -113,8 +142,9 @@ bool TTransakcja::Zatwierdz() {
         return false;
     }
     QString blad;
-    if (zewnetrzna && !wykonajWBazie(QStringLiteral("commit"), &blad)) {
-        KomunikatBledu(blad);
+    int kod = 0;
+    if (zewnetrzna && !wykonajWBazie(QStringLiteral("commit"), &blad, &kod)) {
+        zglos(kod, blad);
         Zakoncz(false);
         return false;
     }
@@ -124,6 +154,21 @@ bool TTransakcja::Zatwierdz() {
 
 bool TTransakcja::Przerwana() {
     return przerwana;
+}
+
+bool ZapiszZPowtorzeniem(const std::function<bool()>& zapis) {
+    if (glebokosc > 0) return zapis();
+    for (int proba = 0;; ++proba) {
+        ponowien = PowtorzeniaZapisu - proba;
+        konflikt = false;
+        const bool zapisano = zapis();
+        const bool ponow = konflikt && !zapisano;
+        ponowien = 0;
+        konflikt = false;
+        if (!ponow) return zapisano;
+        // The other counter's transaction ends meanwhile.
+        QThread::msleep(static_cast<unsigned long>(20 * (proba + 1)));
+    }
 }
 
 // ---------------------------------------------------------------- engine configuration

@@ -45,6 +45,16 @@ private:
     int poziom = 0;
 };
 
+// How many times a write refused for a conflict with another counter runs again.
+inline constexpr int PowtorzeniaZapisu = 3;
+
+// Runs a write operation (its statements in one transaction guard; true when stored). When
+// the server takes the whole operation back for a conflict with another counter (a
+// serialization failure or a deadlock), it runs again, up to PowtorzeniaZapisu times; the
+// store's error is shown only when the last try fails so. Inside an operation already in
+// force the write runs once, as part of it.
+bool ZapiszZPowtorzeniem(const std::function<bool()>& zapis);
+
 // The engine's persistent configuration: named aliases with a type and parameters,
 // kept in an INI file of our own.
 class TSesjaBDE {

@@ -40,6 +40,7 @@ TEST_F(UbijanieZapisu, Wypozyczenie) {
 TEST_F(UbijanieZapisu, Zwrot) {
     Otwarte(1, "2024-03-01", "2024-03-03", 7.50, 7.50);
     Otwarte(2, "2024-03-01", "2024-03-08", 5.00, 5.00);
+    baza.Wykonaj("update klient set Saldo = -12.5 where ID = 1");  // as the desk shows it
     // The reads belong to the operation: each run reads the store as restored.
     Sprawdz("return", [] {
         TDaneZwrotu dane;
@@ -65,6 +66,7 @@ TEST_F(UbijanieZapisu, Wycofanie) {
 TEST_F(UbijanieZapisu, Przedluzenie) {
     Otwarte(1, "2024-03-04", "2024-03-05", 5.00, 5.00);
     Otwarte(2, "2024-03-04", "2024-03-05", 5.00, 5.00);
+    baza.Wykonaj("update klient set Saldo = -10 where ID = 1");  // as the desk shows it
     Sprawdz("extension", [] {
         TDanePrzedluzenia d;
         d.Wiersze = {{1, 5.00_zl, 1, 5.00_zl}, {2, 5.00_zl, 1, 5.00_zl}};

@@ -62,18 +62,19 @@ void ZapiszWypozyczalnie(TQuery& q) {
         film("3", "Łódź Story", "Łódzka opowieść", "'Bogusław Linda', '', '', '', ''", "dramat",
              "VHS", "żuławski", "3.00, 0.00, 0, 20.00, ''"),
         "update film set Aktualny = False where ID = 3",
-        // client 1: one returned with 2.50 unpaid, one open with 2.50 unpaid
+        // client 1: one returned with 2.50 unpaid, one open with 2.50 unpaid (below)
         wypozyczenie(2, 1, "01.02.2024", "03.02.2024", "0.00, 0, 0, 9.00, 4.50"),
         "update rental set zwrocono = True, dataZwrotu = \"05.02.24\", platnosc1 = 2.5, "
         "z_abonamentu = 0.00, naleznosc = 9.00 where id_filmu = 2 and id_klienta = 1 and "
         "Zwrocono = False",
-        wypozyczenie(1, 1, "01.03.24", "04.03.24", "2.50, 0, 0, 7.50, 5.00"),
-        "update film set status = False where ID = 1",
-        // client 2: one returned and settled, one open and paid
+        // client 2: one returned and settled (film 1, before client 1 rents it), one open
+        // and paid
         wypozyczenie(1, 2, "08.01.24", "10.01.24", "0.00, 0, 0, 10.00, 5.00"),
         "update rental set zwrocono = True, dataZwrotu = \"10.01.24\", platnosc1 = 0, "
         "z_abonamentu = 0.00, naleznosc = 10.00 where id_filmu = 1 and id_klienta = 2 and "
         "Zwrocono = False",
+        wypozyczenie(1, 1, "01.03.24", "04.03.24", "2.50, 0, 0, 7.50, 5.00"),
+        "update film set status = False where ID = 1",
         wypozyczenie(2, 2, "02.03.24", "09.03.24", "0.00, 0, 0, 4.50, 4.50"),
         "update film set status = False where ID = 2",
         "insert into dictionary( Nazwa, Wartosc, Opis ) values ( 'X_INNY', '1', 'inny' )",

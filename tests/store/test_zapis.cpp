@@ -261,6 +261,12 @@ TEST(Tlumacz, PostacieTabelIWartosci) {
         {"where a <> 0 and b = :ID and c = 'x''y'", "where a <> 0 and b = :ID and c = 'x''y'"},
         {"select \"5.3.24\", \"05.03\", \"1.2.3.4\"", "select '2024-03-05', '05.03', '1.2.3.4'"},
         {"select money from t", "select money from t"},
+        // a row lock ends a statement; the file store has none
+        {"select Status from film where ID = 3 for update",
+         "select Status from film where ID = 3 "},
+        {"select a from t order by b FOR  Update ;",
+         "select a from t order by b collate polski  ;"},
+        {"select for, update from t", "select for, update from t"},
     };
     for (const auto& [lokalny, wynik] : przypadki)
         EXPECT_EQ(PrzetlumaczSQL(QString::fromUtf8(lokalny)), QString::fromUtf8(wynik)) << lokalny;
@@ -296,6 +302,9 @@ TEST(Tlumacz, DialektSerwera) {
          "alter table rental add Stawka numeric(12,2)",
          {}},
         {"select money from t", "select money from t", {}},
+        {"select * from klient where ID = 1 for update",
+         "select * from klient where ID = 1 for update",
+         {}},
         // a backslash in a LIKE pattern is a backslash, as on the file store
         {"where t like 'C:\\f%' or u like \"a\\b\" or v = 'C:\\f'",
          "where t like 'C:\\\\f%' or u like 'a\\\\b' or v = 'C:\\f'",

@@ -1,5 +1,6 @@
 // The crash-consistency check of one operation: run in a child process killed at every
-// statement boundary in turn, the store must hold the state before or the state after.
+// statement boundary in turn (on a server store: its connection ended by the server at
+// every statement in turn), the store must hold the state before or the state after.
 #pragma once
 
 #include <functional>
