@@ -51,6 +51,11 @@ const TKolumna DataWprowadzeniaFilmu[] = {
      nullptr},
 };
 
+// The counter that wrote each movement of the till journal; older movements carry none.
+const TKolumna StanowiskoKasy[] = {
+    {"Stanowisko", "alter table \"kasa.db\" add \"kasa.db\".\"Stanowisko\" TEXT", nullptr},
+};
+
 // All lookups of one table are made on the same open result before any change.
 template <size_t N>
 void uzupelnij(TQuery& query, const char* tabela, const TKolumna (&kolumny)[N]) {
@@ -80,6 +85,14 @@ void dataWprowadzeniaFilmu(TQuery& query) {
                                      "film(DataWprowadzenia)"));
 }
 
+// Version 6: the counter of each till movement, and the table of the shop's own settings
+// (its details, the label layout) that every counter reads alike.
+void stanowiskaIUstawieniaSklepu(TQuery& query) {
+    uzupelnij(query, "kasa", StanowiskoKasy);
+    UruchomSQL(query, QStringLiteral("create table if not exists ustawienia ( Klucz TEXT "
+                                     "primary key, Wartosc TEXT )"));
+}
+
 struct TKrok {
     int numer;
     void (*wykonaj)(TQuery& query);
@@ -99,6 +112,8 @@ const TKrok Kroki[] = {
     {2, UtworzIndeksyOdczytu},
     {3, UtworzKase},
     {4, dataWprowadzeniaFilmu},
+    // Step 5 belongs to the open rentals' unique index.
+    {6, stanowiskaIUstawieniaSklepu},
 };
 
 bool zapiszWersje(int wersja) {
