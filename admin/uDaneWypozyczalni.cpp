@@ -57,7 +57,8 @@ void TfDaneWypozyczalni::bZapiszClick() {
     }
     QString blad;
     if (!ZapiszWypozyczalnie(d, &blad)) {
-        Uwaga(blad);
+        // A store that failed has shown its error already.
+        if (!blad.isEmpty()) Uwaga(blad);
         return;
     }
     accept();

@@ -2,6 +2,7 @@
 
 #include <QTime>
 
+#include "settings/UstawieniaSklepu.h"
 #include "store/Formaty.h"
 #include "store/Godzina.h"
 #include "store/TQuery.h"
@@ -12,10 +13,11 @@ void ZapiszRuchKasy(TQuery& query, int idKlienta, const QString& rodzaj, TKwota 
                     const QString& opis) {
     if (kwota.Zero()) return;
     UruchomSQL(query, QStringLiteral("insert into kasa( Data, Czas, id_klienta, Rodzaj, Kwota, "
-                                     "Opis ) values ( ") +
+                                     "Opis, Stanowisko ) values ( ") +
                           DataSQL(Dzisiaj()) + QStringLiteral(", ") +
                           TekstSQL(Godzina().toString(QStringLiteral("HH:mm:ss"))) +
                           QStringLiteral(", ") + QString::number(idKlienta) + QStringLiteral(", ") +
                           TekstSQL(rodzaj) + QStringLiteral(", ") + KwotaSQL(kwota) +
-                          QStringLiteral(", ") + TekstSQL(opis) + QStringLiteral(" )"));
+                          QStringLiteral(", ") + TekstSQL(opis) + QStringLiteral(", ") +
+                          TekstSQL(NazwaStanowiska()) + QStringLiteral(" )"));
 }

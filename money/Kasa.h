@@ -26,6 +26,6 @@ inline const QString OpisWplaty = QStringLiteral("wpłata na konto klienta");
 inline const QString OpisAbonamentu = QStringLiteral("opłata za abonament");
 
 // Writes one movement: kwota taken from the client (positive) or handed back (negative),
-// today at the clock's time. A zero amount writes nothing.
+// today at the clock's time, at this counter (NazwaStanowiska). A zero amount writes nothing.
 void ZapiszRuchKasy(TQuery& query, int idKlienta, const QString& rodzaj, TKwota kwota,
                     const QString& opis);

@@ -1,5 +1,9 @@
 #include "reports/OdczytRaportow.h"
 
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
 #include "money/Kasa.h"
 #include "reports/Raport.h"
 #include "store/Formaty.h"
@@ -192,16 +196,30 @@ TPozycjaRankingu PozycjaRankingu(const TQuery& q, bool filmy) {
             q.FieldByName(QStringLiteral("kwota")).AsKwota()};
 }
 
-bool OtworzRuchyKasy(TQuery& q, const QDate& od, const QDate& do_) {
+bool OtworzRuchyKasy(TQuery& q, const QDate& od, const QDate& do_, const QString& stanowisko) {
     // The client may be archived or gone: the movement is listed all the same.
+    const QString tylkoStanowisko =
+        stanowisko.isEmpty() ? QString()
+                             : QStringLiteral(" and k.Stanowisko = ") + TekstSQL(stanowisko);
     OtworzSQL(q, QStringLiteral("select k.Data, k.Czas, k.ID, k.Rodzaj, k.Kwota, k.Opis, "
                                 "c.numer_klienta nr, c.nazwisko || ' ' || c.imie klient "
                                 "from kasa k left join ") +
                      TabelaBazy(QStringLiteral("klient.db")) +
                      QStringLiteral(" c on c.id = k.id_klienta where k.Data >= ") + DataSQL(od) +
-                     QStringLiteral(" and k.Data <= ") + DataSQL(do_) +
+                     QStringLiteral(" and k.Data <= ") + DataSQL(do_) + tylkoStanowisko +
                      QStringLiteral(" order by k.Data, k.Czas, k.ID"));
     return q.Active();
+}
+
+std::optional<QStringList> StanowiskaKasy() {
+    TQuery q;
+    auto nazwy = WierszeZapytania(
+        q, QStringLiteral("select distinct Stanowisko from kasa where Stanowisko <> ''"),
+        [](TQuery& w) { return w.FieldByName(QStringLiteral("Stanowisko")).AsString(); });
+    if (!nazwy) return std::nullopt;
+    QCollator polski(QLocale(QLocale::Polish, QLocale::Poland));
+    std::sort(nazwy->begin(), nazwy->end(), polski);
+    return QStringList(nazwy->begin(), nazwy->end());
 }
 
 TRuchKasy RuchKasy(const TQuery& q) {

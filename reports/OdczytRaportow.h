@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -81,8 +82,12 @@ struct TRuchKasy {
     QString opis;
     TKwota kwota;
 };
-// The journal's movements of the range, in time order.
-bool OtworzRuchyKasy(TQuery& q, const QDate& od, const QDate& do_);
+// The journal's movements of the range, in time order: of every counter, or of the one
+// named (movements written before the journal named its counter belong to none).
+bool OtworzRuchyKasy(TQuery& q, const QDate& od, const QDate& do_,
+                     const QString& stanowisko = QString());
+// The counters named by the journal's movements, each once, in Polish order.
+std::optional<QStringList> StanowiskaKasy();
 TRuchKasy RuchKasy(const TQuery& q);
 
 // The money of one rental as stored: a missing value counts as 0.

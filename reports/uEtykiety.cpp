@@ -1,11 +1,8 @@
 #include "reports/uEtykiety.h"
 
-#include <QDir>
-
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Liczby.h"
-#include "store/PlikUstawien.h"
 #include "store/Zegar.h"
 #include "ui_uEtykiety.h"
 #include "widgets/Polecenie.h"
@@ -143,10 +140,9 @@ void TfEtykiety::bPodgladClick() {
     if (!uklad) return;
     std::optional<std::vector<TEtykieta>> filmy = Filmy();
     if (!filmy) return;
-    // Labels not kept for the next time can still be printed now.
-    if (!ZapiszUkladEtykiet(*uklad))
-        Ostrzezenie(QStringLiteral("Nie udało się zapisać wymiarów etykiet w pliku \"%1\".")
-                        .arg(QDir::toNativeSeparators(PlikUstawienProgramu())));
+    // Labels not kept for the next time (the store's error text has been shown) can still be
+    // printed now.
+    ZapiszUkladEtykiet(*uklad);
     TRapEtykiety raport(std::move(*filmy), *uklad);
     raport.Pokaz();
 }

@@ -1,6 +1,7 @@
 #include "reports/uRapDaty.h"
 
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -18,6 +19,8 @@
 #include "widgets/Polecenie.h"
 
 namespace {
+
+const QString WszystkieStanowiska = QStringLiteral("Wszystkie stanowiska");
 
 QToolButton* PrzyciskNawigacji(const QString& nazwa, const QString& tekst,
                                const QString& podpowiedz, QWidget* rodzic) {
@@ -118,6 +121,8 @@ TfRapDaty::TfRapDaty(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     setWindowTitle(QStringLiteral("Raport okresowy"));
     DataOD = ui->DataOD;
     DataDO = ui->DataDO;
+    ui->lStanowisko->hide();
+    ui->cbStanowisko->hide();
     PolaczPolecenie(this, ui->bGeneruj, ui->miGeneruj, [this] { accept(); });
     PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
     // The hidden menu "Zapis" holds the keys of the buttons.
@@ -137,6 +142,21 @@ TfRapDaty::TfRapDaty(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
 }
 
 TfRapDaty::~TfRapDaty() = default;
+
+void TfRapDaty::PokazStanowiska(const QStringList& stanowiska) {
+    ui->cbStanowisko->clear();
+    ui->cbStanowisko->addItem(WszystkieStanowiska);
+    ui->cbStanowisko->addItems(stanowiska);
+    ui->cbStanowisko->setCurrentIndex(0);
+    ui->lStanowisko->show();
+    ui->cbStanowisko->show();
+}
+
+QString TfRapDaty::Stanowisko() const {
+    return ui->cbStanowisko->isHidden() || ui->cbStanowisko->currentIndex() <= 0
+               ? QString()
+               : ui->cbStanowisko->currentText();
+}
 
 void TfRapDaty::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);

@@ -1,8 +1,10 @@
-// The date range of the periodic report, and the calendar its date fields open.
+// The date range of the periodic report and the cash-up (with the cash-up's choice of a
+// counter), and the calendar its date fields open.
 #pragma once
 
 #include <QDate>
 #include <QDialog>
+#include <QStringList>
 #include <memory>
 
 class QCalendarWidget;
@@ -38,6 +40,12 @@ public:
     // The first and the last day of the range.
     QDateEdit* DataOD = nullptr;
     QDateEdit* DataDO = nullptr;
+
+    // Shows the choice of a counter (cbStanowisko, hidden until then): "Wszystkie
+    // stanowiska", chosen at first, then the names given.
+    void PokazStanowiska(const QStringList& stanowiska);
+    // The counter chosen; empty for every counter.
+    QString Stanowisko() const;
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;

@@ -4,8 +4,8 @@
 
 #include "reports/KodKreskowy.h"
 #include "reports/Uklad.h"
+#include "settings/UstawieniaSklepu.h"
 #include "store/Formaty.h"
-#include "store/PlikUstawien.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ QString TUkladEtykiet::Blad() const {
 }
 
 TUkladEtykiet WczytajUkladEtykiet() {
-    const QVariantMap w = WczytajGrupeUstawien(Grupa);
+    const QVariantMap w = WczytajUstawieniaSklepu(Grupa);
     TUkladEtykiet u;
     auto liczba = [&](const char* klucz, double& pole) {
         bool ok = false;
@@ -85,13 +85,13 @@ TUkladEtykiet WczytajUkladEtykiet() {
 }
 
 bool ZapiszUkladEtykiet(const TUkladEtykiet& u) {
-    return ZapiszGrupeUstawien(Grupa, {{QStringLiteral("Arkusz"), u.Arkusz},
-                                       {QStringLiteral("MarginesGorny"), u.MarginesGorny},
-                                       {QStringLiteral("MarginesLewy"), u.MarginesLewy},
-                                       {QStringLiteral("OdstepPoziomy"), u.OdstepPoziomy},
-                                       {QStringLiteral("OdstepPionowy"), u.OdstepPionowy},
-                                       {QStringLiteral("Szerokosc"), u.Szerokosc},
-                                       {QStringLiteral("Wysokosc"), u.Wysokosc}});
+    return ZapiszUstawieniaSklepu(Grupa, {{QStringLiteral("Arkusz"), u.Arkusz},
+                                          {QStringLiteral("MarginesGorny"), u.MarginesGorny},
+                                          {QStringLiteral("MarginesLewy"), u.MarginesLewy},
+                                          {QStringLiteral("OdstepPoziomy"), u.OdstepPoziomy},
+                                          {QStringLiteral("OdstepPionowy"), u.OdstepPionowy},
+                                          {QStringLiteral("Szerokosc"), u.Szerokosc},
+                                          {QStringLiteral("Wysokosc"), u.Wysokosc}});
 }
 
 TRapEtykiety::TRapEtykiety(std::vector<TEtykieta> drukowane, const TUkladEtykiet& ulozenie)

@@ -34,9 +34,9 @@ struct TUkladEtykiet {
     bool operator==(const TUkladEtykiet&) const = default;
 };
 
-// The layout saved in the program's settings file (group ETYKIETY); defaults when none.
+// The layout the shop saved in the store (group ETYKIETY); defaults when none.
 TUkladEtykiet WczytajUkladEtykiet();
-// False when the file cannot be written.
+// False when it is not stored (the store's error text has been shown).
 bool ZapiszUkladEtykiet(const TUkladEtykiet& uklad);
 
 class TRapEtykiety : public TRaport {

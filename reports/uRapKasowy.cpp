@@ -107,9 +107,10 @@ void TfRapKasowy::UstawTytul() {
     }
 }
 
-bool TfRapKasowy::Init(const QDate& od, const QDate& do_) {
-    if (!OtworzRuchyKasy(Dane, od, do_)) return false;
+bool TfRapKasowy::Init(const QDate& od, const QDate& do_, const QString& stanowisko) {
+    if (!OtworzRuchyKasy(Dane, od, do_, stanowisko)) return false;
     okres = NaglowekZakresu(QStringLiteral("Raport kasowy"), od, do_);
+    if (!stanowisko.isEmpty()) okres += QStringLiteral(", stanowisko: ") + stanowisko;
     // Until the lines are read, the title holds every operation of the journal at 0,00:
     // its height is the one the lines are laid out under (operations of other names may
     // make it taller, and the lines are then laid out again under it).

@@ -1,5 +1,5 @@
-// The cash-up: every movement of the till journal in a date range, in time order, with the
-// totals per operation and the sum the till should hold.
+// The cash-up: every movement of the till journal in a date range (of every counter or of
+// one), in time order, with the totals per operation and the sum the till should hold.
 #pragma once
 
 #include <QDate>
@@ -21,8 +21,9 @@ public:
     // Sets the heading, opens the movements of the range and lays the report out, reading
     // them once: the totals are added up on the way and go into the title and the CSV
     // lines after the last line. False when the statement failed (its error text has been
-    // shown; there is nothing to print).
-    bool Init(const QDate& od, const QDate& do_);
+    // shown; there is nothing to print). With a counter's name, only that counter's
+    // movements, and the heading names it.
+    bool Init(const QDate& od, const QDate& do_, const QString& stanowisko = QString());
 
     // As read by Init.
     std::vector<TRuchKasy> Ruchy;

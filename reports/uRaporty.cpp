@@ -22,10 +22,12 @@ void RaportKasowy() {
     TfRapDaty daty;
     daty.setWindowTitle(QStringLiteral("Raport kasowy"));
     daty.DataOD->setDate(Dzisiaj());
+    // A failed read has shown its error text; the choice of a counter is then left out.
+    if (const auto stanowiska = StanowiskaKasy()) daty.PokazStanowiska(*stanowiska);
     TfRapKasowy raport;
     if (PokazModalnie(daty) != QDialog::Accepted) return;
     // A failed statement has shown its error text; nothing is printed.
-    if (!raport.Init(daty.DataOD->date(), daty.DataDO->date())) return;
+    if (!raport.Init(daty.DataOD->date(), daty.DataDO->date(), daty.Stanowisko())) return;
     raport.Pokaz();
 }
 

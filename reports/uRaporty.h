@@ -6,9 +6,9 @@
 // "Okresowy": asks for the range (TfRapDaty); on OK computes the periodic report for the
 // chosen days, previews it, asks "Czy rozpocząć drukowanie?" and prints on Yes.
 void RaportOkresowy();
-// "Raport kasowy": asks for the range (TfRapDaty, today alone at first); on OK computes
-// the cash-up of the chosen days, previews it, asks "Czy rozpocząć drukowanie?" and prints
-// on Yes.
+// "Raport kasowy": asks for the range (TfRapDaty, today alone at first) and the counter
+// (every counter at first); on OK computes the cash-up of the chosen days, previews it, asks "Czy
+// rozpocząć drukowanie?" and prints on Yes.
 void RaportKasowy();
 // "Najczęściej wypożyczane filmy" and "Najlepsi klienci": the item named
 // "miRapRentownoscF" gives the film ranking, any other the client ranking; previewed,

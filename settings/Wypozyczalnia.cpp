@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "settings/UstawieniaSklepu.h"
 #include "store/PlikUstawien.h"
 
 namespace {
@@ -29,25 +30,31 @@ TPapierPotwierdzenia PapierONazwie(const QString& nazwa) {
 }  // namespace
 
 TWypozyczalnia WczytajWypozyczalnie() {
-    const QVariantMap w = WczytajGrupeUstawien(Grupa);
+    const QVariantMap w = WczytajUstawieniaSklepu(Grupa);
     TWypozyczalnia d;
     d.Nazwa = w.value(QStringLiteral("Nazwa")).toString();
     d.Adres = w.value(QStringLiteral("Adres")).toString();
     d.Miejscowosc = w.value(QStringLiteral("Miejscowosc")).toString();
     d.Telefon = w.value(QStringLiteral("Telefon")).toString();
     d.NIP = w.value(QStringLiteral("NIP")).toString();
-    d.Papier = PapierONazwie(w.value(QStringLiteral("Papier")).toString());
+    d.Papier =
+        PapierONazwie(WczytajGrupeUstawien(Grupa).value(QStringLiteral("Papier")).toString());
     return d;
 }
 
 bool ZapiszWypozyczalnie(const TWypozyczalnia& d, QString* blad) {
+    // The details go to the store, for every counter; the slip's paper is this computer's.
     const QVariantMap w{{QStringLiteral("Nazwa"), d.Nazwa},
                         {QStringLiteral("Adres"), d.Adres},
                         {QStringLiteral("Miejscowosc"), d.Miejscowosc},
                         {QStringLiteral("Telefon"), d.Telefon},
-                        {QStringLiteral("NIP"), d.NIP},
-                        {QStringLiteral("Papier"), NazwaPapieru(d.Papier)}};
-    if (ZapiszGrupeUstawien(Grupa, w)) return true;
+                        {QStringLiteral("NIP"), d.NIP}};
+    if (!ZapiszUstawieniaSklepu(Grupa, w)) {
+        if (blad) blad->clear();
+        return false;
+    }
+    if (ZapiszGrupeUstawien(Grupa, {{QStringLiteral("Papier"), NazwaPapieru(d.Papier)}}))
+        return true;
     if (blad)
         *blad = QStringLiteral(
                     "Nie udało się zapisać danych wypożyczalni w pliku \"%1\".\n"

@@ -1,5 +1,6 @@
-// The shop's own details printed on slips and cards, and the slip's paper, kept in the
-// program's settings file (group WYPOZYCZALNIA).
+// The shop's own details printed on slips and cards, kept in the store for every counter
+// (settings/UstawieniaSklepu.h, group WYPOZYCZALNIA), and the slip's paper of this computer,
+// kept in the program's settings file (group WYPOZYCZALNIA, key Papier).
 #pragma once
 
 #include <QString>
@@ -25,7 +26,8 @@ inline constexpr int DlugoscNIP = 13;  // ten digits with dashes
 
 // The details as saved; nothing saved yet gives empty texts and A4.
 TWypozyczalnia WczytajWypozyczalnie();
-// Saves the details; false with the reason (in Polish) when the file cannot be written.
+// Saves the details; false when they are not stored (the store's error text has been shown,
+// blad is empty) or, with the reason in Polish, when the file cannot be written.
 bool ZapiszWypozyczalnie(const TWypozyczalnia& dane, QString* blad = nullptr);
 
 // A Polish tax number: ten digits, dashes and blanks allowed between them, with a

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 
+#include "settings/UstawieniaSklepu.h"
 #include "settings/UstawieniaSlownik.h"
 #include "settings/Zasady.h"
 #include "store/Formaty.h"
@@ -146,6 +147,8 @@ void TfConfig::UmiescWLuce(QRadioButton* przycisk, QLineEdit* pole, const QStrin
 }
 
 void TfConfig::WczytajUstawienia() {
+    // The shop's values this computer's settings file held before the store kept them.
+    PrzeniesUstawieniaZPliku();
     Ustawienia = UstawieniaZTekstow(CzytajTekstyUstawien(Query1, KatalogBazy));
     // A failed read has shown the store's error; the rules then stay off.
     if (const auto zasady = CzytajZasady(Query1)) Ustawienia.Zasady = *zasady;

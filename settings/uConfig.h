@@ -22,7 +22,8 @@ public:
     ~TfConfig() override;
 
     // Loads the record from the store: defaults for missing rows, then normalised; the
-    // shop's rules with it.
+    // shop's rules with it. First carries the shop's values of this computer's settings file
+    // into a store that holds none (PrzeniesUstawieniaZPliku).
     void WczytajUstawienia();
     // Writes the whole record to the store as one operation; false when nothing was stored.
     bool ZapiszUstawienia();

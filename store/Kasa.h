@@ -1,4 +1,5 @@
-// The till journal: one row for every movement of money across the counter.
+// The till journal: one row for every movement of money across the counter. The column
+// Stanowisko (the counter that wrote the row) comes with a later step of the upgrade.
 #pragma once
 
 class TQuery;

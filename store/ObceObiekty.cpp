@@ -27,7 +27,8 @@ const TTabela Tabele[] = {
      "id_filmu id_klienta dataOD dataDO zwrocono platnosc Platnosc1 Z_abonamentu Naleznosc "
      "Stawka DataZwrotu"},
     {"dictionary", "Nazwa Wartosc Opis"},
-    {"kasa", "ID Data Czas id_klienta Rodzaj Kwota Opis"},
+    {"kasa", "ID Data Czas id_klienta Rodzaj Kwota Opis Stanowisko"},
+    {"ustawienia", "Klucz Wartosc"},
 };
 
 // The indexes with their definitions (Baza.cpp, Indeksy.cpp, Kasa.cpp, uStruktura.cpp).

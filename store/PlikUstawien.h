@@ -1,5 +1,6 @@
-// The program's own settings file (INI): window positions, the shop's details, the
-// label sheet. Not the tariff, which lives in the store.
+// The program's own settings file (INI): what belongs to this computer (window positions,
+// the slip's paper, the connection, the counter's name). Not what belongs to the shop (the
+// tariff, the rules, the shop's details, the label layout), which lives in the store.
 #pragma once
 
 #include <QString>

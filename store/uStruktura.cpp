@@ -51,6 +51,11 @@ const TKolumna DataWprowadzeniaFilmu[] = {
      nullptr},
 };
 
+// The counter that wrote each movement of the till journal; older movements carry none.
+const TKolumna StanowiskoKasy[] = {
+    {"Stanowisko", "alter table \"kasa.db\" add \"kasa.db\".\"Stanowisko\" TEXT", nullptr},
+};
+
 // All lookups of one table are made on the same open result before any change.
 template <size_t N>
 void uzupelnij(TQuery& query, const char* tabela, const TKolumna (&kolumny)[N]) {
@@ -96,6 +101,14 @@ void jednoOtwarteNaFilm(TQuery& query) {
     if (bezPowtorzen) UruchomSQL(query, QString::fromLatin1(JednoOtwarte));
 }
 
+// Version 6: the counter of each till movement, and the table of the shop's own settings
+// (its details, the label layout) that every counter reads alike.
+void stanowiskaIUstawieniaSklepu(TQuery& query) {
+    uzupelnij(query, "kasa", StanowiskoKasy);
+    UruchomSQL(query, QStringLiteral("create table if not exists ustawienia ( Klucz TEXT "
+                                     "primary key, Wartosc TEXT )"));
+}
+
 struct TKrok {
     int numer;
     void (*wykonaj)(TQuery& query);
@@ -117,6 +130,7 @@ const TKrok Kroki[] = {
     {3, UtworzKase},
     {4, dataWprowadzeniaFilmu},
     {5, jednoOtwarteNaFilm},  // may leave its index for a later start
+    {6, stanowiskaIUstawieniaSklepu},
 };
 // clang-format on
 

@@ -8,6 +8,7 @@
 #include "admin/uDaneWypozyczalni.h"
 #include "store/PlikUstawien.h"
 #include "support/FakeInterakcja.h"
+#include "support/TestowaBaza.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ protected:
     }
 
     QTemporaryDir katalog;
+    TestowaBaza baza;
     FakeInterakcja fake;
 };
 

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <chrono>
 #include <future>
 #include <thread>
@@ -10,6 +11,7 @@
 #include "SklepZapisu.h"
 #include "money/Zapis.h"
 #include "store/Formaty.h"
+#include "store/PlikUstawien.h"
 #include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
 #include "support/Kwoty.h"
@@ -49,12 +51,20 @@ protected:
 }  // namespace
 
 TEST_F(Zapis, WypozyczenieKredytWierszeIKlient) {
+    // This counter's name, as its settings file keeps it, goes with the till's row.
+    QTemporaryDir katalog;
+    UstawPlikUstawienProgramu(katalog.filePath("w.ini"));
+    ASSERT_TRUE(
+        ZapiszGrupeUstawien("BAZA", {{"Stanowisko", QString::fromUtf8("Kasa „2” O'Neil")}}));
     const TDaneWypozyczenia d = Koszyk();
     const TPrzedWypozyczeniem przed = PrzygotujWypozyczenie(d);
     const TWynikWypozyczenia wynik = RozliczWypozyczenie(d, przed, 5.00_zl);
     ASSERT_TRUE(ZapiszWypozyczenie(1, d, przed, wynik, "0001, 0002"));
+    UstawPlikUstawienProgramu(QString());
     EXPECT_TRUE(fake.komunikaty.empty());
     EXPECT_EQ(Kasa(), std::vector<QString>{"Wypożyczenie 5,00 0001, 0002"});
+    EXPECT_EQ(baza.Wartosc("select Stanowisko from kasa").toString(),
+              QString::fromUtf8("Kasa „2” O'Neil"));
     EXPECT_EQ(baza.Ile("select count(*) from rental where zwrocono = False and id_klienta = 1"), 2);
     EXPECT_KWOTA(TKwota::ZeZlotych(Rental(1, "platnosc").toDouble()), 0_zl);
     EXPECT_KWOTA(TKwota::ZeZlotych(Rental(2, "platnosc").toDouble()), 2.00_zl);

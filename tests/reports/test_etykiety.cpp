@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,8 +101,7 @@ TEST(Etykiety, WymiaryNieDoDruku) {
 }
 
 TEST(Etykiety, UkladZapamietany) {
-    QTemporaryDir katalog;
-    UstawPlikUstawienProgramu(katalog.filePath(QStringLiteral("wirdolan.ini")));
+    TestowaBaza baza;
     EXPECT_EQ(WczytajUkladEtykiet(), TUkladEtykiet{}) << "nothing saved: defaults";
     TUkladEtykiet u;
     u.Arkusz = false;
@@ -113,7 +111,6 @@ TEST(Etykiety, UkladZapamietany) {
     u.Wysokosc = 32;
     ZapiszUkladEtykiet(u);
     EXPECT_EQ(WczytajUkladEtykiet(), u);
-    UstawPlikUstawienProgramu(QString());
 }
 
 TEST(Etykiety, FilmyZZakresuBiezaceWKolejnosciNumerow) {
@@ -295,18 +292,15 @@ TEST_F(OknoEtykiet, FilmyWprowadzoneDzisiaj) {
     EXPECT_EQ(std::find(numery.begin(), numery.end(), QStringLiteral("0010")), numery.end());
 }
 
-// Labels whose layout cannot be kept are still shown, after a word about it.
+// Labels whose layout cannot be kept are still shown, after the store's word about it.
 TEST_F(OknoEtykiet, UkladNieZapisanyOstrzezenieIPodglad) {
-    const QString plik = katalog.filePath(QStringLiteral("folder.ini"));
-    ASSERT_TRUE(QDir().mkpath(plik));
-    UstawPlikUstawienProgramu(plik);
+    baza.Zablokuj("insert", "ustawienia", "Zapis zablokowany");
     Wpisz("eOd", QStringLiteral("10"));
     fake.PrzyOknie([](QDialog&) { return static_cast<int>(QDialog::Accepted); });
     fake.Odpowiedz(QMessageBox::No);
     okno.findChild<QPushButton*>("bPodglad")->click();
     ASSERT_EQ(fake.Teksty().size(), 2u);
-    EXPECT_TRUE(fake.Teksty()[0].startsWith(
-        QStringLiteral("Nie udało się zapisać wymiarów etykiet w pliku")));
+    EXPECT_TRUE(fake.Teksty()[0].contains(QStringLiteral("Zapis zablokowany")));
     EXPECT_EQ(fake.pokazaneOkna, std::vector<QString>{QStringLiteral("TfPodglad")});
 }
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <tuple>
 
 #include "FakeDrukarka.h"
 #include "Pomocnicze.h"
@@ -23,7 +26,7 @@ protected:
         KatalogBazy = baza.Katalog();
         baza.Wykonaj(
             "insert into klient (ID, Numer_klienta, Imie, Nazwisko, Aktualny) values "
-            "(1, 3, 'Anna', 'Nowak', 1), (2, 8, 'Łukasz', 'Żak', 0)");
+            "(1, 3, 'Anna', 'Nowak', True), (2, 8, 'Łukasz', 'Żak', False)");
         // Written out of time order; client 9 is no longer in the store.
         baza.Wykonaj(
             "insert into kasa (Data, Czas, id_klienta, Rodzaj, Kwota, Opis) values "
@@ -175,4 +178,43 @@ TEST_F(Kasowy, ZMenuDzisiejszyDzienPodgladIPytanie) {
     EXPECT_EQ(f.pokazaneOkna, (std::vector<QString>{"TfRapDaty", "TfPodglad"}));
     EXPECT_EQ(f.Teksty(), std::vector<QString>{QString::fromUtf8("Czy rozpocząć drukowanie?")});
     EXPECT_EQ(drukarka.zadania, std::vector<QString>{"Wirdolan - raport kasowy"});
+}
+
+// One counter's movements alone, or every counter's as before; the counters to choose from
+// in Polish order, and movements of no counter only among all.
+TEST_F(Kasowy, JednoStanowiskoLubWszystkie) {
+    baza.Wykonaj("update kasa set Stanowisko = 'Kasa 1' where Czas = '09:15:00'");
+    baza.Wykonaj("update kasa set Stanowisko = 'Zaplecze' where Rodzaj = 'Zwrot'");
+    baza.Wykonaj("update kasa set Stanowisko = 'Ćma' where Data = '2024-03-06'");
+    EXPECT_EQ(StanowiskaKasy(), (QStringList{QString::fromUtf8("Ćma"), "Kasa 1", "Zaplecze"}));
+    // The choice (0 is every counter), the heading and what the till should hold.
+    const std::tuple<int, const char*, const char*> przypadki[] = {
+        {0, "Raport kasowy w dniu 05.03.2024", "8,40"},
+        {2, "Raport kasowy w dniu 05.03.2024, stanowisko: Kasa 1", "9,90"},
+        {3, "Raport kasowy w dniu 05.03.2024, stanowisko: Zaplecze", "2,50"},
+        {1, "Raport kasowy w dniu 05.03.2024, stanowisko: Ćma", "0,00"},
+    };
+    for (const auto& [wybor, naglowek, stan] : przypadki) {
+        FakeInterakcja f;
+        FakeDrukarka drukarka;
+        QStringList wpisy;
+        f.PrzyOknie([&, wybor = wybor](QDialog& d) {
+            auto* cb = d.findChild<QComboBox*>("cbStanowisko");
+            for (int i = 0; i < cb->count(); ++i) wpisy << cb->itemText(i);
+            EXPECT_EQ(cb->currentIndex(), 0);
+            cb->setCurrentIndex(wybor);
+            return int(QDialog::Accepted);
+        });
+        f.PrzyOknie([](QDialog&) { return 0; });
+        f.Odpowiedz(QMessageBox::Yes);
+        RaportKasowy();
+        EXPECT_EQ(wpisy, (QStringList{"Wszystkie stanowiska", QString::fromUtf8("Ćma"), "Kasa 1",
+                                      "Zaplecze"}));
+        ASSERT_EQ(drukarka.teksty.size(), 1u) << naglowek;
+        const auto& t = drukarka.teksty[0];
+        const auto po = std::find(t.begin(), t.end(), QStringLiteral("Stan kasy:"));
+        ASSERT_NE(po, t.end());
+        EXPECT_EQ(*std::next(po), stan) << naglowek;
+        EXPECT_NE(std::find(t.begin(), po, QString::fromUtf8(naglowek)), po) << naglowek;
+    }
 }

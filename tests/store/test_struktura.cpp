@@ -199,13 +199,16 @@ TEST_F(Aktualizacja, NowaInstalacjaMaWszystkieKolumny) {
     EXPECT_EQ(WersjaBazy(), 1);
     Slad slad;
     AktualizujStrukture(query);
-    // No column is added or filled: later steps only add indexes and the till journal.
+    // No column of the four tables is filled: later steps only add indexes, the till journal
+    // and the shop's settings, and columns that start empty.
     for (const QString& z : slad.Zmiany())
         EXPECT_TRUE(z == "begin immediate" || z == "commit" ||
                     z.startsWith("PRAGMA user_version") || z.startsWith("create index") ||
                     z.startsWith("create unique index") ||
                     z.startsWith("create table if not exists kasa ") ||
-                    z == "alter table film add \"DataWprowadzenia\" DATE")
+                    z.startsWith("create table if not exists ustawienia ") ||
+                    z == "alter table film add \"DataWprowadzenia\" DATE" ||
+                    z == "alter table kasa add \"Stanowisko\" TEXT")
             << z.toStdString();
     EXPECT_TRUE(fake.komunikaty.empty());
     EXPECT_EQ(WersjaBazy(), WersjaSchematu());
@@ -316,4 +319,44 @@ TEST_F(Aktualizacja, UbicieNaKazdymPoleceniuZostawiaStaryLubNowyKsztalt) {
     }
     EXPECT_GT(ubite, 15);
     EXPECT_EQ(ZrzutBazy(), po);
+}
+
+namespace {
+
+// A store of either kind as the version before the counters' step left it, with a movement.
+class KrokStanowisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        baza.Wykonaj("drop table ustawienia");
+        baza.Wykonaj("alter table kasa drop column Stanowisko");
+        baza.Wykonaj(TestowaBaza::NaSerwerze() ? "update wirdolan_schemat set wersja = 4"
+                                               : "PRAGMA user_version = 4");
+        baza.Wykonaj(
+            "insert into kasa (Data, Czas, id_klienta, Rodzaj, Kwota, Opis) values "
+            "('2024-03-04', '10:00:00', 1, 'Zwrot', 2.5, '0001')");
+    }
+    TestowaBaza baza;
+    FakeInterakcja fake;
+    TQuery query;
+};
+
+}  // namespace
+
+// Old movements belong to no counter; the shop's settings table takes texts by key. Run
+// again from the version before (a copy restored over it), the step adds nothing twice.
+TEST_F(KrokStanowisk, StareRuchyBezStanowiskaTabelaUstawien) {
+    for (int raz = 0; raz < 2; ++raz) {
+        AktualizujStrukture(query);
+        EXPECT_TRUE(fake.komunikaty.empty()) << raz;
+        EXPECT_EQ(WersjaBazy(), WersjaSchematu()) << raz;
+        EXPECT_TRUE(baza.Wartosc("select Stanowisko from kasa").isNull()) << raz;
+        baza.Wykonaj(TestowaBaza::NaSerwerze() ? "update wirdolan_schemat set wersja = 4"
+                                               : "PRAGMA user_version = 4");
+    }
+    baza.Wykonaj("insert into kasa (Data, Kwota, Stanowisko) values ('2024-03-05', 1, 'Kasa 2')");
+    EXPECT_EQ(baza.Wartosc("select Stanowisko from kasa where Stanowisko <> ''").toString(),
+              "Kasa 2");
+    baza.Wykonaj("insert into ustawienia (Klucz, Wartosc) values ('A/b', 'Żółw')");
+    EXPECT_EQ(baza.Wartosc("select Wartosc from ustawienia where Klucz = 'A/b'").toString(),
+              QString::fromUtf8("Żółw"));
 }
