@@ -634,7 +634,11 @@ void TfMain::closeEvent(QCloseEvent* zdarzenie) {
     // A backup from the menu still running is stopped (it leaves no file); a failing copy
     // is reported and the program closes all the same.
     kopiaZapasowa.request_stop();
-    if (BazaWPliku()) KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, Chwila());
+    // A server store's day's copy still running is finished, not stopped: it is the day's one.
+    if (BazaWPliku())
+        KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, Chwila());
+    else
+        KopieAutomatyczne.Zaczekaj();
     blokada.reset();
     zdarzenie->accept();
 }

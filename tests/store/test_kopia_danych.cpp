@@ -11,6 +11,7 @@
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/uStruktura.h"
+#include "support/SklepKopii.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -36,7 +37,7 @@ protected:
 }  // namespace
 
 TEST_F(KopiaDanych, TamIZPowrotemKazdyWierszRownyIKluczeDalej) {
-    TestowaBaza::ZapiszSklepDoKopii();
+    ZapiszSklepDoKopii();
     const QString przed = baza.Zawartosc();
     ASSERT_EQ(przed.count('\n'), 3 + 3 + 3 + 2 + 2 + 5);
     const auto kopia = NowyPlik(QStringLiteral("kopia.sqlite"));
@@ -63,11 +64,11 @@ TEST_F(KopiaDanych, TamIZPowrotemKazdyWierszRownyIKluczeDalej) {
 
 // Each failure leaves the target with every row it had.
 TEST_F(KopiaDanych, NieudanaKopiaZostawiaCelBezZmian) {
-    TestowaBaza::ZapiszSklepDoKopii();
+    ZapiszSklepDoKopii();
     const auto zrodlo = NowyPlik(QStringLiteral("zrodlo.sqlite"));
     {
         TNaBazie na(*zrodlo);
-        TestowaBaza::ZapiszSklepDoKopii();
+        ZapiszSklepDoKopii();
         baza.Wykonaj(QStringLiteral("delete from klient where ID = 5"));
     }
     const struct {

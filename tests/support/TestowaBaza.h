@@ -26,8 +26,6 @@ public:
 
     // The tests run against a server store.
     static bool NaSerwerze();
-    // The connection string of the test's server database; empty for a file store.
-    QString AdresSerwera() const;
     // Connects the test's store anew (a new connection to the same file or database).
     void PolaczPonownie() const;
 
@@ -40,10 +38,6 @@ public:
     // Every row of the program's tables as the program reads them (one line per row, in a
     // fixed order): equal on both kinds of store when they hold the same.
     QString Zawartosc() const;
-    // Fills the active store (of either kind) with a small shop whose values try every way
-    // the stores keep them: money to the grosz and negative, dates, booleans true, false and
-    // null, Polish letters, empty text and nulls, keys with gaps, the till journal.
-    static void ZapiszSklepDoKopii();
 
 private:
     QTemporaryDir katalog;
