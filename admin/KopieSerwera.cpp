@@ -1,10 +1,12 @@
 #include "admin/KopieSerwera.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "admin/Kopie.h"
 #include "store/Baza.h"
@@ -159,7 +161,7 @@ void ZwolnijKopieDnia(const QString& adres, const QDate& dzien) {
     }
 }
 
-bool PrzeniesDaneNaSerwer(const QString& adres) {
+bool PrzeniesDaneNaSerwer(const QString& adres, const std::function<void(int)>& postep) {
     TBaza* plik = TBaza::Aktywna();
     if (!plik || plik->Rodzaj() != TRodzajBazy::Plik) {
         Uwaga(QStringLiteral(
@@ -176,7 +178,26 @@ bool PrzeniesDaneNaSerwer(const QString& adres) {
         zajeta = BazaZawieraDane(*cel);
         if (!zajeta) {
             Aktualizuj(*cel);
-            KopiujDane(*plik, *cel);
+            // The rows go over on connections of their own, beside the program's events (the
+            // windows paint; the caller's dialog holds the desk).
+            const auto zrodlo = TBaza::OtworzPlik(QDir(katalog).filePath(PlikBazy), true);
+            QEventLoop petla;
+            const std::jthread watek([&] {
+                try {
+                    KopiujDane(*zrodlo, *cel, {}, [&](int procent) {
+                        QMetaObject::invokeMethod(
+                            &petla,
+                            [&postep, procent] {
+                                if (postep) postep(procent);
+                            },
+                            Qt::QueuedConnection);
+                    });
+                } catch (const TBladBazy& e) {
+                    blad = e.Tekst();
+                }
+                QMetaObject::invokeMethod(&petla, &QEventLoop::quit, Qt::QueuedConnection);
+            });
+            petla.exec();
         }
     } catch (const TBladBazy& e) {
         blad = e.Tekst();

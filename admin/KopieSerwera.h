@@ -40,6 +40,7 @@ void ZwolnijKopieDnia(const QString& adres, const QDate& dzien);
 // "Przenieś dane z tego komputera na serwer": copies the open file store into the empty
 // database of the server the connection string names, in one transaction, and makes the
 // server the active store (the caller keeps the setting and reloads what it shows). A
-// database that already holds data is refused. Tells the operator the outcome; true on
-// success.
-bool PrzeniesDaneNaSerwer(const QString& adres);
+// database that already holds data is refused. The rows go over on a thread of their own
+// while the program's events go on; postep hears the percent copied. Tells the operator the
+// outcome; true on success.
+bool PrzeniesDaneNaSerwer(const QString& adres, const std::function<void(int)>& postep = {});

@@ -54,7 +54,10 @@ TEST_F(PrzeniesienieNaSerwer, KazdyWierszRownyAPelnaBazaOdrzucona) {
     PolaczPlik(inny.path());
     ZapiszSklepDoKopii();
     const QString przed = baza.Zawartosc();
-    ASSERT_TRUE(PrzeniesDaneNaSerwer(adres));
+    std::vector<int> procenty;
+    ASSERT_TRUE(PrzeniesDaneNaSerwer(adres, [&](int p) { procenty.push_back(p); }));
+    ASSERT_FALSE(procenty.empty());
+    EXPECT_EQ(procenty.back(), 100);
     EXPECT_TRUE(Tekst(fake, "Dane zostały przeniesione na serwer"));
     ASSERT_EQ(TBaza::Aktywna()->Rodzaj(), TRodzajBazy::Serwer);
     EXPECT_EQ(baza.Zawartosc(), przed);
