@@ -9,8 +9,10 @@
 #include <utility>
 
 #include "admin/Kopie.h"
+#include "admin/KopieSerwera.h"
 #include "store/Baza.h"
 #include "store/Interakcja.h"
+#include "store/Tlumacz.h"
 
 namespace {
 
@@ -85,17 +87,55 @@ QString ZrobKopieAutomatyczna(const QString& katalogBazy, const QDateTime& chwil
 
 void TKopieAutomatyczne::PrzyStarcie(const QString& katalogBazy, const QDateTime& chwila) {
     Zaczekaj();
-    const QString dzien =
-        QStringLiteral("wirdolan-") + chwila.date().toString(QStringLiteral("yyyy-MM-dd-"));
-    const QStringList kopie = KopieAutomatyczne(KatalogKopii(katalogBazy));
-    if (std::any_of(kopie.begin(), kopie.end(),
-                    [&](const QString& nazwa) { return nazwa.startsWith(dzien); }))
-        return;
+    std::function<QString(std::stop_token, const std::function<void(int)>&)> kopiuj;
+    TBaza* baza = TBaza::Aktywna();
+    if (baza && baza->Rodzaj() == TRodzajBazy::Serwer) {
+        // The shared store is copied by one counter a day, the first to start: it claims the
+        // day in the store. The copy's file is made here, its rows are filled beside the desk.
+        const QString adres = baza->Adres();
+        const QDate dzien = chwila.date();
+        QString blad;
+        try {
+            if (!ZajmijKopieDnia(*baza, dzien)) return;
+        } catch (const TBladBazy& e) {
+            blad = e.Tekst();
+        }
+        const QString katalog = KatalogKopii(katalogBazy);
+        const QString cel = katalog + NazwaKopiiAutomatycznej(chwila);
+        if (blad.isEmpty() && !QDir().mkpath(katalog))
+            blad = QStringLiteral("Nie można utworzyć katalogu kopii: ") + katalog;
+        if (blad.isEmpty()) blad = PrzygotujKopieSerwera(cel);
+        if (!blad.isEmpty()) {
+            ZwolnijKopieDnia(adres, dzien);
+            Zglos(blad);
+            return;
+        }
+        kopiuj = [adres, cel, katalog, dzien](std::stop_token stop,
+                                              const std::function<void(int)>& postep) {
+            QString wynik = WypelnijKopieSerwera(adres, cel, stop, postep);
+            if (wynik.isEmpty())
+                PrzytnijKopie(katalog);
+            else
+                ZwolnijKopieDnia(adres, dzien);
+            return wynik;
+        };
+    } else {
+        const QString dzien =
+            QStringLiteral("wirdolan-") + chwila.date().toString(QStringLiteral("yyyy-MM-dd-"));
+        const QStringList kopie = KopieAutomatyczne(KatalogKopii(katalogBazy));
+        if (std::any_of(kopie.begin(), kopie.end(),
+                        [&](const QString& nazwa) { return nazwa.startsWith(dzien); }))
+            return;
+        kopiuj = [katalogBazy, chwila](std::stop_token stop,
+                                       const std::function<void(int)>& postep) {
+            return ZrobKopieAutomatyczna(katalogBazy, chwila, stop, postep);
+        };
+    }
     zakonczona = false;
     const int ta = ++kopia;
-    watek = std::jthread([this, katalogBazy, chwila, ta](std::stop_token stop) {
+    watek = std::jthread([this, kopiuj, ta](std::stop_token stop) {
         ObnizPriorytetWatku();
-        QString blad = ZrobKopieAutomatyczna(katalogBazy, chwila, stop, [this, ta](int procent) {
+        QString blad = kopiuj(stop, [this, ta](int procent) {
             QMetaObject::invokeMethod(
                 &kontekst,
                 [this, ta, procent] {

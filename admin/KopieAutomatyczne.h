@@ -1,5 +1,6 @@
 // Automatic copies of the store in Kopie/ of the tables' folder: at the first start of
-// each day and at every close, the newest ones kept within a number and a size.
+// each day and at every close, the newest ones kept within a number and a size. A server
+// store is copied once a day, by the counter that starts first.
 #pragma once
 
 #include <QDate>
@@ -48,7 +49,8 @@ public:
     // Stops a copy still running and waits for it; a stopped copy leaves no file.
     ~TKopieAutomatyczne() = default;
 
-    // At start: a copy in the background unless one of the day is there already.
+    // At start: a copy in the background unless one of the day is there already (a server
+    // store: unless another counter claimed the day in the store).
     void PrzyStarcie(const QString& katalogBazy, const QDateTime& chwila);
     // Stops the copy in the background, then copies the store.
     void PrzyZamknieciu(const QString& katalogBazy, const QDateTime& chwila);

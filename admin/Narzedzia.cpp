@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "admin/Kopie.h"
+#include "admin/KopieSerwera.h"
 #include "admin/SprawdzenieBazy.h"
 #include "admin/WyborPliku.h"
 #include "admin/uSprawdzBaze.h"
@@ -33,13 +34,8 @@ QString PlikOtwartejBazy() {
     return QDir(TBaza::Aktywna()->Katalog()).filePath(PlikBazy);
 }
 
-// The copies, their restore and the check work on the store file; a server store is told so.
-bool BazaWPliku() {
-    if (TBaza::Aktywna()->Rodzaj() == TRodzajBazy::Plik) return true;
-    Uwaga(QStringLiteral(
-        "Baza danych jest na serwerze PostgreSQL. Kopię zapasową, przywracanie z kopii i "
-        "sprawdzenie takiej bazy wykonuje się narzędziami serwera (pg_dump, pg_restore)."));
-    return false;
+bool NaSerwerze() {
+    return TBaza::Aktywna()->Rodzaj() == TRodzajBazy::Serwer;
 }
 
 bool ToSamPlik(const QString& a, const QString& b) {
@@ -49,7 +45,7 @@ bool ToSamPlik(const QString& a, const QString& b) {
 }  // namespace
 
 void KopiaZapasowa(QWidget* rodzic, const std::function<void(int)>& postep, std::stop_token stop) {
-    if (!TBaza::Aktywna() || !BazaWPliku()) return;
+    if (!TBaza::Aktywna()) return;
     const QString propozycja =
         QDir(Dokumenty())
             .filePath(QStringLiteral("wirdolan-") +
@@ -58,23 +54,27 @@ void KopiaZapasowa(QWidget* rodzic, const std::function<void(int)>& postep, std:
                                                propozycja, FiltrKopii);
     if (plik.isEmpty()) return;
     const QString baza = PlikOtwartejBazy();
-    if (ToSamPlik(plik, baza)) {
+    const QString adres = TBaza::Aktywna()->Adres();
+    if (!NaSerwerze() && ToSamPlik(plik, baza)) {
         Ostrzezenie(QStringLiteral("Kopii nie można zapisać w miejscu samej bazy danych."));
         return;
     }
-    QString blad;
-    {
+    // A server store's copy is a store file made here, then filled beside the desk.
+    QString blad = NaSerwerze() ? PrzygotujKopieSerwera(plik) : QString();
+    if (blad.isEmpty()) {
         QEventLoop petla;
         // Destroyed before the loop: joined, and no event of it waits for the loop any more.
         const std::jthread watek([&] {
-            blad = KopiujBaze(baza, plik, stop, [&](int procent) {
+            const auto naPasku = [&](int procent) {
                 QMetaObject::invokeMethod(
                     &petla,
                     [&postep, procent] {
                         if (postep) postep(procent);
                     },
                     Qt::QueuedConnection);
-            });
+            };
+            blad = adres.isEmpty() ? KopiujBaze(baza, plik, stop, naPasku)
+                                   : WypelnijKopieSerwera(adres, plik, stop, naPasku);
             QMetaObject::invokeMethod(&petla, &QEventLoop::quit, Qt::QueuedConnection);
         });
         petla.exec();
@@ -91,14 +91,14 @@ void KopiaZapasowa(QWidget* rodzic, const std::function<void(int)>& postep, std:
 }
 
 bool PrzywrocZKopii(QWidget* rodzic) {
-    if (!TBaza::Aktywna() || !BazaWPliku()) return false;
+    if (!TBaza::Aktywna()) return false;
     const QString katalogBazy = TBaza::Aktywna()->Katalog();
     const QString kopie = KatalogKopii(katalogBazy);
     const QString plik =
         WyborPliku().DoOdczytu(rodzic, QStringLiteral("Przywracanie bazy danych z kopii"),
                                QFileInfo::exists(kopie) ? kopie : Dokumenty(), FiltrKopii);
     if (plik.isEmpty()) return false;
-    if (ToSamPlik(plik, PlikOtwartejBazy())) {
+    if (!NaSerwerze() && ToSamPlik(plik, PlikOtwartejBazy())) {
         Ostrzezenie(QStringLiteral("Wskazany plik jest obecną bazą danych, a nie jej kopią."));
         return false;
     }
@@ -128,7 +128,8 @@ bool PrzywrocZKopii(QWidget* rodzic) {
     if (!Pytanie(pytanie, false)) return false;
     QString zachowana;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString blad = PrzywrocBaze(plik, katalogBazy, Chwila(), &zachowana);
+    const QString blad = NaSerwerze() ? PrzywrocBazeSerwera(plik, katalogBazy, Chwila(), &zachowana)
+                                      : PrzywrocBaze(plik, katalogBazy, Chwila(), &zachowana);
     QGuiApplication::restoreOverrideCursor();
     if (!blad.isEmpty()) {
         Uwaga(blad);
@@ -141,9 +142,11 @@ bool PrzywrocZKopii(QWidget* rodzic) {
 }
 
 bool SprawdzBazeDanych(QWidget* rodzic) {
-    if (!TBaza::Aktywna() || !BazaWPliku()) return false;
+    if (!TBaza::Aktywna()) return false;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto problemy = SprawdzBaze(TBaza::Aktywna()->Uchwyt());
+    // SQLite's own checks only on a file; the server keeps its pages and types itself.
+    const auto problemy = NaSerwerze() ? SprawdzBazeSerwera(*TBaza::Aktywna())
+                                       : SprawdzBaze(TBaza::Aktywna()->Uchwyt());
     QGuiApplication::restoreOverrideCursor();
     {
         TfSprawdzBaze okno(rodzic);
@@ -151,6 +154,7 @@ bool SprawdzBazeDanych(QWidget* rodzic) {
         PokazModalnie(okno);
     }
     std::vector<TObcyObiekt> usuwalne;
+    if (NaSerwerze()) return false;
     if (const auto obce = ObceObiekty(TBaza::Aktywna()->Uchwyt()))
         std::copy_if(obce->begin(), obce->end(), std::back_inserter(usuwalne),
                      [](const TObcyObiekt& o) { return o.usuwalny; });

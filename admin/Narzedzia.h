@@ -7,6 +7,9 @@
 
 class QWidget;
 
+// Each works on either kind of store: a server store's copy is a store file of the same form
+// as the file store's, and its restore replaces every row on the server.
+//
 // "Kopia zapasowa…": a copy of the open store to a file the operator picks, then a box
 // saying where it went and how large it is. The copy is made on a thread of its own while
 // the program's events go on (the windows paint and answer); postep hears its percent as

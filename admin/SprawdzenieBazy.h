@@ -7,6 +7,7 @@
 #include <vector>
 
 struct sqlite3;
+class TBaza;
 
 enum class TRodzajProblemu {
     Spojnosc,             // SQLite's integrity check
@@ -29,6 +30,9 @@ struct TProblemBazy {
 // Checks the store open on the connection. A check that cannot run is itself a problem
 // of the kind Spojnosc.
 std::vector<TProblemBazy> SprawdzBaze(sqlite3* uchwyt);
+// Checks a server store: the program's rules through statements (its columns' types keep
+// the dates and amounts, and the server its own pages).
+std::vector<TProblemBazy> SprawdzBazeSerwera(TBaza& baza);
 // Checks the store file, opened read-only.
 std::vector<TProblemBazy> SprawdzPlikBazy(const QString& plik);
 

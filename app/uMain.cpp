@@ -58,7 +58,7 @@ TfMain* fMain = nullptr;
 
 namespace {
 
-// The automatic copies are of the store file; a server store keeps its own.
+// The copy at every close is of the store file; a server store is copied once a day.
 bool BazaWPliku() {
     const TBaza* b = TBaza::Aktywna();
     return b && b->Rodzaj() == TRodzajBazy::Plik;
@@ -393,9 +393,10 @@ bool TfMain::Start() {
     // 14. Ready for the first client.
     ui->cbKlient->setFocus();
 
-    // The first start of the day copies the store once the desk is up, in the background.
+    // The first start of the day copies the store once the desk is up, in the background
+    // (a server store: the day's first start of any counter).
     QTimer::singleShot(0, this, [this] {
-        if (BazaWPliku()) KopieAutomatyczne.PrzyStarcie(KatalogBazy, Chwila());
+        if (TBaza::Aktywna()) KopieAutomatyczne.PrzyStarcie(KatalogBazy, Chwila());
     });
     return true;
 }
@@ -633,7 +634,11 @@ void TfMain::closeEvent(QCloseEvent* zdarzenie) {
     // A backup from the menu still running is stopped (it leaves no file); a failing copy
     // is reported and the program closes all the same.
     kopiaZapasowa.request_stop();
-    if (BazaWPliku()) KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, Chwila());
+    // A server store's day's copy still running is finished, not stopped: it is the day's one.
+    if (BazaWPliku())
+        KopieAutomatyczne.PrzyZamknieciu(KatalogBazy, Chwila());
+    else
+        KopieAutomatyczne.Zaczekaj();
     blokada.reset();
     zdarzenie->accept();
 }

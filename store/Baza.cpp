@@ -1,16 +1,25 @@
 #include "store/Baza.h"
 
+#include <utility>
+
 #include "store/Kursor.h"
 #include "store/Tlumacz.h"
 
 namespace {
 
 std::unique_ptr<TBaza> aktywna;
+TBaza* zastepcza = nullptr;  // set by TNaBazie
 
 }  // namespace
 
 TBaza* TBaza::Aktywna() {
-    return aktywna.get();
+    return zastepcza ? zastepcza : aktywna.get();
+}
+
+TNaBazie::TNaBazie(TBaza& baza) : poprzednia(std::exchange(zastepcza, &baza)) {}
+
+TNaBazie::~TNaBazie() {
+    zastepcza = poprzednia;
 }
 
 void TBaza::Ustaw(std::unique_ptr<TBaza> baza) {

@@ -48,6 +48,11 @@ public:
     // empty database gets the program's tables. The folder keeps the program's local files
     // (the copies). Throws TBladBazy.
     static void PolaczSerwer(const QString& adres, const QString& katalog);
+    // A connection that is not made active, for copying one store into another: to a store
+    // file (created with the four tables when new; only read with tylkoOdczyt), or to a
+    // server's database as PolaczSerwer makes it. Throw TBladBazy.
+    static std::unique_ptr<TBaza> OtworzPlik(const QString& plik, bool tylkoOdczyt = false);
+    static std::unique_ptr<TBaza> OtworzSerwer(const QString& adres, const QString& katalog);
     static void Rozlacz();
     // Takes the active connection out (then none is active); the caller keeps it open.
     static std::unique_ptr<TBaza> Odlacz();
@@ -60,6 +65,8 @@ public:
     // The file store's SQLite connection; nullptr for a server store.
     virtual sqlite3* Uchwyt() const { return nullptr; }
     QString Katalog() const { return katalog; }
+    // The server store's connection string; empty for a file store.
+    QString Adres() const { return adres; }
     // What keeps the store from being written (TWadaBazy::Brak when nothing), and the
     // store's text about it.
     TWadaBazy Wada() const { return wada; }
@@ -96,9 +103,23 @@ protected:
     static void Ustaw(std::unique_ptr<TBaza> baza);
 
     QString katalog;
+    QString adres;
     TWadaBazy wada = TWadaBazy::Brak;
     QString tekstWady;
     quint64 numer = 0;  // the connection's place in the order of connections made
+};
+
+// For its lifetime, the statements of the program's thread that name no connection (the
+// schema upgrade's among them) run on the given connection instead of the active one.
+class TNaBazie {
+public:
+    explicit TNaBazie(TBaza& baza);
+    ~TNaBazie();
+    TNaBazie(const TNaBazie&) = delete;
+    TNaBazie& operator=(const TNaBazie&) = delete;
+
+private:
+    TBaza* poprzednia;
 };
 
 // The server a connection string names, for the operator: "host:port/database" (the

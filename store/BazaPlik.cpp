@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 #include <cctype>
@@ -262,6 +263,20 @@ void TBaza::Polacz(const QString& katalog) {
     // tables.
     if (wszystkie == 0 && baza->WadaPliku() == TWadaBazy::Brak) baza->UtworzTabele();
     Ustaw(std::move(baza));
+}
+
+std::unique_ptr<TBaza> TBaza::OtworzPlik(const QString& plik, bool tylkoOdczyt) {
+    const int flagi =
+        tylkoOdczyt ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    std::unique_ptr<TBazaPlik> baza(
+        new TBazaPlik(otworz(QFile::encodeName(plik), flagi), QFileInfo(plik).absolutePath()));
+    baza->RejestrujFunkcje();
+    const auto [wszystkie, nasze] = tabele(baza->Uchwyt());
+    if (wszystkie > 0 && nasze == 0)
+        throw TBladBazy(QStringLiteral("no tables of the program"), SQLITE_NOTADB);
+    baza->Wykonaj(QStringLiteral("PRAGMA case_sensitive_like=ON;"));
+    if (wszystkie == 0 && !tylkoOdczyt) baza->UtworzTabele();
+    return baza;
 }
 
 TZnacznikBazy TBazaPlik::ZnacznikPolaczenia() const {

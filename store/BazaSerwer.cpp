@@ -190,7 +190,10 @@ private:
 
 class TBazaSerwer final : public TBaza {
 public:
-    TBazaSerwer(PGconn* c, QString folder) : TBaza(std::move(folder)), polaczenie(c) {}
+    TBazaSerwer(PGconn* c, QString folder, QString adresBazy)
+        : TBaza(std::move(folder)), polaczenie(c) {
+        adres = std::move(adresBazy);
+    }
     ~TBazaSerwer() override { PQfinish(polaczenie); }
 
     TRodzajBazy Rodzaj() const override { return TRodzajBazy::Serwer; }
@@ -324,15 +327,14 @@ private:
 
 }  // namespace
 
-void TBaza::PolaczSerwer(const QString& adres, const QString& katalog) {
-    Rozlacz();
+std::unique_ptr<TBaza> TBaza::OtworzSerwer(const QString& adres, const QString& katalog) {
     PGconn* c = PQconnectdb(adres.toUtf8().constData());
     if (PQstatus(c) != CONNECTION_OK) {
         const QString tekst = TekstSerwera(c);
         PQfinish(c);
         throw TBladBazy(QStringLiteral("Nie można połączyć się z serwerem bazy danych.\n") + tekst);
     }
-    auto baza = std::make_unique<TBazaSerwer>(c, katalog);
+    auto baza = std::make_unique<TBazaSerwer>(c, katalog, adres);
     baza->Wykonaj(
         QStringLiteral("set client_encoding = 'UTF8'; set datestyle = 'ISO, YMD'; "
                        "set client_min_messages = warning; set intervalstyle = 'iso_8601'"));
@@ -350,7 +352,12 @@ void TBaza::PolaczSerwer(const QString& adres, const QString& katalog) {
         throw;
     }
     baza->OdblokujSchemat();
-    Ustaw(std::move(baza));
+    return baza;
+}
+
+void TBaza::PolaczSerwer(const QString& adres, const QString& katalog) {
+    Rozlacz();
+    Ustaw(OtworzSerwer(adres, katalog));
 }
 
 QString OpisSerwera(const QString& adres) {

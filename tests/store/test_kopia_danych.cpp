@@ -1,0 +1,100 @@
+// The copy of a whole store into another: every row read back equal, on either kind of
+// store, and a copy that cannot be made leaves the target as it was.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <functional>
+#include <stop_token>
+
+#include "store/Baza.h"
+#include "store/KopiaDanych.h"
+#include "store/TQuery.h"
+#include "store/Tlumacz.h"
+#include "store/uStruktura.h"
+#include "support/SklepKopii.h"
+#include "support/TestowaBaza.h"
+
+namespace {
+
+class KopiaDanych : public ::testing::Test {
+protected:
+    // A new store file of the current schema in the test's folder.
+    std::unique_ptr<TBaza> NowyPlik(const QString& nazwa) {
+        auto plik = TBaza::OtworzPlik(QDir(baza.Folder()).filePath(nazwa));
+        TNaBazie na(*plik);
+        TQuery query;
+        AktualizujStrukture(query);
+        return plik;
+    }
+    QString Zawartosc(TBaza& b) {
+        TNaBazie na(b);
+        return baza.Zawartosc();
+    }
+
+    TestowaBaza baza;
+};
+
+}  // namespace
+
+TEST_F(KopiaDanych, TamIZPowrotemKazdyWierszRownyIKluczeDalej) {
+    ZapiszSklepDoKopii();
+    const QString przed = baza.Zawartosc();
+    ASSERT_EQ(przed.count('\n'), 3 + 3 + 3 + 2 + 2 + 5);
+    const auto kopia = NowyPlik(QStringLiteral("kopia.sqlite"));
+    std::vector<int> procenty;
+    KopiujDane(*TBaza::Aktywna(), *kopia, {}, [&](int p) { procenty.push_back(p); });
+    EXPECT_EQ(Zawartosc(*kopia), przed);
+    EXPECT_EQ(procenty.back(), 100);
+
+    // Every row replaced: by an empty store's none, then by the copy's.
+    const auto pusta = NowyPlik(QStringLiteral("pusta.sqlite"));
+    KopiujDane(*pusta, *TBaza::Aktywna());
+    EXPECT_FALSE(BazaZawieraDane(*TBaza::Aktywna()));
+    KopiujDane(*kopia, *TBaza::Aktywna());
+    EXPECT_EQ(baza.Zawartosc(), przed);
+
+    // The keys the store gives next go on past the copied ones.
+    baza.Wykonaj(QStringLiteral("insert into klient (Nazwisko) values ('Nowy')"));
+    baza.Wykonaj(QStringLiteral("insert into film (Tytul_oryginalny) values ('Nowy')"));
+    baza.Wykonaj(QStringLiteral("insert into kasa (Opis) values ('Nowy')"));
+    EXPECT_EQ(baza.Ile(QStringLiteral("select ID from klient where Nazwisko = 'Nowy'")), 10);
+    EXPECT_EQ(baza.Ile(QStringLiteral("select ID from film where Tytul_oryginalny = 'Nowy'")), 5);
+    EXPECT_EQ(baza.Ile(QStringLiteral("select ID from kasa where Opis = 'Nowy'")), 7);
+}
+
+// Each failure leaves the target with every row it had.
+TEST_F(KopiaDanych, NieudanaKopiaZostawiaCelBezZmian) {
+    ZapiszSklepDoKopii();
+    const auto zrodlo = NowyPlik(QStringLiteral("zrodlo.sqlite"));
+    {
+        TNaBazie na(*zrodlo);
+        ZapiszSklepDoKopii();
+        baza.Wykonaj(QStringLiteral("delete from klient where ID = 5"));
+    }
+    const struct {
+        const char* nazwa;
+        std::function<void(std::stop_source&)> przygotuj;
+        const char* blad;
+    } przypadki[] = {
+        {"a write refused half-way",
+         [&](std::stop_source&) { baza.Zablokuj("insert", "rental", "zablokowane"); },
+         "zablokowane"},
+        {"a stop requested", [](std::stop_source& s) { s.request_stop(); }, "Kopię przerwano."},
+        {"another schema version",
+         [&](std::stop_source&) { zrodlo->Wykonaj(QStringLiteral("PRAGMA user_version = 99")); },
+         "inną wersję struktury"},
+    };
+    const QString przed = baza.Zawartosc();
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        std::stop_source stop;
+        p.przygotuj(stop);
+        try {
+            KopiujDane(*zrodlo, *TBaza::Aktywna(), stop.get_token());
+            ADD_FAILURE() << "the copy succeeded";
+        } catch (const TBladBazy& e) {
+            EXPECT_TRUE(e.Tekst().contains(QString::fromUtf8(p.blad))) << e.Tekst().toStdString();
+        }
+        EXPECT_EQ(baza.Zawartosc(), przed);
+    }
+}
