@@ -1,0 +1,134 @@
+// The store's dialog: the saved choice shown, the fields checked before saving, the server's
+// fields only for the server, the trial connection told in Polish.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "admin/uBazaDanych.h"
+#include "store/PlikUstawien.h"
+#include "support/FakeInterakcja.h"
+
+namespace {
+
+class BazaDanych : public ::testing::Test {
+protected:
+    BazaDanych() { UstawPlikUstawienProgramu(katalog.filePath(QStringLiteral("w.ini"))); }
+    ~BazaDanych() override { UstawPlikUstawienProgramu(QString()); }
+
+    template <typename T = QLineEdit>
+    static T* k(TfBazaDanych& okno, const char* nazwa) {
+        T* w = okno.findChild<T*>(nazwa);
+        EXPECT_NE(w, nullptr) << nazwa;
+        return w;
+    }
+
+    QTemporaryDir katalog;
+    FakeInterakcja fake;
+};
+
+TEST_F(BazaDanych, PolaSprawdzanePrzedZapisem) {
+    struct Przypadek {
+        bool serwer;
+        QString eSerwer, ePort, eBaza, eStanowisko;
+        const char* pole;  // the field refused; nullptr: saved
+        QString tekst;
+    };
+    const QString serwera = QStringLiteral("Podaj nazwę lub adres serwera bazy danych.");
+    const QString portu = QStringLiteral("Niepoprawny numer portu.");
+    const QString bazy = QStringLiteral("Podaj nazwę bazy danych na serwerze.");
+    const QString stanowiska = QStringLiteral("Podaj nazwę tego stanowiska.");
+    const Przypadek przypadki[] = {
+        {true, "  ", "5432", "wirdolan", "Lada 1", "eSerwer", serwera},
+        {true, "serwer", "0", "wirdolan", "Lada 1", "ePort", portu},
+        {true, "serwer", "65536", "wirdolan", "Lada 1", "ePort", portu},
+        {true, "serwer", "54x", "wirdolan", "Lada 1", "ePort", portu},
+        {true, "serwer", "", "wirdolan", "Lada 1", "ePort", portu},
+        {true, "serwer", "5432", " ", "Lada 1", "eBaza", bazy},
+        {true, "serwer", "5432", "wirdolan", " ", "eStanowisko", stanowiska},
+        {false, "", "54x", "", "", "eStanowisko", stanowiska},
+        {true, "serwer", "65535", "wirdolan", "Lada 1", nullptr, {}},
+        {false, "", "", "", "Lada 1", nullptr, {}},  // a file store: the server's fields unused
+    };
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(
+            (p.eSerwer + '|' + p.ePort + '|' + p.eBaza + '|' + p.eStanowisko).toStdString());
+        QFile::remove(PlikUstawienProgramu());
+        fake.Wyczysc();
+        TfBazaDanych okno;
+        okno.show();
+        k<QRadioButton>(okno, p.serwer ? "rbSerwer" : "rbPlik")->setChecked(true);
+        k(okno, "eSerwer")->setText(p.eSerwer);
+        k(okno, "ePort")->setText(p.ePort);
+        k(okno, "eBaza")->setText(p.eBaza);
+        k(okno, "eStanowisko")->setText(p.eStanowisko);
+        k<QPushButton>(okno, "bZapisz")->click();
+        if (!p.pole) {
+            EXPECT_TRUE(fake.komunikaty.empty());
+            EXPECT_EQ(okno.result(), QDialog::Accepted);
+            EXPECT_EQ(AdresZWyboru(WczytajWyborBazy()), AdresZWyboru(okno.Wybor()));
+            EXPECT_EQ(WczytajWyborBazy().Stanowisko, QStringLiteral("Lada 1"));
+            continue;
+        }
+        ASSERT_EQ(fake.komunikaty.size(), 1u);
+        EXPECT_EQ(fake.komunikaty[0].tytul, QStringLiteral("Ostrzeżenie"));
+        EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(p.tekst))
+            << fake.komunikaty[0].tekst.toStdString();
+        EXPECT_EQ(okno.focusWidget(), k(okno, p.pole));
+        EXPECT_NE(okno.result(), QDialog::Accepted);
+        EXPECT_TRUE(WczytajGrupeUstawien(GrupaBazy).isEmpty()) << "nothing saved";
+        EXPECT_EQ(k(okno, "eSerwer")->text(), p.eSerwer) << "the fields stay as typed";
+    }
+}
+
+TEST_F(BazaDanych, ZapisanyWyborWPolachSerwerTylkoDlaSerwera) {
+    TWyborBazy w;
+    w.Rodzaj = TRodzajBazy::Serwer;
+    w.Serwer = QStringLiteral("serwer.sklep");
+    w.Port = 5433;
+    w.Baza = QStringLiteral("sklep");
+    w.Uzytkownik = QStringLiteral("kasa");
+    w.Szyfrowanie = false;
+    w.Stanowisko = QStringLiteral("Lada 2");
+    ASSERT_TRUE(ZapiszWyborBazy(w));
+    TfBazaDanych okno;
+    EXPECT_EQ(okno.Wybor(), w);
+    EXPECT_FALSE(k<QCheckBox>(okno, "cbSzyfrowanie")->isChecked());
+    auto* grupa = k<QGroupBox>(okno, "gbSerwer");
+    EXPECT_TRUE(grupa->isEnabled());
+    EXPECT_FALSE(okno.ZmienionaBaza());
+    k<QLineEdit>(okno, "eStanowisko")->setText(QStringLiteral("Lada 3"));
+    EXPECT_FALSE(okno.ZmienionaBaza()) << "the counter's name is not the store";
+    k<QRadioButton>(okno, "rbPlik")->setChecked(true);
+    EXPECT_FALSE(grupa->isEnabled());
+    EXPECT_FALSE(k<QPushButton>(okno, "bSprawdz")->isEnabled());
+    EXPECT_TRUE(okno.ZmienionaBaza());
+}
+
+TEST_F(BazaDanych, SprawdzenieMowiWynikINicNieZapisuje) {
+    TfBazaDanych okno;
+    k<QRadioButton>(okno, "rbSerwer")->setChecked(true);
+    // A socket folder that does not exist: refused at once.
+    k(okno, "eSerwer")->setText(katalog.filePath(QStringLiteral("brak")));
+    k(okno, "ePort")->setText(QStringLiteral("5999"));
+    k<QPushButton>(okno, "bSprawdz")->click();
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].ikona, TIkona::Ostrzezenie);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(
+        QStringLiteral("Nie można połączyć się z serwerem bazy danych (%1:5999/wirdolan).")
+            .arg(katalog.filePath(QStringLiteral("brak")))))
+        << fake.komunikaty[0].tekst.toStdString();
+    EXPECT_TRUE(WczytajGrupeUstawien(GrupaBazy).isEmpty());
+    // The fields are checked first.
+    k(okno, "ePort")->setText(QStringLiteral("x"));
+    k<QPushButton>(okno, "bSprawdz")->click();
+    ASSERT_EQ(fake.komunikaty.size(), 2u);
+    EXPECT_TRUE(fake.komunikaty[1].tekst.startsWith(QStringLiteral("Niepoprawny numer portu.")));
+}
+
+}  // namespace
