@@ -2,6 +2,7 @@
 // fields only for the server, the trial connection told in Polish.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "admin/uBazaDanych.h"
+#include "app/test_panele_pulpit.h"
 #include "store/PlikUstawien.h"
 #include "support/FakeInterakcja.h"
 
@@ -129,6 +131,41 @@ TEST_F(BazaDanych, SprawdzenieMowiWynikINicNieZapisuje) {
     k<QPushButton>(okno, "bSprawdz")->click();
     ASSERT_EQ(fake.komunikaty.size(), 2u);
     EXPECT_TRUE(fake.komunikaty[1].tekst.startsWith(QStringLiteral("Niepoprawny numer portu.")));
+}
+
+// From the desk's menu: another store saved is connected by the next start; the program
+// offers to end now.
+class BazaDanychZPulpitu : public PulpitPaneli {
+protected:
+    BazaDanychZPulpitu() { UstawPlikUstawienProgramu(folder + "w.ini"); }
+    ~BazaDanychZPulpitu() override { UstawPlikUstawienProgramu(QString()); }
+};
+
+TEST_F(BazaDanychZPulpitu, InnaBazaZapisanaPytaOZakonczenie) {
+    Uruchom();
+    const auto zapisz = [](bool serwer) {
+        return [serwer](QDialog& okno) {
+            okno.findChild<QRadioButton*>(serwer ? "rbSerwer" : "rbPlik")->setChecked(true);
+            okno.findChild<QLineEdit*>("eSerwer")->setText("serwer.sklep");
+            okno.findChild<QPushButton*>("bZapisz")->click();
+            return okno.result();
+        };
+    };
+    // The counter's name only: nothing to ask.
+    fake.PrzyOknie(zapisz(false));
+    fMain->findChild<QAction*>("miBazaDanych")->trigger();
+    EXPECT_TRUE(fake.komunikaty.empty());
+    // The server: asked, and the desk stays on No.
+    fake.PrzyOknie(zapisz(true));
+    fake.Odpowiedz(QMessageBox::No);
+    fMain->findChild<QAction*>("miBazaDanych")->trigger();
+    EXPECT_EQ(fake.pokazaneOkna, (std::vector<QString>{"TfBazaDanych", "TfBazaDanych"}));
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(
+        QStringLiteral("Zapisano wybór bazy danych. Program połączy się z nią po ponownym "
+                       "uruchomieniu.")));
+    EXPECT_EQ(WczytajWyborBazy().Rodzaj, TRodzajBazy::Serwer);
+    EXPECT_EQ(TBaza::Aktywna()->Rodzaj(), TRodzajBazy::Plik) << "the desk works on as it was";
 }
 
 }  // namespace
