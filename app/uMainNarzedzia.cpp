@@ -1,4 +1,5 @@
-// The desk's "Narzędzia" menu: copies, restore, the store check and the import.
+// The desk's "Narzędzia" menu: copies, restore, the store check, the choice of the store
+// and the import.
 #include <QDir>
 #include <QGuiApplication>
 #include <QTableWidget>
@@ -6,6 +7,7 @@
 #include "admin/Kopie.h"
 #include "admin/KopieAutomatyczne.h"
 #include "admin/Narzedzia.h"
+#include "admin/uBazaDanych.h"
 #include "admin/uImportParadox.h"
 #include "app/KoszykPulpitu.h"
 #include "app/ListaWypozyczen.h"
@@ -50,6 +52,17 @@ void TfMain::PolaczNarzedzia() {
         if (ImportParadox(this)) PoPrzywroceniu();
     });
     connect(ui->miDanePrzykladowe, &QAction::triggered, this, &TfMain::miDanePrzykladoweClick);
+    // Another store is connected by the next start, which checks and upgrades it as always.
+    connect(ui->miBazaDanych, &QAction::triggered, this, [this] {
+        TfBazaDanych okno(this);
+        if (PokazModalnie(okno) != QDialog::Accepted || !okno.ZmienionaBaza() ||
+            !qEnvironmentVariable("WIRDOLAN_BAZA").trimmed().isEmpty())
+            return;
+        if (Pytanie(QStringLiteral("Zapisano wybór bazy danych. Program połączy się z nią po "
+                                   "ponownym uruchomieniu.\nCzy zakończyć program teraz?"),
+                    false))
+            close();
+    });
 
     // A store that cannot be opened at start: the newest sound automatic copy is offered.
     OfertaKopii.najnowsza = [](const QString& katalogBazy) {

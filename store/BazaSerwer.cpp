@@ -9,6 +9,7 @@
 #include "store/Interakcja.h"
 #include "store/Kursor.h"
 #include "store/Tlumacz.h"
+#include "store/WyborBazy.h"
 
 namespace {
 
@@ -86,6 +87,27 @@ constexpr const char* KoniecBlokadySchematu = "select pg_advisory_unlock(4801190
 QString TekstSerwera(const PGconn* c) {
     return QString::fromUtf8(PQerrorMessage(c)).trimmed();
 }
+
+// The password given at start, for every connection of this run.
+QByteArray hasloSerwera;
+
+PGconn* Polaczenie(const QString& adres, const QByteArray& haslo) {
+    const QByteArray a = adres.toUtf8();
+    // The first dbname is read as the whole connection string; the password follows it.
+    const char* klucze[] = {"dbname", haslo.isEmpty() ? nullptr : "password", nullptr};
+    const char* wartosci[] = {a.constData(), haslo.constData(), nullptr};
+    return PQconnectdbParams(klucze, wartosci, 1);
+}
+
+const char* const UstawieniaSesji =
+    "set client_encoding = 'UTF8'; set datestyle = 'ISO, YMD'; "
+    "set client_min_messages = warning; set intervalstyle = 'iso_8601'";
+
+const QString TekstPrzerwania = QStringLiteral(
+    "Połączenie z serwerem bazy danych zostało przerwane. Operacja nie została wykonana.");
+
+// The number of the program's tables in the database, and of all its tables.
+std::pair<int, int> TabeleBazy(PGconn* c);
 
 // The error of a failed result: the server's text, its SQLSTATE mapped to the codes the
 // program tells apart (a unique key broken, a conflict of two counters).
@@ -188,21 +210,39 @@ private:
     int wiersz = -1;
 };
 
+// A connection the server drops (a restart, a network fault) refuses the statement that
+// meets it; the server has rolled its open transaction back, so the operation's remaining
+// statements are refused too until its rollback. The next statement after that connects
+// again.
 class TBazaSerwer final : public TBaza {
 public:
     TBazaSerwer(PGconn* c, QString folder, QString adresBazy)
-        : TBaza(std::move(folder)), polaczenie(c) {
+        : TBaza(std::move(folder)), polaczenie(c), opis(OpisSerwera(adresBazy)) {
         adres = std::move(adresBazy);
     }
     ~TBazaSerwer() override { PQfinish(polaczenie); }
 
     TRodzajBazy Rodzaj() const override { return TRodzajBazy::Serwer; }
 
+    void UstawSesje() {
+        PGresult* r = PQexec(polaczenie, UstawieniaSesji);
+        const bool udane = PQresultStatus(r) == PGRES_COMMAND_OK;
+        const TBladBazy blad = udane ? TBladBazy(QString()) : BladPolecenia(r, false);
+        PQclear(r);
+        if (!udane) throw blad;
+    }
+
     void Wykonaj(const QString& sql) override {
+        if (PQstatus(polaczenie) != CONNECTION_OK && sql == QLatin1String("rollback")) {
+            zerwanaTransakcja = false;  // the server rolled it back when the connection broke
+            return;
+        }
+        Gotowe();
+        const bool wTransakcji = PQtransactionStatus(polaczenie) != PQTRANS_IDLE;
         PGresult* r = PQexec(polaczenie, sql.toUtf8().constData());
         const ExecStatusType stan = PQresultStatus(r);
         if (stan != PGRES_COMMAND_OK && stan != PGRES_TUPLES_OK) {
-            const TBladBazy blad = BladWyniku(polaczenie, r);
+            const TBladBazy blad = BladPolecenia(r, wTransakcji, sql == QLatin1String("commit"));
             PQclear(r);
             throw blad;
         }
@@ -237,11 +277,13 @@ public:
             }
             wskazniki[k] = wartosci[k].constData();
         }
+        Gotowe();
+        const bool wTransakcji = PQtransactionStatus(polaczenie) != PQTRANS_IDLE;
         PGresult* r = PQexecParams(polaczenie, sql.constData(), static_cast<int>(nazwy.size()),
                                    nullptr, wskazniki.data(), nullptr, nullptr, 0);
         const ExecStatusType stan = PQresultStatus(r);
         if (stan != PGRES_COMMAND_OK && stan != PGRES_TUPLES_OK) {
-            const TBladBazy blad = BladWyniku(polaczenie, r);
+            const TBladBazy blad = BladPolecenia(r, wTransakcji);
             PQclear(r);
             throw blad;
         }
@@ -250,12 +292,19 @@ public:
     }
 
     std::optional<int> WersjaZapisana() override {
+        try {
+            Gotowe();
+        } catch (const TBladBazy& e) {
+            KomunikatBledu(e.Tekst());
+            return std::nullopt;
+        }
+        const bool wTransakcji = PQtransactionStatus(polaczenie) != PQTRANS_IDLE;
         PGresult* r = PQexec(polaczenie, "select wersja from wirdolan_schemat");
         std::optional<int> wersja;
         if (PQresultStatus(r) == PGRES_TUPLES_OK)
             wersja = PQntuples(r) > 0 ? QByteArray(PQgetvalue(r, 0, 0)).toInt() : 0;
         else
-            KomunikatBledu(BladWyniku(polaczenie, r).Tekst());
+            KomunikatBledu(BladPolecenia(r, wTransakcji).Tekst());
         PQclear(r);
         return wersja;
     }
@@ -280,22 +329,7 @@ public:
     void ZablokujSchemat() override { Wykonaj(QString::fromLatin1(BlokadaSchematu)); }
     void OdblokujSchemat() override { Wykonaj(QString::fromLatin1(KoniecBlokadySchematu)); }
 
-    // The number of the program's tables in the database, and of all its tables.
-    std::pair<int, int> Tabele() {
-        PGresult* r = PQexec(polaczenie,
-                             "select count(*) filter (where table_name in ('klient', 'film', "
-                             "'rental', 'dictionary')), count(*) from information_schema.tables "
-                             "where table_schema = current_schema()");
-        if (PQresultStatus(r) != PGRES_TUPLES_OK) {
-            const TBladBazy blad = BladWyniku(polaczenie, r);
-            PQclear(r);
-            throw blad;
-        }
-        const std::pair<int, int> wynik{QByteArray(PQgetvalue(r, 0, 0)).toInt(),
-                                        QByteArray(PQgetvalue(r, 0, 1)).toInt()};
-        PQclear(r);
-        return wynik;
-    }
+    std::pair<int, int> Tabele() { return TabeleBazy(polaczenie); }
 
     void UtworzTabele() {
         Wykonaj(QStringLiteral("begin"));
@@ -321,31 +355,83 @@ protected:
     }
 
 private:
+    // Connects again when the server dropped the connection; throws while the transaction
+    // it dropped is not yet rolled back, or when the server cannot be reached.
+    void Gotowe() {
+        if (PQstatus(polaczenie) == CONNECTION_OK) return;
+        if (zerwanaTransakcja) throw TBladBazy(TekstPrzerwania);
+        PQreset(polaczenie);
+        if (PQstatus(polaczenie) != CONNECTION_OK)
+            throw TBladBazy(QStringLiteral("Brak połączenia z serwerem bazy danych (%1). Operacja "
+                                           "nie została wykonana.\n%2")
+                                .arg(opis, TekstSerwera(polaczenie)));
+        UstawSesje();
+    }
+
+    // The error of a failed statement; a broken connection is told in Polish, the server's
+    // text on the next line.
+    TBladBazy BladPolecenia(const PGresult* r, bool wTransakcji, bool zatwierdzenie = false) {
+        if (PQstatus(polaczenie) == CONNECTION_OK) return BladWyniku(polaczenie, r);
+        zerwanaTransakcja = wTransakcji;
+        // A commit whose answer did not come may have been done.
+        const QString tekst = zatwierdzenie
+                                  ? QStringLiteral(
+                                        "Połączenie z serwerem bazy danych zostało przerwane "
+                                        "podczas zapisu. Sprawdź, czy operacja została "
+                                        "zapisana, zanim ją powtórzysz.")
+                                  : TekstPrzerwania;
+        return TBladBazy(tekst + '\n' + TekstSerwera(polaczenie));
+    }
+
     PGconn* polaczenie;
+    QString opis;       // the server, for the operator
     qint64 zmiany = 0;  // statements run through this connection
+    bool zerwanaTransakcja = false;
 };
+
+std::pair<int, int> TabeleBazy(PGconn* c) {
+    PGresult* r = PQexec(c,
+                         "select count(*) filter (where table_name in ('klient', 'film', "
+                         "'rental', 'dictionary')), count(*) from information_schema.tables "
+                         "where table_schema = current_schema()");
+    if (PQresultStatus(r) != PGRES_TUPLES_OK) {
+        const TBladBazy blad = BladWyniku(c, r);
+        PQclear(r);
+        throw blad;
+    }
+    const std::pair<int, int> wynik{QByteArray(PQgetvalue(r, 0, 0)).toInt(),
+                                    QByteArray(PQgetvalue(r, 0, 1)).toInt()};
+    PQclear(r);
+    return wynik;
+}
+
+const QString TekstObcejBazy = QStringLiteral(
+    "Baza danych na serwerze zawiera tabele innego programu. Wskaż pustą bazę danych albo "
+    "bazę programu Wirdolan.");
 
 }  // namespace
 
+void UstawHasloSerwera(const QString& haslo) {
+    hasloSerwera = haslo.toUtf8();
+}
+
 std::unique_ptr<TBaza> TBaza::OtworzSerwer(const QString& adres, const QString& katalog) {
-    PGconn* c = PQconnectdb(adres.toUtf8().constData());
+    PGconn* c = Polaczenie(adres, hasloSerwera);
     if (PQstatus(c) != CONNECTION_OK) {
         const QString tekst = TekstSerwera(c);
+        const int kod = PQconnectionNeedsPassword(c) ? KodBrakHasla : 0;
+        if (!hasloSerwera.isEmpty() && PQconnectionUsedPassword(c)) hasloSerwera.clear();
         PQfinish(c);
-        throw TBladBazy(QStringLiteral("Nie można połączyć się z serwerem bazy danych.\n") + tekst);
+        throw TBladBazy(QStringLiteral("Nie można połączyć się z serwerem bazy danych.\n") + tekst,
+                        kod);
     }
     auto baza = std::make_unique<TBazaSerwer>(c, katalog, adres);
-    baza->Wykonaj(
-        QStringLiteral("set client_encoding = 'UTF8'; set datestyle = 'ISO, YMD'; "
-                       "set client_min_messages = warning; set intervalstyle = 'iso_8601'"));
+    baza->UstawSesje();
     // Two counters starting together: one creates the tables, the other finds them.
     baza->ZablokujSchemat();
     try {
         const auto [nasze, wszystkie] = baza->Tabele();
-        if (wszystkie > 0 && nasze == 0)
-            throw TBladBazy(QStringLiteral(
-                "Baza danych na serwerze zawiera tabele innego programu. Wskaż pustą bazę "
-                "danych albo bazę programu Wirdolan."));
+        if (wszystkie > 0 && nasze == 0) throw TBladBazy(TekstObcejBazy);
         if (wszystkie == 0) baza->UtworzTabele();
     } catch (...) {
         baza->OdblokujSchemat();
@@ -378,4 +464,40 @@ QString OpisSerwera(const QString& adres) {
     if (!port.isEmpty()) opis += ':' + port;
     if (!baza.isEmpty()) opis += '/' + baza;
     return opis;
+}
+
+TProbaPolaczenia SprawdzPolaczenie(const QString& adres) {
+    const QString serwer = OpisSerwera(adres);
+    PGconn* c = Polaczenie(adres, {});
+    TProbaPolaczenia wynik;
+    if (PQstatus(c) != CONNECTION_OK) {
+        wynik.tekst =
+            PQconnectionNeedsPassword(c)
+                ? QStringLiteral(
+                      "Serwer bazy danych %1 odpowiada, ale wymaga hasła, którego nie "
+                      "ma w pliku ~/.pgpass. Program zapyta o nie przy uruchomieniu.")
+                      .arg(serwer)
+                : QStringLiteral("Nie można połączyć się z serwerem bazy danych (%1).\n%2")
+                      .arg(serwer, TekstSerwera(c));
+        wynik.dziala = PQconnectionNeedsPassword(c);
+        PQfinish(c);
+        return wynik;
+    }
+    try {
+        const auto [nasze, wszystkie] = TabeleBazy(c);
+        wynik.dziala = wszystkie == 0 || nasze > 0;
+        wynik.tekst =
+            !wynik.dziala ? TekstObcejBazy
+            : nasze == 0
+                ? QStringLiteral(
+                      "Połączenie z serwerem bazy danych %1 działa. Baza "
+                      "danych jest pusta: program utworzy w niej swoje "
+                      "tabele przy pierwszym uruchomieniu.")
+                      .arg(serwer)
+                : QStringLiteral("Połączenie z serwerem bazy danych %1 działa.").arg(serwer);
+    } catch (const TBladBazy& e) {
+        wynik.tekst = e.Tekst();
+    }
+    PQfinish(c);
+    return wynik;
 }

@@ -3,6 +3,9 @@
 #include <sqlite3.h>
 
 #include <QDir>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <optional>
 
 #include "store/Baza.h"
 #include "store/Dziennik.h"
@@ -10,6 +13,7 @@
 #include "store/Interakcja.h"
 #include "store/SystemPlikow.h"
 #include "store/Tlumacz.h"
+#include "store/WyborBazy.h"
 
 TWadaBazy WadaZKodu(int kod) {
     switch (kod & 0xff) {
@@ -113,8 +117,29 @@ QString TekstBleduBazy(sqlite3* uchwyt) {
 }
 
 QString AdresSerweraBazy() {
-    return qEnvironmentVariable("WIRDOLAN_BAZA").trimmed();
+    if (const QString adres = qEnvironmentVariable("WIRDOLAN_BAZA").trimmed(); !adres.isEmpty())
+        return adres;
+    return AdresZWyboru(WczytajWyborBazy());
 }
+
+namespace {
+
+// Asks for the server's password, masked; empty when the operator ends the program.
+std::optional<QString> ZapytajOHaslo(const QString& serwer) {
+    QInputDialog okno;
+    okno.setObjectName(QStringLiteral("TfHaslo"));
+    okno.setWindowTitle(QStringLiteral("Hasło do bazy danych"));
+    okno.setLabelText(QStringLiteral("Serwer bazy danych %1 wymaga hasła.\nProgram nie zapisuje "
+                                     "hasła: pamięta je do końca pracy.\n\nHasło:")
+                          .arg(serwer));
+    okno.setTextEchoMode(QLineEdit::Password);
+    okno.setOkButtonText(QStringLiteral("OK"));
+    okno.setCancelButtonText(QStringLiteral("Zakończ"));
+    if (PokazModalnie(okno) != QDialog::Accepted) return std::nullopt;
+    return okno.textValue();
+}
+
+}  // namespace
 
 bool PolaczSerwerNaStarcie(const QString& adres, const QString& katalogBazy) {
     for (;;) {
@@ -122,6 +147,12 @@ bool PolaczSerwerNaStarcie(const QString& adres, const QString& katalogBazy) {
             TBaza::PolaczSerwer(adres, katalogBazy);
             return true;
         } catch (const TBladBazy& e) {
+            if (e.Kod() == KodBrakHasla) {
+                const std::optional<QString> haslo = ZapytajOHaslo(OpisSerwera(adres));
+                if (!haslo) return false;
+                UstawHasloSerwera(*haslo);
+                continue;
+            }
             const TKomunikat pytanie{
                 QStringLiteral("Nie można połączyć się z serwerem bazy danych (%1).\n%2")
                     .arg(OpisSerwera(adres), e.Tekst()),

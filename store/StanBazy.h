@@ -50,14 +50,15 @@ struct TOfertaKopii {
 // of the program gets its message and ends the start (false), unless the operator takes
 // the newest copy offered and it opens; the file itself is never changed. A folder or file
 // that cannot be written gets its message once and the start goes on (true), reading.
-// With WIRDOLAN_BAZA set in the environment, the store is the server's database its
-// connection string (libpq's form) names instead: a server that cannot be reached is told
-// with "Spróbuj ponownie" and "Zakończ" (false).
+// When AdresSerweraBazy names a server, the store is the database there instead: a server
+// that cannot be reached is told with "Spróbuj ponownie" and "Zakończ" (false).
 bool PolaczNaStarcie(const QString& katalogBazy, const TOfertaKopii& oferta);
 
-// The server store's connection string from the environment (WIRDOLAN_BAZA); empty when
-// the store is the file.
+// The server store's connection string: WIRDOLAN_BAZA from the environment (libpq's form)
+// when set, else the server saved in the program's settings file ("Narzędzia" → "Baza
+// danych…"); empty when the store is the file.
 QString AdresSerweraBazy();
-// Connects the server store at start-up, asking again while the server cannot be reached;
-// false when the operator ends the program.
+// Connects the server store at start-up, asking again while the server cannot be reached,
+// and asking for the password when the server wants one ~/.pgpass does not give (kept in
+// memory for this run); false when the operator ends the program.
 bool PolaczSerwerNaStarcie(const QString& adres, const QString& katalogBazy);

@@ -113,9 +113,9 @@ TEST_F(Kopie, KopiaZapasowaZMenuDoWybranegoPliku) {
     QStringList pozycje;
     for (QAction* a : narzedzia->actions())
         if (!a->isSeparator()) pozycje << a->objectName();
-    EXPECT_EQ(pozycje,
-              (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze", "miImportParadox",
-                           "miDanePrzykladowe", "miDaneWypozyczalni", "miZasady"}));
+    EXPECT_EQ(pozycje, (QStringList{"miKopiaZapasowa", "miPrzywroc", "miSprawdzBaze",
+                                    "miBazaDanych", "miImportParadox", "miDanePrzykladowe",
+                                    "miDaneWypozyczalni", "miZasady"}));
 
     // Cancelled: nothing.
     Menu("miKopiaZapasowa");

@@ -6,6 +6,7 @@
 #include "store/Interakcja.h"
 #include "store/uWspolneDB.h"
 #include "support/Kwoty.h"
+#include "support/PolaczenieSerwera.h"
 
 namespace {
 
@@ -169,4 +170,50 @@ TEST_F(Transakcja, BrakujacaKolumnaCofaOperacje) {
     }
     EXPECT_EQ(fake.Teksty(), std::vector<QString>{"Nie znaleziono pola 'Dlug'."});
     EXPECT_EQ(Stan(), przed);
+}
+
+// A server connection broken in the middle of an operation, or while the desk was idle:
+// the statement that meets it is refused once in Polish, nothing of the operation stays,
+// and the next operation connects again.
+TEST_F(Transakcja, ZerwanePolaczenieOdrzucaOperacjeNastepnaLaczySieOdNowa) {
+    if (!TestowaBaza::NaSerwerze()) GTEST_SKIP() << "a connection the server can drop";
+    const QString przed = Stan();
+    const QString przerwane = QStringLiteral(
+        "Połączenie z serwerem bazy danych zostało przerwane. Operacja nie została wykonana.");
+    for (const bool wOperacji : {true, false}) {
+        SCOPED_TRACE(wOperacji ? "inside an operation" : "between operations");
+        fake.Wyczysc();
+        if (!wOperacji) ZerwijPolaczenie();
+        {
+            TTransakcja t;
+            if (wOperacji) {
+                UruchomSQL(query, "update klient set Saldo = 99 where ID = 1");
+                ZerwijPolaczenie();
+            }
+            UruchomSQL(query, "update film set Stawka = 1 where ID = 1");
+            OtworzSQL(query, "select * from klient");
+            EXPECT_FALSE(t.Zatwierdz());
+        }
+        ASSERT_EQ(fake.komunikaty.size(), 1u);
+        EXPECT_TRUE(fake.komunikaty[0].tekst.startsWith(przerwane))
+            << fake.komunikaty[0].tekst.toStdString();
+        EXPECT_EQ(Stan(), przed);
+    }
+    // The next write is stored.
+    {
+        TTransakcja t;
+        UruchomSQL(query, "update klient set Saldo = 12 where ID = 1");
+        EXPECT_TRUE(t.Zatwierdz());
+    }
+    EXPECT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_DOUBLE_EQ(Saldo(1), 12.0);
+    // A read alone: refused once, the next one reads.
+    ZerwijPolaczenie();
+    OtworzSQL(query, "select Saldo from klient where ID = 1");
+    EXPECT_FALSE(query.Active());
+    ASSERT_EQ(fake.komunikaty.size(), 2u);
+    EXPECT_TRUE(fake.komunikaty[1].tekst.startsWith(przerwane));
+    OtworzSQL(query, "select Saldo from klient where ID = 1");
+    EXPECT_EQ(query.FieldByName("Saldo").AsKwota(), 12.00_zl);
+    EXPECT_EQ(fake.komunikaty.size(), 2u);
 }
