@@ -6,39 +6,30 @@
 #include <algorithm>
 #include <vector>
 
-void TModelWyboru::Ustaw(QStringList teksty) {
+void TModelWyboru::Ustaw(TTekstyUtf8 teksty) {
     beginResetModel();
     wpisy = std::move(teksty);
-    indeksAktualny = false;
     endResetModel();
 }
 
 int TModelWyboru::Znajdz(const QString& tekst) const {
-    if (!indeksAktualny) {
-        indeks.clear();
-        indeks.reserve(wpisy.size());
-        // From the end, so that each text keeps its first row.
-        for (int i = static_cast<int>(wpisy.size()) - 1; i >= 0; --i) indeks[wpisy[i]] = i;
-        indeksAktualny = true;
-    }
-    return indeks.value(tekst, -1);
+    return wpisy.Znajdz(tekst);
 }
 
 int TModelWyboru::rowCount(const QModelIndex& rodzic) const {
-    return rodzic.isValid() ? 0 : static_cast<int>(wpisy.size());
+    return rodzic.isValid() ? 0 : wpisy.Liczba();
 }
 
 QVariant TModelWyboru::data(const QModelIndex& i, int rola) const {
-    if (!i.isValid() || i.row() >= wpisy.size()) return {};
-    if (rola == Qt::DisplayRole || rola == Qt::EditRole) return wpisy[i.row()];
+    if (!i.isValid() || i.row() >= wpisy.Liczba()) return {};
+    if (rola == Qt::DisplayRole || rola == Qt::EditRole) return wpisy.Tekst(i.row());
     return {};
 }
 
 bool TModelWyboru::setData(const QModelIndex& i, const QVariant& wartosc, int rola) {
-    if (!i.isValid() || i.row() >= wpisy.size()) return false;
+    if (!i.isValid() || i.row() >= wpisy.Liczba()) return false;
     if (rola != Qt::DisplayRole && rola != Qt::EditRole) return false;
-    wpisy[i.row()] = wartosc.toString();
-    indeksAktualny = false;
+    wpisy.Zmien(i.row(), wartosc.toString());
     emit dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -48,19 +39,17 @@ Qt::ItemFlags TModelWyboru::flags(const QModelIndex& i) const {
 }
 
 bool TModelWyboru::insertRows(int wiersz, int ile, const QModelIndex& rodzic) {
-    if (rodzic.isValid() || wiersz < 0 || wiersz > wpisy.size() || ile < 1) return false;
+    if (rodzic.isValid() || wiersz < 0 || wiersz > wpisy.Liczba() || ile < 1) return false;
     beginInsertRows({}, wiersz, wiersz + ile - 1);
-    for (int i = 0; i < ile; ++i) wpisy.insert(wiersz, QString());
-    indeksAktualny = false;
+    wpisy.Wstaw(wiersz, ile);
     endInsertRows();
     return true;
 }
 
 bool TModelWyboru::removeRows(int wiersz, int ile, const QModelIndex& rodzic) {
-    if (rodzic.isValid() || wiersz < 0 || ile < 1 || wiersz + ile > wpisy.size()) return false;
+    if (rodzic.isValid() || wiersz < 0 || ile < 1 || wiersz + ile > wpisy.Liczba()) return false;
     beginRemoveRows({}, wiersz, wiersz + ile - 1);
-    wpisy.remove(wiersz, ile);
-    indeksAktualny = false;
+    wpisy.Usun(wiersz, ile);
     endRemoveRows();
     return true;
 }
@@ -72,24 +61,33 @@ void UstawModelWyboru(QComboBox* lista) {
     lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 }
 
-void UstawWpisy(QComboBox* lista, QStringList teksty) {
+void UstawWpisy(QComboBox* lista, TTekstyUtf8 teksty) {
     if (auto* model = qobject_cast<TModelWyboru*>(lista->model())) {
         model->Ustaw(std::move(teksty));
         return;
     }
     lista->clear();
-    lista->addItems(teksty);
+    for (int i = 0; i < teksty.Liczba(); ++i) lista->addItem(teksty.Tekst(i));
 }
 
-void DodajWpisy(QComboBox* lista, const QStringList& teksty) {
+void DodajWpisy(QComboBox* lista, TTekstyUtf8 teksty) {
     auto* model = qobject_cast<TModelWyboru*>(lista->model());
     if (!model) {
-        lista->addItems(teksty);
+        for (int i = 0; i < teksty.Liczba(); ++i) lista->addItem(teksty.Tekst(i));
         return;
     }
     const int biezacy = lista->currentIndex();
-    model->Ustaw(model->Teksty() + teksty);
+    if (model->rowCount() > 0) {
+        TTekstyUtf8 wszystkie = model->Teksty();
+        wszystkie.Dopisz(teksty);
+        teksty = std::move(wszystkie);
+    }
+    model->Ustaw(std::move(teksty));
     lista->setCurrentIndex(biezacy);
+}
+
+void DodajWpisy(QComboBox* lista, const QStringList& teksty) {
+    DodajWpisy(lista, TTekstyUtf8(teksty));
 }
 
 int ZnajdzWpis(const QComboBox* lista, const QString& tekst) {
@@ -111,9 +109,8 @@ void PosortujListe(QComboBox* lista) {
     }
     std::stable_sort(wpisy.begin(), wpisy.end(),
                      [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-    QStringList posortowane;
-    posortowane.reserve(static_cast<qsizetype>(wpisy.size()));
-    for (auto& w : wpisy) posortowane << std::move(w.second);
+    TTekstyUtf8 posortowane;
+    for (const auto& w : wpisy) posortowane.Dopisz(w.second);
     const QSignalBlocker blokada(lista);
     UstawWpisy(lista, std::move(posortowane));
     lista->setCurrentIndex(bylWybrany ? ZnajdzWpis(lista, wybrany) : -1);

@@ -1,13 +1,13 @@
-// The desk's pick lists (clients, original and Polish titles): plain texts in one list
-// instead of an item object per entry, and a hash from text to row instead of a search
-// through every entry.
+// The desk's pick lists (clients, original and Polish titles): the texts kept in UTF-8
+// (a text made only for a row shown or asked for) instead of an item object per entry,
+// and a hash from text to row instead of a search through every entry.
 #pragma once
 
 #include <QAbstractListModel>
-#include <QHash>
 #include <QStringList>
 
 #include "store/Baza.h"
+#include "store/TekstyUtf8.h"
 
 class QComboBox;
 
@@ -17,8 +17,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     // Replaces every entry at once.
-    void Ustaw(QStringList teksty);
-    const QStringList& Teksty() const { return wpisy; }
+    void Ustaw(TTekstyUtf8 teksty);
+    const TTekstyUtf8& Teksty() const { return wpisy; }
     // The first row holding exactly this text (letter case counts), -1 when none.
     int Znajdz(const QString& tekst) const;
 
@@ -30,16 +30,15 @@ public:
     bool removeRows(int wiersz, int ile, const QModelIndex& rodzic = {}) override;
 
 private:
-    QStringList wpisy;
-    mutable QHash<QString, int> indeks;
-    mutable bool indeksAktualny = false;
+    TTekstyUtf8 wpisy;
 };
 
 // Gives the combo box a TModelWyboru and a pop-up list that does not measure every entry.
 void UstawModelWyboru(QComboBox* lista);
 // The combo box's entries replaced at once (through its TModelWyboru); no entry is current.
-void UstawWpisy(QComboBox* lista, QStringList teksty);
+void UstawWpisy(QComboBox* lista, TTekstyUtf8 teksty);
 // Entries appended at once; the current entry stays current.
+void DodajWpisy(QComboBox* lista, TTekstyUtf8 teksty);
 void DodajWpisy(QComboBox* lista, const QStringList& teksty);
 // The first entry holding exactly this text, -1 when none; the hash when the combo box
 // has a TModelWyboru.

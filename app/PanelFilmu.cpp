@@ -13,6 +13,9 @@
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Liczby.h"
+#include "store/StanBazy.h"
+#include "store/TQuery.h"
+#include "store/Tlumacz.h"
 
 namespace {
 
@@ -25,31 +28,105 @@ TPanelFilmu::TPanelFilmu(const TKontrolkiFilmu& kontrolki, TQuery& q,
                          std::function<bool()> czyDodawanie, QObject* rodzic)
     : QObject(rodzic), ui(kontrolki), query(q), dodawanie(std::move(czyDodawanie)) {
     Obserwuj(ui.eCena, QEvent::FocusOut, [this] { eCenaExit(); });
+    // A list opened, typed into or scrolled is a list used.
+    for (QComboBox* lista : {ui.cbTytulOrg, ui.cbTytulPol})
+        for (const QEvent::Type t :
+             {QEvent::FocusIn, QEvent::MouseButtonPress, QEvent::KeyPress, QEvent::Wheel})
+            Obserwuj(lista, t, [this] { CzekajNaTytuly(); });
+}
+
+TPanelFilmu::~TPanelFilmu() {
+    PorzucOdczyt();
 }
 
 void TPanelFilmu::WczytajTytuly() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool bylWybrany = ui.cbTytulOrg->currentIndex() >= 0;
-    bool odPoczatku = ui.cbTytulOrg->count() == 0 && ui.cbTytulPol->count() == 0;
-    {
-        const QSignalBlocker b1(ui.cbTytulOrg), b2(ui.cbTytulPol);
-        const std::optional<TTytulyFilmow> tytuly = TytulyFilmow(query);
-        odPoczatku = odPoczatku && tytuly;
-        DodajWpisy(ui.cbTytulOrg, tytuly ? tytuly->Oryginalne : QStringList());
-        DodajWpisy(ui.cbTytulPol, tytuly ? tytuly->Polskie : QStringList());
-        if (!bylWybrany) {
-            ui.cbTytulOrg->setCurrentIndex(-1);
-            ui.cbTytulPol->setCurrentIndex(-1);
-        }
-    }
-    stanTytulow = StanListy(odPoczatku, ui.cbTytulOrg->count());
+    PorzucOdczyt();
+    WstawTytuly(TytulyFilmow(query), TBaza::Znacznik());
     ui.bFilmDane->setEnabled(false);
     ui.bFilmKonto->setEnabled(false);
     WlaczDodawanie(false);
     QGuiApplication::restoreOverrideCursor();
 }
 
+void TPanelFilmu::WstawTytuly(std::optional<TTytulyFilmow> tytuly, const TZnacznikBazy& znacznik) {
+    const bool bylWybrany = ui.cbTytulOrg->currentIndex() >= 0;
+    const bool odPoczatku = tytuly && ui.cbTytulOrg->count() == 0 && ui.cbTytulPol->count() == 0;
+    {
+        const QSignalBlocker b1(ui.cbTytulOrg), b2(ui.cbTytulPol);
+        DodajWpisy(ui.cbTytulOrg, tytuly ? std::move(tytuly->Oryginalne) : TTekstyUtf8());
+        DodajWpisy(ui.cbTytulPol, tytuly ? std::move(tytuly->Polskie) : TTekstyUtf8());
+        if (!bylWybrany) {
+            ui.cbTytulOrg->setCurrentIndex(-1);
+            ui.cbTytulPol->setCurrentIndex(-1);
+        }
+    }
+    stanTytulow = odPoczatku ? TStanListy{znacznik, ui.cbTytulOrg->count()} : TStanListy{};
+}
+
+void TPanelFilmu::WczytajTytulyWTle() {
+    PorzucOdczyt();
+    ui.bFilmDane->setEnabled(false);
+    ui.bFilmKonto->setEnabled(false);
+    WlaczDodawanie(false);
+    TBaza* baza = TBaza::Aktywna();
+    if (!baza || ui.cbTytulOrg->count() > 0 || ui.cbTytulPol->count() > 0) {
+        WczytajTytuly();
+        return;
+    }
+    // What the store is now: a change from here on (on any connection) makes the lists
+    // read again when they are refreshed.
+    znacznikOdczytu = TBaza::Znacznik();
+    polaczenieOdczytu = baza->PolaczenieDoOdczytu();
+    if (!polaczenieOdczytu) {
+        przyUzyciu = true;
+        return;
+    }
+    odczyt = std::async(std::launch::async, [this, polaczenie = polaczenieOdczytu.get()] {
+        TOdczytTytulow wynik;
+        try {
+            TQuery q(polaczenie);
+            wynik.tytuly = CzytajTytulyFilmow(q);
+        } catch (const TBladBazy& e) {
+            wynik.blad = e;
+        }
+        // Put in by the desk's own thread once it is free.
+        QMetaObject::invokeMethod(
+            this, [this] { CzekajNaTytuly(); }, Qt::QueuedConnection);
+        return wynik;
+    });
+}
+
+void TPanelFilmu::CzekajNaTytuly() {
+    if (przyUzyciu) {
+        przyUzyciu = false;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        WstawTytuly(TytulyFilmow(query), TBaza::Znacznik());
+        QGuiApplication::restoreOverrideCursor();
+        return;
+    }
+    if (!odczyt.valid()) return;
+    const bool czekanie = odczyt.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    if (czekanie) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    TOdczytTytulow wynik = odczyt.get();
+    polaczenieOdczytu.reset();
+    if (wynik.blad) KomunikatBledu(TekstBleduBazy(wynik.blad->Kod(), wynik.blad->Tekst()));
+    WstawTytuly(std::move(wynik.tytuly), znacznikOdczytu);
+    if (czekanie) QGuiApplication::restoreOverrideCursor();
+}
+
+void TPanelFilmu::PorzucOdczyt() {
+    przyUzyciu = false;
+    if (odczyt.valid()) {
+        polaczenieOdczytu->Przerwij();
+        odczyt.wait();
+        odczyt = {};
+    }
+    polaczenieOdczytu.reset();
+}
+
 void TPanelFilmu::OdswiezTytuly() {
+    CzekajNaTytuly();
     const bool aktualna = ListaAktualna(stanTytulow, ui.cbTytulOrg->count()) &&
                           ui.cbTytulPol->count() == stanTytulow.wpisow;
     for (QComboBox* lista : {ui.cbTytulOrg, ui.cbTytulPol}) {
@@ -97,6 +174,7 @@ void TPanelFilmu::UstawWlaczWYlaczFILM() {
 }
 
 void TPanelFilmu::cbTytulOrgChange(QComboBox* Sender) {
+    CzekajNaTytuly();
     IdFilmu = 0;
     {
         const QSignalBlocker b1(ui.cbTytulOrg), b2(ui.cbTytulPol);
@@ -127,6 +205,7 @@ void TPanelFilmu::cbTytulOrgChange(QComboBox* Sender) {
 }
 
 void TPanelFilmu::WczytajFILM() {
+    CzekajNaTytuly();
     IdFilmu = 0;
     const auto numer = CalkowitaZEkranu(ui.eFilmNr->text());
     if (!numer || *numer <= 0) {
@@ -180,6 +259,7 @@ void TPanelFilmu::eCenaExit() {
 }
 
 void TPanelFilmu::DodajTytul(const QString& oryginalny, const QString& polski) {
+    CzekajNaTytuly();
     const QSignalBlocker b1(ui.cbTytulOrg), b2(ui.cbTytulPol);
     ui.cbTytulOrg->addItem(oryginalny);
     ui.cbTytulPol->addItem(polski);
@@ -187,6 +267,7 @@ void TPanelFilmu::DodajTytul(const QString& oryginalny, const QString& polski) {
 }
 
 void TPanelFilmu::ZmienTytul(const QString& oryginalny, const QString& polski) {
+    CzekajNaTytuly();
     const int i = ui.cbTytulOrg->currentIndex();
     if (i < 0) return;
     const QSignalBlocker b1(ui.cbTytulOrg), b2(ui.cbTytulPol);
@@ -197,6 +278,8 @@ void TPanelFilmu::ZmienTytul(const QString& oryginalny, const QString& polski) {
 }
 
 void TPanelFilmu::Wyczysc(bool wszystko) {
+    // Every entry goes: the lists being read are of the store as it was.
+    if (wszystko) PorzucOdczyt();
     {
         const QSignalBlocker b1(ui.cbTytulOrg), b2(ui.cbTytulPol);
         for (QComboBox* lista : {ui.cbTytulOrg, ui.cbTytulPol}) {

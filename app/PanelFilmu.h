@@ -5,8 +5,12 @@
 #include <QList>
 #include <QObject>
 #include <functional>
+#include <future>
+#include <memory>
 
 #include "app/ListaWyboru.h"
+#include "money/OdczytPulpitu.h"
+#include "store/Tlumacz.h"
 
 class QAction;
 class QComboBox;
@@ -30,11 +34,18 @@ public:
     // dodawanie: whether the basket takes films now (the desk is not listing open rentals).
     TPanelFilmu(const TKontrolkiFilmu& kontrolki, TQuery& query, std::function<bool()> dodawanie,
                 QObject* rodzic = nullptr);
+    ~TPanelFilmu() override;
 
     // Both title lists (emptied by the caller); after a list window, left with no choice
     // and read again unless the store is unchanged since they were read.
     void WczytajTytuly();
     void OdswiezTytuly();
+    // Both empty title lists read while the desk works: on a connection of their own on
+    // another thread (the file store), or at their first use (the server store). They are
+    // put in when read; their first use (opened, typed into, or a film shown) waits.
+    void WczytajTytulyWTle();
+    // Waits for the title lists being read and puts them in; nothing when none is.
+    void CzekajNaTytuly();
     // The film of the title chosen in either list (the other list follows).
     void cbTytulOrgChange(QComboBox* Sender);
     // Shows the current film whose number is in eFilmNr.
@@ -69,9 +80,23 @@ signals:
 
 private:
     void UstawStatus(bool naPolce);
+    // Puts the titles read into the lists; the mark of the store they were read from.
+    void WstawTytuly(std::optional<TTytulyFilmow> tytuly, const TZnacznikBazy& znacznik);
+    // A reading of the lists not yet put in is dropped.
+    void PorzucOdczyt();
+
+    struct TOdczytTytulow {
+        std::optional<TTytulyFilmow> tytuly;
+        std::optional<TBladBazy> blad;
+    };
 
     TKontrolkiFilmu ui;
     TQuery& query;
     std::function<bool()> dodawanie;
     TStanListy stanTytulow;
+    // The lists' reading on its own connection, and the mark of the store when it began.
+    std::unique_ptr<TBaza> polaczenieOdczytu;
+    std::future<TOdczytTytulow> odczyt;
+    TZnacznikBazy znacznikOdczytu;
+    bool przyUzyciu = false;  // the lists are read at their first use
 };

@@ -374,9 +374,10 @@ bool TfMain::Start() {
     if (fConfig) fConfig->WczytajUstawienia();
     panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
 
-    // 10. The pick lists.
+    // 10. The pick lists; the titles' are read while the desk works.
     WczytajKlientow();
-    WczytajTytuly();
+    panelFilmu->WczytajTytulyWTle();
+    PokazPierwszeKroki();
 
     // 11. Nothing chosen.
     UstawTrybPusty();
@@ -426,6 +427,10 @@ void TfMain::WczytajKlientow() {
 void TfMain::WczytajTytuly() {
     panelFilmu->WczytajTytuly();
     PokazPierwszeKroki();
+}
+
+void TfMain::CzekajNaListy() {
+    panelFilmu->CzekajNaTytuly();
 }
 
 void TfMain::WczytajFILM() {

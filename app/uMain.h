@@ -42,6 +42,8 @@ public:
     // Fill the client pick list and both title pick lists (callers empty them first).
     void WczytajKlientow();
     void WczytajTytuly();
+    // Waits for the title pick lists that the start reads while the desk works.
+    void CzekajNaListy();
     // Waits for the automatic copy running in the background and reports its failure.
     void ZaczekajNaKopie() { KopieAutomatyczne.Zaczekaj(); }
 

@@ -68,6 +68,7 @@ struct TPulpit {
         fMain->PlikKonfiguracjiBDE = folder + "silnik.ini";
         fMain->PlikBlokady = folder + "Wirdolan2";
         if (!fMain->Start()) std::abort();
+        fMain->CzekajNaListy();
     }
     template <typename T>
     T* k(const char* nazwa) {

@@ -308,9 +308,10 @@ int main(int argc, char** argv) {
 
     std::printf("%-28s %10s %12s %10s %9s %10s\n", "czas procesora [ms]", "otwarcie", "zamknięcie",
                 "SQLite", "krotność", "zegar");
-    // Start-up to a ready desk, with both pick lists.
+    // Start-up to a ready desk with the clients' pick list; the titles' pick lists are read
+    // on while the desk works, their row from the start to the lists put in.
     {
-        TWynik w;
+        TWynik w, listy;
         for (int i = 0; i < ile; ++i) {
             TZegar t;
             t.start();
@@ -322,9 +323,13 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
             w.otwarcie.push_back(t.cpu());
             w.sciana.push_back(t.ms());
-            w.sql.push_back(czasSQL(
-                {QStringLiteral("select * from klient where aktualny = True"),
-                 QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where aktualny "
+            fMain->CzekajNaListy();
+            listy.otwarcie.push_back(t.cpu());
+            listy.sciana.push_back(t.ms());
+            w.sql.push_back(
+                czasSQL({QStringLiteral("select * from klient where aktualny = True")}));
+            listy.sql.push_back(czasSQL(
+                {QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where aktualny "
                                 "= True order by Tytul_oryginalny")}));
             if (i + 1 < ile) {
                 TZegar z;
@@ -335,6 +340,7 @@ int main(int argc, char** argv) {
             }
         }
         wypisz("start do gotowego pulpitu", w);
+        wypisz("start do list tytułów", listy);
     }
     // The day's copy, begun in the background once the desk is up, ends before the desk
     // is measured.

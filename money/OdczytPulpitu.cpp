@@ -3,6 +3,7 @@
 #include "store/Interakcja.h"
 #include "store/Katalogi.h"
 #include "store/OdczytWierszy.h"
+#include "store/StanBazy.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"
@@ -15,18 +16,36 @@ const TField& Pole(const TQuery& q, const char* nazwa) {
 
 }  // namespace
 
-std::optional<TTytulyFilmow> TytulyFilmow(TQuery& q) {
-    OtworzSQL(q, QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where "
-                                "aktualny = True order by Tytul_oryginalny"));
-    if (!q.Active()) return std::nullopt;
+TTytulyFilmow CzytajTytulyFilmow(TQuery& q) {
+    q.UstawSQL(
+        QStringLiteral("select Tytul_oryginalny, Tytul_polski from film where "
+                       "aktualny = True order by Tytul_oryginalny"));
+    q.Open();
+    const int oryginalny = q.IndeksPola(QStringLiteral("Tytul_oryginalny"));
+    const int polski = q.IndeksPola(QStringLiteral("Tytul_polski"));
     TTytulyFilmow tytuly;
-    while (q.Active() && !q.Eof()) {
-        tytuly.Oryginalne << Pole(q, "Tytul_oryginalny").AsString();
-        tytuly.Polskie << Pole(q, "Tytul_polski").AsString();
-        q.Next();
+    QByteArray tekst;
+    const auto dopisz = [&](int kolumna, TTekstyUtf8& lista) {
+        tekst.clear();
+        if (kolumna >= 0) q.DopiszTekstUtf8(kolumna, tekst);
+        lista.Dopisz(tekst.constData(), tekst.size());
+    };
+    for (; !q.Eof(); q.Dalej()) {
+        dopisz(oryginalny, tytuly.Oryginalne);
+        dopisz(polski, tytuly.Polskie);
     }
     q.Close();
     return tytuly;
+}
+
+std::optional<TTytulyFilmow> TytulyFilmow(TQuery& q) {
+    try {
+        return CzytajTytulyFilmow(q);
+    } catch (const TBladBazy& e) {
+        q.Close();
+        ZglosBladBazy(TekstBleduBazy(e.Kod(), e.Tekst()));
+        return std::nullopt;
+    }
 }
 
 std::optional<std::vector<TFilmPulpitu>> FilmyOTytule(TQuery& q, const QString& tytul) {

@@ -9,14 +9,17 @@
 #include <vector>
 
 #include "money/Rozliczenia.h"
+#include "store/TekstyUtf8.h"
 
 class TQuery;
 
 // The current films' titles, by the original title.
 struct TTytulyFilmow {
-    QStringList Oryginalne, Polskie;
+    TTekstyUtf8 Oryginalne, Polskie;
 };
 std::optional<TTytulyFilmow> TytulyFilmow(TQuery& q);
+// The same read for another thread: a failing statement throws TBladBazy, nothing shown.
+TTytulyFilmow CzytajTytulyFilmow(TQuery& q);
 
 // A film as the desk's film panel shows it.
 struct TFilmPulpitu {

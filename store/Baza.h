@@ -64,6 +64,12 @@ public:
     virtual TRodzajBazy Rodzaj() const = 0;
     // The file store's SQLite connection; nullptr for a server store.
     virtual sqlite3* Uchwyt() const { return nullptr; }
+    // A second connection to the same store that only reads, for a read on another thread
+    // while this one goes on (it is never the active one); nullptr when the store gives none
+    // (a server store) or it cannot be opened.
+    virtual std::unique_ptr<TBaza> PolaczenieDoOdczytu() const { return nullptr; }
+    // Stops the statement running on this connection (from any thread): it fails at once.
+    virtual void Przerwij() {}
     QString Katalog() const { return katalog; }
     // The server store's connection string; empty for a file store.
     QString Adres() const { return adres; }

@@ -82,6 +82,8 @@ public:
 
     TRodzajBazy Rodzaj() const override { return TRodzajBazy::Plik; }
     sqlite3* Uchwyt() const override { return uchwyt; }
+    std::unique_ptr<TBaza> PolaczenieDoOdczytu() const override;
+    void Przerwij() override { sqlite3_interrupt(uchwyt); }
     void Wykonaj(const QString& sql) override;
     std::unique_ptr<TKursor> Przygotuj(const QString& lokalny,
                                        const QHash<QString, QVariant>& parametry) override;
@@ -277,6 +279,25 @@ std::unique_ptr<TBaza> TBaza::OtworzPlik(const QString& plik, bool tylkoOdczyt) 
     baza->Wykonaj(QStringLiteral("PRAGMA case_sensitive_like=ON;"));
     if (wszystkie == 0 && !tylkoOdczyt) baza->UtworzTabele();
     return baza;
+}
+
+std::unique_ptr<TBaza> TBazaPlik::PolaczenieDoOdczytu() const {
+    // The same file read as this connection reads it (a file that cannot be written, as it
+    // stands on disk), with the same functions and order.
+    const QString plik = QDir(katalog).filePath(PlikBazy);
+    const bool niezmienny = wada == TWadaBazy::TylkoOdczyt;
+    const QByteArray adres =
+        QUrl::fromLocalFile(plik).toEncoded() + (niezmienny ? "?mode=ro&immutable=1" : "?mode=ro");
+    try {
+        std::unique_ptr<TBazaPlik> baza(
+            new TBazaPlik(otworz(adres, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI), katalog));
+        baza->RejestrujFunkcje();
+        baza->Wykonaj(QStringLiteral("PRAGMA case_sensitive_like=ON;"));
+        baza->UstawWade(wada, tekstWady);
+        return baza;
+    } catch (const TBladBazy&) {
+        return nullptr;
+    }
 }
 
 TZnacznikBazy TBazaPlik::ZnacznikPolaczenia() const {

@@ -198,6 +198,12 @@ void TQuery::Next() {
     KrokBezWyjatku();
 }
 
+void TQuery::Dalej() {
+    if (!kursor || koniec) return;
+    ++pozycja;
+    Krok();
+}
+
 void TQuery::First() {
     if (!kursor) return;
     kursor->OdNowa();

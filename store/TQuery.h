@@ -72,6 +72,9 @@ public:
     // Move through the open result; a failing read is reported (ZglosBladBazy) and closes
     // the query (so Eof turns true).
     void Next();
+    // Next for a reader on another thread: a failing read throws TBladBazy (the query
+    // closed) instead of being reported.
+    void Dalej();
     void First();
     // The current row's number in the result, from 0.
     int Pozycja() const { return pozycja; }

@@ -1,4 +1,4 @@
-// The desk's pick lists: entries as plain texts, found through a hash.
+// The desk's pick lists: entries kept in UTF-8, found through a hash.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -22,6 +22,10 @@ TEST(ListaWyboru, ZnajdujePierwszyWpisIWidziKazdaZmiane) {
     lista.addItem("Żak Anna");
     EXPECT_EQ(ZnajdzWpis(&lista, "Żak Anna"), 3);
     EXPECT_EQ(lista.itemText(3), "Żak Anna");
+    lista.insertItem(1, "Nowak Jan");
+    EXPECT_EQ(ZnajdzWpis(&lista, "Nowak Jan"), 1);
+    EXPECT_EQ(ZnajdzWpis(&lista, "Żak Anna"), 4);
+    EXPECT_EQ(lista.itemText(2), "Nowak Jan");
 }
 
 TEST(ListaWyboru, DodaneWpisyZostawiajaWybranyAUstawioneGoZdejmuja) {
@@ -32,7 +36,7 @@ TEST(ListaWyboru, DodaneWpisyZostawiajaWybranyAUstawioneGoZdejmuja) {
     DodajWpisy(&lista, {"C"});
     EXPECT_EQ(lista.currentText(), "B");
     EXPECT_EQ(lista.count(), 3);
-    UstawWpisy(&lista, {"D"});
+    UstawWpisy(&lista, TTekstyUtf8(QStringList{"D"}));
     EXPECT_EQ(lista.count(), 1);
     EXPECT_EQ(ZnajdzWpis(&lista, "B"), -1);
     lista.clear();

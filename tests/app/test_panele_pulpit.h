@@ -55,6 +55,7 @@ protected:
     }
     void Uruchom() {
         ASSERT_TRUE(fMain->Start());
+        fMain->CzekajNaListy();
         ASSERT_TRUE(fake.komunikaty.empty()) << fake.komunikaty[0].tekst.toStdString();
     }
 

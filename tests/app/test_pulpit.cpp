@@ -525,6 +525,36 @@ TEST_F(Pulpit, BazaFilmowZostawiaListyTytulowZgodneZBaza) {
     }
 }
 
+// The title lists are read while the desk works (the fixture's start waits for them; these
+// do not): a film shown by its number waits for them.
+TEST_F(Pulpit, ListyTytulowCzytaneWTlePrzyjdaPrzedPierwszymFilmem) {
+    PrzedStartem({Film(1, "Heat", "Gorączka", 4), Film(2, "Alien", "Obcy", 4)});
+    ASSERT_TRUE(fMain->Start());
+    FilmNr("0001");
+    EXPECT_EQ(k<QComboBox>("cbTytulOrg")->currentText(), "Heat");
+    EXPECT_EQ(k<QComboBox>("cbTytulPol")->currentText(), "Gorączka");
+    EXPECT_EQ(Wpisy("cbTytulPol"), QStringList({"Obcy", "Gorączka"}));
+}
+
+// A key in a list waits for them too; a film added by another counter while they were read
+// is in them after the film list.
+TEST_F(Pulpit, ListyTytulowCzytaneWTleWidzaZmianeBazy) {
+    PrzedStartem({Film(1, "Heat", "Gorączka", 4), Film(2, "Alien", "Obcy", 4)});
+    ASSERT_TRUE(fMain->Start());
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open((folder + "Bazy/" + PlikBazy).toUtf8().constData(), &h), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(h, Film(3, "Zorro", "Zorro", 4).toUtf8().constData(), nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    sqlite3_close(h);
+    QTest::keyClick(k<QComboBox>("cbTytulOrg"), Qt::Key_Down);
+    EXPECT_EQ(k<QComboBox>("cbTytulOrg")->currentText(), "Alien");
+    EXPECT_EQ(pole("eFilmNr")->text(), "0002");
+    fake.PrzyOknie([](QDialog& okno) { return okno.result(); });
+    k<QAction>("miFilmy")->trigger();
+    EXPECT_EQ(Wpisy("cbTytulOrg"), QStringList({"Alien", "Heat", "Zorro"}));
+}
+
 TEST_F(Pulpit, ZaleglePlatnosciBezZaleglosciDajaInformacje) {
     Uruchom();
     auto* zalegle = k<QAction>("miZaleglosci");

@@ -53,7 +53,9 @@ TEST_F(OdczytPulpitu, FilmyPoNumerzeITytuleIKtoTrzymaFilm) {
     EXPECT_EQ(NumerKlientaZFilmem(q, 13), std::nullopt);
     const auto tytuly = TytulyFilmow(q);
     ASSERT_TRUE(tytuly);
-    EXPECT_EQ(tytuly->Polskie, QStringList({"Obcy", "Obcy"}));
+    ASSERT_EQ(tytuly->Polskie.Liczba(), 2);
+    EXPECT_EQ(tytuly->Polskie.Tekst(0), "Obcy");
+    EXPECT_EQ(tytuly->Polskie.Tekst(1), "Obcy");
     EXPECT_TRUE(fake.komunikaty.empty());
 }
 

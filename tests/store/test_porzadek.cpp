@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator>
 #include <QStringList>
+#include <memory>
 
 #include "store/Baza.h"
 #include "store/TQuery.h"
@@ -14,8 +15,8 @@
 
 namespace {
 
-QStringList Kolumna(const QString& sql) {
-    TQuery q;
+QStringList Kolumna(const QString& sql, TBaza* polaczenie = nullptr) {
+    TQuery q(polaczenie);
     q.UstawSQL(sql);
     q.Open();
     QStringList t;
@@ -72,11 +73,21 @@ TEST(PorzadekPolski, NazwiskaWPolskimPorzadkuWielkoscLiterPotem) {
     const QStringList polski = {"Ab",    "Ąb",    "Bąk",   "Cyt",    "Ćma",    "Lis",
                                 "łoś",   "Łoś",   "Łowca", "Orzeł",  "Ósemka", "Sowa",
                                 "Śliwa", "Zebra", "Zorro", "Źdźbło", "Żuk"};
-    EXPECT_EQ(Kolumna("select Nazwisko from klient order by Nazwisko"), polski);
-    QStringList odwrotnie(polski.rbegin(), polski.rend());
-    EXPECT_EQ(Kolumna("select Nazwisko from klient order by Nazwisko desc"), odwrotnie);
-    // Stored as typed; LIKE still tells the letter case apart.
-    EXPECT_EQ(Kolumna("select Nazwisko from klient where Nazwisko like 'łoś'"), QStringList{"łoś"});
+    const QStringList odwrotnie(polski.rbegin(), polski.rend());
+    // The same on a second connection that only reads (the desk's reads on another thread).
+    const std::unique_ptr<TBaza> odczyt = TBaza::Aktywna()->PolaczenieDoOdczytu();
+    ASSERT_NE(odczyt, nullptr);
+    for (TBaza* b : {TBaza::Aktywna(), odczyt.get()}) {
+        EXPECT_EQ(Kolumna("select Nazwisko from klient order by Nazwisko", b), polski);
+        EXPECT_EQ(Kolumna("select Nazwisko from klient order by Nazwisko desc", b), odwrotnie);
+        // Stored as typed; LIKE still tells the letter case apart.
+        EXPECT_EQ(Kolumna("select Nazwisko from klient where Nazwisko like 'łoś'", b),
+                  QStringList{"łoś"});
+        EXPECT_EQ(Kolumna("select Upper(Nazwisko) from klient where Numer_klienta = 6", b),
+                  QStringList{"ŹDŹBŁO"});
+    }
+    EXPECT_THROW(odczyt->Wykonaj("delete from klient"), TBladBazy);
+    EXPECT_EQ(Kolumna("select count(*) from klient"), QStringList{"17"});
 }
 
 TEST(PorzadekPolski, PlikCzytaISortujeZwyklySqlite) {
