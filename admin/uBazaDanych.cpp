@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include "admin/KopieSerwera.h"
 #include "store/Interakcja.h"
 #include "ui_uBazaDanych.h"
 #include "widgets/Polecenie.h"
@@ -25,6 +26,7 @@ TfBazaDanych::TfBazaDanych(QWidget* parent)
 
     connect(ui->rbSerwer, &QRadioButton::toggled, this, &TfBazaDanych::UstawDostepnosc);
     connect(ui->bSprawdz, &QPushButton::clicked, this, &TfBazaDanych::bSprawdzClick);
+    connect(ui->bPrzenies, &QPushButton::clicked, this, &TfBazaDanych::bPrzeniesClick);
     PolaczPolecenie(this, ui->bZapisz, ui->miZapisz, [this] { bZapiszClick(); });
     PolaczPolecenie(this, ui->bAnuluj, ui->miAnuluj, [this] { reject(); });
 }
@@ -98,5 +100,16 @@ void TfBazaDanych::bZapiszClick() {
         Uwaga(blad);
         return;
     }
+    accept();
+}
+
+void TfBazaDanych::bPrzeniesClick() {
+    if (!Poprawne(true)) return;
+    const TWyborBazy d = Wybor();
+    // The move tells its outcome; the store is then the server's, whatever the settings file.
+    if (!PrzeniesDaneNaSerwer(AdresZWyboru(d))) return;
+    przeniesiono = true;
+    QString blad;
+    if (!ZapiszWyborBazy(d, &blad)) Uwaga(blad);
     accept();
 }

@@ -55,7 +55,13 @@ void TfMain::PolaczNarzedzia() {
     // Another store is connected by the next start, which checks and upgrades it as always.
     connect(ui->miBazaDanych, &QAction::triggered, this, [this] {
         TfBazaDanych okno(this);
-        if (PokazModalnie(okno) != QDialog::Accepted || !okno.ZmienionaBaza() ||
+        const bool zapisano = PokazModalnie(okno) == QDialog::Accepted;
+        // Moved onto the server: the desk reloads from it as after a restore.
+        if (okno.Przeniesiono()) {
+            PoPrzywroceniu();
+            return;
+        }
+        if (!zapisano || !okno.ZmienionaBaza() ||
             !qEnvironmentVariable("WIRDOLAN_BAZA").trimmed().isEmpty())
             return;
         if (Pytanie(QStringLiteral("Zapisano wybór bazy danych. Program połączy się z nią po "

@@ -286,11 +286,11 @@ std::unique_ptr<TBaza> TBazaPlik::PolaczenieDoOdczytu() const {
     // stands on disk), with the same functions and order.
     const QString plik = QDir(katalog).filePath(PlikBazy);
     const bool niezmienny = wada == TWadaBazy::TylkoOdczyt;
-    const QByteArray adres =
+    const QByteArray uri =
         QUrl::fromLocalFile(plik).toEncoded() + (niezmienny ? "?mode=ro&immutable=1" : "?mode=ro");
     try {
         std::unique_ptr<TBazaPlik> baza(
-            new TBazaPlik(otworz(adres, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI), katalog));
+            new TBazaPlik(otworz(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI), katalog));
         baza->RejestrujFunkcje();
         baza->Wykonaj(QStringLiteral("PRAGMA case_sensitive_like=ON;"));
         baza->UstawWade(wada, tekstWady);

@@ -2,9 +2,14 @@
 // either kind of store, the day's copy claimed by one counter, and the store check of a
 // server store.
 #include <gtest/gtest.h>
+#include <libpq-fe.h>
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include "admin/Kopie.h"
@@ -13,7 +18,9 @@
 #include "admin/Narzedzia.h"
 #include "admin/SprawdzenieBazy.h"
 #include "admin/WyborTestowy.h"
+#include "admin/uBazaDanych.h"
 #include "store/Baza.h"
+#include "store/PlikUstawien.h"
 #include "store/TQuery.h"
 #include "store/uStruktura.h"
 #include "support/FakeInterakcja.h"
@@ -69,6 +76,39 @@ TEST_F(PrzeniesienieNaSerwer, KazdyWierszRownyAPelnaBazaOdrzucona) {
     EXPECT_EQ(TBaza::Aktywna()->Rodzaj(), TRodzajBazy::Plik);
     baza.PolaczPonownie();
     EXPECT_EQ(baza.Zawartosc(), przed);
+}
+
+// The dialog's button moves the shop onto the server typed in its fields and keeps that
+// choice; the password comes from the environment as from ~/.pgpass.
+TEST_F(PrzeniesienieNaSerwer, PrzyciskDialoguPrzenosiIZapisujeWybor) {
+    QTemporaryDir program;
+    UstawPlikUstawienProgramu(program.filePath(QStringLiteral("w.ini")));
+    PolaczPlik(inny.path());
+    ZapiszSklepDoKopii();
+    const QString przed = baza.Zawartosc();
+    TfBazaDanych okno;
+    okno.findChild<QRadioButton*>("rbSerwer")->setChecked(true);
+    const auto pole = [&](const char* nazwa, const QString& tekst) {
+        okno.findChild<QLineEdit*>(nazwa)->setText(tekst);
+    };
+    // The test's server as libpq finds it from its environment.
+    PGconn* c = PQconnectdb(adres.toUtf8().constData());
+    pole("eSerwer", QString::fromUtf8(PQhost(c)));
+    pole("ePort", QString::fromUtf8(PQport(c)));
+    pole("eBaza", QString::fromUtf8(PQdb(c)));
+    pole("eUzytkownik", QString::fromUtf8(PQuser(c)));
+    PQfinish(c);
+    pole("eStanowisko", QStringLiteral("Lada 1"));
+    okno.findChild<QCheckBox*>("cbSzyfrowanie")->setChecked(false);
+    okno.findChild<QPushButton*>("bPrzenies")->click();
+    ASSERT_TRUE(okno.Przeniesiono())
+        << (fake.Teksty().empty() ? std::string() : fake.Teksty().back().toStdString());
+    EXPECT_EQ(okno.result(), QDialog::Accepted);
+    ASSERT_EQ(TBaza::Aktywna()->Rodzaj(), TRodzajBazy::Serwer);
+    EXPECT_EQ(baza.Zawartosc(), przed);
+    EXPECT_EQ(WczytajWyborBazy().Rodzaj, TRodzajBazy::Serwer);
+    EXPECT_EQ(WczytajWyborBazy().Stanowisko, QStringLiteral("Lada 1"));
+    UstawPlikUstawienProgramu(QString());
 }
 
 // A copy of the server store is a store file like the file store's copies: checked as
