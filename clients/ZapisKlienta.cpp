@@ -2,11 +2,32 @@
 
 #include "clients/OdczytKlientow.h"
 #include "money/Kasa.h"
+#include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/TQuery.h"
+#include "store/Tlumacz.h"
 #include "store/uWspolneDB.h"
 
 namespace {
+
+// The key of the client just inserted: on a server, this connection's own; on a file,
+// whose write lock keeps other counters out, the highest. False, the error shown, on failure.
+bool KluczNowegoKlienta(int& id) {
+    try {
+        if (const std::optional<qint64> k =
+                TBaza::Aktywna()->KluczWstawionego(QStringLiteral("klient"))) {
+            id = static_cast<int>(*k);
+            return true;
+        }
+    } catch (const TBladBazy& e) {
+        ZglosBladBazy(TekstBleduBazy(e.Kod(), e.Tekst()));
+        return false;
+    }
+    TQuery q;
+    OtworzSQL(q, QStringLiteral("select Max( ID ) m from klient"));
+    if (q.Active() && !q.Eof()) id = q.FieldByName("m").AsInteger();
+    return q.Active();
+}
 
 QString DataLubNull(const QDate& d) {
     return d.isValid() ? DataSQL(d) : QStringLiteral("null");
@@ -54,11 +75,7 @@ bool ZapiszKlienta(int id, const TDaneKlienta& k, const TWplatyKlienta& wplaty) 
     // The till: the payments are booked with the balance they made.
     if (!wplaty.empty()) {
         int idKlienta = id;
-        if (idKlienta == 0) {
-            OtworzSQL(q, QStringLiteral("select Max( ID ) m from klient"));
-            if (q.Active() && !q.Eof()) idKlienta = q.FieldByName("m").AsInteger();
-            q.Close();
-        }
+        if (idKlienta == 0 && !KluczNowegoKlienta(idKlienta)) return false;
         for (const auto& [rodzaj, kwota] : wplaty)
             ZapiszRuchKasy(q, idKlienta, rodzaj, kwota,
                            rodzaj == RodzajKasy::Abonament ? OpisAbonamentu : OpisWplaty);

@@ -1,5 +1,6 @@
 #include "films/ZapisFilmu.h"
 
+#include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/TQuery.h"
@@ -42,10 +43,19 @@ bool ZapiszFilm(int id, const TDaneFilmu& f) {
             KomunikatBledu(e.Tekst());
             return false;
         }
-        // The new copy has the highest key: keys are never reused.
+        // On a file the new copy has the highest key (keys are never reused, and the write
+        // lock keeps other counters out); a server names this connection's own.
+        std::optional<qint64> klucz;
+        try {
+            klucz = TBaza::Aktywna()->KluczWstawionego(QStringLiteral("film"));
+        } catch (const TBladBazy& e) {
+            ZglosBladBazy(TekstBleduBazy(e.Kod(), e.Tekst()));
+            return false;
+        }
         TQuery q;
         UruchomSQL(q, QStringLiteral("update film set DataWprowadzenia = ") + DataSQL(Dzisiaj()) +
-                          QStringLiteral(" where ID = (select max(ID) from film)"));
+                          (klucz ? QStringLiteral(" where ID = ") + QString::number(*klucz)
+                                 : QStringLiteral(" where ID = (select max(ID) from film)")));
         return transakcja.Zatwierdz();
     }
     const QString sql =

@@ -94,6 +94,13 @@ public:
     virtual void ZapiszWersje(int wersja) = 0;
     // Whether the store holds an index of the name; false when it cannot be told.
     virtual bool MaIndeks(const QString& nazwa) = 0;
+    // The key given to the row this connection last inserted into the table, when the store
+    // hands keys to several counters at once (a server); nothing for a file store, whose
+    // write lock makes the table's highest key the one just inserted. Throws TBladBazy.
+    virtual std::optional<qint64> KluczWstawionego(const QString& tabela) {
+        Q_UNUSED(tabela);
+        return std::nullopt;
+    }
     // Opens the outermost transaction of a write; a file store takes its write lock at once.
     virtual void Zacznij() = 0;
     // Holds the schema for the upgrade, so that two counters starting together upgrade it

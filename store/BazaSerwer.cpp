@@ -250,6 +250,15 @@ public:
         PQclear(r);
     }
 
+    std::optional<qint64> KluczWstawionego(const QString& tabela) override {
+        // The sequence's value of this session: another counter's inserts do not move it.
+        const std::unique_ptr<TKursor> k = Przygotuj(
+            QStringLiteral("select currval(pg_get_serial_sequence('%1', 'id'))").arg(tabela), {});
+        qint64 klucz = 0;
+        if (!k->Krok() || !k->Calkowita(0, klucz)) return std::nullopt;
+        return klucz;
+    }
+
     std::unique_ptr<TKursor> Przygotuj(const QString& lokalny,
                                        const QHash<QString, QVariant>& parametry) override {
         QStringList nazwy;

@@ -45,6 +45,9 @@ TEST_F(ZapisKlienta, NowyIPoprawiony) {
 
 TEST_F(ZapisKlienta, WplatyIdaDoKasyNowegoKlienta) {
     baza.Wykonaj("insert into klient (ID, Numer_klienta, Nazwisko) values (4, 4, 'Nowak')");
+    // Another counter's client with a higher key than the one this insert gets on a server.
+    baza.DrugiePolaczenie(
+        "insert into klient (ID, Numer_klienta, Nazwisko) values (1000, 9, 'Kos')");
     TDaneKlienta k;
     k.Numer = 5;
     k.Saldo = 42.50_zl;
