@@ -49,6 +49,28 @@ bool typZnany(int typ) {
     }
 }
 
+// A field of a fixed-size kind has that size: pxlib copies the field's bytes into a value
+// of the kind's size, so a longer one would overrun it.
+bool dlugoscZgodna(int typ, int dlugosc) {
+    switch (typ) {
+        case pxfLogical:
+            return dlugosc == 1;
+        case pxfShort:
+            return dlugosc == 2;
+        case pxfDate:
+        case pxfLong:
+        case pxfTime:
+        case pxfAutoInc:
+            return dlugosc == 4;
+        case pxfCurrency:
+        case pxfNumber:
+        case pxfTimestamp:
+            return dlugosc == 8;
+        default:
+            return true;
+    }
+}
+
 // The version byte from which the header carries the code page and the second
 // encryption word, and the field list starts later.
 constexpr int WersjaZeStronaKodowa = 5;
@@ -145,7 +167,7 @@ QString SprawdzStruktureParadox(const QByteArray& p) {
         const int dlugosc = static_cast<unsigned char>(p[poczatekPol + 2 * i + 1]);
         // A BCD field always takes 17 bytes; its byte here counts the decimal places.
         const bool bcd = typ == pxfBCD;
-        if (!typZnany(typ) || (bcd ? dlugosc > 32 : dlugosc == 0))
+        if (!typZnany(typ) || (bcd ? dlugosc > 32 : dlugosc == 0) || !dlugoscZgodna(typ, dlugosc))
             return QStringLiteral("opis pól tabeli jest uszkodzony");
         suma += bcd ? 17 : dlugosc;
     }

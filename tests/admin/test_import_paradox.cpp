@@ -251,6 +251,30 @@ TEST_F(ImportTabelParadox, UszkodzonaTabelaOdrzuconaZNazwaINicNieZaimportowano) 
     });
     zepsuj("row count wrong", [](QByteArray& b) { b[0x06] = char(b[0x06] + 1); });
     zepsuj("field list broken", [](QByteArray& b) { b[0x78] = 0x7F; });
+
+    // Found by fuzzing: a number field longer than a number, the row's length kept by a
+    // shorter text field, overran pxlib's value.
+    QFile klient(Plik("klient.db"));
+    ASSERT_TRUE(klient.open(QIODevice::ReadWrite));
+    QByteArray b = klient.readAll();
+    const int pol = static_cast<unsigned char>(b[0x21]);
+    int liczba = -1, tekst = -1;
+    for (int i = 0; i < pol; ++i) {
+        const int typ = b[0x78 + 2 * i], dlugosc = static_cast<unsigned char>(b[0x79 + 2 * i]);
+        if ((typ == 0x05 || typ == 0x06) && liczba < 0) liczba = 0x79 + 2 * i;
+        if (typ == 0x01 && dlugosc > 8 && tekst < 0) tekst = 0x79 + 2 * i;
+    }
+    ASSERT_TRUE(liczba > 0 && tekst > 0);
+    b[liczba] = char(b[liczba] + 8);
+    b[tekst] = char(b[tekst] - 8);
+    klient.seek(0);
+    klient.write(b);
+    klient.close();
+    QFile r(Plik("rental.db"));
+    ASSERT_TRUE(r.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    r.write(dobry);
+    r.close();
+    SprawdzOdmowe("\"klient.db\"");
 }
 
 TEST_F(ImportTabelParadox, BrakujaceTabele) {
