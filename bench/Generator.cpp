@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <vector>
 
@@ -449,6 +450,18 @@ std::optional<TRozmiarSklepu> RozmiarSklepu(const QString& nazwa) {
     if (nazwa == QLatin1String("duzy")) return TRozmiarSklepu{20000, 80000, 800000};
     if (nazwa == QLatin1String("pelny")) return TRozmiarSklepu{50000, 200000, 2000000};
     return std::nullopt;
+}
+
+std::optional<TArgumentyGeneratora> ArgumentyGeneratora(const QStringList& arg,
+                                                        const char* narzedzie) {
+    const auto rozmiar = arg.size() >= 3 ? RozmiarSklepu(arg[1]) : std::nullopt;
+    const QDate dzien =
+        arg.size() >= 4 ? QDate::fromString(arg[3], Qt::ISODate) : QDate::currentDate();
+    if (!rozmiar || !dzien.isValid() || arg.size() > 4) {
+        std::fprintf(stderr, "Użycie: %s maly|duzy|pelny KATALOG [RRRR-MM-DD]\n", narzedzie);
+        return std::nullopt;
+    }
+    return TArgumentyGeneratora{*rozmiar, arg[2], dzien};
 }
 
 TPodsumowanieSklepu GenerujSklep(const QString& katalog, const TRozmiarSklepu& rozmiar,

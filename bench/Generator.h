@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct TRozmiarSklepu {
@@ -14,6 +15,16 @@ struct TRozmiarSklepu {
 
 // "maly", "duzy" or "pelny"; nothing for another name.
 std::optional<TRozmiarSklepu> RozmiarSklepu(const QString& nazwa);
+
+// A generator tool's arguments: "maly|duzy|pelny KATALOG [RRRR-MM-DD]" (the day defaults to
+// today). Nothing, with the usage told on the error output, when they are not so.
+struct TArgumentyGeneratora {
+    TRozmiarSklepu rozmiar;
+    QString katalog;
+    QDate dzien;
+};
+std::optional<TArgumentyGeneratora> ArgumentyGeneratora(const QStringList& arg,
+                                                        const char* narzedzie);
 
 struct TPodsumowanieSklepu {
     int otwarte = 0;     // open rentals (their films are out)

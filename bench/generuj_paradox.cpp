@@ -13,18 +13,15 @@
 int main(int argc, char** argv) {
     QCoreApplication aplikacja(argc, argv);
     const QStringList arg = aplikacja.arguments();
-    const auto rozmiar = arg.size() >= 3 ? RozmiarSklepu(arg[1]) : std::nullopt;
-    const QDate dzis =
-        arg.size() >= 4 ? QDate::fromString(arg[3], Qt::ISODate) : QDate::currentDate();
-    if (!rozmiar || !dzis.isValid() || arg.size() > 4) {
-        std::fprintf(stderr, "Użycie: generuj_paradox maly|duzy|pelny KATALOG [RRRR-MM-DD]\n");
-        return 2;
-    }
+    const std::optional<TArgumentyGeneratora> a = ArgumentyGeneratora(arg, "generuj_paradox");
+    if (!a) return 2;
+    const TRozmiarSklepu& rozmiar = a->rozmiar;
+    const QDate dzis = a->dzien;
     QElapsedTimer zegar;
     zegar.start();
     try {
         const TTabeleSklepu t = GenerujTabeleParadox(
-            arg[2], QDir(arg[2]).filePath(QStringLiteral("baza")), *rozmiar, dzis);
+            a->katalog, QDir(a->katalog).filePath(QStringLiteral("baza")), rozmiar, dzis);
         std::printf("klient.db %d, film.db %d, rental.db %d, dictionary.db %d: %.1f s\n", t.klienci,
                     t.filmy, t.wypozyczenia, t.ustawienia, zegar.elapsed() / 1000.0);
     } catch (const TBladBazy& e) {

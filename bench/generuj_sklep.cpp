@@ -11,22 +11,19 @@
 int main(int argc, char** argv) {
     QCoreApplication aplikacja(argc, argv);
     const QStringList arg = aplikacja.arguments();
-    const auto rozmiar = arg.size() >= 3 ? RozmiarSklepu(arg[1]) : std::nullopt;
-    const QDate dzis =
-        arg.size() >= 4 ? QDate::fromString(arg[3], Qt::ISODate) : QDate::currentDate();
-    if (!rozmiar || !dzis.isValid() || arg.size() > 4) {
-        std::fprintf(stderr, "Użycie: generuj_sklep maly|duzy|pelny KATALOG [RRRR-MM-DD]\n");
-        return 2;
-    }
+    const std::optional<TArgumentyGeneratora> a = ArgumentyGeneratora(arg, "generuj_sklep");
+    if (!a) return 2;
+    const TRozmiarSklepu& rozmiar = a->rozmiar;
+    const QDate dzis = a->dzien;
     QElapsedTimer zegar;
     zegar.start();
     try {
-        const TPodsumowanieSklepu p = GenerujSklep(arg[2], *rozmiar, dzis);
+        const TPodsumowanieSklepu p = GenerujSklep(a->katalog, rozmiar, dzis);
         std::printf(
             "klienci %d (archiwalni %d, abonenci %d), filmy %d (wycofane %d), wypożyczenia %d "
             "(otwarte %d, po terminie %d, zaległe %d): %.1f s\n",
-            rozmiar->klienci, p.archiwalni, p.abonenci, rozmiar->filmy, p.wycofane,
-            rozmiar->wypozyczenia, p.otwarte, p.poTerminie, p.zalegle, zegar.elapsed() / 1000.0);
+            rozmiar.klienci, p.archiwalni, p.abonenci, rozmiar.filmy, p.wycofane,
+            rozmiar.wypozyczenia, p.otwarte, p.poTerminie, p.zalegle, zegar.elapsed() / 1000.0);
     } catch (const TBladBazy& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

@@ -14,6 +14,7 @@
 #include <ctime>
 
 #include "admin/uImportParadox.h"
+#include "bench/Pomiar.h"
 #include "store/Baza.h"
 #include "store/Interakcja.h"
 #include "store/TQuery.h"
@@ -32,15 +33,6 @@ struct TChwila {
     double procesor = 0;
     double zegar = 0;
 };
-
-qint64 szczytPamieciMB() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith("VmHWM:"))
-            return l.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
-    return 0;
-}
 
 // Answers every message, notes when the closing report comes, lets every window but the
 // store check run as it would.
@@ -116,6 +108,6 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         TBaza::Rozlacz();
     }
-    std::printf("peak memory %lld MB\n", szczytPamieciMB());
+    std::printf("peak memory %lld MB\n", SzczytPamieciMB());
     return 0;
 }

@@ -31,6 +31,7 @@
 #include "admin/KopieAutomatyczne.h"
 #include "app/uMain.h"
 #include "app/uProgram.h"
+#include "bench/Pomiar.h"
 #include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -131,20 +132,11 @@ public:
 
 TPomiar pomiar;
 
-qint64 szczytPamieciMB() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith("VmHWM:"))
-            return l.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
-    return 0;
-}
-
 // Starts a new peak of the resident memory (Linux: "5" into clear_refs); the peak of the
 // whole run is kept apart.
 qint64 szczytCalosci = 0;
 void nowySzczyt() {
-    szczytCalosci = std::max(szczytCalosci, szczytPamieciMB());
+    szczytCalosci = std::max(szczytCalosci, SzczytPamieciMB());
     QFile f(QStringLiteral("/proc/self/clear_refs"));
     if (f.open(QIODevice::WriteOnly)) f.write("5");
 }
@@ -155,7 +147,7 @@ struct TWynik {
 
 void wypisz(const char* nazwa, const TWynik& w) {
     const double o = mediana(w.otwarcie), z = mediana(w.zamkniecie), s = mediana(w.sql);
-    const qint64 pamiec = szczytPamieciMB();
+    const qint64 pamiec = SzczytPamieciMB();
     std::printf("%-28s %10.1f %12.1f %10.1f %9.1f %10.1f %8lld\n", nazwa, o, z, s,
                 s > 0 ? o / s : 0.0, mediana(w.sciana), pamiec);
     std::fflush(stdout);
