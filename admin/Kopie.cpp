@@ -19,6 +19,7 @@
 #include "store/Baza.h"
 #include "store/ObceObiekty.h"
 #include "store/Tlumacz.h"
+#include "store/uStruktura.h"
 
 namespace {
 
@@ -257,6 +258,12 @@ TOpisKopii OpiszKopie(const QString& plik) {
         opis.blad = QStringLiteral(
             "Plik nie jest bazą danych programu Wirdolan: brak tabel klient, film, rental i "
             "dictionary.");
+        return opis;
+    }
+    // A copy a newer program made would be taken back to tables this one does not know.
+    if (const auto wersja = Wartosc(p.Uchwyt(), "PRAGMA user_version");
+        wersja && wersja->toInt() > WersjaSchematu()) {
+        opis.blad = KomunikatNowszejBazy(wersja->toInt());
         return opis;
     }
     const auto spojnosc = Wartosc(p.Uchwyt(), "PRAGMA integrity_check");

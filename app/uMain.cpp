@@ -368,7 +368,11 @@ bool TfMain::Start() {
     // 8. The store and its upgrade. A store that cannot be used is told in Polish; a
     // damaged one ends the start unless a copy offered is taken.
     if (!PolaczNaStarcie(KatalogBazy, OfertaKopii)) return false;
-    ::AktualizujStrukture(Query1);
+    // A store a newer program wrote is left alone: the start ends.
+    if (!::AktualizujStrukture(Query1)) {
+        TBaza::Rozlacz();
+        return false;
+    }
 
     // 9. The settings.
     if (fConfig) fConfig->WczytajUstawienia();

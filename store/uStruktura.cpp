@@ -176,20 +176,34 @@ int WersjaBazy() {
     return odczytajWersje().value_or(0);
 }
 
-void AktualizujStrukture(TQuery& query) {
+QString KomunikatNowszejBazy(int wersja) {
+    return QStringLiteral(
+               "Baza danych pochodzi z nowszej wersji programu Wirdolan (wersja bazy: %1, ta "
+               "wersja programu zna wersje do %2) i ten program nie może z nią pracować.\n"
+               "Zainstaluj na tym komputerze nowszą wersję programu. Baza danych pozostała bez "
+               "zmian.")
+        .arg(wersja)
+        .arg(WersjaSchematu());
+}
+
+bool AktualizujStrukture(TQuery& query) {
     // A store holding objects the program did not make is only read, in its own shape, until
     // they are removed (the upgrade runs again then).
     TBaza* b = TBaza::Aktywna();
-    if (!b || b->Wada() == TWadaBazy::ObceObiekty) return;
+    if (!b || b->Wada() == TWadaBazy::ObceObiekty) return true;
     // The version is read under the schema's lock: a counter that waited finds the steps
     // another one took.
     try {
         b->ZablokujSchemat();
     } catch (const TBladBazy& e) {
         KomunikatBledu(TekstBleduBazy(e.Kod(), e.Tekst()));
-        return;
+        return true;
     }
-    if (const std::optional<int> wersja = odczytajWersje()) {
+    const std::optional<int> wersja = odczytajWersje();
+    const bool nowsza = wersja && *wersja > WersjaSchematu();
+    if (nowsza) {
+        BladOgolny(KomunikatNowszejBazy(*wersja));
+    } else if (wersja) {
         for (const TKrok& krok : Kroki) {
             if (krok.numer <= *wersja) continue;
             if (!wykonajKrok(query, krok)) break;
@@ -210,4 +224,5 @@ void AktualizujStrukture(TQuery& query) {
     } catch (const TBladBazy&) {
         // The lock ends with the connection anyway.
     }
+    return !nowsza;
 }

@@ -28,6 +28,7 @@
 #include "reports/uFilmyWyp.h"
 #include "store/Interakcja.h"
 #include "store/TQuery.h"
+#include "store/uStruktura.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -252,6 +253,16 @@ TEST_F(Kopie, PlikKtoryNieJestBazaOdrzucony) {
             << fake.komunikaty[0].tekst.toStdString();
         EXPECT_EQ(Z(Baza(), "select count(*) from klient"), "393");
     }
+    // A copy a newer program made.
+    const QString nowsza = obce.path() + "/nowsza.sqlite";
+    ASSERT_EQ(KopiujBaze(Baza(), nowsza), "");
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(nowsza.toUtf8().constData(), &h), SQLITE_OK);
+    const QByteArray wersja =
+        QString("PRAGMA user_version = %1").arg(WersjaSchematu() + 1).toUtf8();
+    EXPECT_EQ(sqlite3_exec(h, wersja.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(h);
+    EXPECT_EQ(OpiszKopie(nowsza).blad, KomunikatNowszejBazy(WersjaSchematu() + 1));
     EXPECT_TRUE(OpiszKopie(obca).blad.contains("brak tabel"));
     EXPECT_TRUE(OpiszKopie(uszkodzona).blad.startsWith("Plik jest uszkodzony"))
         << OpiszKopie(uszkodzona).blad.toStdString();

@@ -44,6 +44,7 @@
 #include "store/Baza.h"
 #include "store/Katalogi.h"
 #include "store/TQuery.h"
+#include "store/uStruktura.h"
 #include "support/FakeInterakcja.h"
 #include "test_panele_pulpit.h"
 
@@ -193,6 +194,18 @@ TEST_F(Pulpit, DrugaKopiaProgramuJestOdrzucana) {
     pierwsza.unlock();
     fake.Wyczysc();
     Uruchom();
+}
+
+// A store a newer program wrote ends the start with its message and stays as it was.
+TEST_F(Pulpit, BazaNowszegoProgramuKonczyStart) {
+    const int nowsza = WersjaSchematu() + 1;
+    PrzedStartem({QString("PRAGMA user_version = %1").arg(nowsza)});
+    EXPECT_FALSE(fMain->Start());
+    EXPECT_EQ(fake.Teksty(), std::vector<QString>{KomunikatNowszejBazy(nowsza)});
+    EXPECT_EQ(TBaza::Aktywna(), nullptr);
+    TBaza::Polacz(folder + "Bazy/");
+    EXPECT_EQ(WersjaBazy(), nowsza);
+    TBaza::Rozlacz();
 }
 
 TEST_F(Pulpit, ZabitaKopiaNieBlokujeStartu) {

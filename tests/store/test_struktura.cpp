@@ -360,3 +360,23 @@ TEST_F(KrokStanowisk, StareRuchyBezStanowiskaTabelaUstawien) {
     EXPECT_EQ(baza.Wartosc("select Wartosc from ustawienia where Klucz = 'A/b'").toString(),
               QString::fromUtf8("Żółw"));
 }
+
+// A store a newer program wrote (on either kind): refused with its message, nothing run.
+TEST_F(KrokStanowisk, NowszaBazaJestOdrzucanaBezZmian) {
+    const int nowsza = WersjaSchematu() + 1;
+    baza.Wykonaj(TestowaBaza::NaSerwerze()
+                     ? QString("update wirdolan_schemat set wersja = %1").arg(nowsza)
+                     : QString("PRAGMA user_version = %1").arg(nowsza));
+    EXPECT_FALSE(AktualizujStrukture(query));
+    ASSERT_EQ(fake.komunikaty.size(), 1u);
+    EXPECT_EQ(fake.komunikaty[0].tekst, KomunikatNowszejBazy(nowsza));
+    EXPECT_TRUE(fake.komunikaty[0].tekst.contains(QString("wersja bazy: %1").arg(nowsza)));
+    EXPECT_EQ(WersjaBazy(), nowsza);
+    // Step 6 did not run: its table is still missing.
+    EXPECT_EQ(baza.Wartosc(TestowaBaza::NaSerwerze()
+                               ? "select count(*) from information_schema.tables where "
+                                 "table_name = 'ustawienia'"
+                               : "select count(*) from sqlite_master where name = 'ustawienia'")
+                  .toInt(),
+              0);
+}
