@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <memory>
+#include <ranges>
 #include <vector>
 
 #include "store/Baza.h"
@@ -122,11 +123,11 @@ void KopiujTabele(TBaza& zrodlo, TBaza& cel, const QString& tabela, std::stop_to
                   const std::function<void()>& wiersz) {
     const std::vector<TKolumna> docelowe = Kolumny(cel, tabela);
     TOdczyt odczyt(zrodlo, tabela);
-    TKursor& k = odczyt.Kursor();
-    // Each column of the source and its column in the target.
+    // Each column of the source and its column in the target. (The server's cursor is
+    // replaced with every part fetched: it is never kept past a step.)
     std::vector<int> miejsca;
     QStringList nazwy;
-    for (int i = 0; i < k.LiczbaKolumn(); ++i) {
+    for (const TKursor& k = odczyt.Kursor(); const int i : std::views::iota(0, k.LiczbaKolumn())) {
         const QString nazwa = QString::fromUtf8(k.NazwaKolumny(i));
         const auto it = std::find_if(docelowe.begin(), docelowe.end(), [&](const TKolumna& c) {
             return c.nazwa.compare(nazwa, Qt::CaseInsensitive) == 0;
@@ -151,11 +152,12 @@ void KopiujTabele(TBaza& zrodlo, TBaza& cel, const QString& tabela, std::stop_to
     while (odczyt.Krok()) {
         if (stop.stop_requested()) throw TBladBazy(QStringLiteral("Kopię przerwano."));
         QStringList pola;
-        for (int i = 0; i < k.LiczbaKolumn(); ++i) {
+        const TKursor& r = odczyt.Kursor();
+        for (int i = 0; i < r.LiczbaKolumn(); ++i) {
             const QString nazwa =
                 QStringLiteral(":W%1").arg(parametry.size());  // upper case, as looked up
             const TKolumna& c = docelowe[static_cast<size_t>(miejsca[static_cast<size_t>(i)])];
-            parametry.insert(nazwa, Wartosc(k.Wartosc(i), k.TypKolumny(i), c.typ, serwer));
+            parametry.insert(nazwa, Wartosc(r.Wartosc(i), r.TypKolumny(i), c.typ, serwer));
             pola << nazwa;
         }
         wiersze << '(' + pola.join(QStringLiteral(", ")) + ')';

@@ -62,6 +62,24 @@ TEST_F(KopiaDanych, TamIZPowrotemKazdyWierszRownyIKluczeDalej) {
     EXPECT_EQ(baza.Ile(QStringLiteral("select ID from kasa where Opis = 'Nowy'")), 7);
 }
 
+// A table longer than one part of the server's cursor goes over whole, both ways.
+TEST_F(KopiaDanych, DlugaTabelaCalaWObieStrony) {
+    baza.Wykonaj(QStringLiteral(
+        "insert into rental (id_filmu, id_klienta, zwrocono, naleznosc) with recursive n(i) as "
+        "(select 1 union all select i + 1 from n where i < 4500) select i, i % 7, True, 2.5 "
+        "from n"));
+    const auto kopia = NowyPlik(QStringLiteral("kopia.sqlite"));
+    KopiujDane(*TBaza::Aktywna(), *kopia);
+    KopiujDane(*kopia, *TBaza::Aktywna());
+    for (TBaza* b : {kopia.get(), TBaza::Aktywna()}) {
+        TNaBazie na(*b);
+        EXPECT_EQ(baza.Wartosc(QStringLiteral("select count(*) || ' ' || sum(id_filmu) || ' ' || "
+                                              "cast(sum(naleznosc) * 100 as integer) from rental"))
+                      .toString(),
+                  QStringLiteral("4500 10127250 1125000"));
+    }
+}
+
 // Each failure leaves the target with every row it had.
 TEST_F(KopiaDanych, NieudanaKopiaZostawiaCelBezZmian) {
     ZapiszSklepDoKopii();
