@@ -27,6 +27,7 @@ TWynikWycofania RozliczWycofanie(const TDaneWycofania& dane) {
     }
     w.Wplacono = wplacono;
     w.Saldo = saldo;
+    w.SaldoPrzed = dane.Saldo;
 
     // What stays paid is spread again over the remaining rows in list order.
     TKwota pieniadze = wplacono;

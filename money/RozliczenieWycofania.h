@@ -35,6 +35,7 @@ struct TWynikWycofania {
     TKwota Wplacono;                            // eWplata: what stays paid on the remaining rows
     TKwota Razem;                               // the total row: unpaid on the remaining rows
     TKwota Saldo;                               // the client's new balance
+    TKwota SaldoPrzed;                          // the balance the desk showed (eSaldo)
     int LicznikAb = 0;                          // one less for every withdrawn film
     std::vector<TWierszPoWycofaniu> Pozostale;  // the remaining rows, in list order
 };

@@ -343,7 +343,8 @@ bool zapiszWycofanie(int idKlienta, const TWynikWycofania& wynik, const QString&
     TTransakcja transakcja;
     std::vector<int> lista = wynik.Wycofane;
     for (const TWierszPoWycofaniu& r : wynik.Pozostale) lista.push_back(r.IdFilmu);
-    const TStanWypozyczen stan = SprawdzListe(q, klient, lista, std::nullopt);
+    // The new balance is written whole: the one it was worked out from must still be there.
+    const TStanWypozyczen stan = SprawdzListe(q, klient, lista, wynik.SaldoPrzed);
     zmieniona = stan == TStanWypozyczen::Zmieniona;
     if (stan != TStanWypozyczen::Aktualna) return false;
     // The rentals deleted, their films on the shelf.

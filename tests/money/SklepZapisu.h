@@ -30,7 +30,7 @@ inline TDaneWycofania WycofaniePierwszego() {
     d.Pierwszy = d.Ostatni = 0;
     d.Razem = 5.00_zl;
     d.Wplacono = 6.00_zl;
-    d.Saldo = -1.00_zl;
+    d.Saldo = 4.00_zl;  // the client's, as the store holds it
     d.LicznikAb = 2;
     return d;
 }

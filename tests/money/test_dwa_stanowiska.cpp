@@ -175,6 +175,8 @@ TEST_F(DwaStanowiska, ZmianaNaInnymStanowiskuNieJestNadpisana) {
         {"undo after a film returned meanwhile", wycofanie,
          "update rental set zwrocono = True where id_filmu = 2",
          zmienione + "Wycofanie nie zostało zapisane."},
+        {"undo after a payment meanwhile", wycofanie, "update klient set Saldo = 6 where ID = 1",
+         zmienione + "Wycofanie nie zostało zapisane."},
         {"extension after a payment meanwhile", przedluzenie,
          "update klient set Saldo = 6 where ID = 1",
          zmienione + "Przedłużenie nie zostało zapisane."},
