@@ -55,6 +55,7 @@ public:
 
     // The open rentals listed in rows 0..k-1, as the store gave them.
     const std::vector<TWierszListy>& Wiersze() const { return wiersze; }
+    const std::vector<TWypozyczenieNaLiscie>& Otwarte() const { return otwarte; }
     // The unpaid parts of the listed rentals, and what was paid on them before.
     TKwota SumaPlatnosci() const { return sumaPlatnosci; }
     void UstawSumePlatnosci(TKwota suma) { sumaPlatnosci = suma; }

@@ -51,6 +51,7 @@ public:
 
     bool Wybrany() const;
     int Id() const { return klient.Id; }
+    const TKlientPulpitu& Klient() const { return klient; }
     qint64 Numer() const { return klient.Numer; }
     int Rabat() const { return klient.Rabat; }
     int LicznikAb() const { return klient.LicznikAb; }

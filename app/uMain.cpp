@@ -19,6 +19,7 @@
 #include "app/PanelFilmu.h"
 #include "app/PanelKlienta.h"
 #include "app/StanKlienta.h"
+#include "app/ZmianyKlienta.h"
 #include "app/uAbout.h"
 #include "app/uMainLista.h"
 #include "app/uWitamy.h"
@@ -185,6 +186,7 @@ TfMain::TfMain(QWidget* parent)
         TKontrolkiKoszyka{ui->sgWypozyczenie, ui->eIleDni, ui->eWplata, ui->bUsun, ui->bWypozycz,
                           ui->miDelete},
         *panelKlienta, *panelFilmu, *wypozyczenia, Query1);
+    zmianyKlienta = std::make_unique<TZmianyKlienta>(Query1);
     connect(panelFilmu.get(), &TPanelFilmu::Pokazany, ui->sgWypozyczenie,
             &QTableWidget::clearSelection);
     connect(panelFilmu.get(), &TPanelFilmu::Wypozyczajacy, ui->eKlientNr, &QLineEdit::setText);
@@ -449,10 +451,13 @@ void TfMain::cbKlientChange() {
 
 bool TfMain::WczytajKLIENTA() {
     if (!panelKlienta->Wczytaj()) {
+        zmianyKlienta->Zapomnij();
         PokazUwageKlienta(false);
         return false;
     }
     WczytajWypozyczenia();
+    zmianyKlienta->Zapamietaj(TStanKlientaPulpitu(panelKlienta->Klient(), wypozyczenia->Otwarte(),
+                                                  panelKlienta->Zaleglosci()));
     panelKlienta->UstawWlaczWYlaczKLIENTA();
     PokazUwageKlienta(true);
     ui->miPotwierdzenie->setEnabled(true);  // the client's last operation can be printed
@@ -493,6 +498,26 @@ void TfMain::PokazUwageKlienta(bool wczytany, const QString& dopisek) {
         tekst = tekst.isEmpty() ? dopisek : dopisek + QStringLiteral(" · ") + tekst;
     ui->lUwagaKlienta->setText(tekst);
     ui->lUwagaKlienta->setVisible(!tekst.isEmpty());
+}
+
+namespace {
+const QString KlientZmienionyGdzieIndziej =
+    QStringLiteral("Dane klienta zmieniono przy innym stanowisku: wczytano je ponownie");
+}  // namespace
+
+bool TfMain::OdswiezZmienionegoKlienta() {
+    if (!panelKlienta->Wybrany() || ListaMaNoweFilmy(false) || !zmianyKlienta->Zmieniony())
+        return false;
+    ui->eKlientNr->setText(Numer4(panelKlienta->Numer()));
+    koszyk->Zmieniony = false;
+    if (WczytajKLIENTA()) PokazUwageKlienta(true, KlientZmienionyGdzieIndziej);
+    return true;
+}
+
+bool TfMain::KlientZmienionyPrzedOperacja() {
+    if (!OdswiezZmienionegoKlienta()) return false;
+    Uwaga(KlientZmienionyGdzieIndziej + QStringLiteral(".\nSprawdź je i powtórz operację."));
+    return true;
 }
 
 bool TfMain::ListaMaNoweFilmy(bool powiedz) const {
@@ -689,8 +714,10 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     } else if (obiekt == ui->cbTytulOrg) {
         ui->cbTytulPol->setFocus();
     } else if (obiekt == ui->cbTytulPol) {
+        OdswiezZmienionegoKlienta();
         WczytajFILM();
     } else if (obiekt == ui->eFilmNr) {
+        OdswiezZmienionegoKlienta();
         WczytajFILM();
         if (UstawieniaProgramu().Zasady.ZwrotSkanem) ZwrotSkanem();
         ZaznaczPole(ui->eFilmNr);

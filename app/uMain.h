@@ -20,6 +20,7 @@
 class QLockFile;
 class QProgressBar;
 class TKoszykPulpitu;
+class TZmianyKlienta;
 class TListaWypozyczen;
 class TPanelFilmu;
 class TPanelKlienta;
@@ -98,6 +99,13 @@ private:
     void ZwrotSkanem();  // a film that is out, scanned: its holder loaded, its row marked
     // Films added below the open rentals and not yet rented: true, told when powiedz.
     bool ListaMaNoweFilmy(bool powiedz = true) const;
+    // Another counter's change to the loaded client, at the desk's next action: the client
+    // is loaded again and the desk says so. While films wait in the basket nothing is
+    // reloaded (their rental's write tells of the change). True when loaded again.
+    bool OdswiezZmienionegoKlienta();
+    // The same before an operation on the listed rentals: the operator is told to check
+    // the client and do it again. True when the operation is to stop.
+    bool KlientZmienionyPrzedOperacja();
     void UlozPanel(QWidget* panel);
     // A copy's percent in pbKopia on the status bar (format: its text with %p); the bar
     // shows only while a copy runs (procent -1: ended).
@@ -122,6 +130,7 @@ private:
     std::unique_ptr<TPanelFilmu> panelFilmu;
     std::unique_ptr<TListaWypozyczen> wypozyczenia;
     std::unique_ptr<TKoszykPulpitu> koszyk;
+    std::unique_ptr<TZmianyKlienta> zmianyKlienta;
     QHash<QWidget*, int> kotwice;  // distance from the right edge
 };
 

@@ -31,6 +31,7 @@
 
 void TfMain::bZwrotClick() {
     if (ListaMaNoweFilmy()) return;
+    if (KlientZmienionyPrzedOperacja()) return;
     // The returned rows.
     const auto zakres = wypozyczenia->WybierzWiersze();
     if (!zakres) return;
@@ -67,6 +68,7 @@ void TfMain::bZwrotClick() {
 
 void TfMain::bCofnijClick() {
     if (ListaMaNoweFilmy()) return;
+    if (KlientZmienionyPrzedOperacja()) return;
     // The withdrawn rows.
     const auto zakres = wypozyczenia->WybierzWiersze();
     if (!zakres) return;
@@ -89,6 +91,7 @@ void TfMain::bCofnijClick() {
 
 void TfMain::bPrzedluzenieClick() {
     if (ListaMaNoweFilmy()) return;
+    if (KlientZmienionyPrzedOperacja()) return;
     // The days.
     if (!fIloscDni || PokazModalnie(*fIloscDni) != QDialog::Accepted) return;
     const int n = fIloscDni->IloscDni();

@@ -22,6 +22,7 @@ struct TKlientPulpitu {
     TKwota Saldo;
     int LicznikAb = 0;
     int Rabat = 0;
+    bool operator==(const TKlientPulpitu&) const = default;
 };
 
 // The current clients' entries of the pick list, "Nazwisko Imie", in the store's order.

@@ -1,5 +1,7 @@
 // The return, the undo and the extension at the desk, end to end on a test store: rate
 // 5,00, further days at 50 %, the late charge at 100 % of the rate.
+#include <QTest>
+
 #include "Operacje.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
@@ -489,4 +491,36 @@ TEST_F(PulpitPrzedluzenie, BladPoleceniaWycofujeWszystko) {
     EXPECT_EQ(Zapisany(1).dataDO, "2024-03-06");
     EXPECT_DOUBLE_EQ(Zapisany(1).naleznosc, 7.5);
     EXPECT_DOUBLE_EQ(Saldo(), 0);
+}
+
+// Another counter's change to the loaded client shows at the next action: a scan reloads
+// the client with a note; an undo stops, says so and writes nothing. With no change the
+// client stays as loaded.
+TEST_F(PulpitWycofanie, ZmianaNaInnymStanowiskuWidocznaPrzyNastepnejCzynnosci) {
+    DwaWypozyczenia(5, 0);
+    auto* uwaga = k<QLabel>("lUwagaKlienta");
+    const auto skan = [&] {
+        k<QLineEdit>("eFilmNr")->setText("0001");
+        QTest::keyClick(k<QLineEdit>("eFilmNr"), Qt::Key_Return);
+    };
+    skan();
+    EXPECT_FALSE(uwaga->text().contains("innym stanowisku"));
+
+    baza.DrugiePolaczenie("update klient set Saldo = 0 where ID = 1");
+    skan();
+    EXPECT_EQ(k<QLineEdit>("eSaldo")->text(), "0,00");
+    EXPECT_TRUE(uwaga->text().startsWith(
+        "Dane klienta zmieniono przy innym stanowisku: wczytano je ponownie"))
+        << uwaga->text().toStdString();
+    EXPECT_TRUE(Teksty().empty());
+
+    baza.DrugiePolaczenie("update rental set zwrocono = True where id_filmu = 2");
+    const QString przed = baza.Zawartosc();
+    Zaznacz(0, 0);
+    k<QPushButton>("bCofnij")->click();  // stops before its question
+    EXPECT_EQ(Teksty(), std::vector<QString>{"Dane klienta zmieniono przy innym stanowisku: "
+                                             "wczytano je ponownie.\nSprawdź je i powtórz "
+                                             "operację."});
+    EXPECT_EQ(baza.Zawartosc(), przed);
+    EXPECT_EQ(sg()->rowCount(), 3) << "one open rental, the separator and the total";
 }
