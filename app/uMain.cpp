@@ -239,8 +239,7 @@ TfMain::TfMain(QWidget* parent)
         fConfig->FormShow();
         PokazModalnie(*fConfig);
         // Whatever the dialog's result, the desk follows the stored settings.
-        fConfig->WczytajUstawienia();
-        panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
+        WczytajUstawieniaSklepu();
     });
     connect(ui->miPomoc, &QAction::triggered, this, [this] {
         // pomoc.chm when it is there, else the operator's guide.
@@ -377,8 +376,7 @@ bool TfMain::Start() {
     }
 
     // 9. The settings.
-    if (fConfig) fConfig->WczytajUstawienia();
-    panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
+    WczytajUstawieniaSklepu();
 
     // 10. The pick lists; the titles' are read while the desk works.
     WczytajKlientow();
@@ -515,9 +513,23 @@ bool TfMain::OdswiezZmienionegoKlienta() {
 }
 
 bool TfMain::KlientZmienionyPrzedOperacja() {
+    OdswiezUstawieniaSklepu();
     if (!OdswiezZmienionegoKlienta()) return false;
     Uwaga(KlientZmienionyGdzieIndziej + QStringLiteral(".\nSprawdź je i powtórz operację."));
     return true;
+}
+
+void TfMain::WczytajUstawieniaSklepu() {
+    if (fConfig) fConfig->WczytajUstawienia();
+    panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
+    znacznikUstawien = TBaza::Znacznik();
+}
+
+void TfMain::OdswiezUstawieniaSklepu() {
+    const TZnacznikBazy teraz = TBaza::Znacznik();
+    if (teraz == znacznikUstawien || !fConfig) return;
+    znacznikUstawien = teraz;
+    if (fConfig->OdswiezZBazy()) panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
 }
 
 bool TfMain::ListaMaNoweFilmy(bool powiedz) const {
@@ -706,6 +718,9 @@ bool TfMain::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         return QMainWindow::eventFilter(obiekt, zdarzenie);
     }
     if (!JestEnter(zdarzenie)) return QMainWindow::eventFilter(obiekt, zdarzenie);
+    if (obiekt == ui->cbKlient || obiekt == ui->eKlientNr || obiekt == ui->cbTytulPol ||
+        obiekt == ui->eFilmNr)
+        OdswiezUstawieniaSklepu();
     if (obiekt == ui->cbKlient) {
         WczytajKLIENTA();
     } else if (obiekt == ui->eKlientNr) {

@@ -13,6 +13,7 @@
 #include "admin/KopieAutomatyczne.h"
 #include "money/Rozliczenia.h"
 #include "reports/uRapPotwierdzenie.h"
+#include "store/Baza.h"
 #include "store/StanBazy.h"
 #include "store/TQuery.h"
 #include "store/uWspolneDB.h"
@@ -106,6 +107,11 @@ private:
     // The same before an operation on the listed rentals: the operator is told to check
     // the client and do it again. True when the operation is to stop.
     bool KlientZmienionyPrzedOperacja();
+    // The shop's settings and rules read again when the store changed since they were read
+    // (another counter may have changed the tariff); at the start of each desk action.
+    void OdswiezUstawieniaSklepu();
+    // The settings read now, from the store.
+    void WczytajUstawieniaSklepu();
     void UlozPanel(QWidget* panel);
     // A copy's percent in pbKopia on the status bar (format: its text with %p); the bar
     // shows only while a copy runs (procent -1: ended).
@@ -131,7 +137,8 @@ private:
     std::unique_ptr<TListaWypozyczen> wypozyczenia;
     std::unique_ptr<TKoszykPulpitu> koszyk;
     std::unique_ptr<TZmianyKlienta> zmianyKlienta;
-    QHash<QWidget*, int> kotwice;  // distance from the right edge
+    TZnacznikBazy znacznikUstawien;  // the store's mark when the settings were read
+    QHash<QWidget*, int> kotwice;    // distance from the right edge
 };
 
 // The desk, created first at program entry.

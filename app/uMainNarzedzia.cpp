@@ -93,8 +93,7 @@ void TfMain::PolaczNarzedzia() {
 void TfMain::PoPrzywroceniu() {
     // A copy of an older shape gets the columns of this one.
     ::AktualizujStrukture(Query1);
-    if (fConfig) fConfig->WczytajUstawienia();
-    panelFilmu->UstawCene(UstawieniaProgramu().ZmianaStawki);
+    WczytajUstawieniaSklepu();
 
     // Nothing of the replaced store stays on the desk.
     panelKlienta->Wyczysc();

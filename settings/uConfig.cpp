@@ -149,9 +149,24 @@ void TfConfig::UmiescWLuce(QRadioButton* przycisk, QLineEdit* pole, const QStrin
 void TfConfig::WczytajUstawienia() {
     // The shop's values this computer's settings file held before the store kept them.
     PrzeniesUstawieniaZPliku();
-    Ustawienia = UstawieniaZTekstow(CzytajTekstyUstawien(Query1, KatalogBazy));
+    tekstyZBazy = CzytajTekstyUstawien(Query1, KatalogBazy);
+    Ustawienia = UstawieniaZTekstow(*tekstyZBazy);
     // A failed read has shown the store's error; the rules then stay off.
-    if (const auto zasady = CzytajZasady(Query1)) Ustawienia.Zasady = *zasady;
+    zasadyZBazy = CzytajZasady(Query1);
+    if (zasadyZBazy) Ustawienia.Zasady = *zasadyZBazy;
+}
+
+bool TfConfig::OdswiezZBazy() {
+    QHash<QString, QString> teksty = CzytajTekstyUstawien(Query1, KatalogBazy);
+    std::optional<TZasady> zasady = CzytajZasady(Query1);
+    const bool pierwszy = !tekstyZBazy;
+    if (!pierwszy && teksty == *tekstyZBazy && zasady == zasadyZBazy) return false;
+    tekstyZBazy = std::move(teksty);
+    zasadyZBazy = std::move(zasady);
+    if (pierwszy) return false;
+    Ustawienia = UstawieniaZTekstow(*tekstyZBazy);
+    if (zasadyZBazy) Ustawienia.Zasady = *zasadyZBazy;
+    return true;
 }
 
 bool TfConfig::ZapiszUstawienia() {

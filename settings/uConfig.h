@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
+#include <QString>
 #include <memory>
+#include <optional>
 
 #include "settings/Ustawienia.h"
+#include "settings/Zasady.h"
 #include "store/TQuery.h"
 
 class QAction;
@@ -25,6 +29,10 @@ public:
     // shop's rules with it. First carries the shop's values of this computer's settings file
     // into a store that holds none (PrzeniesUstawieniaZPliku).
     void WczytajUstawienia();
+    // Reads the stored settings and rules again and takes them only when they differ from
+    // those read last (another counter changed them): the record's values set in this run
+    // and not stored stay otherwise, and a first reading is only kept. True when taken.
+    bool OdswiezZBazy();
     // Writes the whole record to the store as one operation; false when nothing was stored.
     bool ZapiszUstawienia();
     // Fills the controls from the store; run before every showing.
@@ -55,6 +63,9 @@ private:
     std::unique_ptr<Ui::TfConfig> ui;
     QList<QWidget*> pierscien;  // the Enter focus ring
     TQuery Query1;
+    // The stored texts and rules read last (nothing before the first reading).
+    std::optional<QHash<QString, QString>> tekstyZBazy;
+    std::optional<TZasady> zasadyZBazy;
 };
 
 // The window created once at program entry.

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "Operacje.h"
+#include "settings/UstawieniaSlownik.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
 #include "store/Zegar.h"
@@ -523,4 +524,22 @@ TEST_F(PulpitWycofanie, ZmianaNaInnymStanowiskuWidocznaPrzyNastepnejCzynnosci) {
                                              "operację."});
     EXPECT_EQ(baza.Zawartosc(), przed);
     EXPECT_EQ(sg()->rowCount(), 3) << "one open rental, the separator and the total";
+}
+
+// The tariff another counter stored is the one the next return charges by (the late
+// charge a fixed 3,00 a day instead of 100 % of the rate: 13,50 instead of 17,50).
+TEST_F(PulpitZwrot, TaryfaZInnegoStanowiskaObowiazujePrzyNastepnejCzynnosci) {
+    // The fixture's settings stored and read, as at a start.
+    ASSERT_TRUE(fConfig->ZapiszUstawienia());
+    fConfig->WczytajUstawienia();
+    Wypozyczone({{1, 1, 7.5, 2, 5}}, 7.5);
+    TUstawienia u = fConfig->Ustawienia;
+    u.PoTerminie = 0;
+    u.Kara = 3_zl;
+    baza.DrugiePolaczenie(PoleceniaZapisuUstawien(u).join(";\n"));
+    TPropozycja p;
+    Zaplac(-1, &p);
+    Oddaj(QDate(2024, 3, 8));
+    EXPECT_DOUBLE_EQ(p.kwota, 6);
+    EXPECT_DOUBLE_EQ(Zapisany(1).naleznosc, 13.5);
 }
