@@ -113,10 +113,12 @@ void TKopieAutomatyczne::PrzyStarcie(const QString& katalogBazy, const QDateTime
         kopiuj = [adres, cel, katalog, dzien](std::stop_token stop,
                                               const std::function<void(int)>& postep) {
             QString wynik = WypelnijKopieSerwera(adres, cel, stop, postep);
-            if (wynik.isEmpty())
+            if (wynik.isEmpty()) {
+                ZakonczKopieDnia(adres, dzien);
                 PrzytnijKopie(katalog);
-            else
+            } else {
                 ZwolnijKopieDnia(adres, dzien);
+            }
             return wynik;
         };
     } else {

@@ -129,19 +129,28 @@ QString PrzywrocBazeSerwera(const QString& plikKopii, const QString& katalogBazy
 
 bool ZajmijKopieDnia(TBaza& baza, const QDate& dzien) {
     // The table is made by the first claim; two counters starting together make it once.
+    // (A table an earlier version made gets the claimant's connection and the mark of the
+    // copy made.)
     baza.ZablokujSchemat();
     try {
         baza.Wykonaj(QStringLiteral(
-            "create table if not exists wirdolan_kopia_dnia (dzien date primary key)"));
+            "create table if not exists wirdolan_kopia_dnia (dzien date primary key); alter table "
+            "wirdolan_kopia_dnia add column if not exists pid integer, add column if not exists "
+            "zrobiona boolean not null default false"));
     } catch (...) {
         baza.OdblokujSchemat();
         throw;
     }
     baza.OdblokujSchemat();
     const QHash<QString, QVariant> parametry{{QStringLiteral(":DZIEN"), dzien}};
-    const auto k = baza.Przygotuj(QStringLiteral("insert into wirdolan_kopia_dnia (dzien) values "
-                                                 "(:DZIEN) on conflict do nothing"),
-                                  parametry);
+    // The day is claimed by this connection; a claim whose connection has ended (its
+    // program stopped mid-copy) is taken over, a copy made is not made again.
+    const auto k = baza.Przygotuj(
+        QStringLiteral("insert into wirdolan_kopia_dnia (dzien, pid) values (:DZIEN, "
+                       "pg_backend_pid()) on conflict (dzien) do update set pid = excluded.pid "
+                       "where not wirdolan_kopia_dnia.zrobiona and not exists (select 1 from "
+                       "pg_stat_activity a where a.pid = wirdolan_kopia_dnia.pid)"),
+        parametry);
     k->Krok();
     if (k->Zmienione() != 1) return false;
     baza.Przygotuj(QStringLiteral("delete from wirdolan_kopia_dnia where dzien < :DZIEN"),
@@ -150,15 +159,31 @@ bool ZajmijKopieDnia(TBaza& baza, const QDate& dzien) {
     return true;
 }
 
-void ZwolnijKopieDnia(const QString& adres, const QDate& dzien) {
+namespace {
+
+// Runs a statement on the day's claim through a connection of its own; an error is left
+// unsaid.
+void ZmienKopieDnia(const QString& adres, const QDate& dzien, const QString& sql) {
     try {
         const auto baza = TBaza::OtworzSerwer(adres, QString());
-        baza->Przygotuj(QStringLiteral("delete from wirdolan_kopia_dnia where dzien = :DZIEN"),
-                        {{QStringLiteral(":DZIEN"), dzien}})
-            ->Krok();
+        baza->Przygotuj(sql, {{QStringLiteral(":DZIEN"), dzien}})->Krok();
     } catch (const TBladBazy&) {
-        // The next day's first start copies again.
+        // Given back: the next day's first start copies again; made: a counter starting
+        // later this day may copy once more.
     }
+}
+
+}  // namespace
+
+void ZwolnijKopieDnia(const QString& adres, const QDate& dzien) {
+    ZmienKopieDnia(adres, dzien,
+                   QStringLiteral("delete from wirdolan_kopia_dnia where dzien = :DZIEN"));
+}
+
+void ZakonczKopieDnia(const QString& adres, const QDate& dzien) {
+    ZmienKopieDnia(
+        adres, dzien,
+        QStringLiteral("update wirdolan_kopia_dnia set zrobiona = True where dzien = :DZIEN"));
 }
 
 bool PrzeniesDaneNaSerwer(const QString& adres, const std::function<void(int)>& postep) {

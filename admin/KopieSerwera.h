@@ -31,11 +31,15 @@ QString PrzywrocBazeSerwera(const QString& plikKopii, const QString& katalogBazy
                             const QDateTime& teraz, QString* zachowana = nullptr);
 
 // The day's automatic copy of a server store is made by one counter: the first to claim
-// the day in the store. True when this call claimed it; throws TBladBazy.
+// the day in the store, on its connection. A claim whose connection has ended before its
+// copy was made (the program stopped) is free again. True when this call claimed it;
+// throws TBladBazy.
 bool ZajmijKopieDnia(TBaza& baza, const QDate& dzien);
 // Gives the day back (its copy failed or was stopped), through a connection of its own;
 // an error is left unsaid.
 void ZwolnijKopieDnia(const QString& adres, const QDate& dzien);
+// Marks the day's copy made, likewise: the day is not claimed again.
+void ZakonczKopieDnia(const QString& adres, const QDate& dzien);
 
 // "Przenieś dane z tego komputera na serwer": copies the open file store into the empty
 // database of the server the connection string names, in one transaction, and makes the

@@ -169,6 +169,20 @@ TEST_F(KopiaSerwera, KopiaDniaJednegoStanowiska) {
     ZwolnijKopieDnia(adres, dzien);
     EXPECT_TRUE(ZajmijKopieDnia(*drugie, dzien));
     EXPECT_TRUE(ZajmijKopieDnia(*TBaza::Aktywna(), dzien.addDays(1)));
+    // A claim whose connection has ended (pid 0: no such connection) is free again until
+    // its copy is marked made.
+    const QDate trzeci = dzien.addDays(2);
+    const auto bezPolaczenia = [&] {
+        TBaza::Aktywna()->Wykonaj(
+            QString("update wirdolan_kopia_dnia set pid = 0 where dzien = '%1'")
+                .arg(trzeci.toString(Qt::ISODate)));
+    };
+    EXPECT_TRUE(ZajmijKopieDnia(*drugie, trzeci));
+    bezPolaczenia();
+    EXPECT_TRUE(ZajmijKopieDnia(*TBaza::Aktywna(), trzeci));
+    ZakonczKopieDnia(adres, trzeci);
+    bezPolaczenia();
+    EXPECT_FALSE(ZajmijKopieDnia(*drugie, trzeci));
 }
 
 // "Narzędzia" on a server store: the copy to a chosen file, the restore from it and the
