@@ -11,7 +11,7 @@ blad() { echo "BŁĄD: $*" >&2; exit 1; }
 
 # Every part of the counter's work has its section.
 for sekcja in pierwsze pulpit wypozyczenie zwrot przedluzenie cofniecie zaleglosci abonament \
-              ustawienia listy raporty kopie wydruki zasady; do
+              ustawienia listy raporty kopie wydruki zasady stanowiska; do
     grep -q "<h2 id=\"$sekcja\">" "$przewodnik/index.html" || blad "brak rozdziału $sekcja"
     grep -q "href=\"#$sekcja\"" "$przewodnik/index.html" || blad "spis treści bez $sekcja"
 done

@@ -15,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -250,6 +251,20 @@ void Narzedzia() {
                           Nacisnij(okno, "bSwieta");
                       }));
     Wykonaj("miZasady");
+    // The second counter's choice of the shop's server, as the technician fills it in.
+    zrzuty->PrzyOknie(QStringLiteral("TfBazaDanych"),
+                      Obraz(QStringLiteral("baza_danych"), "bAnuluj", [](QDialog& okno) {
+                          Pole<QRadioButton>(okno, "rbSerwer")->setChecked(true);
+                          const std::pair<const char*, const char*> pola[] = {
+                              {"eSerwer", "serwer-sklep"}, {"ePort", "5432"},
+                              {"eBaza", "wirdolan"},       {"eUzytkownik", "wirdolan"},
+                              {"eStanowisko", "Kasa 2"},
+                          };
+                          for (const auto& [pole, tekst] : pola)
+                              Pole<QLineEdit>(okno, pole)->setText(QString::fromUtf8(tekst));
+                          Pole<QCheckBox>(okno, "cbSzyfrowanie")->setChecked(true);
+                      }));
+    Wykonaj("miBazaDanych");
 }
 
 }  // namespace
