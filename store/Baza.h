@@ -5,9 +5,11 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "store/StanBazy.h"
 
@@ -100,6 +102,16 @@ public:
     virtual std::optional<qint64> KluczWstawionego(const QString& tabela) {
         Q_UNUSED(tabela);
         return std::nullopt;
+    }
+    // Appends rows to a table in one go where the store has a quicker way than statements
+    // (a server's COPY): each row holds the columns' values in order, as statements bind
+    // them. False when it has none, and the caller inserts by statements. Throws TBladBazy.
+    virtual bool WstawWiersze(const QString& tabela, const QStringList& kolumny,
+                              const std::vector<std::vector<QVariant>>& wiersze) {
+        Q_UNUSED(tabela);
+        Q_UNUSED(kolumny);
+        Q_UNUSED(wiersze);
+        return false;
     }
     // Opens the outermost transaction of a write; a file store takes its write lock at once.
     virtual void Zacznij() = 0;

@@ -214,6 +214,22 @@ private:
 // meets it; the server has rolled its open transaction back, so the operation's remaining
 // statements are refused too until its rollback. The next statement after that connects
 // again.
+// A value as the server takes it in text form; nothing for null (an invalid date too).
+std::optional<QByteArray> TekstWartosci(const QVariant& v) {
+    if (v.isNull()) return std::nullopt;
+    switch (v.typeId()) {
+        case QMetaType::Bool:
+            return v.toBool() ? QByteArray("true") : QByteArray("false");
+        case QMetaType::Double:
+            return QByteArray::number(v.toDouble(), 'g', 17);
+        case QMetaType::QDate:
+            if (!v.toDate().isValid()) return std::nullopt;
+            return v.toDate().toString(Qt::ISODate).toUtf8();
+        default:
+            return v.toString().toUtf8();
+    }
+}
+
 class TBazaSerwer final : public TBaza {
 public:
     TBazaSerwer(PGconn* c, QString folder, QString adresBazy)
@@ -268,22 +284,10 @@ public:
         for (qsizetype i = 0; i < nazwy.size(); ++i) {
             const auto k = static_cast<size_t>(i);
             const auto it = parametry.constFind(nazwy[i]);
-            if (it == parametry.cend() || it->isNull()) continue;
-            const QVariant& v = *it;
-            switch (v.typeId()) {
-                case QMetaType::Bool:
-                    wartosci[k] = v.toBool() ? "true" : "false";
-                    break;
-                case QMetaType::Double:
-                    wartosci[k] = QByteArray::number(v.toDouble(), 'g', 17);
-                    break;
-                case QMetaType::QDate:
-                    if (!v.toDate().isValid()) continue;  // no date: null
-                    wartosci[k] = v.toDate().toString(Qt::ISODate).toUtf8();
-                    break;
-                default:
-                    wartosci[k] = v.toString().toUtf8();
-            }
+            if (it == parametry.cend()) continue;
+            std::optional<QByteArray> tekst = TekstWartosci(*it);
+            if (!tekst) continue;
+            wartosci[k] = std::move(*tekst);
             wskazniki[k] = wartosci[k].constData();
         }
         Gotowe();
@@ -298,6 +302,64 @@ public:
         }
         if (stan == PGRES_COMMAND_OK) ++zmiany;
         return std::make_unique<TKursorSerwera>(r);
+    }
+
+    bool WstawWiersze(const QString& tabela, const QStringList& kolumny,
+                      const std::vector<std::vector<QVariant>>& wiersze) override {
+        // COPY's text form: a row a line, values by tabs, \N for null, the separators and
+        // the backslash inside a value escaped.
+        QByteArray dane;
+        for (const std::vector<QVariant>& w : wiersze) {
+            for (size_t i = 0; i < w.size(); ++i) {
+                if (i > 0) dane += '\t';
+                const std::optional<QByteArray> tekst = TekstWartosci(w[i]);
+                if (!tekst) {
+                    dane += "\\N";
+                    continue;
+                }
+                for (const char c : *tekst) {
+                    switch (c) {
+                        case '\\':
+                            dane += "\\\\";
+                            break;
+                        case '\t':
+                            dane += "\\t";
+                            break;
+                        case '\n':
+                            dane += "\\n";
+                            break;
+                        case '\r':
+                            dane += "\\r";
+                            break;
+                        default:
+                            dane += c;
+                    }
+                }
+            }
+            dane += '\n';
+        }
+        Gotowe();
+        const bool wTransakcji = PQtransactionStatus(polaczenie) != PQTRANS_IDLE;
+        const QByteArray sql = QStringLiteral("copy %1 (%2) from stdin")
+                                   .arg(tabela, kolumny.join(QStringLiteral(", ")))
+                                   .toUtf8();
+        PGresult* r = PQexec(polaczenie, sql.constData());
+        if (PQresultStatus(r) == PGRES_COPY_IN) {
+            PQclear(r);
+            // A failure to send ends the copy with an error the result below reports.
+            if (PQputCopyData(polaczenie, dane.constData(), static_cast<int>(dane.size())) != 1)
+                PQputCopyEnd(polaczenie, "przerwano wysyłanie wierszy");
+            else
+                PQputCopyEnd(polaczenie, nullptr);
+            r = PQgetResult(polaczenie);
+        }
+        const bool udane = PQresultStatus(r) == PGRES_COMMAND_OK;
+        const TBladBazy blad = udane ? TBladBazy(QString()) : BladPolecenia(r, wTransakcji);
+        PQclear(r);
+        while ((r = PQgetResult(polaczenie))) PQclear(r);
+        if (!udane) throw blad;
+        ++zmiany;
+        return true;
     }
 
     std::optional<int> WersjaZapisana() override {

@@ -20,7 +20,8 @@ const QStringList TabeleSerwera = {QStringLiteral("wirdolan_schemat"),
                                    QStringLiteral("wirdolan_kopia_dnia")};
 
 // Rows written by one statement, and rows read from the server at a time.
-constexpr int WierszyNaPolecenie = 100;
+constexpr size_t WierszyNaPolecenie = 100;
+constexpr size_t WierszyNaKopie = 5000;  // a server's COPY
 constexpr int WierszyNaOdczyt = 2000;
 
 bool NaSerwerze(const TBaza& baza) {
@@ -139,29 +140,45 @@ void KopiujTabele(TBaza& zrodlo, TBaza& cel, const QString& tabela, std::stop_to
         nazwy << it->nazwa;
     }
     const bool serwer = NaSerwerze(cel);
-    const QString poczatek =
-        QStringLiteral("insert into %1 (%2) values ").arg(tabela, nazwy.join(QStringLiteral(", ")));
-    QHash<QString, QVariant> parametry;
-    QStringList wiersze;
+    // The rows go over in parts: by the store's own bulk way where it has one (a server's
+    // COPY), else by statements of many rows.
+    std::vector<std::vector<QVariant>> czesc;
     const auto zapisz = [&] {
-        if (wiersze.isEmpty()) return;
-        cel.Przygotuj(poczatek + wiersze.join(QStringLiteral(", ")), parametry)->Krok();
-        parametry.clear();
-        wiersze.clear();
+        if (czesc.empty() || cel.WstawWiersze(tabela, nazwy, czesc)) {
+            czesc.clear();
+            return;
+        }
+        QHash<QString, QVariant> parametry;
+        QStringList wiersze;
+        for (const std::vector<QVariant>& w : czesc) {
+            QStringList pola;
+            for (const QVariant& v : w) {
+                const QString nazwa =
+                    QStringLiteral(":W%1").arg(parametry.size());  // upper case, as looked up
+                parametry.insert(nazwa, v);
+                pola << nazwa;
+            }
+            wiersze << '(' + pola.join(QStringLiteral(", ")) + ')';
+        }
+        cel.Przygotuj(QStringLiteral("insert into %1 (%2) values ")
+                              .arg(tabela, nazwy.join(QStringLiteral(", "))) +
+                          wiersze.join(QStringLiteral(", ")),
+                      parametry)
+            ->Krok();
+        czesc.clear();
     };
+    const size_t wierszyNaCzesc = serwer ? WierszyNaKopie : WierszyNaPolecenie;
     while (odczyt.Krok()) {
         if (stop.stop_requested()) throw TBladBazy(QStringLiteral("Kopię przerwano."));
-        QStringList pola;
         const TKursor& r = odczyt.Kursor();
+        std::vector<QVariant> w;
+        w.reserve(static_cast<size_t>(r.LiczbaKolumn()));
         for (int i = 0; i < r.LiczbaKolumn(); ++i) {
-            const QString nazwa =
-                QStringLiteral(":W%1").arg(parametry.size());  // upper case, as looked up
             const TKolumna& c = docelowe[static_cast<size_t>(miejsca[static_cast<size_t>(i)])];
-            parametry.insert(nazwa, Wartosc(r.Wartosc(i), r.TypKolumny(i), c.typ, serwer));
-            pola << nazwa;
+            w.push_back(Wartosc(r.Wartosc(i), r.TypKolumny(i), c.typ, serwer));
         }
-        wiersze << '(' + pola.join(QStringLiteral(", ")) + ')';
-        if (wiersze.size() == WierszyNaPolecenie) zapisz();
+        czesc.push_back(std::move(w));
+        if (czesc.size() == wierszyNaCzesc) zapisz();
         wiersz();
     }
     zapisz();

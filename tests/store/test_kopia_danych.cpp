@@ -68,9 +68,18 @@ TEST_F(KopiaDanych, DlugaTabelaCalaWObieStrony) {
         "insert into rental (id_filmu, id_klienta, zwrocono, naleznosc) with recursive n(i) as "
         "(select 1 union all select i + 1 from n where i < 4500) select i, i % 7, True, 2.5 "
         "from n"));
+    // Text with the separators of a server's bulk copy in it, and nulls.
+    const QString nazwisko = QStringLiteral("Ko\\wal\tski\nŻółć\r'\"\\N");
+    TQuery q;
+    q.UstawSQL(
+        QStringLiteral("insert into klient (Numer_klienta, Nazwisko) values (1, :NAZWISKO)"));
+    q.UstawParametr(QStringLiteral("NAZWISKO"), nazwisko);
+    q.ExecSQL();
     const auto kopia = NowyPlik(QStringLiteral("kopia.sqlite"));
     KopiujDane(*TBaza::Aktywna(), *kopia);
     KopiujDane(*kopia, *TBaza::Aktywna());
+    EXPECT_EQ(baza.Wartosc(QStringLiteral("select Nazwisko from klient")).toString(), nazwisko);
+    EXPECT_TRUE(baza.Wartosc(QStringLiteral("select Imie from klient")).isNull());
     for (TBaza* b : {kopia.get(), TBaza::Aktywna()}) {
         TNaBazie na(*b);
         EXPECT_EQ(baza.Wartosc(QStringLiteral("select count(*) || ' ' || sum(id_filmu) || ' ' || "
