@@ -85,7 +85,11 @@ QVariant Wartosc(const QVariant& v, TField::TTyp zTypu, TField::TTyp naTyp, bool
 class TOdczyt {
 public:
     TOdczyt(TBaza& b, const QString& tabela) : baza(b) {
-        const QString sql = QStringLiteral("select * from ") + tabela;
+        // The rentals in the order they were written: a file's rowid, the server's key.
+        QString sql = QStringLiteral("select * from ") + tabela;
+        if (tabela == QLatin1String("rental"))
+            sql += QStringLiteral(" order by ") +
+                   (NaSerwerze(baza) ? QLatin1String(KolumnaKolejnosci) : QLatin1String("rowid"));
         if (NaSerwerze(baza)) {
             baza.Wykonaj(QStringLiteral("declare wirdolan_kopia no scroll cursor for ") + sql);
             Pobierz();
@@ -123,17 +127,21 @@ void KopiujTabele(TBaza& zrodlo, TBaza& cel, const QString& tabela, std::stop_to
     const std::vector<TKolumna> docelowe = Kolumny(cel, tabela);
     TOdczyt odczyt(zrodlo, tabela);
     TKursor& k = odczyt.Kursor();
-    // Each column of the source and its column in the target.
-    std::vector<int> miejsca;
+    // Each column of the source and its column in the target. The rentals' key column is
+    // not copied: the target numbers the rows in the order they come, as it writes them.
+    std::vector<int> kolumny, miejsca;
     QStringList nazwy;
     for (int i = 0; i < k.LiczbaKolumn(); ++i) {
         const QString nazwa = QString::fromUtf8(k.NazwaKolumny(i));
+        if (tabela == QLatin1String("rental") && nazwa == QLatin1String(KolumnaKolejnosci))
+            continue;
         const auto it = std::find_if(docelowe.begin(), docelowe.end(), [&](const TKolumna& c) {
             return c.nazwa.compare(nazwa, Qt::CaseInsensitive) == 0;
         });
         if (it == docelowe.end())
             throw TBladBazy(
                 QStringLiteral("W bazie docelowej brak kolumny %1 tabeli %2.").arg(nazwa, tabela));
+        kolumny.push_back(i);
         miejsca.push_back(static_cast<int>(it - docelowe.begin()));
         nazwy << it->nazwa;
     }
@@ -151,10 +159,11 @@ void KopiujTabele(TBaza& zrodlo, TBaza& cel, const QString& tabela, std::stop_to
     while (odczyt.Krok()) {
         if (stop.stop_requested()) throw TBladBazy(QStringLiteral("Kopię przerwano."));
         QStringList pola;
-        for (int i = 0; i < k.LiczbaKolumn(); ++i) {
+        for (size_t j = 0; j < kolumny.size(); ++j) {
             const QString nazwa =
                 QStringLiteral(":W%1").arg(parametry.size());  // upper case, as looked up
-            const TKolumna& c = docelowe[static_cast<size_t>(miejsca[static_cast<size_t>(i)])];
+            const TKolumna& c = docelowe[static_cast<size_t>(miejsca[j])];
+            const int i = kolumny[j];
             parametry.insert(nazwa, Wartosc(k.Wartosc(i), k.TypKolumny(i), c.typ, serwer));
             pola << nazwa;
         }
