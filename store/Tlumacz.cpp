@@ -192,6 +192,8 @@ void dopiszWCudzyslowie(QString& wynik, QStringView tresc, QChar cudzyslow) {
 // - zwrocono alone: false (the open rentals' index) rowid; else naleznosc, id_klienta, rowid;
 // - a range of dataOD: dataOD, then rowid;
 // - anything else (the whole table read): rowid.
+// (SQLite may read a few indexed columns of the whole table from an index alone, in that
+// index's order; the program reads rental so only to count it or to find a row in it.)
 
 enum class TRodzajTokenu { Nazwa, Stala, Znak };
 
@@ -728,7 +730,7 @@ private:
             }
             return;
         }
-        if (funkcjaAgregujaca(slowo) && pominOdstep(i) < n && s[pominOdstep(i)] == u'(') {
+        if (const qsizetype k = pominOdstep(i); k < n && s[k] == u'(' && funkcjaAgregujaca(slowo)) {
             // An aggregate gives one row (or groups): it belongs to the nearest SELECT.
             for (int g = std::min(glebokosc, MaksZapytan - 1); g >= 0; --g)
                 if (zapytania[g].czynne) {
