@@ -315,14 +315,6 @@ TEST(Tlumacz, DialektSerwera) {
         {"select a from rental as r where r.zwrocono = False limit 2",
          "select a from rental as r where r.zwrocono = false order by r.wiersz limit 2",
          {}},
-        {"select a from rental where 1 = zwrocono",
-         "select a from rental where 1 = zwrocono order by rental.naleznosc nulls first, "
-         "rental.id_klienta nulls first, rental.wiersz",
-         {}},
-        {"select a from rental r, klient k where r.dataOD >= \"01.03.24\" or k.ID = 2",
-         "select a from rental r, klient k where r.dataOD >= '2024-03-01' or k.ID = 2 order by "
-         "r.wiersz",
-         {}},
         {"select a from rental r where r.dataOD between :od and :do and r.id_klienta > 3",
          "select a from rental r where r.dataOD between $1 and $2 and r.id_klienta > 3 order by "
          "r.dataOD nulls first, r.wiersz",
@@ -331,10 +323,9 @@ TEST(Tlumacz, DialektSerwera) {
          "select a from rental where id_filmu = 3 order by rental.zwrocono nulls first, "
          "rental.wiersz for update",
          {}},
-        // ordered, grouped, aggregated or distinct reads, and reads of other tables, stay
+        // aggregated, distinct or compound reads, and reads of other tables, stay
         {"select count(*) from rental where id_klienta = 1", "", {}},
         {"select distinct a from rental", "", {}},
-        {"select a from rental group by a", "", {}},
         {"select k.a from klient k where k.ID = ( select r.id_klienta from rental r )", "", {}},
         {"select a from rental union select a from rental", "", {}},
         {"alter table \"rental.db\" add \"rental.db\".\"Stawka\" MONEY",
