@@ -296,8 +296,10 @@ void warunek(const TToken* t, qsizetype n, QStringView alias, TWarunkiWypozyczen
 }
 
 // The ORDER BY terms giving the server's rentals SQLite's order for the condition gdzie
-// (empty: none); alias names rental in the statement.
-QString porzadekWypozyczen(QStringView gdzie, QStringView alias) {
+// (empty: none); alias names rental in the statement. remisy: for the rows an ORDER BY of
+// the statement leaves equal, which keep the order SQLite read them in when it sorts a
+// client's or a film's rentals found by its index (nothing otherwise).
+QString porzadekWypozyczen(QStringView gdzie, QStringView alias, bool remisy) {
     const std::vector<TToken> t = tokenyWarunku(gdzie);
     TWarunkiWypozyczen w;
     int glebokosc = 0;
@@ -322,6 +324,7 @@ QString porzadekWypozyczen(QStringView gdzie, QStringView alias) {
     }
     // Alternatives at the top: no index bounds the whole condition.
     if (alternatywa) w = {};
+    if (remisy && !w.klient && !w.film) return {};
     const QString a = alias.toString() + u'.';
     const QString wiersz = a + QLatin1StringView(KolumnaKolejnosci);
     if (((w.klient || w.film) && w.zwrocono) || w.od) return wiersz;
@@ -347,12 +350,12 @@ bool naWypozyczeniach(QStringView s) {
 
 class TTlumacz {
     // The SELECT of one parenthesis level, as far as its order is concerned.
-    enum class TEtap { Lista, PierwszaTabela, Alias, Tabele, Warunek, Koniec };
+    enum class TEtap { Lista, PierwszaTabela, Alias, Tabele, Warunek, Porzadek, Koniec };
     struct TZapytanie {
         bool czynne = false;
         TEtap etap = TEtap::Lista;
         bool wypozyczenia = false;  // the first table of FROM is rental
-        bool wykluczone = false;    // an order, groups, an aggregate, DISTINCT, a compound
+        bool wykluczone = false;    // groups, an aggregate, DISTINCT, a compound
         QString alias;
         qsizetype gdzieOd = -1, gdzieDo = -1;  // the WHERE condition
     };
@@ -709,8 +712,9 @@ private:
     }
 
     // ---- A read of rental without an order of its own gets SQLite's order (see
-    // porzadekWypozyczen). Each parenthesis level follows its SELECT: the top level gets the
-    // order at its end (or before LIMIT or FOR UPDATE), a subquery before its LIMIT.
+    // porzadekWypozyczen), one with an order gets it for the rows the order leaves equal.
+    // Each parenthesis level follows its SELECT: the top level gets the order at its end (or
+    // before LIMIT or FOR UPDATE), a subquery before its LIMIT.
 
     TZapytanie* zapytanie() {
         return glebokosc < MaksZapytan && zapytania[glebokosc].czynne ? &zapytania[glebokosc]
@@ -758,6 +762,7 @@ private:
                 break;
             case TEtap::Tabele:
             case TEtap::Warunek:
+            case TEtap::Porzadek:
                 break;
             case TEtap::Koniec:
                 return;
@@ -769,9 +774,11 @@ private:
             if (z->etap == TEtap::Warunek) z->gdzieDo = start;
             dopiszPorzadek(*z, start);
             z->etap = TEtap::Koniec;
-        } else if (rowne(slowo, "group") || rowne(slowo, "order") || rowne(slowo, "having") ||
-                   rowne(slowo, "union") || rowne(slowo, "except") || rowne(slowo, "intersect") ||
-                   rowne(slowo, "window")) {
+        } else if (rowne(slowo, "order") && z->etap != TEtap::Porzadek) {
+            if (z->etap == TEtap::Warunek) z->gdzieDo = start;
+            z->etap = TEtap::Porzadek;
+        } else if (rowne(slowo, "group") || rowne(slowo, "having") || rowne(slowo, "union") ||
+                   rowne(slowo, "except") || rowne(slowo, "intersect") || rowne(slowo, "window")) {
             z->wykluczone = true;
             z->etap = TEtap::Koniec;
         }
@@ -832,20 +839,31 @@ private:
         TZapytanie& z = zapytania[0];
         if (!z.czynne || z.etap == TEtap::Koniec) return;
         if (z.etap == TEtap::Warunek) z.gdzieDo = od;
+        const bool remisy = z.etap == TEtap::Porzadek;
         z.etap = TEtap::Koniec;
         if (!z.wypozyczenia || z.wykluczone) return;
+        const QString terminy = porzadekWypozyczen(gdzie(z), z.alias, remisy);
+        if (terminy.isEmpty()) return;
         zamien(od, od);
-        wynik += QLatin1StringView(" order by ");
-        wynik += porzadekWypozyczen(gdzie(z), z.alias);
+        wynik += remisy ? QLatin1StringView(", ") : QLatin1StringView(" order by ");
+        wynik += terminy;
     }
 
-    // Before the word at od (LIMIT, FOR).
+    // Before the word at od (LIMIT, FOR); the terms for equal rows just after the ORDER BY
+    // list.
     void dopiszPorzadek(const TZapytanie& z, qsizetype od) {
         if (!z.wypozyczenia || z.wykluczone) return;
+        const bool remisy = z.etap == TEtap::Porzadek;
+        const QString terminy = porzadekWypozyczen(gdzie(z), z.alias, remisy);
+        if (terminy.isEmpty()) return;
+        if (remisy) {
+            while (od > kopiuj && odstep(s[od - 1])) --od;
+            zamien(od, od);
+            wynik += QLatin1StringView(", ") + terminy;
+            return;
+        }
         zamien(od, od);
-        wynik += QLatin1StringView("order by ");
-        wynik += porzadekWypozyczen(gdzie(z), z.alias);
-        wynik += u' ';
+        wynik += QLatin1StringView("order by ") + terminy + u' ';
     }
 
     QStringView gdzie(const TZapytanie& z) const {
