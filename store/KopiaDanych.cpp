@@ -87,7 +87,11 @@ QVariant Wartosc(const QVariant& v, TField::TTyp zTypu, TField::TTyp naTyp, bool
 class TOdczyt {
 public:
     TOdczyt(TBaza& b, const QString& tabela) : baza(b) {
-        const QString sql = QStringLiteral("select * from ") + tabela;
+        // The rentals in the order they were written: a file's rowid, the server's key.
+        QString sql = QStringLiteral("select * from ") + tabela;
+        if (tabela == QLatin1String("rental"))
+            sql += QStringLiteral(" order by ") +
+                   (NaSerwerze(baza) ? QLatin1String(KolumnaKolejnosci) : QLatin1String("rowid"));
         if (NaSerwerze(baza)) {
             baza.Wykonaj(QStringLiteral("declare wirdolan_kopia no scroll cursor for ") + sql);
             Pobierz();
@@ -124,18 +128,22 @@ void KopiujTabele(TBaza& zrodlo, TBaza& cel, const QString& tabela, std::stop_to
                   const std::function<void()>& wiersz) {
     const std::vector<TKolumna> docelowe = Kolumny(cel, tabela);
     TOdczyt odczyt(zrodlo, tabela);
-    // Each column of the source and its column in the target. (The server's cursor is
-    // replaced with every part fetched: it is never kept past a step.)
-    std::vector<int> miejsca;
+    // Each column of the source and its column in the target. The rentals' key column is
+    // not copied: the target numbers the rows in the order they come, as it writes them.
+    // (The server's cursor is replaced with every part fetched: it is never kept past a step.)
+    std::vector<int> kolumny, miejsca;
     QStringList nazwy;
     for (const TKursor& k = odczyt.Kursor(); const int i : std::views::iota(0, k.LiczbaKolumn())) {
         const QString nazwa = QString::fromUtf8(k.NazwaKolumny(i));
+        if (tabela == QLatin1String("rental") && nazwa == QLatin1String(KolumnaKolejnosci))
+            continue;
         const auto it = std::find_if(docelowe.begin(), docelowe.end(), [&](const TKolumna& c) {
             return c.nazwa.compare(nazwa, Qt::CaseInsensitive) == 0;
         });
         if (it == docelowe.end())
             throw TBladBazy(
                 QStringLiteral("W bazie docelowej brak kolumny %1 tabeli %2.").arg(nazwa, tabela));
+        kolumny.push_back(i);
         miejsca.push_back(static_cast<int>(it - docelowe.begin()));
         nazwy << it->nazwa;
     }
@@ -172,9 +180,10 @@ void KopiujTabele(TBaza& zrodlo, TBaza& cel, const QString& tabela, std::stop_to
         if (stop.stop_requested()) throw TBladBazy(QStringLiteral("Kopię przerwano."));
         const TKursor& r = odczyt.Kursor();
         std::vector<QVariant> w;
-        w.reserve(static_cast<size_t>(r.LiczbaKolumn()));
-        for (int i = 0; i < r.LiczbaKolumn(); ++i) {
-            const TKolumna& c = docelowe[static_cast<size_t>(miejsca[static_cast<size_t>(i)])];
+        w.reserve(kolumny.size());
+        for (size_t j = 0; j < kolumny.size(); ++j) {
+            const TKolumna& c = docelowe[static_cast<size_t>(miejsca[j])];
+            const int i = kolumny[j];
             w.push_back(Wartosc(r.Wartosc(i), r.TypKolumny(i), c.typ, serwer));
         }
         czesc.push_back(std::move(w));

@@ -1,7 +1,9 @@
 #include "store/Tlumacz.h"
 
 #include <QDate>
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "store/Formaty.h"
 #include "store/Porzadek.h"
@@ -177,7 +179,188 @@ void dopiszWCudzyslowie(QString& wynik, QStringView tresc, QChar cudzyslow) {
     wynik += cudzyslow;
 }
 
+// ---- The order of the rentals read on the server.
+//
+// SQLite gives the rows of a statement without ORDER BY in the order of the index its planner
+// takes (rows of one key in rowid order), and the program shows and pays a client's rentals
+// in that order. The server's rental keeps the rowid's order in its key column; a read of
+// rental without an order of its own gets the order SQLite's plan gives, which follows from
+// the conditions of its WHERE on rental's indexes (SQLite without statistics):
+// - id_klienta or id_filmu together with zwrocono equal to a value, or dataOD equal to one:
+//   rowid;
+// - id_klienta or id_filmu without zwrocono: zwrocono, then rowid;
+// - zwrocono alone: false (the open rentals' index) rowid; else naleznosc, id_klienta, rowid;
+// - a range of dataOD: dataOD, then rowid;
+// - anything else (the whole table read): rowid.
+// (SQLite may read a few indexed columns of the whole table from an index alone, in that
+// index's order; the program reads rental so only to count it or to find a row in it.)
+
+enum class TRodzajTokenu { Nazwa, Stala, Znak };
+
+struct TToken {
+    TRodzajTokenu rodzaj;
+    QStringView tekst;
+};
+
+// The tokens of a condition; quoted texts and numbers are values, operators one token.
+std::vector<TToken> tokenyWarunku(QStringView w) {
+    std::vector<TToken> t;
+    const qsizetype n = w.size();
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = w[i];
+        const qsizetype od = i;
+        if (odstep(c)) {
+            ++i;
+            continue;
+        }
+        TRodzajTokenu rodzaj = TRodzajTokenu::Znak;
+        if (poczatekNazwy(c)) {
+            while (i < n && ciagNazwy(w[i])) ++i;
+            const QStringView slowo = w.sliced(od, i - od);
+            rodzaj = rowne(slowo, "true") || rowne(slowo, "false") || rowne(slowo, "null")
+                         ? TRodzajTokenu::Stala
+                         : TRodzajTokenu::Nazwa;
+        } else if (cyfra(c) || (c == u':' && i + 1 < n && poczatekNazwy(w[i + 1]))) {
+            ++i;
+            while (i < n && (ciagNazwy(w[i]) || w[i] == u'.')) ++i;
+            rodzaj = TRodzajTokenu::Stala;
+        } else if (c == u'\'' || c == u'"') {
+            ++i;
+            while (i < n && (w[i] != c || (i + 1 < n && w[i + 1] == c && ++i))) ++i;
+            ++i;
+            rodzaj = TRodzajTokenu::Stala;
+        } else if (c == u'<' || c == u'>' || c == u'=' || c == u'!') {
+            while (i < n && (w[i] == u'<' || w[i] == u'>' || w[i] == u'=' || w[i] == u'!')) ++i;
+        } else {
+            ++i;
+        }
+        t.push_back({rodzaj, w.sliced(od, std::min(i, n) - od)});
+    }
+    return t;
+}
+
+// The conditions of a WHERE on rental's indexed columns: which are equal to a value, and
+// which are ranges.
+struct TWarunkiWypozyczen {
+    bool klient = false, film = false, od = false, zakresOd = false;
+    bool zwrocono = false, otwarte = false;  // zwrocono equal to a value; to false
+};
+
+// One condition of the AND list: [alias.]column op value, or value op column.
+void warunek(const TToken* t, qsizetype n, QStringView alias, TWarunkiWypozyczen& w) {
+    const auto kolumna = [&](qsizetype& k) -> QStringView {
+        if (k < n && t[k].rodzaj == TRodzajTokenu::Nazwa) {
+            if (k + 2 < n && t[k + 1].tekst == u"." && t[k + 2].rodzaj == TRodzajTokenu::Nazwa) {
+                if (t[k].tekst.compare(alias, Qt::CaseInsensitive) != 0) return {};
+                k += 3;
+                return t[k - 1].tekst;
+            }
+            return t[k++].tekst;
+        }
+        return {};
+    };
+    const auto wartosc = [&](qsizetype k, qsizetype koniec) {
+        if (k < koniec && t[k].tekst == u"-") ++k;
+        if (k + 1 == koniec && t[k].rodzaj == TRodzajTokenu::Stala) return true;
+        return k < koniec && t[k].tekst == u"(" && t[koniec - 1].tekst == u")";
+    };
+    qsizetype k = 0;
+    QStringView nazwa = kolumna(k);
+    QStringView op, stala;
+    if (!nazwa.isEmpty() && k < n) {
+        op = t[k].tekst;
+        const bool jestNull = k + 2 == n && rowne(op, "is") && rowne(t[k + 1].tekst, "null");
+        if (!jestNull && !rowne(op, "between") && !wartosc(k + 1, n)) return;
+        if (jestNull) op = u"=";
+        if (k + 1 < n) stala = t[k + 1].tekst;
+    } else if (n >= 3 && t[0].rodzaj == TRodzajTokenu::Stala) {
+        k = 2;
+        nazwa = kolumna(k);
+        if (nazwa.isEmpty() || k != n) return;
+        op = t[1].tekst;
+        stala = t[0].tekst;
+    } else {
+        return;
+    }
+    const bool rowny = op == u"=" || op == u"==";
+    const bool zakres =
+        op == u"<" || op == u">" || op == u"<=" || op == u">=" || rowne(op, "between");
+    if (rowny && rowne(nazwa, "id_klienta")) w.klient = true;
+    if (rowny && rowne(nazwa, "id_filmu")) w.film = true;
+    if (rowny && rowne(nazwa, "dataOD")) w.od = true;
+    if (zakres && rowne(nazwa, "dataOD")) w.zakresOd = true;
+    if (rowny && rowne(nazwa, "zwrocono")) {
+        w.zwrocono = true;
+        w.otwarte = rowne(stala, "false") || stala == u"0";
+    }
+}
+
+// The ORDER BY terms giving the server's rentals SQLite's order for the condition gdzie
+// (empty: none); alias names rental in the statement. remisy: for the rows an ORDER BY of
+// the statement leaves equal, which keep the order SQLite read them in when it sorts a
+// client's or a film's rentals found by its index (nothing otherwise).
+QString porzadekWypozyczen(QStringView gdzie, QStringView alias, bool remisy) {
+    const std::vector<TToken> t = tokenyWarunku(gdzie);
+    TWarunkiWypozyczen w;
+    int glebokosc = 0;
+    bool miedzy = false, alternatywa = false;
+    size_t poczatek = 0;
+    for (size_t k = 0; k <= t.size(); ++k) {
+        if (k < t.size()) {
+            const QStringView x = t[k].tekst;
+            if (x == u"(") ++glebokosc;
+            if (x == u")") --glebokosc;
+            if (glebokosc != 0 || t[k].rodzaj != TRodzajTokenu::Nazwa) continue;
+            if (rowne(x, "between")) miedzy = true;
+            if (rowne(x, "or")) alternatywa = true;
+            if (!rowne(x, "and")) continue;
+            if (miedzy) {
+                miedzy = false;
+                continue;
+            }
+        }
+        warunek(t.data() + poczatek, static_cast<qsizetype>(k - poczatek), alias, w);
+        poczatek = k + 1;
+    }
+    // Alternatives at the top: no index bounds the whole condition.
+    if (alternatywa) w = {};
+    if (remisy && !w.klient && !w.film) return {};
+    const QString a = alias.toString() + u'.';
+    const QString wiersz = a + QLatin1StringView(KolumnaKolejnosci);
+    if (((w.klient || w.film) && w.zwrocono) || w.od) return wiersz;
+    if (w.klient || w.film) return a + QLatin1StringView("zwrocono nulls first, ") + wiersz;
+    if (w.zwrocono && w.otwarte) return wiersz;
+    if (w.zwrocono)
+        return a + QLatin1StringView("naleznosc nulls first, ") + a +
+               QLatin1StringView("id_klienta nulls first, ") + wiersz;
+    if (w.zakresOd) return a + QLatin1StringView("dataOD nulls first, ") + wiersz;
+    return wiersz;
+}
+
+// The statement names the table rental (its rowid is then rental's key column).
+bool naWypozyczeniach(QStringView s) {
+    for (qsizetype k = s.indexOf(u"rental", 0, Qt::CaseInsensitive); k >= 0;
+         k = s.indexOf(u"rental", k + 1, Qt::CaseInsensitive)) {
+        const bool przed = k > 0 && ciagNazwy(s[k - 1]);
+        const bool po = k + 6 < s.size() && ciagNazwy(s[k + 6]);
+        if (!przed && !po) return true;
+    }
+    return false;
+}
+
 class TTlumacz {
+    // The SELECT of one parenthesis level, as far as its order is concerned.
+    enum class TEtap { Lista, PierwszaTabela, Alias, Tabele, Warunek, Porzadek, Koniec };
+    struct TZapytanie {
+        bool czynne = false;
+        TEtap etap = TEtap::Lista;
+        bool wypozyczenia = false;  // the first table of FROM is rental
+        bool wykluczone = false;    // groups, an aggregate, DISTINCT, a compound
+        QString alias;
+        qsizetype gdzieOd = -1, gdzieDo = -1;  // the WHERE condition
+    };
+    static constexpr int MaksZapytan = 8;
+
 public:
     // parametryPG: the server's dialect, gathering the parameters' names; nullptr: SQLite's.
     explicit TTlumacz(const QString& zrodlo, QStringList* parametryPG = nullptr)
@@ -208,6 +391,7 @@ public:
             }
         }
         koniecPorzadku();
+        if (serwer) koniecZapytania(koniecTekstu());
         if (!zmieniony) return s;  // nothing to change: the text itself, not a copy
         wynik += QStringView(s).sliced(kopiuj);
         return std::move(wynik);
@@ -226,9 +410,13 @@ private:
         }
         poprzedni = TPoprzedni::Inny;
         if (!serwer && rowne(slowo, "for") && blokadaWierszy(start)) return;
+        if (serwer) slowoZapytania(slowo, start);
         if (serwer && rowne(slowo, "rowid")) {
+            // rental's key column keeps the order of its rows; other tables' rows are
+            // found by their place.
             zamien(start, i);
-            wynik += QLatin1StringView("ctid");
+            wynik += naWypozyczeniach(s) ? QLatin1StringView(KolumnaKolejnosci)
+                                         : QLatin1StringView("ctid");
             return;
         }
         switch (rodzaj) {
@@ -288,6 +476,7 @@ private:
 
     void znak(QChar c) {
         znakPorzadku(c);
+        if (serwer) znakZapytania(c);
         if (c == u'(') {
             ++glebokosc;
             ustawListe(false);
@@ -335,7 +524,9 @@ private:
     void cytowany(QChar cudzyslow) {
         // A column named through its table's file ("klient.db"."Col") is still a name.
         QString kolumna;
+        tabelaWZapytaniu = false;
         cytowanyToken(cudzyslow, kolumna);
+        if (serwer && !tabelaWZapytaniu) tokenZapytania();
         wyrazenie(kolumna);
     }
 
@@ -378,6 +569,7 @@ private:
             if (przed == TPoprzedni::Tabela || (przed == TPoprzedni::Przecinek && wLiscie())) {
                 zamien(start, i);
                 wynik += tabela;
+                if (serwer) tabelaZapytania(tabela);
                 return;
             }
         }
@@ -519,6 +711,173 @@ private:
         glebokoscPorzadku = -1;
     }
 
+    // ---- A read of rental without an order of its own gets SQLite's order (see
+    // porzadekWypozyczen), one with an order gets it for the rows the order leaves equal.
+    // Each parenthesis level follows its SELECT: the top level gets the order at its end (or
+    // before LIMIT or FOR UPDATE), a subquery before its LIMIT.
+
+    TZapytanie* zapytanie() {
+        return glebokosc < MaksZapytan && zapytania[glebokosc].czynne ? &zapytania[glebokosc]
+                                                                      : nullptr;
+    }
+
+    void slowoZapytania(QStringView slowo, qsizetype start) {
+        if (rowne(slowo, "select")) {
+            qsizetype k = start;
+            while (k > 0 && odstep(s[k - 1])) --k;
+            const bool poczatek = glebokosc == 0 ? k == 0 : k > 0 && s[k - 1] == u'(';
+            if (poczatek && glebokosc < MaksZapytan) {
+                zapytania[glebokosc] = TZapytanie();
+                zapytania[glebokosc].czynne = true;
+            } else if (TZapytanie* z = zapytanie()) {
+                z->wykluczone = true;  // a compound SELECT
+            }
+            return;
+        }
+        if (const qsizetype k = pominOdstep(i); k < n && s[k] == u'(' && funkcjaAgregujaca(slowo)) {
+            // An aggregate gives one row (or groups): it belongs to the nearest SELECT.
+            for (int g = std::min(glebokosc, MaksZapytan - 1); g >= 0; --g)
+                if (zapytania[g].czynne) {
+                    zapytania[g].wykluczone = true;
+                    break;
+                }
+        }
+        TZapytanie* z = zapytanie();
+        if (!z) return;
+        switch (z->etap) {
+            case TEtap::Lista:
+                if (rowne(slowo, "distinct")) z->wykluczone = true;
+                if (rowne(slowo, "from")) z->etap = TEtap::PierwszaTabela;
+                return;
+            case TEtap::PierwszaTabela:
+                tabelaZapytania(slowo);
+                return;
+            case TEtap::Alias:
+                if (rowne(slowo, "as")) return;
+                z->etap = TEtap::Tabele;
+                if (!slowoKonczaceTabele(slowo)) {
+                    z->alias = slowo.toString();
+                    return;
+                }
+                break;
+            case TEtap::Tabele:
+            case TEtap::Warunek:
+            case TEtap::Porzadek:
+                break;
+            case TEtap::Koniec:
+                return;
+        }
+        if (rowne(slowo, "where") && z->etap == TEtap::Tabele) {
+            z->etap = TEtap::Warunek;
+            z->gdzieOd = i;
+        } else if (rowne(slowo, "limit") || (glebokosc == 0 && rowne(slowo, "for"))) {
+            if (z->etap == TEtap::Warunek) z->gdzieDo = start;
+            dopiszPorzadek(*z, start);
+            z->etap = TEtap::Koniec;
+        } else if (rowne(slowo, "order") && z->etap != TEtap::Porzadek) {
+            if (z->etap == TEtap::Warunek) z->gdzieDo = start;
+            z->etap = TEtap::Porzadek;
+        } else if (rowne(slowo, "group") || rowne(slowo, "having") || rowne(slowo, "union") ||
+                   rowne(slowo, "except") || rowne(slowo, "intersect") || rowne(slowo, "window")) {
+            z->wykluczone = true;
+            z->etap = TEtap::Koniec;
+        }
+    }
+
+    static bool funkcjaAgregujaca(QStringView slowo) {
+        for (const char* f : {"count", "sum", "min", "max", "avg", "total", "group_concat",
+                              "string_agg", "array_agg", "bool_and", "bool_or", "every"})
+            if (rowne(slowo, f)) return true;
+        return false;
+    }
+
+    static bool slowoKonczaceTabele(QStringView slowo) {
+        for (const char* k :
+             {"where",   "left",  "right",  "full",      "inner",  "outer", "cross",
+              "natural", "join",  "on",     "using",     "group",  "order", "having",
+              "limit",   "union", "except", "intersect", "window", "for"})
+            if (rowne(slowo, k)) return true;
+        return false;
+    }
+
+    // The first table of the FROM list.
+    void tabelaZapytania(QStringView tabela) {
+        TZapytanie* z = zapytanie();
+        if (!z || z->etap != TEtap::PierwszaTabela) return;
+        z->wypozyczenia = rowne(tabela, "rental");
+        z->alias = tabela.toString();
+        z->etap = TEtap::Alias;
+        tabelaWZapytaniu = true;
+    }
+
+    // A quoted token: a table's file is told by tabelaZapytania before it.
+    void tokenZapytania() {
+        TZapytanie* z = zapytanie();
+        if (!z) return;
+        if (z->etap == TEtap::PierwszaTabela) z->wypozyczenia = false;
+        if (z->etap == TEtap::PierwszaTabela || z->etap == TEtap::Alias) z->etap = TEtap::Tabele;
+    }
+
+    void znakZapytania(QChar c) {
+        if (c == u')' && glebokosc < MaksZapytan) {
+            // The subquery of this level ends: its LIMIT, if any, has had its order.
+            zapytania[glebokosc] = TZapytanie();
+            if (glebokosc > 0) return;
+        }
+        TZapytanie* z = zapytanie();
+        if (!z) return;
+        if (c == u';' && glebokosc == 0) {
+            koniecZapytania(i - 1);
+            return;
+        }
+        if (z->etap == TEtap::PierwszaTabela) z->wypozyczenia = false;
+        if (z->etap == TEtap::PierwszaTabela || z->etap == TEtap::Alias) z->etap = TEtap::Tabele;
+    }
+
+    // The top level's statement ends at od.
+    void koniecZapytania(qsizetype od) {
+        TZapytanie& z = zapytania[0];
+        if (!z.czynne || z.etap == TEtap::Koniec) return;
+        if (z.etap == TEtap::Warunek) z.gdzieDo = od;
+        const bool remisy = z.etap == TEtap::Porzadek;
+        z.etap = TEtap::Koniec;
+        if (!z.wypozyczenia || z.wykluczone) return;
+        const QString terminy = porzadekWypozyczen(gdzie(z), z.alias, remisy);
+        if (terminy.isEmpty()) return;
+        zamien(od, od);
+        wynik += remisy ? QLatin1StringView(", ") : QLatin1StringView(" order by ");
+        wynik += terminy;
+    }
+
+    // Before the word at od (LIMIT, FOR); the terms for equal rows just after the ORDER BY
+    // list.
+    void dopiszPorzadek(const TZapytanie& z, qsizetype od) {
+        if (!z.wypozyczenia || z.wykluczone) return;
+        const bool remisy = z.etap == TEtap::Porzadek;
+        const QString terminy = porzadekWypozyczen(gdzie(z), z.alias, remisy);
+        if (terminy.isEmpty()) return;
+        if (remisy) {
+            while (od > kopiuj && odstep(s[od - 1])) --od;
+            zamien(od, od);
+            wynik += QLatin1StringView(", ") + terminy;
+            return;
+        }
+        zamien(od, od);
+        wynik += QLatin1StringView("order by ") + terminy + u' ';
+    }
+
+    QStringView gdzie(const TZapytanie& z) const {
+        if (z.gdzieOd < 0 || z.gdzieDo < z.gdzieOd) return {};
+        return QStringView(s).sliced(z.gdzieOd, z.gdzieDo - z.gdzieOd);
+    }
+
+    // Just past the text's last token.
+    qsizetype koniecTekstu() const {
+        qsizetype k = n;
+        while (k > kopiuj && odstep(s[k - 1])) --k;
+        return k;
+    }
+
     // The source from kopiuj up to od stays as written; od..do_ is replaced by what the
     // caller appends next.
     void zamien(qsizetype od, qsizetype do_) {
@@ -582,6 +941,8 @@ private:
     qsizetype koniecTerminu = -1;  // just past the term's last token; -1 before it
     bool malejaco = false;         // DESC read
     bool maNulls = false;          // NULLS read
+    TZapytanie zapytania[MaksZapytan];
+    bool tabelaWZapytaniu = false;  // the quoted token read was the first table
 };
 
 }  // namespace

@@ -40,8 +40,17 @@ QString PrzetlumaczSQL(const QString& lokalny);
 // - ORDER BY adds no collation: the text columns themselves are in Polish order;
 // - each :name parameter becomes $n, numbered in order of first appearance; parametry
 //   receives the names in upper case with ':' (the same name twice is one parameter);
-// - rowid becomes ctid;
+// - rowid becomes ctid, or KolumnaKolejnosci in a statement naming rental;
+// - a SELECT whose first table is rental and that groups and aggregates nothing gets the
+//   ORDER BY giving SQLite's order of its rows (the order of the index SQLite reads, then
+//   the rowid): before its LIMIT or FOR UPDATE, else at its end; a subquery before its
+//   LIMIT. One with an ORDER BY of its own that reads a client's or a film's rentals gets
+//   that order after its terms, for the rows they leave equal;
 // - in ALTER and CREATE statements a MONEY column becomes numeric(12,2).
+// The server's column of rental that keeps its rows in the order they were written: the
+// file store's rowid.
+inline constexpr char KolumnaKolejnosci[] = "wiersz";
+
 QString PrzetlumaczSQLSerwera(const QString& lokalny, QStringList& parametry);
 
 // Gathers the statements the program builds (seeds for fuzzing the translator): while

@@ -9,13 +9,17 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
+#include <functional>
 #include <iostream>
 #include <ostream>
 
+#include "clients/OdczytKlientow.h"
 #include "clients/uWplata.h"
 #include "clients/uZaleglosci.h"
+#include "money/OdczytPulpitu.h"
 #include "store/Formaty.h"
 #include "store/Interakcja.h"
+#include "store/TQuery.h"
 #include "support/FakeInterakcja.h"
 #include "support/OknoGlobalne.h"
 #include "support/TestowaBaza.h"
@@ -360,6 +364,56 @@ TEST(ZaleglosciBezDaty, ZwrotBezDatyZnajdowanyPrzezIsNull) {
     EXPECT_DOUBLE_EQ(Saldo(baza, 2), 3.50);
     EXPECT_EQ(baza.Ile("select count(*) from rental where id_klienta = 2 and Platnosc1 <> 0"), 0);
     EXPECT_DOUBLE_EQ(Saldo(baza, 1), -13.00);
+}
+
+// A client's rentals are listed in the order they were written, whatever changed in them
+// since (a server keeps a changed row elsewhere): the arrears list and the open rentals.
+TEST(KolejnoscWypozyczen, JakWpisanePoZmianach) {
+    const auto zaleglosci = [](TQuery& q) {
+        std::vector<qint64> filmy;
+        const auto lista = ZaleglosciKlienta(q, 1);
+        for (const TZalegloscFilmu& z : lista.value_or(std::vector<TZalegloscFilmu>{}))
+            filmy.push_back(z.IdFilmu);
+        return filmy;
+    };
+    const auto otwarte = [](TQuery& q) {
+        std::vector<qint64> filmy;
+        for (const TWypozyczenieNaLiscie& w : OtwarteWypozyczenia(q, 1)) filmy.push_back(w.IdFilmu);
+        return filmy;
+    };
+    const auto zwrot = [](int film) {
+        return QStringLiteral(
+                   "update rental set zwrocono = True, Platnosc1 = 2, DataZwrotu = "
+                   "'2024-03-09' where id_filmu = %1")
+            .arg(film);
+    };
+    const struct {
+        const char* nazwa;
+        QStringList zmiany;
+        std::function<std::vector<qint64>(TQuery&)> lista;
+    } przypadki[] = {
+        {"returned the first, the last, the middle", {zwrot(1), zwrot(3), zwrot(2)}, zaleglosci},
+        {"the first extended",
+         {"update rental set dataDO = '2024-03-20', Naleznosc = 9 where id_filmu = 1"},
+         otwarte},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        TestowaBaza baza;
+        baza.Wykonaj(
+            "insert into klient (ID, Numer_klienta, Nazwisko, Saldo) values (1, 1, 'A', 0)");
+        baza.Wykonaj(
+            "insert into film (ID, Numer_filmu, Tytul_oryginalny, Stawka, Status) values "
+            "(1, 1, 'A', 5, False), (2, 2, 'B', 5, False), (3, 3, 'C', 5, False)");
+        baza.Wykonaj(
+            "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+            "Platnosc1, Naleznosc) values (1, 1, '2024-03-01', '2024-03-08', False, 0, 0, 5), "
+            "(2, 1, '2024-03-01', '2024-03-08', False, 0, 0, 5), "
+            "(3, 1, '2024-03-01', '2024-03-08', False, 0, 0, 5)");
+        for (const QString& zmiana : p.zmiany) baza.Wykonaj(zmiana);
+        TQuery q;
+        EXPECT_EQ(p.lista(q), (std::vector<qint64>{1, 2, 3}));
+    }
 }
 
 TEST(ZaleglosciZBiurka, SprawdzaZaleglosciPrzedPokazaniem) {

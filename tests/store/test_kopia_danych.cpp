@@ -30,6 +30,17 @@ protected:
         TNaBazie na(b);
         return baza.Zawartosc();
     }
+    // The rentals' films in the store's own order of the rows (all columns: no index holds
+    // them).
+    QString Kolejnosc(TBaza& b) {
+        TNaBazie na(b);
+        TQuery q;
+        q.UstawSQL(QStringLiteral("select * from rental"));
+        q.Open();
+        QString filmy;
+        for (; !q.Eof(); q.Next()) filmy += q.FieldByName(QStringLiteral("id_filmu")).AsString();
+        return filmy;
+    }
 
     TestowaBaza baza;
 };
@@ -38,12 +49,17 @@ protected:
 
 TEST_F(KopiaDanych, TamIZPowrotemKazdyWierszRownyIKluczeDalej) {
     ZapiszSklepDoKopii();
+    // A changed row keeps its place in the order of the rentals (a server keeps the row
+    // itself elsewhere), and the copies carry that order.
+    baza.Wykonaj(QStringLiteral("update rental set Stawka = 4 where id_filmu = 1"));
     const QString przed = baza.Zawartosc();
     ASSERT_EQ(przed.count('\n'), 3 + 3 + 3 + 2 + 2 + 5);
+    ASSERT_EQ(Kolejnosc(*TBaza::Aktywna()), "133");
     const auto kopia = NowyPlik(QStringLiteral("kopia.sqlite"));
     std::vector<int> procenty;
     KopiujDane(*TBaza::Aktywna(), *kopia, {}, [&](int p) { procenty.push_back(p); });
     EXPECT_EQ(Zawartosc(*kopia), przed);
+    EXPECT_EQ(Kolejnosc(*kopia), "133");
     EXPECT_EQ(procenty.back(), 100);
 
     // Every row replaced: by an empty store's none, then by the copy's.
@@ -52,6 +68,7 @@ TEST_F(KopiaDanych, TamIZPowrotemKazdyWierszRownyIKluczeDalej) {
     EXPECT_FALSE(BazaZawieraDane(*TBaza::Aktywna()));
     KopiujDane(*kopia, *TBaza::Aktywna());
     EXPECT_EQ(baza.Zawartosc(), przed);
+    EXPECT_EQ(Kolejnosc(*TBaza::Aktywna()), "133");
 
     // The keys the store gives next go on past the copied ones.
     baza.Wykonaj(QStringLiteral("insert into klient (Nazwisko) values ('Nowy')"));

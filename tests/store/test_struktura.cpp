@@ -380,3 +380,27 @@ TEST_F(KrokStanowisk, NowszaBazaJestOdrzucanaBezZmian) {
                   .toInt(),
               0);
 }
+
+// The rentals' key column is the server's own: a server store made before it gets it at the
+// next connection, its rows numbered and the next rows after them; a file's rental keeps
+// its columns.
+TEST(KluczWypozyczen, StaryMagazynSerweraDostajeGoPlikNie) {
+    TestowaBaza baza;
+    if (TestowaBaza::NaSerwerze()) baza.Wykonaj("alter table rental drop column wiersz");
+    baza.Wykonaj("insert into rental (id_filmu, id_klienta, zwrocono) values (1, 1, 0), (2, 1, 0)");
+    baza.PolaczPonownie();
+    baza.PolaczPonownie();  // a second connection finds it made
+    baza.Wykonaj("insert into rental (id_filmu, id_klienta, zwrocono) values (3, 1, 0)");
+    TQuery q;
+    q.UstawSQL("select * from rental where id_klienta = 1");
+    q.Open();
+    QStringList kolumny;
+    for (int i = 0; i < q.FieldCount(); ++i) kolumny << q.FieldName(i).toLower();
+    QString filmy;
+    for (; !q.Eof(); q.Next()) filmy += q.FieldByName("id_filmu").AsString();
+    EXPECT_EQ(kolumny.join(' '),
+              QString("id_filmu id_klienta dataod datado zwrocono platnosc platnosc1 z_abonamentu "
+                      "naleznosc stawka datazwrotu") +
+                  (TestowaBaza::NaSerwerze() ? " wiersz" : ""));
+    EXPECT_EQ(filmy, "123");
+}

@@ -295,9 +295,43 @@ TEST(Tlumacz, DialektSerwera) {
         {"where a = :Id and b = :x or c = :ID and d like ':y'",
          "where a = $1 and b = $2 or c = $1 and d like ':y'",
          {":ID", ":X"}},
-        {"update rental set a = 1 where rowid = ( select rowid from rental limit 1 )",
-         "update rental set a = 1 where ctid = ( select ctid from rental limit 1 )",
+        // rental's rowid is its key column; a read of rental without an order of its own
+        // gets the order of the index SQLite reads for its conditions, then the key
+        {"update rental set a = 1 where rowid = ( select rowid from rental where id_klienta = "
+         "1 and dataOD is null limit 1 )",
+         "update rental set a = 1 where wiersz = ( select wiersz from rental where id_klienta = "
+         "1 and dataOD is null order by rental.wiersz limit 1 )",
          {}},
+        {"select * from klient where rowid = 3", "select * from klient where ctid = 3", {}},
+        {"select r.a from 'C:\\B\\rental.db' r left join film f on f.ID = r.id_filmu where "
+         "r.id_klienta = 1 and r.Zwrocono = True",
+         "select r.a from rental r left join film f on f.ID = r.id_filmu where r.id_klienta = 1 "
+         "and r.Zwrocono = true order by r.wiersz",
+         {}},
+        {"select a from rental where ID_Klienta = 1 and ( zwrocono = False or b = 0 )",
+         "select a from rental where ID_Klienta = 1 and ( zwrocono = false or b = 0 ) order by "
+         "rental.zwrocono nulls first, rental.wiersz",
+         {}},
+        {"select a from rental as r where r.zwrocono = False limit 2",
+         "select a from rental as r where r.zwrocono = false order by r.wiersz limit 2",
+         {}},
+        {"select a from rental r where r.dataOD between :od and :do and r.id_klienta > 3",
+         "select a from rental r where r.dataOD between $1 and $2 and r.id_klienta > 3 order by "
+         "r.dataOD nulls first, r.wiersz",
+         {":OD", ":DO"}},
+        {"select a from rental r where r.Id_klienta = 1 order by dataOD DESC limit 2",
+         "select a from rental r where r.Id_klienta = 1 order by dataOD DESC nulls last, "
+         "r.zwrocono nulls first, r.wiersz limit 2",
+         {}},
+        {"select a from rental where id_filmu = 3 for update",
+         "select a from rental where id_filmu = 3 order by rental.zwrocono nulls first, "
+         "rental.wiersz for update",
+         {}},
+        // aggregated, distinct or compound reads, and reads of other tables, stay
+        {"select count(*) from rental where id_klienta = 1", "", {}},
+        {"select distinct a from rental", "", {}},
+        {"select k.a from klient k where k.ID = ( select r.id_klienta from rental r )", "", {}},
+        {"select a from rental union select a from rental", "", {}},
         {"alter table \"rental.db\" add \"rental.db\".\"Stawka\" MONEY",
          "alter table rental add Stawka numeric(12,2)",
          {}},
@@ -313,7 +347,7 @@ TEST(Tlumacz, DialektSerwera) {
     for (const auto& [lokalny, wynik, nazwy] : przypadki) {
         QStringList parametry{"stale"};
         EXPECT_EQ(PrzetlumaczSQLSerwera(QString::fromUtf8(lokalny), parametry),
-                  QString::fromUtf8(wynik))
+                  QString::fromUtf8(*wynik ? wynik : lokalny))
             << lokalny;
         EXPECT_EQ(parametry, nazwy) << lokalny;
     }
@@ -394,4 +428,92 @@ TEST_F(Wypozyczalnia, BrakujacaKolumnaWSlocieNieKonczyProgramu) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(nastepne);
     EXPECT_EQ(fake.Teksty(), std::vector<QString>{"Nie znaleziono pola 'Nazwisko'."});
+}
+
+// The order the server's dialect gives a read of rental is the order SQLite's own plan
+// gives it on the file: each statement read as it stands and with the server's order (the
+// key column being the rowid) gives the same rows in the same sequence, over rentals
+// written in no order of any column and changed since.
+TEST(PlanSQLite, PorzadekSerweraJakKolejnoscPliku) {
+    if (TestowaBaza::NaSerwerze()) GTEST_SKIP() << "SQLite's own plan";
+    TestowaBaza baza;
+    baza.Wykonaj(
+        "insert into klient (ID, Numer_klienta, Nazwisko, Imie) values (1, 1, 'A', 'a'), "
+        "(2, 2, 'B', 'b'), (3, 3, 'C', 'c')");
+    QStringList filmy, wypozyczenia;
+    for (int f = 1; f <= 9; ++f)
+        filmy << QStringLiteral("(%1, %1, 'T%2', 'P%1')").arg(f).arg(10 - f);
+    baza.Wykonaj("insert into film (ID, Numer_filmu, Tytul_oryginalny, Tytul_polski) values " +
+                 filmy.join(", "));
+    for (int w = 0; w < 40; ++w) {
+        const int film = (w * 7) % 9 + 1, klient = (w * 5) % 3 + 1, zwrocono = (w * 3) % 4 != 0;
+        const QString data = QDate(2024, 3, 1).addDays((w * 11) % 7).toString(Qt::ISODate);
+        wypozyczenia << QStringLiteral("(%1, %2, '%3', '%3', %4, %5, %6, %7, %8)")
+                            .arg(film)
+                            .arg(klient)
+                            .arg(data)
+                            .arg(w % 9 == 0 ? QStringLiteral("null") : QString::number(zwrocono))
+                            .arg((w * 13) % 5)
+                            .arg(zwrocono ? (w * 3) % 4 : 0)
+                            .arg(w % 7 == 0 ? QStringLiteral("null") : QString::number(w % 4))
+                            .arg(zwrocono ? "'" + data + "'" : QStringLiteral("null"));
+    }
+    baza.Wykonaj(
+        "insert into rental (id_filmu, id_klienta, dataOD, dataDO, zwrocono, platnosc, "
+        "Platnosc1, Naleznosc, DataZwrotu) values " +
+        wypozyczenia.join(", "));
+    baza.Wykonaj("update rental set Naleznosc = 9, Platnosc1 = 2 where id_filmu = 4");
+    // The shapes of the program's reads of rental without ORDER BY.
+    const char* const polecenia[] = {
+        "select f.id, r.dataOD, r.Zwrocono, r.platnosc1 from rental r left outer join film f on "
+        "r.id_filmu = f.id where r.id_klienta = 1 and r.zwrocono = True and r.platnosc1 <> 0",
+        "select id_filmu, dataOD, dataZwrotu, platnosc1 from rental where id_klienta = 2 and "
+        "zwrocono = True and platnosc1 <> 0",
+        "select f.numer_filmu nr, r.naleznosc, r.dataOD from 'rental.db' r, 'film.db' f where "
+        "f.id = r.id_filmu and r.id_klienta = 3 and r.zwrocono = False",
+        "select id_klienta, dataOD from rental where id_filmu = 4 and zwrocono = True",
+        "select * from rental where ID_Klienta = 1 and ( ( Zwrocono = False and Platnosc <> 0 ) "
+        "or ( Zwrocono = True and Platnosc1 <> 0 ) )",
+        "select f.Tytul_oryginalny tytul, k.nazwisko klient, r.dataOD, k.id from rental r, "
+        "klient k, film f where r.id_filmu = f.id and r.id_klienta = k.id and r.zwrocono = False",
+        "select k.numer_klienta nr, f.tytul_oryginalny tytul, r.platnosc1, r.naleznosc from "
+        "\"rental.db\" r, \"klient.db\" k, \"film.db\" f where r.dataOD >= \"05.03.2024\" and "
+        "( ( r.dataZwrotu <= \"15.03.2024\" ) or ( r.dataZwrotu is null and r.zwrocono = false ) "
+        ") and k.id = r.id_klienta and f.id = r.id_filmu",
+        "select r.id_filmu, r.dataDO, r.naleznosc from rental r, film f where f.ID = r.id_filmu "
+        "and r.id_klienta = 2 and r.dataOD = '2024-03-02'",
+        "select Platnosc1, dataOD from rental where zwrocono = True",
+        "select * from rental where id_filmu = 5",
+        "select * from rental",
+        // the rows an order leaves equal
+        "select f.id, r.dataOD dataod, r.dataZwrotu dataZwrotu  from rental r left outer join "
+        "film f on f.ID = r.id_filmu where r.Id_klienta = 1 order by dataOD DESC",
+        "select k.numer_klienta nr, r.dataOD dataOD from rental r left outer join klient k on "
+        "k.id = r.id_klienta where r.id_filmu = 3 order by dataOD DESC",
+    };
+    const auto wiersze = [](const QString& sql) {
+        TQuery q;
+        q.UstawSQL(sql);
+        q.Open();
+        QStringList t;
+        for (; !q.Eof(); q.Next()) {
+            QStringList pola;
+            for (int i = 0; i < q.FieldCount(); ++i)
+                pola << q.FieldByName(q.FieldName(i)).AsString();
+            t << pola.join('|');
+        }
+        return t;
+    };
+    for (const char* polecenie : polecenia) {
+        const QString sql = QString::fromUtf8(polecenie);
+        QStringList parametry;
+        const QString serwera = PrzetlumaczSQLSerwera(sql, parametry);
+        const qsizetype order = serwera.lastIndexOf(QStringLiteral(" order by "));
+        ASSERT_GT(order, 0) << polecenie;
+        const QString porzadek = serwera.mid(order).replace(KolumnaKolejnosci, "rowid");
+        const QString bezPorzadku = sql.left(sql.lastIndexOf(QStringLiteral(" order by ")));
+        const QStringList jakStoi = wiersze(sql);
+        EXPECT_GT(jakStoi.size(), 1) << polecenie;
+        EXPECT_EQ(jakStoi, wiersze(bezPorzadku + porzadek)) << polecenie;
+    }
 }
