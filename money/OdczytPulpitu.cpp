@@ -24,11 +24,10 @@ TTytulyFilmow CzytajTytulyFilmow(TQuery& q) {
     const int oryginalny = q.IndeksPola(QStringLiteral("Tytul_oryginalny"));
     const int polski = q.IndeksPola(QStringLiteral("Tytul_polski"));
     TTytulyFilmow tytuly;
-    QByteArray tekst;
+    QByteArray zapas;
     const auto dopisz = [&](int kolumna, TTekstyUtf8& lista) {
-        tekst.clear();
-        if (kolumna >= 0) q.DopiszTekstUtf8(kolumna, tekst);
-        lista.Dopisz(tekst.constData(), tekst.size());
+        const QByteArrayView tekst = kolumna >= 0 ? q.TekstUtf8(kolumna, zapas) : QByteArrayView();
+        lista.Dopisz(tekst.data(), tekst.size());
     };
     for (; !q.Eof(); q.Dalej()) {
         dopisz(oryginalny, tytuly.Oryginalne);

@@ -1,9 +1,11 @@
 #include "reports/Raport.h"
 
+#include <QStringEncoder>
 #include <algorithm>
 
 #include "store/Formaty.h"
 #include "store/Katalogi.h"
+#include "store/TekstyUtf8.h"
 #include "store/Zegar.h"
 
 namespace {
@@ -184,7 +186,7 @@ public:
         const TQuery* zrodlo = pasmo.zrodlo ? pasmo.zrodlo : &dane;
         for (const TElement& e : pasmo.elementy) {
             if (e.widoczny) Dopisz(Wartosc(e, zrodlo));
-            konce.push_back(pozycja);
+            konce.push_back(teksty.Koniec());
         }
         wiersze.push_back({static_cast<float>(y), static_cast<float>(pasmo.wysokosc), pasmo.ramka,
                            pasmo.liniaNad});
@@ -235,29 +237,21 @@ private:
     };
     TPasmo wzor;  // the detail band: the place, size and font of each text
     std::vector<TStrona> kawalki;
-    std::vector<TWierszUkladu> wiersze;
-    // Every row's texts, one after another, in blocks that are filled and never moved
-    // (a buffer grown by reallocation would hold its old copy at the peak): a text lies in
-    // one block; positions count across the blocks.
-    static constexpr qsizetype Blok = 1 << 20;
+    TTablicaWBlokach<TWierszUkladu> wiersze;
+    // Every row's texts, one after another in UTF-8 (half the memory of the texts
+    // themselves for the mostly Latin letters of titles and names), made into text again
+    // only for a page made whole.
     void Dopisz(const QString& tekst) {
         if (tekst.isEmpty()) return;
-        if (bloki.empty() || bloki.back().size() + tekst.size() > bloki.back().capacity()) {
-            poczatki.push_back(pozycja);
-            bloki.emplace_back().reserve(std::max(Blok, tekst.size()));
-        }
-        bloki.back() += tekst;
-        pozycja += static_cast<quint32>(tekst.size());
+        char* cel = teksty.Miejsce(utf8.requiredSpace(tekst.size()));
+        teksty.Dopisane(utf8.appendToBuffer(cel, tekst) - cel);
     }
     QString Tekst(quint32 od, quint32 do_) const {
-        const auto b = static_cast<size_t>(std::upper_bound(poczatki.begin(), poczatki.end(), od) -
-                                           poczatki.begin() - 1);
-        return bloki[b].mid(od - poczatki[b], do_ - od);
+        return QString::fromUtf8(teksty.Bajty(od, do_));
     }
-    std::vector<QString> bloki;
-    std::vector<quint32> poczatki;  // the position of each block's first text
-    quint32 pozycja = 0;            // the position after the last text
-    std::vector<quint32> konce;     // the end of each row's each text
+    QStringEncoder utf8{QStringEncoder::Utf8};
+    TBlokiUtf8 teksty;
+    TTablicaWBlokach<quint32> konce;  // the end of each row's each text
 };
 
 namespace {

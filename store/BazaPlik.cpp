@@ -139,32 +139,37 @@ public:
         }
         throw bladBazy(uchwyt);
     }
+    // A column's value is taken once (one call that takes the connection's lock, instead of
+    // one for its kind and one for its contents) and read without the lock: a connection is
+    // used by one thread at a time.
     QVariant Wartosc(int i) const override {
-        switch (sqlite3_column_type(stmt, i)) {
+        sqlite3_value* v = sqlite3_column_value(stmt, i);
+        switch (sqlite3_value_type(v)) {
             case SQLITE_INTEGER:
-                return static_cast<qlonglong>(sqlite3_column_int64(stmt, i));
+                return static_cast<qlonglong>(sqlite3_value_int64(v));
             case SQLITE_FLOAT:
-                return sqlite3_column_double(stmt, i);
+                return sqlite3_value_double(v);
             case SQLITE_TEXT:
-                return QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
-                    sqlite3_column_bytes(stmt, i));
+                return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
+                                         sqlite3_value_bytes(v));
             case SQLITE_BLOB:
-                return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                                  sqlite3_column_bytes(stmt, i));
+                return QByteArray(static_cast<const char*>(sqlite3_value_blob(v)),
+                                  sqlite3_value_bytes(v));
             default:
                 return {};
         }
     }
     bool Calkowita(int i, qint64& wartosc) const override {
-        if (sqlite3_column_type(stmt, i) != SQLITE_INTEGER) return false;
-        wartosc = sqlite3_column_int64(stmt, i);
+        sqlite3_value* v = sqlite3_column_value(stmt, i);
+        if (sqlite3_value_type(v) != SQLITE_INTEGER) return false;
+        wartosc = sqlite3_value_int64(v);
         return true;
     }
     bool TekstUtf8(int i, const char*& tekst, int& dlugosc) const override {
-        if (sqlite3_column_type(stmt, i) != SQLITE_TEXT) return false;
-        tekst = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-        dlugosc = sqlite3_column_bytes(stmt, i);
+        sqlite3_value* v = sqlite3_column_value(stmt, i);
+        if (sqlite3_value_type(v) != SQLITE_TEXT) return false;
+        tekst = reinterpret_cast<const char*>(sqlite3_value_text(v));
+        dlugosc = sqlite3_value_bytes(v);
         return true;
     }
     void OdNowa() override { sqlite3_reset(stmt); }

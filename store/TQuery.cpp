@@ -161,16 +161,15 @@ qint64 TQuery::Calkowita(int i) const {
     return Pole(i).AsLargeInt();
 }
 
-void TQuery::DopiszTekstUtf8(int i, QByteArray& cel) const {
+QByteArrayView TQuery::TekstUtf8(int i, QByteArray& zapas) const {
     // Text of a column of no particular kind shows as stored; anything else as AsString().
     const char* utf8 = nullptr;
     int dlugosc = 0;
     if (!koniec && wiersz[static_cast<size_t>(i)].typ == TField::TTyp::Inny &&
-        kursor->TekstUtf8(i, utf8, dlugosc)) {
-        cel.append(utf8, dlugosc);
-        return;
-    }
-    cel.append(Pole(i).AsString().toUtf8());
+        kursor->TekstUtf8(i, utf8, dlugosc))
+        return QByteArrayView(utf8, dlugosc);
+    zapas = Pole(i).AsString().toUtf8();
+    return zapas;
 }
 
 void TQuery::ExecSQL() {

@@ -96,8 +96,9 @@ public:
     const TField& Pole(int i) const;
     // The value as AsLargeInt() gives it; a stored integer is read without a TField.
     qint64 Calkowita(int i) const;
-    // Appends the value as AsString() gives it, in UTF-8; stored text is copied as it is.
-    void DopiszTekstUtf8(int i, QByteArray& cel) const;
+    // The value as AsString() gives it, in UTF-8: stored text as the store's own bytes
+    // (valid until the query moves), anything else made into zapas.
+    QByteArrayView TekstUtf8(int i, QByteArray& zapas) const;
 
 private:
     std::unique_ptr<TKursor> Przygotuj();

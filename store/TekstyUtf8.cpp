@@ -3,6 +3,7 @@
 #include <QHash>
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace {
 
@@ -12,6 +13,47 @@ size_t skrot(QByteArrayView bajty) {
 
 }  // namespace
 
+TBlokiUtf8::TBlokiUtf8(const TBlokiUtf8& inne)
+    : poczatki(inne.poczatki), pojemnosc(inne.pojemnosc), wolne(inne.wolne), koniec(inne.koniec) {
+    // The full blocks take what they hold, the last one its whole size.
+    for (size_t b = 0; b < inne.bloki.size(); ++b) {
+        const bool ostatni = b + 1 == inne.bloki.size();
+        const size_t zajete = (ostatni ? koniec : poczatki[b + 1]) - poczatki[b];
+        bloki.push_back(std::make_unique_for_overwrite<char[]>(
+            ostatni ? static_cast<size_t>(pojemnosc) : zajete));
+        std::memcpy(bloki.back().get(), inne.bloki[b].get(), zajete);
+    }
+}
+
+TBlokiUtf8& TBlokiUtf8::operator=(const TBlokiUtf8& inne) {
+    if (this != &inne) *this = TBlokiUtf8(inne);
+    return *this;
+}
+
+char* TBlokiUtf8::Miejsce(qsizetype dlugosc) {
+    if (wolne < dlugosc) {
+        pojemnosc = std::max(
+            dlugosc, bloki.empty() ? qsizetype(4096) : std::min(pojemnosc * 2, qsizetype(1) << 20));
+        bloki.push_back(std::make_unique_for_overwrite<char[]>(static_cast<size_t>(pojemnosc)));
+        poczatki.push_back(koniec);
+        wolne = pojemnosc;
+    }
+    return bloki.back().get() + (pojemnosc - wolne);
+}
+
+void TBlokiUtf8::Dopisz(const char* bajty, qsizetype dlugosc) {
+    if (dlugosc <= 0) return;
+    std::memcpy(Miejsce(dlugosc), bajty, static_cast<size_t>(dlugosc));
+    Dopisane(dlugosc);
+}
+
+QByteArrayView TBlokiUtf8::Bajty(quint32 od, quint32 do_) const {
+    if (do_ <= od) return {};
+    const auto b = static_cast<size_t>(std::upper_bound(poczatki.begin(), poczatki.end(), od) -
+                                       poczatki.begin() - 1);
+    return QByteArrayView(bloki[b].get() + (od - poczatki[b]), do_ - od);
+}
+
 TTekstyUtf8::TTekstyUtf8(const QStringList& teksty) {
     wpisy.reserve(static_cast<size_t>(teksty.size()));
     for (const QString& t : teksty) Dopisz(t);
@@ -19,10 +61,7 @@ TTekstyUtf8::TTekstyUtf8(const QStringList& teksty) {
 
 QByteArrayView TTekstyUtf8::Bajty(const TWpis& w) const {
     if (w.dlugosc < 0) return osobne[w.od];
-    if (w.dlugosc == 0) return {};
-    const auto b = static_cast<size_t>(std::upper_bound(poczatki.begin(), poczatki.end(), w.od) -
-                                       poczatki.begin() - 1);
-    return QByteArrayView(bloki[b].constData() + (w.od - poczatki[b]), w.dlugosc);
+    return bloki.Bajty(w.od, w.od + static_cast<quint32>(w.dlugosc));
 }
 
 QString TTekstyUtf8::Tekst(int i) const {
@@ -30,20 +69,8 @@ QString TTekstyUtf8::Tekst(int i) const {
 }
 
 void TTekstyUtf8::DopiszBajty(const char* utf8, qsizetype dlugosc) {
-    // A text lies in one block; a new block, twice the last one up to 1 MB, when it does
-    // not fit.
-    if (bloki.empty() || bloki.back().capacity() - bloki.back().size() < dlugosc) {
-        const qsizetype rozmiar = std::max(
-            dlugosc, bloki.empty() ? qsizetype(4096)
-                                   : std::min(bloki.back().capacity() * 2, qsizetype(1) << 20));
-        poczatki.push_back(
-            bloki.empty() ? 0 : poczatki.back() + static_cast<quint32>(bloki.back().size()));
-        bloki.emplace_back().reserve(rozmiar);
-    }
-    QByteArray& blok = bloki.back();
-    Dopisz(
-        TWpis{poczatki.back() + static_cast<quint32>(blok.size()), static_cast<qint32>(dlugosc)});
-    blok.append(utf8, dlugosc);
+    Dopisz(TWpis{bloki.Koniec(), static_cast<qint32>(dlugosc)});
+    bloki.Dopisz(utf8, dlugosc);
 }
 
 void TTekstyUtf8::Dopisz(TWpis w) {

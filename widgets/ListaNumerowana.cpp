@@ -11,25 +11,11 @@ QString TPozycjeListy::Tekst(int wiersz) const {
     if (!zmienione.isEmpty())
         if (const auto it = zmienione.constFind(wiersz); it != zmienione.cend()) return *it;
     const auto w = static_cast<size_t>(wiersz);
-    const quint32 od = w > 0 ? konce[w - 1] : 0;
-    if (konce[w] == od) return QString();
-    const auto b = static_cast<size_t>(std::upper_bound(poczatki.begin(), poczatki.end(), od) -
-                                       poczatki.begin() - 1);
-    return QString::fromUtf8(bloki[b].constData() + (od - poczatki[b]), konce[w] - od);
-}
-
-QByteArray& TPozycjeListy::Blok() {
-    constexpr qsizetype rozmiar = 1 << 20, zapas = 4096;
-    if (bloki.empty() || bloki.back().capacity() - bloki.back().size() < zapas) {
-        poczatki.push_back(
-            bloki.empty() ? 0 : poczatki.back() + static_cast<quint32>(bloki.back().size()));
-        bloki.emplace_back().reserve(rozmiar);
-    }
-    return bloki.back();
+    return QString::fromUtf8(teksty.Bajty(w > 0 ? wiersze[w - 1].koniec : 0, wiersze[w].koniec));
 }
 
 void TPozycjeListy::Zmien(int wiersz, qint64 numer, const QString& tekst) {
-    numery[static_cast<size_t>(wiersz)] = numer;
+    wiersze[static_cast<size_t>(wiersz)].numer = numer;
     zmienione.insert(wiersz, tekst);
 }
 
@@ -38,7 +24,7 @@ std::optional<TPozycjeListy> CzytajListeNumerowana(TQuery& q, const QString& sql
                                                    const QString& kolumnaTekstu) {
     OtworzSQL(q, sql);
     if (!q.Active()) return std::nullopt;
-    TPozycjeListy wiersze;
+    TPozycjeListy lista;
     const QString kolumnaId = QStringLiteral("ID");
     const int nr = q.IndeksPola(kolumnaNumeru);
     const int tekst = q.IndeksPola(kolumnaTekstu);
@@ -48,15 +34,15 @@ std::optional<TPozycjeListy> CzytajListeNumerowana(TQuery& q, const QString& sql
         for (const auto& [indeks, nazwa] :
              {std::pair{nr, kolumnaNumeru}, {tekst, kolumnaTekstu}, {id, kolumnaId}})
             if (indeks < 0) q.FieldByName(nazwa);
+    QByteArray zapas;
     for (; !q.Eof(); q.Next()) {
-        wiersze.numery.push_back(nr < 0 ? 0 : q.Calkowita(nr));
-        wiersze.idy.push_back(id < 0 ? 0 : static_cast<int>(q.Calkowita(id)));
-        QByteArray& blok = wiersze.Blok();
-        if (tekst >= 0) q.DopiszTekstUtf8(tekst, blok);
-        wiersze.konce.push_back(wiersze.poczatki.back() + static_cast<quint32>(blok.size()));
+        if (tekst >= 0) lista.teksty.Dopisz(q.TekstUtf8(tekst, zapas));
+        lista.wiersze.push_back({nr < 0 ? 0 : q.Calkowita(nr),
+                                 id < 0 ? 0 : static_cast<int>(q.Calkowita(id)),
+                                 lista.teksty.Koniec()});
     }
     q.Close();
-    return wiersze;
+    return lista;
 }
 
 TListaNumerowana::TListaNumerowana(const QString& naglowekNumeru, const QString& naglowekTekstu,

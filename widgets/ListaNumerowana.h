@@ -11,34 +11,34 @@
 #include <optional>
 #include <vector>
 
+#include "store/TekstyUtf8.h"
+
 class QTableView;
 class TQuery;
 
-// The rows of a numbered list, kept compactly: numbers and IDs in arrays, the texts one
-// after another in UTF-8, made into text only for the rows shown or asked for.
+// The rows of a numbered list, kept compactly: numbers, IDs and where each text ends in
+// blocks of rows, the texts one after another in UTF-8, made into text only for the rows
+// shown or asked for.
 class TPozycjeListy {
 public:
-    int Liczba() const { return static_cast<int>(idy.size()); }
+    int Liczba() const { return static_cast<int>(wiersze.size()); }
     // The row's number, text and ID (the row is in the list).
-    qint64 Numer(int wiersz) const { return numery[static_cast<size_t>(wiersz)]; }
+    qint64 Numer(int wiersz) const { return wiersze[static_cast<size_t>(wiersz)].numer; }
     QString Tekst(int wiersz) const;
-    int Id(int wiersz) const { return idy[static_cast<size_t>(wiersz)]; }
+    int Id(int wiersz) const { return wiersze[static_cast<size_t>(wiersz)].id; }
     // The row's number and text replaced.
     void Zmien(int wiersz, qint64 numer, const QString& tekst);
 
 private:
     friend std::optional<TPozycjeListy> CzytajListeNumerowana(TQuery&, const QString&,
                                                               const QString&, const QString&);
-    // Room for the next text: a new block when the last one is nearly full. The blocks
-    // are filled and never moved (a buffer grown by reallocation would hold its old copy
-    // at each growth); a text lies in one block, positions count across the blocks.
-    QByteArray& Blok();
-
-    std::vector<qint64> numery;
-    std::vector<int> idy;
-    std::vector<QByteArray> bloki;  // every row's text, one after another
-    std::vector<quint32> poczatki;  // the position of each block's first text
-    std::vector<quint32> konce;     // the position after each row's text
+    struct TWiersz {
+        qint64 numer;
+        int id;
+        quint32 koniec;  // the position after the row's text
+    };
+    TTablicaWBlokach<TWiersz> wiersze;
+    TBlokiUtf8 teksty;
     QHash<int, QString> zmienione;  // texts replaced after reading, by row
 };
 

@@ -42,4 +42,12 @@ TEST(TekstyUtf8, WpisyWieluBlokowCzytajaSieIZnajdujaJakPodane) {
     EXPECT_EQ(razem.Tekst(0), QStringLiteral("Łódź"));
     EXPECT_EQ(razem.Tekst(teksty.Liczba()), podane.back());
     EXPECT_EQ(razem.Znajdz(podane[2]), 3);
+
+    // A copy holds its own blocks: each list goes on apart from the other.
+    TTekstyUtf8 kopia = teksty;
+    kopia.Dopisz(QStringLiteral("Kopia"));
+    teksty.Dopisz(QStringLiteral("Oryginał"));
+    for (int i = 0; i < podane.size(); i += 97) ASSERT_EQ(kopia.Tekst(i), podane[i]) << i;
+    EXPECT_EQ(kopia.Tekst(kopia.Liczba() - 1), QStringLiteral("Kopia"));
+    EXPECT_EQ(teksty.Tekst(teksty.Liczba() - 1), QStringLiteral("Oryginał"));
 }

@@ -374,11 +374,10 @@ TEST_F(Wypozyczalnia, OdczytPoIndeksieJakPoNazwie) {
             for (int i = 0; i < query.FieldCount(); ++i) {
                 const QString nazwa = query.FieldName(i);
                 ASSERT_EQ(query.IndeksPola(nazwa.toLower()), i) << sql;
-                QByteArray utf8("<");
-                query.DopiszTekstUtf8(i, utf8);
+                QByteArray zapas;
+                const QString tekst = QString::fromUtf8(query.TekstUtf8(i, zapas));
                 const qint64 liczba = query.Calkowita(i);
-                EXPECT_EQ(QString::fromUtf8(utf8), '<' + query.FieldByName(nazwa).AsString())
-                    << nazwa.toStdString();
+                EXPECT_EQ(tekst, query.FieldByName(nazwa).AsString()) << nazwa.toStdString();
                 EXPECT_EQ(liczba, query.FieldByName(nazwa).AsLargeInt()) << nazwa.toStdString();
             }
     }
