@@ -117,11 +117,32 @@ void TestowaBaza::PolaczPonownie() const {
         TBaza::PolaczSerwer(QStringLiteral("dbname=") + bazaSerwera, Katalog());
 }
 
+// A database made from another as its template takes its rows and sequences whole; no one
+// may be connected to the template meanwhile.
+void TestowaBaza::ZapamietajSerwer() const {
+    TBaza::Rozlacz();
+    ::NaSerwerze(QStringLiteral("drop database if exists %1_wzor").arg(bazaSerwera));
+    const QString blad =
+        ::NaSerwerze(QStringLiteral("create database %1_wzor template %1").arg(bazaSerwera));
+    EXPECT_TRUE(blad.isEmpty()) << blad.toStdString();
+    PolaczPonownie();
+}
+
+void TestowaBaza::PrzywrocSerwer() const {
+    TBaza::Rozlacz();
+    ::NaSerwerze(QStringLiteral("drop database if exists %1 with (force)").arg(bazaSerwera));
+    const QString blad =
+        ::NaSerwerze(QStringLiteral("create database %1 template %1_wzor").arg(bazaSerwera));
+    EXPECT_TRUE(blad.isEmpty()) << blad.toStdString();
+    PolaczPonownie();
+}
+
 TestowaBaza::~TestowaBaza() {
     TBaza::Rozlacz();
     UstawDzisiaj(QDate());
     if (!bazaSerwera.isEmpty())
-        ::NaSerwerze(QStringLiteral("drop database if exists %1 with (force)").arg(bazaSerwera));
+        for (const QString& nazwa : {bazaSerwera, bazaSerwera + QStringLiteral("_wzor")})
+            ::NaSerwerze(QStringLiteral("drop database if exists %1 with (force)").arg(nazwa));
 }
 
 QString TestowaBaza::Katalog() const {

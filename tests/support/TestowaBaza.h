@@ -33,6 +33,10 @@ public:
     static bool NaSerwerze();
     // Connects the test's store anew (a new connection to the same file or database).
     void PolaczPonownie() const;
+    // A server store's database kept as it is now, and put back so (sequences included);
+    // the test's connection is made anew.
+    void ZapamietajSerwer() const;
+    void PrzywrocSerwer() const;
 
     // Runs statements of the store's own SQL directly (booleans written True and False, as
     // both kinds of store read them); fails the test on an error.
