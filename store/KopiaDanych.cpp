@@ -4,7 +4,6 @@
 #include <QVariant>
 #include <algorithm>
 #include <memory>
-#include <ranges>
 #include <vector>
 
 #include "store/Baza.h"
@@ -133,7 +132,8 @@ void KopiujTabele(TBaza& zrodlo, TBaza& cel, const QString& tabela, std::stop_to
     // (The server's cursor is replaced with every part fetched: it is never kept past a step.)
     std::vector<int> kolumny, miejsca;
     QStringList nazwy;
-    for (const TKursor& k = odczyt.Kursor(); const int i : std::views::iota(0, k.LiczbaKolumn())) {
+    const TKursor& k = odczyt.Kursor();  // the first part's: only its columns are read
+    for (int i = 0; i < k.LiczbaKolumn(); ++i) {
         const QString nazwa = QString::fromUtf8(k.NazwaKolumny(i));
         if (tabela == QLatin1String("rental") && nazwa == QLatin1String(KolumnaKolejnosci))
             continue;
