@@ -118,21 +118,11 @@ void TestowaBaza::PolaczPonownie() const {
 }
 
 // A database made from another as its template takes its rows and sequences whole; no one
-// may be connected to the template meanwhile.
-void TestowaBaza::ZapamietajSerwer() const {
+// may be connected to the template meanwhile. The test's connection is made anew.
+void TestowaBaza::KopiujBazeSerwera(const QString& z, const QString& na) const {
     TBaza::Rozlacz();
-    ::NaSerwerze(QStringLiteral("drop database if exists %1_wzor").arg(bazaSerwera));
-    const QString blad =
-        ::NaSerwerze(QStringLiteral("create database %1_wzor template %1").arg(bazaSerwera));
-    EXPECT_TRUE(blad.isEmpty()) << blad.toStdString();
-    PolaczPonownie();
-}
-
-void TestowaBaza::PrzywrocSerwer() const {
-    TBaza::Rozlacz();
-    ::NaSerwerze(QStringLiteral("drop database if exists %1 with (force)").arg(bazaSerwera));
-    const QString blad =
-        ::NaSerwerze(QStringLiteral("create database %1 template %1_wzor").arg(bazaSerwera));
+    ::NaSerwerze(QStringLiteral("drop database if exists %1 with (force)").arg(na));
+    const QString blad = ::NaSerwerze(QStringLiteral("create database %1 template %2").arg(na, z));
     EXPECT_TRUE(blad.isEmpty()) << blad.toStdString();
     PolaczPonownie();
 }

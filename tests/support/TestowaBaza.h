@@ -35,8 +35,8 @@ public:
     void PolaczPonownie() const;
     // A server store's database kept as it is now, and put back so (sequences included);
     // the test's connection is made anew.
-    void ZapamietajSerwer() const;
-    void PrzywrocSerwer() const;
+    void ZapamietajSerwer() const { KopiujBazeSerwera(bazaSerwera, bazaSerwera + "_wzor"); }
+    void PrzywrocSerwer() const { KopiujBazeSerwera(bazaSerwera + "_wzor", bazaSerwera); }
 
     // Runs statements of the store's own SQL directly (booleans written True and False, as
     // both kinds of store read them); fails the test on an error.
@@ -49,6 +49,8 @@ public:
     QString Zawartosc() const;
 
 private:
+    void KopiujBazeSerwera(const QString& z, const QString& na) const;
+
     QTemporaryDir katalog;
     QString bazaSerwera;  // the test's database on the server; empty for a file store
 };
