@@ -12,7 +12,13 @@ namespace {
 
 class UbijaniePulpitu : public Operacje {
 protected:
-    void SetUp() override { AlienIHeat(); }
+    // The fixture's tariff stored, as at a start: on a server store the check's connection
+    // reports a change at every statement, so the desk reads the tariff again from the store.
+    void SetUp() override {
+        AlienIHeat();
+        ASSERT_TRUE(fConfig->ZapiszUstawienia());
+        fConfig->WczytajUstawienia();
+    }
     // Clears what the reference run left scripted.
     void Skrypt() {
         fake.odpowiedzi.clear();
