@@ -15,6 +15,7 @@
 #include "store/Kursor.h"
 #include "store/ObceObiekty.h"
 #include "store/Porzadek.h"
+#include "store/SumaKwot.h"
 #include "store/Tlumacz.h"
 #include "store/WiazanieSQLite.h"
 
@@ -396,6 +397,7 @@ void TBazaPlik::RejestrujFunkcje() {
     sqlite3_create_function(uchwyt, "upper", 1, flagi, nullptr, upper, nullptr, nullptr);
     sqlite3_create_function(uchwyt, "lower", 1, flagi, nullptr, lower, nullptr, nullptr);
     RejestrujPorzadek(uchwyt);
+    RejestrujSumeKwot(uchwyt);
 }
 
 bool SilnikDziala() {

@@ -350,7 +350,7 @@ bool naWypozyczeniach(QStringView s) {
 
 class TTlumacz {
     // The SELECT of one parenthesis level, as far as its order is concerned.
-    enum class TEtap { Lista, PierwszaTabela, Alias, Tabele, Warunek, Porzadek, Koniec };
+    enum class TEtap { Lista, PierwszaTabela, Alias, Tabele, Warunek, Grupy, Porzadek, Koniec };
     struct TZapytanie {
         bool czynne = false;
         TEtap etap = TEtap::Lista;
@@ -358,6 +358,7 @@ class TTlumacz {
         bool wykluczone = false;    // groups, an aggregate, DISTINCT, a compound
         QString alias;
         qsizetype gdzieOd = -1, gdzieDo = -1;  // the WHERE condition
+        qsizetype grupyOd = -1, grupyDo = -1;  // the GROUP BY terms
     };
     static constexpr int MaksZapytan = 8;
 
@@ -760,6 +761,16 @@ private:
                     return;
                 }
                 break;
+            case TEtap::Grupy:
+                if (rowne(slowo, "by") && z->grupyOd < 0) {
+                    z->grupyOd = i;
+                    return;
+                }
+                if (rowne(slowo, "having")) {
+                    if (z->grupyDo < 0) z->grupyDo = start;
+                    return;
+                }
+                break;
             case TEtap::Tabele:
             case TEtap::Warunek:
             case TEtap::Porzadek:
@@ -772,13 +783,22 @@ private:
             z->gdzieOd = i;
         } else if (rowne(slowo, "limit") || (glebokosc == 0 && rowne(slowo, "for"))) {
             if (z->etap == TEtap::Warunek) z->gdzieDo = start;
+            if (z->etap == TEtap::Grupy && z->grupyDo < 0) z->grupyDo = start;
+            dopiszPorzadekGrup(*z, start);
             dopiszPorzadek(*z, start);
             z->etap = TEtap::Koniec;
         } else if (rowne(slowo, "order") && z->etap != TEtap::Porzadek) {
             if (z->etap == TEtap::Warunek) z->gdzieDo = start;
+            if (z->etap == TEtap::Grupy && z->grupyDo < 0) z->grupyDo = start;
             z->etap = TEtap::Porzadek;
+        } else if (rowne(slowo, "group") &&
+                   (z->etap == TEtap::Tabele || z->etap == TEtap::Warunek)) {
+            if (z->etap == TEtap::Warunek) z->gdzieDo = start;
+            z->wykluczone = true;
+            z->etap = TEtap::Grupy;
         } else if (rowne(slowo, "group") || rowne(slowo, "having") || rowne(slowo, "union") ||
                    rowne(slowo, "except") || rowne(slowo, "intersect") || rowne(slowo, "window")) {
+            z->grupyOd = -1;
             z->wykluczone = true;
             z->etap = TEtap::Koniec;
         }
@@ -839,6 +859,8 @@ private:
         TZapytanie& z = zapytania[0];
         if (!z.czynne || z.etap == TEtap::Koniec) return;
         if (z.etap == TEtap::Warunek) z.gdzieDo = od;
+        if (z.etap == TEtap::Grupy && z.grupyDo < 0) z.grupyDo = od;
+        dopiszPorzadekGrup(z, od);
         const bool remisy = z.etap == TEtap::Porzadek;
         z.etap = TEtap::Koniec;
         if (!z.wypozyczenia || z.wykluczone) return;
@@ -864,6 +886,30 @@ private:
         }
         zamien(od, od);
         wynik += QLatin1StringView("order by ") + terminy + u' ';
+    }
+
+    // A grouped SELECT's ORDER BY leaves equal rows in the order SQLite forms the groups in:
+    // that of the GROUP BY terms, a text column's by its bytes, nulls first. Before od, after the
+    // ORDER BY list. (Without an ORDER BY the order of the groups is left to the server.)
+    void dopiszPorzadekGrup(const TZapytanie& z, qsizetype od) {
+        if (z.etap != TEtap::Porzadek || z.grupyOd < 0 || z.grupyDo < z.grupyOd) return;
+        QString terminy;
+        for (QStringView t : QStringView(s).sliced(z.grupyOd, z.grupyDo - z.grupyOd).split(u',')) {
+            t = t.trimmed();
+            if (t.isEmpty()) return;
+            const qsizetype kropka = t.lastIndexOf(u'.');
+            const QStringView kolumna = t.sliced(kropka + 1);
+            bool prosta = !kolumna.isEmpty() && poczatekNazwy(kolumna[0]);
+            for (const QChar c : t) prosta = prosta && (ciagNazwy(c) || c == u'.');
+            if (!prosta) return;  // an expression: no order of groups is given
+            terminy += QLatin1StringView(", ");
+            terminy += t;
+            if (!nieTekstowa(kolumna)) terminy += QLatin1StringView(" collate \"C\"");
+            terminy += QLatin1StringView(" nulls first");
+        }
+        while (od > kopiuj && odstep(s[od - 1])) --od;
+        zamien(od, od);
+        wynik += terminy;
     }
 
     QStringView gdzie(const TZapytanie& z) const {

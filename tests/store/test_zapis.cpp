@@ -282,9 +282,19 @@ TEST(Tlumacz, DialektSerwera) {
          "select * from klient where d = '2024-03-05' order by Nazwisko nulls first",
          {}},
         // nulls where SQLite puts them: first going up, last going down
+        // equal groups in the order SQLite forms them: by the GROUP BY terms, text by its bytes
         {"select sum(a) s, b from t group by b order by s desc, lower(b), c asc limit 3",
          "select sum(a) s, b from t group by b order by s desc nulls last, lower(b) nulls first, "
-         "c asc nulls first limit 3",
+         "c asc nulls first, b collate \"C\" nulls first limit 3",
+         {}},
+        {"select k.id, sum(r.n) s from klient k, rental r where k.id = r.id_klienta group by "
+         "k.id, k.nazwisko having count(*) > 1 order by s desc",
+         "select k.id, sum(r.n) s from klient k, rental r where k.id = r.id_klienta group by "
+         "k.id, k.nazwisko having count(*) > 1 order by s desc nulls last, k.id nulls first, "
+         "k.nazwisko collate \"C\" nulls first",
+         {}},
+        {"select a from t group by lower(a) order by count(*)",
+         "select a from t group by lower(a) order by count(*) nulls first",
          {}},
         {"select * from (select a from t order by a desc nulls first) order by a",
          "select * from (select a from t order by a desc nulls first) order by a nulls first",
