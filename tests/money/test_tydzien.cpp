@@ -14,7 +14,6 @@
 // The short run is part of the suite; WIRDOLAN_TYDZIEN_OPERACJI=<n> runs fortnights of
 // further seeds until n operations have been made.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QTime>
 #include <map>
@@ -30,7 +29,9 @@
 #include "store/Baza.h"
 #include "store/Formaty.h"
 #include "store/Godzina.h"
+#include "store/Kursor.h"
 #include "store/TQuery.h"
+#include "store/Tlumacz.h"
 #include "store/Zegar.h"
 #include "support/FakeInterakcja.h"
 #include "support/TestowaBaza.h"
@@ -86,18 +87,16 @@ struct TKlient {
     QString imie, nazwisko;
 };
 
-// A value of a statement run on SQLite directly (the checks' own arithmetic).
+// A value of a statement run on the store directly (the checks' own arithmetic).
 double Liczba(const QString& sql) {
-    sqlite3_stmt* st = nullptr;
-    double wynik = 0;
-    if (sqlite3_prepare_v2(TBaza::Aktywna()->Uchwyt(), sql.toUtf8().constData(), -1, &st,
-                           nullptr) == SQLITE_OK &&
-        sqlite3_step(st) == SQLITE_ROW)
-        wynik = sqlite3_column_double(st, 0);
-    else
-        ADD_FAILURE() << sql.toStdString();
-    sqlite3_finalize(st);
-    return wynik;
+    try {
+        const std::unique_ptr<TKursor> k = TBaza::Aktywna()->Przygotuj(sql, {});
+        if (k->Krok()) return k->Wartosc(0).toDouble();
+    } catch (const TBladBazy& e) {
+        ADD_FAILURE() << e.Tekst().toStdString();
+    }
+    ADD_FAILURE() << sql.toStdString();
+    return 0;
 }
 
 TKwota Kwota(const QString& sql) {
@@ -499,9 +498,10 @@ private:
     std::optional<QString> Sprawdz() {
         // Films out exactly while one open rental holds them.
         for (int film = 1; film <= 8; ++film) {
-            const int otwarte = int(Liczba(
-                QStringLiteral("select count(*) from rental where id_filmu = %1 and zwrocono = 0")
-                    .arg(film)));
+            const int otwarte = int(
+                Liczba(QStringLiteral(
+                           "select count(*) from rental where id_filmu = %1 and zwrocono = False")
+                           .arg(film)));
             const bool naPolce =
                 Liczba(QStringLiteral("select Status from film where ID = %1").arg(film)) != 0;
             if (otwarte > 1 || naPolce != (otwarte == 0))
