@@ -220,9 +220,9 @@ TfMain::TfMain(QWidget* parent)
     connect(ui->miRaportKlient, &QAction::triggered, this, raportKlienta);
     connect(ui->miRaportFilm, &QAction::triggered, this, raportFilmu);
     // The films out, all of them or the overdue ones.
-    for (auto [pozycja, rodzaj] :
+    for (const auto& [pozycja, rodzajListy] :
          {std::pair{ui->miRapFilmyWyp, 0}, std::pair{ui->miRapFilmyWyp2, 1}})
-        connect(pozycja, &QAction::triggered, this, [rodzaj] {
+        connect(pozycja, &QAction::triggered, this, [rodzaj = rodzajListy] {
             if (!fFilmyWyp) return;
             fFilmyWyp->WczytajWypozyczone(rodzaj);
             PokazModalnie(*fFilmyWyp);

@@ -25,6 +25,8 @@ template <typename... F>
 struct TWedlugTypu : F... {
     using F::operator()...;
 };
+template <typename... F>
+TWedlugTypu(F...) -> TWedlugTypu<F...>;  // clang before 17 deduces no aggregate's arguments
 
 const std::array<TKluczUstawien, LiczbaKluczyUstawien>& Klucze() {
     static const std::array<TKluczUstawien, LiczbaKluczyUstawien> klucze = {{

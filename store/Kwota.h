@@ -63,7 +63,7 @@ constexpr TKwota NieUjemna(TKwota k) {
 
 // Amounts written in the code: 12_zl is whole złoty, exact; 12.50_zl is rounded to the grosz
 // as TKwota(double) rounds.
-consteval TKwota operator""_zl(unsigned long long zlote) {
+constexpr TKwota operator""_zl(unsigned long long zlote) {
     return TKwota::ZGroszy(static_cast<qint64>(zlote) * 100);
 }
 inline TKwota operator""_zl(long double zlote) {

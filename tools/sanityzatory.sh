@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Builds the test programs under AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan/ (no benchmarks, not the program itself) and runs each whole; any report fails
-# the run. Each program's output is kept in build-asan/<program>.log. -O0: the build is most
-# of this stage's time and takes a quarter less than at -O1; the programs run a minute or two.
+# the run. Each program's output is kept in build-asan/<program>.log. The build is most of
+# this stage's time: -O0 takes a quarter less than -O1, and clang a third less than gcc
+# (whose optimised build of the same code the suite has already checked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 start=$SECONDS
-cmake -S . -B build-asan "${launcher[@]}" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+# A folder configured for another compiler is made anew.
+grep -qs 'CMAKE_CXX_COMPILER:[A-Z]*=.*clang' build-asan/CMakeCache.txt || rm -rf build-asan
+CXX=clang++ cmake -S . -B build-asan "${launcher[@]}" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" -DWIRDOLAN_TESTS=ON -DWIRDOLAN_BENCH=OFF \
     -DWIRDOLAN_SANITIZE=ON >/dev/null
 programy=()

@@ -58,16 +58,16 @@ TEST(PlanSklepu, KlienciIFilmyZListSlownikowych) {
 class HistoriaSklepu : public ::testing::TestWithParam<QDate> {};
 
 TEST_P(HistoriaSklepu, MoglaSieZdarzyc) {
-    const QDate Dzis = GetParam();
-    const TPlanSklepu plan = PlanSklepu(Dzis, Miasta, Gatunki, Nosniki);
+    const QDate dzien = GetParam();
+    const TPlanSklepu plan = PlanSklepu(dzien, Miasta, Gatunki, Nosniki);
     std::map<int, int> uKogo;             // film -> client holding it
     std::map<int, std::set<int>> trzyma;  // client -> films
     std::map<int, QDate> termin;          // client -> due day of what they hold
-    QDate poprzedni = Dzis.addDays(-90);
+    QDate poprzedni = dzien.addDays(-90);
     int zwrotyZDlugiem = 0, przedluzenia = 0, splaty = 0;
     for (const TZdarzeniePlanu& z : plan.Zdarzenia) {
         ASSERT_GE(z.Dzien, poprzedni);
-        ASSERT_LE(z.Dzien, Dzis);
+        ASSERT_LE(z.Dzien, dzien);
         poprzedni = z.Dzien;
         switch (z.Rodzaj) {
             case TRodzajZdarzenia::Wypozyczenie:
@@ -109,9 +109,9 @@ TEST_P(HistoriaSklepu, MoglaSieZdarzyc) {
     // Some films are out at the end, some of them overdue.
     int przeterminowani = 0;
     for (const auto& [klient, filmy] : trzyma)
-        if (!filmy.empty() && termin[klient] < Dzis) ++przeterminowani;
+        if (!filmy.empty() && termin[klient] < dzien) ++przeterminowani;
     EXPECT_GT(uKogo.size(), 5u);
-    EXPECT_GT(przeterminowani, 2) << Dzis.toString().toStdString();
+    EXPECT_GT(przeterminowani, 2) << dzien.toString().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(PlanSklepu, HistoriaSklepu,

@@ -26,8 +26,8 @@ void ZapiszSklepDoKopii() {
         "insert into kasa (ID, Data, Czas, id_klienta, Rodzaj, Kwota, Opis) values "
         "(2, '2024-03-04', '10:15:00', 1, 'wypożyczenie', 2.5, 'Alien'), "
         "(6, '2024-03-05', '18:00:59', null, 'wypłata', -100.01, '')",
-        "insert into dictionary (Nazwa, Wartosc, Opis) values ('Stawka', '5,00', 'zł'), "
-        "('Kara', null, '')",
+        ("insert into dictionary (Nazwa, Wartosc, Opis) values ('Stawka', '5,00', 'zł'), "
+         "('Kara', null, '')"),
     };
     for (const char* sql : polecenia) {
         try {

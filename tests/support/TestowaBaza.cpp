@@ -239,8 +239,8 @@ QString TestowaBaza::Zawartosc() const {
     const char* const zapytania[] = {
         "select * from klient order by ID",
         "select * from film order by ID",
-        "select * from rental order by id_filmu, id_klienta, dataOD, dataDO, zwrocono, "
-        "DataZwrotu",
+        ("select * from rental order by id_filmu, id_klienta, dataOD, dataDO, zwrocono, "
+         "DataZwrotu"),
         "select * from kasa order by ID",
         "select * from dictionary order by Nazwa, Wartosc, Opis",
     };
