@@ -26,5 +26,5 @@ echo "suite: $((SECONDS - start)) s"
 tools/sanityzatory.sh
 
 start=$SECONDS
-tools/fuzz.sh "${WIRDOLAN_FUZZ_SEKUNDY:-30}"
+tools/fuzz.sh "${WIRDOLAN_FUZZ_SEKUNDY:-20}"
 echo "fuzzing: $((SECONDS - start)) s"
