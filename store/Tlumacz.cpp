@@ -899,9 +899,8 @@ private:
             if (t.isEmpty()) return;
             const qsizetype kropka = t.lastIndexOf(u'.');
             const QStringView kolumna = t.sliced(kropka + 1);
-            bool prosta = !kolumna.isEmpty() && poczatekNazwy(kolumna[0]);
-            for (const QChar c : t) prosta = prosta && (ciagNazwy(c) || c == u'.');
-            if (!prosta) return;  // an expression: no order of groups is given
+            // An expression gives no order of groups.
+            if (!nazwaProsta(kolumna) || (kropka >= 0 && !nazwaProsta(t.first(kropka)))) return;
             terminy += QLatin1StringView(", ");
             terminy += t;
             if (!nieTekstowa(kolumna)) terminy += QLatin1StringView(" collate \"C\"");

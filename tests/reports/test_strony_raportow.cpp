@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -17,8 +16,6 @@
 #include "store/Indeksy.h"
 #include "store/Katalogi.h"
 #include "store/KopiaDanych.h"
-#include "store/TQuery.h"
-#include "store/uStruktura.h"
 #include "support/TestowaBaza.h"
 
 namespace {
@@ -229,12 +226,10 @@ TEST_F(StronyRaportow, PdfStronaPoStronie) {
 TEST(StronyPoKopii, TakieJakZPliku) {
     TestowaBaza baza(QDate(2024, 5, 20));
     KatalogBazy = baza.Katalog();
-    const auto plik = TBaza::OtworzPlik(QDir(baza.Folder()).filePath("sklep.sqlite"));
+    const auto plik = baza.NowyPlik("sklep.sqlite");
     std::vector<TSlad> zPliku;
     {
         TNaBazie na(*plik);
-        TQuery query;
-        AktualizujStrukture(query);
         plik->Wykonaj("drop index rental_otwarty_film");
         Sklep(*plik);
         zPliku = Raporty();

@@ -2,7 +2,6 @@
 // store, and a copy that cannot be made leaves the target as it was.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <functional>
 #include <stop_token>
 
@@ -10,7 +9,6 @@
 #include "store/KopiaDanych.h"
 #include "store/TQuery.h"
 #include "store/Tlumacz.h"
-#include "store/uStruktura.h"
 #include "support/SklepKopii.h"
 #include "support/TestowaBaza.h"
 
@@ -18,14 +16,7 @@ namespace {
 
 class KopiaDanych : public ::testing::Test {
 protected:
-    // A new store file of the current schema in the test's folder.
-    std::unique_ptr<TBaza> NowyPlik(const QString& nazwa) {
-        auto plik = TBaza::OtworzPlik(QDir(baza.Folder()).filePath(nazwa));
-        TNaBazie na(*plik);
-        TQuery query;
-        AktualizujStrukture(query);
-        return plik;
-    }
+    std::unique_ptr<TBaza> NowyPlik(const QString& nazwa) { return baza.NowyPlik(nazwa); }
     QString Zawartosc(TBaza& b) {
         TNaBazie na(b);
         return baza.Zawartosc();

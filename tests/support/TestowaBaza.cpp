@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -135,6 +136,14 @@ TestowaBaza::~TestowaBaza() {
             ::NaSerwerze(QStringLiteral("drop database if exists %1 with (force)").arg(nazwa));
 }
 
+std::unique_ptr<TBaza> TestowaBaza::NowyPlik(const QString& nazwa) const {
+    auto plik = TBaza::OtworzPlik(QDir(Folder()).filePath(nazwa));
+    TNaBazie na(*plik);
+    TQuery query;
+    AktualizujStrukture(query);
+    return plik;
+}
+
 QString TestowaBaza::Katalog() const {
     return katalog.path() + '/';
 }
@@ -225,7 +234,7 @@ QVariant TestowaBaza::DrugiePolaczenie(const QString& sql) const {
     return wartosc;
 }
 
-QVariant TestowaBaza::Wartosc(const QString& sql) const {
+QVariant TestowaBaza::Wartosc(const QString& sql) {
     try {
         const std::unique_ptr<TKursor> k = TBaza::Aktywna()->Przygotuj(sql, {});
         return k->Krok() ? k->Wartosc(0) : QVariant();

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <memory>
+
+class TBaza;
 
 class TestowaBaza {
 public:
@@ -29,6 +32,9 @@ public:
     // test on an error.
     QVariant DrugiePolaczenie(const QString& sql) const;
 
+    // A new store file of the current schema in the test's folder (not made active).
+    std::unique_ptr<TBaza> NowyPlik(const QString& nazwa) const;
+
     // The tests run against a server store.
     static bool NaSerwerze();
     // Connects the test's store anew (a new connection to the same file or database).
@@ -41,8 +47,9 @@ public:
     // Runs statements of the store's own SQL directly (booleans written True and False, as
     // both kinds of store read them); fails the test on an error.
     void Wykonaj(const QString& sql) const;
-    // The first column of the first row of a query of the program's SQL (null when no row).
-    QVariant Wartosc(const QString& sql) const;
+    // The first column of the first row of a query of the program's SQL on the active store
+    // (null when no row); fails the test on an error.
+    static QVariant Wartosc(const QString& sql);
     int Ile(const QString& sql) const { return Wartosc(sql).toInt(); }
     // Every row of the program's tables as the program reads them (one line per row, in a
     // fixed order): equal on both kinds of store when they hold the same.
