@@ -4,9 +4,9 @@
 // FOLDER holds Bazy/ (see generuj_sklep); "today" is the day of the store's last rental.
 // Each window is opened from its menu item as the operator would; "otwarcie" runs from the
 // item to the window painted on screen (for a report: its preview with the first page),
-// "zamkniecie" from the window closed to the desk ready again. Medians over the repetitions
-// of the processor time; then the wall-clock time of the opening and the peak resident
-// memory during the measurement.
+// "zamkniecie" from the window's closing (its hiding included) to the desk ready again. Medians
+// over the repetitions of the processor time; then the wall-clock time of the opening and the peak
+// resident memory during the measurement.
 #include <sqlite3.h>
 #include <time.h>
 #include <unistd.h>
@@ -126,7 +126,7 @@ class TPomiar : public TInterakcja {
 public:
     TZegar zegar;
     double otwarte = 0, otwarteSciana = 0;  // ms from the start to the window painted
-    double zamkniete = 0;                   // ms from the start to the window closed
+    double zamkniete = 0;                   // ms from the start to the closing begun
     QString okno;                           // class of the window measured
     QDate od, doo;                          // the periodic report's range
 
@@ -156,8 +156,8 @@ public:
         otwarte = zegar.cpu();
         otwarteSciana = zegar.ms();
         okno = dialog.objectName();
-        dialog.hide();
         zamkniete = zegar.cpu();
+        dialog.hide();
         return QDialog::Rejected;
     }
 };

@@ -75,12 +75,18 @@ std::optional<std::vector<TWypozyczony>> Wypozyczone(TQuery& q, bool przetermino
     // Due before today: a film due today is not overdue yet.
     if (przeterminowane) sql += QStringLiteral(" and r.dataDO < ") + DataSQL(Dzisiaj());
     OtworzSQL(q, sql);
-    return Wiersze<TWypozyczony>(q, [](const TQuery& w) {
-        return TWypozyczony{w.FieldByName(QStringLiteral("tytul")).AsString(),
-                            w.FieldByName(QStringLiteral("klient")).AsString(),
-                            w.FieldByName(QStringLiteral("dataOD")).AsDate(),
-                            w.FieldByName(QStringLiteral("dataDO")).AsDate(),
-                            w.FieldByName(QStringLiteral("id")).AsLargeInt()};
+    if (!q.Active()) return std::nullopt;
+    // Thousands of rows: each column found once, texts read without a QVariant.
+    const int tytul = q.IndeksPola(QStringLiteral("tytul"));
+    const int klient = q.IndeksPola(QStringLiteral("klient"));
+    const int od = q.IndeksPola(QStringLiteral("dataOD"));
+    const int do_ = q.IndeksPola(QStringLiteral("dataDO"));
+    const int id = q.IndeksPola(QStringLiteral("id"));
+    QByteArray zapas;
+    const auto tekst = [&](int i) { return QString::fromUtf8(q.TekstUtf8(i, zapas)); };
+    return Wiersze<TWypozyczony>(q, [&](const TQuery& w) {
+        return TWypozyczony{tekst(tytul), tekst(klient), w.Pole(od).AsDate(), w.Pole(do_).AsDate(),
+                            w.Calkowita(id)};
     });
 }
 

@@ -59,6 +59,14 @@ void TfFilmyWyp::WczytajWypozyczone(int rodzaj) {
     sg->setFocus();
 }
 
+void TfFilmyWyp::hideEvent(QHideEvent* e) {
+    // Thousands of lines are not kept while the window is closed; each opening refills it.
+    QTableWidget* sg = ui->sgFilmy;
+    sg->clearContents();
+    sg->setRowCount(1);
+    TOknoZestawienia::hideEvent(e);
+}
+
 void TfFilmyWyp::Dwuklik(int wiersz) {
     // The empty line of an empty list holds no client.
     const std::optional<int> id = IdWiersza(wiersz);

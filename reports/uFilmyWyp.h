@@ -20,6 +20,9 @@ public:
     void WczytajWypozyczone(int rodzaj);
     int RodzajListy() const { return Rodzaj; }
 
+protected:
+    void hideEvent(QHideEvent* e) override;
+
 private:
     void Dwuklik(int wiersz) override;
     void Raport() override;

@@ -94,6 +94,13 @@ TEST(FilmyWyp, WszystkieOtwarteTakzeZarchiwizowanegoKlientaIWycofanegoFilmu) {
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions()[0]->text(), "Raport");
     EXPECT_EQ(menu->actions()[1]->text(), "Zamknij");
+
+    // Closed, the window keeps no lines; the next opening fills it again.
+    okno.hide();
+    EXPECT_EQ(sg->rowCount(), 1);
+    EXPECT_EQ(sg->item(0, 0), nullptr);
+    okno.WczytajWypozyczone(0);
+    EXPECT_EQ(sg->rowCount(), 3);
 }
 
 TEST(FilmyWyp, PrzeterminowaneToTerminPrzedDzisiaj) {
