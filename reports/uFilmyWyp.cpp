@@ -1,5 +1,6 @@
 #include "reports/uFilmyWyp.h"
 
+#include <QHideEvent>
 #include <QMenu>
 #include <array>
 
@@ -61,9 +62,11 @@ void TfFilmyWyp::WczytajWypozyczone(int rodzaj) {
 
 void TfFilmyWyp::hideEvent(QHideEvent* e) {
     // Thousands of lines are not kept while the window is closed; each opening refills it.
-    QTableWidget* sg = ui->sgFilmy;
-    sg->clearContents();
-    sg->setRowCount(1);
+    // A hiding by the system (the program minimised) keeps them.
+    if (!e->spontaneous()) {
+        ui->sgFilmy->clearContents();
+        ui->sgFilmy->setRowCount(1);
+    }
     TOknoZestawienia::hideEvent(e);
 }
 

@@ -95,7 +95,12 @@ TEST(FilmyWyp, WszystkieOtwarteTakzeZarchiwizowanegoKlientaIWycofanegoFilmu) {
     EXPECT_EQ(menu->actions()[0]->text(), "Raport");
     EXPECT_EQ(menu->actions()[1]->text(), "Zamknij");
 
-    // Closed, the window keeps no lines; the next opening fills it again.
+    // Minimised with the program, the window keeps its lines; closed, it keeps none, and the
+    // next opening fills it again.
+    okno.showMinimized();
+    QApplication::processEvents();
+    EXPECT_EQ(sg->rowCount(), 3);
+    okno.showNormal();
     okno.hide();
     EXPECT_EQ(sg->rowCount(), 1);
     EXPECT_EQ(sg->item(0, 0), nullptr);
