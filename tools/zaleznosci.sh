@@ -6,7 +6,7 @@ pakiety=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-
          libbenchmark-dev poppler-utils fonts-liberation xauth xvfb dpkg-dev file
          desktop-file-utils appstream pxlib-dev pkg-config
          libzint-dev zbar-tools lintian libpq-dev postgresql clang
-         clang-format libclang-rt-14-dev)
+         clang-format libclang-rt-14-dev lld)
 brak=()
 for p in "${pakiety[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || brak+=("$p")
