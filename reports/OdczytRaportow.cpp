@@ -83,8 +83,8 @@ std::optional<std::vector<TWypozyczony>> Wypozyczone(TQuery& q, bool przetermino
     const int do_ = q.IndeksPola(QStringLiteral("dataDO"));
     const int id = q.IndeksPola(QStringLiteral("id"));
     QByteArray zapas;
-    const auto tekst = [&](int i) { return QString::fromUtf8(q.TekstUtf8(i, zapas)); };
     return Wiersze<TWypozyczony>(q, [&](const TQuery& w) {
+        const auto tekst = [&](int i) { return QString::fromUtf8(w.TekstUtf8(i, zapas)); };
         return TWypozyczony{tekst(tytul), tekst(klient), w.Pole(od).AsDate(), w.Pole(do_).AsDate(),
                             w.Calkowita(id)};
     });

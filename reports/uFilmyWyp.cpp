@@ -37,8 +37,6 @@ TfFilmyWyp::~TfFilmyWyp() = default;
 void TfFilmyWyp::WczytajWypozyczone(int rodzaj) {
     Rodzaj = rodzaj;
     QTableWidget* sg = ui->sgFilmy;
-    sg->clearContents();
-    sg->setRowCount(1);
 
     const bool przeterminowane = rodzaj == 1;
     setWindowTitle(przeterminowane ? QStringLiteral("Wypożyczenia przeterminowane")
